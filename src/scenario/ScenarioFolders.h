@@ -1,0 +1,37 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// Folder operations of the scenarios directory. Paths may be given with or
+// without a trailing "/".
+namespace ScenarioFolders {
+
+std::string WithTrailingSlash(std::string path);
+bool DirectoryExists(const std::string& path);
+// Appends the subfolder names of path not yet in list; false without a list.
+bool ListFolders(const std::string& path, std::vector<std::string>* list);
+// Copies source into target (created when missing), replacing files of the
+// same name; folders whose names begin with "." are skipped. Failures of
+// single copies are ignored.
+void CopyFolder(const std::string& source, const std::string& target);
+// Deletes path and everything in it; failures are ignored.
+void DeleteFolder(const std::string& path);
+// Creates the scenario folder with its five picture folders. True when the
+// folder existed already or everything was created.
+bool CreateScenarioStructure(const std::string& path);
+extern const char* const CreateStructureFailedMessage;
+
+// A name the user typed for a scenario folder: not empty, not "." or "..",
+// no path separator. Empty when acceptable, else the reason.
+std::optional<std::string> ScenarioNameProblem(const std::string& name);
+
+// Scenario folders made on Windows ignore letter case: the path of the file
+// named name in folder, exactly or else in any letter case; empty when none.
+std::optional<std::string> FindFileIgnoringCase(const std::string& folder, const std::string& name);
+
+// The lines of a text file ("scenarios.txt"); empty when it cannot be read.
+std::vector<std::string> ReadLines(const std::string& path);
+
+} // namespace ScenarioFolders

@@ -1,0 +1,96 @@
+#include "scenario/TScenarioData.h"
+
+#include "scenario/ScenarioFolders.h"
+#include "xml/FileText.h"
+
+namespace {
+
+const std::array<TScenarioFile, TScenarioData::FileCount> Files = {
+    TScenarioFile::Activities,     TScenarioFile::Ads,       TScenarioFile::Endorsers,
+    TScenarioFile::Events,         TScenarioFile::Issues,    TScenarioFile::Parties,
+    TScenarioFile::Percentages,    TScenarioFile::PoliticalUnits, TScenarioFile::Relations,
+    TScenarioFile::Scenario};
+
+const std::array<const char*, TScenarioData::FileCount> Elements = {
+    "activities",  "ads",         "endorsers",       "events",    "issues",
+    "parties",     "percentages", "political_units", "relations", "scenario"};
+
+// The order in which files are read: settings first.
+const std::array<TScenarioFile, TScenarioData::FileCount> LoadOrder = {
+    TScenarioFile::Scenario,    TScenarioFile::Activities,     TScenarioFile::Ads,
+    TScenarioFile::Endorsers,   TScenarioFile::Events,         TScenarioFile::Issues,
+    TScenarioFile::Parties,     TScenarioFile::Percentages,    TScenarioFile::PoliticalUnits,
+    TScenarioFile::Relations};
+
+} // namespace
+
+const std::array<TScenarioFile, TScenarioData::FileCount>& TScenarioData::AllFiles() { return Files; }
+
+std::string TScenarioData::ElementName(TScenarioFile file) {
+    return Elements[static_cast<size_t>(file)];
+}
+
+std::string TScenarioData::FileName(TScenarioFile file) { return ElementName(file) + ".xml"; }
+
+void TScenarioData::Load(std::string& folder) {
+    if (folder.empty())
+        return;
+    folder = ScenarioFolders::WithTrailingSlash(folder);
+    Loaded_ = false;
+    for (TScenarioFile file : LoadOrder) {
+        TXmlDom& document = Document(file);
+        if (!document.LoadFromFile(folder + FileName(file)))
+            throw TFileError(document.LastError().ToString());
+    }
+    Folder_ = folder;
+    Loaded_ = true;
+    Changed_ = false;
+}
+
+void TScenarioData::Save() {
+    if (!Loaded_ || Folder_.empty())
+        return;
+    Folder_ = ScenarioFolders::WithTrailingSlash(Folder_);
+    TFileTransaction transaction;
+    for (TScenarioFile file : Files)
+        transaction.Stage(Folder_ + FileName(file), Document(file).ToText());
+    transaction.Commit();
+    Changed_ = false;
+}
+
+void TScenarioData::SaveAs(const std::string& folder) {
+    if (!Loaded_)
+        return;
+    Folder_ = ScenarioFolders::WithTrailingSlash(folder);
+    Save();
+}
+
+void TScenarioData::CreateFromTemplate(const std::string& templateFile, std::string folder) {
+    if (templateFile.empty() || folder.empty())
+        return;
+    folder = ScenarioFolders::WithTrailingSlash(folder);
+    TXmlDom source;
+    if (!source.LoadFromFile(templateFile))
+        throw TFileError(source.LastError().ToString());
+    for (TScenarioFile file : Files) {
+        const TXmlNode* part = source.Root() ? source.Root()->GetChild(ElementName(file)) : nullptr;
+        if (part)
+            Document(file).SetRoot(part);
+        else
+            Document(file).AdoptRoot(nullptr);
+    }
+    Loaded_ = true;
+    Folder_ = folder;
+}
+
+std::optional<TScenarioFile> TScenarioData::FileOf(const TXmlNode* element) const {
+    if (!element)
+        return std::nullopt;
+    const TXmlNode* top = element;
+    while (top->Parent())
+        top = top->Parent();
+    for (TScenarioFile file : Files)
+        if (Root(file) == top)
+            return file;
+    return std::nullopt;
+}

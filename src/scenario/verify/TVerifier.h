@@ -1,0 +1,58 @@
+#pragma once
+
+#include "scenario/TScenarioData.h"
+#include "scenario/verify/FieldChecks.h"
+
+#include <functional>
+#include <string>
+
+// Thrown inside a verifier to end it at once (the guard): walking into a
+// missing element, or any other unexpected state. Messages added stay.
+struct TVerifyAbort {};
+
+// The state of one per-file verifier while it walks its document: it adds
+// messages to the scenario's list, tagged with its file and element path.
+class TVerifier {
+public:
+    TVerifier(TScenarioData& data, TScenarioFile file) : Data_(data), File_(file) {}
+
+    TScenarioData& Data() { return Data_; }
+    TScenarioFile File() const { return File_; }
+
+    void AddMessage(const std::string& section, const std::string& field, const TXmlNode* element,
+                    const std::string& text);
+    // How many messages this verifier has added so far.
+    size_t Added() const { return Added_; }
+
+    // Checks parent's child field; a problem becomes a message with parent
+    // attached. Returns whether the value was acceptable.
+    bool Check(const TXmlNode* parent, const std::string& field, TCheckKind kind, bool required,
+               const std::string& section);
+    bool CheckFile(const TXmlNode* parent, const std::string& field, const std::string& folder,
+                   bool required, const std::string& section);
+    bool CheckReference(const TXmlNode* parent, const std::string& field, TXmlNode* searchRoot,
+                        const std::string& elementName, bool allowNone, bool required,
+                        const std::string& section);
+    // A group element: checked as optional text (it only has to exist); when
+    // missing, reported and the verifier ends (throws TVerifyAbort).
+    TXmlNode* Group(const TXmlNode* parent, const std::string& field, const std::string& section);
+    // The guard for elements whose presence was not checked: throws
+    // TVerifyAbort when node is null, without a message.
+    template <typename T> static T* Need(T* node) {
+        if (!node)
+            throw TVerifyAbort{};
+        return node;
+    }
+
+    // Runs body under the guard; true when it finished and added nothing.
+    bool Run(const std::function<void()>& body);
+
+    // The element's path from its document root, for example
+    // /parties/party[2]/convention (an index only among same-named siblings).
+    static std::string PathOf(const TXmlNode* element);
+
+private:
+    TScenarioData& Data_;
+    TScenarioFile File_;
+    size_t Added_ = 0;
+};

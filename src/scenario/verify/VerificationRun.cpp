@@ -1,0 +1,59 @@
+#include "scenario/verify/VerificationRun.h"
+
+#include "scenario/verify/FileVerifiers.h"
+
+namespace {
+
+struct TRunEntry {
+    TVerifiedFile File;
+    const char* Name;
+    TScenarioFile Document;
+    bool (*Verify)(TScenarioData&);
+};
+
+const std::array<TRunEntry, VerifiedFileCount> Entries = {{
+    {TVerifiedFile::ScenarioSettings, "scenario settings", TScenarioFile::Scenario,
+     &VerifyScenarioSettings},
+    {TVerifiedFile::Issues, "issues", TScenarioFile::Issues, &VerifyIssues},
+    {TVerifiedFile::PoliticalUnits, "political units", TScenarioFile::PoliticalUnits,
+     &VerifyPoliticalUnits},
+    {TVerifiedFile::Ads, "ads", TScenarioFile::Ads, &VerifyAds},
+    {TVerifiedFile::Parties, "parties", TScenarioFile::Parties, &VerifyParties},
+    {TVerifiedFile::Events, "events", TScenarioFile::Events, &VerifyEvents},
+    {TVerifiedFile::Endorsers, "endorsers", TScenarioFile::Endorsers, &VerifyEndorsers},
+    {TVerifiedFile::Activities, "activities", TScenarioFile::Activities, &VerifyActivities},
+}};
+
+} // namespace
+
+bool TVerificationRunResult::PassedAllBefore(TVerifiedFile file) const {
+    for (size_t i = 0; i < static_cast<size_t>(file); ++i)
+        if (!Passed[i])
+            return false;
+    return true;
+}
+
+namespace VerificationRun {
+
+TVerificationRunResult Run(TScenarioData* data, bool all) {
+    TVerificationRunResult result;
+    if (!data || !data->Loaded())
+        return result;
+    data->Messages().clear();
+    bool failed = false;
+    for (size_t i = 0; i < Entries.size(); ++i) {
+        result.Ran[i] = true;
+        result.Passed[i] = Entries[i].Verify(*data);
+        failed = failed || !result.Passed[i];
+        if (failed && !all)
+            break;
+    }
+    result.ProblemsExist = failed;
+    return result;
+}
+
+std::string Name(TVerifiedFile file) { return Entries[static_cast<size_t>(file)].Name; }
+
+TScenarioFile FileOf(TVerifiedFile file) { return Entries[static_cast<size_t>(file)].Document; }
+
+} // namespace VerificationRun

@@ -1,0 +1,159 @@
+#include "xml/TXmlDom.h"
+
+#include "xml/FileText.h"
+#include "xml/TextEncoding.h"
+
+std::string TParseError::ToString() const {
+    return FileName + ": line " + std::to_string(Line) + ", column " + std::to_string(Column) +
+           ": " + Reason;
+}
+
+TXmlDom::~TXmlDom() = default;
+
+namespace {
+
+// Lines joined with CR LF whatever their original line breaks.
+std::string JoinLines(const std::string& bytes) {
+    std::string text;
+    text.reserve(bytes.size() + bytes.size() / 16);
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '\r') {
+            if (i + 1 < bytes.size() && bytes[i + 1] == '\n')
+                ++i;
+            text += "\r\n";
+        } else if (c == '\n') {
+            text += "\r\n";
+        } else {
+            text += c;
+        }
+    }
+    if (!text.empty() && (text.size() < 2 || text.compare(text.size() - 2, 2, "\r\n") != 0))
+        text += "\r\n";
+    return text;
+}
+
+bool DeclaresEncoding(const std::string& text) {
+    if (text.rfind("<?xml", 0) != 0)
+        return false;
+    const size_t end = text.find("?>");
+    return text.substr(0, end).find("encoding") != std::string::npos;
+}
+
+bool HasUtf16Mark(const std::string& t) {
+    return t.size() >= 2 && ((t[0] == '\xFF' && t[1] == '\xFE') || (t[0] == '\xFE' && t[1] == '\xFF'));
+}
+
+} // namespace
+
+bool TXmlDom::LoadFromFile(const std::string& fileName) {
+    const std::string bytes = FileText::Read(fileName);
+    FileName_ = fileName;
+    const std::string text = JoinLines(bytes);
+    // Older scenario files carry Latin-1 text without saying so.
+    const bool latin1 =
+        !HasUtf16Mark(text) && !DeclaresEncoding(text) && !TextEncoding::IsValidUtf8(text);
+    return ParseWith(text, latin1 ? "ISO-8859-1" : nullptr);
+}
+
+bool TXmlDom::Parse(const std::string& text) { return ParseWith(text, nullptr); }
+
+bool TXmlDom::ParseWith(const std::string& text, const char* encoding) {
+    Root_.reset();
+    Current_ = nullptr;
+    InElement_ = false;
+    Depth_ = 0;
+    TooDeep_ = false;
+    SourceText_ = text;
+    LastError_ = TParseError{FileName_, 0, 0, {}};
+    const bool ok = ParseDocument(text, encoding);
+    if (ok && !TooDeep_)
+        return true;
+    LastError_.Line = static_cast<int>(XML_GetCurrentLineNumber(Parser()));
+    LastError_.Column = static_cast<int>(XML_GetCurrentColumnNumber(Parser())) + 1;
+    LastError_.Reason = TooDeep_ ? "elements nested deeper than " + std::to_string(MaxDepth) +
+                                       " levels"
+                                 : XML_ErrorString(XML_GetErrorCode(Parser()));
+    return false;
+}
+
+void TXmlDom::SaveToFile(const std::string& fileName) {
+    FileName_ = fileName;
+    TFileTransaction transaction;
+    transaction.Stage(fileName, ToText());
+    transaction.Commit();
+}
+
+std::string TXmlDom::ToText() const {
+    if (!Root_)
+        return {};
+    std::vector<std::string> lines;
+    Root_->WriteTo(lines);
+    std::string text;
+    for (const auto& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+TXmlDom& TXmlDom::SetRoot(const TXmlNode* node) {
+    auto root = std::make_unique<TXmlNode>(nullptr);
+    if (node)
+        TXmlNode::CopyNode(root.get(), node);
+    root->SetLevel(0);
+    return AdoptRoot(std::move(root));
+}
+
+TXmlDom& TXmlDom::AdoptRoot(std::unique_ptr<TXmlNode> node) {
+    Root_ = std::move(node);
+    if (Root_)
+        Root_->SetLevel(0);
+    Current_ = nullptr;
+    return *this;
+}
+
+void TXmlDom::StartElement(const char* name, const char** attributes) {
+    if (TooDeep_)
+        return;
+    if (++Depth_ > MaxDepth) {
+        TooDeep_ = true;
+        StopParser();
+        return;
+    }
+    InElement_ = true;
+    if (!Root_) {
+        Root_ = std::make_unique<TXmlNode>(nullptr);
+        Root_->Name = name;
+        Root_->SetAttributes(attributes);
+        Root_->SetLevel(0);
+        Current_ = Root_.get();
+        return;
+    }
+    if (!Current_)
+        Current_ = Root_.get();
+    auto node = std::make_unique<TXmlNode>(Current_);
+    node->Name = name;
+    node->SetAttributes(attributes);
+    TXmlNode* raw = node.get();
+    Current_->AddChild(std::move(node));
+    Current_ = raw;
+}
+
+void TXmlDom::EndElement(const char*) {
+    if (TooDeep_)
+        return;
+    --Depth_;
+    if (Current_)
+        Current_ = Current_->Parent();
+    InElement_ = false;
+}
+
+void TXmlDom::CharacterData(const char* data, int length) {
+    if (!InElement_ || !Current_ || TooDeep_ || length <= 0)
+        return;
+    const std::string piece(data, static_cast<size_t>(length));
+    // Appending the stored form of the piece equals re-encoding the whole
+    // decoded text: the encoding works character by character.
+    Current_->Text += TextEncoding::Encode(piece);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "xml/TXmlNode.h"
+#include "xml/dexpatpp.h"
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+// A file that cannot be opened, read, created or written.
+class TFileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Where and why the last parse failed.
+struct TParseError {
+    std::string FileName;
+    int Line = 0;
+    int Column = 0;
+    std::string Reason;
+    // "file: line L, column C: reason"
+    std::string ToString() const;
+};
+
+// One XML document: read through expat into a TXmlNode tree, written back in
+// the fixed layout (three spaces per level, CR LF line ends, no declaration).
+class TXmlDom : public dexpatpp {
+public:
+    // Deeper documents are refused; no scenario comes near it.
+    static constexpr int MaxDepth = 200;
+
+    TXmlDom() = default;
+    ~TXmlDom() override;
+
+    // Throws TFileError when the file cannot be read; false on a parse error
+    // (see LastError). Bytes that are not UTF-8 in a file without a
+    // declaration are read as ISO-8859-1, as older scenario files were.
+    bool LoadFromFile(const std::string& fileName);
+    bool Parse(const std::string& text);
+    // Throws TFileError when the file cannot be written.
+    void SaveToFile(const std::string& fileName);
+    // The whole written form of the document.
+    std::string ToText() const;
+    TXmlDom& SetRoot(const TXmlNode* node);
+    // Takes over node as root (no copy).
+    TXmlDom& AdoptRoot(std::unique_ptr<TXmlNode> node);
+
+    TXmlNode* Root() const { return Root_.get(); }
+    const std::string& FileName() const { return FileName_; }
+    const std::string& SourceText() const { return SourceText_; }
+    const TParseError& LastError() const { return LastError_; }
+
+protected:
+    void StartElement(const char* name, const char** attributes) override;
+    void EndElement(const char* name) override;
+    void CharacterData(const char* data, int length) override;
+
+private:
+    bool ParseWith(const std::string& text, const char* encoding);
+
+    std::string SourceText_;
+    std::string FileName_;
+    std::unique_ptr<TXmlNode> Root_;
+    TXmlNode* Current_ = nullptr;
+    bool InElement_ = false;
+    int Depth_ = 0;
+    bool TooDeep_ = false;
+    TParseError LastError_;
+};

@@ -1,0 +1,154 @@
+#include "xml/TextEncoding.h"
+
+#include <cstdint>
+
+namespace {
+
+bool IsPlain(unsigned char c) {
+    return c == ' ' || (c >= ',' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+bool IsPrintableAscii(char32_t c) { return c >= 0x20 && c <= 0x7E; }
+
+// Characters above ASCII that are kept: no C1 controls, nothing XML forbids.
+bool IsKeptAbove(char32_t c) {
+    return c >= 0xA0 && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF) && c != 0xFFFE &&
+           c != 0xFFFF;
+}
+
+// Reads one UTF-8 sequence at i; false (and i advanced by one) on a bad one.
+bool NextCodePoint(const std::string& s, size_t& i, char32_t& cp) {
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    int len = 0;
+    if (b0 < 0x80) {
+        cp = b0;
+        ++i;
+        return true;
+    } else if ((b0 & 0xE0) == 0xC0) {
+        len = 2;
+        cp = b0 & 0x1F;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        len = 3;
+        cp = b0 & 0x0F;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        len = 4;
+        cp = b0 & 0x07;
+    } else {
+        ++i;
+        return false;
+    }
+    if (i + len > s.size()) {
+        ++i;
+        return false;
+    }
+    for (int k = 1; k < len; ++k) {
+        const auto b = static_cast<unsigned char>(s[i + k]);
+        if ((b & 0xC0) != 0x80) {
+            ++i;
+            return false;
+        }
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    static const char32_t minimum[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < minimum[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        ++i;
+        return false;
+    }
+    i += len;
+    return true;
+}
+
+} // namespace
+
+namespace TextEncoding {
+
+void AppendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+bool IsValidUtf8(const std::string& bytes) {
+    size_t i = 0;
+    char32_t cp;
+    while (i < bytes.size())
+        if (!NextCodePoint(bytes, i, cp))
+            return false;
+    return true;
+}
+
+std::string Encode(const std::string& utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    size_t i = 0;
+    while (i < utf8.size()) {
+        char32_t cp;
+        if (!NextCodePoint(utf8, i, cp))
+            continue; // a stray byte is not a character
+        if (IsPrintableAscii(cp) && IsPlain(static_cast<unsigned char>(cp)))
+            out += static_cast<char>(cp);
+        else if (IsPrintableAscii(cp) || IsKeptAbove(cp))
+            out += "&#" + std::to_string(static_cast<uint32_t>(cp)) + ";";
+    }
+    return out;
+}
+
+std::string Decode(const std::string& stored) {
+    std::string out;
+    out.reserve(stored.size());
+    size_t i = 0;
+    while (i < stored.size()) {
+        if (stored[i] != '&') {
+            out += stored[i++];
+            continue;
+        }
+        size_t end = stored.find(';', i);
+        const size_t stop = end == std::string::npos ? stored.size() : end + 1;
+        const std::string ref = stored.substr(i, stop - i);
+        i = stop;
+        if (ref == "&amp;") {
+            out += '&';
+        } else if (ref == "&lt;") {
+            out += '<';
+        } else if (ref == "&gt;") {
+            out += '>';
+        } else if (ref == "&quot;") {
+            out += '"';
+        } else {
+            std::string digits;
+            for (char c : ref)
+                if (c != '&' && c != '#' && c != ';')
+                    digits += c;
+            if (digits.empty() || digits.size() > 7)
+                continue;
+            uint32_t code = 0;
+            bool number = true;
+            for (char c : digits) {
+                if (c < '0' || c > '9') {
+                    number = false;
+                    break;
+                }
+                code = code * 10 + static_cast<uint32_t>(c - '0');
+            }
+            if (!number)
+                continue;
+            if (IsPrintableAscii(code) || IsKeptAbove(code))
+                AppendUtf8(out, code);
+        }
+    }
+    return out;
+}
+
+} // namespace TextEncoding

@@ -1,0 +1,76 @@
+#include "xml/dexpatpp.h"
+
+#include <climits>
+
+namespace {
+dexpatpp* Self(void* userData) { return static_cast<dexpatpp*>(userData); }
+} // namespace
+
+void XMLCALL dexpatpp::OnStart(void* self, const XML_Char* name, const XML_Char** atts) {
+    Self(self)->StartElement(name, atts);
+}
+void XMLCALL dexpatpp::OnEnd(void* self, const XML_Char* name) { Self(self)->EndElement(name); }
+void XMLCALL dexpatpp::OnChars(void* self, const XML_Char* s, int len) {
+    Self(self)->CharacterData(s, len);
+}
+void XMLCALL dexpatpp::OnPi(void* self, const XML_Char* target, const XML_Char* data) {
+    Self(self)->ProcessingInstruction(target, data);
+}
+void XMLCALL dexpatpp::OnDefault(void* self, const XML_Char* s, int len) {
+    Self(self)->Default(s, len);
+}
+void XMLCALL dexpatpp::OnUnparsed(void* self, const XML_Char* entityName, const XML_Char* base,
+                                  const XML_Char* systemId, const XML_Char* publicId,
+                                  const XML_Char* notationName) {
+    Self(self)->UnparsedEntityDecl(entityName, base, systemId, publicId, notationName);
+}
+void XMLCALL dexpatpp::OnNotation(void* self, const XML_Char* notationName, const XML_Char* base,
+                                  const XML_Char* systemId, const XML_Char* publicId) {
+    Self(self)->NotationDecl(notationName, base, systemId, publicId);
+}
+
+dexpatpp::dexpatpp() : Parser_(XML_ParserCreate(nullptr)) { RegisterHandlers(); }
+
+dexpatpp::~dexpatpp() {
+    if (Parser_)
+        XML_ParserFree(Parser_);
+}
+
+void dexpatpp::RegisterHandlers() {
+    if (!Parser_)
+        return;
+    XML_SetUserData(Parser_, this);
+    XML_SetElementHandler(Parser_, &OnStart, &OnEnd);
+    XML_SetCharacterDataHandler(Parser_, &OnChars);
+    XML_SetProcessingInstructionHandler(Parser_, &OnPi);
+    // The expanding variant: a plain default handler would stop internal
+    // entities from reaching the character data handler.
+    XML_SetDefaultHandlerExpand(Parser_, &OnDefault);
+    XML_SetUnparsedEntityDeclHandler(Parser_, &OnUnparsed);
+    XML_SetNotationDeclHandler(Parser_, &OnNotation);
+}
+
+bool dexpatpp::ParseDocument(const std::string& text, const char* encoding) {
+    if (!Parser_ || text.size() > static_cast<size_t>(INT_MAX))
+        return false;
+    // A parser that has seen a final chunk must be reset before reuse, and
+    // reset clears the handlers.
+    XML_ParserReset(Parser_, encoding);
+    RegisterHandlers();
+    return XML_Parse(Parser_, text.data(), static_cast<int>(text.size()), XML_TRUE) !=
+           XML_STATUS_ERROR;
+}
+
+void dexpatpp::StopParser() {
+    if (Parser_)
+        XML_StopParser(Parser_, XML_FALSE);
+}
+
+void dexpatpp::StartElement(const char*, const char**) {}
+void dexpatpp::EndElement(const char*) {}
+void dexpatpp::CharacterData(const char*, int) {}
+void dexpatpp::ProcessingInstruction(const char*, const char*) {}
+void dexpatpp::Default(const char*, int) {}
+void dexpatpp::UnparsedEntityDecl(const char*, const char*, const char*, const char*,
+                                  const char*) {}
+void dexpatpp::NotationDecl(const char*, const char*, const char*, const char*) {}

@@ -1,0 +1,198 @@
+#include "xml/TDate.h"
+#include "xml/TXmlNode.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::unique_ptr<TXmlNode> Named(TXmlNode* parent, const std::string& name) {
+    auto n = std::make_unique<TXmlNode>(parent);
+    n->Name = name;
+    return n;
+}
+
+} // namespace
+
+TEST(TXmlNode, ChildLookupReturnsFirstOfTheNameAndFollowsExchange) {
+    TXmlNode root;
+    EXPECT_EQ(root.GetChild("x"), nullptr);
+    EXPECT_EQ(root.ChildCount(), 0);
+    TXmlNode* first = root.AddNewChild("x", "1");
+    TXmlNode* second = root.AddNewChild("x", "2");
+    EXPECT_EQ(root.GetChild("x"), first);
+    root.ExchangeChildren(0, 1);
+    EXPECT_EQ(root.GetChild("x"), second);
+    EXPECT_EQ(second->Index(), 0);
+    EXPECT_EQ(first->Index(), 1);
+    root.ExchangeChildren(1, 1);
+    root.ExchangeChildren(0, 2);
+    root.ExchangeChildren(-1, 0);
+    EXPECT_EQ(root.GetChildAt(0), second);
+    EXPECT_EQ(root.GetChildAt(2), nullptr);
+    EXPECT_EQ(root.GetChildAt(-1), nullptr);
+    EXPECT_EQ(root.IndexOfChild("y"), -1);
+}
+
+TEST(TXmlNode, RemoveChildRenumbersAndKeepsParentAndContainerMark) {
+    TXmlNode root;
+    TXmlNode* a = root.AddNewChild("a");
+    TXmlNode* b = root.AddNewChild("b");
+    TXmlNode* c = root.AddNewChild("c");
+    std::unique_ptr<TXmlNode> removed = root.RemoveChild(b);
+    ASSERT_EQ(removed.get(), b);
+    EXPECT_EQ(removed->Parent(), &root);
+    EXPECT_EQ(a->Index(), 0);
+    EXPECT_EQ(c->Index(), 1);
+    TXmlNode stranger;
+    EXPECT_EQ(root.RemoveChild(&stranger), nullptr);
+    EXPECT_EQ(root.ChildCount(), 2);
+    root.RemoveChild(a);
+    root.RemoveChild(c);
+    EXPECT_TRUE(root.HasChildren());
+    EXPECT_EQ(root.ChildCount(), 0);
+}
+
+TEST(TXmlNode, AddChildSetsLevelsOfTheWholeSubtree) {
+    TXmlNode root;
+    auto branch = Named(&root, "branch");
+    TXmlNode* leaf = branch->AddNewChild("leaf");
+    EXPECT_EQ(leaf->Level(), 1);
+    TXmlNode* raw = branch.get();
+    EXPECT_EQ(root.AddChild(std::move(branch)), 0);
+    EXPECT_EQ(raw->Level(), 1);
+    EXPECT_EQ(leaf->Level(), 2);
+}
+
+TEST(TXmlNode, AttributesReplaceInPlaceAndRenumber) {
+    TXmlNode n;
+    EXPECT_EQ(n.SetAttribute("id", "1"), 0);
+    EXPECT_EQ(n.SetAttribute("name", "x"), 1);
+    EXPECT_EQ(n.SetAttribute("id", "2"), 0);
+    ASSERT_EQ(n.AttributeCount(), 2);
+    EXPECT_EQ(n.GetAttribute("id")->Value, "2");
+    EXPECT_EQ(n.GetAttributeAt(0)->Name, "id");
+    n.RemoveAttributeAt(0);
+    EXPECT_EQ(n.GetAttribute("name")->Index, 0);
+    n.RemoveAttributeAt(5);
+    TXmlAttribute* name = n.GetAttribute("name");
+    n.RemoveAttribute(name);
+    EXPECT_EQ(n.AttributeCount(), 0);
+    EXPECT_EQ(n.GetAttribute("name"), nullptr);
+    const char* pairs[] = {"a", "1", "b", "2", nullptr};
+    n.SetAttributes(pairs);
+    EXPECT_EQ(n.AttributeValue("b"), "2");
+    EXPECT_EQ(n.AttributeValue("c", "-"), "-");
+    n.SetAttributes(nullptr);
+    EXPECT_EQ(n.AttributeCount(), 2);
+}
+
+TEST(TXmlNode, TextIsStoredWithNumericReferencesOnly) {
+    TXmlNode n;
+    n.SetText("Smith's 50% <b>");
+    EXPECT_EQ(n.Text, "Smith&#39;s 50&#37; &#60;b&#62;");
+    EXPECT_EQ(n.GetText(), "Smith's 50% <b>");
+    n.SetText("a\tb\r\nc");
+    EXPECT_EQ(n.Text, "abc");
+    n.SetText("a:b@c_d!e&f");
+    EXPECT_EQ(n.Text, "a&#58;b&#64;c&#95;d&#33;e&#38;f");
+}
+
+TEST(TXmlNode, DecodingHandlesNamedBrokenAndNonNumericReferences) {
+    TXmlNode n;
+    n.Text = "Tom &amp; Jerry";
+    EXPECT_EQ(n.GetText(), "Tom & Jerry");
+    n.Text = "x&apos;y";
+    EXPECT_EQ(n.GetText(), "xy");
+    n.Text = "a&b";
+    EXPECT_EQ(n.GetText(), "a");
+    n.Text = "&lt;&gt;&quot;&#9;&#65;&#x41;";
+    EXPECT_EQ(n.GetText(), "<>\"A");
+    n.Text = "&#99999999999;z";
+    EXPECT_EQ(n.GetText(), "z");
+}
+
+TEST(TXmlNode, CharactersBeyondAsciiSurviveAsCodePointReferences) {
+    TXmlNode n;
+    n.SetText("Caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80");
+    EXPECT_EQ(n.Text, "Caf&#233; &#8364; &#128512;");
+    EXPECT_EQ(n.GetText(), "Caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80");
+    // C1 controls, stray bytes and characters XML forbids are dropped.
+    n.SetText("a\xC2\x85z\xFF\xEF\xBF\xBE");
+    EXPECT_EQ(n.Text, "az");
+    n.Text = "&#133;&#65534;&#55296;";
+    EXPECT_EQ(n.GetText(), "");
+}
+
+TEST(TXmlNode, TypedReads) {
+    TXmlNode n;
+    n.SetText("12");
+    EXPECT_EQ(n.AsInteger(), 12);
+    n.SetText("");
+    EXPECT_EQ(n.AsInteger(), 0);
+    EXPECT_EQ(n.AsDecimal(), 0.0);
+    n.SetText("1.5");
+    EXPECT_EQ(n.AsInteger(), 0);
+    n.SetText("+5"); // the stored "+" is a reference, so no number
+    EXPECT_EQ(n.AsInteger(), 0);
+    n.SetText("-7");
+    EXPECT_EQ(n.AsInteger(), -7);
+    n.SetText("3,25");
+    EXPECT_DOUBLE_EQ(n.AsDecimal(), 3.25);
+    n.SetText("2.5");
+    EXPECT_DOUBLE_EQ(n.AsDecimal(), 2.5);
+    n.SetText("abc");
+    EXPECT_THROW(n.AsDecimal(), TConversionError);
+    n.SetText("2,5,1");
+    EXPECT_THROW(n.AsDecimal(), TConversionError);
+    n.SetText("1.5.2");
+    EXPECT_THROW(n.AsDecimal(), TConversionError);
+    n.SetText("nan");
+    EXPECT_THROW(n.AsDecimal(), TConversionError);
+    n.SetText("11/04/2008");
+    EXPECT_EQ(n.AsDate(), (TDate{2008, 11, 4}));
+    n.SetText("13/01/2008");
+    EXPECT_THROW(n.AsDate(), TConversionError);
+    n.SetText("02/30/2008");
+    EXPECT_THROW(n.AsDate(), TConversionError);
+}
+
+TEST(TXmlNode, CopyNodeMakesAnExactDeepCopyUnderDest) {
+    TXmlNode source;
+    source.Name = "party";
+    source.SetAttribute("id", "7");
+    source.SetAttribute("x", "y");
+    TXmlNode* inner = source.AddNewChild("leaders");
+    inner->AddNewChild("leader", "Ann");
+    TXmlNode parent;
+    TXmlNode* dest = parent.AddNewChild("old");
+    dest->AddNewChild("junk");
+    dest->SetAttribute("gone", "1");
+    TXmlNode::CopyNode(dest, &source);
+    EXPECT_EQ(dest->Name, "party");
+    ASSERT_EQ(dest->AttributeCount(), 2);
+    EXPECT_EQ(dest->GetAttributeAt(1)->Value, "y");
+    ASSERT_EQ(dest->ChildCount(), 1);
+    TXmlNode* leaders = dest->GetChild("leaders");
+    ASSERT_NE(leaders, nullptr);
+    EXPECT_EQ(leaders->Parent(), dest);
+    EXPECT_EQ(leaders->Level(), 2);
+    EXPECT_EQ(leaders->GetChild("leader")->Level(), 3);
+    EXPECT_EQ(leaders->GetChild("leader")->GetText(), "Ann");
+    EXPECT_EQ(dest->Index(), 0);
+}
+
+TEST(TXmlNode, FindNodeSearchesItselfThenDepthFirst) {
+    TXmlNode root;
+    root.Name = "r";
+    TXmlNode* a = root.AddNewChild("a");
+    TXmlNode* deep = a->AddNewChild("b");
+    deep->SetAttribute("id", "7");
+    TXmlNode* later = root.AddNewChild("c");
+    later->SetAttribute("id", "7");
+    EXPECT_EQ(root.FindNode("", "id", "7"), deep);
+    EXPECT_EQ(root.FindNode("c", "id", "7"), later);
+    EXPECT_EQ(root.FindChild("", "id", "7"), later);
+    EXPECT_EQ(root.FindNode("x", "id", "7"), nullptr);
+    root.SetAttribute("id", "7");
+    EXPECT_EQ(root.FindNode("", "id", "7"), &root);
+}
