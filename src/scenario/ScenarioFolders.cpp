@@ -91,9 +91,9 @@ bool CreateScenarioStructure(const std::string& path) {
     if (fs::is_directory(path, ec))
         return true;
     const fs::path base(path);
-    for (const fs::path& folder : {base, base / "activity_images", base / "issue_images",
-                                   base / "party_images", base / "party_images" / "candidates",
-                                   base / "region_images"}) {
+    for (const fs::path& folder :
+         {base, base / "activity_images", base / "issue_images", base / "party_images",
+          base / "party_images" / "candidates", base / "region_images"}) {
         if (!fs::create_directory(folder, ec) && !fs::is_directory(folder))
             return false;
     }
@@ -112,7 +112,8 @@ std::optional<std::string> ScenarioNameProblem(const std::string& name) {
     return std::nullopt;
 }
 
-std::optional<std::string> FindFileIgnoringCase(const std::string& folder, const std::string& name) {
+std::optional<std::string> FindFileIgnoringCase(const std::string& folder,
+                                                const std::string& name) {
     std::string relative = name;
     std::replace(relative.begin(), relative.end(), '\\', '/');
     std::error_code ec;

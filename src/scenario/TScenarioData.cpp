@@ -6,31 +6,36 @@
 namespace {
 
 const std::array<TScenarioFile, TScenarioData::FileCount> Files = {
-    TScenarioFile::Activities,     TScenarioFile::Ads,       TScenarioFile::Endorsers,
-    TScenarioFile::Events,         TScenarioFile::Issues,    TScenarioFile::Parties,
-    TScenarioFile::Percentages,    TScenarioFile::PoliticalUnits, TScenarioFile::Relations,
-    TScenarioFile::Scenario};
+    TScenarioFile::Activities,  TScenarioFile::Ads,
+    TScenarioFile::Endorsers,   TScenarioFile::Events,
+    TScenarioFile::Issues,      TScenarioFile::Parties,
+    TScenarioFile::Percentages, TScenarioFile::PoliticalUnits,
+    TScenarioFile::Relations,   TScenarioFile::Scenario};
 
 const std::array<const char*, TScenarioData::FileCount> Elements = {
-    "activities",  "ads",         "endorsers",       "events",    "issues",
-    "parties",     "percentages", "political_units", "relations", "scenario"};
+    "activities", "ads",         "endorsers",       "events",    "issues",
+    "parties",    "percentages", "political_units", "relations", "scenario"};
 
 // The order in which files are read: settings first.
 const std::array<TScenarioFile, TScenarioData::FileCount> LoadOrder = {
-    TScenarioFile::Scenario,    TScenarioFile::Activities,     TScenarioFile::Ads,
-    TScenarioFile::Endorsers,   TScenarioFile::Events,         TScenarioFile::Issues,
-    TScenarioFile::Parties,     TScenarioFile::Percentages,    TScenarioFile::PoliticalUnits,
+    TScenarioFile::Scenario,  TScenarioFile::Activities,  TScenarioFile::Ads,
+    TScenarioFile::Endorsers, TScenarioFile::Events,      TScenarioFile::Issues,
+    TScenarioFile::Parties,   TScenarioFile::Percentages, TScenarioFile::PoliticalUnits,
     TScenarioFile::Relations};
 
 } // namespace
 
-const std::array<TScenarioFile, TScenarioData::FileCount>& TScenarioData::AllFiles() { return Files; }
+const std::array<TScenarioFile, TScenarioData::FileCount>& TScenarioData::AllFiles() {
+    return Files;
+}
 
 std::string TScenarioData::ElementName(TScenarioFile file) {
     return Elements[static_cast<size_t>(file)];
 }
 
-std::string TScenarioData::FileName(TScenarioFile file) { return ElementName(file) + ".xml"; }
+std::string TScenarioData::FileName(TScenarioFile file) {
+    return ElementName(file) + ".xml";
+}
 
 void TScenarioData::Load(std::string& folder) {
     if (folder.empty())

@@ -12,8 +12,8 @@ namespace ValueEncodings {
 
 namespace {
 
-const std::array<const char*, 7> PositionDisplay = {"Far-Left", "Left", "Center-Left", "Center",
-                                                    "Center-Right", "Right", "Far-Right"};
+const std::array<const char*, 7> PositionDisplay = {
+    "Far-Left", "Left", "Center-Left", "Center", "Center-Right", "Right", "Far-Right"};
 
 std::string Lower(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(),
@@ -78,7 +78,9 @@ std::string PositionLowerName(int number) {
     return Lower(PositionDisplay[static_cast<size_t>(number - 1)]);
 }
 
-bool IsPositionText(const std::string& text) { return PositionValue(text) != -1; }
+bool IsPositionText(const std::string& text) {
+    return PositionValue(text) != -1;
+}
 
 std::optional<TRgb> ColourOf(const std::string& name, TColourVariant variant) {
     const std::string lower = Lower(name);
@@ -102,12 +104,13 @@ const std::array<const char*, 16>& ColourNames() {
 }
 
 std::string DayName(const std::string& text) {
-    static const std::array<std::pair<const char*, const char*>, 6> days = {{{"tuesday", "Tuesday"},
-                                                                              {"wednesday", "Wednesday"},
-                                                                              {"thursday", "Thursday"},
-                                                                              {"friday", "Friday"},
-                                                                              {"saturday", "Saturday"},
-                                                                              {"sunday", "Sunday"}}};
+    static const std::array<std::pair<const char*, const char*>, 6> days = {
+        {{"tuesday", "Tuesday"},
+         {"wednesday", "Wednesday"},
+         {"thursday", "Thursday"},
+         {"friday", "Friday"},
+         {"saturday", "Saturday"},
+         {"sunday", "Sunday"}}};
     const std::string lower = Lower(text);
     if (!lower.empty())
         for (const auto& [full, display] : days)
@@ -117,8 +120,12 @@ std::string DayName(const std::string& text) {
 }
 
 std::string DayAbbrev(const std::string& text) {
-    static const std::array<std::pair<const char*, const char*>, 6> days = {
-        {{"tue", "Tue"}, {"wed", "Wed"}, {"thu", "Thu"}, {"fri", "Fri"}, {"sat", "Sat"}, {"sun", "Sun"}}};
+    static const std::array<std::pair<const char*, const char*>, 6> days = {{{"tue", "Tue"},
+                                                                             {"wed", "Wed"},
+                                                                             {"thu", "Thu"},
+                                                                             {"fri", "Fri"},
+                                                                             {"sat", "Sat"},
+                                                                             {"sun", "Sun"}}};
     const std::string lower = Lower(text);
     for (const auto& [key, display] : days)
         if (lower.find(key) != std::string::npos)
@@ -144,9 +151,11 @@ double LocalDayCount() {
     const std::time_t t = system_clock::to_time_t(now);
     std::tm local{};
     localtime_r(&t, &local);
-    const int millis = static_cast<int>(duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000);
+    const int millis =
+        static_cast<int>(duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000);
     const TDate date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
-    const double seconds = local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + millis / 1000.0;
+    const double seconds =
+        local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + millis / 1000.0;
     return date.DayNumber() + seconds / 86400.0;
 }
 
@@ -170,8 +179,12 @@ std::string NewId() {
     return id;
 }
 
-bool IsIntegerKey(int code) { return (code >= '0' && code <= '9') || code == '-' || code == 8; }
+bool IsIntegerKey(int code) {
+    return (code >= '0' && code <= '9') || code == '-' || code == 8;
+}
 
-bool IsDecimalKey(int code) { return IsIntegerKey(code) || code == '.'; }
+bool IsDecimalKey(int code) {
+    return IsIntegerKey(code) || code == '.';
+}
 
 } // namespace ValueEncodings

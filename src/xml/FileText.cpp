@@ -12,13 +12,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Reason(int error) { return error ? std::strerror(error) : "unknown error"; }
+std::string Reason(int error) {
+    return error ? std::strerror(error) : "unknown error";
+}
 
 std::string TemporaryNameFor(const std::string& target) {
     static std::mt19937_64 random{std::random_device{}()};
     const fs::path p(target);
-    return (p.parent_path() / ("." + p.filename().string() + "." + std::to_string(random() % 1000000000) +
-                               ".tmp"))
+    return (p.parent_path() /
+            ("." + p.filename().string() + "." + std::to_string(random() % 1000000000) + ".tmp"))
         .string();
 }
 
@@ -42,7 +44,9 @@ std::string Read(const std::string& path) {
 
 } // namespace FileText
 
-TFileTransaction::~TFileTransaction() { Abandon(); }
+TFileTransaction::~TFileTransaction() {
+    Abandon();
+}
 
 void TFileTransaction::Stage(const std::string& path, const std::string& bytes) {
     const std::string temporary = TemporaryNameFor(path);

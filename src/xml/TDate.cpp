@@ -55,8 +55,8 @@ std::optional<TDate> TDate::Parse(const std::string& text) {
         return std::nullopt;
     int m = 0, d = 0, y = 0;
     const std::string ys = text.substr(b + 1);
-    if (!ParseNumber(text.substr(0, a), 2, m) || !ParseNumber(text.substr(a + 1, b - a - 1), 2, d) ||
-        !ParseNumber(ys, 4, y))
+    if (!ParseNumber(text.substr(0, a), 2, m) ||
+        !ParseNumber(text.substr(a + 1, b - a - 1), 2, d) || !ParseNumber(ys, 4, y))
         return std::nullopt;
     size_t digits = 0;
     for (char c : ys)
@@ -68,7 +68,9 @@ std::optional<TDate> TDate::Parse(const std::string& text) {
     return TDate{y, m, d};
 }
 
-int TDate::DayNumber() const { return DaysFromCivil(Year, Month, Day) + DayNumberOfUnixEpoch; }
+int TDate::DayNumber() const {
+    return DaysFromCivil(Year, Month, Day) + DayNumberOfUnixEpoch;
+}
 
 TDate TDate::FromDayNumber(int days) {
     int z = days - DayNumberOfUnixEpoch + 719468;

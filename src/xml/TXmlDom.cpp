@@ -41,7 +41,8 @@ bool DeclaresEncoding(const std::string& text) {
 }
 
 bool HasUtf16Mark(const std::string& t) {
-    return t.size() >= 2 && ((t[0] == '\xFF' && t[1] == '\xFE') || (t[0] == '\xFE' && t[1] == '\xFF'));
+    return t.size() >= 2 &&
+           ((t[0] == '\xFF' && t[1] == '\xFE') || (t[0] == '\xFE' && t[1] == '\xFF'));
 }
 
 } // namespace
@@ -56,7 +57,9 @@ bool TXmlDom::LoadFromFile(const std::string& fileName) {
     return ParseWith(text, latin1 ? "ISO-8859-1" : nullptr);
 }
 
-bool TXmlDom::Parse(const std::string& text) { return ParseWith(text, nullptr); }
+bool TXmlDom::Parse(const std::string& text) {
+    return ParseWith(text, nullptr);
+}
 
 bool TXmlDom::ParseWith(const std::string& text, const char* encoding) {
     Root_.reset();
@@ -71,9 +74,9 @@ bool TXmlDom::ParseWith(const std::string& text, const char* encoding) {
         return true;
     LastError_.Line = static_cast<int>(XML_GetCurrentLineNumber(Parser()));
     LastError_.Column = static_cast<int>(XML_GetCurrentColumnNumber(Parser())) + 1;
-    LastError_.Reason = TooDeep_ ? "elements nested deeper than " + std::to_string(MaxDepth) +
-                                       " levels"
-                                 : XML_ErrorString(XML_GetErrorCode(Parser()));
+    LastError_.Reason = TooDeep_
+                            ? "elements nested deeper than " + std::to_string(MaxDepth) + " levels"
+                            : XML_ErrorString(XML_GetErrorCode(Parser()));
     return false;
 }
 

@@ -21,7 +21,9 @@ TXmlNode* TXmlNode::GetChildAt(int32_t index) const {
     return Children_[static_cast<size_t>(index)].get();
 }
 
-TXmlNode* TXmlNode::GetChild(const std::string& name) const { return GetChildAt(IndexOfChild(name)); }
+TXmlNode* TXmlNode::GetChild(const std::string& name) const {
+    return GetChildAt(IndexOfChild(name));
+}
 
 int32_t TXmlNode::AddChild(std::unique_ptr<TXmlNode> node) {
     HasChildren_ = true;
@@ -164,11 +166,17 @@ void TXmlNode::RemoveAttribute(TXmlAttribute* attribute) {
         }
 }
 
-std::string TXmlNode::GetText() const { return TextEncoding::Decode(Text); }
+std::string TXmlNode::GetText() const {
+    return TextEncoding::Decode(Text);
+}
 
-void TXmlNode::SetText(const std::string& value) { Text = TextEncoding::Encode(value); }
+void TXmlNode::SetText(const std::string& value) {
+    Text = TextEncoding::Encode(value);
+}
 
-int32_t TXmlNode::AsInteger() const { return NumberText::ParseInteger(Text).value_or(0); }
+int32_t TXmlNode::AsInteger() const {
+    return NumberText::ParseInteger(Text).value_or(0);
+}
 
 double TXmlNode::AsDecimal() const {
     if (Text.empty())

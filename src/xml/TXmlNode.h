@@ -72,8 +72,8 @@ public:
     std::string GetText() const;
     void SetText(const std::string& value);
     int32_t AsInteger() const;
-    double AsDecimal() const;   // throws TConversionError
-    TDate AsDate() const;       // throws TConversionError
+    double AsDecimal() const; // throws TConversionError
+    TDate AsDate() const;     // throws TConversionError
 
     // Replaces dest's content by a deep copy of source; returns dest.
     static TXmlNode* CopyNode(TXmlNode* dest, const TXmlNode* source);

@@ -8,7 +8,9 @@ bool IsPlain(unsigned char c) {
     return c == ' ' || (c >= ',' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-bool IsPrintableAscii(char32_t c) { return c >= 0x20 && c <= 0x7E; }
+bool IsPrintableAscii(char32_t c) {
+    return c >= 0x20 && c <= 0x7E;
+}
 
 // Characters above ASCII that are kept: no C1 controls, nothing XML forbids.
 bool IsKeptAbove(char32_t c) {

@@ -3,13 +3,17 @@
 #include <climits>
 
 namespace {
-dexpatpp* Self(void* userData) { return static_cast<dexpatpp*>(userData); }
+dexpatpp* Self(void* userData) {
+    return static_cast<dexpatpp*>(userData);
+}
 } // namespace
 
 void XMLCALL dexpatpp::OnStart(void* self, const XML_Char* name, const XML_Char** atts) {
     Self(self)->StartElement(name, atts);
 }
-void XMLCALL dexpatpp::OnEnd(void* self, const XML_Char* name) { Self(self)->EndElement(name); }
+void XMLCALL dexpatpp::OnEnd(void* self, const XML_Char* name) {
+    Self(self)->EndElement(name);
+}
 void XMLCALL dexpatpp::OnChars(void* self, const XML_Char* s, int len) {
     Self(self)->CharacterData(s, len);
 }
@@ -29,7 +33,9 @@ void XMLCALL dexpatpp::OnNotation(void* self, const XML_Char* notationName, cons
     Self(self)->NotationDecl(notationName, base, systemId, publicId);
 }
 
-dexpatpp::dexpatpp() : Parser_(XML_ParserCreate(nullptr)) { RegisterHandlers(); }
+dexpatpp::dexpatpp() : Parser_(XML_ParserCreate(nullptr)) {
+    RegisterHandlers();
+}
 
 dexpatpp::~dexpatpp() {
     if (Parser_)
@@ -71,6 +77,6 @@ void dexpatpp::EndElement(const char*) {}
 void dexpatpp::CharacterData(const char*, int) {}
 void dexpatpp::ProcessingInstruction(const char*, const char*) {}
 void dexpatpp::Default(const char*, int) {}
-void dexpatpp::UnparsedEntityDecl(const char*, const char*, const char*, const char*,
-                                  const char*) {}
+void dexpatpp::UnparsedEntityDecl(const char*, const char*, const char*, const char*, const char*) {
+}
 void dexpatpp::NotationDecl(const char*, const char*, const char*, const char*) {}

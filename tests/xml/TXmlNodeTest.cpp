@@ -1,5 +1,5 @@
-#include "xml/TDate.h"
 #include "xml/TXmlNode.h"
+#include "xml/TDate.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,9 @@
 namespace FieldChecks {
 
 namespace {
-TCheckResult Fail(std::string message) { return TCheckResult{false, std::move(message)}; }
+TCheckResult Fail(std::string message) {
+    return TCheckResult{false, std::move(message)};
+}
 } // namespace
 
 TCheckResult CheckValue(const TXmlNode* element, TCheckKind kind, bool required) {

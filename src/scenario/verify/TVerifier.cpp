@@ -39,10 +39,10 @@ bool TVerifier::CheckFile(const TXmlNode* parent, const std::string& field,
 }
 
 bool TVerifier::CheckReference(const TXmlNode* parent, const std::string& field,
-                               TXmlNode* searchRoot, const std::string& elementName,
-                               bool allowNone, bool required, const std::string& section) {
-    const TCheckResult r = FieldChecks::CheckReference(parent ? parent->GetChild(field) : nullptr,
-                                                       searchRoot, elementName, allowNone, required);
+                               TXmlNode* searchRoot, const std::string& elementName, bool allowNone,
+                               bool required, const std::string& section) {
+    const TCheckResult r = FieldChecks::CheckReference(
+        parent ? parent->GetChild(field) : nullptr, searchRoot, elementName, allowNone, required);
     if (!r.Ok)
         AddMessage(section, field, parent, r.Message);
     return r.Ok;

@@ -52,8 +52,12 @@ TVerificationRunResult Run(TScenarioData* data, bool all) {
     return result;
 }
 
-std::string Name(TVerifiedFile file) { return Entries[static_cast<size_t>(file)].Name; }
+std::string Name(TVerifiedFile file) {
+    return Entries[static_cast<size_t>(file)].Name;
+}
 
-TScenarioFile FileOf(TVerifiedFile file) { return Entries[static_cast<size_t>(file)].Document; }
+TScenarioFile FileOf(TVerifiedFile file) {
+    return Entries[static_cast<size_t>(file)].Document;
+}
 
 } // namespace VerificationRun

@@ -1,0 +1,99 @@
+#include "support/ScenarioFixture.h"
+
+#include "scenario/ScenarioFolders.h"
+#include "xml/TXmlNode.h"
+
+#include <random>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+TTemporaryFolder::TTemporaryFolder() {
+    static std::mt19937_64 random{std::random_device{}()};
+    Path_ = fs::temp_directory_path() / ("stumpcraft-test-" + std::to_string(random()));
+    fs::create_directories(Path_);
+}
+
+TTemporaryFolder::~TTemporaryFolder() {
+    std::error_code ec;
+    fs::permissions(Path_, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(Path_, ec);
+}
+
+namespace TestScenario {
+
+std::string DataPath(const std::string& relative) {
+    return std::string(TEST_DATA_DIR) + "/" + relative;
+}
+
+std::unique_ptr<TScenarioData> LoadCopy(const std::string& source, const TTemporaryFolder& target) {
+    const std::string from = fs::path(source).is_absolute() ? source : DataPath(source);
+    ScenarioFolders::CopyFolder(from, target.Path().string());
+    auto data = std::make_unique<TScenarioData>();
+    std::string folder = target.Path().string();
+    data->Load(folder);
+    return data;
+}
+
+std::unique_ptr<TScenarioData>
+FromTexts(const std::vector<std::pair<TScenarioFile, std::string>>& documents,
+          const std::string& folder) {
+    // Build a template document holding the given roots, then install it.
+    TTemporaryFolder scratch;
+    std::string text = "<template>\r\n";
+    for (const auto& [file, body] : documents) {
+        (void)file;
+        text += body + "\r\n";
+    }
+    text += "</template>\r\n";
+    TXmlDom all;
+    if (!all.Parse(text))
+        throw std::runtime_error("test document does not parse: " + all.LastError().ToString());
+    auto data = std::make_unique<TScenarioData>();
+    const std::string templateFile = (scratch.Path() / "template.vrx").string();
+    all.SaveToFile(templateFile);
+    data->CreateFromTemplate(templateFile, folder);
+    return data;
+}
+
+TXmlNode* At(TScenarioData& data, TScenarioFile file, const std::string& path) {
+    TXmlNode* node = nullptr;
+    std::stringstream parts(path);
+    std::string part;
+    bool first = true;
+    while (std::getline(parts, part, '/')) {
+        if (part.empty())
+            continue;
+        int wanted = 1;
+        if (const size_t b = part.find('['); b != std::string::npos) {
+            wanted = std::stoi(part.substr(b + 1));
+            part = part.substr(0, b);
+        }
+        if (first) {
+            node = data.Root(file);
+            first = false;
+            if (!node || node->Name != part)
+                return nullptr;
+            continue;
+        }
+        TXmlNode* found = nullptr;
+        for (int32_t i = 0, seen = 0; node && i < node->ChildCount(); ++i)
+            if (node->GetChildAt(i)->Name == part && ++seen == wanted) {
+                found = node->GetChildAt(i);
+                break;
+            }
+        node = found;
+        if (!node)
+            return nullptr;
+    }
+    return node;
+}
+
+std::vector<std::string> MessageTexts(const TScenarioData& data) {
+    std::vector<std::string> texts;
+    for (const auto& m : data.Messages())
+        texts.push_back(m.Text());
+    return texts;
+}
+
+} // namespace TestScenario

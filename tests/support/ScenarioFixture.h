@@ -1,0 +1,44 @@
+#pragma once
+
+#include "scenario/TScenarioData.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+// A scratch folder removed when the object goes away.
+class TTemporaryFolder {
+public:
+    TTemporaryFolder();
+    ~TTemporaryFolder();
+    TTemporaryFolder(const TTemporaryFolder&) = delete;
+    TTemporaryFolder& operator=(const TTemporaryFolder&) = delete;
+    const std::filesystem::path& Path() const { return Path_; }
+    std::string Str() const { return Path_.string() + "/"; }
+
+private:
+    std::filesystem::path Path_;
+};
+
+namespace TestScenario {
+
+// tests/data/<relative>
+std::string DataPath(const std::string& relative);
+// Copies a scenario folder (absolute, or relative to tests/data) into
+// target and loads it from there.
+std::unique_ptr<TScenarioData> LoadCopy(const std::string& source, const TTemporaryFolder& target);
+// A scenario whose ten documents are parsed from texts (missing ones stay
+// without root), loaded in memory with folder as its folder.
+std::unique_ptr<TScenarioData>
+FromTexts(const std::vector<std::pair<TScenarioFile, std::string>>& documents,
+          const std::string& folder = "/nonexistent/");
+
+// The element at a path such as /parties/party[2]/name ([n] counts among
+// same-named siblings from 1; without it the first of that name). Null when
+// there is none.
+TXmlNode* At(TScenarioData& data, TScenarioFile file, const std::string& path);
+// The full texts of the messages, in order.
+std::vector<std::string> MessageTexts(const TScenarioData& data);
+
+} // namespace TestScenario
