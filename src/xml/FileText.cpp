@@ -73,6 +73,15 @@ void TFileTransaction::Stage(const std::string& path, const std::string& bytes) 
 }
 
 void TFileTransaction::Commit() {
+    // A target that cannot be replaced fails the whole set before anything moves.
+    for (const auto& e : Entries_) {
+        std::error_code ec;
+        if (fs::is_directory(e.Target, ec)) {
+            const std::string target = e.Target;
+            Abandon();
+            throw TFileError("Cannot replace file \"" + target + "\": it is a folder");
+        }
+    }
     for (size_t i = 0; i < Entries_.size(); ++i) {
         std::error_code ec;
         fs::rename(Entries_[i].Temporary, Entries_[i].Target, ec);

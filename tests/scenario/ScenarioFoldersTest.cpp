@@ -1,0 +1,86 @@
+#include "scenario/ScenarioFolders.h"
+#include "support/ScenarioFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace fs = std::filesystem;
+using namespace ScenarioFolders;
+
+TEST(ScenarioFolders, ListFoldersSkipsFilesAndNamesAlreadyListed) {
+    TTemporaryFolder temp;
+    fs::create_directories(temp.Path() / "Beta");
+    fs::create_directories(temp.Path() / "alpha");
+    std::ofstream(temp.Path() / "scenarios.txt") << "alpha\n";
+    std::vector<std::string> list{"Beta"};
+    EXPECT_TRUE(ListFolders(temp.Str(), &list));
+    EXPECT_EQ(list, (std::vector<std::string>{"Beta", "alpha"}));
+    EXPECT_FALSE(ListFolders(temp.Str(), nullptr));
+    EXPECT_TRUE(DirectoryExists(temp.Path().string()));
+    EXPECT_FALSE(DirectoryExists((temp.Path() / "scenarios.txt").string()));
+    EXPECT_FALSE(DirectoryExists(""));
+}
+
+TEST(ScenarioFolders, CopyFolderMergesAndSkipsHiddenFolders) {
+    TTemporaryFolder temp;
+    const fs::path source = temp.Path() / "src", target = temp.Path() / "dst";
+    fs::create_directories(source / "party_images" / "candidates");
+    fs::create_directories(source / ".git");
+    std::ofstream(source / "a.xml") << "new";
+    std::ofstream(source / "party_images" / "candidates" / "p.bmp") << "bmp";
+    std::ofstream(source / ".git" / "config") << "x";
+    fs::create_directories(target);
+    std::ofstream(target / "a.xml") << "old";
+    std::ofstream(target / "only-here.txt") << "kept";
+    CopyFolder(source.string(), target.string());
+    std::ifstream a(target / "a.xml");
+    std::string text;
+    a >> text;
+    EXPECT_EQ(text, "new");
+    EXPECT_TRUE(fs::exists(target / "only-here.txt"));
+    EXPECT_TRUE(fs::exists(target / "party_images" / "candidates" / "p.bmp"));
+    EXPECT_FALSE(fs::exists(target / ".git"));
+    DeleteFolder(target.string());
+    EXPECT_FALSE(fs::exists(target));
+    DeleteFolder((temp.Path() / "never").string());
+}
+
+TEST(ScenarioFolders, CreateScenarioStructureMakesTheFivePictureFolders) {
+    TTemporaryFolder temp;
+    const fs::path s = temp.Path() / "New";
+    EXPECT_TRUE(CreateScenarioStructure(s.string()));
+    for (const char* sub : {"activity_images", "issue_images", "party_images",
+                            "party_images/candidates", "region_images"})
+        EXPECT_TRUE(fs::is_directory(s / sub)) << sub;
+    // An existing folder is accepted as it is.
+    fs::remove_all(s / "region_images");
+    EXPECT_TRUE(CreateScenarioStructure(s.string()));
+    EXPECT_FALSE(fs::exists(s / "region_images"));
+    std::ofstream(temp.Path() / "file") << "x";
+    EXPECT_FALSE(CreateScenarioStructure((temp.Path() / "file" / "sub").string()));
+}
+
+TEST(ScenarioFolders, ScenarioNamesMustBePlainFolderNames) {
+    EXPECT_FALSE(ScenarioNameProblem("Aldora 2031"));
+    EXPECT_FALSE(ScenarioNameProblem("New Aldora - 2031 (Custom)"));
+    EXPECT_TRUE(ScenarioNameProblem(""));
+    EXPECT_TRUE(ScenarioNameProblem("."));
+    EXPECT_TRUE(ScenarioNameProblem(".."));
+    EXPECT_TRUE(ScenarioNameProblem("a/b"));
+    EXPECT_TRUE(ScenarioNameProblem("a\\b"));
+}
+
+TEST(ScenarioFolders, FilesAreFoundInAnyLetterCase) {
+    TTemporaryFolder temp;
+    fs::create_directories(temp.Path() / "Party_Images" / "Candidates");
+    std::ofstream(temp.Path() / "Party_Images" / "Candidates" / "Lead.BMP") << "x";
+    std::ofstream(temp.Path() / "map.bmp") << "x";
+    EXPECT_TRUE(FindFileIgnoringCase(temp.Str(), "map.bmp"));
+    EXPECT_TRUE(FindFileIgnoringCase(temp.Str(), "MAP.bmp"));
+    EXPECT_TRUE(FindFileIgnoringCase(temp.Str(), "party_images/candidates/lead.bmp"));
+    EXPECT_TRUE(FindFileIgnoringCase(temp.Str(), "party_images\\candidates\\lead.bmp"));
+    EXPECT_FALSE(FindFileIgnoringCase(temp.Str(), "party_images"));
+    EXPECT_FALSE(FindFileIgnoringCase(temp.Str(), ""));
+    EXPECT_FALSE(FindFileIgnoringCase(temp.Str(), "other.bmp"));
+}

@@ -1,0 +1,186 @@
+#include "scenario/TScenarioData.h"
+#include "scenario/ScenarioFolders.h"
+#include "support/ScenarioFixture.h"
+#include "xml/FileText.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Writes a minimal scenario folder: each file holds its root and one child.
+void WriteScenario(const fs::path& folder) {
+    fs::create_directories(folder);
+    for (TScenarioFile file : TScenarioData::AllFiles()) {
+        const std::string name = TScenarioData::ElementName(file);
+        std::ofstream(folder / TScenarioData::FileName(file), std::ios::binary)
+            << "<" << name << ">\r\n   <item id=\"1\">" << name << "</item>\r\n</" << name
+            << ">\r\n";
+    }
+}
+
+std::string Read(const fs::path& path) {
+    return FileText::Read(path.string());
+}
+
+const char* const Template = "<template>\r\n"
+                             "<activities><a>1</a></activities><ads/><endorsers/><events/>"
+                             "<issues><issue id=\"5\"><name>Tax</name></issue></issues>"
+                             "<parties/><percentages/><political_units/><relations/>"
+                             "<scenario><name>New</name></scenario>\r\n"
+                             "</template>\r\n";
+
+} // namespace
+
+TEST(TScenarioData, LoadReadsAllTenFilesAndAddsTheTrailingSlash) {
+    TTemporaryFolder temp;
+    WriteScenario(temp.Path() / "s");
+    TScenarioData data;
+    std::string folder = (temp.Path() / "s").string();
+    data.Load(folder);
+    EXPECT_EQ(folder.back(), '/');
+    EXPECT_EQ(data.Folder(), folder);
+    EXPECT_TRUE(data.Loaded());
+    for (TScenarioFile file : TScenarioData::AllFiles())
+        ASSERT_NE(data.Root(file), nullptr);
+    EXPECT_EQ(data.Parties()->GetChild("item")->GetText(), "parties");
+    std::string empty;
+    TScenarioData untouched;
+    untouched.Load(empty);
+    EXPECT_FALSE(untouched.Loaded());
+}
+
+TEST(TScenarioData, MissingOrBrokenFilesFailTheLoadAndWriteNothing) {
+    TTemporaryFolder temp;
+    WriteScenario(temp.Path());
+    fs::remove(temp.Path() / "relations.xml");
+    TScenarioData missing;
+    std::string folder = temp.Str();
+    EXPECT_THROW(missing.Load(folder), TFileError);
+    EXPECT_FALSE(missing.Loaded());
+    missing.Save(); // not loaded: nothing happens
+    EXPECT_FALSE(fs::exists(temp.Path() / "relations.xml"));
+
+    WriteScenario(temp.Path());
+    const std::string broken = "<parties>\r\n   <party>\r\n";
+    std::ofstream(temp.Path() / "parties.xml", std::ios::binary) << broken;
+    TScenarioData unclosed;
+    try {
+        unclosed.Load(folder);
+        FAIL() << "an unclosed root must not load";
+    } catch (const TFileError& e) {
+        const std::string message = e.what();
+        EXPECT_NE(message.find("parties.xml"), std::string::npos) << message;
+        EXPECT_NE(message.find("line 3"), std::string::npos) << message;
+    }
+    EXPECT_FALSE(unclosed.Loaded());
+    EXPECT_EQ(Read(temp.Path() / "parties.xml"), broken);
+}
+
+TEST(TScenarioData, SaveWritesTheLayoutAndSaveAsMovesTheFolder) {
+    TTemporaryFolder temp;
+    WriteScenario(temp.Path() / "a");
+    TScenarioData data;
+    std::string folder = (temp.Path() / "a").string();
+    data.Load(folder);
+    data.Ads()->GetChild("item")->SetText("Caf\xC3\xA9 & co");
+    data.SetChanged();
+    data.Save();
+    EXPECT_FALSE(data.Changed());
+    EXPECT_EQ(Read(temp.Path() / "a" / "ads.xml"),
+              "<ads>\r\n   <item id=\"1\">Caf&#233; &#38; co</item>\r\n</ads>\r\n");
+    fs::create_directories(temp.Path() / "b");
+    data.SaveAs((temp.Path() / "b").string());
+    EXPECT_EQ(data.Folder(), (temp.Path() / "b").string() + "/");
+    for (TScenarioFile file : TScenarioData::AllFiles())
+        EXPECT_TRUE(fs::exists(temp.Path() / "b" / TScenarioData::FileName(file)));
+    // What was saved loads again to the same bytes.
+    TScenarioData again;
+    std::string b = (temp.Path() / "b").string();
+    again.Load(b);
+    EXPECT_EQ(again.Document(TScenarioFile::Ads).ToText(),
+              data.Document(TScenarioFile::Ads).ToText());
+}
+
+TEST(TScenarioData, AFailedSaveKeepsEveryOldFileAndLeavesNoTemporaries) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders";
+    TTemporaryFolder temp;
+    WriteScenario(temp.Path());
+    TScenarioData data;
+    std::string folder = temp.Str();
+    data.Load(folder);
+    data.Scenario()->GetChild("item")->SetText("changed");
+    fs::permissions(temp.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+    try {
+        data.Save();
+        FAIL() << "saving into a read-only folder must fail";
+    } catch (const TFileError& e) {
+        EXPECT_NE(std::string(e.what()).find("activities.xml"), std::string::npos) << e.what();
+    }
+    fs::permissions(temp.Path(), fs::perms::owner_all);
+    EXPECT_NE(Read(temp.Path() / "scenario.xml").find(">scenario<"), std::string::npos);
+    EXPECT_EQ(std::distance(fs::directory_iterator(temp.Path()), fs::directory_iterator()), 10);
+}
+
+TEST(TScenarioData, ATargetThatCannotBeReplacedFailsBeforeAnyFileChanges) {
+    TTemporaryFolder temp;
+    WriteScenario(temp.Path());
+    TScenarioData data;
+    std::string folder = temp.Str();
+    data.Load(folder);
+    data.Activities()->GetChild("item")->SetText("changed");
+    fs::remove(temp.Path() / "scenario.xml");
+    fs::create_directory(temp.Path() / "scenario.xml");
+    try {
+        data.Save();
+        FAIL() << "a folder in place of a file must fail the save";
+    } catch (const TFileError& e) {
+        EXPECT_NE(std::string(e.what()).find("scenario.xml"), std::string::npos) << e.what();
+    }
+    EXPECT_NE(Read(temp.Path() / "activities.xml").find(">activities<"), std::string::npos);
+    EXPECT_EQ(std::distance(fs::directory_iterator(temp.Path()), fs::directory_iterator()), 10);
+}
+
+TEST(TScenarioData, AFolderThatVanishedFailsTheSaveWithTheFileName) {
+    TTemporaryFolder temp;
+    WriteScenario(temp.Path() / "s");
+    TScenarioData data;
+    std::string folder = (temp.Path() / "s").string();
+    data.Load(folder);
+    fs::remove_all(temp.Path() / "s");
+    try {
+        data.Save();
+        FAIL() << "saving into a missing folder must fail";
+    } catch (const TFileError& e) {
+        EXPECT_NE(std::string(e.what()).find("s/activities.xml"), std::string::npos) << e.what();
+    }
+    EXPECT_FALSE(fs::exists(temp.Path() / "s"));
+}
+
+TEST(TScenarioData, CreateFromTemplateCopiesTheTenPartsAndWritesNothing) {
+    TTemporaryFolder temp;
+    std::ofstream(temp.Path() / "default.vrx", std::ios::binary) << Template;
+    TScenarioData data;
+    data.CreateFromTemplate((temp.Path() / "default.vrx").string(), (temp.Path() / "new").string());
+    EXPECT_TRUE(data.Loaded());
+    EXPECT_EQ(data.Folder(), (temp.Path() / "new").string() + "/");
+    EXPECT_FALSE(fs::exists(temp.Path() / "new"));
+    ASSERT_NE(data.Issues(), nullptr);
+    EXPECT_EQ(data.Issues()->Level(), 0);
+    EXPECT_EQ(data.Issues()->GetChild("issue")->Level(), 1);
+    EXPECT_EQ(data.Issues()->GetChild("issue")->GetChild("name")->GetText(), "Tax");
+    EXPECT_EQ(data.Document(TScenarioFile::Issues).ToText(),
+              "<issues>\r\n   <issue id=\"5\">\r\n      <name>Tax</name>\r\n   "
+              "</issue>\r\n</issues>\r\n");
+    EXPECT_EQ(data.FileOf(data.Issues()->GetChild("issue")), TScenarioFile::Issues);
+
+    TScenarioData noTemplate;
+    EXPECT_THROW(noTemplate.CreateFromTemplate((temp.Path() / "none.vrx").string(), temp.Str()),
+                 TFileError);
+    EXPECT_FALSE(noTemplate.Loaded());
+}

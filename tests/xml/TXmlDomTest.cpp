@@ -1,0 +1,130 @@
+#include "xml/TXmlDom.h"
+#include "support/ScenarioFixture.h"
+#include "xml/FileText.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace {
+
+std::string Written(const std::string& source) {
+    TXmlDom dom;
+    EXPECT_TRUE(dom.Parse(source)) << dom.LastError().ToString();
+    return dom.ToText();
+}
+
+void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+} // namespace
+
+TEST(TXmlDom, ReaderKeepsTextBeforeTheFirstChildOnly) {
+    TXmlDom dom;
+    ASSERT_TRUE(dom.Parse("<a>  x <b>y</b> z</a>"));
+    EXPECT_EQ(dom.Root()->Text, "  x ");
+    ASSERT_EQ(dom.Root()->ChildCount(), 1);
+    EXPECT_EQ(dom.Root()->GetChild("b")->Text, "y");
+    EXPECT_EQ(dom.ToText(), "<a>\r\n   <b>y</b>\r\n</a>\r\n");
+}
+
+TEST(TXmlDom, WriterLayoutIsExact) {
+    TXmlNode root;
+    root.Name = "parties";
+    TXmlNode* party = root.AddNewChild("party");
+    party->SetAttribute("id", "3");
+    party->AddNewChild("name", "Blue");
+    TXmlDom dom;
+    dom.SetRoot(&root);
+    EXPECT_EQ(dom.ToText(), "<parties>\r\n   <party id=\"3\">\r\n      <name>Blue</name>\r\n   "
+                            "</party>\r\n</parties>\r\n");
+    // Empty leaves are never self-closing; emptied containers stay blocks.
+    ASSERT_TRUE(dom.Parse("<r><list><i/></list><leaf/></r>"));
+    dom.Root()->GetChild("list")->RemoveChild(dom.Root()->GetChild("list")->GetChild("i"));
+    EXPECT_EQ(dom.ToText(), "<r>\r\n   <list>\r\n   </list>\r\n   <leaf></leaf>\r\n</r>\r\n");
+    TXmlDom empty;
+    EXPECT_EQ(empty.ToText(), "");
+}
+
+TEST(TXmlDom, TextIsJoinedTrimmedAndWrittenWithNumericReferences) {
+    EXPECT_EQ(Written("<n>one\r\ntwo</n>"), "<n>onetwo</n>\r\n");
+    EXPECT_EQ(Written("<n>Tom &amp; Jerry</n>"), "<n>Tom &#38; Jerry</n>\r\n");
+    EXPECT_EQ(Written("<n>  padded  </n>"), "<n>padded</n>\r\n");
+    EXPECT_EQ(Written("<n>caf\xC3\xA9 &#8364;</n>"), "<n>caf&#233; &#8364;</n>\r\n");
+    TXmlDom dom;
+    ASSERT_TRUE(dom.Parse("<n>  padded  </n>"));
+    EXPECT_EQ(dom.Root()->GetText(), "  padded  ");
+    // Comments, declarations and processing instructions are not kept.
+    EXPECT_EQ(Written("<?xml version=\"1.0\"?><!-- c --><r><?pi x?><a>1</a></r>"),
+              "<r>\r\n   <a>1</a>\r\n</r>\r\n");
+}
+
+TEST(TXmlDom, AttributesKeepOrderAndAreEscapedOnWrite) {
+    TXmlDom dom;
+    ASSERT_TRUE(dom.Parse("<n a=\"1\" b=\"x &amp; y\"/>"));
+    EXPECT_EQ(dom.Root()->GetAttribute("b")->Value, "x & y");
+    EXPECT_EQ(dom.ToText(), "<n a=\"1\" b=\"x &amp; y\"></n>\r\n");
+    dom.Root()->SetAttribute("c", "say \"<hi>\"\tnow");
+    const std::string text = dom.ToText();
+    TXmlDom again;
+    ASSERT_TRUE(again.Parse(text)) << text;
+    EXPECT_EQ(again.Root()->GetAttribute("c")->Value, "say \"<hi>\"\tnow");
+    EXPECT_EQ(again.ToText(), text);
+}
+
+TEST(TXmlDom, ParseErrorsAreReportedWithPlace) {
+    TXmlDom dom;
+    EXPECT_FALSE(dom.Parse("<a>\r\n<b></a>"));
+    EXPECT_EQ(dom.LastError().Line, 2);
+    EXPECT_GT(dom.LastError().Column, 0);
+    EXPECT_FALSE(dom.LastError().Reason.empty());
+    // A root that is never closed is an error, not a silently short tree.
+    EXPECT_FALSE(dom.Parse("<a><b>x</b>"));
+    EXPECT_FALSE(dom.Parse(""));
+    EXPECT_TRUE(dom.Parse("<a/>"));
+}
+
+TEST(TXmlDom, NestingBeyondTheLimitIsRefused) {
+    std::string deep;
+    for (int i = 0; i < TXmlDom::MaxDepth + 1; ++i)
+        deep += "<d>";
+    for (int i = 0; i < TXmlDom::MaxDepth + 1; ++i)
+        deep += "</d>";
+    TXmlDom dom;
+    EXPECT_FALSE(dom.Parse(deep));
+    EXPECT_NE(dom.LastError().Reason.find("nested"), std::string::npos);
+    EXPECT_TRUE(dom.Parse(deep.substr(3, deep.size() - 7)));
+}
+
+TEST(TXmlDom, LoadingFilesHandlesLineBreaksLatin1AndMissingFiles) {
+    TTemporaryFolder folder;
+    const auto path = folder.Path() / "a.xml";
+    WriteBytes(path, "<a>\r<b>one\ntwo</b>\n</a>");
+    TXmlDom dom;
+    ASSERT_TRUE(dom.LoadFromFile(path.string()));
+    EXPECT_EQ(dom.Root()->GetChild("b")->GetText(), "onetwo");
+    // An older file with a Latin-1 byte and no declaration still loads.
+    WriteBytes(path, "<a>Jos\xE9</a>");
+    ASSERT_TRUE(dom.LoadFromFile(path.string()));
+    EXPECT_EQ(dom.Root()->Text, "Jos&#233;");
+    WriteBytes(path, "<a>\n<b>\n</a>");
+    EXPECT_FALSE(dom.LoadFromFile(path.string()));
+    EXPECT_EQ(dom.LastError().FileName, path.string());
+    EXPECT_EQ(dom.LastError().Line, 3);
+    EXPECT_THROW(dom.LoadFromFile((folder.Path() / "missing.xml").string()), TFileError);
+}
+
+TEST(TXmlDom, SaveReplacesTheFileAndFailsCleanly) {
+    TTemporaryFolder folder;
+    const auto path = folder.Path() / "out.xml";
+    WriteBytes(path, "old content that is much longer than the new one");
+    TXmlDom dom;
+    ASSERT_TRUE(dom.Parse("<a>1</a>"));
+    dom.SaveToFile(path.string());
+    EXPECT_EQ(FileText::Read(path.string()), "<a>1</a>\r\n");
+    EXPECT_THROW(dom.SaveToFile((folder.Path() / "no" / "such" / "x.xml").string()), TFileError);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
