@@ -49,7 +49,10 @@ TCheckResult CheckFile(const TXmlNode* element, const std::string& folder, bool 
     const std::string text = element->GetText();
     if (required && text.empty())
         return Fail(DataRequired);
-    if (!text.empty() && ScenarioFolders::FindFileIgnoringCase(folder, text))
+    // The name is relative to folder: an absolute name would otherwise replace
+    // the folder in the lookup and pass for a file outside the scenario.
+    const bool absolute = !text.empty() && (text[0] == '/' || text[0] == '\\');
+    if (!text.empty() && !absolute && ScenarioFolders::FindFileIgnoringCase(folder, text))
         return {};
     return Fail(folder + text + " does not exist.");
 }

@@ -48,6 +48,24 @@ bool TVerifier::CheckReference(const TXmlNode* parent, const std::string& field,
     return r.Ok;
 }
 
+bool TVerifier::CheckItem(const TXmlNode* item, TCheckKind kind, bool required,
+                          const std::string& section) {
+    const TCheckResult r = FieldChecks::CheckValue(Need(item), kind, required);
+    if (!r.Ok)
+        AddMessage(section, item->Name, item->Parent(), r.Message);
+    return r.Ok;
+}
+
+bool TVerifier::CheckItemReference(const TXmlNode* item, TXmlNode* searchRoot,
+                                   const std::string& elementName, bool allowNone, bool required,
+                                   const std::string& section) {
+    const TCheckResult r =
+        FieldChecks::CheckReference(Need(item), searchRoot, elementName, allowNone, required);
+    if (!r.Ok)
+        AddMessage(section, item->Name, item->Parent(), r.Message);
+    return r.Ok;
+}
+
 TXmlNode* TVerifier::Group(const TXmlNode* parent, const std::string& field,
                            const std::string& section) {
     if (!Check(parent, field, TCheckKind::Text, false, section))
@@ -62,8 +80,22 @@ bool TVerifier::Run(const std::function<void()>& body) {
         return false;
     } catch (const std::exception&) {
         return false;
+    } catch (...) {
+        return false;
     }
     return Added_ == 0;
+}
+
+bool TVerifier::RunItem(const std::function<void()>& body) {
+    const size_t before = Added_;
+    try {
+        body();
+    } catch (const TVerifyAbort&) {
+        return false;
+    } catch (const std::exception&) {
+        return false;
+    }
+    return Added_ == before;
 }
 
 std::string TVerifier::PathOf(const TXmlNode* element) {

@@ -33,6 +33,13 @@ public:
     bool CheckReference(const TXmlNode* parent, const std::string& field, TXmlNode* searchRoot,
                         const std::string& elementName, bool allowNone, bool required,
                         const std::string& section);
+    // The same checks for a list item: the element itself is the field (its
+    // element name is the field name) and its parent is attached.
+    bool CheckItem(const TXmlNode* item, TCheckKind kind, bool required,
+                   const std::string& section);
+    bool CheckItemReference(const TXmlNode* item, TXmlNode* searchRoot,
+                            const std::string& elementName, bool allowNone, bool required,
+                            const std::string& section);
     // A group element: checked as optional text (it only has to exist); when
     // missing, reported and the verifier ends (throws TVerifyAbort).
     TXmlNode* Group(const TXmlNode* parent, const std::string& field, const std::string& section);
@@ -46,6 +53,9 @@ public:
 
     // Runs body under the guard; true when it finished and added nothing.
     bool Run(const std::function<void()>& body);
+    // A guard around one item inside a run (a political unit): an abort ends
+    // only the item. True when body finished and added no message itself.
+    bool RunItem(const std::function<void()>& body);
 
     // The element's path from its document root, for example
     // /parties/party[2]/convention (an index only among same-named siblings).
