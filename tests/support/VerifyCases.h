@@ -1,0 +1,39 @@
+#pragma once
+
+#include "support/ScenarioFixture.h"
+
+#include <string>
+#include <vector>
+
+// Data-driven verification cases under tests/data/verify/<case>/ (see the
+// README.md there): a scenario folder, or a base folder plus mutations.txt,
+// with expected.txt holding the exact messages of a run.
+namespace VerifyCases {
+
+// The case folder names that hold an expected.txt, sorted.
+std::vector<std::string> List();
+std::string CaseFolder(const std::string& name);
+
+// The lines of a text file without their line ends; empty when missing.
+std::vector<std::string> ReadLines(const std::string& path);
+
+// One mutation line split into words: blanks separate words, "..." quotes a
+// word with \" \\ \n \t escapes. Throws std::runtime_error when malformed.
+std::vector<std::string> SplitWords(const std::string& line);
+
+// Builds the case's scenario folder in target. Returns false (and leaves
+// why in reason) when its base folder does not exist; throws
+// std::runtime_error for a malformed or inapplicable mutation.
+bool Prepare(const std::string& name, const TTemporaryFolder& target, std::string& reason);
+
+// Applies mutations (lines as in mutations.txt, "base" lines ignored) to
+// the scenario folder: file operations first, then the element operations
+// on the loaded documents, which are saved when there are any.
+void ApplyMutations(const std::vector<std::string>& lines, const std::string& folder);
+
+// Runs a program with arguments, returning its exit status; stdout goes to
+// output. For running the real command.
+int RunProgram(const std::string& program, const std::vector<std::string>& args,
+               std::string& output);
+
+} // namespace VerifyCases

@@ -1,0 +1,99 @@
+// Runs every case under tests/data/verify through the library and through
+// the stumpcraft-verify command, in-process and as a real program.
+#include "support/VerifyCases.h"
+#include "cli/VerifyCommand.h"
+#include "scenario/verify/VerificationRun.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line))
+        lines.push_back(line);
+    return lines;
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string s;
+    for (const auto& l : lines)
+        s += l + "\n";
+    return s;
+}
+
+class VerifyCase : public testing::TestWithParam<std::string> {
+protected:
+    void Check(const std::string& expectedFile, bool all) {
+        const std::string name = GetParam();
+        const std::string expectedPath = VerifyCases::CaseFolder(name) + "/" + expectedFile;
+        if (!std::filesystem::exists(expectedPath))
+            return;
+        const auto expected = VerifyCases::ReadLines(expectedPath);
+        TTemporaryFolder folder;
+        std::string reason;
+        if (!VerifyCases::Prepare(name, folder, reason))
+            GTEST_SKIP() << reason;
+        SCOPED_TRACE(name + "/" + expectedFile);
+
+        // The library.
+        TScenarioData data;
+        std::string path = folder.Str();
+        data.Load(path);
+        const auto result = VerificationRun::Run(&data, all);
+        EXPECT_EQ(Joined(TestScenario::MessageTexts(data)), Joined(expected));
+        EXPECT_EQ(result.ProblemsExist, !expected.empty());
+
+        std::vector<std::string> args;
+        if (all)
+            args.push_back("--all");
+        args.push_back(folder.Str());
+        const int status = expected.empty() ? VerifyClean : VerifyProblems;
+
+        // The command's logic in-process.
+        std::ostringstream out, err;
+        EXPECT_EQ(RunVerifyCommand(args, out, err), status) << err.str();
+        EXPECT_EQ(out.str(), Joined(expected));
+
+        // The real program.
+        std::string output;
+        EXPECT_EQ(VerifyCases::RunProgram(VERIFY_COMMAND, args, output), status);
+        EXPECT_EQ(output, Joined(expected));
+        EXPECT_EQ(Lines(output).size(), expected.size());
+    }
+};
+
+TEST_P(VerifyCase, GivesExactlyTheExpectedMessages) {
+    Check("expected.txt", false);
+}
+
+TEST_P(VerifyCase, WithAllGivesExactlyTheExpectedMessages) {
+    Check("expected-all.txt", true);
+}
+
+std::string TestName(const testing::TestParamInfo<std::string>& info) {
+    std::string s = info.param;
+    for (char& c : s)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return s;
+}
+
+INSTANTIATE_TEST_SUITE_P(Data, VerifyCase, testing::ValuesIn(VerifyCases::List()), TestName);
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(VerifyCase);
+
+TEST(VerifyCaseFormat, SplitsQuotedWordsWithEscapes) {
+    EXPECT_EQ(
+        VerifyCases::SplitWords(R"(set issues.xml /issues/issue[2]/name "a \"b\" \\ c")"),
+        (std::vector<std::string>{"set", "issues.xml", "/issues/issue[2]/name", R"(a "b" \ c)"}));
+    EXPECT_EQ(VerifyCases::SplitWords(R"(set f /p "")"),
+              (std::vector<std::string>{"set", "f", "/p", ""}));
+    EXPECT_THROW(VerifyCases::SplitWords(R"(set f /p "open)"), std::runtime_error);
+}
+
+} // namespace
