@@ -50,6 +50,10 @@ bool HasUtf16Mark(const std::string& t) {
 bool TXmlDom::LoadFromFile(const std::string& fileName) {
     const std::string bytes = FileText::Read(fileName);
     FileName_ = fileName;
+    return LoadFromBytes(bytes);
+}
+
+bool TXmlDom::LoadFromBytes(const std::string& bytes) {
     const std::string text = JoinLines(bytes);
     // Older scenario files carry Latin-1 text without saying so.
     const bool latin1 =

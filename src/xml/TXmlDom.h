@@ -37,6 +37,8 @@ public:
     // (see LastError). Bytes that are not UTF-8 in a file without a
     // declaration are read as ISO-8859-1, as older scenario files were.
     bool LoadFromFile(const std::string& fileName);
+    // The same for the bytes of a file already read.
+    bool LoadFromBytes(const std::string& bytes);
     bool Parse(const std::string& text);
     // Throws TFileError when the file cannot be written.
     void SaveToFile(const std::string& fileName);
