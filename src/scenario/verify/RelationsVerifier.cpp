@@ -1,0 +1,52 @@
+#include "scenario/verify/PartyChecks.h"
+
+#include "xml/TXmlNode.h"
+
+#include <array>
+
+namespace {
+
+const char* const Section = "Relations";
+const std::array<const char*, 4> Switches = {"coalition_offers", "endorsement_offers",
+                                             "non_aggression_offers", "viceleader_offers"};
+
+// A relation end is checked through a scratch element carrying its id; a
+// relation without the attribute has no id to check and is reported so.
+void CheckEnd(TVerifier& v, TXmlNode* leaders, const TXmlNode* relation, const char* end) {
+    TXmlNode scratch;
+    if (const TXmlAttribute* a = relation->GetAttribute(end))
+        scratch.SetAttribute("id", a->Value);
+    const TCheckResult r =
+        FieldChecks::CheckReference(&scratch, v.Data().Parties(), "leader", true, false);
+    if (!r.Ok)
+        v.AddMessage(Section, relation->Name, leaders, r.Message);
+}
+
+} // namespace
+
+namespace PartyChecks {
+
+bool VerifyRelations(TScenarioData& data) {
+    TVerifier v(data, TScenarioFile::Relations);
+    return v.Run([&] {
+        TXmlNode* root = data.Relations();
+        for (const char* name : Switches)
+            v.Check(root, name, TCheckKind::Integer, true, Section);
+        TVerifier::Need(root);
+        TXmlNode* leaders = root->GetChild("leaders");
+        if (!leaders) {
+            leaders = root->AddNewChild("leaders");
+            data.SetChanged();
+        }
+        if (v.Added() > 0)
+            return;
+        for (int32_t i = 0; i < leaders->ChildCount(); ++i) {
+            TXmlNode* relation = leaders->GetChildAt(i);
+            PartyChecks::CheckEntryValue(v, leaders, relation, TCheckKind::Text, true, Section);
+            CheckEnd(v, leaders, relation, "from");
+            CheckEnd(v, leaders, relation, "to");
+        }
+    });
+}
+
+} // namespace PartyChecks
