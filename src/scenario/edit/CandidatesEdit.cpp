@@ -1,0 +1,218 @@
+#include "scenario/edit/CandidatesEdit.h"
+
+#include "scenario/ScenarioFolders.h"
+#include "scenario/TScenarioData.h"
+#include "scenario/ValueEncodings.h"
+#include "scenario/edit/PartiesEdit.h"
+#include "scenario/edit/PercentagesEdit.h"
+#include "xml/TXmlNode.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <filesystem>
+
+namespace CandidatesEdit {
+
+namespace {
+
+const std::array<const char*, 7> Ratings = {"leadership",        "integrity", "experience",
+                                            "issue_familiarity", "charisma",  "stamina",
+                                            "debating"};
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+TXmlNode* ChildOrNew(TXmlNode* parent, const char* name) {
+    TXmlNode* child = parent->GetChild(name);
+    return child ? child : parent->AddNewChild(name);
+}
+
+void AddRatings(TXmlNode* candidate) {
+    TXmlNode* attributes = candidate->AddNewChild("attributes");
+    for (const char* rating : Ratings)
+        attributes->AddNewChild(rating, "3");
+}
+
+// Appends a deep copy of source to list, under a new id.
+TXmlNode* AppendCopy(TXmlNode* list, const TXmlNode* source) {
+    auto copy = std::make_unique<TXmlNode>(list);
+    TXmlNode::CopyNode(copy.get(), source);
+    copy->SetAttribute("id", ValueEncodings::NewId());
+    TXmlNode* raw = copy.get();
+    list->AddChild(std::move(copy));
+    return raw;
+}
+
+// The party whose leaders hold the leader.
+TXmlNode* PartyOfLeader(const TScenarioData& data, const TXmlNode* leader) {
+    const TXmlNode* root = data.Parties();
+    for (int32_t i = 0; root && i < root->ChildCount(); ++i) {
+        TXmlNode* party = root->GetChildAt(i);
+        const TXmlNode* leaders = party->GetChild("leaders");
+        for (int32_t l = 0; leaders && l < leaders->ChildCount(); ++l)
+            if (leaders->GetChildAt(l) == leader)
+                return party;
+    }
+    return nullptr;
+}
+
+// Copies a portrait to newName in the same folder, replacing a file of
+// that name; a missing source is skipped.
+void CopyPortrait(const std::string& folder, const std::string& source,
+                  const std::string& newName) {
+    if (source.empty())
+        return;
+    const auto found = ScenarioFolders::FindFileIgnoringCase(folder, source);
+    if (!found)
+        return;
+    std::error_code ec;
+    std::filesystem::copy_file(*found, folder + newName,
+                               std::filesystem::copy_options::overwrite_existing, ec);
+}
+
+} // namespace
+
+std::string PortraitFolder(const TScenarioData& data) {
+    return data.Folder() + "party_images/candidates/";
+}
+
+TXmlNode* NewViceLeader(TScenarioData& data, TXmlNode* party) {
+    if (!party)
+        return nullptr;
+    const std::string region = PartiesEdit::FirstRegionId(data);
+    TXmlNode* viceLeader = ChildOrNew(party, "viceleaders")->AddNewChild("viceleader");
+    viceLeader->SetAttribute("id", ValueEncodings::NewId());
+    viceLeader->AddNewChild("firstname", "New");
+    viceLeader->AddNewChild("lastname", "ViceLeader");
+    viceLeader->AddNewChild("sex", "male");
+    viceLeader->AddNewChild("home_political_unit")->SetAttribute("id", region);
+    viceLeader->AddNewChild("age", "50");
+    viceLeader->AddNewChild("language_bonus", "-1");
+    viceLeader->AddNewChild("how_well_known", "medium");
+    viceLeader->AddNewChild("political_points_cost", "1");
+    AddRatings(viceLeader);
+    TXmlNode* bonus = viceLeader->AddNewChild("percentage_bonuses")->AddNewChild("political_unit");
+    bonus->SetAttribute("id", region);
+    bonus->AddNewChild("bonus", "0");
+    data.SetChanged();
+    return viceLeader;
+}
+
+TXmlNode* NewLeader(TScenarioData& data, TXmlNode* party) {
+    if (!party)
+        return nullptr;
+    const std::string id = ValueEncodings::NewId();
+    TXmlNode* leader = ChildOrNew(party, "leaders")->AddNewChild("leader");
+    leader->SetAttribute("id", id);
+    leader->AddNewChild("default_on", "0");
+    leader->AddNewChild("title");
+    leader->AddNewChild("firstname", "New");
+    leader->AddNewChild("lastname", "Leader");
+    leader->AddNewChild("primaries_description", "Enter Primaries Description");
+    leader->AddNewChild("generalelection_description", "Enter General Election Description");
+    leader->AddNewChild("leader_color", "red");
+    TXmlNode* goals = leader->AddNewChild("goals");
+    goals->AddNewChild("percentage", "-1");
+    goals->AddNewChild("seats", "0");
+    leader->AddNewChild("image_large", id + "_large.bmp");
+    leader->AddNewChild("image_small", id + "_small.bmp");
+    leader->AddNewChild("sex", "male");
+    leader->AddNewChild("home_political_unit")
+        ->SetAttribute("id", PartiesEdit::FirstRegionId(data));
+    leader->AddNewChild("age", "50");
+    leader->AddNewChild("starting_funds", "100000");
+    leader->AddNewChild("language_bonus", "-1");
+    leader->AddNewChild("how_well_known", "medium");
+    leader->AddNewChild("established_primaries", "3");
+    leader->AddNewChild("political_influence_points", "10");
+    AddRatings(leader);
+    TXmlNode* platform = leader->AddNewChild("platform");
+    const TXmlNode* issues = data.Issues();
+    for (int32_t i = 0; issues && i < issues->ChildCount(); ++i) {
+        const TXmlNode* issue = issues->GetChildAt(i);
+        const TXmlNode* type = issue->GetChild("type");
+        if (type && Lower(type->GetText()) == "positionissue")
+            platform->AddNewChild("issue", "center")
+                ->SetAttribute("id", issue->AttributeValue("id"));
+    }
+    leader->AddNewChild("viceleaders");
+    leader->AddNewChild("crusaders");
+    PercentagesEdit::AddLeaderEntries(data, party->AttributeValue("id"), id);
+    data.SetChanged();
+    return leader;
+}
+
+TXmlNode* NewCrusader(TScenarioData& data, TXmlNode* leader) {
+    if (!leader)
+        return nullptr;
+    TXmlNode* crusader = ChildOrNew(leader, "crusaders")->AddNewChild("crusader");
+    crusader->SetAttribute("id", "new_crusader");
+    crusader->AddNewChild("first_name", "New");
+    crusader->AddNewChild("last_name", "Crusader");
+    crusader->AddNewChild("political_points_cost", "0");
+    crusader->AddNewChild("base_power", "1");
+    crusader->AddNewChild("last_for_days", "-1");
+    data.SetChanged();
+    return crusader;
+}
+
+void RemoveLeader(TScenarioData& data, TXmlNode* leader) {
+    TXmlNode* party = PartyOfLeader(data, leader);
+    if (!party)
+        return;
+    const std::string id = leader->AttributeValue("id");
+    party->GetChild("leaders")->RemoveChild(leader);
+    if (!id.empty())
+        PercentagesEdit::RemoveLeaderEntries(data, id);
+    data.SetChanged();
+}
+
+void RemoveViceLeader(TScenarioData& data, TXmlNode* viceLeader) {
+    TXmlNode* pool = viceLeader ? viceLeader->Parent() : nullptr;
+    if (pool && pool->RemoveChild(viceLeader))
+        data.SetChanged();
+}
+
+TXmlNode* CopyLeader(TScenarioData& data, TXmlNode* leader) {
+    TXmlNode* party = PartyOfLeader(data, leader);
+    if (!party)
+        return nullptr;
+    TXmlNode* copy = AppendCopy(party->GetChild("leaders"), leader);
+    const std::string id = copy->AttributeValue("id");
+    const std::string folder = PortraitFolder(data);
+    for (const auto& [field, suffix] :
+         {std::pair{"image_large", "_large.bmp"}, std::pair{"image_small", "_small.bmp"}}) {
+        const std::string newName = id + suffix;
+        CopyPortrait(folder, leader->GetChild(field) ? leader->GetChild(field)->GetText() : "",
+                     newName);
+        ChildOrNew(copy, field)->SetText(newName);
+    }
+    PercentagesEdit::CopyLeaderEntries(data, leader->AttributeValue("id"), id);
+    data.SetChanged();
+    return copy;
+}
+
+TXmlNode* CopyLeaderTo(TScenarioData& data, TXmlNode* leader, TXmlNode* targetParty) {
+    if (!leader || !targetParty)
+        return nullptr;
+    TXmlNode* copy = AppendCopy(ChildOrNew(targetParty, "leaders"), leader);
+    PercentagesEdit::CopyLeaderEntries(data, leader->AttributeValue("id"),
+                                       copy->AttributeValue("id"),
+                                       targetParty->AttributeValue("id"));
+    data.SetChanged();
+    return copy;
+}
+
+TXmlNode* CopyViceLeader(TScenarioData& data, TXmlNode* viceLeader, TXmlNode* targetParty) {
+    if (!viceLeader || !targetParty)
+        return nullptr;
+    TXmlNode* copy = AppendCopy(ChildOrNew(targetParty, "viceleaders"), viceLeader);
+    data.SetChanged();
+    return copy;
+}
+
+} // namespace CandidatesEdit
