@@ -87,12 +87,14 @@ void ApplyToElement(TScenarioData& data, const std::vector<std::string>& w,
             Fail(line, "no attribute " + w[3]);
         node->RemoveAttribute(a);
     } else if (op == "copy") {
-        Expect(w, 3, 3, line);
+        Expect(w, 3, 4, line);
         TXmlNode* node = Element(data, w, line);
-        TXmlNode* parent = node->Parent();
-        if (!parent)
+        TXmlNode* target = node->Parent();
+        if (w.size() > 3)
+            target = Element(data, {w[0], w[1], w[3]}, line);
+        if (!target)
             Fail(line, "cannot copy a root");
-        TXmlNode::CopyNode(parent->AddNewChild(node->Name), node);
+        TXmlNode::CopyNode(target->AddNewChild(node->Name), node);
     } else {
         Fail(line, "unknown operation " + op);
     }
@@ -113,6 +115,16 @@ std::vector<std::string> List() {
             names.push_back(it->path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
+}
+
+std::vector<std::string> ExpectedLines(const std::string& path, const std::string& folder) {
+    auto lines = ReadLines(path);
+    const std::string placeholder = "{folder}";
+    for (auto& line : lines)
+        for (size_t p = line.find(placeholder); p != std::string::npos;
+             p = line.find(placeholder, p + folder.size()))
+            line.replace(p, placeholder.size(), folder);
+    return lines;
 }
 
 std::vector<std::string> ReadLines(const std::string& path) {

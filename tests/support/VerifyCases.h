@@ -17,6 +17,10 @@ std::string CaseFolder(const std::string& name);
 // The lines of a text file without their line ends; empty when missing.
 std::vector<std::string> ReadLines(const std::string& path);
 
+// The expected messages of a case: its lines with {folder} replaced by the
+// scenario folder (ending in "/").
+std::vector<std::string> ExpectedLines(const std::string& path, const std::string& folder);
+
 // One mutation line split into words: blanks separate words, "..." quotes a
 // word with \" \\ \n \t escapes. Throws std::runtime_error when malformed.
 std::vector<std::string> SplitWords(const std::string& line);

@@ -34,11 +34,11 @@ protected:
         const std::string expectedPath = VerifyCases::CaseFolder(name) + "/" + expectedFile;
         if (!std::filesystem::exists(expectedPath))
             return;
-        const auto expected = VerifyCases::ReadLines(expectedPath);
         TTemporaryFolder folder;
         std::string reason;
         if (!VerifyCases::Prepare(name, folder, reason))
             GTEST_SKIP() << reason;
+        const auto expected = VerifyCases::ExpectedLines(expectedPath, folder.Str());
         SCOPED_TRACE(name + "/" + expectedFile);
 
         // The library.

@@ -81,8 +81,10 @@ bool Walk(TVerifier& v, TScenarioData& data) {
     const TXmlNode* nation = TVerifier::Need(root->GetChildAt(0));
     const std::string pictures = data.Folder() + "region_images/";
     CheckCommon(v, nation, pictures);
-    v.Check(nation, "nickname", TCheckKind::Text, false, Units);
-    v.Check(nation, "blurb", TCheckKind::Text, false, Units);
+    // The nation may go without a nickname or blurb altogether.
+    for (const char* field : {"nickname", "blurb"})
+        if (nation->GetChild(field))
+            v.Check(nation, field, TCheckKind::Text, false, Units);
     v.Check(nation, "year_of_entry", TCheckKind::Integer, true, Units);
     const TXmlNode* regions = v.Group(nation, "political_units", Units);
     return VerifySubUnits(v, regions, pictures, data.Issues());
