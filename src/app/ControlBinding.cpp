@@ -1,0 +1,255 @@
+#include "app/ControlBinding.h"
+
+#include "xml/TDate.h"
+#include "xml/TXmlNode.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+namespace ControlBinding {
+
+namespace {
+
+enum class TStoreKind { Text, Combo, Check, TextUnescaped, CheckUnescaped, Date };
+
+// Lives as a child of the control, so the binding goes with the control.
+class TBinding : public QObject {
+public:
+    TBinding(QWidget* control, TStoreKind kind, TXmlNode* element, TXmlAttribute* attribute)
+        : QObject(control), Kind(kind), Element(element), Attribute(attribute) {
+        setObjectName(QStringLiteral("ControlBinding"));
+    }
+    TStoreKind Kind;
+    TXmlNode* Element;
+    TXmlAttribute* Attribute;
+    // Set while the control is filled from the element, so filling does not
+    // write back.
+    bool Filling = false;
+};
+
+TBinding* BindingOf(const QWidget* control) {
+    if (!control)
+        return nullptr;
+    return control->findChild<TBinding*>(QStringLiteral("ControlBinding"),
+                                         Qt::FindDirectChildrenOnly);
+}
+
+void RemoveBinding(QWidget* control) {
+    if (TBinding* old = BindingOf(control)) {
+        QObject::disconnect(control, nullptr, old, nullptr);
+        old->setParent(nullptr);
+        delete old;
+    }
+}
+
+TBinding* NewBinding(QWidget* control, TStoreKind kind, TXmlNode* element,
+                     TXmlAttribute* attribute) {
+    RemoveBinding(control);
+    if (!element && !attribute)
+        return nullptr;
+    auto* binding = new TBinding(control, kind, element, attribute);
+    binding->Filling = true;
+    return binding;
+}
+
+std::string ToStd(const QString& text) {
+    return text.toStdString();
+}
+
+QString FromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The raw (unescaped) value of the bound element or attribute.
+std::string RawValue(const TBinding& b) {
+    return b.Attribute ? b.Attribute->Value : b.Element->Text;
+}
+
+void SetRawValue(TBinding& b, const std::string& value) {
+    if (b.Attribute)
+        b.Attribute->Value = value;
+    else
+        b.Element->Text = value;
+}
+
+bool Writable(const TBinding* b) {
+    return b && !b->Filling && (b->Element || b->Attribute);
+}
+
+} // namespace
+
+void BindText(QLineEdit* control, TXmlNode* element) {
+    TBinding* b = NewBinding(control, TStoreKind::Text, element, nullptr);
+    control->setText(element ? FromStd(element->GetText()) : QString());
+    if (!b)
+        return;
+    b->Filling = false;
+    QObject::connect(control, &QLineEdit::textChanged, b, [control] { StoreControlText(control); });
+}
+
+void BindText(QPlainTextEdit* control, TXmlNode* element) {
+    TBinding* b = NewBinding(control, TStoreKind::Text, element, nullptr);
+    control->setPlainText(element ? FromStd(element->GetText()) : QString());
+    if (!b)
+        return;
+    b->Filling = false;
+    QObject::connect(control, &QPlainTextEdit::textChanged, b,
+                     [control] { StoreControlText(control); });
+}
+
+void BindText(QTextEdit* control, TXmlNode* element) {
+    TBinding* b = NewBinding(control, TStoreKind::Text, element, nullptr);
+    control->setPlainText(element ? FromStd(element->GetText()) : QString());
+    if (!b)
+        return;
+    b->Filling = false;
+    QObject::connect(control, &QTextEdit::textChanged, b, [control] { StoreControlText(control); });
+}
+
+void BindCombo(QComboBox* control, TXmlNode* element) {
+    TBinding* b = NewBinding(control, TStoreKind::Combo, element, nullptr);
+    const QString text = element ? FromStd(element->GetText()) : QString();
+    const int index = control->findText(text);
+    control->setCurrentIndex(index);
+    if (control->isEditable() && index < 0)
+        control->setEditText(text);
+    if (!b)
+        return;
+    b->Filling = false;
+    QObject::connect(control, &QComboBox::currentIndexChanged, b,
+                     [control] { StoreComboText(control); });
+}
+
+void BindCheck(QCheckBox* control, TXmlNode* element) {
+    TBinding* b = NewBinding(control, TStoreKind::Check, element, nullptr);
+    control->setChecked(element && element->GetText() == "1");
+    if (!b)
+        return;
+    b->Filling = false;
+    QObject::connect(control, &QCheckBox::toggled, b, [control] { StoreCheckState(control); });
+}
+
+void BindTextUnescaped(QLineEdit* control, TXmlNode* element) {
+    TBinding* b = NewBinding(control, TStoreKind::TextUnescaped, element, nullptr);
+    control->setText(b ? FromStd(RawValue(*b)) : QString());
+    if (!b)
+        return;
+    b->Filling = false;
+    QObject::connect(control, &QLineEdit::textChanged, b,
+                     [control] { StoreControlTextUnescaped(control); });
+}
+
+void BindTextUnescaped(QLineEdit* control, TXmlAttribute* attribute) {
+    TBinding* b = NewBinding(control, TStoreKind::TextUnescaped, nullptr, attribute);
+    control->setText(b ? FromStd(RawValue(*b)) : QString());
+    if (!b)
+        return;
+    b->Filling = false;
+    QObject::connect(control, &QLineEdit::textChanged, b,
+                     [control] { StoreControlTextUnescaped(control); });
+}
+
+void BindCheckUnescaped(QCheckBox* control, TXmlNode* element) {
+    TBinding* b = NewBinding(control, TStoreKind::CheckUnescaped, element, nullptr);
+    control->setChecked(b && RawValue(*b) == "1");
+    if (!b)
+        return;
+    b->Filling = false;
+    QObject::connect(control, &QCheckBox::toggled, b,
+                     [control] { StoreCheckStateUnescaped(control); });
+}
+
+void BindCheckUnescaped(QCheckBox* control, TXmlAttribute* attribute) {
+    TBinding* b = NewBinding(control, TStoreKind::CheckUnescaped, nullptr, attribute);
+    control->setChecked(b && RawValue(*b) == "1");
+    if (!b)
+        return;
+    b->Filling = false;
+    QObject::connect(control, &QCheckBox::toggled, b,
+                     [control] { StoreCheckStateUnescaped(control); });
+}
+
+void BindDate(QDateEdit* control, TXmlNode* element) {
+    TBinding* b = NewBinding(control, TStoreKind::Date, element, nullptr);
+    control->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
+    if (element) {
+        if (const auto date = TDate::Parse(element->GetText()))
+            control->setDate(QDate(date->Year, date->Month, date->Day));
+    }
+    if (!b)
+        return;
+    b->Filling = false;
+    QObject::connect(control, &QDateEdit::dateChanged, b, [control] { StoreDate(control); });
+}
+
+void Unbind(QWidget* control) {
+    RemoveBinding(control);
+}
+
+TXmlNode* BoundElement(const QWidget* control) {
+    const TBinding* b = BindingOf(control);
+    return b ? b->Element : nullptr;
+}
+
+TXmlAttribute* BoundAttribute(const QWidget* control) {
+    const TBinding* b = BindingOf(control);
+    return b ? b->Attribute : nullptr;
+}
+
+void StoreControlText(QWidget* control) {
+    TBinding* b = BindingOf(control);
+    if (!Writable(b) || !b->Element)
+        return;
+    QString text;
+    if (auto* line = qobject_cast<QLineEdit*>(control))
+        text = line->text();
+    else if (auto* plain = qobject_cast<QPlainTextEdit*>(control))
+        text = plain->toPlainText();
+    else if (auto* rich = qobject_cast<QTextEdit*>(control))
+        text = rich->toPlainText();
+    else
+        return;
+    b->Element->SetText(ToStd(text));
+}
+
+void StoreComboText(QComboBox* control) {
+    TBinding* b = BindingOf(control);
+    if (!Writable(b) || !b->Element || control->currentIndex() < 0)
+        return;
+    b->Element->SetText(ToStd(control->currentText()));
+}
+
+void StoreCheckState(QCheckBox* control) {
+    TBinding* b = BindingOf(control);
+    if (!Writable(b) || !b->Element)
+        return;
+    b->Element->SetText(control->isChecked() ? "1" : "0");
+}
+
+void StoreControlTextUnescaped(QLineEdit* control) {
+    TBinding* b = BindingOf(control);
+    if (!Writable(b))
+        return;
+    SetRawValue(*b, ToStd(control->text()));
+}
+
+void StoreCheckStateUnescaped(QCheckBox* control) {
+    TBinding* b = BindingOf(control);
+    if (!Writable(b))
+        return;
+    SetRawValue(*b, control->isChecked() ? "1" : "0");
+}
+
+void StoreDate(QDateEdit* control) {
+    TBinding* b = BindingOf(control);
+    if (!Writable(b) || !b->Element)
+        return;
+    const QDate date = control->date();
+    b->Element->SetText(TDate{date.year(), date.month(), date.day()}.ToString());
+}
+
+} // namespace ControlBinding

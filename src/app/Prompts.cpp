@@ -1,0 +1,90 @@
+#include "app/Prompts.h"
+
+#include "app/TSelectScenarioForm.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+
+TPrompts* Installed = nullptr;
+
+QWidget* DialogParent() {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
+
+} // namespace
+
+TPrompts& Prompts() {
+    static TQtPrompts qtPrompts;
+    return Installed ? *Installed : qtPrompts;
+}
+
+TPrompts* SetPrompts(TPrompts* prompts) {
+    TPrompts* previous = Installed;
+    Installed = prompts;
+    return previous;
+}
+
+TPromptAnswer TQtPrompts::Message(const QString& title, const QString& text,
+                                  TPromptButtons buttons) {
+    QMessageBox box(DialogParent());
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (buttons) {
+    case TPromptButtons::Ok:
+        box.setIcon(title == QLatin1String("Error") ? QMessageBox::Critical
+                                                    : QMessageBox::Information);
+        box.setStandardButtons(QMessageBox::Ok);
+        box.exec();
+        return TPromptAnswer::Ok;
+    case TPromptButtons::YesNo:
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? TPromptAnswer::Yes : TPromptAnswer::No;
+    case TPromptButtons::YesNoCancel:
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        switch (box.exec()) {
+        case QMessageBox::Yes:
+            return TPromptAnswer::Yes;
+        case QMessageBox::No:
+            return TPromptAnswer::No;
+        default:
+            return TPromptAnswer::Cancel;
+        }
+    }
+    return TPromptAnswer::Cancel;
+}
+
+std::optional<QString> TQtPrompts::Input(const QString& caption, const QString& prompt,
+                                         const QString& initial) {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(DialogParent(), caption, prompt, QLineEdit::Normal, initial, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+std::optional<QString> TQtPrompts::OpenFile(const QString& caption, const QString& folder,
+                                            const QString& filter) {
+    const QString path = QFileDialog::getOpenFileName(DialogParent(), caption, folder, filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+std::optional<QString> TQtPrompts::ChooseScenario(const QStringList& names) {
+    TSelectScenarioForm form(DialogParent());
+    form.SetScenarios(names);
+    if (form.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return form.SelectedScenario();
+}

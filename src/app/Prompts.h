@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+enum class TPromptButtons { Ok, YesNo, YesNoCancel };
+enum class TPromptAnswer { Ok, Yes, No, Cancel };
+
+// Every question the program asks goes through this interface, so tests can
+// answer it from a script. Forms never call QMessageBox, QInputDialog or
+// QFileDialog themselves.
+class TPrompts {
+public:
+    virtual ~TPrompts() = default;
+
+    // A message box with a title and the given buttons; returns the button
+    // pressed (closing a Yes/No/Cancel box counts as Cancel, a Yes/No box
+    // as No).
+    virtual TPromptAnswer Message(const QString& title, const QString& text,
+                                  TPromptButtons buttons = TPromptButtons::Ok) = 0;
+    // A one-line input box; empty when cancelled.
+    virtual std::optional<QString> Input(const QString& caption, const QString& prompt,
+                                         const QString& initial) = 0;
+    // An open-file dialog starting in folder; empty when cancelled.
+    virtual std::optional<QString> OpenFile(const QString& caption, const QString& folder,
+                                            const QString& filter = BitmapFilter) = 0;
+    // The scenario selection dialog over names; the chosen name, or empty
+    // when cancelled.
+    virtual std::optional<QString> ChooseScenario(const QStringList& names) = 0;
+
+    // Shorthands for the usual boxes.
+    void Error(const QString& text) { Message(QStringLiteral("Error"), text); }
+    bool YesNo(const QString& title, const QString& text) {
+        return Message(title, text, TPromptButtons::YesNo) == TPromptAnswer::Yes;
+    }
+
+    static constexpr const char* BitmapFilter = "Bitmaps (*.bmp)";
+};
+
+// The prompts in use: the Qt dialogs unless a test installed others.
+TPrompts& Prompts();
+// Installs prompts (not owned); null restores the Qt dialogs. Returns the
+// previous installation (null for the Qt dialogs).
+TPrompts* SetPrompts(TPrompts* prompts);
+
+// The dialogs themselves, parented to the active window.
+class TQtPrompts : public TPrompts {
+public:
+    TPromptAnswer Message(const QString& title, const QString& text,
+                          TPromptButtons buttons) override;
+    std::optional<QString> Input(const QString& caption, const QString& prompt,
+                                 const QString& initial) override;
+    std::optional<QString> OpenFile(const QString& caption, const QString& folder,
+                                    const QString& filter) override;
+    std::optional<QString> ChooseScenario(const QStringList& names) override;
+};

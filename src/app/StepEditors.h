@@ -1,0 +1,37 @@
+#pragma once
+
+#include <functional>
+
+class QWidget;
+class TScenarioData;
+
+// The editors of the eight steps register here from their own source files,
+// so the main window needs no list of them. A step without an editor stays
+// disabled.
+//
+//     STUMPCRAFT_REGISTER_STEP(4, [](TScenarioData& data, QWidget* owner) {
+//         TAdEditorForm form(data, owner);
+//         form.exec();
+//     });
+namespace StepEditors {
+
+// Opens the step's editor modally for data, owned by owner; returns when it
+// has closed.
+using TOpenEditor = std::function<void(TScenarioData& data, QWidget* owner)>;
+
+constexpr int StepCount = 8;
+
+// step is 1 to 8; a later registration replaces an earlier one. An empty
+// function removes the step's editor. Returns true so it can initialise a
+// static.
+bool Register(int step, TOpenEditor open);
+// Null when the step has no editor.
+const TOpenEditor* Find(int step);
+
+} // namespace StepEditors
+
+#define STUMPCRAFT_STEP_CONCAT2(a, b) a##b
+#define STUMPCRAFT_STEP_CONCAT(a, b) STUMPCRAFT_STEP_CONCAT2(a, b)
+#define STUMPCRAFT_REGISTER_STEP(step, ...)                                                        \
+    static const bool STUMPCRAFT_STEP_CONCAT(StepEditorRegistered, __LINE__) =                     \
+        StepEditors::Register(step, __VA_ARGS__)

@@ -1,0 +1,187 @@
+#include "app/ControlBinding.h"
+#include "app/StepEditors.h"
+#include "guisupport/ScriptedPrompts.h"
+#include "widgets/TIntEdit.h"
+#include "xml/TXmlDom.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+using namespace ControlBinding;
+
+class ControlBindingTest : public QObject {
+    Q_OBJECT
+
+    TXmlDom Dom;
+    TXmlNode* Root = nullptr;
+
+private slots:
+    void init() {
+        QVERIFY(Dom.Parse("<party><name>Green &amp; Co</name><active>1</active>"
+                          "<colour>blue</colour><date>11/04/2008</date>"
+                          "<limit>12</limit><endorser id=\"7\" on=\"0\"/></party>"));
+        Root = Dom.Root();
+    }
+
+    void TextFillsDecodedAndStoresEncoded() {
+        QLineEdit edit;
+        TXmlNode* name = Root->GetChild("name");
+        BindText(&edit, name);
+        QCOMPARE(edit.text(), QStringLiteral("Green & Co"));
+        QCOMPARE(BoundElement(&edit), name);
+        edit.setText(QStringLiteral("A < B"));
+        QCOMPARE(name->GetText(), std::string("A < B"));
+        QCOMPARE(name->Text, std::string("A &#60; B"));
+    }
+
+    void MemoStoresEveryChange() {
+        QPlainTextEdit memo;
+        TXmlNode* name = Root->GetChild("name");
+        BindText(&memo, name);
+        memo.setPlainText(QStringLiteral("two\nlines"));
+        // Element text keeps no control characters.
+        QCOMPARE(name->GetText(), std::string("twolines"));
+    }
+
+    void NumericFieldStoresEachTypedText() {
+        TIntEdit edit;
+        edit.SetRangeChecking(true);
+        TXmlNode* limit = Root->GetChild("limit");
+        BindText(&edit, limit);
+        QCOMPARE(edit.text(), QStringLiteral("12"));
+        edit.end(false);
+        QTest::keyClick(&edit, '5');
+        QCOMPARE(limit->GetText(), std::string("100"));
+    }
+
+    void RebindingMovesTheWriting() {
+        QLineEdit edit;
+        TXmlNode* name = Root->GetChild("name");
+        TXmlNode* colour = Root->GetChild("colour");
+        BindText(&edit, name);
+        BindText(&edit, colour);
+        QCOMPARE(edit.text(), QStringLiteral("blue"));
+        edit.setText(QStringLiteral("red"));
+        QCOMPARE(colour->GetText(), std::string("red"));
+        QCOMPARE(name->GetText(), std::string("Green & Co"));
+        // Bound to nothing: the control is cleared and writes nowhere.
+        BindText(&edit, nullptr);
+        QCOMPARE(edit.text(), QString());
+        edit.setText(QStringLiteral("pink"));
+        QCOMPARE(colour->GetText(), std::string("red"));
+        QCOMPARE(BoundElement(&edit), nullptr);
+    }
+
+    void UnbindKeepsTheElement() {
+        QLineEdit edit;
+        TXmlNode* name = Root->GetChild("name");
+        BindText(&edit, name);
+        Unbind(&edit);
+        edit.setText(QStringLiteral("other"));
+        QCOMPARE(name->GetText(), std::string("Green & Co"));
+        StoreControlText(&edit); // without a binding: nothing
+        QCOMPARE(name->GetText(), std::string("Green & Co"));
+    }
+
+    void ComboWritesOnlyASelection() {
+        QComboBox combo;
+        combo.addItems({"red", "blue", "green"});
+        TXmlNode* colour = Root->GetChild("colour");
+        BindCombo(&combo, colour);
+        QCOMPARE(combo.currentText(), QStringLiteral("blue"));
+        combo.setCurrentIndex(2);
+        QCOMPARE(colour->GetText(), std::string("green"));
+        combo.setCurrentIndex(-1);
+        StoreComboText(&combo);
+        QCOMPARE(colour->GetText(), std::string("green"));
+        // A value not in the list selects nothing and is kept.
+        colour->SetText("violet");
+        BindCombo(&combo, colour);
+        QCOMPARE(combo.currentIndex(), -1);
+        QCOMPARE(colour->GetText(), std::string("violet"));
+    }
+
+    void CheckWritesOneAndZero() {
+        QCheckBox check;
+        TXmlNode* active = Root->GetChild("active");
+        BindCheck(&check, active);
+        QVERIFY(check.isChecked());
+        check.setChecked(false);
+        QCOMPARE(active->GetText(), std::string("0"));
+        check.setChecked(true);
+        QCOMPARE(active->GetText(), std::string("1"));
+    }
+
+    void UnescapedOperationsWriteAsTyped() {
+        TXmlNode* endorser = Root->GetChild("endorser");
+        QLineEdit edit;
+        BindTextUnescaped(&edit, endorser->GetAttribute("id"));
+        QCOMPARE(edit.text(), QStringLiteral("7"));
+        edit.setText(QStringLiteral("a&b"));
+        QCOMPARE(endorser->AttributeValue("id"), std::string("a&b"));
+        QCheckBox check;
+        BindCheckUnescaped(&check, endorser->GetAttribute("on"));
+        QVERIFY(!check.isChecked());
+        check.setChecked(true);
+        QCOMPARE(endorser->AttributeValue("on"), std::string("1"));
+        TXmlNode* name = Root->GetChild("name");
+        BindTextUnescaped(&edit, name);
+        QCOMPARE(edit.text(), QStringLiteral("Green &#38; Co"));
+        edit.setText(QStringLiteral("x&#233;"));
+        QCOMPARE(name->Text, std::string("x&#233;"));
+    }
+
+    void DatePickerWritesMonthDayYear() {
+        QDateEdit picker;
+        TXmlNode* date = Root->GetChild("date");
+        BindDate(&picker, date);
+        QCOMPARE(picker.date(), QDate(2008, 11, 4));
+        QCOMPARE(picker.displayFormat(), QStringLiteral("MM/dd/yyyy"));
+        picker.setDate(QDate(2009, 1, 20));
+        QCOMPARE(date->GetText(), std::string("01/20/2009"));
+    }
+
+    void BindingDiesWithTheControl() {
+        TXmlNode* name = Root->GetChild("name");
+        auto* edit = new QLineEdit;
+        BindText(edit, name);
+        delete edit;
+        name->SetText("still here");
+        QCOMPARE(name->GetText(), std::string("still here"));
+    }
+
+    void StepRegistryKeepsOneEditorPerStep() {
+        QVERIFY(!StepEditors::Register(0, [](TScenarioData&, QWidget*) {}));
+        QVERIFY(!StepEditors::Register(9, [](TScenarioData&, QWidget*) {}));
+        int opened = 0;
+        QVERIFY(StepEditors::Register(3, [&](TScenarioData&, QWidget*) { ++opened; }));
+        QVERIFY(StepEditors::Find(3));
+        StepEditors::Register(3, {});
+        QVERIFY(!StepEditors::Find(3));
+        QVERIFY(!StepEditors::Find(0));
+    }
+
+    void ScriptedPromptsAnswerInOrderAndRecord() {
+        TScriptedPrompts prompts;
+        prompts.Type(QStringLiteral("Name"), QStringLiteral("Scenario Name"))
+            .Answer(TPromptAnswer::No, QStringLiteral("Overwrite"))
+            .CancelInput()
+            .ChooseFile(QStringLiteral("/tmp/a.bmp"));
+        QCOMPARE(Prompts().Input("Scenario Name", "Enter", "x"), std::optional<QString>("Name"));
+        QCOMPARE(Prompts().Message("Overwrite", "exists", TPromptButtons::YesNo),
+                 TPromptAnswer::No);
+        QCOMPARE(Prompts().Input("Scenario Name", "Enter", "y"), std::nullopt);
+        QCOMPARE(Prompts().OpenFile("Pick", "/tmp"), std::optional<QString>("/tmp/a.bmp"));
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(prompts.Shown().size(), 4);
+        QCOMPARE(prompts.Shown().at(0).Initial, QStringLiteral("x"));
+        QCOMPARE(prompts.MessageTitles(), QStringList{"Overwrite"});
+    }
+};
+
+QTEST_MAIN(ControlBindingTest)
+#include "ControlBindingTest.moc"

@@ -1,0 +1,159 @@
+#include "guisupport/ScriptedPrompts.h"
+
+#include <QTest>
+
+namespace {
+
+const char* KindName(TScriptedPrompts::TKind kind) {
+    switch (kind) {
+    case TScriptedPrompts::TKind::Message:
+        return "message box";
+    case TScriptedPrompts::TKind::Input:
+        return "input box";
+    case TScriptedPrompts::TKind::OpenFile:
+        return "open-file dialog";
+    case TScriptedPrompts::TKind::ChooseScenario:
+        return "scenario selection";
+    }
+    return "prompt";
+}
+
+} // namespace
+
+TScriptedPrompts::TScriptedPrompts() {
+    Previous_ = SetPrompts(this);
+}
+
+TScriptedPrompts::~TScriptedPrompts() {
+    SetPrompts(Previous_);
+}
+
+TScriptedPrompts& TScriptedPrompts::Answer(TPromptAnswer answer, const QString& title) {
+    Script_.push_back({TKind::Message, title, answer, std::nullopt});
+    return *this;
+}
+
+TScriptedPrompts& TScriptedPrompts::Type(const QString& text, const QString& caption) {
+    Script_.push_back({TKind::Input, caption, TPromptAnswer::Ok, text});
+    return *this;
+}
+
+TScriptedPrompts& TScriptedPrompts::CancelInput(const QString& caption) {
+    Script_.push_back({TKind::Input, caption, TPromptAnswer::Cancel, std::nullopt});
+    return *this;
+}
+
+TScriptedPrompts& TScriptedPrompts::ChooseFile(const QString& path) {
+    Script_.push_back({TKind::OpenFile, QString(), TPromptAnswer::Ok, path});
+    return *this;
+}
+
+TScriptedPrompts& TScriptedPrompts::CancelFile() {
+    Script_.push_back({TKind::OpenFile, QString(), TPromptAnswer::Cancel, std::nullopt});
+    return *this;
+}
+
+TScriptedPrompts& TScriptedPrompts::Choose(const QString& scenario) {
+    Script_.push_back({TKind::ChooseScenario, QString(), TPromptAnswer::Ok, scenario});
+    return *this;
+}
+
+TScriptedPrompts& TScriptedPrompts::CancelChoice() {
+    Script_.push_back({TKind::ChooseScenario, QString(), TPromptAnswer::Cancel, std::nullopt});
+    return *this;
+}
+
+QString TScriptedPrompts::Problems() const {
+    QStringList problems = Unexpected_;
+    if (!Script_.empty())
+        problems << QStringLiteral("%1 scripted answer(s) not used, next: %2 %3")
+                        .arg(Script_.size())
+                        .arg(QLatin1String(KindName(Script_.front().Kind)))
+                        .arg(Script_.front().Title);
+    return problems.join(QLatin1Char('\n'));
+}
+
+QStringList TScriptedPrompts::MessageTitles() const {
+    QStringList titles;
+    for (const TShown& shown : Shown_)
+        if (shown.Kind == TKind::Message)
+            titles << shown.Title;
+    return titles;
+}
+
+QStringList TScriptedPrompts::MessageTexts() const {
+    QStringList texts;
+    for (const TShown& shown : Shown_)
+        if (shown.Kind == TKind::Message)
+            texts << shown.Text;
+    return texts;
+}
+
+void TScriptedPrompts::Clear() {
+    Script_.clear();
+    Shown_.clear();
+    Unexpected_.clear();
+}
+
+bool TScriptedPrompts::Next(const TShown& shown, TStep& step) {
+    Shown_.push_back(shown);
+    QString problem;
+    if (Script_.empty())
+        problem = QStringLiteral("unscripted %1 \"%2\": %3")
+                      .arg(QLatin1String(KindName(shown.Kind)), shown.Title, shown.Text);
+    else if (Script_.front().Kind != shown.Kind)
+        problem = QStringLiteral("expected a %1, got a %2 \"%3\": %4")
+                      .arg(QLatin1String(KindName(Script_.front().Kind)),
+                           QLatin1String(KindName(shown.Kind)), shown.Title, shown.Text);
+    else if (!Script_.front().Title.isEmpty() && Script_.front().Title != shown.Title)
+        problem = QStringLiteral("expected a %1 titled \"%2\", got \"%3\": %4")
+                      .arg(QLatin1String(KindName(shown.Kind)), Script_.front().Title, shown.Title,
+                           shown.Text);
+    if (!problem.isEmpty()) {
+        Unexpected_ << problem;
+        QTest::qFail(qPrintable(problem), __FILE__, __LINE__);
+        return false;
+    }
+    step = Script_.front();
+    Script_.pop_front();
+    return true;
+}
+
+TPromptAnswer TScriptedPrompts::Message(const QString& title, const QString& text,
+                                        TPromptButtons buttons) {
+    TStep step;
+    if (!Next({TKind::Message, title, text, buttons, {}, {}}, step))
+        return buttons == TPromptButtons::Ok
+                   ? TPromptAnswer::Ok
+                   : (buttons == TPromptButtons::YesNo ? TPromptAnswer::No : TPromptAnswer::Cancel);
+    return step.Answer;
+}
+
+std::optional<QString> TScriptedPrompts::Input(const QString& caption, const QString& prompt,
+                                               const QString& initial) {
+    TStep step;
+    if (!Next({TKind::Input, caption, prompt, TPromptButtons::Ok, initial, {}}, step))
+        return std::nullopt;
+    return step.Text;
+}
+
+std::optional<QString> TScriptedPrompts::OpenFile(const QString& caption, const QString& folder,
+                                                  const QString&) {
+    TStep step;
+    if (!Next({TKind::OpenFile, caption, folder, TPromptButtons::Ok, {}, {}}, step))
+        return std::nullopt;
+    return step.Text;
+}
+
+std::optional<QString> TScriptedPrompts::ChooseScenario(const QStringList& names) {
+    TStep step;
+    if (!Next({TKind::ChooseScenario,
+               QStringLiteral("Choose Scenario To Load"),
+               {},
+               TPromptButtons::Ok,
+               {},
+               names},
+              step))
+        return std::nullopt;
+    return step.Text;
+}

@@ -1,0 +1,186 @@
+#include "widgets/TDoubleEdit.h"
+#include "widgets/TIntEdit.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+class NumericEditsTest : public QObject {
+    Q_OBJECT
+
+    // Types text key by key and returns the text after each key.
+    template <typename Edit> static QStringList TypeKeys(Edit& edit, const QString& keys) {
+        QStringList seen;
+        for (QChar key : keys) {
+            QTest::keyClick(&edit, key.toLatin1());
+            seen << edit.text();
+        }
+        return seen;
+    }
+
+private slots:
+    void NewControlsHoldZeroAndDefaults() {
+        TIntEdit integer;
+        QCOMPARE(integer.text(), QStringLiteral("0"));
+        QCOMPARE(integer.Min(), 0);
+        QCOMPARE(integer.Max(), 100);
+        QVERIFY(!integer.RangeChecking());
+        TDoubleEdit decimal;
+        QCOMPARE(decimal.text(), QStringLiteral("0"));
+        QCOMPARE(decimal.Max(), 100.0);
+    }
+
+    void IntAboveMaxBecomesMaxWithCaretAtEnd() {
+        TIntEdit edit;
+        edit.SetRangeChecking(true);
+        edit.clear();
+        QCOMPARE(TypeKeys(edit, "150"), (QStringList{"1", "15", "100"}));
+        QCOMPARE(edit.cursorPosition(), 3);
+    }
+
+    void IntBelowMinBecomesMinOnEveryKey() {
+        TIntEdit edit;
+        edit.SetMin(5);
+        edit.SetRangeChecking(true);
+        QCOMPARE(edit.text(), QStringLiteral("5")); // "0" checked when switched on
+        edit.clear();
+        QCOMPARE(TypeKeys(edit, "3"), QStringList{"5"});
+        edit.clear();
+        QCOMPARE(TypeKeys(edit, "12"), (QStringList{"5", "52"}));
+        // Clearing with backspace leaves the empty text alone.
+        QTest::keyClick(&edit, Qt::Key_Backspace);
+        QTest::keyClick(&edit, Qt::Key_Backspace);
+        QCOMPARE(edit.text(), QString());
+    }
+
+    void IntMinusOnlyAtTheStart() {
+        TIntEdit edit;
+        edit.setText("12");
+        edit.setCursorPosition(1);
+        QTest::keyClick(&edit, '-');
+        QCOMPARE(edit.text(), QStringLiteral("12"));
+        edit.setCursorPosition(0);
+        QTest::keyClick(&edit, '-');
+        QCOMPARE(edit.text(), QStringLiteral("-12"));
+        // A lone minus is not checked; -12 below Min 0 becomes 0.
+        TIntEdit checked;
+        checked.SetRangeChecking(true);
+        checked.clear();
+        QCOMPARE(TypeKeys(checked, "-"), QStringList{"-"});
+        checked.setText("12");
+        checked.setCursorPosition(0);
+        QTest::keyClick(&checked, '-');
+        QCOMPARE(checked.text(), QStringLiteral("0"));
+    }
+
+    void IntSwallowsLettersAndPunctuation() {
+        TIntEdit edit;
+        edit.clear();
+        QCOMPARE(TypeKeys(edit, "4a.,x 2"), (QStringList{"4", "4", "4", "4", "4", "4", "42"}));
+    }
+
+    void IntKeyTestTable() {
+        TIntEdit edit;
+        edit.setText("7");
+        edit.setCursorPosition(1);
+        QVERIFY(edit.IsValidIntKey('0'));
+        QVERIFY(edit.IsValidIntKey('9'));
+        QVERIFY(edit.IsValidIntKey(QChar(8)));
+        QVERIFY(!edit.IsValidIntKey('-'));
+        edit.setCursorPosition(0);
+        QVERIFY(edit.IsValidIntKey('-'));
+        QVERIFY(!edit.IsValidIntKey('+'));
+        // A selection starting at 0 counts as the start.
+        edit.setText("77");
+        edit.setSelection(0, 2);
+        QVERIFY(edit.IsValidIntKey('-'));
+    }
+
+    void IntHugeOrForeignTextIsSafe() {
+        TIntEdit edit;
+        edit.SetRangeChecking(true);
+        // Beyond 32 bits is beyond Max, not a crash or a wrap-around.
+        edit.setText("99999999999999999999");
+        edit.DoRangeChecking();
+        QCOMPARE(edit.text(), QStringLiteral("100"));
+        edit.setText("-99999999999999999999");
+        edit.DoRangeChecking();
+        QCOMPARE(edit.text(), QStringLiteral("0"));
+        // Pasted text that is no number stays for verification to report.
+        edit.setText("abc");
+        edit.DoRangeChecking();
+        QCOMPARE(edit.text(), QStringLiteral("abc"));
+    }
+
+    void EveryIntermediateTextIsAChange() {
+        TIntEdit edit;
+        edit.SetRangeChecking(true);
+        edit.clear();
+        QSignalSpy spy(&edit, &QLineEdit::textChanged);
+        TypeKeys(edit, "150");
+        QStringList texts;
+        for (const auto& args : spy)
+            texts << args.at(0).toString();
+        QCOMPARE(texts, (QStringList{"1", "15", "150", "100"}));
+    }
+
+    void DoubleOneFullStopOnly() {
+        TDoubleEdit edit;
+        edit.clear();
+        QCOMPARE(TypeKeys(edit, "1.2.5"), (QStringList{"1", "1.", "1.2", "1.2", "1.25"}));
+    }
+
+    void DoubleLeadingFullStopGetsZero() {
+        TDoubleEdit edit;
+        edit.clear();
+        QCOMPARE(TypeKeys(edit, ".5"), (QStringList{"0.", "0.5"}));
+        QCOMPARE(edit.cursorPosition(), 3);
+    }
+
+    void DoubleCommaAndLettersSwallowed() {
+        TDoubleEdit edit;
+        edit.clear();
+        QCOMPARE(TypeKeys(edit, "2,5e"), (QStringList{"2", "2", "25", "25"}));
+    }
+
+    void DoubleRangeChecking() {
+        TDoubleEdit edit;
+        edit.SetRangeChecking(true);
+        edit.clear();
+        QCOMPARE(TypeKeys(edit, "250"), (QStringList{"2", "25", "100"}));
+        // Negative and zero values are never changed, even below Min.
+        edit.SetMin(1.5);
+        edit.clear();
+        QCOMPARE(TypeKeys(edit, "-3"), (QStringList{"-", "-3"}));
+        edit.clear();
+        QCOMPARE(TypeKeys(edit, "0"), QStringList{"0"});
+        // A text ending in "." waits for its digits.
+        edit.clear();
+        QCOMPARE(TypeKeys(edit, "1.7"), (QStringList{"1.5", "1.5", "1.57"}));
+    }
+
+    void DoubleLimitsWrittenShortest() {
+        QCOMPARE(TDoubleEdit::ShortestText(100.0), QStringLiteral("100"));
+        QCOMPARE(TDoubleEdit::ShortestText(2.5), QStringLiteral("2.5"));
+        QCOMPARE(TDoubleEdit::ShortestText(0.1), QStringLiteral("0.1"));
+        TDoubleEdit edit;
+        edit.SetMax(2.5);
+        edit.setText("3");
+        edit.SetRangeChecking(true);
+        QCOMPARE(edit.text(), QStringLiteral("2.5"));
+    }
+
+    void ControlKeysPassThrough() {
+        TIntEdit edit;
+        edit.setText("123");
+        edit.setCursorPosition(3);
+        QTest::keyClick(&edit, Qt::Key_Left);
+        QTest::keyClick(&edit, Qt::Key_Backspace);
+        QCOMPARE(edit.text(), QStringLiteral("13"));
+        QTest::keyClick(&edit, Qt::Key_Home);
+        QTest::keyClick(&edit, Qt::Key_Delete);
+        QCOMPARE(edit.text(), QStringLiteral("3"));
+    }
+};
+
+QTEST_MAIN(NumericEditsTest)
+#include "NumericEditsTest.moc"
