@@ -77,22 +77,33 @@ private:
             V.AddMessage(section, "type", condition, NoConditionType);
             return;
         }
-        TXmlNode* searchRoot = nullptr;
-        if (type == "who" || type == "not_who")
-            searchRoot = Data.Parties();
-        else if (type == "event_occurred" || type == "event_not_occurred")
-            searchRoot = Scripted;
-        else {
+        const bool leaderType = type == "who" || type == "not_who";
+        if (!leaderType && type != "event_occurred" && type != "event_not_occurred") {
             V.AddMessage(section, "condition", condition, UnknownConditionType);
             return;
         }
         // The target's element name, not the type, decides what is searched.
         const TXmlNode* target = condition->GetChildAt(0);
-        const std::string field =
-            target ? target->Name : (searchRoot == Data.Parties() ? "leader" : "event");
-        const TCheckResult r = FieldChecks::CheckReference(target, searchRoot, field, true, false);
+        const std::string field = target ? target->Name : (leaderType ? "leader" : "event");
+        const TCheckResult r =
+            leaderType ? FieldChecks::CheckReference(target, Data.Parties(), field, true, false)
+                       : EventReference(target, field);
         if (!r.Ok)
             V.AddMessage(section, field, condition, r.Message);
+    }
+
+    // A search through everything below scripted_events would find the
+    // condition's own target element, so a removed event would never be
+    // reported: only the scripted events themselves count.
+    TCheckResult EventReference(const TXmlNode* target, const std::string& name) const {
+        if (!target)
+            return {false, FieldChecks::NodeMissing};
+        const TXmlAttribute* id = target->GetAttribute("id");
+        if (!id)
+            return {false, FieldChecks::IdNotFound};
+        if (id->Value == "-1" || Scripted->FindChild(name, "id", id->Value))
+            return {};
+        return {false, "Reference not found: " + name + " " + id->Value};
     }
 
     void Outcome(const TXmlNode* outcome, const std::string& eventSection) {
