@@ -1,0 +1,158 @@
+#include "scenario/verify/FieldChecks.h"
+#include "support/ScenarioFixture.h"
+#include "xml/TXmlNode.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+std::string ValueMessage(const std::string& text, TCheckKind kind, bool required) {
+    TXmlNode node;
+    node.Name = "field";
+    node.SetText(text);
+    return FieldChecks::CheckValue(&node, kind, required).Message;
+}
+
+TEST(CheckValue, MissingElementAndRequiredText) {
+    const TCheckResult missing = FieldChecks::CheckValue(nullptr, TCheckKind::Text, false);
+    EXPECT_FALSE(missing.Ok);
+    EXPECT_EQ(missing.Message, "Critical Error: Node missing.");
+    EXPECT_EQ(ValueMessage("", TCheckKind::Text, true), "Data required.");
+    // Nothing else is checked once the text is found empty.
+    EXPECT_EQ(ValueMessage("", TCheckKind::Integer, true), "Data required.");
+    EXPECT_EQ(ValueMessage("   ", TCheckKind::Text, true), "No Error");
+}
+
+TEST(CheckValue, MinusOnePassesEveryKindEvenWhenRequired) {
+    for (TCheckKind kind : {TCheckKind::Integer, TCheckKind::Decimal, TCheckKind::Text,
+                            TCheckKind::Date, TCheckKind::Position})
+        EXPECT_EQ(ValueMessage("-1", kind, true), "No Error");
+}
+
+TEST(CheckValue, EmptyOptionalTextPassesOnlyTextAndDecimal) {
+    EXPECT_EQ(ValueMessage("", TCheckKind::Text, false), "No Error");
+    EXPECT_EQ(ValueMessage("", TCheckKind::Decimal, false), "No Error");
+    EXPECT_EQ(ValueMessage("", TCheckKind::Integer, false), "Invalid number value.");
+    EXPECT_EQ(ValueMessage("", TCheckKind::Date, false), "Invalid date value.");
+    EXPECT_EQ(ValueMessage("", TCheckKind::Position, false), "Invalid position.");
+}
+
+TEST(CheckValue, Integers) {
+    for (const char* ok : {"12", "  12", "-12", "+7", "$1F", "0x1f", "2147483647", "-2147483648"})
+        EXPECT_EQ(ValueMessage(ok, TCheckKind::Integer, true), "No Error") << ok;
+    for (const char* bad : {"3.0", "12 ", "1e3", "twelve", "0x", "$", "2147483648", "- 5", "--5"})
+        EXPECT_EQ(ValueMessage(bad, TCheckKind::Integer, true), "Invalid number value.") << bad;
+}
+
+TEST(CheckValue, Decimals) {
+    for (const char* ok : {"2,5", "2.5", "12.5", "-0.75", "100"})
+        EXPECT_EQ(ValueMessage(ok, TCheckKind::Decimal, true), "No Error") << ok;
+    for (const char* bad : {"2,5,1", "ten", "1.2.3", "5%"})
+        EXPECT_EQ(ValueMessage(bad, TCheckKind::Decimal, true), "Invalid decimal number.") << bad;
+}
+
+TEST(CheckValue, DatesAreMonthDayYear) {
+    EXPECT_EQ(ValueMessage("01/13/2008", TCheckKind::Date, true), "No Error");
+    EXPECT_EQ(ValueMessage("02/29/2008", TCheckKind::Date, true), "No Error");
+    for (const char* bad : {"13/01/2008", "02/29/2009", "2008-01-13", "someday"})
+        EXPECT_EQ(ValueMessage(bad, TCheckKind::Date, true), "Invalid date value.") << bad;
+}
+
+TEST(CheckValue, PositionsInAnyLetterCase) {
+    for (const char* ok : {"Center-Left", "FAR-RIGHT", "left", "cEnTeR"})
+        EXPECT_EQ(ValueMessage(ok, TCheckKind::Position, true), "No Error") << ok;
+    for (const char* bad : {"centre", "Far Left", "far-left "})
+        EXPECT_EQ(ValueMessage(bad, TCheckKind::Position, true), "Invalid position.") << bad;
+}
+
+TEST(CheckValue, FileAndReferenceKindsAreNotValueKinds) {
+    EXPECT_EQ(ValueMessage("x", TCheckKind::File, true), "Unknown node type.");
+    EXPECT_EQ(ValueMessage("x", TCheckKind::Reference, false), "Unknown node type.");
+}
+
+class CheckFileTest : public testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directories(Folder.Path() / "pictures" / "sub");
+        std::ofstream(Folder.Path() / "pictures" / "Flag.bmp") << "BM";
+    }
+    TCheckResult Check(const std::string& text, bool required) {
+        TXmlNode node;
+        node.SetText(text);
+        return FieldChecks::CheckFile(&node, Pictures(), required);
+    }
+    std::string Pictures() const { return Folder.Str() + "pictures/"; }
+    TTemporaryFolder Folder;
+};
+
+TEST_F(CheckFileTest, ExistingFileInAnyLetterCase) {
+    EXPECT_TRUE(Check("Flag.bmp", true).Ok);
+    EXPECT_TRUE(Check("flag.BMP", true).Ok);
+}
+
+TEST_F(CheckFileTest, MissingFileNamesTheFullPath) {
+    EXPECT_EQ(Check("other.bmp", true).Message, Pictures() + "other.bmp does not exist.");
+    // No "-1" exception for files.
+    EXPECT_EQ(Check("-1", true).Message, Pictures() + "-1 does not exist.");
+    // An empty optional name names the folder itself, which is no file.
+    EXPECT_EQ(Check("", false).Message, Pictures() + " does not exist.");
+    EXPECT_EQ(Check("", true).Message, "Data required.");
+    EXPECT_EQ(FieldChecks::CheckFile(nullptr, Pictures(), true).Message,
+              "Critical Error: Node missing.");
+}
+
+TEST_F(CheckFileTest, FoldersAndNamesOutsideTheFolderAreNoFiles) {
+    EXPECT_FALSE(Check("sub", true).Ok);
+    const std::string outside = (Folder.Path() / "pictures" / "Flag.bmp").string();
+    EXPECT_EQ(Check(outside, true).Message, Pictures() + outside + " does not exist.");
+}
+
+class CheckReferenceTest : public testing::Test {
+protected:
+    void SetUp() override {
+        Root.Name = "issues";
+        TXmlNode* issue = Root.AddNewChild("issue");
+        issue->SetAttribute("id", "39900_5");
+        issue->AddNewChild("positions")->AddNewChild("position")->SetAttribute("id", "center");
+        Centre.Name = "issue";
+    }
+    TCheckResult Check(const std::string& name, bool allowNone, bool required = false) {
+        return FieldChecks::CheckReference(&Centre, &Root, name, allowNone, required);
+    }
+    TXmlNode Root;
+    TXmlNode Centre;
+};
+
+TEST_F(CheckReferenceTest, FindsTheNamedElementById) {
+    Centre.SetAttribute("id", "39900_5");
+    EXPECT_TRUE(Check("issue", false).Ok);
+    Centre.SetAttribute("id", "center");
+    EXPECT_EQ(Check("issue", true).Message, "Reference not found: issue center");
+    // Without an element name any element carrying the id will do.
+    EXPECT_TRUE(Check("", false).Ok);
+}
+
+TEST_F(CheckReferenceTest, MissingIdAndNone) {
+    EXPECT_EQ(Check("issue", true).Message, "Id attribute not found.");
+    Centre.SetAttribute("id", "-1");
+    EXPECT_TRUE(Check("issue", true).Ok);
+    EXPECT_EQ(Check("issue", false).Message, "Reference not found: issue -1");
+    Root.AddNewChild("issue")->SetAttribute("id", "-1");
+    EXPECT_TRUE(Check("issue", false).Ok);
+}
+
+TEST_F(CheckReferenceTest, RequiredTextAndMissingElement) {
+    Centre.SetAttribute("id", "39900_5");
+    EXPECT_EQ(Check("issue", false, true).Message, "Data required.");
+    Centre.SetText("Center");
+    EXPECT_TRUE(Check("issue", false, true).Ok);
+    EXPECT_EQ(FieldChecks::CheckReference(nullptr, &Root, "issue", true, false).Message,
+              "Critical Error: Node missing.");
+    EXPECT_EQ(FieldChecks::CheckReference(&Centre, nullptr, "issue", true, false).Message,
+              "Reference not found: issue 39900_5");
+}
+
+} // namespace
