@@ -45,6 +45,14 @@ bool HasUtf16Mark(const std::string& t) {
            ((t[0] == '\xFF' && t[1] == '\xFE') || (t[0] == '\xFE' && t[1] == '\xFF'));
 }
 
+std::string Latin1ToUtf8(const std::string& text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 8);
+    for (unsigned char c : text)
+        TextEncoding::AppendUtf8(out, c);
+    return out;
+}
+
 } // namespace
 
 bool TXmlDom::LoadFromFile(const std::string& fileName) {
@@ -55,17 +63,15 @@ bool TXmlDom::LoadFromFile(const std::string& fileName) {
 
 bool TXmlDom::LoadFromBytes(const std::string& bytes) {
     const std::string text = JoinLines(bytes);
-    // Older scenario files carry Latin-1 text without saying so.
-    const bool latin1 =
-        !HasUtf16Mark(text) && !DeclaresEncoding(text) && !TextEncoding::IsValidUtf8(text);
-    return ParseWith(text, latin1 ? "ISO-8859-1" : nullptr);
+    // Older scenario files carry Latin-1 text without saying so. Converting
+    // here rather than telling expat keeps the rules for names identical to
+    // those the written UTF-8 file is read with later.
+    if (!HasUtf16Mark(text) && !DeclaresEncoding(text) && !TextEncoding::IsValidUtf8(text))
+        return Parse(Latin1ToUtf8(text));
+    return Parse(text);
 }
 
 bool TXmlDom::Parse(const std::string& text) {
-    return ParseWith(text, nullptr);
-}
-
-bool TXmlDom::ParseWith(const std::string& text, const char* encoding) {
     Root_.reset();
     Current_ = nullptr;
     InElement_ = false;
@@ -73,7 +79,7 @@ bool TXmlDom::ParseWith(const std::string& text, const char* encoding) {
     TooDeep_ = false;
     SourceText_ = text;
     LastError_ = TParseError{FileName_, 0, 0, {}};
-    const bool ok = ParseDocument(text, encoding);
+    const bool ok = ParseDocument(text);
     if (ok && !TooDeep_)
         return true;
     LastError_.Line = static_cast<int>(XML_GetCurrentLineNumber(Parser()));

@@ -59,8 +59,6 @@ protected:
     void CharacterData(const char* data, int length) override;
 
 private:
-    bool ParseWith(const std::string& text, const char* encoding);
-
     std::string SourceText_;
     std::string FileName_;
     std::unique_ptr<TXmlNode> Root_;
