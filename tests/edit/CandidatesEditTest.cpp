@@ -1,0 +1,159 @@
+// Candidate templates, copies and removals with their portraits and their
+// entries in percentages.xml.
+#include "scenario/edit/CandidatesEdit.h"
+#include "scenario/edit/PercentagesEdit.h"
+#include "scenario/verify/FileVerifiers.h"
+#include "verify/PartiesTestScenario.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+using namespace PartiesTest;
+using TestScenario::At;
+using TestScenario::MessageTexts;
+using Texts = std::vector<std::string>;
+namespace fs = std::filesystem;
+
+namespace {
+
+class CandidatesEditTest : public testing::Test {
+protected:
+    TTemporaryFolder Folder;
+    std::unique_ptr<TScenarioData> Data = Load(TDocuments{}, Folder);
+
+    TXmlNode* Party(int n) {
+        return At(*Data, TScenarioFile::Parties, "/parties/party[" + std::to_string(n) + "]");
+    }
+    // The ids of the leader entries of a party in each unit, "|" between units.
+    std::string LeaderEntries(const std::string& partyId) {
+        std::string s;
+        for (TXmlNode* unit : PercentagesEdit::UnitEntries(*Data)) {
+            const TXmlNode* entry = unit->GetChild("parties")->FindChild("party", "id", partyId);
+            const TXmlNode* leaders = entry->GetChild("primaries")->GetChild("leaders");
+            for (int32_t i = 0; i < leaders->ChildCount(); ++i)
+                s += leaders->GetChildAt(i)->AttributeValue("id") + " ";
+            s += "|";
+        }
+        return s;
+    }
+    std::string Portrait(const std::string& name) {
+        std::ifstream in(Folder.Path() / "party_images" / "candidates" / name);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+};
+
+TEST_F(CandidatesEditTest, NewLeaderWithItsPercentagesEntries) {
+    TXmlNode* leader = CandidatesEdit::NewLeader(*Data, Party(2));
+    ASSERT_NE(leader, nullptr);
+    const std::string id = leader->AttributeValue("id");
+    EXPECT_EQ(Party(2)->GetChild("leaders")->ChildCount(), 2);
+    EXPECT_EQ(leader->GetChild("title")->GetText(), "");
+    EXPECT_EQ(leader->GetChild("lastname")->GetText(), "Leader");
+    EXPECT_EQ(leader->GetChild("image_large")->GetText(), id + "_large.bmp");
+    EXPECT_EQ(leader->GetChild("image_small")->GetText(), id + "_small.bmp");
+    EXPECT_EQ(leader->GetChild("home_political_unit")->AttributeValue("id"), "r1");
+    EXPECT_EQ(leader->GetChild("starting_funds")->GetText(), "100000");
+    EXPECT_EQ(leader->GetChild("attributes")->ChildCount(), 7);
+    EXPECT_EQ(leader->GetChild("percentage_bonuses"), nullptr);
+    // Only position issues, in lower case.
+    const TXmlNode* platform = leader->GetChild("platform");
+    ASSERT_EQ(platform->ChildCount(), 1);
+    EXPECT_EQ(platform->GetChildAt(0)->GetText(), "center");
+    EXPECT_EQ(LeaderEntries("p2"), "l2 " + id + " |l2 " + id + " |");
+    const TXmlNode* entry = PercentagesEdit::UnitEntries(*Data)[0]->FindNode("leader", "id", id);
+    std::vector<std::string> shares;
+    for (int32_t i = 0; i < entry->ChildCount(); ++i)
+        shares.push_back(entry->GetChildAt(i)->Name + "=" + entry->GetChildAt(i)->GetText());
+    EXPECT_EQ(shares, (std::vector<std::string>{"starting_percentage=0", "committed=0", "leaning=0",
+                                                "undecided=0", "alienated=-1"}));
+}
+
+TEST_F(CandidatesEditTest, FreshCandidatesReportWhatIsStillMissing) {
+    TXmlNode* party = Party(1);
+    CandidatesEdit::NewViceLeader(*Data, party);
+    TXmlNode* leader = CandidatesEdit::NewLeader(*Data, party);
+    TXmlNode* crusader = CandidatesEdit::NewCrusader(*Data, leader);
+    EXPECT_EQ(crusader->AttributeValue("id"), "new_crusader");
+    EXPECT_EQ(crusader->GetChild("last_for_days")->GetText(), "-1");
+    EXPECT_FALSE(VerifyParties(*Data));
+    const std::string l = "Parties >> Alpha >> Leaders >>  New Leader";
+    const std::string folder = Folder.Str() + "party_images/candidates/";
+    const std::string id = leader->AttributeValue("id");
+    EXPECT_EQ(MessageTexts(*Data),
+              (Texts{l + " >> image_large >> " + folder + id + "_large.bmp does not exist.",
+                     l + " >> image_small >> " + folder + id + "_small.bmp does not exist.",
+                     l + " >> viceleaders >> Leader needs minimum of one Vice-Leader"}));
+}
+
+TEST_F(CandidatesEditTest, NewViceLeaderLivesInTheFirstRegion) {
+    TXmlNode* viceLeader = CandidatesEdit::NewViceLeader(*Data, Party(3));
+    EXPECT_EQ(Party(3)->GetChild("viceleaders")->ChildCount(), 2);
+    EXPECT_EQ(viceLeader->GetChild("home_political_unit")->AttributeValue("id"), "r1");
+    const TXmlNode* bonus = viceLeader->GetChild("percentage_bonuses")->GetChildAt(0);
+    EXPECT_EQ(bonus->AttributeValue("id"), "r1");
+    EXPECT_EQ(bonus->GetChild("bonus")->GetText(), "0");
+    EXPECT_EQ(viceLeader->GetChild("how_well_known")->GetText(), "medium");
+}
+
+TEST_F(CandidatesEditTest, RemoveLeaderTakesItsEntriesFromEveryUnit) {
+    CandidatesEdit::RemoveLeader(
+        *Data, At(*Data, TScenarioFile::Parties, "/parties/party[3]/leaders/leader"));
+    EXPECT_EQ(Party(3)->GetChild("leaders")->ChildCount(), 0);
+    EXPECT_EQ(LeaderEntries("p3"), "||");
+    EXPECT_EQ(LeaderEntries("p1"), "l1 |l1 |");
+}
+
+TEST_F(CandidatesEditTest, CopyLeaderCopiesPortraitsAndEntries) {
+    std::ofstream(Folder.Path() / "party_images" / "candidates" / "l1_large.bmp") << "BIG";
+    fs::remove(Folder.Path() / "party_images" / "candidates" / "l1_small.bmp");
+    TXmlNode* source = At(*Data, TScenarioFile::Parties, "/parties/party[1]/leaders/leader");
+    source->GetChild("title")->SetText("Mayor");
+
+    TXmlNode* copy = CandidatesEdit::CopyLeader(*Data, source);
+    ASSERT_NE(copy, nullptr);
+    const std::string id = copy->AttributeValue("id");
+    EXPECT_NE(id, "l1");
+    EXPECT_EQ(Party(1)->GetChild("leaders")->ChildCount(), 2);
+    EXPECT_EQ(copy->GetChild("title")->GetText(), "Mayor");
+    EXPECT_EQ(copy->GetChild("image_large")->GetText(), id + "_large.bmp");
+    EXPECT_EQ(copy->GetChild("image_small")->GetText(), id + "_small.bmp");
+    EXPECT_EQ(Portrait(id + "_large.bmp"), "BIG");
+    // A missing source portrait is skipped.
+    EXPECT_FALSE(fs::exists(Folder.Path() / "party_images" / "candidates" / (id + "_small.bmp")));
+    EXPECT_EQ(LeaderEntries("p1"), "l1 " + id + " |l1 " + id + " |");
+    const TXmlNode* entry = PercentagesEdit::UnitEntries(*Data)[1]->FindNode("leader", "id", id);
+    EXPECT_EQ(entry->GetChild("starting_percentage")->GetText(), "30");
+}
+
+TEST_F(CandidatesEditTest, CopyLeaderToAnotherPartySharesPortraits) {
+    TXmlNode* source = At(*Data, TScenarioFile::Parties, "/parties/party[1]/leaders/leader");
+    TXmlNode* copy = CandidatesEdit::CopyLeaderTo(*Data, source, Party(2));
+    const std::string id = copy->AttributeValue("id");
+    EXPECT_EQ(Party(2)->GetChild("leaders")->ChildCount(), 2);
+    EXPECT_EQ(copy->GetChild("image_large")->GetText(), "l1_large.bmp");
+    EXPECT_EQ(LeaderEntries("p2"), "l2 " + id + " |l2 " + id + " |");
+    EXPECT_EQ(LeaderEntries("p1"), "l1 |l1 |");
+    // Its running mate is still the first party's: reported until changed.
+    EXPECT_FALSE(VerifyParties(*Data));
+    EXPECT_EQ(MessageTexts(*Data),
+              Texts{"Parties >> Beta >> Leaders >> Gov. Ann Reed >> viceleader >> Reference "
+                    "not found: viceleader v1"});
+}
+
+TEST_F(CandidatesEditTest, CopyAndRemoveViceLeader) {
+    TXmlNode* source =
+        At(*Data, TScenarioFile::Parties, "/parties/party[1]/viceleaders/viceleader");
+    TXmlNode* copy = CandidatesEdit::CopyViceLeader(*Data, source, Party(2));
+    EXPECT_NE(copy->AttributeValue("id"), "v1");
+    EXPECT_EQ(Party(2)->GetChild("viceleaders")->ChildCount(), 2);
+    CandidatesEdit::RemoveViceLeader(*Data, source);
+    EXPECT_EQ(Party(1)->GetChild("viceleaders")->ChildCount(), 0);
+    // The leader's running mate stays, for the verification to report.
+    EXPECT_NE(Party(1)->FindNode("viceleader", "id", "v1"), nullptr);
+}
+
+} // namespace
