@@ -1,0 +1,229 @@
+#include "cli/VerifyCommand.h"
+#include "support/ScenarioFixture.h"
+#include "support/VerifyCases.h"
+#include "xml/FileText.h"
+#include "xml/TXmlNode.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct TOutcome {
+    int Status = -1;
+    std::string Out, Err;
+};
+
+TOutcome Verify(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    TOutcome r;
+    r.Status = RunVerifyCommand(args, out, err);
+    r.Out = out.str();
+    r.Err = err.str();
+    return r;
+}
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+size_t LineCount(const std::string& text) {
+    return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+TEST(VerifyCommandUsage, HelpAndVersion) {
+    const TOutcome help = Verify({"--help"});
+    EXPECT_EQ(help.Status, 0);
+    for (const char* word : {"--all", "--json", "--write", "--version", "FOLDER", "Exit status"})
+        EXPECT_NE(help.Out.find(word), std::string::npos) << word;
+    const TOutcome version = Verify({"--version"});
+    EXPECT_EQ(version.Status, 0);
+    EXPECT_EQ(version.Out, std::string("stumpcraft-verify ") + STUMPCRAFT_VERSION + "\n");
+}
+
+TEST(VerifyCommandUsage, WrongArgumentsAreStatusTwoWithNothingOnStdout) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {}, {"--json"}, {"a", "b"}, {"--frobnicate", "a"}, {""}}) {
+        const TOutcome r = Verify(args);
+        EXPECT_EQ(r.Status, 2);
+        EXPECT_TRUE(r.Out.empty());
+        EXPECT_NE(r.Err.find("Usage:"), std::string::npos);
+    }
+}
+
+class VerifyCommandTest : public testing::Test {
+protected:
+    void SetUp() override {
+        Data = TestScenario::LoadCopy("verify/world", Folder);
+        Path = Folder.Str();
+    }
+    // Saves the in-memory changes so the command sees them.
+    void Save() { Data->Save(); }
+    TXmlNode* At(TScenarioFile file, const std::string& path) {
+        return TestScenario::At(*Data, file, path);
+    }
+    TTemporaryFolder Folder;
+    std::unique_ptr<TScenarioData> Data;
+    std::string Path;
+};
+
+TEST_F(VerifyCommandTest, MissingFileIsALoadErrorNamingIt) {
+    fs::remove(Folder.Path() / "relations.xml");
+    const TOutcome r = Verify({"--write", Path});
+    EXPECT_EQ(r.Status, 2);
+    EXPECT_TRUE(r.Out.empty());
+    EXPECT_EQ(LineCount(r.Err), 1u);
+    EXPECT_NE(r.Err.find("relations.xml"), std::string::npos);
+    EXPECT_FALSE(fs::exists(Folder.Path() / "relations.xml"));
+}
+
+TEST_F(VerifyCommandTest, MalformedFileIsALoadErrorWithLineAndColumnAndNothingIsWritten) {
+    const std::string broken = "<issues>\r\n   <issue>\r\n</issues>\r\n";
+    std::ofstream(Folder.Path() / "issues.xml", std::ios::binary) << broken;
+    const std::string scenarioBefore = ReadFile(Folder.Path() / "scenario.xml");
+    const TOutcome r = Verify({"--write", "--json", Path});
+    EXPECT_EQ(r.Status, 2);
+    EXPECT_TRUE(r.Out.empty());
+    EXPECT_EQ(LineCount(r.Err), 1u);
+    EXPECT_NE(r.Err.find("issues.xml: line 3, column"), std::string::npos) << r.Err;
+    EXPECT_EQ(ReadFile(Folder.Path() / "issues.xml"), broken);
+    EXPECT_EQ(ReadFile(Folder.Path() / "scenario.xml"), scenarioBefore);
+}
+
+TEST_F(VerifyCommandTest, NoSuchFolderIsALoadError) {
+    const TOutcome r = Verify({Path + "nowhere"});
+    EXPECT_EQ(r.Status, 2);
+    EXPECT_EQ(LineCount(r.Err), 1u);
+}
+
+TEST_F(VerifyCommandTest, TextModePrintsTheMessagesInOrderAndNothingElse) {
+    At(TScenarioFile::Scenario, "/scenario/name")->SetText("");
+    At(TScenarioFile::Scenario, "/scenario/base_cp")->SetText("x");
+    At(TScenarioFile::Issues, "/issues/issue[3]/name")->SetText("");
+    Save();
+    const TOutcome r = Verify({Path});
+    EXPECT_EQ(r.Status, 1);
+    EXPECT_EQ(r.Out, "Scenario >> name >> Data required.\n"
+                     "Scenario >> base_cp >> Invalid number value.\n");
+    EXPECT_TRUE(r.Err.empty());
+
+    const TOutcome all = Verify({"--all", Path});
+    EXPECT_EQ(all.Status, 1);
+    EXPECT_EQ(all.Out.rfind("Scenario >> name >> Data required.\n"
+                            "Scenario >> base_cp >> Invalid number value.\n"
+                            "Issues >> name >> Data required.\n",
+                            0),
+              0u);
+}
+
+TEST_F(VerifyCommandTest, OptionsMayFollowTheFolder) {
+    At(TScenarioFile::Scenario, "/scenario/name")->SetText("");
+    Save();
+    EXPECT_EQ(Verify({Path, "--json"}).Out.front(), '[');
+    EXPECT_EQ(Verify({"--", Path}).Status, 1);
+}
+
+TEST_F(VerifyCommandTest, JsonHoldsEveryPartOfEachMessageEscaped) {
+    TXmlNode* centres = At(TScenarioFile::PoliticalUnits,
+                           "/political_units/political_unit/political_units/political_unit[2]/"
+                           "issue_centers");
+    centres->GetChildAt(0)->SetAttribute("id", "a\"b\\c\td"
+                                               "e\xC3\xA9");
+    Save();
+    const TOutcome r = Verify({"--json", Path});
+    EXPECT_EQ(r.Status, 1);
+    EXPECT_EQ(r.Out, "[\n  {\"file\": \"political_units.xml\", \"section\": \"Political Units\", "
+                     "\"field\": \"issue\", \"message\": \"Reference not found: issue "
+                     "a\\\"b\\\\c\\tde\xC3\xA9\", \"text\": \"Political Units >> issue >> "
+                     "Reference not found: issue a\\\"b\\\\c\\tde\xC3\xA9\", \"element\": "
+                     "\"/political_units/political_unit/political_units/political_unit[2]/"
+                     "issue_centers\"}\n]\n");
+}
+
+TEST_F(VerifyCommandTest, ALineBreakInsideAMessageDoesNotSplitItsLine) {
+    At(TScenarioFile::PoliticalUnits, "/political_units/political_unit/political_units/"
+                                      "political_unit/issue_centers/issue")
+        ->SetAttribute("id", "two\nlines");
+    Save();
+    const TOutcome text = Verify({Path});
+    EXPECT_EQ(text.Out, "Political Units >> issue >> Reference not found: issue two lines\n");
+    EXPECT_NE(Verify({"--json", Path}).Out.find("issue two\\nlines"), std::string::npos);
+}
+
+TEST(JsonString, EscapesAndKeepsUtf8) {
+    EXPECT_EQ(JsonString("plain"), "\"plain\"");
+    EXPECT_EQ(JsonString("\"\\/\b\f\n\r\t\x1f\x7f"), "\"\\\"\\\\/\\b\\f\\n\\r\\t\\u001f\x7f\"");
+    EXPECT_EQ(JsonString("\xE2\x82\xAC \xF0\x9F\x8C\x8A"), "\"\xE2\x82\xAC \xF0\x9F\x8C\x8A\"");
+    // Bytes that are not UTF-8 (a Latin-1 folder name, a cut sequence, an
+    // encoded surrogate) must not make the output invalid.
+    EXPECT_EQ(JsonString("caf\xE9"), "\"caf\xEF\xBF\xBD\"");
+    EXPECT_EQ(JsonString("\xE2\x82"), "\"\xEF\xBF\xBD\xEF\xBF\xBD\"");
+    EXPECT_EQ(JsonString("\xED\xA0\x80"), "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\"");
+    EXPECT_EQ(JsonString("\xC0\xAF"), "\"\xEF\xBF\xBD\xEF\xBF\xBD\"");
+}
+
+TEST_F(VerifyCommandTest, WriteSavesTheDocumentsInTheUsualLayout) {
+    // A hand-written file with LF line ends and no indentation.
+    const std::string relations = "<relations>\n<pair id=\"1\"><a>x</a></pair>\n</relations>\n";
+    std::ofstream(Folder.Path() / "relations.xml", std::ios::binary) << relations;
+    At(TScenarioFile::Scenario, "/scenario/name")->SetText("");
+
+    Verify({Path});
+    EXPECT_EQ(ReadFile(Folder.Path() / "relations.xml"), relations);
+
+    const TOutcome r = Verify({"--write", Path});
+    EXPECT_EQ(r.Status, 1);
+    EXPECT_EQ(
+        ReadFile(Folder.Path() / "relations.xml"),
+        "<relations>\r\n   <pair id=\"1\">\r\n      <a>x</a>\r\n   </pair>\r\n</relations>\r\n");
+    for (const auto& entry : fs::directory_iterator(Folder.Path()))
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
+}
+
+TEST_F(VerifyCommandTest, WriteFailureIsNotReportedAsSuccess) {
+    fs::permissions(Folder.Path(),
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    if (std::ofstream(Folder.Path() / "probe").good())
+        GTEST_SKIP() << "the folder stays writable (running as root)";
+    const TOutcome r = Verify({"--write", Path});
+    fs::permissions(Folder.Path(), fs::perms::owner_all, fs::perm_options::add);
+    EXPECT_EQ(r.Status, 2);
+    EXPECT_EQ(LineCount(r.Err), 1u);
+}
+
+TEST(VerifyCommandSilentFailure, AVerifierEndingWithoutAMessageIsStillAProblem) {
+    TTemporaryFolder folder;
+    auto data = TestScenario::LoadCopy("verify/world", folder);
+    TXmlNode* root = data->PoliticalUnits();
+    root->RemoveChild(root->GetChildAt(0));
+    data->Save();
+    const TOutcome r = Verify({folder.Str()});
+    EXPECT_EQ(r.Status, 1);
+    EXPECT_TRUE(r.Out.empty());
+    EXPECT_NE(r.Err.find("political_units.xml"), std::string::npos);
+    EXPECT_EQ(Verify({"--json", folder.Str()}).Out, "[]\n");
+}
+
+TEST(VerifyCommandProgram, TheRealProgramKeepsTheContract) {
+    TTemporaryFolder folder;
+    auto data = TestScenario::LoadCopy("verify/world", folder);
+    TestScenario::At(*data, TScenarioFile::Issues, "/issues/issue[2]/name")->SetText("");
+    data->Save();
+    std::string output;
+    EXPECT_EQ(VerifyCases::RunProgram(VERIFY_COMMAND, {"--json", folder.Str()}, output), 1);
+    EXPECT_EQ(output, "[\n  {\"file\": \"issues.xml\", \"section\": \"Issues\", \"field\": "
+                      "\"name\", \"message\": \"Data required.\", \"text\": \"Issues >> name >> "
+                      "Data required.\", \"element\": \"/issues/issue[2]\"}\n]\n");
+    EXPECT_EQ(VerifyCases::RunProgram(VERIFY_COMMAND, {folder.Str() + "missing"}, output), 2);
+    EXPECT_TRUE(output.empty());
+    EXPECT_EQ(VerifyCases::RunProgram(VERIFY_COMMAND, {"--help"}, output), 0);
+}
+
+} // namespace
