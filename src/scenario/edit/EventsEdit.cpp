@@ -1,0 +1,203 @@
+#include "scenario/edit/EventsEdit.h"
+
+#include "scenario/TScenarioData.h"
+#include "scenario/ValueEncodings.h"
+#include "xml/TDate.h"
+#include "xml/TXmlNode.h"
+
+#include <algorithm>
+#include <cctype>
+#include <ctime>
+
+namespace EventsEdit {
+
+namespace {
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+std::string TrimBlanks(const std::string& text) {
+    size_t b = 0, e = text.size();
+    while (b < e && static_cast<unsigned char>(text[b]) <= ' ')
+        ++b;
+    while (e > b && static_cast<unsigned char>(text[e - 1]) <= ' ')
+        --e;
+    return text.substr(b, e - b);
+}
+
+std::string Today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return TDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}.ToString();
+}
+
+} // namespace
+
+std::string FirstIssueId(const TScenarioData& data) {
+    const TXmlNode* issues = data.Issues();
+    const TXmlNode* first = issues ? issues->GetChildAt(0) : nullptr;
+    // Without issues there is nothing to name: "-1" is the unset reference.
+    return first ? first->AttributeValue("id", "-1") : "-1";
+}
+
+TXmlNode* NewSimpleEvent(TScenarioData& data) {
+    TXmlNode* root = data.Events();
+    TXmlNode* random = root ? root->GetChild("random_events") : nullptr;
+    TXmlNode* list = random ? random->GetChild("simple_issue_events") : nullptr;
+    if (!list)
+        return nullptr;
+    TXmlNode* event = list->AddNewChild("issue");
+    event->SetAttribute("id", FirstIssueId(data));
+    event->AddNewChild("headlines");
+    data.SetChanged();
+    return event;
+}
+
+TXmlNode* AddHeadline(TScenarioData& data, TXmlNode* simpleEvent, const std::string& text) {
+    if (!simpleEvent || text.empty())
+        return nullptr;
+    TXmlNode* headlines = simpleEvent->GetChild("headlines");
+    if (!headlines)
+        headlines = simpleEvent->AddNewChild("headlines");
+    TXmlNode* headline = headlines->AddNewChild("headline", TrimBlanks(text));
+    data.SetChanged();
+    return headline;
+}
+
+TXmlNode* NewScriptedEvent(TScenarioData& data) {
+    TXmlNode* root = data.Events();
+    if (!root)
+        return nullptr;
+    TXmlNode* list = root->GetChild("scripted_events");
+    if (!list)
+        list = root->AddNewChild("scripted_events");
+    const std::string today = Today();
+    TXmlNode* event = list->AddNewChild("event");
+    event->SetAttribute("id", ValueEncodings::NewId());
+    event->AddNewChild("name", "New Event");
+    event->AddNewChild("start_date", today);
+    event->AddNewChild("end_date", today);
+    event->AddNewChild("times_can_occur", "0");
+    event->AddNewChild("will_occur", "0");
+    event->AddNewChild("chance_occurs", "0");
+    event->AddNewChild("conditions");
+    event->AddNewChild("outcomes");
+    data.SetChanged();
+    return event;
+}
+
+void EnsureEventNames(TScenarioData& data) {
+    TXmlNode* root = data.Events();
+    TXmlNode* list = root ? root->GetChild("scripted_events") : nullptr;
+    for (int32_t i = 0; list && i < list->ChildCount(); ++i) {
+        TXmlNode* event = list->GetChildAt(i);
+        if (!event->GetChild("name")) {
+            event->AddNewChild("name", event->AttributeValue("id"));
+            data.SetChanged();
+        }
+    }
+}
+
+TXmlNode* AddCondition(TScenarioData& data, TXmlNode* event, const std::string& type,
+                       const std::string& targetId) {
+    std::string target;
+    if (type == "who" || type == "not_who")
+        target = "leader";
+    else if (type == "event_occurred" || type == "event_not_occurred")
+        target = "event";
+    if (!event || target.empty())
+        return nullptr;
+    TXmlNode* conditions = event->GetChild("conditions");
+    if (!conditions)
+        conditions = event->AddNewChild("conditions");
+    TXmlNode* condition = conditions->AddNewChild("condition");
+    condition->SetAttribute("type", type);
+    condition->AddNewChild(target)->SetAttribute("id", targetId);
+    data.SetChanged();
+    return condition;
+}
+
+TXmlNode* NewOutcome(TScenarioData& data, TXmlNode* event) {
+    if (!event)
+        return nullptr;
+    TXmlNode* outcomes = event->GetChild("outcomes");
+    if (!outcomes)
+        outcomes = event->AddNewChild("outcomes");
+    TXmlNode* outcome = outcomes->AddNewChild("outcome");
+    outcome->AddNewChild("chance", "0");
+    outcome->AddNewChild("profile_change", "0");
+    outcome->AddNewChild("chance_issue_center_moves", "0");
+    outcome->AddNewChild("distance_issue_center_moves", "0");
+    outcome->AddNewChild("target_issue_center", "0");
+    outcome->AddNewChild("momentum_change", "0");
+    outcome->AddNewChild("headline", "New Event Outcome");
+    outcome->AddNewChild("issue_affected")->SetAttribute("id", FirstIssueId(data));
+    outcome->AddNewChild("effects");
+    data.SetChanged();
+    return outcome;
+}
+
+TXmlNode* AddEffect(TScenarioData& data, TXmlNode* outcome, const TXmlNode* target,
+                    const std::string& rewardWord, const std::string& amount) {
+    if (!outcome || !target)
+        return nullptr;
+    TXmlNode* effects = outcome->GetChild("effects");
+    if (!effects)
+        effects = outcome->AddNewChild("effects");
+    TXmlNode* effect =
+        effects->AddNewChild(target->Name == "position" ? "issue_position" : target->Name);
+    effect->SetAttribute("id", target->AttributeValue("id"));
+    effect->AddNewChild(Lower(rewardWord), amount);
+    data.SetChanged();
+    return effect;
+}
+
+int32_t DropDanglingEffects(TScenarioData& data, TXmlNode* outcome, const TXmlNode* issue) {
+    TXmlNode* effects = outcome ? outcome->GetChild("effects") : nullptr;
+    if (!effects)
+        return 0;
+    TXmlNode* parties = data.Parties();
+    const TXmlNode* positions = issue ? issue->GetChild("positions") : nullptr;
+    int32_t dropped = 0;
+    for (int32_t i = 0; i < effects->ChildCount();) {
+        TXmlNode* effect = effects->GetChildAt(i);
+        const std::string id = effect->AttributeValue("id");
+        bool keep = true;
+        if (effect->Name == "party" || effect->Name == "leader" || effect->Name == "viceleader") {
+            const TXmlNode* reward = effect->GetChildAt(0);
+            const std::string word = reward ? Lower(reward->Name) : std::string();
+            keep = parties && parties->FindNode(effect->Name, "id", id) &&
+                   (word == "momentum" || word == "financial");
+        } else if (effect->Name == "issue_position") {
+            keep = positions && positions->FindChild("position", "id", id);
+        }
+        if (keep) {
+            ++i;
+            continue;
+        }
+        effects->RemoveChild(effect);
+        ++dropped;
+    }
+    if (dropped > 0)
+        data.SetChanged();
+    return dropped;
+}
+
+int32_t RemoveItem(TScenarioData& data, TXmlNode* item) {
+    TXmlNode* parent = item ? item->Parent() : nullptr;
+    if (!parent)
+        return -1;
+    for (int32_t i = 0; i < parent->ChildCount(); ++i)
+        if (parent->GetChildAt(i) == item) {
+            parent->RemoveChild(item);
+            data.SetChanged();
+            return i - 1;
+        }
+    return -1;
+}
+
+} // namespace EventsEdit

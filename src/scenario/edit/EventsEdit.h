@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class TScenarioData;
+class TXmlNode;
+
+// Document operations of the event editors.
+namespace EventsEdit {
+
+// The id of the first issue of issues.xml; "-1" (none) when there is none.
+std::string FirstIssueId(const TScenarioData& data);
+
+// Appends a simple event about the first issue, with no headlines yet. Null
+// when events.xml lacks random_events or simple_issue_events.
+TXmlNode* NewSimpleEvent(TScenarioData& data);
+// Appends a headline holding text without leading and trailing blanks;
+// an empty text adds nothing (null).
+TXmlNode* AddHeadline(TScenarioData& data, TXmlNode* simpleEvent, const std::string& text);
+
+// Appends a complete new scripted event running today; its scripted_events
+// list is created when missing. Null without a root.
+TXmlNode* NewScriptedEvent(TScenarioData& data);
+// A scripted event without a name element gets one holding its id, so every
+// event can be listed.
+void EnsureEventNames(TScenarioData& data);
+
+// Appends a condition of type "who", "not_who" (on a leader) or
+// "event_occurred", "event_not_occurred" (on a scripted event) naming the
+// target by its id. Null for any other type.
+TXmlNode* AddCondition(TScenarioData& data, TXmlNode* event, const std::string& type,
+                       const std::string& targetId);
+
+// Appends a new outcome about the first issue, with no effects yet.
+TXmlNode* NewOutcome(TScenarioData& data, TXmlNode* event);
+// Appends an effect on target (a position of the affected issue, a party, a
+// leader or a vice-leader) with the reward word ("Momentum", "Financial")
+// in lower case holding amount.
+TXmlNode* AddEffect(TScenarioData& data, TXmlNode* outcome, const TXmlNode* target,
+                    const std::string& rewardWord, const std::string& amount);
+// Removes the effects the outcome editor cannot show: a party, leader or
+// vice-leader effect whose target is gone or whose reward is neither
+// momentum nor financial, and a position effect whose position is not one
+// of issue (the issue selected as affected; null for none). Effects of other
+// kinds stay. Returns how many were removed.
+int32_t DropDanglingEffects(TScenarioData& data, TXmlNode* outcome, const TXmlNode* issue);
+
+// Removes any list item (simple event, headline, scripted event, condition,
+// outcome, effect) with everything in it. Returns the index of the item
+// before it (the one to select), -1 when it was the first or has no parent.
+int32_t RemoveItem(TScenarioData& data, TXmlNode* item);
+
+} // namespace EventsEdit
