@@ -74,10 +74,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     TScenarioData scenario;
-    std::string folder = scratch.filePath(QStringLiteral("Sample")).toStdString();
     QString source = parser.value(QStringLiteral("scenario"));
     if (source.isEmpty())
         source = SampleScenario(dataFolder);
+    const QString name = source.isEmpty() ? QStringLiteral("Sample") : QDir(source).dirName();
+    std::string folder = scratch.filePath(name).toStdString();
     try {
         if (!source.isEmpty()) {
             ScenarioFolders::CopyFolder(source.toStdString(), folder);

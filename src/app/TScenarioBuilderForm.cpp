@@ -1,0 +1,512 @@
+#include "app/TScenarioBuilderForm.h"
+
+#include "app/Help.h"
+#include "app/Prompts.h"
+#include "app/StepEditors.h"
+#include "app/TSplashScreenForm.h"
+#include "app/TVerificationMessagesForm.h"
+#include "app/TaboutForm.h"
+#include "scenario/ScenarioFolders.h"
+#include "scenario/TScenarioData.h"
+#include "ui_TScenarioBuilderForm.h"
+
+#include <QCloseEvent>
+#include <QTimer>
+
+#include <exception>
+
+namespace {
+
+const char* const NamePromptCaption = "Scenario Name";
+const char* const NamePrompt = "Enter the new name of your scenario.";
+const char* const OverwriteQuestion = "This scenario already exists. Overwrite?";
+const char* const InvalidScenarioSuffix = ".  Please ensure you are selecting a valid Scenario";
+const char* const FirstNewName = "United States - 2008 (Custom)";
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+std::string S(const QString& text) {
+    return text.toStdString();
+}
+
+} // namespace
+
+TScenarioBuilderForm::TScenarioBuilderForm(const TAppFolders& folders, bool showSplash,
+                                           QWidget* parent)
+    : QMainWindow(parent), ui(new Ui::TScenarioBuilderForm), Folders_(folders),
+      ShowSplash_(showSplash) {
+    ui->setupUi(this);
+    setProperty("helpTopic", 100);
+    setWindowTitle(QLatin1String(ProductTitle));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    StepButtons_ = {ui->ScenarioButton,  ui->IssuesButton,    ui->PoliticalUnitsButton,
+                    ui->AdsButton,       ui->PartiesButton,   ui->EventsButton,
+                    ui->EndorsersButton, ui->ActivitiesButton};
+    for (int step = 1; step <= StepEditors::StepCount; ++step)
+        connect(StepButtons_[static_cast<size_t>(step - 1)], &QPushButton::clicked, this,
+                [this, step] { RunStep(step); });
+    // Nothing shows the three "?" buttons; they stay for the layout.
+    for (QPushButton* button : {ui->IssuesVerificationButton, ui->PoliticalUnitsVerificationButton,
+                                ui->PartiesVerificationButton}) {
+        button->hide();
+        connect(button, &QPushButton::clicked, this, &TScenarioBuilderForm::ViewErrors);
+    }
+    ui->AutoupdateItem->setVisible(false);
+
+    connect(ui->ViewErrorsButton, &QPushButton::clicked, this, &TScenarioBuilderForm::ViewErrors);
+    connect(ui->OnlineHelpButton, &QPushButton::clicked, this, [] { Help::OnlineHelp(); });
+    connect(ui->UpdatesButton, &QPushButton::clicked, this, [] { Help::Updates(); });
+    connect(ui->SaveButton, &QPushButton::clicked, this, &TScenarioBuilderForm::SaveFromButton);
+    connect(ui->CloseButton, &QPushButton::clicked, this, &TScenarioBuilderForm::Exit);
+
+    connect(ui->CreateNewItem, &QAction::triggered, this, &TScenarioBuilderForm::CreateNewScenario);
+    connect(ui->CreateFromExistingItem, &QAction::triggered, this,
+            &TScenarioBuilderForm::CreateFromExisting);
+    connect(ui->OpenItem, &QAction::triggered, this, &TScenarioBuilderForm::OpenScenario);
+    connect(ui->SaveItem, &QAction::triggered, this, &TScenarioBuilderForm::SaveFromMenu);
+    connect(ui->SaveAsItem, &QAction::triggered, this, &TScenarioBuilderForm::SaveScenarioAs);
+    connect(ui->ExitItem, &QAction::triggered, this, &TScenarioBuilderForm::Exit);
+    connect(ui->AutoupdateItem, &QAction::triggered, this, &TScenarioBuilderForm::ToggleAutoupdate);
+    connect(ui->AutosaveItem, &QAction::triggered, this, &TScenarioBuilderForm::ToggleAutosave);
+    connect(ui->VerifyCampaignItem, &QAction::triggered, this,
+            &TScenarioBuilderForm::VerifyCampaign);
+    connect(ui->OnlineHelpItem, &QAction::triggered, this, [] { Help::OnlineHelp(); });
+    connect(ui->LocalHelpItem, &QAction::triggered, this, [] { Help::ShowTopic(0); });
+    connect(ui->AboutItem, &QAction::triggered, this, [this] {
+        TaboutForm about(this);
+        about.exec();
+    });
+
+    MessagesForm_ = new TVerificationMessagesForm(this);
+    ui->AutoupdateItem->setChecked(Options_.Autoupdate);
+    ui->AutosaveItem->setChecked(Options_.Autosave);
+    setFixedSize(sizeHint());
+    // Before the first showing nothing is open: gate now so the window never
+    // shows enabled steps.
+    RunStepGating();
+}
+
+TScenarioBuilderForm::~TScenarioBuilderForm() {
+    delete ui;
+}
+
+QString TScenarioBuilderForm::Caption() const {
+    QString caption = windowTitle();
+    caption.remove(QStringLiteral("[*]"));
+    return caption;
+}
+
+QPushButton* TScenarioBuilderForm::StepButton(int step) const {
+    if (step < 1 || step > StepEditors::StepCount)
+        return nullptr;
+    return StepButtons_[static_cast<size_t>(step - 1)];
+}
+
+void TScenarioBuilderForm::SetVerify(TVerify verify) {
+    Verify_ = std::move(verify);
+}
+
+void TScenarioBuilderForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (FirstShownDone_)
+        return;
+    if (ShowSplash_)
+        QTimer::singleShot(0, this, &TScenarioBuilderForm::FirstShown);
+    else
+        FirstShown();
+}
+
+void TScenarioBuilderForm::FirstShown() {
+    if (FirstShownDone_)
+        return;
+    FirstShownDone_ = true;
+    if (ShowSplash_) {
+        TSplashScreenForm splash(this);
+        splash.exec();
+    }
+    Options_ = OptionsFile::Read(Folders_.OptionsFile());
+    ui->AutoupdateItem->setChecked(Options_.Autoupdate);
+    ui->AutosaveItem->setChecked(Options_.Autosave);
+    SetModified(false);
+    RunStepGating();
+}
+
+void TScenarioBuilderForm::closeEvent(QCloseEvent* event) {
+    if (SaveChangesQuestion())
+        event->accept();
+    else
+        event->ignore();
+}
+
+// ---- state -------------------------------------------------------------
+
+void TScenarioBuilderForm::SetModified(bool modified) {
+    Modified_ = modified;
+    setWindowModified(modified);
+}
+
+void TScenarioBuilderForm::UpdateCaption() {
+    if (Data_ && Data_->Loaded())
+        setWindowTitle(QStringLiteral("Editing: ") + ScenarioName_ + QStringLiteral("[*]"));
+    else
+        setWindowTitle(QLatin1String(ProductTitle));
+    setWindowModified(Modified_);
+}
+
+void TScenarioBuilderForm::CloseScenario() {
+    Data_.reset();
+    ScenarioName_.clear();
+    SetModified(false);
+    UpdateCaption();
+}
+
+void TScenarioBuilderForm::RunStepGating() {
+    for (QPushButton* button : StepButtons_)
+        button->setEnabled(false);
+    ui->SaveButton->setEnabled(false);
+    ui->SaveItem->setEnabled(false);
+    ui->SaveAsItem->setEnabled(false);
+    HasProblems_ = false;
+    const auto enableStep = [this](int step) {
+        // A step without an editor stays disabled.
+        StepButton(step)->setEnabled(StepEditors::Find(step) != nullptr);
+    };
+    if (!Data_ || !Data_->Loaded()) {
+        HasProblems_ = true;
+    } else {
+        ui->SaveItem->setEnabled(true);
+        ui->SaveAsItem->setEnabled(true);
+        ui->SaveButton->setEnabled(true);
+        enableStep(1);
+        const TVerificationRunResult result =
+            Verify_ ? Verify_(Data_.get()) : VerificationRun::Run(Data_.get());
+        // Step N + 1 opens when file N and every file before it verified.
+        for (int file = 0; file < StepEditors::StepCount - 1; ++file) {
+            if (!result.Passed[static_cast<size_t>(file)])
+                break;
+            enableStep(file + 2);
+        }
+        HasProblems_ = result.ProblemsExist;
+    }
+    ui->ViewErrorsButton->setVisible(HasProblems_);
+}
+
+// ---- helpers -------------------------------------------------------------
+
+QStringList TScenarioBuilderForm::ScenarioFolderNames() const {
+    std::vector<std::string> names;
+    ScenarioFolders::ListFolders(S(Folders_.Scenarios()), &names);
+    QStringList list;
+    for (const std::string& name : names)
+        list << Q(name);
+    return list;
+}
+
+bool TScenarioBuilderForm::IsDefaultScenario(const QString& name) const {
+    for (const std::string& line : ScenarioFolders::ReadLines(S(Folders_.ScenarioList()))) {
+        const QString listed = Q(line).trimmed();
+        if (!listed.isEmpty() && listed.compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+bool TScenarioBuilderForm::ScenarioExists(const QString& name) const {
+    return ScenarioFolders::DirectoryExists(S(Folders_.Scenarios() + name));
+}
+
+std::optional<QString> TScenarioBuilderForm::AskName(const QString& initial) {
+    QString suggestion = initial;
+    for (;;) {
+        const auto name = Prompts().Input(QLatin1String(NamePromptCaption),
+                                          QLatin1String(NamePrompt), suggestion);
+        if (!name)
+            return std::nullopt;
+        // Names are folder names: refuse what would leave the scenarios folder.
+        if (const auto problem = ScenarioFolders::ScenarioNameProblem(S(*name))) {
+            Prompts().Error(Q(*problem));
+            suggestion = *name;
+            continue;
+        }
+        return name;
+    }
+}
+
+void TScenarioBuilderForm::ShowLoadError(const std::exception& error) {
+    Prompts().Error(Q(error.what()) + QLatin1String(InvalidScenarioSuffix));
+}
+
+void TScenarioBuilderForm::ShowSaveError(const std::exception& error) {
+    Prompts().Error(QStringLiteral("The scenario was not saved.\n") + Q(error.what()));
+}
+
+bool TScenarioBuilderForm::LoadScenario(const QString& name) {
+    CloseScenario();
+    auto data = std::make_unique<TScenarioData>();
+    std::string folder = S(Folders_.Scenarios() + name);
+    try {
+        data->Load(folder);
+    } catch (const std::exception& error) {
+        ShowLoadError(error);
+        return false;
+    }
+    Data_ = std::move(data);
+    ScenarioName_ = name;
+    return true;
+}
+
+bool TScenarioBuilderForm::SaveQuietly() {
+    if (!Data_ || !Data_->Loaded())
+        return false;
+    try {
+        Data_->Save();
+    } catch (const std::exception& error) {
+        ShowSaveError(error);
+        return false;
+    }
+    SetModified(false);
+    return true;
+}
+
+// ---- the file operations -------------------------------------------------
+
+bool TScenarioBuilderForm::SaveChangesQuestion() {
+    if (!Data_ || !Data_->Loaded() || !Modified_)
+        return true;
+    switch (Prompts().Message(QStringLiteral("Save Changes"),
+                              QStringLiteral("Would you like to save changes?"),
+                              TPromptButtons::YesNoCancel)) {
+    case TPromptAnswer::Yes:
+        // A save that failed must not let the changes go.
+        return SaveFromButton();
+    case TPromptAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TScenarioBuilderForm::OpenScenario() {
+    if (!SaveChangesQuestion())
+        return false;
+    const auto selected = Prompts().ChooseScenario(ScenarioFolderNames());
+    if (!selected || selected->isEmpty())
+        return false;
+    QString name = *selected;
+    if (IsDefaultScenario(name)) {
+        Prompts().Message(
+            QStringLiteral("Attention"),
+            QStringLiteral("You have selected a default Quorvane scenario. The program will copy "
+                           "this default scenario to a new scenario so that you can edit the new "
+                           "scenario. Please enter a name for your new scenario in the next box."));
+        QString suggestion = QStringLiteral("New ") + name;
+        for (;;) {
+            const auto newName = AskName(suggestion);
+            if (!newName)
+                return false;
+            suggestion = *newName;
+            if (ScenarioExists(*newName)) {
+                if (!Prompts().YesNo(QStringLiteral("Overwrite"), QLatin1String(OverwriteQuestion)))
+                    continue;
+                if (IsDefaultScenario(*newName)) {
+                    Prompts().Message(QStringLiteral("Attention"),
+                                      QStringLiteral("This is a default Quorvane scenario. Please "
+                                                     "select a different name for your new "
+                                                     "scenario."));
+                    continue;
+                }
+            }
+            ScenarioFolders::CopyFolder(S(Folders_.Scenarios() + name),
+                                        S(Folders_.Scenarios() + *newName));
+            name = *newName;
+            break;
+        }
+    }
+    const bool loaded = LoadScenario(name);
+    RunStepGating();
+    if (loaded) {
+        SetModified(false);
+        UpdateCaption();
+        // Every opened scenario is written back in the program's layout.
+        if (!SaveQuietly())
+            SetModified(true);
+    }
+    return loaded;
+}
+
+bool TScenarioBuilderForm::CreateNewScenario() {
+    if (!SaveChangesQuestion())
+        return false;
+    QString suggestion = QLatin1String(FirstNewName);
+    QString name;
+    for (;;) {
+        const auto typed = AskName(suggestion);
+        if (!typed)
+            return false;
+        suggestion = *typed;
+        if (ScenarioExists(*typed)) {
+            if (!Prompts().YesNo(QStringLiteral("Overwrite"), QLatin1String(OverwriteQuestion)))
+                continue;
+            ScenarioFolders::DeleteFolder(S(Folders_.Scenarios() + *typed));
+        }
+        if (!ScenarioFolders::CreateScenarioStructure(S(Folders_.Scenarios() + *typed))) {
+            Prompts().Error(QLatin1String(ScenarioFolders::CreateStructureFailedMessage));
+            continue;
+        }
+        name = *typed;
+        break;
+    }
+    CloseScenario();
+    auto data = std::make_unique<TScenarioData>();
+    bool created = false;
+    try {
+        data->CreateFromTemplate(S(Folders_.TemplateFile()), S(Folders_.Scenarios() + name));
+        created = data->Loaded();
+    } catch (const std::exception& error) {
+        ShowLoadError(error);
+    }
+    if (created) {
+        Data_ = std::move(data);
+        ScenarioName_ = name;
+        UpdateCaption();
+        if (!SaveQuietly())
+            SetModified(true);
+    }
+    RunStepGating();
+    return created;
+}
+
+bool TScenarioBuilderForm::CreateFromExisting() {
+    if (!SaveChangesQuestion())
+        return false;
+    const auto source = Prompts().ChooseScenario(ScenarioFolderNames());
+    if (!source || source->isEmpty())
+        return false;
+    QString suggestion = *source;
+    QString name;
+    for (;;) {
+        const auto typed = AskName(suggestion);
+        if (!typed)
+            return false;
+        suggestion = *typed;
+        if (*typed == *source) {
+            Prompts().Error(
+                QStringLiteral("Cannot overwrite source scenario.  Please enter new name."));
+            continue;
+        }
+        if (ScenarioExists(*typed) &&
+            !Prompts().YesNo(QStringLiteral("Overwrite"), QLatin1String(OverwriteQuestion)))
+            continue;
+        ScenarioFolders::CopyFolder(S(Folders_.Scenarios() + *source),
+                                    S(Folders_.Scenarios() + *typed));
+        name = *typed;
+        break;
+    }
+    const bool loaded = LoadScenario(name);
+    if (loaded) {
+        SetModified(false);
+        UpdateCaption();
+    }
+    RunStepGating();
+    return loaded;
+}
+
+bool TScenarioBuilderForm::OpenByName(const QString& name) {
+    const bool loaded = LoadScenario(name);
+    SetModified(false);
+    UpdateCaption();
+    RunStepGating();
+    return loaded;
+}
+
+bool TScenarioBuilderForm::SaveFromMenu() {
+    if (!Data_ || !Data_->Loaded())
+        return false;
+    if (!Prompts().YesNo(QStringLiteral("Save"), QStringLiteral("Are you sure you wish to save?")))
+        return false;
+    return SaveFromButton();
+}
+
+bool TScenarioBuilderForm::SaveFromButton() {
+    if (!SaveQuietly())
+        return false;
+    Prompts().Message(QStringLiteral("Saved"), QStringLiteral("Scenario saved."));
+    return true;
+}
+
+bool TScenarioBuilderForm::SaveScenarioAs() {
+    if (!Data_ || !Data_->Loaded())
+        return false;
+    QString suggestion;
+    QString name;
+    for (;;) {
+        const auto typed = AskName(suggestion);
+        if (!typed)
+            return false;
+        suggestion = *typed;
+        if (ScenarioExists(*typed) &&
+            !Prompts().YesNo(QStringLiteral("Overwrite"), QLatin1String(OverwriteQuestion)))
+            continue;
+        if (*typed != ScenarioName_)
+            ScenarioFolders::CopyFolder(Data_->Folder(), S(Folders_.Scenarios() + *typed));
+        name = *typed;
+        break;
+    }
+    ScenarioName_ = name;
+    try {
+        Data_->SaveAs(S(Folders_.Scenarios() + name));
+    } catch (const std::exception& error) {
+        // The documents now belong to the new folder; the next save goes there.
+        ShowSaveError(error);
+        SetModified(true);
+        UpdateCaption();
+        return false;
+    }
+    SetModified(false);
+    UpdateCaption();
+    return true;
+}
+
+// ---- steps, verification, options ----------------------------------------
+
+void TScenarioBuilderForm::RunStep(int step) {
+    const StepEditors::TOpenEditor* open = StepEditors::Find(step);
+    if (!open || !Data_ || !Data_->Loaded())
+        return;
+    try {
+        (*open)(*Data_, this);
+    } catch (const std::exception& error) {
+        Prompts().Error(Q(error.what()));
+    }
+    RunStepGating();
+    SetModified(true);
+    if (Options_.Autosave)
+        SaveQuietly();
+}
+
+void TScenarioBuilderForm::VerifyCampaign() {
+    RunStepGating();
+    ViewErrors();
+}
+
+void TScenarioBuilderForm::ViewErrors() {
+    MessagesForm_->ShowFor(Data_.get());
+}
+
+void TScenarioBuilderForm::ToggleAutoupdate() {
+    Options_.Autoupdate = !Options_.Autoupdate;
+    ui->AutoupdateItem->setChecked(Options_.Autoupdate);
+}
+
+void TScenarioBuilderForm::ToggleAutosave() {
+    Options_.Autosave = !Options_.Autosave;
+    ui->AutosaveItem->setChecked(Options_.Autosave);
+}
+
+void TScenarioBuilderForm::Exit() {
+    OptionsFile::Write(Folders_.OptionsFile(), Options_);
+    close();
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "app/AppFolders.h"
+#include "app/Options.h"
+#include "scenario/verify/VerificationRun.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QPushButton;
+class TScenarioData;
+class TVerificationMessagesForm;
+
+namespace Ui {
+class TScenarioBuilderForm;
+}
+
+// The main window: holds the open scenario, runs the file operations, opens
+// the step editors and enables each step only when the files of the steps
+// before it verify.
+class TScenarioBuilderForm : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr const char* ProductTitle = "Stumpcraft for Votaris 2008";
+
+    TScenarioBuilderForm(const TAppFolders& folders, bool showSplash, QWidget* parent = nullptr);
+    ~TScenarioBuilderForm() override;
+
+    const TAppFolders& Folders() const { return Folders_; }
+    TScenarioData* Scenario() const { return Data_.get(); }
+    // The open scenario's folder name; empty when none is open.
+    QString ScenarioName() const { return ScenarioName_; }
+    bool Modified() const { return Modified_; }
+    bool HasProblems() const { return HasProblems_; }
+    const TOptions& Options() const { return Options_; }
+    // The caption without the modified mark.
+    QString Caption() const;
+    QPushButton* StepButton(int step) const;
+    TVerificationMessagesForm* MessagesForm() const { return MessagesForm_; }
+
+    // What runs on first showing: the options are read, modified is
+    // cleared and the steps are gated. Runs once.
+    void FirstShown();
+
+    // The file operations. Each returns true when it changed or saved the
+    // scenario, false when it was cancelled or failed.
+    bool OpenScenario();
+    bool CreateNewScenario();
+    bool CreateFromExisting();
+    bool SaveFromMenu();
+    bool SaveFromButton();
+    bool SaveScenarioAs();
+    // Opens a scenario of the scenarios folder as it is, without questions
+    // and without saving; false (error shown, nothing open) when it fails.
+    bool OpenByName(const QString& name);
+    // The save-changes question; false when the user cancelled (or the
+    // save the user asked for failed).
+    bool SaveChangesQuestion();
+
+    // Opens the editor of step 1 to 8, then gates, marks modified and
+    // autosaves when autosave is on.
+    void RunStep(int step);
+    void RunStepGating();
+    void VerifyCampaign();
+    void ViewErrors();
+    void ToggleAutoupdate();
+    void ToggleAutosave();
+    // Writes the options and closes the window (which asks the question).
+    void Exit();
+
+    // Tests replace the verification run (null restores the real one).
+    using TVerify = std::function<TVerificationRunResult(TScenarioData*)>;
+    void SetVerify(TVerify verify);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool SaveQuietly();
+    // Replaces the open scenario by one loaded from the scenarios folder
+    // name; false (with the error shown and no scenario open) when loading
+    // fails.
+    bool LoadScenario(const QString& name);
+    void CloseScenario();
+    void SetModified(bool modified);
+    void UpdateCaption();
+    QStringList ScenarioFolderNames() const;
+    bool IsDefaultScenario(const QString& name) const;
+    bool ScenarioExists(const QString& name) const;
+    // Asks for a name until one that can be a folder name is given; empty
+    // when the box is cancelled.
+    std::optional<QString> AskName(const QString& initial);
+    void ShowLoadError(const std::exception& error);
+    void ShowSaveError(const std::exception& error);
+
+    Ui::TScenarioBuilderForm* ui;
+    TAppFolders Folders_;
+    bool ShowSplash_;
+    bool FirstShownDone_ = false;
+    std::unique_ptr<TScenarioData> Data_;
+    QString ScenarioName_;
+    TOptions Options_;
+    bool Modified_ = false;
+    bool HasProblems_ = true;
+    std::array<QPushButton*, 8> StepButtons_{};
+    TVerificationMessagesForm* MessagesForm_;
+    TVerify Verify_;
+};
