@@ -2,6 +2,7 @@
 // records are clean, and cleared of parties that no longer exist.
 #include "scenario/edit/PartiesEdit.h"
 #include "scenario/verify/FileVerifiers.h"
+#include "support/VerifyCases.h"
 #include "verify/PartiesTestScenario.h"
 
 #include <gtest/gtest.h>
@@ -170,6 +171,55 @@ TEST_F(RegionElection, NoDebatesListIsFine) {
     auto data = Load(d, Folder);
     EXPECT_TRUE(VerifyParties(*data));
     EXPECT_FALSE(data->Changed());
+}
+
+} // namespace
+
+// The same repairs end to end: the command verifies a case's scenario and
+// writes what it repaired.
+namespace {
+
+TEST(RegionElectionWritten, RepairsOfAGonePartyReachTheFiles) {
+    TTemporaryFolder folder;
+    std::string reason;
+    if (!VerifyCases::Prepare("parties-stale-references", folder, reason))
+        GTEST_SKIP() << reason;
+    std::string output;
+    EXPECT_EQ(VerifyCases::RunProgram(VERIFY_COMMAND, {"--write", folder.Str()}, output), 1);
+
+    TScenarioData data;
+    std::string path = folder.Str();
+    data.Load(path);
+    for (TScenarioFile file : {TScenarioFile::PoliticalUnits, TScenarioFile::Scenario}) {
+        EXPECT_EQ(data.Root(file)->FindNode("", "id", "gone"), nullptr);
+        EXPECT_EQ(data.Root(file)->FindNode("", "id", "gone_too"), nullptr);
+    }
+    const std::string region = "/political_units/political_unit/political_units/political_unit";
+    EXPECT_EQ(
+        At(data, TScenarioFile::PoliticalUnits, region + "[1]/election_events/event[1]/ballot")
+            ->ChildCount(),
+        2);
+    EXPECT_EQ(At(data, TScenarioFile::PoliticalUnits, region + "[3]/election_events")->ChildCount(),
+              3);
+    EXPECT_EQ(At(data, TScenarioFile::Scenario, "/scenario/debates/primaries")->ChildCount(), 1);
+    EXPECT_EQ(At(data, TScenarioFile::Percentages,
+                 "/percentages/political_units/political_unit[1]/parties")
+                  ->ChildCount(),
+              2);
+    EXPECT_NE(At(data, TScenarioFile::Relations, "/relations/leaders"), nullptr);
+    EXPECT_EQ(At(data, TScenarioFile::Parties,
+                 "/parties/party[1]/viceleaders/viceleader[1]/percentage_bonuses/political_unit")
+                  ->AttributeValue("id"),
+              At(data, TScenarioFile::Parties,
+                 "/parties/party[1]/viceleaders/viceleader[1]/home_political_unit")
+                  ->AttributeValue("id"));
+
+    // Nothing is left to repair, and the emptied ballot is still reported.
+    EXPECT_FALSE(VerifyParties(data));
+    EXPECT_FALSE(data.Changed());
+    EXPECT_EQ(MessageTexts(data),
+              Texts{"Parties >> RegionInfo >> Aubrel >> Election Events >> ballot >> "
+                    "Insufficient parties on ballot"});
 }
 
 } // namespace
