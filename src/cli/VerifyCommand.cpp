@@ -209,6 +209,11 @@ int RunVerifyCommand(const std::vector<std::string>& args, std::ostream& out, st
             out << OneLine(m.Text()) << "\n";
     }
     out.flush();
+    if (!out) {
+        // A lost message list must not pass for a clean scenario.
+        err << "stumpcraft-verify: cannot write the messages\n";
+        return VerifyError;
+    }
 
     if (write) {
         try {

@@ -186,6 +186,15 @@ TEST_F(VerifyCommandTest, WriteSavesTheDocumentsInTheUsualLayout) {
         EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
 }
 
+TEST_F(VerifyCommandTest, LostOutputIsNotReportedAsSuccess) {
+    At(TScenarioFile::Scenario, "/scenario/name")->SetText("");
+    Save();
+    std::ostream broken(nullptr);
+    std::ostringstream err;
+    EXPECT_EQ(RunVerifyCommand({Path}, broken, err), 2);
+    EXPECT_EQ(LineCount(err.str()), 1u);
+}
+
 TEST_F(VerifyCommandTest, WriteFailureIsNotReportedAsSuccess) {
     fs::permissions(Folder.Path(),
                     fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,

@@ -119,6 +119,8 @@ std::vector<std::string> List() {
 
 std::vector<std::string> ExpectedLines(const std::string& path, const std::string& folder) {
     auto lines = ReadLines(path);
+    while (!lines.empty() && lines.back().empty())
+        lines.pop_back();
     const std::string placeholder = "{folder}";
     for (auto& line : lines)
         for (size_t p = line.find(placeholder); p != std::string::npos;

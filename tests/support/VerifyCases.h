@@ -18,7 +18,7 @@ std::string CaseFolder(const std::string& name);
 std::vector<std::string> ReadLines(const std::string& path);
 
 // The expected messages of a case: its lines with {folder} replaced by the
-// scenario folder (ending in "/").
+// scenario folder (ending in "/"); empty lines at the end do not count.
 std::vector<std::string> ExpectedLines(const std::string& path, const std::string& folder);
 
 // One mutation line split into words: blanks separate words, "..." quotes a

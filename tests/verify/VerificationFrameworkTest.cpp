@@ -180,10 +180,4 @@ TEST_F(VerificationRunTest, AllVerifiesEveryFileAsIfEarlierOnesWereClean) {
     EXPECT_EQ(MessageTexts(*Data), texts);
 }
 
-TEST(VerificationRunNames, RunOrderAndDocuments) {
-    EXPECT_EQ(VerificationRun::Name(TVerifiedFile::PoliticalUnits), "political units");
-    EXPECT_EQ(VerificationRun::FileOf(TVerifiedFile::Issues), TScenarioFile::Issues);
-    EXPECT_EQ(VerificationRun::FileOf(TVerifiedFile::Activities), TScenarioFile::Activities);
-}
-
 } // namespace
