@@ -1,0 +1,394 @@
+// The data that ships with the program (the template and the sample
+// scenario) and the base scenario of the verification tests: they load,
+// they are stored exactly as the program writes them, every picture they
+// name is a 24-bit bitmap of the size the editors store, the map suits the
+// region editor's flood fill, and they verify without a message.
+
+#include "scenario/ScenarioFolders.h"
+#include "scenario/TScenarioData.h"
+#include "scenario/verify/FileVerifiers.h"
+#include "scenario/verify/VerificationRun.h"
+#include "support/ScenarioFixture.h"
+#include "xml/FileText.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const SampleName = "Tellavar - 2008";
+
+std::string SampleFolder() {
+    return std::string(SHIPPED_DATA_DIR) + "/scenarios/" + SampleName + "/";
+}
+std::string BaseFolder() {
+    return std::string(TEST_DATA_DIR) + "/base/";
+}
+std::string TemplateFile() {
+    return std::string(SHIPPED_DATA_DIR) + "/default.vrx";
+}
+
+// A BMP file as far as the editors care: size, depth, and for 24-bit files
+// the pixels, top row first, as RGB triples.
+struct TBitmap {
+    std::string Problem; // empty when the header could be read
+    int32_t Width = 0;
+    int32_t Height = 0;
+    uint16_t Bits = 0;
+    uint32_t Compression = 0;
+    std::vector<uint8_t> Rgb;
+
+    bool IsBlack(int x, int y) const {
+        const size_t i = (static_cast<size_t>(y) * Width + x) * 3;
+        return Rgb[i] == 0 && Rgb[i + 1] == 0 && Rgb[i + 2] == 0;
+    }
+};
+
+uint32_t Le(const std::string& bytes, size_t at, size_t size) {
+    uint32_t value = 0;
+    for (size_t i = 0; i < size; ++i)
+        value |= static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + i])) << (8 * i);
+    return value;
+}
+
+TBitmap ReadBitmap(const std::string& path) {
+    TBitmap bitmap;
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (bytes.size() < 54 || bytes.compare(0, 2, "BM") != 0) {
+        bitmap.Problem = "not a BMP file";
+        return bitmap;
+    }
+    const uint32_t offset = Le(bytes, 10, 4);
+    if (Le(bytes, 14, 4) < 40) {
+        bitmap.Problem = "old-style BMP header";
+        return bitmap;
+    }
+    bitmap.Width = static_cast<int32_t>(Le(bytes, 18, 4));
+    const int32_t height = static_cast<int32_t>(Le(bytes, 22, 4));
+    bitmap.Height = height < 0 ? -height : height;
+    bitmap.Bits = static_cast<uint16_t>(Le(bytes, 28, 2));
+    bitmap.Compression = Le(bytes, 30, 4);
+    if (bitmap.Bits != 24 || bitmap.Compression != 0 || bitmap.Width <= 0)
+        return bitmap;
+    const size_t stride = (static_cast<size_t>(bitmap.Width) * 3 + 3) / 4 * 4;
+    if (bytes.size() < offset + stride * bitmap.Height) {
+        bitmap.Problem = "pixel data cut short";
+        return bitmap;
+    }
+    bitmap.Rgb.resize(static_cast<size_t>(bitmap.Width) * bitmap.Height * 3);
+    for (int32_t y = 0; y < bitmap.Height; ++y) {
+        const int32_t row = height > 0 ? bitmap.Height - 1 - y : y;
+        for (int32_t x = 0; x < bitmap.Width; ++x) {
+            const size_t from = offset + row * stride + x * 3;
+            const size_t to = (static_cast<size_t>(y) * bitmap.Width + x) * 3;
+            bitmap.Rgb[to] = static_cast<uint8_t>(bytes[from + 2]);
+            bitmap.Rgb[to + 1] = static_cast<uint8_t>(bytes[from + 1]);
+            bitmap.Rgb[to + 2] = static_cast<uint8_t>(bytes[from]);
+        }
+    }
+    return bitmap;
+}
+
+std::string TextOf(const TXmlNode* parent, const std::string& name) {
+    const TXmlNode* child = parent ? parent->GetChild(name) : nullptr;
+    return child ? child->GetText() : std::string();
+}
+
+std::vector<TXmlNode*> Children(const TXmlNode* parent) {
+    std::vector<TXmlNode*> list;
+    for (int32_t i = 0; parent && i < parent->ChildCount(); ++i)
+        list.push_back(parent->GetChildAt(i));
+    return list;
+}
+
+// Every unit below the nation, depth first.
+void CollectRegions(const TXmlNode* unit, std::vector<TXmlNode*>& regions) {
+    for (TXmlNode* region : Children(unit->GetChild("political_units"))) {
+        regions.push_back(region);
+        CollectRegions(region, regions);
+    }
+}
+
+TXmlNode* Nation(const TScenarioData& data) {
+    return data.PoliticalUnits() ? data.PoliticalUnits()->GetChildAt(0) : nullptr;
+}
+
+struct TPicture {
+    std::string Path;
+    int Width = 0;
+    int Height = 0;
+};
+
+// Every picture the documents name, with the size its editor stores it at.
+std::vector<TPicture> NamedPictures(const TScenarioData& data) {
+    const std::string folder = data.Folder();
+    std::vector<TPicture> pictures = {{folder + "scenario.bmp", 65, 85},
+                                      {folder + "map.bmp", 501, 381}};
+    TXmlNode* nation = Nation(data);
+    std::vector<TXmlNode*> units{nation};
+    CollectRegions(nation, units);
+    for (TXmlNode* unit : units)
+        pictures.push_back({folder + "region_images/" + TextOf(unit, "logo"), 76, 57});
+    for (TXmlNode* issue : Children(data.Issues()))
+        pictures.push_back({folder + "issue_images/" + TextOf(issue, "picture"), 32, 32});
+    for (TXmlNode* party : Children(data.Parties())) {
+        pictures.push_back({folder + "party_images/" + TextOf(party, "picture"), 101, 101});
+        for (TXmlNode* leader : Children(party->GetChild("leaders"))) {
+            const std::string candidates = folder + "party_images/candidates/";
+            pictures.push_back({candidates + TextOf(leader, "image_large"), 75, 87});
+            pictures.push_back({candidates + TextOf(leader, "image_small"), 32, 32});
+        }
+    }
+    for (const char* list : {"leaders", "viceleaders"})
+        for (TXmlNode* activity : Children(data.Activities()->GetChild(list)))
+            pictures.push_back({folder + "activity_images/" + TextOf(activity, "picture"), 32, 32});
+    return pictures;
+}
+
+std::string ToText(const TScenarioData& data, TScenarioFile file) {
+    return data.Document(file).ToText();
+}
+
+// The sample and the base scenario must both pass every test below.
+class ShippedScenario : public testing::TestWithParam<std::string> {
+protected:
+    void SetUp() override {
+        std::string folder = GetParam();
+        ASSERT_NO_THROW(Data.Load(folder));
+        ASSERT_TRUE(Data.Loaded());
+    }
+    TScenarioData Data;
+};
+
+TEST_P(ShippedScenario, LoadsTheTenDocumentsWithTheirRootNames) {
+    for (TScenarioFile file : TScenarioData::AllFiles()) {
+        const TXmlNode* root = Data.Root(file);
+        ASSERT_NE(root, nullptr) << TScenarioData::FileName(file);
+        EXPECT_EQ(root->Name, TScenarioData::ElementName(file));
+        EXPECT_GT(root->ChildCount(), 0) << TScenarioData::FileName(file);
+    }
+}
+
+TEST_P(ShippedScenario, FilesAreStoredExactlyAsTheProgramWritesThem) {
+    // Opening a scenario rewrites it at once; shipped files that differ from
+    // the written form would show up as changes in every copy.
+    for (TScenarioFile file : TScenarioData::AllFiles()) {
+        const std::string path = Data.Folder() + TScenarioData::FileName(file);
+        EXPECT_EQ(FileText::Read(path), ToText(Data, file)) << path;
+    }
+}
+
+TEST_P(ShippedScenario, EveryNamedPictureIsA24BitBitmapOfItsEditorSize) {
+    const std::vector<TPicture> pictures = NamedPictures(Data);
+    ASSERT_GT(pictures.size(), 20u);
+    for (const TPicture& picture : pictures) {
+        SCOPED_TRACE(picture.Path);
+        ASSERT_TRUE(fs::is_regular_file(picture.Path));
+        const TBitmap bitmap = ReadBitmap(picture.Path);
+        ASSERT_EQ(bitmap.Problem, "");
+        EXPECT_EQ(bitmap.Bits, 24);
+        EXPECT_EQ(bitmap.Compression, 0u);
+        EXPECT_EQ(bitmap.Width, picture.Width);
+        EXPECT_EQ(bitmap.Height, picture.Height);
+    }
+}
+
+TEST_P(ShippedScenario, EachFillPointFloodsAClosedAreaOfItsOwn) {
+    // The region editor flood-fills from each fill point up to black: an
+    // area that is not closed, or that holds another fill point, would paint
+    // several regions as one.
+    const TBitmap map = ReadBitmap(Data.Folder() + "map.bmp");
+    ASSERT_EQ(map.Rgb.size(), 501u * 381u * 3u);
+    std::vector<TXmlNode*> regions;
+    CollectRegions(Nation(Data), regions);
+    struct TFill {
+        std::string Region;
+        int X, Y;
+    };
+    std::vector<TFill> fills;
+    for (TXmlNode* region : regions) {
+        const TXmlNode* place = region->GetChild("map");
+        ASSERT_NE(place, nullptr);
+        const std::vector<TXmlNode*> points = Children(place->GetChild("fill_positions"));
+        ASSERT_FALSE(points.empty()) << TextOf(region, "name");
+        for (TXmlNode* point : points)
+            fills.push_back({TextOf(region, "name"), point->GetChild("x")->AsInteger(),
+                             point->GetChild("y")->AsInteger()});
+        const TXmlNode* label = place->GetChild("abbreviation_position");
+        ASSERT_NE(label, nullptr);
+        const int x = label->GetChild("x")->AsInteger(), y = label->GetChild("y")->AsInteger();
+        EXPECT_TRUE(x >= 0 && x < 501 && y >= 0 && y < 381) << TextOf(region, "name");
+    }
+    std::vector<int> area(501 * 381, -1);
+    for (size_t f = 0; f < fills.size(); ++f) {
+        const TFill& fill = fills[f];
+        SCOPED_TRACE(fill.Region + " at " + std::to_string(fill.X) + "," + std::to_string(fill.Y));
+        ASSERT_TRUE(fill.X >= 0 && fill.X < 501 && fill.Y >= 0 && fill.Y < 381);
+        const int owner = area[fill.Y * 501 + fill.X];
+        ASSERT_EQ(owner, -1) << "lies in the area of " << fills[static_cast<size_t>(owner)].Region;
+        ASSERT_FALSE(map.IsBlack(fill.X, fill.Y));
+        bool touchesEdge = false;
+        std::vector<std::pair<int, int>> stack{{fill.X, fill.Y}};
+        while (!stack.empty()) {
+            const auto [x, y] = stack.back();
+            stack.pop_back();
+            if (area[y * 501 + x] != -1 || map.IsBlack(x, y))
+                continue;
+            area[y * 501 + x] = static_cast<int>(f);
+            touchesEdge = touchesEdge || x == 0 || y == 0 || x == 500 || y == 380;
+            if (x > 0)
+                stack.push_back({x - 1, y});
+            if (x < 500)
+                stack.push_back({x + 1, y});
+            if (y > 0)
+                stack.push_back({x, y - 1});
+            if (y < 380)
+                stack.push_back({x, y + 1});
+        }
+        EXPECT_FALSE(touchesEdge) << "the area is not closed by black";
+    }
+}
+
+TEST_P(ShippedScenario, ItemIdentifiersAreUnique) {
+    // References are resolved by the first element with the id; a duplicate
+    // would silently point elsewhere.
+    std::vector<const TXmlNode*> items;
+    auto addChildren = [&](const TXmlNode* list) {
+        for (TXmlNode* item : Children(list))
+            items.push_back(item);
+    };
+    addChildren(Data.Issues());
+    addChildren(Data.Ads());
+    addChildren(Data.Endorsers());
+    addChildren(Data.Events()->GetChild("scripted_events"));
+    addChildren(Data.Scenario()->GetChild("economy")->GetChild("targets"));
+    std::vector<TXmlNode*> units{Nation(Data)};
+    CollectRegions(Nation(Data), units);
+    items.insert(items.end(), units.begin(), units.end());
+    for (TXmlNode* party : Children(Data.Parties())) {
+        items.push_back(party);
+        addChildren(party->GetChild("leaders"));
+        addChildren(party->GetChild("viceleaders"));
+    }
+    std::set<std::string> seen;
+    for (const TXmlNode* item : items) {
+        const std::string id = item->AttributeValue("id");
+        EXPECT_FALSE(id.empty()) << item->Name;
+        EXPECT_TRUE(seen.insert(id).second) << item->Name << " " << id;
+    }
+}
+
+TEST_P(ShippedScenario, VerifiesWithoutAMessageAndWithoutRepairs) {
+    std::vector<std::string> before;
+    for (TScenarioFile file : TScenarioData::AllFiles())
+        before.push_back(ToText(Data, file));
+    const TVerificationRunResult result = VerificationRun::Run(&Data, true);
+    EXPECT_EQ(TestScenario::MessageTexts(Data), std::vector<std::string>{});
+    EXPECT_FALSE(result.ProblemsExist);
+    // Silent repairs (missing percentages entries, moved bonus regions,
+    // dropped references) would change the documents.
+    EXPECT_FALSE(Data.Changed());
+    size_t i = 0;
+    for (TScenarioFile file : TScenarioData::AllFiles())
+        EXPECT_EQ(ToText(Data, file), before[i++]) << TScenarioData::FileName(file);
+}
+
+INSTANTIATE_TEST_SUITE_P(Data, ShippedScenario, testing::Values(SampleFolder(), BaseFolder()),
+                         [](const testing::TestParamInfo<std::string>& info) {
+                             return info.param == BaseFolder() ? "Base" : "Sample";
+                         });
+
+TEST(ShippedData, ScenarioListNamesTheSampleFolders) {
+    const std::string scenarios = std::string(SHIPPED_DATA_DIR) + "/scenarios/";
+    std::vector<std::string> names;
+    for (const std::string& line : ScenarioFolders::ReadLines(scenarios + "scenarios.txt"))
+        if (!line.empty())
+            names.push_back(line);
+    ASSERT_FALSE(names.empty());
+    EXPECT_NE(std::find(names.begin(), names.end(), SampleName), names.end());
+    for (const std::string& name : names) {
+        EXPECT_TRUE(ScenarioFolders::DirectoryExists(scenarios + name)) << name;
+        for (TScenarioFile file : TScenarioData::AllFiles())
+            EXPECT_TRUE(fs::is_regular_file(scenarios + name + "/" + TScenarioData::FileName(file)))
+                << name << " " << TScenarioData::FileName(file);
+    }
+}
+
+class ShippedTemplate : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_NO_THROW(Data.CreateFromTemplate(TemplateFile(), Folder.Str()));
+        ASSERT_TRUE(Data.Loaded());
+    }
+    TTemporaryFolder Folder;
+    TScenarioData Data;
+};
+
+TEST_F(ShippedTemplate, IsStoredAsTheProgramWritesIt) {
+    TXmlDom document;
+    ASSERT_TRUE(document.LoadFromFile(TemplateFile()));
+    EXPECT_EQ(FileText::Read(TemplateFile()), document.ToText());
+}
+
+TEST_F(ShippedTemplate, CreatesAScenarioWithTheTenRoots) {
+    for (TScenarioFile file : TScenarioData::AllFiles()) {
+        ASSERT_NE(Data.Root(file), nullptr) << TScenarioData::ElementName(file);
+        EXPECT_EQ(Data.Root(file)->Name, TScenarioData::ElementName(file));
+    }
+    EXPECT_EQ(Data.Folder(), Folder.Str());
+}
+
+TEST_F(ShippedTemplate, HoldsFourAttributeIssuesThenEighteenDescribedPositionIssues) {
+    const std::vector<TXmlNode*> issues = Children(Data.Issues());
+    ASSERT_EQ(issues.size(), 22u);
+    for (size_t i = 0; i < issues.size(); ++i) {
+        SCOPED_TRACE(TextOf(issues[i], "name"));
+        EXPECT_FALSE(issues[i]->AttributeValue("id").empty());
+        EXPECT_LE(TextOf(issues[i], "name").size(), 30u);
+        if (i < 4) {
+            EXPECT_EQ(TextOf(issues[i], "type"), "attribute");
+            continue;
+        }
+        EXPECT_EQ(TextOf(issues[i], "type"), "PositionIssue");
+        const std::vector<TXmlNode*> positions = Children(issues[i]->GetChild("positions"));
+        ASSERT_EQ(positions.size(), 7u);
+        std::set<std::string> descriptions;
+        for (TXmlNode* position : positions) {
+            const std::string description = TextOf(position, "description");
+            // The issue editor's description memo holds 120 characters.
+            EXPECT_LE(description.size(), 120u);
+            EXPECT_TRUE(descriptions.insert(description).second) << description;
+            EXPECT_EQ(description.find("description"), std::string::npos) << description;
+        }
+    }
+}
+
+TEST_F(ShippedTemplate, HoldsTheSevenBuiltInActivities) {
+    std::set<std::string> ids;
+    for (TXmlNode* activity : Children(Data.Activities()->GetChild("leaders")))
+        ids.insert(activity->AttributeValue("id"));
+    const std::set<std::string> builtIn = {
+        "barn_storming", "fundraiser",       "policy_speech", "issue_knowledge",
+        "debate_prep",   "develop_campaign", "rest"};
+    EXPECT_EQ(ids, builtIn);
+}
+
+TEST_F(ShippedTemplate, NewScenarioVerifiesEverythingADesignerDoesNotHaveToAdd) {
+    EXPECT_TRUE(VerifyScenarioSettings(Data));
+    EXPECT_TRUE(VerifyIssues(Data));
+    EXPECT_TRUE(VerifyAds(Data));
+    EXPECT_TRUE(VerifyEvents(Data));
+    EXPECT_TRUE(VerifyEndorsers(Data));
+    EXPECT_EQ(TestScenario::MessageTexts(Data), std::vector<std::string>{});
+}
+
+} // namespace
