@@ -18,16 +18,6 @@ void CheckStance(TVerifier& v, const TXmlNode* endorser, const std::string& grou
     v.Check(chosen, "initial_stance", TCheckKind::Text, true, stanceSection);
 }
 
-// The element's own id must name an element called name below searchRoot;
-// the message goes to the list that holds it.
-void CheckEntryReference(TVerifier& v, const TXmlNode* entry, const TXmlNode* list,
-                         TXmlNode* searchRoot, const std::string& name,
-                         const std::string& section) {
-    const TCheckResult r = FieldChecks::CheckReference(entry, searchRoot, name, true, false);
-    if (!r.Ok)
-        v.AddMessage(section, entry->Name, list, r.Message);
-}
-
 void CheckEndorser(TVerifier& v, TScenarioData& data, const TXmlNode* endorser) {
     std::string name;
     if (v.Check(endorser, "name", TCheckKind::Text, true, "Endorsers"))
@@ -50,7 +40,8 @@ void CheckEndorser(TVerifier& v, TScenarioData& data, const TXmlNode* endorser) 
     const std::string unitsSection = section + " >> Political Units Affected";
     for (int32_t i = 0; i < units->ChildCount(); ++i) {
         const TXmlNode* unit = units->GetChildAt(i);
-        CheckEntryReference(v, unit, units, data.PoliticalUnits(), "political_unit", unitsSection);
+        v.CheckItemReference(unit, data.PoliticalUnits(), "political_unit", true, false,
+                             unitsSection);
         v.Check(unit, "momentum", TCheckKind::Integer, true, unitsSection);
         v.Check(unit, "footsoldiers", TCheckKind::Integer, true, unitsSection);
     }
@@ -59,7 +50,7 @@ void CheckEndorser(TVerifier& v, TScenarioData& data, const TXmlNode* endorser) 
     const std::string issuesSection = section + " >> Issues";
     for (int32_t i = 0; i < issues->ChildCount(); ++i) {
         const TXmlNode* issue = issues->GetChildAt(i);
-        CheckEntryReference(v, issue, issues, data.Issues(), "issue", issuesSection);
+        v.CheckItemReference(issue, data.Issues(), "issue", true, false, issuesSection);
         v.Check(issue, "favored_position", TCheckKind::Position, true, issuesSection);
     }
 }
