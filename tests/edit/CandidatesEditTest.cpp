@@ -157,3 +157,39 @@ TEST_F(CandidatesEditTest, CopyAndRemoveViceLeader) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(CandidatesEditPortraitName, SuffixGoesBeforeTheExtensionOnce) {
+    EXPECT_EQ(CandidatesEdit::PortraitName("mayor.bmp", "_large"), "mayor_large.bmp");
+    EXPECT_EQ(CandidatesEdit::PortraitName("mayor_LaRgE.bmp", "_large"), "mayor_LaRgE.bmp");
+    EXPECT_EQ(CandidatesEdit::PortraitName("mayor_large.bmp", "_small"), "mayor_large_small.bmp");
+    EXPECT_EQ(CandidatesEdit::PortraitName("a.b", "_small"), "_smalla.b");
+}
+
+TEST_F(CandidatesEditTest, HomeRegionBonusesAndRunningMates) {
+    TXmlNode* viceLeader =
+        At(*Data, TScenarioFile::Parties, "/parties/party[1]/viceleaders/viceleader");
+    CandidatesEdit::SetViceLeaderHome(*Data, viceLeader, "r2");
+    EXPECT_EQ(viceLeader->GetChild("home_political_unit")->AttributeValue("id"), "r2");
+    EXPECT_EQ(viceLeader->GetChild("percentage_bonuses")->GetChildAt(0)->AttributeValue("id"),
+              "r2");
+
+    TXmlNode* leader = At(*Data, TScenarioFile::Parties, "/parties/party[1]/leaders/leader");
+    EXPECT_TRUE(CandidatesEdit::EnsureRegionBonuses(*Data, leader));
+    const TXmlNode* bonuses = leader->GetChild("percentage_bonuses");
+    ASSERT_EQ(bonuses->ChildCount(), 2);
+    EXPECT_EQ(bonuses->GetChildAt(1)->AttributeValue("id"), "r2");
+    EXPECT_EQ(bonuses->GetChildAt(1)->GetChild("bonus")->GetText(), "0");
+    EXPECT_FALSE(CandidatesEdit::EnsureRegionBonuses(*Data, leader));
+    EXPECT_EQ(bonuses->ChildCount(), 2);
+
+    CandidatesEdit::AddRunningMate(*Data, leader, "v9");
+    CandidatesEdit::AddRunningMate(*Data, leader, "v9");
+    EXPECT_EQ(leader->GetChild("viceleaders")->ChildCount(), 2);
+    CandidatesEdit::RemoveRunningMate(*Data, leader, "v1");
+    ASSERT_EQ(leader->GetChild("viceleaders")->ChildCount(), 1);
+    EXPECT_EQ(leader->GetChild("viceleaders")->GetChildAt(0)->AttributeValue("id"), "v9");
+}
+
+} // namespace

@@ -80,6 +80,66 @@ std::string PortraitFolder(const TScenarioData& data) {
     return data.Folder() + "party_images/candidates/";
 }
 
+std::string PortraitName(const std::string& chosen, const std::string& suffix) {
+    const size_t split = chosen.size() >= 4 ? chosen.size() - 4 : 0;
+    const std::string rest = chosen.substr(0, split);
+    const bool hasSuffix = rest.size() >= suffix.size() &&
+                           Lower(rest.substr(rest.size() - suffix.size())) == Lower(suffix);
+    return hasSuffix ? chosen : rest + suffix + chosen.substr(split);
+}
+
+void SetViceLeaderHome(TScenarioData& data, TXmlNode* viceLeader, const std::string& regionId) {
+    if (!viceLeader)
+        return;
+    ChildOrNew(viceLeader, "home_political_unit")->SetAttribute("id", regionId);
+    const TXmlNode* bonuses = viceLeader->GetChild("percentage_bonuses");
+    if (TXmlNode* first = bonuses ? bonuses->GetChildAt(0) : nullptr)
+        first->SetAttribute("id", regionId);
+    data.SetChanged();
+}
+
+bool EnsureRegionBonuses(TScenarioData& data, TXmlNode* leader) {
+    const TXmlNode* regions = PartiesEdit::RegionList(data);
+    if (!leader || !regions)
+        return false;
+    TXmlNode* bonuses = ChildOrNew(leader, "percentage_bonuses");
+    bool added = false;
+    for (int32_t i = 0; i < regions->ChildCount(); ++i) {
+        const std::string id = regions->GetChildAt(i)->AttributeValue("id");
+        TXmlNode* entry = bonuses->FindChild("political_unit", "id", id);
+        if (!entry) {
+            entry = bonuses->AddNewChild("political_unit");
+            entry->SetAttribute("id", id);
+            added = true;
+        }
+        if (!entry->GetChild("bonus")) {
+            entry->AddNewChild("bonus", "0");
+            added = true;
+        }
+    }
+    if (added)
+        data.SetChanged();
+    return added;
+}
+
+void AddRunningMate(TScenarioData& data, TXmlNode* leader, const std::string& viceLeaderId) {
+    if (!leader)
+        return;
+    TXmlNode* mates = ChildOrNew(leader, "viceleaders");
+    if (mates->FindChild("viceleader", "id", viceLeaderId))
+        return;
+    mates->AddNewChild("viceleader")->SetAttribute("id", viceLeaderId);
+    data.SetChanged();
+}
+
+void RemoveRunningMate(TScenarioData& data, TXmlNode* leader, const std::string& viceLeaderId) {
+    TXmlNode* mates = leader ? leader->GetChild("viceleaders") : nullptr;
+    while (TXmlNode* mate = mates ? mates->FindChild("viceleader", "id", viceLeaderId) : nullptr) {
+        mates->RemoveChild(mate);
+        data.SetChanged();
+    }
+}
+
 TXmlNode* NewViceLeader(TScenarioData& data, TXmlNode* party) {
     if (!party)
         return nullptr;

@@ -33,5 +33,19 @@ TXmlNode* CopyViceLeader(TScenarioData& data, TXmlNode* viceLeader, TXmlNode* ta
 
 // The portrait folder of a scenario folder.
 std::string PortraitFolder(const TScenarioData& data);
+// The name under which a chosen portrait file is stored: suffix ("_large"
+// or "_small") goes before the extension unless the name, without its
+// last four characters, already ends in it (any letter case).
+std::string PortraitName(const std::string& chosen, const std::string& suffix);
+
+// A vice-leader's home region; its home bonus entry follows.
+void SetViceLeaderHome(TScenarioData& data, TXmlNode* viceLeader, const std::string& regionId);
+// Gives a leader a bonus entry (bonus "0") for every region that has none;
+// returns whether anything was added.
+bool EnsureRegionBonuses(TScenarioData& data, TXmlNode* leader);
+
+// A leader's running mates, by vice-leader id; adding one twice adds it once.
+void AddRunningMate(TScenarioData& data, TXmlNode* leader, const std::string& viceLeaderId);
+void RemoveRunningMate(TScenarioData& data, TXmlNode* leader, const std::string& viceLeaderId);
 
 } // namespace CandidatesEdit
