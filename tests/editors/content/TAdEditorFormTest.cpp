@@ -1,0 +1,300 @@
+#include "editors/content/TAdEditorForm.h"
+#include "app/StepEditors.h"
+#include "app/gallery/Gallery.h"
+#include "guisupport/ScenarioCopy.h"
+#include "scenario/verify/FileVerifiers.h"
+#include "widgets/TDoubleEdit.h"
+#include "widgets/TIntEdit.h"
+#include "xml/TXmlNode.h"
+
+#include <QFileInfo>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// Two ads whose hidden values differ from the template's, so a form that
+// wrote them would be caught.
+const char* const TwoAds = R"(<ads>
+<ad id="spot"><name>TV Spot</name><description>Thirty seconds</description>
+<universal_distribution>0.25</universal_distribution><cost_coefficient>0.7</cost_coefficient>
+<base_power>3</base_power><attack_backfire_chance>12</attack_backfire_chance>
+<attack_power_bonus>2</attack_power_bonus><turns_to_start>1</turns_to_start>
+<turns_to_cancel>2</turns_to_cancel><max_turns_can_run>7</max_turns_can_run>
+<immediately_available>1</immediately_available>
+<ad_qualities>
+<quality id="low"><name>Cheap</name><budget>800</budget><turns_to_make>1</turns_to_make><chance_of_success>4</chance_of_success></quality>
+<quality id="high"><name>Glossy</name><budget>9000</budget><turns_to_make>6</turns_to_make><chance_of_success>20</chance_of_success></quality>
+</ad_qualities></ad>
+<ad id="radio"><name>Radio Jingle</name><description></description>
+<universal_distribution>0.5</universal_distribution><cost_coefficient>0.3</cost_coefficient>
+<base_power>1</base_power><attack_backfire_chance>5</attack_backfire_chance>
+<attack_power_bonus>0</attack_power_bonus><turns_to_start>0</turns_to_start>
+<turns_to_cancel>0</turns_to_cancel><max_turns_can_run>4</max_turns_can_run>
+<immediately_available>0</immediately_available>
+<ad_qualities></ad_qualities></ad>
+</ads>)";
+
+std::string Text(const TXmlNode* parent, const char* name) {
+    const TXmlNode* child = parent ? parent->GetChild(name) : nullptr;
+    return child ? child->GetText() : std::string("<missing>");
+}
+
+void Type(QWidget* edit, const QString& text) {
+    edit->setFocus();
+    if (auto* line = qobject_cast<QLineEdit*>(edit))
+        line->selectAll();
+    else if (auto* memo = qobject_cast<QPlainTextEdit*>(edit))
+        memo->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+} // namespace
+
+class TAdEditorFormTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<GuiTest::TScenarioCopy> Copy;
+    std::unique_ptr<TAdEditorForm> Form;
+
+    TScenarioData& Data() { return Copy->Data(); }
+    TXmlNode* Ad(int index) { return Data().Ads()->GetChildAt(index); }
+    template <typename T> T* Find(const char* name) {
+        T* control = Form->findChild<T*>(QString::fromLatin1(name));
+        if (!control)
+            qFatal("no control %s", name);
+        return control;
+    }
+    QListWidget* Ads() { return Find<QListWidget>("AdsListBox"); }
+    QListWidget* Qualities() { return Find<QListWidget>("AdQualitiesListBox"); }
+    QLineEdit* Edit(const char* name) { return Find<QLineEdit>(name); }
+
+    void Open(const char* ads) {
+        QVERIFY(Data().Document(TScenarioFile::Ads).Parse(ads));
+        Form = std::make_unique<TAdEditorForm>(Data());
+        Form->show();
+    }
+
+private slots:
+    void init() {
+        Copy = std::make_unique<GuiTest::TScenarioCopy>();
+        QVERIFY2(Copy->IsOpen(), qPrintable(Copy->Problem()));
+    }
+    void cleanup() {
+        Form.reset();
+        Copy.reset();
+    }
+
+    void ShowsTheFirstAdWithItsQualities() {
+        Open(TwoAds);
+        QCOMPARE(Form->windowTitle(), QStringLiteral("Step 4: Create / Edit Ads"));
+        QCOMPARE(Form->property("helpTopic").toInt(), 140);
+        QCOMPARE(Ads()->count(), 2);
+        QCOMPARE(Ads()->item(1)->text(), QStringLiteral("Radio Jingle"));
+        QCOMPARE(Ads()->currentRow(), 0);
+        QCOMPARE(Edit("NameEdit")->text(), QStringLiteral("TV Spot"));
+        QCOMPARE(Find<QPlainTextEdit>("DescriptionMemo")->toPlainText(),
+                 QStringLiteral("Thirty seconds"));
+        QCOMPARE(Edit("PowerEdit")->text(), QStringLiteral("3"));
+        QCOMPARE(Edit("ChanceBackfireEdit")->text(), QStringLiteral("12"));
+        QCOMPARE(Edit("MaxTurnsCanRunEdit")->text(), QStringLiteral("7"));
+        QCOMPARE(Edit("CostCoefficientEdit")->text(), QStringLiteral("0.7"));
+        QCOMPARE(Qualities()->count(), 2);
+        QCOMPARE(Qualities()->item(1)->text(), QStringLiteral("Glossy"));
+        QCOMPARE(Qualities()->currentRow(), 0);
+        QCOMPARE(Edit("BudgetEdit")->text(), QStringLiteral("800"));
+
+        // An ad without qualities leaves the creation fields empty and unbound.
+        Ads()->setCurrentRow(1);
+        QCOMPARE(Edit("NameEdit")->text(), QStringLiteral("Radio Jingle"));
+        QCOMPARE(Qualities()->count(), 0);
+        QCOMPARE(Edit("BudgetEdit")->text(), QString());
+        Type(Edit("BudgetEdit"), QStringLiteral("7"));
+        QCOMPARE(Text(Ad(0)->GetChild("ad_qualities")->GetChildAt(0), "budget"),
+                 std::string("800"));
+    }
+
+    void FieldsHaveTheirKindsAndLimits() {
+        Open(TwoAds);
+        for (const char* name : {"PowerEdit", "AttackBonusEdit", "TurnsToStartEdit",
+                                 "TurnsToCancelEdit", "MaxTurnsCanRunEdit", "TurnsToMakeEdit"}) {
+            auto* edit = qobject_cast<TIntEdit*>(Edit(name));
+            QVERIFY2(edit, name);
+            QCOMPARE(edit->Max(), 100);
+            QVERIFY(!edit->RangeChecking());
+        }
+        for (const char* name :
+             {"ChanceBackfireEdit", "CostCoefficientEdit", "BudgetEdit", "ChanceSuccessEdit"}) {
+            auto* edit = qobject_cast<TDoubleEdit*>(Edit(name));
+            QVERIFY2(edit, name);
+            QCOMPARE(edit->Max(), 100.0);
+            QVERIFY(!edit->RangeChecking());
+        }
+    }
+
+    void TypingWritesTheSelectedAd() {
+        Open(TwoAds);
+        Type(Edit("NameEdit"), QStringLiteral("Billboard & Co"));
+        QCOMPARE(Text(Ad(0), "name"), std::string("Billboard & Co"));
+        QCOMPARE(Ads()->item(0)->text(), QStringLiteral("Billboard & Co"));
+        Type(Find<QPlainTextEdit>("DescriptionMemo"), QStringLiteral("Big letters"));
+        QCOMPARE(Text(Ad(0), "description"), std::string("Big letters"));
+        Type(Edit("TurnsToCancelEdit"), QStringLiteral("4"));
+        QCOMPARE(Text(Ad(0), "turns_to_cancel"), std::string("4"));
+        Type(Edit("CostCoefficientEdit"), QStringLiteral(".9"));
+        QCOMPARE(Text(Ad(0), "cost_coefficient"), std::string("0.9"));
+        // Not range checked: budgets above the field maximum are kept.
+        Type(Edit("BudgetEdit"), QStringLiteral("2500"));
+        QCOMPARE(Text(Ad(0)->GetChild("ad_qualities")->GetChildAt(0), "budget"),
+                 std::string("2500"));
+        QCOMPARE(Text(Ad(1), "name"), std::string("Radio Jingle"));
+    }
+
+    void BudgetGoesToTheSelectedQuality() {
+        Open(TwoAds);
+        TXmlNode* qualities = Ad(0)->GetChild("ad_qualities");
+        Qualities()->setCurrentRow(1);
+        QCOMPARE(Edit("BudgetEdit")->text(), QStringLiteral("9000"));
+        QCOMPARE(Edit("TurnsToMakeEdit")->text(), QStringLiteral("6"));
+        QCOMPARE(Edit("ChanceSuccessEdit")->text(), QStringLiteral("20"));
+        Type(Edit("BudgetEdit"), QStringLiteral("12000"));
+        Type(Edit("ChanceSuccessEdit"), QStringLiteral("25.5"));
+        QCOMPARE(Text(qualities->GetChildAt(1), "budget"), std::string("12000"));
+        QCOMPARE(Text(qualities->GetChildAt(1), "chance_of_success"), std::string("25.5"));
+        QCOMPARE(Text(qualities->GetChildAt(0), "budget"), std::string("800"));
+
+        Qualities()->setCurrentRow(0);
+        QCOMPARE(Edit("BudgetEdit")->text(), QStringLiteral("800"));
+        Qualities()->setCurrentRow(1);
+        QCOMPARE(Edit("BudgetEdit")->text(), QStringLiteral("12000"));
+    }
+
+    void NewAdIsTheTemplateAndVerifies() {
+        Open("<ads></ads>");
+        QTest::mouseClick(Find<QPushButton>("NewAdButton"), Qt::LeftButton);
+        QCOMPARE(Ads()->count(), 1);
+        QCOMPARE(Ads()->currentRow(), 0);
+        QCOMPARE(Ads()->item(0)->text(), QStringLiteral("New Ad"));
+        QCOMPARE(Edit("NameEdit")->text(), QStringLiteral("New Ad"));
+        QCOMPARE(Edit("BudgetEdit")->text(), QStringLiteral("1000"));
+
+        const TXmlNode* ad = Ad(0);
+        QCOMPARE(ad->Name, std::string("ad"));
+        QVERIFY(!ad->AttributeValue("id").empty());
+        const std::pair<const char*, const char*> expected[] = {
+            {"name", "New Ad"},
+            {"description", "Add Description Here"},
+            {"universal_distribution", "0"},
+            {"cost_coefficient", "0.5"},
+            {"base_power", "1"},
+            {"attack_backfire_chance", "15"},
+            {"attack_power_bonus", "1"},
+            {"turns_to_start", "0"},
+            {"turns_to_cancel", "0"},
+            {"max_turns_can_run", "5"},
+            {"immediately_available", "0"},
+            {"ad_qualities", ""}};
+        QCOMPARE(ad->ChildCount(), 12);
+        for (int i = 0; i < 12; ++i) {
+            QCOMPARE(ad->GetChildAt(i)->Name, std::string(expected[i].first));
+            QCOMPARE(ad->GetChildAt(i)->GetText(), std::string(expected[i].second));
+        }
+        const TXmlNode* qualities = ad->GetChild("ad_qualities");
+        QCOMPARE(qualities->ChildCount(), 3);
+        const char* const ids[] = {"low", "med", "high"};
+        const char* const names[] = {"Low", "Med", "High"};
+        const char* const budgets[] = {"1000", "2000", "5000"};
+        const char* const turns[] = {"2", "3", "5"};
+        const char* const chances[] = {"5", "10", "15"};
+        for (int i = 0; i < 3; ++i) {
+            const TXmlNode* q = qualities->GetChildAt(i);
+            QCOMPARE(q->AttributeValue("id"), std::string(ids[i]));
+            QCOMPARE(q->ChildCount(), 4);
+            QCOMPARE(Text(q, "name"), std::string(names[i]));
+            QCOMPARE(Text(q, "budget"), std::string(budgets[i]));
+            QCOMPARE(Text(q, "turns_to_make"), std::string(turns[i]));
+            QCOMPARE(Text(q, "chance_of_success"), std::string(chances[i]));
+        }
+
+        Data().Messages().clear();
+        QVERIFY(VerifyAds(Data()));
+        QVERIFY(Data().Messages().empty());
+    }
+
+    void HiddenValuesSurviveEveryEdit() {
+        Open(TwoAds);
+        for (const char* name :
+             {"PowerEdit", "ChanceBackfireEdit", "AttackBonusEdit", "TurnsToStartEdit",
+              "TurnsToCancelEdit", "MaxTurnsCanRunEdit", "CostCoefficientEdit", "BudgetEdit",
+              "TurnsToMakeEdit", "ChanceSuccessEdit"})
+            Type(Edit(name), QStringLiteral("9"));
+        Type(Edit("NameEdit"), QStringLiteral("Renamed"));
+        QTest::mouseClick(Find<QPushButton>("NewAdButton"), Qt::LeftButton);
+        Ads()->setCurrentRow(1);
+        QTest::mouseClick(Find<QPushButton>("RemoveAdButton"), Qt::LeftButton);
+        QCOMPARE(Ads()->count(), 2);
+        QCOMPARE(Text(Ad(0), "universal_distribution"), std::string("0.25"));
+        QCOMPARE(Text(Ad(0), "immediately_available"), std::string("1"));
+        QCOMPARE(Text(Ad(0), "base_power"), std::string("9"));
+    }
+
+    void RemoveSelectsTheLineBefore() {
+        Open(TwoAds);
+        QTest::mouseClick(Find<QPushButton>("NewAdButton"), Qt::LeftButton);
+        QCOMPARE(Ads()->count(), 3);
+        Ads()->setCurrentRow(1);
+        QTest::mouseClick(Find<QPushButton>("RemoveAdButton"), Qt::LeftButton);
+        QCOMPARE(Data().Ads()->ChildCount(), 2);
+        QCOMPARE(Ads()->count(), 2);
+        QCOMPARE(Ads()->item(1)->text(), QStringLiteral("New Ad"));
+        QCOMPARE(Ads()->currentRow(), 0);
+        QCOMPARE(Edit("NameEdit")->text(), QStringLiteral("TV Spot"));
+        QCOMPARE(Qualities()->count(), 2);
+
+        // Removing the first ad leaves nothing selected and the fields
+        // emptied; typing then writes nowhere.
+        QTest::mouseClick(Find<QPushButton>("RemoveAdButton"), Qt::LeftButton);
+        QCOMPARE(Ads()->count(), 1);
+        QCOMPARE(Text(Ad(0), "name"), std::string("New Ad"));
+        QCOMPARE(Ads()->currentRow(), -1);
+        QCOMPARE(Edit("NameEdit")->text(), QString());
+        QCOMPARE(Edit("PowerEdit")->text(), QStringLiteral("0"));
+        QCOMPARE(Qualities()->count(), 0);
+        Type(Edit("NameEdit"), QStringLiteral("Nobody"));
+        Type(Edit("PowerEdit"), QStringLiteral("5"));
+        QCOMPARE(Text(Ad(0), "name"), std::string("New Ad"));
+        QCOMPARE(Text(Ad(0), "base_power"), std::string("1"));
+        QCOMPARE(Ads()->item(0)->text(), QStringLiteral("New Ad"));
+        // With nothing selected Remove does nothing.
+        QTest::mouseClick(Find<QPushButton>("RemoveAdButton"), Qt::LeftButton);
+        QCOMPARE(Data().Ads()->ChildCount(), 1);
+    }
+
+    void StepFourOpensTheEditor() { QVERIFY(StepEditors::Find(4)); }
+
+    void GalleryRendersTheForm() {
+        QTemporaryDir out;
+        TGalleryContext context;
+        context.Scenario = &Data();
+        context.OutputFolder = out.path();
+        context.PageName = QStringLiteral("TAdEditorForm");
+        bool found = false;
+        for (const Gallery::TPage& page : Gallery::Pages())
+            if (page.Name == context.PageName) {
+                found = true;
+                page.Render(context);
+            }
+        QVERIFY(found);
+        QCOMPARE(context.Written.size(), size_t(1));
+        QVERIFY(QFileInfo(context.Written.front()).size() > 0);
+    }
+};
+
+QTEST_MAIN(TAdEditorFormTest)
+#include "TAdEditorFormTest.moc"
