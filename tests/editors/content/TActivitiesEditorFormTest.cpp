@@ -1,0 +1,331 @@
+#include "editors/content/TActivitiesEditorForm.h"
+#include "app/StepEditors.h"
+#include "app/gallery/Gallery.h"
+#include "editors/content/ActivityPictures.h"
+#include "guisupport/ScenarioCopy.h"
+#include "guisupport/ScriptedPrompts.h"
+#include "scenario/verify/FileVerifiers.h"
+#include "widgets/TDoubleEdit.h"
+#include "widgets/TIntEdit.h"
+#include "xml/TXmlNode.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+std::string Activity(const char* id, const char* name, const char* picture) {
+    return std::string("<activity id=\"") + id + "\"><name>" + name + "</name><picture>" + picture +
+           "</picture><energy_points>3</energy_points><command_points>1</command_points>"
+           "<cost>250</cost><base_power>2</base_power>"
+           "<chance_national_news>15</chance_national_news><chance_backfire>4</chance_backfire>"
+           "<has_issue_focus>1</has_issue_focus><requires_location>0</requires_location>"
+           "</activity>";
+}
+
+const std::string Lists =
+    "<activities><leaders>" + Activity("rest", "Rest", "rest.bmp") +
+    Activity("town_hall", "Town Hall", "town_hall.bmp") + "</leaders><viceleaders>" +
+    Activity("fundraiser", "Fundraiser", "fundraiser.bmp") + "</viceleaders></activities>";
+
+std::string Text(const TXmlNode* parent, const char* name) {
+    const TXmlNode* child = parent ? parent->GetChild(name) : nullptr;
+    return child ? child->GetText() : std::string("<missing>");
+}
+
+void Type(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+// Bits per pixel from a BMP file's info header.
+int BitsPerPixel(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray head = file.read(30);
+    if (head.size() < 30 || !head.startsWith("BM"))
+        return -1;
+    return static_cast<unsigned char>(head[28]) | static_cast<unsigned char>(head[29]) << 8;
+}
+
+} // namespace
+
+class TActivitiesEditorFormTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<GuiTest::TScenarioCopy> Copy;
+    std::unique_ptr<TActivitiesEditorForm> Form;
+
+    TScenarioData& Data() { return Copy->Data(); }
+    QString Pictures() { return Copy->FilePath(QStringLiteral("activity_images/")); }
+    TXmlNode* ListNode(const char* name) { return Data().Activities()->GetChild(name); }
+    template <typename T> T* Find(const char* name) {
+        T* control = Form->findChild<T*>(QString::fromLatin1(name));
+        if (!control)
+            qFatal("no control %s", name);
+        return control;
+    }
+    QListWidget* List() { return Find<QListWidget>("ActivitiesListBox"); }
+    QLineEdit* Edit(const char* name) { return Find<QLineEdit>(name); }
+    QPushButton* Button(const char* name) { return Find<QPushButton>(name); }
+    QStringList Lines() {
+        QStringList lines;
+        for (int i = 0; i < List()->count(); ++i)
+            lines << List()->item(i)->text();
+        return lines;
+    }
+
+    void Open(const std::string& activities) {
+        QVERIFY(Data().Document(TScenarioFile::Activities).Parse(activities));
+        Form = std::make_unique<TActivitiesEditorForm>(Data());
+        Form->show();
+    }
+    void WriteBlank(const QString& name) {
+        QDir().mkpath(Pictures());
+        QVERIFY(ActivityPictures::Blank().save(Pictures() + name, "BMP"));
+    }
+
+private slots:
+    void init() {
+        Copy = std::make_unique<GuiTest::TScenarioCopy>();
+        QVERIFY2(Copy->IsOpen(), qPrintable(Copy->Problem()));
+    }
+    void cleanup() {
+        Form.reset();
+        Copy.reset();
+    }
+
+    void ListsLeadersThenVeeps() {
+        Open(Lists);
+        QCOMPARE(Form->windowTitle(), QStringLiteral("Step 8: Create / Edit Activities"));
+        QCOMPARE(Form->property("helpTopic").toInt(), 180);
+        QCOMPARE(Lines(), (QStringList{"Leader Rest", "Leader Town Hall", "Veep Fundraiser"}));
+        QCOMPARE(List()->currentRow(), 0);
+        QCOMPARE(Edit("NameEdit")->text(), QStringLiteral("Rest"));
+        QCOMPARE(Edit("EPEdit")->text(), QStringLiteral("3"));
+        QCOMPARE(Edit("CostEdit")->text(), QStringLiteral("250"));
+        QCOMPARE(Edit("ChanceOfNewsEdit")->text(), QStringLiteral("15"));
+        QVERIFY(Find<QCheckBox>("IssueFocusCheckBox")->isChecked());
+        QVERIFY(!Find<QCheckBox>("LocationCheckBox")->isChecked());
+        for (const char* name : {"EPEdit", "CPEdit", "PowerEdit"}) {
+            auto* edit = qobject_cast<TIntEdit*>(Edit(name));
+            QVERIFY2(edit && edit->RangeChecking() && edit->Min() == 0 && edit->Max() == 100, name);
+        }
+        auto* news = qobject_cast<TDoubleEdit*>(Edit("ChanceOfNewsEdit"));
+        QVERIFY(news && news->RangeChecking() && news->Max() == 100.0);
+        auto* cost = qobject_cast<TDoubleEdit*>(Edit("CostEdit"));
+        QVERIFY(cost && !cost->RangeChecking());
+    }
+
+    void RestKeepsItsNameButItsCostsChange() {
+        Open(Lists);
+        TXmlNode* rest = ListNode("leaders")->GetChildAt(0);
+        QVERIFY(Edit("NameEdit")->isReadOnly());
+        QVERIFY(!Button("RemoveActivityButton")->isEnabled());
+        QTest::keyClicks(Edit("NameEdit"), QStringLiteral("Nap"));
+        QCOMPARE(Text(rest, "name"), std::string("Rest"));
+
+        Type(Edit("EPEdit"), QStringLiteral("150"));
+        QCOMPARE(Edit("EPEdit")->text(), QStringLiteral("100"));
+        QCOMPARE(Text(rest, "energy_points"), std::string("100"));
+        Type(Edit("CostEdit"), QStringLiteral("1200"));
+        QCOMPARE(Text(rest, "cost"), std::string("1200"));
+        Find<QCheckBox>("LocationCheckBox")->click();
+        QCOMPARE(Text(rest, "requires_location"), std::string("1"));
+        Find<QCheckBox>("IssueFocusCheckBox")->click();
+        QCOMPARE(Text(rest, "has_issue_focus"), std::string("0"));
+
+        // Even when asked directly, a built-in activity stays.
+        Form->RemoveActivityButtonClick();
+        QCOMPARE(ListNode("leaders")->ChildCount(), 2);
+        QCOMPARE(Lines().size(), 3);
+        QCOMPARE(Form->SelectedActivity(), rest);
+    }
+
+    void OwnActivityIsRenamedAndRemoved() {
+        Open(Lists);
+        List()->setCurrentRow(1);
+        QVERIFY(!Edit("NameEdit")->isReadOnly());
+        QVERIFY(Button("RemoveActivityButton")->isEnabled());
+        Type(Edit("NameEdit"), QStringLiteral("Rally"));
+        QCOMPARE(Text(ListNode("leaders")->GetChildAt(1), "name"), std::string("Rally"));
+        QCOMPARE(List()->item(1)->text(), QStringLiteral("Leader Rally"));
+
+        QTest::mouseClick(Button("RemoveActivityButton"), Qt::LeftButton);
+        QCOMPARE(ListNode("leaders")->ChildCount(), 1);
+        QCOMPARE(Lines(), (QStringList{"Leader Rest", "Veep Fundraiser"}));
+        QCOMPARE(List()->currentRow(), 0);
+        QCOMPARE(Edit("NameEdit")->text(), QStringLiteral("Rest"));
+    }
+
+    void NewActivitiesGetBlankPicturesAndVerify() {
+        WriteBlank(QStringLiteral("rest.bmp"));
+        WriteBlank(QStringLiteral("town_hall.bmp"));
+        WriteBlank(QStringLiteral("fundraiser.bmp"));
+        Open(Lists);
+
+        QTest::mouseClick(Button("NewLeaderActivityButton"), Qt::LeftButton);
+        QCOMPARE(Lines(), (QStringList{"Leader Rest", "Leader Town Hall", "Leader New Activity",
+                                       "Veep Fundraiser"}));
+        QCOMPARE(List()->currentRow(), 2);
+        TXmlNode* leader = ListNode("leaders")->GetChildAt(2);
+        QCOMPARE(Form->SelectedActivity(), leader);
+        QVERIFY(!Edit("NameEdit")->isReadOnly());
+
+        QTest::mouseClick(Button("NewVeepActivityButton"), Qt::LeftButton);
+        QCOMPARE(List()->currentRow(), 4);
+        QCOMPARE(List()->item(4)->text(), QStringLiteral("Veep New Activity"));
+        TXmlNode* veep = ListNode("viceleaders")->GetChildAt(1);
+
+        for (const TXmlNode* activity : {leader, veep}) {
+            const std::string id = activity->AttributeValue("id");
+            QVERIFY(!id.empty());
+            QCOMPARE(Text(activity, "picture"), id + ".bmp");
+            QCOMPARE(Text(activity, "energy_points"), std::string("2"));
+            QCOMPARE(Text(activity, "chance_backfire"), std::string("0"));
+            const QString file = Pictures() + QString::fromStdString(id + ".bmp");
+            const QImage picture(file);
+            QCOMPARE(picture.size(), QSize(32, 32));
+            QCOMPARE(BitsPerPixel(file), 24);
+        }
+        QVERIFY(leader->AttributeValue("id") != veep->AttributeValue("id"));
+
+        Data().Messages().clear();
+        QVERIFY(VerifyActivities(Data()));
+        QVERIFY(Data().Messages().empty());
+    }
+
+    void PictureFromAnotherFolderIsStoredAt32By32() {
+        Open(Lists);
+        QTemporaryDir elsewhere;
+        QImage big(120, 90, QImage::Format_RGB32);
+        big.fill(QColor(200, 30, 30));
+        const QString chosen = elsewhere.filePath(QStringLiteral("Big Rally.bmp"));
+        QVERIFY(big.save(chosen, "BMP"));
+
+        TScriptedPrompts prompts;
+        prompts.ChooseFile(chosen);
+        QTest::mouseClick(Button("ChangePictureButton"), Qt::LeftButton);
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(QDir(prompts.Shown().front().Text).absolutePath(),
+                 QDir(Pictures()).absolutePath());
+
+        TXmlNode* rest = ListNode("leaders")->GetChildAt(0);
+        QCOMPARE(Text(rest, "picture"), std::string("Big Rally.bmp"));
+        const QString stored = Pictures() + QStringLiteral("Big Rally.bmp");
+        const QImage copy(stored);
+        QCOMPARE(copy.size(), QSize(32, 32));
+        QCOMPARE(BitsPerPixel(stored), 24);
+        QCOMPARE(copy.pixelColor(16, 16), QColor(200, 30, 30));
+        // The picture the activity had before stays.
+        QVERIFY(QFileInfo::exists(Pictures() + QStringLiteral("rest.bmp")));
+        QCOMPARE(Find<QLabel>("ActivityPicture")->pixmap().toImage().pixelColor(16, 16),
+                 QColor(200, 30, 30));
+
+        // A click on the picture itself opens the dialog too.
+        prompts.CancelFile();
+        QTest::mouseClick(Find<QLabel>("ActivityPicture"), Qt::LeftButton);
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(Text(rest, "picture"), std::string("Big Rally.bmp"));
+    }
+
+    void UnreadablePictureWritesNothing() {
+        Open(Lists);
+        QTemporaryDir elsewhere;
+        const QString chosen = elsewhere.filePath(QStringLiteral("broken.bmp"));
+        QFile junk(chosen);
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("BM not really a bitmap");
+        junk.close();
+
+        TScriptedPrompts prompts;
+        prompts.ChooseFile(chosen).Ok(QStringLiteral("Error"));
+        QTest::mouseClick(Button("ChangePictureButton"), Qt::LeftButton);
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QVERIFY(prompts.MessageTexts().front().contains(QStringLiteral("broken.bmp")));
+        QCOMPARE(Text(ListNode("leaders")->GetChildAt(0), "picture"), std::string("rest.bmp"));
+        QVERIFY(!QFileInfo::exists(Pictures() + QStringLiteral("broken.bmp")));
+    }
+
+    void ShowingLeavesExistingPicturesAlone() {
+        // Found in another letter case, and of another size: shown at 32 by
+        // 32, neither replaced by a blank nor rewritten.
+        QDir().mkpath(Pictures());
+        QImage green(40, 40, QImage::Format_RGB888);
+        green.fill(Qt::green);
+        QVERIFY(green.save(Pictures() + QStringLiteral("QUIET DAY.BMP"), "BMP"));
+        Open("<activities><leaders>" + Activity("rest", "Rest", "Quiet Day.bmp") +
+             "</leaders><viceleaders/></activities>");
+        QVERIFY(!QFileInfo::exists(Pictures() + QStringLiteral("Quiet Day.bmp")));
+        QCOMPARE(QImage(Pictures() + QStringLiteral("QUIET DAY.BMP")).size(), QSize(40, 40));
+        const QImage shown = Find<QLabel>("ActivityPicture")->pixmap().toImage();
+        QCOMPARE(shown.size(), QSize(32, 32));
+        QCOMPARE(shown.pixelColor(10, 10), QColor(Qt::green));
+    }
+
+    void PictureNamesWithFoldersAreNeverWritten() {
+        const std::string escaping = "<activities><leaders>" +
+                                     Activity("a1", "Outside", "../outside.bmp") +
+                                     "</leaders><viceleaders/></activities>";
+        Open(escaping);
+        QCOMPARE(Form->SelectedActivity()->AttributeValue("id"), std::string("a1"));
+        QVERIFY(!QFileInfo::exists(Copy->FilePath(QStringLiteral("outside.bmp"))));
+    }
+
+    void MissingListsAreShownAsEmpty() {
+        Open("<activities><leaders>" + Activity("rest", "Rest", "rest.bmp") +
+             "</leaders></activities>");
+        QCOMPARE(Lines(), QStringList{"Leader Rest"});
+        QVERIFY(Button("NewLeaderActivityButton")->isEnabled());
+        QVERIFY(!Button("NewVeepActivityButton")->isEnabled());
+        Form->NewVeepActivityButtonClick();
+        QVERIFY(!ListNode("viceleaders"));
+        QCOMPARE(Lines().size(), 1);
+        Form.reset();
+
+        Open("<activities></activities>");
+        QVERIFY(Lines().isEmpty());
+        QVERIFY(!Button("NewLeaderActivityButton")->isEnabled());
+        QVERIFY(!Button("NewVeepActivityButton")->isEnabled());
+        QVERIFY(!Button("RemoveActivityButton")->isEnabled());
+        QVERIFY(!Button("ChangePictureButton")->isEnabled());
+        Form->NewLeaderActivityButtonClick();
+        Form->ActivityPictureClick();
+        QCOMPARE(Data().Activities()->ChildCount(), 0);
+        QCOMPARE(Edit("EPEdit")->text(), QString());
+    }
+
+    void StepEightOpensTheEditor() { QVERIFY(StepEditors::Find(8)); }
+
+    void GalleryRendersTheForm() {
+        QTemporaryDir out;
+        TGalleryContext context;
+        context.Scenario = &Data();
+        context.OutputFolder = out.path();
+        context.PageName = QStringLiteral("TActivitiesEditorForm");
+        bool found = false;
+        for (const Gallery::TPage& page : Gallery::Pages())
+            if (page.Name == context.PageName) {
+                found = true;
+                page.Render(context);
+            }
+        QVERIFY(found);
+        QCOMPARE(context.Written.size(), size_t(1));
+        QVERIFY(QFileInfo(context.Written.front()).size() > 0);
+    }
+};
+
+QTEST_MAIN(TActivitiesEditorFormTest)
+#include "TActivitiesEditorFormTest.moc"
