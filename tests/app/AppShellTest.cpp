@@ -1,0 +1,315 @@
+// The small windows and services around the main window: options file,
+// splash, messages window, scenario selection, about box, help and the data
+// folder rules.
+
+#include "app/AppFolders.h"
+#include "app/Help.h"
+#include "app/Options.h"
+#include "app/THelpWindow.h"
+#include "app/TSelectScenarioForm.h"
+#include "app/TSplashScreenForm.h"
+#include "app/TVerificationMessagesForm.h"
+#include "app/TaboutForm.h"
+#include "guisupport/ScenarioCopy.h"
+#include "guisupport/ScriptedPrompts.h"
+#include "scenario/TScenarioData.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
+namespace {
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class AppShellTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // ---- options file ------------------------------------------------------
+
+    void OptionsFileRepairs_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<bool>("autoupdate");
+        QTest::addColumn<bool>("autosave");
+        QTest::addColumn<QByteArray>("afterwards");
+        QTest::newRow("missing") << QByteArray() << false << true << true << QByteArray("1\n1\n");
+        QTest::newRow("good, off")
+            << QByteArray("0\n0\n") << true << false << false << QByteArray("0\n0\n");
+        QTest::newRow("good, any non-zero is on")
+            << QByteArray("7\r\n-2\r\n") << true << true << true << QByteArray("7\r\n-2\r\n");
+        QTest::newRow("no final line end")
+            << QByteArray("0\n1") << true << false << true << QByteArray("0\n1");
+        QTest::newRow("three lines")
+            << QByteArray("0\n0\n0\n") << true << true << true << QByteArray("1\n1\n");
+        QTest::newRow("one line") << QByteArray("0\n") << true << true << true
+                                  << QByteArray("1\n1\n");
+        QTest::newRow("empty") << QByteArray("") << true << true << true << QByteArray("1\n1\n");
+        QTest::newRow("second not a number keeps the first")
+            << QByteArray("0\nyes\n") << true << false << true << QByteArray("0\n1\n");
+        QTest::newRow("first not a number")
+            << QByteArray("on\n0\n") << true << true << true << QByteArray("1\n1\n");
+        QTest::newRow("hex is not decimal")
+            << QByteArray("0x1\n0\n") << true << true << true << QByteArray("1\n1\n");
+    }
+
+    void OptionsFileRepairs() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, exists);
+        QFETCH(bool, autoupdate);
+        QFETCH(bool, autosave);
+        QFETCH(QByteArray, afterwards);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("optionssc.vrx");
+        if (exists)
+            WriteFile(path, content);
+        const TOptions options = OptionsFile::Read(path);
+        QCOMPARE(options.Autoupdate, autoupdate);
+        QCOMPARE(options.Autosave, autosave);
+        QCOMPARE(ReadFile(path), afterwards);
+    }
+
+    // ---- splash ------------------------------------------------------------
+
+    void SplashCyclesAndClosesOnTheEleventhTick() {
+        TSplashScreenForm splash;
+        QCOMPARE(splash.LoadingLabel()->text(), QStringLiteral("Loading"));
+        QCOMPARE(splash.Timer()->interval(), 400);
+        QVERIFY(!splash.Timer()->isActive());
+        splash.show();
+        QVERIFY(splash.Timer()->isActive());
+        QStringList seen;
+        for (int tick = 1; tick <= 10; ++tick) {
+            splash.Tick();
+            seen << splash.LoadingLabel()->text();
+            QVERIFY2(splash.isVisible(), qPrintable(QString::number(tick)));
+        }
+        QCOMPARE(seen, (QStringList{"Loading", "Loading.", "Loading..", "Loading...", "Loading",
+                                    "Loading.", "Loading..", "Loading...", "Loading", "Loading."}));
+        splash.Tick();
+        QCOMPARE(splash.LoadingLabel()->text(), QStringLiteral("Loading.."));
+        QVERIFY(!splash.isVisible());
+        QCOMPARE(splash.result(), int(QDialog::Accepted));
+        QVERIFY(!splash.Timer()->isActive());
+    }
+
+    // ---- messages window ---------------------------------------------------
+
+    void MessagesWindowThreeStates() {
+        TVerificationMessagesForm form;
+        QCOMPARE(form.windowTitle(), QStringLiteral("VerificationMessagesForm"));
+        QVERIFY(form.findChild<QLabel*>("MessagesLabel")->text() ==
+                QStringLiteral("Scenario Verification Messages"));
+        form.SetScenario(nullptr);
+        form.Refill();
+        QCOMPARE(form.Lines(), QStringList{"No scenario loaded."});
+
+        TScenarioData unloaded;
+        form.SetScenario(&unloaded);
+        form.Refill();
+        QCOMPARE(form.Lines(), QStringList{"No scenario loaded."});
+
+        GuiTest::TScenarioCopy copy;
+        QVERIFY2(copy.IsOpen(), qPrintable(copy.Problem()));
+        copy.Data().Messages().clear();
+        form.SetScenario(&copy.Data());
+        form.Refill();
+        QCOMPARE(form.Lines(), QStringList{"No Errors."});
+
+        TVerificationMessage first;
+        first.Section = "Activity";
+        first.Field = "name";
+        first.Message = "Data required.";
+        TVerificationMessage second = first;
+        second.Section = "Scenario >> Debates >> " + std::string(300, 'x');
+        copy.Data().Messages() = {first, second};
+        // Each showing refills.
+        QTimer::singleShot(0, &form, [&form] { form.accept(); });
+        form.ShowFor(&copy.Data());
+        QCOMPARE(form.Lines().size(), 2);
+        QCOMPARE(form.Lines().first(), QStringLiteral("Activity >> name >> Data required."));
+        QVERIFY(form.Lines().last().endsWith("x >> name >> Data required."));
+    }
+
+    // ---- scenario selection -----------------------------------------------
+
+    void SelectionWithNoScenariosCannotSayOk() {
+        TSelectScenarioForm form;
+        QCOMPARE(form.windowTitle(), QStringLiteral("Choose Scenario To Load"));
+        form.SetScenarios({});
+        form.show();
+        QVERIFY(!form.findChild<QPushButton*>("btnOK")->isEnabled());
+        QCOMPARE(form.findChild<QPushButton*>("btnOK")->text(), QStringLiteral("Ok"));
+        QCOMPARE(form.findChild<QPushButton*>("btnCancel")->text(), QStringLiteral("Cancel"));
+        QCOMPARE(form.SelectedScenario(), QString());
+    }
+
+    void SelectionSelectsTheFirstAndDoubleClickAccepts() {
+        TSelectScenarioForm form;
+        form.SetScenarios({"Alpha", "Beta"});
+        form.show();
+        QVERIFY(form.findChild<QPushButton*>("btnOK")->isEnabled());
+        QCOMPARE(form.SelectedScenario(), QStringLiteral("Alpha"));
+        auto* list = form.findChild<QListWidget*>("lstScenarios");
+        list->setCurrentRow(1);
+        emit list->itemDoubleClicked(list->item(1));
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QCOMPARE(form.SelectedScenario(), QStringLiteral("Beta"));
+    }
+
+    // ---- about box ------------------------------------------------------------
+
+    void AboutBoxShowsTheVersion() {
+        QCOMPARE(TaboutForm::FourPartVersion("0.1.0"), QStringLiteral("0.1.0.0"));
+        QCOMPARE(TaboutForm::FourPartVersion("2.10.3.44"), QStringLiteral("2.10.3.44"));
+        QCOMPARE(TaboutForm::FourPartVersion(""), QStringLiteral("0.0.0.0"));
+        QCOMPARE(TaboutForm::FourPartVersion("1.x"), QStringLiteral("0.0.0.0"));
+        TaboutForm about;
+        about.show();
+        QCOMPARE(about.windowTitle(), QStringLiteral("About Votaris"));
+        QCOMPARE(about.findChild<QLabel*>("VersionLabel")->text(),
+                 "Version " + TaboutForm::FourPartVersion(STUMPCRAFT_VERSION));
+        QCOMPARE(about.property("helpTopic").toInt(), 500);
+        QList<QUrl> opened;
+        Help::SetUrlOpener([&opened](const QUrl& url) { opened << url; });
+        QTest::mouseClick(about.findChild<QLabel*>("LogoImage"), Qt::LeftButton);
+        Help::SetUrlOpener({});
+        QCOMPARE(opened, QList<QUrl>{QUrl(TaboutForm::WebSite())});
+    }
+
+    // ---- help -----------------------------------------------------------------
+
+    void TopicsMapToPages() {
+        QTemporaryDir dir;
+        WriteFile(dir.filePath("help/index.html"), "<h1>Start</h1>");
+        WriteFile(dir.filePath("help/about.html"), "<h1>About</h1>");
+        WriteFile(dir.filePath("help/topics.map"),
+                  "0 index.html\n500 about.html\n600 missing.html\n700 ../outside.html\n");
+        Help::SetHelpFolder(dir.filePath("help"));
+        const QString help = dir.filePath("help/");
+        QCOMPARE(Help::PageForTopic(0), help + "index.html");
+        QCOMPARE(Help::PageForTopic(500), help + "about.html");
+        QCOMPARE(Help::PageForTopic(600), help + "index.html");
+        QCOMPARE(Help::PageForTopic(700), help + "index.html");
+        QCOMPARE(Help::PageForTopic(42), help + "index.html");
+
+        QWidget window;
+        window.setProperty("helpTopic", 500);
+        QWidget child(&window);
+        QCOMPARE(Help::TopicOf(&child), 500);
+        QWidget plain;
+        QCOMPARE(Help::TopicOf(&plain), 0);
+    }
+
+    void F1OpensTheActiveWindowsTopic() {
+        QTemporaryDir dir;
+        WriteFile(dir.filePath("help/index.html"), "<h1>Start</h1>");
+        WriteFile(dir.filePath("help/about.html"), "<h1>About</h1>");
+        WriteFile(dir.filePath("help/topics.map"), "500 about.html\n");
+        Help::SetHelpFolder(dir.filePath("help"));
+        Help::InstallF1(*qApp);
+        QWidget window;
+        window.setProperty("helpTopic", 500);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QTest::keyClick(&window, Qt::Key_F1);
+        QVERIFY(Help::Window());
+        QCOMPARE(Help::Window()->CurrentFile(), dir.filePath("help/about.html"));
+        QVERIFY(Help::Window()->Browser()->toPlainText().contains("About"));
+        Help::Window()->close();
+    }
+
+    void OnlineHelpAndUpdatesOpenTheBundledPages() {
+        QTemporaryDir dir;
+        Help::SetHelpFolder(dir.filePath("help"));
+        QList<QUrl> opened;
+        Help::SetUrlOpener([&opened](const QUrl& url) { opened << url; });
+        TScriptedPrompts prompts;
+        prompts.Ok("Online Help").Ok("Online Help");
+        Help::OnlineHelp();
+        Help::Updates();
+        Help::SetUrlOpener({});
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(prompts.MessageTexts(),
+                 (QStringList{
+                     "You will now go to the ONLINE help through your default web-browser (the "
+                     "online help file is the definitive help file). You can also view the LOCAL "
+                     "help file by pressing F1 while in Stumpcraft.",
+                     "You will now go to the updates page through your default web-browser."}));
+        QCOMPARE(opened.size(), 2);
+        QCOMPARE(opened[0], Help::OnlineHelpUrl());
+        QCOMPARE(opened[1], Help::UpdatesUrl());
+        // Relative addresses (the defaults) name pages beside the help folder.
+        QCOMPARE(Help::ResolveAddress("help/index.html"),
+                 QUrl::fromLocalFile(dir.filePath("help/index.html")));
+        QCOMPARE(Help::ResolveAddress("https://example.org/x"), QUrl("https://example.org/x"));
+    }
+
+    // ---- data folder ----------------------------------------------------------
+
+    void DataFolderIsTheProgramFolderWhenWritable() {
+        QTemporaryDir app;
+        const TAppFolders folders = AppFolders::Resolve(app.path(), {}, true, "/nonexistent");
+        QCOMPARE(folders.Data, app.path() + "/");
+        QCOMPARE(folders.Application, app.path() + "/");
+        QCOMPARE(folders.Scenarios(), app.path() + "/scenarios/");
+        QCOMPARE(folders.OptionsFile(), app.path() + "/optionssc.vrx");
+        QVERIFY(AppFolders::IsWritable(app.path()));
+    }
+
+    void ReadOnlyProgramFolderSeedsTheUserFolder() {
+        QTemporaryDir app;
+        QTemporaryDir user;
+        WriteFile(app.filePath("default.vrx"), "<template/>");
+        WriteFile(app.filePath("scenarios/scenarios.txt"), "Shipped\n");
+        WriteFile(app.filePath("scenarios/Shipped/scenario.xml"), "<scenario/>");
+        WriteFile(app.filePath("help/index.html"), "<h1/>");
+        const QString userData = user.filePath("data");
+        TAppFolders folders = AppFolders::Resolve(app.path(), {}, false, userData);
+        QCOMPARE(folders.Data, userData + "/");
+        QCOMPARE(folders.Help, app.path() + "/help/");
+        QCOMPARE(ReadFile(userData + "/default.vrx"), QByteArray("<template/>"));
+        QCOMPARE(ReadFile(userData + "/scenarios/scenarios.txt"), QByteArray("Shipped\n"));
+        QCOMPARE(ReadFile(userData + "/scenarios/Shipped/scenario.xml"), QByteArray("<scenario/>"));
+        // Later starts keep what the user changed.
+        WriteFile(userData + "/scenarios/Shipped/scenario.xml", "<scenario>mine</scenario>");
+        WriteFile(userData + "/default.vrx", "<template>mine</template>");
+        folders = AppFolders::Resolve(app.path(), {}, false, userData);
+        QCOMPARE(ReadFile(userData + "/scenarios/Shipped/scenario.xml"),
+                 QByteArray("<scenario>mine</scenario>"));
+        QCOMPARE(ReadFile(userData + "/default.vrx"), QByteArray("<template>mine</template>"));
+    }
+
+    void ExplicitDataFolderWins() {
+        QTemporaryDir app;
+        QTemporaryDir chosen;
+        WriteFile(app.filePath("default.vrx"), "<template/>");
+        const TAppFolders folders = AppFolders::Resolve(app.path(), chosen.path(), true, {});
+        QCOMPARE(folders.Data, chosen.path() + "/");
+        QVERIFY(QFileInfo::exists(chosen.filePath("default.vrx")));
+        QVERIFY(QFileInfo(chosen.filePath("scenarios")).isDir());
+    }
+};
+
+QTEST_MAIN(AppShellTest)
+#include "AppShellTest.moc"

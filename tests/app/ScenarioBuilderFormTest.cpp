@@ -1,0 +1,697 @@
+// The main window: step gating, the five file operations with their
+// questions, the save-changes question and autosave. Every test works on a
+// data folder in a temporary folder and answers the prompts from a script.
+
+#include "app/StepEditors.h"
+#include "app/TScenarioBuilderForm.h"
+#include "app/TVerificationMessagesForm.h"
+#include "guisupport/ScenarioCopy.h"
+#include "guisupport/ScriptedPrompts.h"
+#include "scenario/TScenarioData.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+#include <stdexcept>
+
+using GuiTest::TDataFolder;
+
+namespace {
+
+const QString Shipped = QStringLiteral("United States - 2008");
+const QString NamePrompt = QStringLiteral("Enter the new name of your scenario.");
+const QString LoadSuffix = QStringLiteral(".  Please ensure you are selecting a valid Scenario");
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// The bytes of every file of a folder, to prove nothing was written.
+QMap<QString, QByteArray> Snapshot(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files))
+        files[name] = ReadFile(folder + QLatin1Char('/') + name);
+    return files;
+}
+
+const QStringList TenFiles = {
+    "activities.xml", "ads.xml",         "endorsers.xml",       "events.xml",    "issues.xml",
+    "parties.xml",    "percentages.xml", "political_units.xml", "relations.xml", "scenario.xml"};
+
+TVerificationRunResult PassedUpTo(int failingFile) {
+    TVerificationRunResult result;
+    for (int i = 0; i < 8; ++i) {
+        result.Ran[static_cast<size_t>(i)] = failingFile < 0 || i <= failingFile;
+        result.Passed[static_cast<size_t>(i)] = failingFile < 0 || i < failingFile;
+    }
+    result.ProblemsExist = failingFile >= 0;
+    return result;
+}
+
+} // namespace
+
+class ScenarioBuilderFormTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TDataFolder> Data;
+    std::unique_ptr<TScenarioBuilderForm> Form;
+    int EditorRuns = 0;
+
+    TAppFolders Folders() const {
+        TAppFolders folders;
+        folders.Application = Data->Path();
+        folders.Data = Data->Path();
+        folders.Help = GuiTest::ShippedData() + QStringLiteral("help/");
+        return folders;
+    }
+
+    QString ScenarioPath(const QString& name) const { return Data->Scenarios() + name; }
+
+    // A form whose options are read and whose steps are gated, as after the
+    // first showing. Autosave off unless asked for.
+    void MakeForm(bool autosave = false) {
+        WriteFile(Data->Path() + "optionssc.vrx", autosave ? "1\n1\n" : "1\n0\n");
+        Form = std::make_unique<TScenarioBuilderForm>(Folders(), false);
+        Form->FirstShown();
+    }
+
+    bool OpenAlpha() {
+        TScriptedPrompts prompts;
+        prompts.Choose("Alpha");
+        const bool opened = Form->OpenScenario();
+        return opened && prompts.Done();
+    }
+
+    QAction* Action(const char* name) const { return Form->findChild<QAction*>(name); }
+    QPushButton* Button(const char* name) const { return Form->findChild<QPushButton*>(name); }
+
+    QList<bool> StepStates() const {
+        QList<bool> states;
+        for (int step = 1; step <= 8; ++step)
+            states << Form->StepButton(step)->isEnabled();
+        return states;
+    }
+
+private slots:
+    void init() {
+        Data = std::make_unique<TDataFolder>();
+        Data->AddScenario("Alpha");
+        Data->AddScenario(Shipped, true);
+        Data->AddScenario("Second Default", true);
+        EditorRuns = 0;
+        for (int step = 1; step <= 8; ++step)
+            StepEditors::Register(step, [this](TScenarioData&, QWidget*) { ++EditorRuns; });
+    }
+
+    void cleanup() {
+        Form.reset();
+        Data.reset();
+    }
+
+    // ---- window contents -------------------------------------------------
+
+    void CaptionsMenusAndShortcuts() {
+        MakeForm();
+        QCOMPARE(Form->windowTitle(), QStringLiteral("Stumpcraft for Votaris 2008"));
+        const QStringList steps = {"Step &1: Create Scenario",        "Step &2: Create Issues",
+                                   "Step &3: Create Political Units", "Step &4: Create Ads",
+                                   "Step &5: Create Parties",         "Step &6: Create Events",
+                                   "Step &7: Create Endorsers",       "Step &8: Create Activities"};
+        for (int step = 1; step <= 8; ++step)
+            QCOMPARE(Form->StepButton(step)->text(), steps[step - 1]);
+        const QList<std::pair<const char*, QString>> items = {
+            {"CreateNewItem", "Ctrl+N"}, {"CreateFromExistingItem", "Ctrl+E"},
+            {"OpenItem", "Ctrl+O"},      {"SaveItem", "Ctrl+S"},
+            {"SaveAsItem", "Ctrl+A"},    {"ExitItem", "Ctrl+X"}};
+        for (const auto& [name, shortcut] : items)
+            QCOMPARE(Action(name)->shortcut().toString(), shortcut);
+        QCOMPARE(Action("CreateNewItem")->text(), QStringLiteral("Create &New Scenario"));
+        QCOMPARE(Action("SaveAsItem")->text(), QStringLiteral("Save &As"));
+        QVERIFY(!Action("AutoupdateItem")->isVisible());
+        QVERIFY(Action("AutosaveItem")->isCheckable());
+        for (const char* hidden : {"IssuesVerificationButton", "PoliticalUnitsVerificationButton",
+                                   "PartiesVerificationButton"})
+            QVERIFY(Button(hidden)->isHidden());
+        QCOMPARE(Form->property("helpTopic").toInt(), 100);
+    }
+
+    // ---- step gating -----------------------------------------------------
+
+    void NoScenarioDisablesEverythingAndShowsViewErrors() {
+        MakeForm();
+        QCOMPARE(StepStates(), QList<bool>(8, false));
+        QVERIFY(!Action("SaveItem")->isEnabled());
+        QVERIFY(!Action("SaveAsItem")->isEnabled());
+        QVERIFY(!Button("SaveButton")->isEnabled());
+        QVERIFY(!Button("ViewErrorsButton")->isHidden());
+        QStringList lines;
+        QTimer::singleShot(0, this, [&] {
+            lines = Form->MessagesForm()->Lines();
+            Form->MessagesForm()->reject();
+        });
+        Form->ViewErrors();
+        QCOMPARE(lines, QStringList{"No scenario loaded."});
+    }
+
+    void GatingFollowsTheFirstFailingFile_data() {
+        QTest::addColumn<int>("failing");
+        QTest::addColumn<int>("enabledSteps");
+        QTest::addColumn<bool>("viewErrors");
+        QTest::newRow("scenario settings") << 0 << 1 << true;
+        QTest::newRow("issues") << 1 << 2 << true;
+        QTest::newRow("parties") << 4 << 5 << true;
+        QTest::newRow("endorsers") << 6 << 7 << true;
+        QTest::newRow("activities") << 7 << 8 << true;
+        QTest::newRow("none") << -1 << 8 << false;
+    }
+
+    void GatingFollowsTheFirstFailingFile() {
+        QFETCH(int, failing);
+        QFETCH(int, enabledSteps);
+        QFETCH(bool, viewErrors);
+        MakeForm();
+        Form->SetVerify([failing](TScenarioData*) { return PassedUpTo(failing); });
+        QVERIFY(OpenAlpha());
+        for (int step = 1; step <= 8; ++step)
+            QCOMPARE(Form->StepButton(step)->isEnabled(), step <= enabledSteps);
+        QCOMPARE(!Button("ViewErrorsButton")->isHidden(), viewErrors);
+        QVERIFY(Action("SaveItem")->isEnabled());
+        QVERIFY(Action("SaveAsItem")->isEnabled());
+        QVERIFY(Button("SaveButton")->isEnabled());
+    }
+
+    void StepWithoutEditorStaysDisabled() {
+        StepEditors::Register(3, {});
+        MakeForm();
+        Form->SetVerify([](TScenarioData*) { return PassedUpTo(-1); });
+        QVERIFY(OpenAlpha());
+        QCOMPARE(StepStates(), (QList<bool>{true, true, false, true, true, true, true, true}));
+    }
+
+    void MissingScenarioSettingsElementStopsAtStepOne() {
+        WriteFile(ScenarioPath("Alpha") + "/scenario.xml", "<scenario></scenario>");
+        MakeForm();
+        QVERIFY(OpenAlpha());
+        QCOMPARE(StepStates(),
+                 (QList<bool>{true, false, false, false, false, false, false, false}));
+        QVERIFY(!Button("ViewErrorsButton")->isHidden());
+        QVERIFY(Form->HasProblems());
+        QStringList lines;
+        QTimer::singleShot(0, this, [&] {
+            lines = Form->MessagesForm()->Lines();
+            Form->MessagesForm()->reject();
+        });
+        Form->VerifyCampaign();
+        QVERIFY(!lines.isEmpty());
+        QVERIFY2(lines.first().contains(" >> "), qPrintable(lines.first()));
+    }
+
+    void IssuesFaultOpensStepsOneAndTwo() {
+        // Needs a template whose scenario settings verify.
+        MakeForm();
+        QVERIFY(OpenAlpha());
+        if (!Form->StepButton(2)->isEnabled())
+            QSKIP("the template's scenario settings do not verify");
+        WriteFile(ScenarioPath("Alpha") + "/issues.xml",
+                  "<issues><issue id=\"1\"><name></name></issue></issues>");
+        QVERIFY(OpenAlpha());
+        QCOMPARE(StepStates(), (QList<bool>{true, true, false, false, false, false, false, false}));
+        QVERIFY(!Button("ViewErrorsButton")->isHidden());
+    }
+
+    // ---- Open ------------------------------------------------------------
+
+    void OpenRewritesTheFilesAtOnce() {
+        const QString file = ScenarioPath("Alpha") + "/relations.xml";
+        WriteFile(file, "<relations></relations>");
+        MakeForm();
+        TScriptedPrompts prompts;
+        prompts.Choose("Alpha");
+        QVERIFY(Form->OpenScenario());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(prompts.Shown().first().Choices,
+                 (QStringList{"Alpha", "Second Default", Shipped}));
+        QCOMPARE(Form->Caption(), QStringLiteral("Editing: Alpha"));
+        QVERIFY(ReadFile(file) != QByteArray("<relations></relations>"));
+        QVERIFY(!Form->Modified());
+    }
+
+    void OpenCancelledChangesNothing() {
+        MakeForm();
+        QVERIFY(OpenAlpha());
+        TScriptedPrompts prompts;
+        prompts.CancelChoice();
+        QVERIFY(!Form->OpenScenario());
+        QVERIFY(prompts.Done());
+        QCOMPARE(Form->Caption(), QStringLiteral("Editing: Alpha"));
+        QCOMPARE(Form->ScenarioName(), QStringLiteral("Alpha"));
+    }
+
+    void OpenDefaultCopiesUnderTheSuggestedName() {
+        MakeForm();
+        const auto before = Snapshot(ScenarioPath(Shipped));
+        TScriptedPrompts prompts;
+        prompts.Choose(Shipped).Ok("Attention").Type("New " + Shipped, "Scenario Name");
+        QVERIFY(Form->OpenScenario());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(prompts.Shown()[1].Text,
+                 QStringLiteral("You have selected a default Quorvane scenario. The program will "
+                                "copy this default scenario to a new scenario so that you can "
+                                "edit the new scenario. Please enter a name for your new scenario "
+                                "in the next box."));
+        QCOMPARE(prompts.Shown()[2].Initial, "New " + Shipped);
+        QCOMPARE(prompts.Shown()[2].Text, NamePrompt);
+        QCOMPARE(Form->Caption(), "Editing: New " + Shipped);
+        QCOMPARE(Data->Files("New " + Shipped), TenFiles);
+        QCOMPARE(Snapshot(ScenarioPath(Shipped)), before);
+    }
+
+    void OpenDefaultOverwriteNoAsksAgain() {
+        Data->AddScenario("Taken");
+        MakeForm();
+        TScriptedPrompts prompts;
+        prompts.Choose(Shipped)
+            .Ok("Attention")
+            .Type("Taken")
+            .Answer(TPromptAnswer::No, "Overwrite")
+            .CancelInput();
+        QVERIFY(!Form->OpenScenario());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(prompts.MessageTexts().last(),
+                 QStringLiteral("This scenario already exists. Overwrite?"));
+        // Asked again starting from the name typed.
+        QCOMPARE(prompts.Shown().last().Initial, QStringLiteral("Taken"));
+        QVERIFY(!Form->Scenario());
+        QCOMPARE(Form->Caption(), QStringLiteral("Stumpcraft for Votaris 2008"));
+    }
+
+    void OpenDefaultRefusesAnotherDefaultName() {
+        MakeForm();
+        const auto before = Snapshot(ScenarioPath("Second Default"));
+        TScriptedPrompts prompts;
+        prompts.Choose(Shipped)
+            .Ok("Attention")
+            .Type("Second Default")
+            .Answer(TPromptAnswer::Yes, "Overwrite")
+            .Ok("Attention")
+            .CancelInput();
+        QVERIFY(!Form->OpenScenario());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(prompts.MessageTexts().last(),
+                 QStringLiteral("This is a default Quorvane scenario. Please select a different "
+                                "name for your new scenario."));
+        QCOMPARE(Snapshot(ScenarioPath("Second Default")), before);
+    }
+
+    void OpenDefaultOverwriteYesCopiesOntoTheFolder() {
+        Data->AddScenario("Taken");
+        WriteFile(ScenarioPath("Taken") + "/notes.txt", "mine");
+        MakeForm();
+        TScriptedPrompts prompts;
+        prompts.Choose(Shipped)
+            .Ok("Attention")
+            .Type("Taken")
+            .Answer(TPromptAnswer::Yes, "Overwrite");
+        QVERIFY(Form->OpenScenario());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(Form->Caption(), QStringLiteral("Editing: Taken"));
+        QCOMPARE(ReadFile(ScenarioPath("Taken") + "/notes.txt"), QByteArray("mine"));
+    }
+
+    void BadScenarioNamesAreRefusedAndAskedAgain_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("dot") << QStringLiteral(".");
+        QTest::newRow("dot dot") << QStringLiteral("..");
+        QTest::newRow("slash") << QStringLiteral("../Escaped");
+        QTest::newRow("backslash") << QStringLiteral("a\\b");
+    }
+
+    void BadScenarioNamesAreRefusedAndAskedAgain() {
+        QFETCH(QString, name);
+        MakeForm();
+        const QStringList before = QDir(Data->Scenarios()).entryList(QDir::AllEntries);
+        const QStringList parent = QDir(Data->Path()).entryList(QDir::AllEntries);
+        TScriptedPrompts prompts;
+        // Each of the four naming operations.
+        prompts.Choose(Shipped).Ok("Attention").Type(name).Ok("Error").CancelInput();
+        QVERIFY(!Form->OpenScenario());
+        prompts.Type(name).Ok("Error").CancelInput();
+        QVERIFY(!Form->CreateNewScenario());
+        prompts.Choose("Alpha").Type(name).Ok("Error").CancelInput();
+        QVERIFY(!Form->CreateFromExisting());
+        QVERIFY(OpenAlpha());
+        prompts.Type(name).Ok("Error").CancelInput();
+        QVERIFY(!Form->SaveScenarioAs());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(QDir(Data->Scenarios()).entryList(QDir::AllEntries), before);
+        QCOMPARE(QDir(Data->Path()).entryList(QDir::AllEntries), parent);
+        QCOMPARE(Form->Caption(), QStringLiteral("Editing: Alpha"));
+    }
+
+    void UnparsableFileLeavesNothingOpenAndWritesNothing() {
+        MakeForm();
+        QVERIFY(OpenAlpha());
+        WriteFile(ScenarioPath("Alpha") + "/issues.xml", "<issues>\n<issue>\n</issues>");
+        const auto before = Snapshot(ScenarioPath("Alpha"));
+        TScriptedPrompts prompts;
+        prompts.Choose("Alpha").Ok("Error");
+        QVERIFY(!Form->OpenScenario());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        const QString message = prompts.MessageTexts().last();
+        QVERIFY2(message.contains("issues.xml") && message.contains("line 3"), qPrintable(message));
+        QVERIFY(message.endsWith(LoadSuffix));
+        QVERIFY(!Form->Scenario());
+        QCOMPARE(Form->Caption(), QStringLiteral("Stumpcraft for Votaris 2008"));
+        QCOMPARE(StepStates(), QList<bool>(8, false));
+        QVERIFY(!Action("SaveItem")->isEnabled());
+        QCOMPARE(Snapshot(ScenarioPath("Alpha")), before);
+    }
+
+    void MissingFileFailsTheOpen() {
+        QFile::remove(ScenarioPath("Alpha") + "/ads.xml");
+        MakeForm();
+        TScriptedPrompts prompts;
+        prompts.Choose("Alpha").Ok("Error");
+        QVERIFY(!Form->OpenScenario());
+        QVERIFY(prompts.MessageTexts().last().contains("ads.xml"));
+        QVERIFY(prompts.MessageTexts().last().endsWith(LoadSuffix));
+        QVERIFY(!Form->Scenario());
+    }
+
+    // ---- Create New --------------------------------------------------------
+
+    void CreateNewWritesTheTemplateAndFolders() {
+        MakeForm();
+        TScriptedPrompts prompts;
+        prompts.Type("Fresh", "Scenario Name");
+        QVERIFY(Form->CreateNewScenario());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(prompts.Shown().first().Initial, QStringLiteral("United States - 2008 (Custom)"));
+        QCOMPARE(Form->Caption(), QStringLiteral("Editing: Fresh"));
+        QCOMPARE(Data->Files("Fresh"), TenFiles);
+        for (const char* folder : {"activity_images", "issue_images", "party_images",
+                                   "party_images/candidates", "region_images"})
+            QVERIFY2(QFileInfo(ScenarioPath("Fresh") + "/" + folder).isDir(), folder);
+        QVERIFY(Form->StepButton(1)->isEnabled());
+    }
+
+    void CreateNewOverwriteNoThenYes() {
+        WriteFile(ScenarioPath("Alpha") + "/notes.txt", "old");
+        MakeForm();
+        TScriptedPrompts prompts;
+        prompts.Type("Alpha").Answer(TPromptAnswer::No, "Overwrite").CancelInput();
+        QVERIFY(!Form->CreateNewScenario());
+        QVERIFY(prompts.Done());
+        QCOMPARE(prompts.Shown().last().Initial, QStringLiteral("Alpha"));
+        QVERIFY(QFileInfo::exists(ScenarioPath("Alpha") + "/notes.txt"));
+        prompts.Clear();
+        prompts.Type("Alpha").Answer(TPromptAnswer::Yes, "Overwrite");
+        QVERIFY(Form->CreateNewScenario());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        // The old folder was deleted first.
+        QVERIFY(!QFileInfo::exists(ScenarioPath("Alpha") + "/notes.txt"));
+        QCOMPARE(Data->Files("Alpha"), TenFiles);
+    }
+
+    void CreateNewStructureFailureAsksAgain() {
+        // A file where the folder should go cannot become a scenario.
+        WriteFile(ScenarioPath("Blocked"), "in the way");
+        MakeForm();
+        TScriptedPrompts prompts;
+        prompts.Type("Blocked").Ok("Error").CancelInput();
+        QVERIFY(!Form->CreateNewScenario());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(prompts.MessageTexts().first(),
+                 QStringLiteral("Unable to create scenario structure. Ensure you have rights to "
+                                "create directories."));
+        QCOMPARE(prompts.Shown().last().Initial, QStringLiteral("Blocked"));
+    }
+
+    void CreateNewWithoutTemplateLeavesNothingOpen() {
+        QFile::remove(Data->Path() + "default.vrx");
+        MakeForm();
+        QVERIFY(OpenAlpha());
+        TScriptedPrompts prompts;
+        prompts.Type("Fresh").Ok("Error");
+        QVERIFY(!Form->CreateNewScenario());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QVERIFY(prompts.MessageTexts().last().endsWith(LoadSuffix));
+        QVERIFY(!Form->Scenario());
+        QCOMPARE(StepStates(), QList<bool>(8, false));
+    }
+
+    // ---- Create From Existing ----------------------------------------------
+
+    void CreateFromExistingRefusesTheSourceName() {
+        WriteFile(ScenarioPath("Alpha") + "/relations.xml", "<relations/>");
+        MakeForm();
+        TScriptedPrompts prompts;
+        prompts.Choose("Alpha").Type("Alpha").Ok("Error").Type("Beta");
+        QVERIFY(Form->CreateFromExisting());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(prompts.Shown()[1].Initial, QStringLiteral("Alpha"));
+        QCOMPARE(prompts.MessageTexts().first(),
+                 QStringLiteral("Cannot overwrite source scenario.  Please enter new name."));
+        QCOMPARE(Form->Caption(), QStringLiteral("Editing: Beta"));
+        // Copied and opened, not saved.
+        QCOMPARE(ReadFile(ScenarioPath("Beta") + "/relations.xml"), QByteArray("<relations/>"));
+    }
+
+    void CreateFromExistingOverwrite() {
+        Data->AddScenario("Taken");
+        WriteFile(ScenarioPath("Taken") + "/notes.txt", "kept");
+        WriteFile(ScenarioPath("Alpha") + "/relations.xml", "<relations/>");
+        MakeForm();
+        TScriptedPrompts prompts;
+        prompts.Choose("Alpha")
+            .Type("Taken")
+            .Answer(TPromptAnswer::No, "Overwrite")
+            .Type("Taken")
+            .Answer(TPromptAnswer::Yes, "Overwrite");
+        QVERIFY(Form->CreateFromExisting());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(ReadFile(ScenarioPath("Taken") + "/relations.xml"), QByteArray("<relations/>"));
+        QCOMPARE(ReadFile(ScenarioPath("Taken") + "/notes.txt"), QByteArray("kept"));
+    }
+
+    void CancelAtEveryNameBoxKeepsTheScenario() {
+        MakeForm();
+        QVERIFY(OpenAlpha());
+        TScenarioData* open = Form->Scenario();
+        TScriptedPrompts prompts;
+        prompts.Choose(Shipped).Ok("Attention").CancelInput();
+        QVERIFY(!Form->OpenScenario());
+        prompts.CancelInput();
+        QVERIFY(!Form->CreateNewScenario());
+        prompts.Choose("Alpha").CancelInput();
+        QVERIFY(!Form->CreateFromExisting());
+        prompts.CancelChoice();
+        QVERIFY(!Form->CreateFromExisting());
+        prompts.CancelInput();
+        QVERIFY(!Form->SaveScenarioAs());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(Form->Scenario(), open);
+        QCOMPARE(Form->Caption(), QStringLiteral("Editing: Alpha"));
+        QCOMPARE(QDir(Data->Scenarios()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                 (QStringList{"Alpha", "Second Default", Shipped}));
+    }
+
+    // ---- Save and Save As -------------------------------------------------
+
+    void SaveFromMenuAsksFirst() {
+        MakeForm();
+        QVERIFY(OpenAlpha());
+        const QString file = ScenarioPath("Alpha") + "/ads.xml";
+        WriteFile(file, "<ads/>");
+        TScriptedPrompts prompts;
+        prompts.Answer(TPromptAnswer::No, "Save");
+        QVERIFY(!Form->SaveFromMenu());
+        QCOMPARE(ReadFile(file), QByteArray("<ads/>"));
+        prompts.Answer(TPromptAnswer::Yes, "Save").Ok("Saved");
+        QVERIFY(Form->SaveFromMenu());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(prompts.MessageTexts(),
+                 (QStringList{"Are you sure you wish to save?", "Are you sure you wish to save?",
+                              "Scenario saved."}));
+        QVERIFY(ReadFile(file) != QByteArray("<ads/>"));
+    }
+
+    void SaveButtonAsksNothing() {
+        MakeForm();
+        QVERIFY(OpenAlpha());
+        Form->RunStep(1);
+        QVERIFY(Form->Modified());
+        TScriptedPrompts prompts;
+        prompts.Ok("Saved");
+        QTest::mouseClick(Button("SaveButton"), Qt::LeftButton);
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QVERIFY(!Form->Modified());
+    }
+
+    void FailedSaveNamesTheFileAndKeepsModified() {
+        MakeForm();
+        QVERIFY(OpenAlpha());
+        Form->RunStep(2);
+        QVERIFY(Form->Modified());
+        QVERIFY(QDir(ScenarioPath("Alpha")).removeRecursively());
+        TScriptedPrompts prompts;
+        prompts.Ok("Error");
+        QVERIFY(!Form->SaveFromButton());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QVERIFY2(prompts.MessageTexts().first().contains(".xml"),
+                 qPrintable(prompts.MessageTexts().first()));
+        QVERIFY(Form->Modified());
+        // Closing still asks, and a failed save keeps the window open.
+        prompts.Answer(TPromptAnswer::Yes, "Save Changes").Ok("Error");
+        QVERIFY(!Form->close());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+    }
+
+    void SaveAsCopiesOverAndKeepsTargetOnlyFiles() {
+        Data->AddScenario("Target");
+        WriteFile(ScenarioPath("Target") + "/notes.txt", "target only");
+        WriteFile(ScenarioPath("Alpha") + "/alpha.txt", "from alpha");
+        MakeForm();
+        QVERIFY(OpenAlpha());
+        Form->RunStep(1);
+        TScriptedPrompts prompts;
+        prompts.Type("Target")
+            .Answer(TPromptAnswer::No, "Overwrite")
+            .Type("Target")
+            .Answer(TPromptAnswer::Yes, "Overwrite");
+        QVERIFY(Form->SaveScenarioAs());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(prompts.Shown().first().Initial, QString());
+        QCOMPARE(Form->Caption(), QStringLiteral("Editing: Target"));
+        QVERIFY(!Form->Modified());
+        QCOMPARE(ReadFile(ScenarioPath("Target") + "/notes.txt"), QByteArray("target only"));
+        QCOMPARE(ReadFile(ScenarioPath("Target") + "/alpha.txt"), QByteArray("from alpha"));
+        QCOMPARE(QString::fromStdString(Form->Scenario()->Folder()), ScenarioPath("Target") + "/");
+    }
+
+    void SaveAsNewName() {
+        MakeForm();
+        QVERIFY(OpenAlpha());
+        TScriptedPrompts prompts;
+        prompts.Type("Gamma");
+        QVERIFY(Form->SaveScenarioAs());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(Data->Files("Gamma"), TenFiles);
+        QCOMPARE(Form->Caption(), QStringLiteral("Editing: Gamma"));
+    }
+
+    // ---- steps, save-changes question, autosave -----------------------------
+
+    void ClosingAnEditorMarksModifiedAndCloseAsks() {
+        MakeForm(false);
+        QVERIFY(OpenAlpha());
+        QVERIFY(!Form->Modified());
+        TScriptedPrompts prompts;
+        QTest::mouseClick(Form->StepButton(1), Qt::LeftButton);
+        QCOMPARE(EditorRuns, 1);
+        QVERIFY(Form->Modified());
+        QVERIFY(Form->isWindowModified());
+        QVERIFY(prompts.Shown().isEmpty());
+        prompts.Answer(TPromptAnswer::Cancel, "Save Changes");
+        QVERIFY(!Form->close());
+        QCOMPARE(prompts.MessageTexts().last(), QStringLiteral("Would you like to save changes?"));
+        prompts.Answer(TPromptAnswer::No, "Save Changes");
+        QVERIFY(Form->close());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+    }
+
+    void SaveChangesYesSavesThenGoesOn() {
+        MakeForm(false);
+        QVERIFY(OpenAlpha());
+        StepEditors::Register(1, [](TScenarioData& data, QWidget*) {
+            data.Relations()->AddNewChild("marker", "edited");
+        });
+        Form->RunStep(1);
+        TScriptedPrompts prompts;
+        prompts.Answer(TPromptAnswer::Yes, "Save Changes").Ok("Saved").Choose("Alpha");
+        QVERIFY(Form->OpenScenario());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QVERIFY(ReadFile(ScenarioPath("Alpha") + "/relations.xml").contains("edited"));
+        // Cancel stops the operation before the selection dialog.
+        Form->RunStep(1);
+        prompts.Answer(TPromptAnswer::Cancel, "Save Changes");
+        QVERIFY(!Form->CreateNewScenario());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+    }
+
+    void AutosaveWritesEachStepWithoutABox() {
+        MakeForm(true);
+        QVERIFY(Form->Options().Autosave);
+        QVERIFY(OpenAlpha());
+        StepEditors::Register(4, [](TScenarioData& data, QWidget*) {
+            data.Ads()->AddNewChild("marker", "autosaved");
+        });
+        Form->SetVerify([](TScenarioData*) { return PassedUpTo(-1); });
+        Form->RunStepGating();
+        TScriptedPrompts prompts;
+        QTest::mouseClick(Form->StepButton(4), Qt::LeftButton);
+        QVERIFY(prompts.Shown().isEmpty());
+        QVERIFY(!Form->Modified());
+        QVERIFY(ReadFile(ScenarioPath("Alpha") + "/ads.xml").contains("autosaved"));
+        // Nothing to ask when closing.
+        QVERIFY(Form->close());
+    }
+
+    void EditorErrorIsShownAndGatingRuns() {
+        MakeForm();
+        QVERIFY(OpenAlpha());
+        StepEditors::Register(1, [](TScenarioData&, QWidget*) {
+            throw std::runtime_error("picture could not be read");
+        });
+        int runs = 0;
+        Form->SetVerify([&runs](TScenarioData*) {
+            ++runs;
+            return PassedUpTo(-1);
+        });
+        TScriptedPrompts prompts;
+        prompts.Ok("Error");
+        Form->RunStep(1);
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(prompts.MessageTexts().first(), QStringLiteral("picture could not be read"));
+        QCOMPARE(runs, 1);
+    }
+
+    // ---- options -------------------------------------------------------------
+
+    void OptionTogglesAndExitWritesThem() {
+        MakeForm(true);
+        QVERIFY(Action("AutosaveItem")->isChecked());
+        Action("AutosaveItem")->trigger();
+        QVERIFY(!Form->Options().Autosave);
+        QVERIFY(!Action("AutosaveItem")->isChecked());
+        Form->ToggleAutoupdate();
+        QVERIFY(!Form->Options().Autoupdate);
+        Form->Exit();
+        QCOMPARE(ReadFile(Data->Path() + "optionssc.vrx"), QByteArray("0\n0\n"));
+    }
+
+    void OptionsFileWithThreeLinesIsRepairedAtStart() {
+        WriteFile(Data->Path() + "optionssc.vrx", "0\n0\n0\n");
+        Form = std::make_unique<TScenarioBuilderForm>(Folders(), false);
+        Form->show();
+        QVERIFY(Form->Options().Autosave);
+        QCOMPARE(ReadFile(Data->Path() + "optionssc.vrx"), QByteArray("1\n1\n"));
+    }
+};
+
+QTEST_MAIN(ScenarioBuilderFormTest)
+#include "ScenarioBuilderFormTest.moc"
