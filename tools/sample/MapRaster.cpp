@@ -74,14 +74,19 @@ bool HoldsFillPoint(const TWorld& world, int label, const std::vector<size_t>& m
     return false;
 }
 
-// The warp can cut a sliver off a region where it meets the coast; such a
-// piece holds none of the region's fill points and would be an unassigned
+// The warp can cut a sliver off a mainland region where it meets the
+// coast; such a piece holds none of the region's fill points and would be an unassigned
 // area in the region editor. It goes to the neighbour it shares most
 // border with.
 void MergeStrayPieces(const TWorld& world, std::vector<int>& labels) {
     std::vector<std::pair<int, std::vector<size_t>>> stray;
     ForEachPiece(labels, [&](int label, const std::vector<size_t>& members) {
-        if (!HoldsFillPoint(world, label, members))
+        // Islands are drawn as given: one without a fill point is a mistake
+        // in the world, for the check to report.
+        bool island = false;
+        for (const TIsland& isle : world.Map.Islands)
+            island = island || isle.Region == world.Regions[static_cast<size_t>(label)].Key;
+        if (!island && !HoldsFillPoint(world, label, members))
             stray.emplace_back(label, members);
     });
     for (const auto& [label, members] : stray) {

@@ -422,7 +422,6 @@ struct TWorld {
     std::vector<TRelation> Relations;
     // Starting general-election share per region key and party key.
     std::vector<std::pair<std::string, std::vector<int>>> Shares;
-    std::string ScenarioPictureTitleColour;
 
     const TRegion& Region(const std::string& key) const;
     const TParty& Party(const std::string& key) const;
