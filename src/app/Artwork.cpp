@@ -74,7 +74,7 @@ QPixmap Splash() {
     p.drawText(QRectF(160, 80, 250, 50), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Stumpcraft"));
     QFont subtitle = p.font();
-    subtitle.setPointSize(12);
+    subtitle.setPointSize(10);
     subtitle.setBold(false);
     p.setFont(subtitle);
     p.drawText(QRectF(160, 125, 250, 30), Qt::AlignLeft | Qt::AlignVCenter,

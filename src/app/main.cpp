@@ -3,11 +3,10 @@
 #include "app/AppFolders.h"
 #include "app/Help.h"
 #include "app/Prompts.h"
+#include "app/SingleInstance.h"
 #include "app/TScenarioBuilderForm.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QLockFile>
 
 #include <cstdio>
 #include <cstring>
@@ -86,9 +85,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(STUMPCRAFT_VERSION));
 
     // One editor at a time: two would write the same scenarios and options.
-    QLockFile instance(QDir::temp().filePath(QStringLiteral("StumpcraftV")));
-    instance.setStaleLockTime(0);
-    if (!instance.tryLock(0)) {
+    TSingleInstance instance;
+    if (!instance.Acquire()) {
         std::fputs("stumpcraft: another Stumpcraft is already running\n", stderr);
         Prompts().Message(QLatin1String(TScenarioBuilderForm::ProductTitle),
                           QStringLiteral("Stumpcraft is already running."));

@@ -5,6 +5,7 @@
 #include "app/AppFolders.h"
 #include "app/Help.h"
 #include "app/Options.h"
+#include "app/SingleInstance.h"
 #include "app/THelpWindow.h"
 #include "app/TSelectScenarioForm.h"
 #include "app/TSplashScreenForm.h"
@@ -18,6 +19,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -263,6 +265,45 @@ private slots:
         QCOMPARE(Help::ResolveAddress("help/index.html"),
                  QUrl::fromLocalFile(dir.filePath("help/index.html")));
         QCOMPARE(Help::ResolveAddress("https://example.org/x"), QUrl("https://example.org/x"));
+    }
+
+    void ProgramAnswersOnTheTerminal() {
+        const QString program = QCoreApplication::applicationDirPath() + "/stumpcraft";
+        if (!QFileInfo::exists(program))
+            QSKIP("stumpcraft is not built");
+        // No display is needed to ask for the version or the usage.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "none-such-platform");
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(program, {"--version"});
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(process.readAllStandardOutput().trimmed(),
+                 QByteArray("stumpcraft " STUMPCRAFT_VERSION));
+        process.start(program, {"--help"});
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 0);
+        const QByteArray usage = process.readAllStandardOutput();
+        QVERIFY(usage.contains("--no-splash") && usage.contains("--data DIR"));
+        process.start(program, {"--bogus"});
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 2);
+    }
+
+    void SecondInstanceIsRefused() {
+        QTemporaryDir dir;
+        TSingleInstance first(dir.path());
+        QVERIFY(first.Acquire());
+        QCOMPARE(QFileInfo(first.LockPath()).fileName(), QStringLiteral("StumpcraftV"));
+        TSingleInstance second(dir.path());
+        QVERIFY(!second.Acquire());
+        {
+            // Released when the first program ends.
+            TSingleInstance third(dir.path());
+            first = TSingleInstance(dir.path());
+            QVERIFY(third.Acquire());
+        }
     }
 
     // ---- data folder ----------------------------------------------------------

@@ -11,7 +11,6 @@ QString TGalleryContext::Shoot(QWidget* widget, const QString& state) {
     if (!widget)
         return {};
     widget->show();
-    widget->raise();
     // Let layouts and deferred initialisation run.
     for (int i = 0; i < 3; ++i)
         QApplication::processEvents();
