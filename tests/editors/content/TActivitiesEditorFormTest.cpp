@@ -5,8 +5,6 @@
 #include "guisupport/ScenarioCopy.h"
 #include "guisupport/ScriptedPrompts.h"
 #include "scenario/verify/FileVerifiers.h"
-#include "widgets/TDoubleEdit.h"
-#include "widgets/TIntEdit.h"
 #include "xml/TXmlNode.h"
 
 #include <QCheckBox>
@@ -14,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -111,6 +110,7 @@ private slots:
         Open(Lists);
         QCOMPARE(Form->windowTitle(), QStringLiteral("Step 8: Create / Edit Activities"));
         QCOMPARE(Form->property("helpTopic").toInt(), 180);
+        QVERIFY(StepEditors::Find(8));
         QCOMPARE(Lines(), (QStringList{"Leader Rest", "Leader Town Hall", "Veep Fundraiser"}));
         QCOMPARE(List()->currentRow(), 0);
         QCOMPARE(Edit("NameEdit")->text(), QStringLiteral("Rest"));
@@ -119,14 +119,6 @@ private slots:
         QCOMPARE(Edit("ChanceOfNewsEdit")->text(), QStringLiteral("15"));
         QVERIFY(Find<QCheckBox>("IssueFocusCheckBox")->isChecked());
         QVERIFY(!Find<QCheckBox>("LocationCheckBox")->isChecked());
-        for (const char* name : {"EPEdit", "CPEdit", "PowerEdit"}) {
-            auto* edit = qobject_cast<TIntEdit*>(Edit(name));
-            QVERIFY2(edit && edit->RangeChecking() && edit->Min() == 0 && edit->Max() == 100, name);
-        }
-        auto* news = qobject_cast<TDoubleEdit*>(Edit("ChanceOfNewsEdit"));
-        QVERIFY(news && news->RangeChecking() && news->Max() == 100.0);
-        auto* cost = qobject_cast<TDoubleEdit*>(Edit("CostEdit"));
-        QVERIFY(cost && !cost->RangeChecking());
     }
 
     void RestKeepsItsNameButItsCostsChange() {
@@ -306,8 +298,6 @@ private slots:
         QCOMPARE(Data().Activities()->ChildCount(), 0);
         QCOMPARE(Edit("EPEdit")->text(), QString());
     }
-
-    void StepEightOpensTheEditor() { QVERIFY(StepEditors::Find(8)); }
 
     void GalleryRendersTheForm() {
         QTemporaryDir out;
