@@ -198,3 +198,61 @@ TEST(EventsEdit, RemoveItemSelectsTheOneBefore) {
     EXPECT_EQ(EventsEdit::RemoveItem(*data, data->Events()), -1);
     EXPECT_NE(data->Events(), nullptr);
 }
+
+TEST(EventsEdit, ListLines) {
+    auto data = Load("<events><random_events on=\"1\"><simple_issue_events>"
+                     "<issue id=\"i1\"></issue><issue id=\"gone\"></issue></simple_issue_events>"
+                     "</random_events><scripted_events>"
+                     "<event id=\"e1\"><name>Flood</name><conditions></conditions><outcomes>"
+                     "</outcomes></event></scripted_events></events>");
+    const std::string simple = "/events/random_events/simple_issue_events/issue";
+    EXPECT_EQ(EventsEdit::SimpleEventLine(*data, At(*data, TScenarioFile::Events, simple)),
+              "Ferries");
+    EXPECT_EQ(EventsEdit::SimpleEventLine(*data, At(*data, TScenarioFile::Events, simple + "[2]")),
+              "Issue not found : gone");
+
+    TXmlNode* flood = At(*data, TScenarioFile::Events, "/events/scripted_events/event");
+    TXmlNode* leader = At(*data, TScenarioFile::Parties, "/parties/party/leaders/leader");
+    leader->AddNewChild("lastname", "Brenn");
+    auto line = [&](const std::string& type, const std::string& id) {
+        return EventsEdit::ConditionLine(*data, EventsEdit::AddCondition(*data, flood, type, id));
+    };
+    EXPECT_EQ(line("who", "l1"), "Ida Brenn Exists");
+    EXPECT_EQ(line("not_who", "l1"), "Ida Brenn Does Not Exist");
+    EXPECT_EQ(line("event_occurred", "e1"), "Flood Event Has Occurred");
+    EXPECT_EQ(line("event_not_occurred", "e1"), "Flood Event Has Not Occurred");
+    EXPECT_EQ(line("who", "l9"), "Leader not found : l9");
+    // A vice-leader is no leader, whatever the condition holds.
+    EXPECT_EQ(line("not_who", "v1"), "Leader not found : v1");
+    EXPECT_EQ(line("event_occurred", "e9"), "Event not found : e9");
+    TXmlNode* odd = flood->GetChild("conditions")->AddNewChild("condition");
+    odd->SetAttribute("type", "WHO");
+    EXPECT_EQ(EventsEdit::ConditionLine(*data, odd), "Unknown condition : WHO");
+
+    TXmlNode* outcome = EventsEdit::NewOutcome(*data, flood);
+    const TXmlNode* ferries = At(*data, TScenarioFile::Issues, "/issues/issue");
+    auto effect = [&](const TXmlNode* target, const std::string& reward, const std::string& n) {
+        return EventsEdit::EffectLine(
+            *data, EventsEdit::AddEffect(*data, outcome, target, reward, n), ferries);
+    };
+    EXPECT_EQ(effect(At(*data, TScenarioFile::Parties, "/parties/party"), "Financial", "5"),
+              "Harbour Party : Financial (5)");
+    EXPECT_EQ(effect(leader, "Momentum", "-2"), "Ida Brenn : Momentum (-2)");
+    TXmlNode* veep = At(*data, TScenarioFile::Parties, "/parties/party/viceleaders/viceleader");
+    veep->AddNewChild("lastname", "Tarr");
+    EXPECT_EQ(effect(veep, "Momentum", "1"), "Bo Tarr : Momentum (1)");
+    EXPECT_EQ(effect(At(*data, TScenarioFile::Issues, "/issues/issue/positions/position"),
+                     "Financial", "3"),
+              "Far-Left : Momentum (3)");
+    EXPECT_EQ(effect(leader, "Votes", "1"), std::nullopt);
+    TXmlNode* other = outcome->GetChild("effects")->AddNewChild("endorser");
+    other->AddNewChild("momentum", "2");
+    EXPECT_EQ(EventsEdit::EffectLine(*data, other, ferries), "endorser : momentum (2)");
+    // With another affected issue the position is gone.
+    EXPECT_EQ(EventsEdit::EffectLine(*data,
+                                     At(*data, TScenarioFile::Events,
+                                        "/events/scripted_events/event/outcomes/outcome/effects/"
+                                        "issue_position"),
+                                     At(*data, TScenarioFile::Issues, "/issues/issue[2]")),
+              std::nullopt);
+}

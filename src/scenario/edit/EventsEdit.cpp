@@ -35,6 +35,25 @@ std::string Today() {
     return TDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}.ToString();
 }
 
+std::string ChildText(const TXmlNode* node, const std::string& name) {
+    const TXmlNode* child = node ? node->GetChild(name) : nullptr;
+    return child ? child->GetText() : std::string();
+}
+
+std::string PersonName(const TXmlNode* person) {
+    return ChildText(person, "firstname") + " " + ChildText(person, "lastname");
+}
+
+// "Momentum" or "Financial" by the reward's element name; empty otherwise.
+std::string RewardWord(const TXmlNode* reward) {
+    const std::string name = reward ? Lower(reward->Name) : std::string();
+    if (name == "momentum")
+        return "Momentum";
+    if (name == "financial")
+        return "Financial";
+    return {};
+}
+
 } // namespace
 
 std::string FirstIssueId(const TScenarioData& data) {
@@ -160,22 +179,10 @@ int32_t DropDanglingEffects(TScenarioData& data, TXmlNode* outcome, const TXmlNo
     TXmlNode* effects = outcome ? outcome->GetChild("effects") : nullptr;
     if (!effects)
         return 0;
-    TXmlNode* parties = data.Parties();
-    const TXmlNode* positions = issue ? issue->GetChild("positions") : nullptr;
     int32_t dropped = 0;
     for (int32_t i = 0; i < effects->ChildCount();) {
         TXmlNode* effect = effects->GetChildAt(i);
-        const std::string id = effect->AttributeValue("id");
-        bool keep = true;
-        if (effect->Name == "party" || effect->Name == "leader" || effect->Name == "viceleader") {
-            const TXmlNode* reward = effect->GetChildAt(0);
-            const std::string word = reward ? Lower(reward->Name) : std::string();
-            keep = parties && parties->FindNode(effect->Name, "id", id) &&
-                   (word == "momentum" || word == "financial");
-        } else if (effect->Name == "issue_position") {
-            keep = positions && positions->FindChild("position", "id", id);
-        }
-        if (keep) {
+        if (EffectLine(data, effect, issue)) {
             ++i;
             continue;
         }
@@ -185,6 +192,69 @@ int32_t DropDanglingEffects(TScenarioData& data, TXmlNode* outcome, const TXmlNo
     if (dropped > 0)
         data.SetChanged();
     return dropped;
+}
+
+std::string SimpleEventLine(const TScenarioData& data, const TXmlNode* simpleEvent) {
+    if (!simpleEvent)
+        return {};
+    const std::string id = simpleEvent->AttributeValue("id");
+    TXmlNode* issues = data.Issues();
+    const TXmlNode* issue = issues ? issues->FindNode("issue", "id", id) : nullptr;
+    if (!issue)
+        return "Issue not found : " + id;
+    return ChildText(issue, "name");
+}
+
+std::string ConditionLine(const TScenarioData& data, const TXmlNode* condition) {
+    if (!condition)
+        return {};
+    const std::string type = condition->AttributeValue("type");
+    const TXmlNode* target = condition->GetChildAt(0);
+    const std::string id = target ? target->AttributeValue("id") : std::string();
+    if (type == "who" || type == "not_who") {
+        TXmlNode* parties = data.Parties();
+        const TXmlNode* leader = parties ? parties->FindNode("leader", "id", id) : nullptr;
+        if (!leader)
+            return "Leader not found : " + id;
+        return PersonName(leader) + (type == "who" ? " Exists" : " Does Not Exist");
+    }
+    if (type == "event_occurred" || type == "event_not_occurred") {
+        TXmlNode* root = data.Events();
+        const TXmlNode* list = root ? root->GetChild("scripted_events") : nullptr;
+        const TXmlNode* event = list ? list->FindChild("event", "id", id) : nullptr;
+        if (!event)
+            return "Event not found : " + id;
+        return ChildText(event, "name") +
+               (type == "event_occurred" ? " Event Has Occurred" : " Event Has Not Occurred");
+    }
+    return "Unknown condition : " + type;
+}
+
+std::optional<std::string> EffectLine(const TScenarioData& data, const TXmlNode* effect,
+                                      const TXmlNode* issue) {
+    if (!effect)
+        return std::nullopt;
+    const std::string id = effect->AttributeValue("id");
+    const TXmlNode* reward = effect->GetChildAt(0);
+    const std::string amount = reward ? reward->GetText() : std::string();
+    if (effect->Name == "party" || effect->Name == "leader" || effect->Name == "viceleader") {
+        TXmlNode* parties = data.Parties();
+        const TXmlNode* target = parties ? parties->FindNode(effect->Name, "id", id) : nullptr;
+        const std::string word = RewardWord(reward);
+        if (!target || word.empty())
+            return std::nullopt;
+        const std::string name =
+            effect->Name == "party" ? ChildText(target, "name") : PersonName(target);
+        return name + " : " + word + " (" + amount + ")";
+    }
+    if (effect->Name == "issue_position") {
+        const TXmlNode* positions = issue ? issue->GetChild("positions") : nullptr;
+        const TXmlNode* position = positions ? positions->FindChild("position", "id", id) : nullptr;
+        if (!position)
+            return std::nullopt;
+        return ChildText(position, "name") + " : Momentum (" + amount + ")";
+    }
+    return effect->Name + " : " + (reward ? reward->Name : std::string()) + " (" + amount + ")";
 }
 
 int32_t RemoveItem(TScenarioData& data, TXmlNode* item) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class TScenarioData;
@@ -45,6 +46,22 @@ TXmlNode* AddEffect(TScenarioData& data, TXmlNode* outcome, const TXmlNode* targ
 // of issue (the issue selected as affected; null for none). Effects of other
 // kinds stay. Returns how many were removed.
 int32_t DropDanglingEffects(TScenarioData& data, TXmlNode* outcome, const TXmlNode* issue);
+
+// List lines of the event editors.
+// A simple event by its issue's name; "Issue not found : " and the id when
+// issues.xml has no such issue.
+std::string SimpleEventLine(const TScenarioData& data, const TXmlNode* simpleEvent);
+// A condition as its target's name and the type's word ("Ida Brenn Exists",
+// "Flood Event Has Not Occurred"); "Leader not found : " or "Event not
+// found : " and the id when the target is gone; "Unknown condition : " and
+// the type for any other type.
+std::string ConditionLine(const TScenarioData& data, const TXmlNode* condition);
+// An effect as target, " : ", reward word and the amount in brackets
+// ("Harbour Party : Financial (5)"); a position effect always reads
+// "Momentum". Empty for an effect that DropDanglingEffects removes. Effects
+// of other kinds show their element and reward names.
+std::optional<std::string> EffectLine(const TScenarioData& data, const TXmlNode* effect,
+                                      const TXmlNode* issue);
 
 // Removes any list item (simple event, headline, scripted event, condition,
 // outcome, effect) with everything in it. Returns the index of the item
