@@ -11,6 +11,7 @@
 #include "ui_TScenarioBuilderForm.h"
 
 #include <QCloseEvent>
+#include <QScreen>
 #include <QTimer>
 
 #include <exception>
@@ -113,6 +114,8 @@ void TScenarioBuilderForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (FirstShownDone_)
         return;
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
     if (ShowSplash_)
         QTimer::singleShot(0, this, &TScenarioBuilderForm::FirstShown);
     else

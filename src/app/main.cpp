@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <optional>
 
 namespace {
 
@@ -81,7 +82,6 @@ int main(int argc, char** argv) {
 
     TApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stumpcraft"));
-    QApplication::setApplicationDisplayName(QLatin1String(TScenarioBuilderForm::ProductTitle));
     QApplication::setApplicationVersion(QStringLiteral(STUMPCRAFT_VERSION));
 
     // One editor at a time: two would write the same scenarios and options.
