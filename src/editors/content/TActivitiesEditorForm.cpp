@@ -212,4 +212,13 @@ STUMPCRAFT_REGISTER_STEP(8, [](TScenarioData& data, QWidget* owner) {
 STUMPCRAFT_GALLERY_PAGE("TActivitiesEditorForm", [](TGalleryContext& context) {
     TActivitiesEditorForm form(*context.Scenario, nullptr);
     context.Shoot(&form);
+    // An activity of the scenario's own, with its name editable.
+    auto* list = form.findChild<QListWidget*>(QStringLiteral("ActivitiesListBox"));
+    for (int row = 0; list && row < list->count(); ++row) {
+        list->setCurrentRow(row);
+        if (!ActivitiesEdit::IsBuiltIn(form.SelectedActivity())) {
+            context.Shoot(&form, QStringLiteral("own"));
+            break;
+        }
+    }
 });

@@ -312,8 +312,11 @@ private slots:
                 page.Render(context);
             }
         QVERIFY(found);
-        QCOMPARE(context.Written.size(), size_t(1));
-        QVERIFY(QFileInfo(context.Written.front()).size() > 0);
+        // The form filled from the sample, and one of the sample's own
+        // activities when it has one.
+        QVERIFY(!context.Written.empty());
+        for (const QString& file : context.Written)
+            QVERIFY(QFileInfo(file).size() > 0);
     }
 };
 
