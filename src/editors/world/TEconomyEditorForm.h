@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+
+namespace Ui {
+class TEconomyEditorForm;
+}
+class TScenarioData;
+
+// The economic targets of scenario.xml (economy > targets): a list with
+// Create New and Remove, and the selected target's details.
+class TEconomyEditorForm : public QDialog {
+    Q_OBJECT
+public:
+    TEconomyEditorForm(TScenarioData& data, QWidget* parent = nullptr);
+    ~TEconomyEditorForm() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormShow();
+    void ShowSelection();
+    void NameEditChange();
+    void NewButtonClick();
+    void RemoveButtonClick();
+
+    Ui::TEconomyEditorForm* ui;
+    TScenarioData& Data_;
+};

@@ -1,0 +1,285 @@
+#include "editors/world/TScenarioEditorForm.h"
+
+#include "app/ControlBinding.h"
+#include "app/Prompts.h"
+#include "editors/parties/TDebatesEditorForm.h"
+#include "editors/world/FormSupport.h"
+#include "editors/world/TEconomyEditorForm.h"
+#include "editors/world/TInterviewerEditorForm.h"
+#include "scenario/TScenarioData.h"
+#include "scenario/ValueEncodings.h"
+#include "scenario/edit/ScenarioEdit.h"
+#include "xml/TXmlNode.h"
+
+#include "ui_TScenarioEditorForm.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSignalBlocker>
+
+using namespace ControlBinding;
+
+namespace {
+
+TXmlNode* Child(const TXmlNode* parent, const char* name) {
+    return parent ? parent->GetChild(name) : nullptr;
+}
+
+template <typename TControl> void Bind(TControl* control, TXmlNode* element) {
+    BindText(control, element);
+    control->setEnabled(element != nullptr);
+}
+
+void BindMemo(QPlainTextEdit* memo, TXmlNode* element) {
+    FormSupport::BindLimitedText(memo, element);
+    memo->setEnabled(element != nullptr);
+}
+
+void BindPicker(QDateEdit* picker, TXmlNode* element) {
+    FormSupport::BindDateOrBlank(picker, element);
+    picker->setEnabled(element != nullptr);
+}
+
+// Whole number of a control's text; 0 when it is none.
+int WholeNumber(const QString& text) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    return ok ? value : 0;
+}
+
+QImage BlankPicture() {
+    QImage blank(TScenarioEditorForm::ImageWidth, TScenarioEditorForm::ImageHeight,
+                 QImage::Format_RGB888);
+    blank.fill(Qt::white);
+    return blank;
+}
+
+// Writes through a temporary file, so a failed write leaves the old picture.
+bool SaveBitmap(const QImage& image, const QString& file) {
+    QSaveFile out(file);
+    return out.open(QIODevice::WriteOnly) && image.save(&out, "BMP") && out.commit();
+}
+
+} // namespace
+
+TScenarioEditorForm::TScenarioEditorForm(TScenarioData& data, QWidget* parent)
+    : QDialog(parent), ui(new Ui::TScenarioEditorForm), Data_(data) {
+    ui->setupUi(this);
+    setProperty("helpTopic", 110);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    FormSupport::LimitLength(ui->PrimariesIntroMemo, 450);
+    FormSupport::LimitLength(ui->GeneralIntroMemo, 450);
+    ui->ScenarioImage->installEventFilter(this);
+
+    connect(ui->PollResultsDayComboBox, &QComboBox::currentIndexChanged, this,
+            &TScenarioEditorForm::PollResultsDayComboBoxChange);
+    connect(ui->InitialEconomyComboBox, &QComboBox::currentIndexChanged, this,
+            &TScenarioEditorForm::InitialEconomyComboBoxChange);
+    connect(ui->BanAdsCheckBox, &QCheckBox::toggled, this,
+            &TScenarioEditorForm::BanAdsCheckBoxClick);
+    connect(ui->ChangeImageButton, &QPushButton::clicked, this,
+            &TScenarioEditorForm::ScenarioImageClick);
+    connect(ui->DebatesButton, &QPushButton::clicked, this,
+            &TScenarioEditorForm::DebatesButtonClick);
+    connect(ui->InterviewersButton, &QPushButton::clicked, this,
+            &TScenarioEditorForm::InterviewersButtonClick);
+    connect(ui->EconomyButton, &QPushButton::clicked, this,
+            &TScenarioEditorForm::EconomyButtonClick);
+}
+
+TScenarioEditorForm::~TScenarioEditorForm() {
+    delete ui;
+}
+
+void TScenarioEditorForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+bool TScenarioEditorForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->ScenarioImage && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        ScenarioImageClick();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TScenarioEditorForm::FormShow() {
+    TXmlNode* root = Data_.Scenario();
+    Bind(ui->NameEdit, Child(root, "name"));
+    Bind(ui->MoneyCoefficientEdit, Child(root, "money_coefficient"));
+    Bind(ui->FundraisingCoefficientEdit, Child(root, "fundraising_coefficient"));
+    BindMemo(ui->PrimariesIntroMemo, Child(root, "primaries_introduction"));
+    BindMemo(ui->GeneralIntroMemo, Child(root, "generalelection_introduction"));
+
+    TXmlNode* leader = Child(root, "leader");
+    Bind(ui->ElectedPositionEdit, Child(leader, "position"));
+    Bind(ui->ElectedInstitutionEdit, Child(leader, "institution"));
+    Bind(ui->AppointedByEdit, Child(leader, "appointed_by"));
+
+    // Stored as the short day name, so it is written by its own handler.
+    PollResultsDay_ = Child(root, "pollresults_day");
+    {
+        const QSignalBlocker quiet(ui->PollResultsDayComboBox);
+        ui->PollResultsDayComboBox->setCurrentIndex(
+            PollResultsDay_ ? ui->PollResultsDayComboBox->findText(QString::fromStdString(
+                                  ValueEncodings::DayName(PollResultsDay_->GetText())))
+                            : -1);
+    }
+    ui->PollResultsDayComboBox->setEnabled(PollResultsDay_ != nullptr);
+
+    Bind(ui->CurrencySymbolEdit, Child(root, "currency_symbol"));
+    Bind(ui->BaseCPEdit, Child(root, "base_cp"));
+
+    TXmlNode* advertising = Child(root, "advertising");
+    Bind(ui->MaxAdsEdit, Child(advertising, "max_per_player"));
+    TXmlNode* ban = Child(advertising, "ban_days_before_election");
+    Bind(ui->BanAdsDaysEdit, ban);
+    RememberedBanDays_ = WholeNumber(ui->BanAdsDaysEdit->text());
+    {
+        const QSignalBlocker quiet(ui->BanAdsCheckBox);
+        ui->BanAdsCheckBox->setChecked(ban && ui->BanAdsDaysEdit->text() != QStringLiteral("-1"));
+    }
+    ui->BanAdsCheckBox->setEnabled(ban != nullptr);
+    BanAdsCheckBoxClick();
+
+    TXmlNode* pac = Child(advertising, "pac");
+    BindCheck(ui->PACCheckBox, pac);
+    {
+        // Any whole number but 0 means on; showing writes nothing.
+        const QSignalBlocker quiet(ui->PACCheckBox);
+        ui->PACCheckBox->setChecked(pac && pac->AsInteger() != 0);
+    }
+    ui->PACCheckBox->setEnabled(pac != nullptr);
+
+    InitialEconomy_ = Child(Child(root, "economy"), "initial");
+    {
+        const QSignalBlocker quiet(ui->InitialEconomyComboBox);
+        const int value = InitialEconomy_ ? InitialEconomy_->AsInteger() : 0;
+        ui->InitialEconomyComboBox->setCurrentIndex(value >= 1 && value <= 5 ? value - 1 : -1);
+    }
+    ui->InitialEconomyComboBox->setEnabled(InitialEconomy_ != nullptr);
+
+    BindPicker(ui->PrimariesStartDateTimePicker, Child(Child(root, "primaries"), "start_date"));
+    TXmlNode* general = Child(root, "general_election");
+    BindPicker(ui->GeneralStartDateTimePicker, Child(general, "start_date"));
+    BindPicker(ui->GeneralEndDateTimePicker, Child(general, "end_date"));
+
+    Bind(ui->UniversalAlienatedEdit, Child(Data_.Percentages(), "universal_alienated"));
+
+    LoadPicture();
+
+    ui->EconomyButton->setEnabled(ScenarioEdit::Targets(Data_) != nullptr);
+    ui->InterviewersButton->setEnabled(ScenarioEdit::Interviewers(Data_) != nullptr);
+    ui->DebatesButton->setEnabled(ScenarioEdit::Debates(Data_) != nullptr);
+}
+
+void TScenarioEditorForm::PollResultsDayComboBoxChange(int index) {
+    if (PollResultsDay_ && index >= 0)
+        PollResultsDay_->SetText(
+            ValueEncodings::DayAbbrev(ui->PollResultsDayComboBox->itemText(index).toStdString()));
+}
+
+void TScenarioEditorForm::InitialEconomyComboBoxChange(int index) {
+    if (InitialEconomy_ && index >= 0)
+        InitialEconomy_->SetText(std::to_string(index + 1));
+}
+
+void TScenarioEditorForm::BanAdsCheckBoxClick() {
+    if (!BoundElement(ui->BanAdsDaysEdit)) {
+        ui->BanAdsDaysEdit->setEnabled(false);
+        return;
+    }
+    if (ui->BanAdsCheckBox->isChecked()) {
+        ui->BanAdsDaysEdit->setEnabled(true);
+        ui->BanAdsDaysEdit->setText(RememberedBanDays_ == -1 ? QStringLiteral("0")
+                                                             : QString::number(RememberedBanDays_));
+    } else {
+        RememberedBanDays_ = WholeNumber(ui->BanAdsDaysEdit->text());
+        ui->BanAdsDaysEdit->setText(QStringLiteral("-1"));
+        ui->BanAdsDaysEdit->setEnabled(false);
+    }
+}
+
+QString TScenarioEditorForm::PictureFile() const {
+    const QString folder = QString::fromStdString(Data_.Folder());
+    const QString exact = QDir(folder).filePath(QStringLiteral("scenario.bmp"));
+    if (QFileInfo::exists(exact))
+        return exact;
+    // Folders made on Windows may spell the name in any case.
+    const QStringList files = QDir(folder).entryList(QDir::Files);
+    for (const QString& file : files)
+        if (file.compare(QStringLiteral("scenario.bmp"), Qt::CaseInsensitive) == 0)
+            return QDir(folder).filePath(file);
+    return exact;
+}
+
+void TScenarioEditorForm::LoadPicture() {
+    Picture_ = BlankPicture();
+    if (!Data_.Folder().empty()) {
+        const QString file = PictureFile();
+        QImage loaded;
+        if (!QFileInfo::exists(file))
+            SaveBitmap(Picture_, file);
+        else if (loaded.load(file))
+            Picture_ = loaded;
+        // A file that does not read as a picture is left alone; the area
+        // shows blank.
+    }
+    ShowPicture();
+}
+
+void TScenarioEditorForm::ShowPicture() {
+    ui->ScenarioImage->setPixmap(QPixmap::fromImage(Picture_));
+}
+
+void TScenarioEditorForm::ScenarioImageClick() {
+    const QString folder = QString::fromStdString(Data_.Folder());
+    const std::optional<QString> chosen = Prompts().OpenFile(
+        QStringLiteral("Open"), folder, QString::fromLatin1(TPrompts::BitmapFilter));
+    if (!chosen || chosen->isEmpty())
+        return;
+    QImage source;
+    if (!source.load(*chosen)) {
+        Prompts().Error(QStringLiteral("%1 could not be read as a bitmap. The scenario picture "
+                                       "has not been changed.")
+                            .arg(QDir::toNativeSeparators(*chosen)));
+        return;
+    }
+    // Always stored at the size the game shows it, whatever size the old
+    // file had.
+    QImage stored = BlankPicture();
+    {
+        QPainter painter(&stored);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(stored.rect(), source.convertToFormat(QImage::Format_RGB888));
+    }
+    const QString file = PictureFile();
+    if (!SaveBitmap(stored, file)) {
+        Prompts().Error(QStringLiteral("The scenario picture could not be written to %1.")
+                            .arg(QDir::toNativeSeparators(file)));
+        return;
+    }
+    Picture_ = stored;
+    ShowPicture();
+}
+
+void TScenarioEditorForm::DebatesButtonClick() {
+    TDebatesEditorForm::ForGeneralElection(Data_, this)->exec();
+}
+
+void TScenarioEditorForm::InterviewersButtonClick() {
+    TInterviewerEditorForm form(Data_, this);
+    form.exec();
+}
+
+void TScenarioEditorForm::EconomyButtonClick() {
+    TEconomyEditorForm form(Data_, this);
+    form.exec();
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <QString>
+
+namespace Ui {
+class TScenarioEditorForm;
+}
+class TScenarioData;
+class TXmlNode;
+
+// Step 1: the campaign-wide settings of scenario.xml, universal_alienated of
+// percentages.xml and the scenario picture. Every change is written into
+// the documents at once; closing keeps them. A control whose element is
+// missing from the file stays disabled: the form never adds fixed elements.
+class TScenarioEditorForm : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int ImageWidth = 65;
+    static constexpr int ImageHeight = 85;
+
+    TScenarioEditorForm(TScenarioData& data, QWidget* parent = nullptr);
+    ~TScenarioEditorForm() override;
+
+    // The picture file: scenario.bmp in the scenario folder, or the file of
+    // that name in another letter case when only such a one exists.
+    QString PictureFile() const;
+    // What the picture area shows.
+    const QImage& Picture() const { return Picture_; }
+
+    // Asks for a bitmap and stores it, stretched to 65 by 85, as the
+    // scenario picture.
+    void ScenarioImageClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormShow();
+    void LoadPicture();
+    void ShowPicture();
+    void PollResultsDayComboBoxChange(int index);
+    void InitialEconomyComboBoxChange(int index);
+    void BanAdsCheckBoxClick();
+    void DebatesButtonClick();
+    void InterviewersButtonClick();
+    void EconomyButtonClick();
+
+    Ui::TScenarioEditorForm* ui;
+    TScenarioData& Data_;
+    // Elements written by hand rather than through a plain binding.
+    TXmlNode* PollResultsDay_ = nullptr;
+    TXmlNode* InitialEconomy_ = nullptr;
+    // The ban-on-ads box remembers the day count while no ban is set.
+    int RememberedBanDays_ = 0;
+    QImage Picture_;
+};
