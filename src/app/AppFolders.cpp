@@ -35,19 +35,37 @@ void Seed(const QString& from, const QString& to) {
         QFile::copy(source + QStringLiteral("default.vrx"), target + QStringLiteral("default.vrx"));
 }
 
+QString ShippedFolder(const QString& applicationFolder) {
+    const QString application = WithSlash(QDir(applicationFolder).absolutePath());
+    const auto holdsData = [](const QString& folder) {
+        return QFileInfo::exists(folder + QStringLiteral("default.vrx")) ||
+               QFileInfo(folder + QStringLiteral("scenarios")).isDir();
+    };
+    if (holdsData(application))
+        return application;
+    // An installed program: <prefix>/bin beside <prefix>/share/stumpcraft.
+    const QString installed =
+        WithSlash(QDir::cleanPath(application + QStringLiteral("../share/stumpcraft")));
+    if (holdsData(installed))
+        return installed;
+    return application;
+}
+
 TAppFolders Resolve(const QString& applicationFolder, const QString& explicitData,
                     bool applicationWritable, const QString& userFolder) {
     TAppFolders folders;
     folders.Application = WithSlash(QDir(applicationFolder).absolutePath());
+    folders.Shipped = ShippedFolder(applicationFolder);
+    const bool portable = folders.Shipped == folders.Application && applicationWritable;
     if (!explicitData.isEmpty())
         folders.Data = WithSlash(QDir(explicitData).absolutePath());
-    else if (applicationWritable || userFolder.isEmpty())
+    else if (portable || userFolder.isEmpty())
         folders.Data = folders.Application;
     else
         folders.Data = WithSlash(QDir(userFolder).absolutePath());
-    if (folders.Data != folders.Application)
-        Seed(folders.Application, folders.Data);
-    const QString shippedHelp = folders.Application + QStringLiteral("help/");
+    if (folders.Data != folders.Shipped)
+        Seed(folders.Shipped, folders.Data);
+    const QString shippedHelp = folders.Shipped + QStringLiteral("help/");
     folders.Help =
         QFileInfo(shippedHelp).isDir() ? shippedHelp : folders.Data + QStringLiteral("help/");
     return folders;
@@ -57,7 +75,7 @@ TAppFolders ForThisProgram(const QString& explicitData) {
     const QString application = QCoreApplication::applicationDirPath();
     const bool writable = explicitData.isEmpty() && IsWritable(application);
     QString user;
-    if (explicitData.isEmpty() && !writable)
+    if (explicitData.isEmpty())
         user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     return Resolve(application, explicitData, writable, user);
 }

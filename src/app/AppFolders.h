@@ -7,6 +7,9 @@
 // Every folder string ends with "/".
 struct TAppFolders {
     QString Application;
+    // Where the template, scenarios and manual ship: the application folder
+    // (a build tree or a portable install) or <prefix>/share/stumpcraft.
+    QString Shipped;
     QString Data;
     QString Help;
 
@@ -19,9 +22,9 @@ struct TAppFolders {
 namespace AppFolders {
 
 // The data folder: explicitData when given; otherwise the application folder
-// when it is writable (a build tree or a portable install); otherwise
-// userFolder. A data folder other than the application folder is seeded
-// from the application folder with what it lacks.
+// when the data ships there and it is writable (a build tree or a portable
+// install); otherwise userFolder. A data folder other than the shipped one
+// is seeded from it with what it lacks.
 TAppFolders Resolve(const QString& applicationFolder, const QString& explicitData,
                     bool applicationWritable, const QString& userFolder);
 // The folders of this program: the executable's folder and, when that is not
@@ -35,5 +38,7 @@ bool IsWritable(const QString& folder);
 void Seed(const QString& from, const QString& to);
 
 QString WithSlash(const QString& folder);
+// The folder the data ships in, seen from the application folder.
+QString ShippedFolder(const QString& applicationFolder);
 
 } // namespace AppFolders

@@ -341,6 +341,23 @@ private slots:
         QCOMPARE(ReadFile(userData + "/default.vrx"), QByteArray("<template>mine</template>"));
     }
 
+    void InstalledProgramUsesTheUserFolder() {
+        QTemporaryDir prefix;
+        QDir().mkpath(prefix.filePath("bin"));
+        WriteFile(prefix.filePath("share/stumpcraft/default.vrx"), "<template/>");
+        WriteFile(prefix.filePath("share/stumpcraft/scenarios/scenarios.txt"), "Shipped\n");
+        WriteFile(prefix.filePath("share/stumpcraft/help/index.html"), "<h1/>");
+        QTemporaryDir user;
+        // Even a writable bin/ is no place for scenarios.
+        const TAppFolders folders =
+            AppFolders::Resolve(prefix.filePath("bin"), {}, true, user.path());
+        QCOMPARE(folders.Shipped, prefix.filePath("share/stumpcraft/"));
+        QCOMPARE(folders.Data, user.path() + "/");
+        QCOMPARE(folders.Help, prefix.filePath("share/stumpcraft/help/"));
+        QCOMPARE(ReadFile(user.filePath("default.vrx")), QByteArray("<template/>"));
+        QCOMPARE(ReadFile(user.filePath("scenarios/scenarios.txt")), QByteArray("Shipped\n"));
+    }
+
     void ExplicitDataFolderWins() {
         QTemporaryDir app;
         QTemporaryDir chosen;
