@@ -6,9 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
-using TestScenario::At;
 using TestScenario::MessageTexts;
 using Texts = std::vector<std::string>;
 
@@ -22,27 +19,6 @@ const char* const Activity =
     "<requires_location>0</requires_location></activity>";
 
 } // namespace
-
-TEST(ActivitiesVerifier, PicturesAreLookedUpInTheActivityFolder) {
-    TTemporaryFolder folder;
-    std::filesystem::create_directories(folder.Path() / "activity_images");
-    // Folders made on Windows may differ in letter case.
-    std::ofstream(folder.Path() / "activity_images" / "rest.bmp") << "BM";
-    std::ofstream(folder.Path() / "loose.bmp") << "BM";
-    auto data = TestScenario::FromTexts(
-        {{TScenarioFile::Activities, std::string("<activities><leaders>") + Activity +
-                                         "</leaders><viceleaders>" + Activity +
-                                         "</viceleaders></activities>"}},
-        folder.Str());
-    ASSERT_TRUE(VerifyActivities(*data));
-
-    TXmlNode* veep = At(*data, TScenarioFile::Activities, "/activities/viceleaders/activity");
-    veep->GetChild("picture")->SetText("loose.bmp");
-    EXPECT_FALSE(VerifyActivities(*data));
-    EXPECT_EQ(MessageTexts(*data), (Texts{"Activity >> picture >> " + folder.Str() +
-                                          "activity_images/loose.bmp does not exist."}));
-    EXPECT_EQ(data->Messages()[0].Element, veep);
-}
 
 TEST(ActivitiesVerifier, MissingListsPointAtTheRoot) {
     auto neither = TestScenario::FromTexts(
