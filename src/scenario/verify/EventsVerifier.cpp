@@ -83,6 +83,7 @@ private:
             return;
         }
         // The target's element name, not the type, decides what is searched.
+        // A missing target is reported under the name its type calls for.
         const TXmlNode* target = condition->GetChildAt(0);
         const std::string field = target ? target->Name : (leaderType ? "leader" : "event");
         const TCheckResult r =
