@@ -181,6 +181,24 @@ private slots:
         QCOMPARE(prompts.Shown().at(0).Initial, QStringLiteral("x"));
         QCOMPARE(prompts.MessageTitles(), QStringList{"Overwrite"});
     }
+
+    void UnscriptedPromptFailsAndIsDeclined() {
+        TScriptedPrompts prompts;
+        prompts.Answer(TPromptAnswer::Yes, QStringLiteral("Overwrite"));
+        QEXPECT_FAIL("", "a box with another title than scripted", Continue);
+        QCOMPARE(Prompts().Message("Save Changes", "Would you like to save changes?",
+                                   TPromptButtons::YesNoCancel),
+                 TPromptAnswer::Cancel);
+        QEXPECT_FAIL("", "an input box where a message box was scripted", Continue);
+        QCOMPARE(Prompts().Input("Scenario Name", "Enter", "x"), std::nullopt);
+        QVERIFY(!prompts.Done());
+        QVERIFY(prompts.Problems().contains("Save Changes"));
+        prompts.Clear();
+        QEXPECT_FAIL("", "nothing scripted", Continue);
+        QCOMPARE(Prompts().Message("Overwrite", "exists", TPromptButtons::YesNo),
+                 TPromptAnswer::No);
+        QVERIFY(prompts.Problems().contains("unscripted"));
+    }
 };
 
 QTEST_MAIN(ControlBindingTest)
