@@ -238,6 +238,16 @@ private slots:
         QCOMPARE(TextAt(Root, "economy/initial"), "1");
     }
 
+    void UnreadableDateShowsBlankUntilADateIsChosen() {
+        At(Root, "general_election/start_date")->SetText("next spring");
+        Open();
+        auto* picker = C<QDateEdit>("GeneralStartDateTimePicker");
+        QCOMPARE(picker->text().trimmed(), QString());
+        QCOMPARE(TextAt(Root, "general_election/start_date"), "next spring");
+        picker->setDate(QDate(2009, 6, 2));
+        QCOMPARE(TextAt(Root, "general_election/start_date"), "06/02/2009");
+    }
+
     void PacIsOnForAnyWholeNumberButZero() {
         At(Root, "advertising/pac")->SetText("2");
         Open();
