@@ -38,6 +38,14 @@ std::string Text(const TXmlNode* node, const std::string& child) {
     return c ? c->GetText() : "<missing>";
 }
 
+// "name=text|name=text" for the children of node, in order.
+std::string Shape(const TXmlNode* node) {
+    std::string shape;
+    for (int32_t i = 0; i < node->ChildCount(); ++i)
+        shape += (i ? "|" : "") + node->GetChildAt(i)->Name + "=" + node->GetChildAt(i)->GetText();
+    return shape;
+}
+
 TEST(ScenarioEditTemplates, NewItemsAreCompleteInTheirFixedOrder) {
     auto data = Scenario();
     data->SetChanged(false);
@@ -46,24 +54,17 @@ TEST(ScenarioEditTemplates, NewItemsAreCompleteInTheirFixedOrder) {
     ASSERT_NE(target, nullptr);
     EXPECT_EQ(ScenarioEdit::Targets(*data)->GetChildAt(3), target);
     EXPECT_EQ(target->Name, "target");
-    EXPECT_FALSE(target->AttributeValue("id").empty());
-    EXPECT_EQ(ChildNames(target), (Texts{"name", "economy_target", "speed", "chance"}));
-    EXPECT_EQ(Text(target, "name"), "New Target");
-    EXPECT_EQ(Text(target, "economy_target"), "3");
-    EXPECT_EQ(Text(target, "speed"), "Normal");
-    EXPECT_EQ(Text(target, "chance"), "0");
+    EXPECT_EQ(Shape(target), "name=New Target|economy_target=3|speed=Normal|chance=0");
     EXPECT_TRUE(data->Changed());
+    EXPECT_FALSE(target->AttributeValue("id").empty());
     EXPECT_NE(ScenarioEdit::NewTarget(*data)->AttributeValue("id"), target->AttributeValue("id"));
 
     TXmlNode* interviewer = ScenarioEdit::NewInterviewer(*data);
     ASSERT_NE(interviewer, nullptr);
     EXPECT_EQ(interviewer->Name, "interviewer");
     EXPECT_EQ(interviewer->AttributeCount(), 0);
-    EXPECT_EQ(ChildNames(interviewer), (Texts{"name", "stance", "visibility", "contentiousness"}));
-    EXPECT_EQ(Text(interviewer, "name"), "New Interviewer");
-    EXPECT_EQ(Text(interviewer, "stance"), "Center");
-    EXPECT_EQ(Text(interviewer, "visibility"), "Low");
-    EXPECT_EQ(Text(interviewer, "contentiousness"), "Low");
+    EXPECT_EQ(Shape(interviewer),
+              "name=New Interviewer|stance=Center|visibility=Low|contentiousness=Low");
 }
 
 TEST(ScenarioEditTemplates, NewItemsPassVerification) {
@@ -96,9 +97,7 @@ TEST(ScenarioEditDebates, GeneralElectionDebateHasATypeAndItsCaption) {
     ASSERT_NE(debate, nullptr);
     EXPECT_EQ(ScenarioEdit::GeneralElectionDebates(*data)->ChildCount(), 2);
     EXPECT_EQ(debate->Name, "debate");
-    EXPECT_EQ(ChildNames(debate), (Texts{"date", "language", "percent_to_qualify", "type"}));
-    EXPECT_EQ(Text(debate, "language"), "English");
-    EXPECT_EQ(Text(debate, "percent_to_qualify"), "0");
+    EXPECT_EQ(Shape(debate), "date=12/12/2008|language=English|percent_to_qualify=0|type=Leader");
     EXPECT_EQ(ScenarioEdit::DebateCaption(debate), "Leader - 12/12/2008");
     EXPECT_EQ(
         ScenarioEdit::DebateCaption(ScenarioEdit::GeneralElectionDebates(*data)->GetChildAt(0)),
