@@ -64,6 +64,19 @@ private slots:
         QCOMPARE(TextAt(Root, "debates/general_election/debate/type"), "Leader");
     }
 
+    void DebateWithoutATypeShowsNoTypeInAGeneralElectionList() {
+        Remove(Root, "debates/general_election/debate/type");
+        auto form = TDebatesEditorForm::ForGeneralElection(Copy->Data());
+        form->show();
+        auto* list = Control<QListWidget>(form.get(), "DebatesListBox");
+        QCOMPARE(Entries(list), (QStringList{"09/15/2009", "VICELEADER - 09/22/2009"}));
+        auto* type = Control<QComboBox>(form.get(), "TypeComboBox");
+        QVERIFY(type->isHidden());
+        list->setCurrentRow(1);
+        QVERIFY(!type->isHidden());
+        QCOMPARE(At(Root, "debates/general_election/debate/type"), nullptr);
+    }
+
     void NewDebateIsSelectedAndItsEntryFollowsDateAndType() {
         auto form = TDebatesEditorForm::ForGeneralElection(Copy->Data());
         form->show();
