@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace {
 
@@ -18,6 +19,23 @@ QWidget* DialogParent() {
 }
 
 } // namespace
+
+QString AnyCaseFilter(const QString& filter) {
+    // Pictures made on Windows often end in ".BMP"; the dialog matches case.
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+    QString result;
+    qsizetype last = 0;
+    auto matches = pattern.globalMatch(filter);
+    while (matches.hasNext()) {
+        const QRegularExpressionMatch match = matches.next();
+        result += filter.mid(last, match.capturedEnd() - last);
+        const QString upper = match.captured(1).toUpper();
+        if (upper != match.captured(1))
+            result += QStringLiteral(" *.") + upper;
+        last = match.capturedEnd();
+    }
+    return result + filter.mid(last);
+}
 
 TPrompts& Prompts() {
     static TQtPrompts qtPrompts;
@@ -75,7 +93,8 @@ std::optional<QString> TQtPrompts::Input(const QString& caption, const QString& 
 
 std::optional<QString> TQtPrompts::OpenFile(const QString& caption, const QString& folder,
                                             const QString& filter) {
-    const QString path = QFileDialog::getOpenFileName(DialogParent(), caption, folder, filter);
+    const QString path =
+        QFileDialog::getOpenFileName(DialogParent(), caption, folder, AnyCaseFilter(filter));
     if (path.isEmpty())
         return std::nullopt;
     return path;

@@ -45,6 +45,10 @@ TPrompts& Prompts();
 // previous installation (null for the Qt dialogs).
 TPrompts* SetPrompts(TPrompts* prompts);
 
+// "Bitmaps (*.bmp)" as "Bitmaps (*.bmp *.BMP)", for file dialogs that match
+// letter case.
+QString AnyCaseFilter(const QString& filter);
+
 // The dialogs themselves, parented to the active window.
 class TQtPrompts : public TPrompts {
 public:

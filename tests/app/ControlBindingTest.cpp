@@ -182,6 +182,13 @@ private slots:
         QCOMPARE(prompts.MessageTitles(), QStringList{"Overwrite"});
     }
 
+    void FileFilterMatchesAnyCase() {
+        QCOMPARE(AnyCaseFilter("Bitmaps (*.bmp)"), QStringLiteral("Bitmaps (*.bmp *.BMP)"));
+        QCOMPARE(AnyCaseFilter("Pictures (*.bmp *.png)"),
+                 QStringLiteral("Pictures (*.bmp *.BMP *.png *.PNG)"));
+        QCOMPARE(AnyCaseFilter("All (*)"), QStringLiteral("All (*)"));
+    }
+
     void UnscriptedPromptFailsAndIsDeclined() {
         TScriptedPrompts prompts;
         prompts.Answer(TPromptAnswer::Yes, QStringLiteral("Overwrite"));
