@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -151,6 +152,10 @@ private slots:
         QCOMPARE(form.Lines().size(), 2);
         QCOMPARE(form.Lines().first(), QStringLiteral("Activity >> name >> Data required."));
         QVERIFY(form.Lines().last().endsWith("x >> name >> Data required."));
+        // The long line can be scrolled into view.
+        form.show();
+        QTRY_VERIFY(form.MessagesListBox()->horizontalScrollBar()->maximum() > 0);
+        form.hide();
     }
 
     // ---- scenario selection -----------------------------------------------
