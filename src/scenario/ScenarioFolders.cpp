@@ -112,8 +112,22 @@ std::optional<std::string> ScenarioNameProblem(const std::string& name) {
     return std::nullopt;
 }
 
+bool IsInsideName(const std::string& name) {
+    std::string relative = name;
+    std::replace(relative.begin(), relative.end(), '\\', '/');
+    if (relative.empty() || relative[0] == '/')
+        return false;
+    for (const auto& part : fs::path(relative))
+        if (part == "..")
+            return false;
+    return true;
+}
+
 std::optional<std::string> FindFileIgnoringCase(const std::string& folder,
                                                 const std::string& name) {
+    // A name that climbs out of folder is never one of its files.
+    if (!IsInsideName(name))
+        return std::nullopt;
     std::string relative = name;
     std::replace(relative.begin(), relative.end(), '\\', '/');
     std::error_code ec;

@@ -27,8 +27,11 @@ extern const char* const CreateStructureFailedMessage;
 // no path separator. Empty when acceptable, else the reason.
 std::optional<std::string> ScenarioNameProblem(const std::string& name);
 
+// A file name that stays inside its folder: relative, without "..".
+bool IsInsideName(const std::string& name);
 // Scenario folders made on Windows ignore letter case: the path of the file
-// named name in folder, exactly or else in any letter case; empty when none.
+// named name in folder, exactly or else in any letter case; empty when none
+// or when the name leaves the folder.
 std::optional<std::string> FindFileIgnoringCase(const std::string& folder, const std::string& name);
 
 // The lines of a text file ("scenarios.txt"); empty when it cannot be read.

@@ -83,4 +83,9 @@ TEST(ScenarioFolders, FilesAreFoundInAnyLetterCase) {
     EXPECT_FALSE(FindFileIgnoringCase(temp.Str(), "party_images"));
     EXPECT_FALSE(FindFileIgnoringCase(temp.Str(), ""));
     EXPECT_FALSE(FindFileIgnoringCase(temp.Str(), "other.bmp"));
+    // Names that leave the folder are not its files, even when they exist.
+    EXPECT_FALSE(FindFileIgnoringCase((temp.Path() / "Party_Images").string(), "../map.bmp"));
+    EXPECT_FALSE(FindFileIgnoringCase(temp.Str(), (temp.Path() / "map.bmp").string()));
+    EXPECT_TRUE(IsInsideName("candidates/a.bmp"));
+    EXPECT_FALSE(IsInsideName("a/../../b.bmp"));
 }
