@@ -33,6 +33,10 @@ void Seed(const QString& from, const QString& to) {
     QDir().mkpath(target + QStringLiteral("scenarios"));
     if (!QFileInfo::exists(target + QStringLiteral("default.vrx")))
         QFile::copy(source + QStringLiteral("default.vrx"), target + QStringLiteral("default.vrx"));
+    if (!QFileInfo::exists(target + QStringLiteral("default_images")) &&
+        QFileInfo(source + QStringLiteral("default_images")).isDir())
+        ScenarioFolders::CopyFolder((source + QStringLiteral("default_images")).toStdString(),
+                                    (target + QStringLiteral("default_images")).toStdString());
 }
 
 QString ShippedFolder(const QString& applicationFolder) {

@@ -16,6 +16,8 @@ struct TAppFolders {
     QString Scenarios() const { return Data + QStringLiteral("scenarios/"); }
     QString ScenarioList() const { return Scenarios() + QStringLiteral("scenarios.txt"); }
     QString TemplateFile() const { return Data + QStringLiteral("default.vrx"); }
+    // The pictures the template names, copied into every new scenario.
+    QString TemplatePictures() const { return Data + QStringLiteral("default_images/"); }
     QString OptionsFile() const { return Data + QStringLiteral("optionssc.vrx"); }
 };
 
@@ -33,8 +35,8 @@ TAppFolders ForThisProgram(const QString& explicitData);
 
 // Whether a file can be created in folder.
 bool IsWritable(const QString& folder);
-// Copies into to the shipped scenarios (with scenarios.txt) and the
-// template from from, where to lacks them. Existing files are kept.
+// Copies into to the shipped scenarios (with scenarios.txt), the template
+// and its pictures from from, where to lacks them. Existing files are kept.
 void Seed(const QString& from, const QString& to);
 
 QString WithSlash(const QString& folder);

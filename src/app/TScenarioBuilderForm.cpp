@@ -362,6 +362,10 @@ bool TScenarioBuilderForm::CreateNewScenario() {
         name = *typed;
         break;
     }
+    // Without the template's pictures a new scenario could not verify its
+    // activities until every one had been opened in Step 8.
+    if (ScenarioFolders::DirectoryExists(S(Folders_.TemplatePictures())))
+        ScenarioFolders::CopyFolder(S(Folders_.TemplatePictures()), S(Folders_.Scenarios() + name));
     CloseScenario();
     auto data = std::make_unique<TScenarioData>();
     bool created = false;

@@ -329,6 +329,7 @@ private slots:
         WriteFile(app.filePath("default.vrx"), "<template/>");
         WriteFile(app.filePath("scenarios/scenarios.txt"), "Shipped\n");
         WriteFile(app.filePath("scenarios/Shipped/scenario.xml"), "<scenario/>");
+        WriteFile(app.filePath("default_images/activity_images/rest.bmp"), "BM");
         WriteFile(app.filePath("help/index.html"), "<h1/>");
         const QString userData = user.filePath("data");
         TAppFolders folders = AppFolders::Resolve(app.path(), {}, false, userData);
@@ -337,6 +338,7 @@ private slots:
         QCOMPARE(ReadFile(userData + "/default.vrx"), QByteArray("<template/>"));
         QCOMPARE(ReadFile(userData + "/scenarios/scenarios.txt"), QByteArray("Shipped\n"));
         QCOMPARE(ReadFile(userData + "/scenarios/Shipped/scenario.xml"), QByteArray("<scenario/>"));
+        QCOMPARE(ReadFile(userData + "/default_images/activity_images/rest.bmp"), QByteArray("BM"));
         // Later starts keep what the user changed.
         WriteFile(userData + "/scenarios/Shipped/scenario.xml", "<scenario>mine</scenario>");
         WriteFile(userData + "/default.vrx", "<template>mine</template>");

@@ -8,6 +8,7 @@
 #include "guisupport/ScenarioCopy.h"
 #include "guisupport/ScriptedPrompts.h"
 #include "scenario/TScenarioData.h"
+#include "scenario/verify/FileVerifiers.h"
 
 #include <QAction>
 #include <QDir>
@@ -407,6 +408,10 @@ private slots:
                                    "party_images/candidates", "region_images"})
             QVERIFY2(QFileInfo(ScenarioPath("Fresh") + "/" + folder).isDir(), folder);
         QVERIFY(Form->StepButton(1)->isEnabled());
+        // The template's pictures come along, so its activities verify at once.
+        QVERIFY(QFileInfo::exists(ScenarioPath("Fresh") + "/activity_images/rest.bmp"));
+        QVERIFY(QFileInfo::exists(ScenarioPath("Fresh") + "/issue_images/taxes.bmp"));
+        QVERIFY(VerifyActivities(*Form->Scenario()));
     }
 
     void CreateNewOverwriteNoThenYes() {

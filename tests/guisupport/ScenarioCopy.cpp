@@ -72,6 +72,10 @@ TScenarioCopy::TScenarioCopy(const QString& source) : Data_(std::make_unique<TSc
 TDataFolder::TDataFolder() {
     QDir(Dir_.path()).mkpath(QStringLiteral("scenarios"));
     QFile::copy(TemplateFile(Dir_.path()), Path() + QStringLiteral("default.vrx"));
+    const QString pictures = ShippedData() + QStringLiteral("default_images");
+    if (QFileInfo(pictures).isDir())
+        ScenarioFolders::CopyFolder(pictures.toStdString(),
+                                    (Path() + QStringLiteral("default_images")).toStdString());
     QFile list(Scenarios() + QStringLiteral("scenarios.txt"));
     list.open(QIODevice::WriteOnly);
 }

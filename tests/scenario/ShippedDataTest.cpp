@@ -391,4 +391,12 @@ TEST_F(ShippedTemplate, NewScenarioVerifiesEverythingADesignerDoesNotHaveToAdd) 
     EXPECT_EQ(TestScenario::MessageTexts(Data), std::vector<std::string>{});
 }
 
+TEST_F(ShippedTemplate, ItsPicturesLetTheActivitiesVerify) {
+    EXPECT_FALSE(VerifyActivities(Data));
+    Data.Messages().clear();
+    ScenarioFolders::CopyFolder(std::string(SHIPPED_DATA_DIR) + "/default_images", Folder.Str());
+    EXPECT_TRUE(VerifyActivities(Data));
+    EXPECT_EQ(TestScenario::MessageTexts(Data), std::vector<std::string>{});
+}
+
 } // namespace
