@@ -138,10 +138,13 @@ void TScenarioBuilderForm::FirstShown() {
 }
 
 void TScenarioBuilderForm::closeEvent(QCloseEvent* event) {
-    if (SaveChangesQuestion())
-        event->accept();
-    else
+    if (!SaveChangesQuestion()) {
         event->ignore();
+        return;
+    }
+    // Closing by the title bar keeps the options as Exit does.
+    OptionsFile::Write(Folders_.OptionsFile(), Options_);
+    event->accept();
 }
 
 // ---- state -------------------------------------------------------------

@@ -689,6 +689,13 @@ private slots:
         QCOMPARE(ReadFile(Data->Path() + "optionssc.vrx"), QByteArray("0\n0\n"));
     }
 
+    void ClosingTheWindowKeepsTheOptionsToo() {
+        MakeForm(true);
+        Action("AutosaveItem")->trigger();
+        QVERIFY(Form->close());
+        QCOMPARE(ReadFile(Data->Path() + "optionssc.vrx"), QByteArray("1\n0\n"));
+    }
+
     void OptionsFileWithThreeLinesIsRepairedAtStart() {
         WriteFile(Data->Path() + "optionssc.vrx", "0\n0\n0\n");
         Form = std::make_unique<TScenarioBuilderForm>(Folders(), false);
