@@ -133,44 +133,45 @@ void BindCheck(QCheckBox* control, TXmlNode* element) {
     QObject::connect(control, &QCheckBox::toggled, b, [control] { StoreCheckState(control); });
 }
 
-void BindTextUnescaped(QLineEdit* control, TXmlNode* element) {
-    TBinding* b = NewBinding(control, TStoreKind::TextUnescaped, element, nullptr);
+namespace {
+
+// The unescaped bindings serve an element's stored text or an attribute.
+void BindRawText(QLineEdit* control, TXmlNode* element, TXmlAttribute* attribute) {
+    TBinding* b = NewBinding(control, TStoreKind::TextUnescaped, element, attribute);
     control->setText(b ? FromStd(RawValue(*b)) : QString());
     if (!b)
         return;
     b->Filling = false;
     QObject::connect(control, &QLineEdit::textChanged, b,
                      [control] { StoreControlTextUnescaped(control); });
+}
+
+void BindRawCheck(QCheckBox* control, TXmlNode* element, TXmlAttribute* attribute) {
+    TBinding* b = NewBinding(control, TStoreKind::CheckUnescaped, element, attribute);
+    control->setChecked(b && RawValue(*b) == "1");
+    if (!b)
+        return;
+    b->Filling = false;
+    QObject::connect(control, &QCheckBox::toggled, b,
+                     [control] { StoreCheckStateUnescaped(control); });
+}
+
+} // namespace
+
+void BindTextUnescaped(QLineEdit* control, TXmlNode* element) {
+    BindRawText(control, element, nullptr);
 }
 
 void BindTextUnescaped(QLineEdit* control, TXmlAttribute* attribute) {
-    TBinding* b = NewBinding(control, TStoreKind::TextUnescaped, nullptr, attribute);
-    control->setText(b ? FromStd(RawValue(*b)) : QString());
-    if (!b)
-        return;
-    b->Filling = false;
-    QObject::connect(control, &QLineEdit::textChanged, b,
-                     [control] { StoreControlTextUnescaped(control); });
+    BindRawText(control, nullptr, attribute);
 }
 
 void BindCheckUnescaped(QCheckBox* control, TXmlNode* element) {
-    TBinding* b = NewBinding(control, TStoreKind::CheckUnescaped, element, nullptr);
-    control->setChecked(b && RawValue(*b) == "1");
-    if (!b)
-        return;
-    b->Filling = false;
-    QObject::connect(control, &QCheckBox::toggled, b,
-                     [control] { StoreCheckStateUnescaped(control); });
+    BindRawCheck(control, element, nullptr);
 }
 
 void BindCheckUnescaped(QCheckBox* control, TXmlAttribute* attribute) {
-    TBinding* b = NewBinding(control, TStoreKind::CheckUnescaped, nullptr, attribute);
-    control->setChecked(b && RawValue(*b) == "1");
-    if (!b)
-        return;
-    b->Filling = false;
-    QObject::connect(control, &QCheckBox::toggled, b,
-                     [control] { StoreCheckStateUnescaped(control); });
+    BindRawCheck(control, nullptr, attribute);
 }
 
 void BindDate(QDateEdit* control, TXmlNode* element) {

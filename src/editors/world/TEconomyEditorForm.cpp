@@ -1,7 +1,7 @@
 #include "editors/world/TEconomyEditorForm.h"
 
 #include "app/ControlBinding.h"
-#include "editors/world/FormSupport.h"
+#include "app/FormSupport.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/ScenarioEdit.h"
 #include "xml/TXmlNode.h"

@@ -3,7 +3,7 @@
 #include "app/ControlBinding.h"
 #include "app/Prompts.h"
 #include "editors/parties/TDebatesEditorForm.h"
-#include "editors/world/FormSupport.h"
+#include "app/FormSupport.h"
 #include "editors/world/TEconomyEditorForm.h"
 #include "editors/world/TInterviewerEditorForm.h"
 #include "scenario/TScenarioData.h"

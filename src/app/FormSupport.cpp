@@ -1,4 +1,4 @@
-#include "editors/world/FormSupport.h"
+#include "app/FormSupport.h"
 
 #include "app/ControlBinding.h"
 #include "xml/TXmlNode.h"
