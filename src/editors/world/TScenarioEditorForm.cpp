@@ -1,9 +1,9 @@
 #include "editors/world/TScenarioEditorForm.h"
 
 #include "app/ControlBinding.h"
+#include "app/FormSupport.h"
 #include "app/Prompts.h"
 #include "editors/parties/TDebatesEditorForm.h"
-#include "app/FormSupport.h"
 #include "editors/world/TEconomyEditorForm.h"
 #include "editors/world/TInterviewerEditorForm.h"
 #include "scenario/TScenarioData.h"
