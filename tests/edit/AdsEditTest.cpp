@@ -37,3 +37,17 @@ TEST(AdsEdit, RemoveSelectsTheAdBefore) {
     EXPECT_EQ(data->Ads()->GetChildAt(0)->AttributeValue("id"), "b");
     EXPECT_NE(At(*data, TScenarioFile::Ads, "/ads/ad/name"), nullptr);
 }
+
+TEST(AdsEdit, RemovingAnAdRemovesThePartiesCreditsForIt) {
+    auto data = TestScenario::FromTexts(
+        {{TScenarioFile::Ads, "<ads><ad id=\"a\"></ad><ad id=\"b\"></ad></ads>"},
+         {TScenarioFile::Parties,
+          "<parties><party id=\"p\"><advertising><ad_credits>"
+          "<ad id=\"a\"><credits>1</credits></ad><ad id=\"b\"><credits>2</credits></ad>"
+          "</ad_credits></advertising></party><party id=\"q\"></party></parties>"}});
+    AdsEdit::RemoveAd(*data, At(*data, TScenarioFile::Ads, "/ads/ad"));
+    const TXmlNode* credits =
+        At(*data, TScenarioFile::Parties, "/parties/party/advertising/ad_credits");
+    ASSERT_EQ(credits->ChildCount(), 1);
+    EXPECT_EQ(credits->GetChildAt(0)->AttributeValue("id"), "b");
+}

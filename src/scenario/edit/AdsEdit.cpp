@@ -52,8 +52,19 @@ int32_t RemoveAd(TScenarioData& data, TXmlNode* ad) {
     int32_t index = 0;
     while (index < root->ChildCount() && root->GetChildAt(index) != ad)
         ++index;
+    const std::string id = ad->AttributeValue("id");
     if (!root->RemoveChild(ad))
         return -1;
+    // The parties' credits for the ad would name an ad no list shows any
+    // more, and verification would report them with no way to fix it.
+    if (TXmlNode* parties = data.Parties())
+        for (int32_t p = 0; p < parties->ChildCount(); ++p) {
+            TXmlNode* advertising = parties->GetChildAt(p)->GetChild("advertising");
+            TXmlNode* credits = advertising ? advertising->GetChild("ad_credits") : nullptr;
+            for (int32_t c = credits ? credits->ChildCount() - 1 : -1; c >= 0; --c)
+                if (credits->GetChildAt(c)->AttributeValue("id") == id)
+                    credits->RemoveChild(credits->GetChildAt(c));
+        }
     data.SetChanged();
     return index - 1;
 }
