@@ -1,6 +1,8 @@
 #include "widgets/TDoubleEdit.h"
 
+#include "scenario/ValueEncodings.h"
 #include "widgets/NumericKeys.h"
+#include "xml/NumberText.h"
 
 #include <charconv>
 
@@ -14,21 +16,17 @@ void TDoubleEdit::SetRangeChecking(bool value) {
 }
 
 bool TDoubleEdit::IsValidDoubleKey(QChar key) const {
-    if (key.unicode() == 8 || (key >= QLatin1Char('0') && key <= QLatin1Char('9')))
-        return true;
+    if (!ValueEncodings::IsDecimalKey(key.unicode()))
+        return false;
     if (key == QLatin1Char('-'))
         return NumericKeys::InsertPosition(*this) == 0;
     if (key == QLatin1Char('.'))
         return !text().contains(QLatin1Char('.'));
-    return false;
+    return true;
 }
 
 QString TDoubleEdit::ShortestText(double value) {
-    char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    if (error != std::errc())
-        return QString::number(value);
-    return QString::fromLatin1(buffer, static_cast<int>(end - buffer));
+    return QString::fromStdString(NumberText::FormatDecimal(value));
 }
 
 void TDoubleEdit::DoRangeChecking() {

@@ -1,5 +1,6 @@
 #include "widgets/TIntEdit.h"
 
+#include "scenario/ValueEncodings.h"
 #include "widgets/NumericKeys.h"
 
 #include <charconv>
@@ -15,9 +16,9 @@ void TIntEdit::SetRangeChecking(bool value) {
 }
 
 bool TIntEdit::IsValidIntKey(QChar key) const {
-    if (key.unicode() == 8 || (key >= QLatin1Char('0') && key <= QLatin1Char('9')))
-        return true;
-    return key == QLatin1Char('-') && NumericKeys::InsertPosition(*this) == 0;
+    if (!ValueEncodings::IsIntegerKey(key.unicode()))
+        return false;
+    return key != QLatin1Char('-') || NumericKeys::InsertPosition(*this) == 0;
 }
 
 void TIntEdit::DoRangeChecking() {
