@@ -14,17 +14,6 @@
 
 using namespace WorldTest;
 
-namespace {
-
-QStringList Entries(const QListWidget* list) {
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
-
-} // namespace
-
 class DebatesEditorTest : public QObject {
     Q_OBJECT
 

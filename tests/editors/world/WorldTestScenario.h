@@ -6,6 +6,8 @@
 #include "scenario/TScenarioData.h"
 #include "xml/TXmlNode.h"
 
+#include <QListWidget>
+#include <QStringList>
 #include <QTest>
 #include <QWidget>
 
@@ -47,6 +49,14 @@ template <typename T> T* Control(QWidget* form, const char* name) {
     if (!control)
         qFatal("no control %s", name);
     return control;
+}
+
+// The texts of a list's entries, in order.
+inline QStringList Entries(const QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
 }
 
 } // namespace WorldTest
