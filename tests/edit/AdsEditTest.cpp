@@ -51,3 +51,28 @@ TEST(AdsEdit, RemovingAnAdRemovesThePartiesCreditsForIt) {
     ASSERT_EQ(credits->ChildCount(), 1);
     EXPECT_EQ(credits->GetChildAt(0)->AttributeValue("id"), "b");
 }
+
+TEST(AdsEdit, RemovingAnAdKeepsCreditsItDoesNotOwnAlone) {
+    // Ads without an id, with the "none" id and sharing an id with another ad.
+    auto data = TestScenario::FromTexts(
+        {{TScenarioFile::Ads, "<ads><ad></ad><ad id=\"-1\"></ad><ad id=\"s\"></ad>"
+                              "<ad id=\"s\"></ad></ads>"},
+         {TScenarioFile::Parties,
+          "<parties><party id=\"p\"><advertising><ad_credits>"
+          "<ad><credits>1</credits></ad><ad id=\"-1\"><credits>2</credits></ad>"
+          "<ad id=\"s\"><credits>3</credits></ad>"
+          "</ad_credits></advertising></party></parties>"}});
+    const auto creditCount = [&] {
+        return At(*data, TScenarioFile::Parties, "/parties/party/advertising/ad_credits")
+            ->ChildCount();
+    };
+    AdsEdit::RemoveAd(*data, At(*data, TScenarioFile::Ads, "/ads/ad"));
+    AdsEdit::RemoveAd(*data, At(*data, TScenarioFile::Ads, "/ads/ad"));
+    EXPECT_EQ(data->Ads()->ChildCount(), 2);
+    AdsEdit::RemoveAd(*data, At(*data, TScenarioFile::Ads, "/ads/ad"));
+    EXPECT_EQ(creditCount(), 3);
+    // The last ad with the id takes its credit with it.
+    AdsEdit::RemoveAd(*data, At(*data, TScenarioFile::Ads, "/ads/ad"));
+    EXPECT_EQ(creditCount(), 2);
+    EXPECT_EQ(data->Ads()->ChildCount(), 0);
+}

@@ -56,8 +56,13 @@ int32_t RemoveAd(TScenarioData& data, TXmlNode* ad) {
     if (!root->RemoveChild(ad))
         return -1;
     // The parties' credits for the ad would name an ad no list shows any
-    // more, and verification would report them with no way to fix it.
-    if (TXmlNode* parties = data.Parties())
+    // more, and verification would report them with no way to fix it. A
+    // credit whose id is no id ("" or the "none" value "-1"), or is still
+    // another ad's, belongs to someone else and stays.
+    bool stillUsed = id.empty() || id == "-1";
+    for (int32_t a = 0; a < root->ChildCount() && !stillUsed; ++a)
+        stillUsed = root->GetChildAt(a)->AttributeValue("id") == id;
+    if (TXmlNode* parties = stillUsed ? nullptr : data.Parties())
         for (int32_t p = 0; p < parties->ChildCount(); ++p) {
             TXmlNode* advertising = parties->GetChildAt(p)->GetChild("advertising");
             TXmlNode* credits = advertising ? advertising->GetChild("ad_credits") : nullptr;
