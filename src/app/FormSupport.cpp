@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
@@ -19,6 +20,15 @@ namespace {
 // The memo's length before its latest change, and whether it is being filled.
 const char* const PreviousLength = "limitPreviousLength";
 const char* const Filling = "limitFilling";
+// The limit of a line edit given to LimitLength.
+const char* const LineLimit = "limitLineLength";
+
+// A line edit's maximum length never drops below the text it holds.
+void FitMaxLength(QLineEdit* edit) {
+    const int limit = edit->property(LineLimit).toInt();
+    if (limit > 0)
+        edit->setMaxLength(std::max(limit, static_cast<int>(edit->text().size())));
+}
 
 } // namespace
 
@@ -46,6 +56,21 @@ void BindLimitedText(QPlainTextEdit* memo, TXmlNode* element) {
     ControlBinding::BindText(memo, element);
     memo->setProperty(Filling, false);
     memo->setProperty(PreviousLength, static_cast<int>(memo->toPlainText().size()));
+}
+
+void LimitLength(QLineEdit* edit, int length) {
+    edit->setProperty(LineLimit, length);
+    FitMaxLength(edit);
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] { FitMaxLength(edit); });
+}
+
+void BindLimitedText(QLineEdit* edit, TXmlNode* element) {
+    // Let go of the old element before the length may change, so a cut
+    // is never written anywhere.
+    ControlBinding::Unbind(edit);
+    edit->setMaxLength(32767);
+    ControlBinding::BindText(edit, element);
+    FitMaxLength(edit);
 }
 
 void BindComboIgnoringCase(QComboBox* control, TXmlNode* element) {

@@ -2,6 +2,7 @@
 
 class QComboBox;
 class QDateEdit;
+class QLineEdit;
 class QString;
 class QListWidget;
 class QListWidgetItem;
@@ -18,6 +19,12 @@ void LimitLength(QPlainTextEdit* memo, int length);
 // ControlBinding::BindText for a limited memo: the element's text is shown
 // whole, however long.
 void BindLimitedText(QPlainTextEdit* memo, TXmlNode* element);
+// The same for a line edit: typing stops at length characters, but a longer
+// text from the file is shown whole and is only kept from growing (a plain
+// maximum length would cut it on showing and write the cut text back at the
+// first keystroke).
+void LimitLength(QLineEdit* edit, int length);
+void BindLimitedText(QLineEdit* edit, TXmlNode* element);
 
 // Binds a drop-down list like ControlBinding::BindCombo, but shows the
 // entry whose text equals the element's without regard to case. Showing

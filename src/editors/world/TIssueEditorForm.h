@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDialog>
+
+class TScenarioData;
+class TXmlNode;
+
+namespace Ui {
+class TIssueEditorForm;
+}
+
+// Step 2: the issues of issues.xml with their position descriptions and
+// 32 by 32 pictures. Creating and removing an issue also adds or removes
+// its issue centres and platform entries (IssuesEdit). Attribute issues
+// keep their names and cannot be removed; the first four issues keep their
+// places.
+class TIssueEditorForm : public QDialog {
+    Q_OBJECT
+public:
+    TIssueEditorForm(TScenarioData& data, QWidget* parent = nullptr);
+    ~TIssueEditorForm() override;
+
+    // Names pictures of old files, builds the list and shows the first issue.
+    void FormShow();
+    void IssuesListBoxClick();
+    void IssuePositionsListBoxClick();
+    void CreateNewButtonClick();
+    void RemoveButtonClick();
+    void UpButtonClick();
+    void DnButtonClick();
+    void IssueImageClick();
+
+    // The issue of the selected entry; null when none.
+    TXmlNode* SelectedIssue() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void NameEditChange();
+    void FillList();
+    void SelectIssue(int row);
+    void ShowIssue(TXmlNode* issue);
+    void ShowPicture(TXmlNode* issue);
+    void ShowCount();
+    void Move(int row);
+
+    Ui::TIssueEditorForm* ui;
+    TScenarioData& Data_;
+    bool Shown_ = false;
+};

@@ -1,0 +1,241 @@
+#include "scenario/edit/IssuesEdit.h"
+#include "scenario/verify/FileVerifiers.h"
+#include "support/ScenarioFixture.h"
+#include "xml/TXmlNode.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <map>
+
+using TestScenario::At;
+
+namespace {
+
+const std::string Sample = SHIPPED_DATA_DIR "/scenarios/Tellavar - 2008";
+
+std::string FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// How many elements below node (node included) are named name and carry
+// the id attribute value.
+int CountNaming(const TXmlNode* node, const std::string& name, const std::string& id) {
+    int count = node->Name == name && node->AttributeValue("id") == id ? 1 : 0;
+    for (int32_t i = 0; i < node->ChildCount(); ++i)
+        count += CountNaming(node->GetChildAt(i), name, id);
+    return count;
+}
+
+int CountNamed(const TXmlNode* node, const std::string& name) {
+    int count = node->Name == name ? 1 : 0;
+    for (int32_t i = 0; i < node->ChildCount(); ++i)
+        count += CountNamed(node->GetChildAt(i), name);
+    return count;
+}
+
+std::vector<std::string> IssueIds(const TScenarioData& data) {
+    std::vector<std::string> ids;
+    for (int32_t i = 0; i < data.Issues()->ChildCount(); ++i)
+        ids.push_back(data.Issues()->GetChildAt(i)->AttributeValue("id"));
+    return ids;
+}
+
+std::string Issues(int count) {
+    std::string text = "<issues>";
+    for (int i = 0; i < count; ++i)
+        text += "<issue id=\"i" + std::to_string(i) + "\"><name>I" + std::to_string(i) +
+                "</name><type>PositionIssue</type></issue>";
+    return text + "</issues>";
+}
+
+} // namespace
+
+TEST(IssuesEdit, NewIssueInTheSampleReachesEveryUnitPartyAndLeader) {
+    TTemporaryFolder folder;
+    auto data = TestScenario::LoadCopy(Sample, folder);
+    ASSERT_EQ(data->Issues()->ChildCount(), IssuesEdit::MaxIssues);
+    // Room for one: the sample is full. The issue removed is favoured by an
+    // endorser, which then favours no issue in particular.
+    const std::string oldId =
+        At(*data, TScenarioFile::Endorsers, "/endorsers/endorser/issues/issue")
+            ->AttributeValue("id");
+    TXmlNode* favoured = data->Issues()->FindChild("issue", "id", oldId);
+    ASSERT_NE(favoured, nullptr);
+    ASSERT_FALSE(IssuesEdit::IsAttribute(favoured));
+    const int favouring = CountNaming(data->Endorsers(), "issue", oldId);
+    const int general = CountNaming(data->Endorsers(), "issue", "-1");
+    ASSERT_GT(CountNaming(data->PoliticalUnits(), "issue", oldId), 0);
+    EXPECT_EQ(IssuesEdit::NewIssue(*data), nullptr);
+    const int32_t index = favoured->Index();
+    EXPECT_EQ(IssuesEdit::RemoveIssue(*data, favoured), index - 1);
+    EXPECT_EQ(CountNaming(data->PoliticalUnits(), "issue", oldId), 0);
+    EXPECT_EQ(CountNaming(data->Parties(), "issue", oldId), 0);
+    EXPECT_EQ(CountNaming(data->Endorsers(), "issue", oldId), 0);
+    EXPECT_EQ(CountNaming(data->Endorsers(), "issue", "-1"), general + favouring);
+
+    const int centreLists = CountNamed(data->PoliticalUnits(), "issue_centers");
+    const int platforms = CountNamed(data->Parties(), "platform");
+    ASSERT_GT(centreLists, 0);
+    ASSERT_GT(platforms, 0);
+    TXmlNode* issue = IssuesEdit::NewIssue(*data);
+    ASSERT_NE(issue, nullptr);
+    const std::string id = issue->AttributeValue("id");
+    EXPECT_EQ(CountNaming(data->PoliticalUnits(), "issue", id), centreLists);
+    EXPECT_EQ(CountNaming(data->Parties(), "issue", id), platforms);
+    EXPECT_EQ(issue->GetChild("picture")->GetText(), id + ".bmp");
+    EXPECT_EQ(issue->GetChild("positions")->ChildCount(), 7);
+    EXPECT_EQ(issue->GetChild("positions")->GetChildAt(6)->AttributeValue("id"), "far_right");
+    EXPECT_EQ(issue->GetChild("positions")->GetChildAt(0)->GetChild("description")->GetText(),
+              "Far-Left description");
+
+    data->Messages().clear();
+    EXPECT_TRUE(VerifyIssues(*data));
+    EXPECT_TRUE(VerifyPoliticalUnits(*data));
+    EXPECT_TRUE(VerifyParties(*data));
+    EXPECT_TRUE(VerifyEndorsers(*data));
+    EXPECT_TRUE(data->Messages().empty()) << TestScenario::MessageTexts(*data).front();
+}
+
+TEST(IssuesEdit, RemovingANewIssueRestoresTheFilesByteForByte) {
+    TTemporaryFolder folder;
+    auto data = TestScenario::LoadCopy(Sample, folder);
+    std::map<std::string, std::string> before;
+    for (TScenarioFile file : TScenarioData::AllFiles())
+        before[TScenarioData::FileName(file)] =
+            FileBytes(data->Folder() + TScenarioData::FileName(file));
+
+    // The sample is full: make room in memory only, and put the issue back
+    // before saving.
+    TXmlNode* root = data->Issues();
+    auto spare = root->RemoveChild(root->GetChildAt(root->ChildCount() - 1));
+    TXmlNode* issue = IssuesEdit::NewIssue(*data);
+    ASSERT_NE(issue, nullptr);
+    EXPECT_EQ(IssuesEdit::RemoveIssue(*data, issue), root->ChildCount() - 2);
+    root->AddChild(std::move(spare));
+    data->Save();
+    for (const auto& [name, bytes] : before)
+        EXPECT_EQ(FileBytes(data->Folder() + name), bytes) << name;
+}
+
+TEST(IssuesEdit, CascadesSkipMissingListsAndReachSubRegions) {
+    auto data = TestScenario::FromTexts(
+        {{TScenarioFile::Issues, Issues(2)},
+         {TScenarioFile::PoliticalUnits,
+          "<political_units><political_unit id=\"n\"><issue_centers/><political_units>"
+          "<political_unit id=\"a\"><issue_centers/><political_units>"
+          "<political_unit id=\"a1\"><issue_centers/></political_unit></political_units>"
+          "</political_unit>"
+          "<political_unit id=\"b\"><issue_centers/><political_units>"
+          "<political_unit id=\"b1\"><issue_centers/></political_unit>"
+          "<political_unit id=\"b2\"></political_unit></political_units>"
+          "</political_unit></political_units></political_unit></political_units>"},
+         {TScenarioFile::Parties,
+          "<parties><party id=\"p\"><platform/><leaders><leader id=\"l1\"><platform/></leader>"
+          "<leader id=\"l2\"/></leaders></party><party id=\"q\"/>"
+          "<party id=\"r\"><platform/></party></parties>"}});
+    TXmlNode* issue = IssuesEdit::NewIssue(*data);
+    ASSERT_NE(issue, nullptr);
+    const std::string id = issue->AttributeValue("id");
+    // Nation, two regions, two sub-regions; b2 has no list and gets none.
+    EXPECT_EQ(CountNaming(data->PoliticalUnits(), "issue", id), 5);
+    EXPECT_EQ(CountNamed(data->PoliticalUnits(), "issue_centers"), 5);
+    const TXmlNode* centre =
+        At(*data, TScenarioFile::PoliticalUnits,
+           "/political_units/political_unit/political_units/political_unit[2]/issue_centers/issue");
+    ASSERT_NE(centre, nullptr);
+    EXPECT_EQ(centre->GetChild("initial_primaries_profile")->GetText(), "Low");
+    EXPECT_EQ(centre->GetChild("initial_generalelection_profile")->GetText(), "Low");
+    EXPECT_EQ(centre->GetChild("center")->GetText(), "Center");
+    // Parties p and r, leader l1; q and l2 have no platform and stay so.
+    EXPECT_EQ(CountNaming(data->Parties(), "issue", id), 3);
+    EXPECT_EQ(CountNamed(data->Parties(), "platform"), 3);
+    EXPECT_EQ(At(*data, TScenarioFile::Parties, "/parties/party/leaders/leader/platform/issue")
+                  ->GetText(),
+              "Center");
+
+    EXPECT_EQ(IssuesEdit::RemoveIssue(*data, issue), 1);
+    EXPECT_EQ(CountNaming(data->PoliticalUnits(), "issue", id), 0);
+    EXPECT_EQ(CountNaming(data->Parties(), "issue", id), 0);
+    // Not an issue of the file.
+    EXPECT_EQ(IssuesEdit::RemoveIssue(*data, data->Parties()), -1);
+    EXPECT_EQ(data->Issues()->ChildCount(), 2);
+}
+
+TEST(IssuesEdit, RemovalTakesEveryEntryNamingTheIssueAndRepairsEndorsers) {
+    auto data = TestScenario::FromTexts(
+        {{TScenarioFile::Issues, Issues(3)},
+         {TScenarioFile::PoliticalUnits,
+          "<political_units><political_unit><issue_centers><issue id=\"i1\"/>"
+          "<issue id=\"i2\"/><issue id=\"i1\"/></issue_centers></political_unit>"
+          "</political_units>"},
+         {TScenarioFile::Parties,
+          "<parties><party><platform><issue id=\"i1\">Left</issue><issue id=\"i1\">Right</issue>"
+          "</platform><leaders><leader><platform><issue id=\"i1\">Left</issue></platform>"
+          "</leader></leaders></party></parties>"},
+         {TScenarioFile::Endorsers,
+          "<endorsers><endorser><issues><issue id=\"i1\"><favored_position>Left"
+          "</favored_position></issue></issues></endorser><endorser><issues><issue id=\"i2\"/>"
+          "</issues></endorser><endorser/></endorsers>"}});
+    EXPECT_EQ(IssuesEdit::RemoveIssue(*data, data->Issues()->GetChildAt(1)), 0);
+    EXPECT_EQ(CountNaming(data->PoliticalUnits(), "issue", "i1"), 0);
+    EXPECT_EQ(CountNaming(data->PoliticalUnits(), "issue", "i2"), 1);
+    EXPECT_EQ(CountNaming(data->Parties(), "issue", "i1"), 0);
+    const TXmlNode* favoured =
+        At(*data, TScenarioFile::Endorsers, "/endorsers/endorser/issues/issue");
+    EXPECT_EQ(favoured->AttributeValue("id"), "-1");
+    EXPECT_EQ(favoured->GetChild("favored_position")->GetText(), "Left");
+    EXPECT_EQ(At(*data, TScenarioFile::Endorsers, "/endorsers/endorser[2]/issues/issue")
+                  ->AttributeValue("id"),
+              "i2");
+    EXPECT_TRUE(data->Changed());
+}
+
+TEST(IssuesEdit, TheFirstFourNeverMove) {
+    auto data = TestScenario::FromTexts({{TScenarioFile::Issues, Issues(7)}});
+    EXPECT_EQ(IssuesEdit::MoveUp(*data, 4), 4);
+    EXPECT_EQ(IssuesEdit::MoveUp(*data, 2), 2);
+    EXPECT_EQ(IssuesEdit::MoveDown(*data, 3), 3);
+    EXPECT_EQ(IssuesEdit::MoveDown(*data, 6), 6);
+    EXPECT_EQ(IssueIds(*data),
+              (std::vector<std::string>{"i0", "i1", "i2", "i3", "i4", "i5", "i6"}));
+    EXPECT_FALSE(data->Changed());
+
+    EXPECT_EQ(IssuesEdit::MoveUp(*data, 5), 4);
+    EXPECT_EQ(IssuesEdit::MoveDown(*data, 4), 5);
+    EXPECT_EQ(IssuesEdit::MoveDown(*data, 5), 6);
+    EXPECT_EQ(IssueIds(*data),
+              (std::vector<std::string>{"i0", "i1", "i2", "i3", "i4", "i6", "i5"}));
+    EXPECT_TRUE(data->Changed());
+    EXPECT_FALSE(IssuesEdit::CanMoveUp(*data, 7));
+    EXPECT_FALSE(IssuesEdit::CanMoveDown(*data, -1));
+}
+
+TEST(IssuesEdit, PictureNamesForOldFilesAndEmptyNames) {
+    auto data = TestScenario::FromTexts(
+        {{TScenarioFile::Issues,
+          "<issues><issue id=\"a\"><picture>own.bmp</picture></issue><issue id=\"b\"/>"
+          "<issue id=\"c\"><picture></picture></issue><issue><picture/></issue></issues>"}},
+        "/scenario/");
+    EXPECT_EQ(IssuesEdit::NamePicturesByPlace(*data), 1);
+    EXPECT_EQ(IssuesEdit::NamePicturesByPlace(*data), 0);
+    EXPECT_EQ(At(*data, TScenarioFile::Issues, "/issues/issue[2]/picture")->GetText(),
+              "issue1.bmp");
+    TXmlNode* root = data->Issues();
+    EXPECT_EQ(IssuesEdit::PictureOf(*data, root->GetChildAt(0))->GetText(), "own.bmp");
+    EXPECT_EQ(IssuesEdit::PictureOf(*data, root->GetChildAt(2))->GetText(), "c.bmp");
+    EXPECT_EQ(IssuesEdit::PictureOf(*data, root->GetChildAt(3))->GetText(), "issue3.bmp");
+    EXPECT_EQ(IssuesEdit::PictureFolder(*data), "/scenario/issue_images/");
+    EXPECT_EQ(IssuesEdit::CountText(*data), "4 of 22 Issues Created");
+}
+
+TEST(IssuesEdit, TheTwentyThirdIssueIsRefused) {
+    auto data = TestScenario::FromTexts({{TScenarioFile::Issues, Issues(21)}});
+    EXPECT_NE(IssuesEdit::NewIssue(*data), nullptr);
+    EXPECT_EQ(IssuesEdit::NewIssue(*data), nullptr);
+    EXPECT_EQ(data->Issues()->ChildCount(), 22);
+    EXPECT_EQ(IssuesEdit::CountText(*data), "22 of 22 Issues Created");
+    EXPECT_EQ(IssuesEdit::NewIssue(*TestScenario::FromTexts({})), nullptr);
+}

@@ -1,0 +1,344 @@
+#include "editors/world/TIssueEditorForm.h"
+#include "editors/world/WorldTestScenario.h"
+#include "guisupport/ScenarioCopy.h"
+#include "guisupport/ScriptedPrompts.h"
+#include "scenario/edit/IssuesEdit.h"
+#include "scenario/verify/FileVerifiers.h"
+#include "xml/TXmlNode.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using WorldTest::Entries;
+using WorldTest::TextAt;
+
+namespace {
+
+void Type(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString SavePicture(const QString& path, QColor colour, QSize size = QSize(64, 48)) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image.save(path, "BMP") ? path : QString();
+}
+
+} // namespace
+
+class TIssueEditorFormTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<GuiTest::TScenarioCopy> Copy;
+    std::unique_ptr<TIssueEditorForm> Form;
+
+    TScenarioData& Data() { return Copy->Data(); }
+    TXmlNode* Issue(int index) { return Data().Issues()->GetChildAt(index); }
+    QString Pictures() { return Copy->FilePath(QStringLiteral("issue_images/")); }
+    template <typename T> T* C(const char* name) { return WorldTest::Control<T>(Form.get(), name); }
+    QListWidget* List() { return C<QListWidget>("IssuesListBox"); }
+    QPushButton* Button(const char* name) { return C<QPushButton>(name); }
+    bool Shown(const char* name) { return C<QWidget>(name)->isVisibleTo(Form.get()); }
+    // The first position issue after the fixed four.
+    int FirstOwnPositionIssue() {
+        for (int i = IssuesEdit::FixedIssues; i < Data().Issues()->ChildCount(); ++i)
+            if (!IssuesEdit::IsAttribute(Issue(i)))
+                return i;
+        return -1;
+    }
+
+    void Open() {
+        Form = std::make_unique<TIssueEditorForm>(Data());
+        Form->show();
+    }
+
+private slots:
+    void init() {
+        Copy = std::make_unique<GuiTest::TScenarioCopy>();
+        QVERIFY2(Copy->IsOpen(), qPrintable(Copy->Problem()));
+    }
+    void cleanup() {
+        Form.reset();
+        Copy.reset();
+    }
+
+    void AttributeIssueCannotBeRenamedOrRemoved() {
+        Open();
+        QCOMPARE(Form->windowTitle(), QStringLiteral("Step 2: Create / Edit Issues"));
+        QCOMPARE(Form->property("helpTopic").toInt(), 120);
+        QCOMPARE(List()->count(), 22);
+        QCOMPARE(List()->item(0)->text(), QString::fromStdString(TextAt(Issue(0), "name")));
+        QCOMPARE(C<QGroupBox>("IssuesGroup")->title(),
+                 QStringLiteral(" Issues - 22 of 22 Issues Created "));
+        QVERIFY(!Button("CreateNewButton")->isEnabled());
+
+        QVERIFY(IssuesEdit::IsAttribute(Form->SelectedIssue()));
+        QCOMPARE(C<QLineEdit>("TypeEdit")->text(), QStringLiteral("attribute"));
+        QVERIFY(C<QLineEdit>("NameEdit")->isReadOnly());
+        QVERIFY(C<QLineEdit>("TypeEdit")->isReadOnly());
+        QVERIFY(!Button("RemoveButton")->isEnabled());
+        QVERIFY(!Shown("PositionsGroup"));
+        QVERIFY(!Shown("IssueImageGroup"));
+        QVERIFY(!Shown("UpButton") && !Shown("DnButton"));
+        QVERIFY(!Shown("FundraisingEdit") && !Shown("CountLabel"));
+
+        const std::string name = TextAt(Issue(0), "name");
+        QTest::keyClicks(C<QLineEdit>("NameEdit"), QStringLiteral("x"));
+        QCOMPARE(TextAt(Issue(0), "name"), name);
+        Form->RemoveButtonClick();
+        QCOMPARE(Data().Issues()->ChildCount(), 22);
+        QCOMPARE(List()->count(), 22);
+
+        // A position issue shows everything but the fundraising bonus.
+        List()->setCurrentRow(FirstOwnPositionIssue());
+        QVERIFY(!C<QLineEdit>("NameEdit")->isReadOnly());
+        QVERIFY(Button("RemoveButton")->isEnabled());
+        QVERIFY(Shown("PositionsGroup") && Shown("IssueImageGroup"));
+        QVERIFY(Shown("UpButton") && Shown("DnButton"));
+        QVERIFY(!Shown("FundraisingEdit") && !Shown("FundraisingLabel"));
+        QCOMPARE(C<QListWidget>("IssuePositionsListBox")->currentRow(), 0);
+    }
+
+    void RemoveThenCreateKeepsTheScenarioClean() {
+        Open();
+        const int row = FirstOwnPositionIssue() + 1;
+        List()->setCurrentRow(row);
+        QTest::mouseClick(Button("RemoveButton"), Qt::LeftButton);
+        QCOMPARE(List()->count(), 21);
+        QCOMPARE(List()->currentRow(), row - 1);
+        QCOMPARE(Form->SelectedIssue(), Issue(row - 1));
+        QCOMPARE(C<QGroupBox>("IssuesGroup")->title(),
+                 QStringLiteral(" Issues - 21 of 22 Issues Created "));
+        QVERIFY(Button("CreateNewButton")->isEnabled());
+
+        QTest::mouseClick(Button("CreateNewButton"), Qt::LeftButton);
+        QCOMPARE(List()->count(), 22);
+        QCOMPARE(List()->currentRow(), 21);
+        QCOMPARE(C<QLineEdit>("NameEdit")->text(), QStringLiteral("New Issue"));
+        QCOMPARE(C<QLineEdit>("TypeEdit")->text(), QStringLiteral("PositionIssue"));
+        QCOMPARE(C<QPlainTextEdit>("PositionDescriptionMemo")->toPlainText(),
+                 QStringLiteral("Far-Left description"));
+        QVERIFY(!Button("CreateNewButton")->isEnabled());
+        // The 23rd is refused even when asked directly.
+        Form->CreateNewButtonClick();
+        QCOMPARE(Data().Issues()->ChildCount(), 22);
+
+        // Showing the new issue made its blank picture.
+        const QString picture = Pictures() + QString::fromStdString(TextAt(Issue(21), "picture"));
+        QCOMPARE(QImage(picture).size(), QSize(32, 32));
+
+        Data().Messages().clear();
+        QVERIFY(VerifyIssues(Data()));
+        QVERIFY(VerifyPoliticalUnits(Data()));
+        QVERIFY(VerifyParties(Data()));
+        QVERIFY(VerifyEndorsers(Data()));
+    }
+
+    void RenameDescribeAndMove() {
+        Open();
+        const int row = FirstOwnPositionIssue() + 1;
+        TXmlNode* issue = Issue(row);
+        List()->setCurrentRow(row);
+        Type(C<QLineEdit>("NameEdit"), QStringLiteral("Harbours"));
+        QCOMPARE(TextAt(issue, "name"), "Harbours");
+        QCOMPARE(List()->item(row)->text(), QStringLiteral("Harbours"));
+
+        C<QListWidget>("IssuePositionsListBox")->setCurrentRow(2);
+        auto* memo = C<QPlainTextEdit>("PositionDescriptionMemo");
+        QCOMPARE(
+            memo->toPlainText(),
+            QString::fromStdString(
+                issue->GetChild("positions")->GetChildAt(2)->GetChild("description")->GetText()));
+        memo->selectAll();
+        QTest::keyClicks(memo, QString(130, QLatin1Char('d')));
+        QCOMPARE(issue->GetChild("positions")->GetChildAt(2)->GetChild("description")->GetText(),
+                 std::string(120, 'd'));
+
+        // Up from the sixth place moves to the fifth; the fifth stays.
+        QTest::mouseClick(Button("UpButton"), Qt::LeftButton);
+        QCOMPARE(Issue(row - 1), issue);
+        QCOMPARE(List()->currentRow(), row - 1);
+        QCOMPARE(List()->item(row - 1)->text(), QStringLiteral("Harbours"));
+        QVERIFY(!Button("UpButton")->isEnabled());
+        Form->UpButtonClick();
+        QCOMPARE(Issue(row - 1), issue);
+        QTest::mouseClick(Button("DnButton"), Qt::LeftButton);
+        QCOMPARE(Issue(row), issue);
+        QCOMPARE(List()->currentRow(), row);
+
+        List()->setCurrentRow(21);
+        QVERIFY(!Button("DnButton")->isEnabled());
+    }
+
+    void LongStoredNameIsShownWholeAndNotCut() {
+        const int row = FirstOwnPositionIssue();
+        Issue(row)->GetChild("name")->SetText(std::string(40, 'n'));
+        Open();
+        List()->setCurrentRow(row);
+        auto* name = C<QLineEdit>("NameEdit");
+        QCOMPARE(name->text().size(), 40);
+        name->setFocus();
+        name->end(false);
+        QTest::keyClicks(name, QStringLiteral("x"));
+        QCOMPARE(TextAt(Issue(row), "name"), std::string(40, 'n'));
+        QTest::keyClick(name, Qt::Key_Backspace);
+        QCOMPARE(TextAt(Issue(row), "name"), std::string(39, 'n'));
+        // Another issue is limited to 30 again.
+        List()->setCurrentRow(row + 1);
+        Type(name, QString(35, QLatin1Char('m')));
+        QCOMPARE(TextAt(Issue(row + 1), "name"), std::string(30, 'm'));
+        QCOMPARE(TextAt(Issue(row), "name"), std::string(39, 'n'));
+    }
+
+    void EnterInATextFieldPressesNoButton() {
+        Open();
+        for (QPushButton* button : Form->findChildren<QPushButton*>())
+            QVERIFY2(!button->autoDefault() && !button->isDefault(),
+                     qPrintable(button->objectName()));
+        List()->setCurrentRow(FirstOwnPositionIssue());
+        TScriptedPrompts prompts; // nothing may be asked
+        for (const char* name : {"NameEdit", "TypeEdit"}) {
+            auto* edit = C<QLineEdit>(name);
+            edit->setFocus();
+            QTest::keyClick(edit, Qt::Key_Return);
+            QTest::keyClick(edit, Qt::Key_Enter);
+        }
+        QVERIFY(Form->isVisible());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(Data().Issues()->ChildCount(), 22);
+        QCOMPARE(Form->SelectedIssue(), Issue(FirstOwnPositionIssue()));
+    }
+
+    void PictureFromAnotherFolderAndTheOverwriteQuestion() {
+        Open();
+        const int row = FirstOwnPositionIssue();
+        List()->setCurrentRow(row);
+        QTemporaryDir elsewhere;
+        const QString red = SavePicture(elsewhere.filePath(QStringLiteral("Harbour.bmp")), Qt::red);
+        QVERIFY(!red.isEmpty());
+
+        TScriptedPrompts prompts;
+        prompts.ChooseFile(red);
+        QTest::mouseClick(Button("ChangeImageButton"), Qt::LeftButton);
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(QDir(prompts.Shown().front().Text).absolutePath(),
+                 QDir(Pictures()).absolutePath());
+        QCOMPARE(TextAt(Issue(row), "picture"), "Harbour.bmp");
+        const QString stored = Pictures() + QStringLiteral("Harbour.bmp");
+        QCOMPARE(QImage(stored).size(), QSize(32, 32));
+        QCOMPARE(QImage(stored).pixelColor(5, 5), QColor(Qt::red));
+        const QByteArray redBytes = Bytes(stored);
+
+        // Another issue takes a blue picture of the same name: No keeps the
+        // red file, and the issue now uses it.
+        const QString blue =
+            SavePicture(elsewhere.filePath(QStringLiteral("Harbour.bmp")), Qt::blue);
+        List()->setCurrentRow(row + 1);
+        prompts.ChooseFile(blue).Answer(TPromptAnswer::No, QStringLiteral("Warning"));
+        QTest::mouseClick(C<QLabel>("IssueImage"), Qt::LeftButton);
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(prompts.MessageTexts().back(),
+                 QStringLiteral("Do you wish to overwrite Harbour.bmp?"));
+        QCOMPARE(TextAt(Issue(row + 1), "picture"), "Harbour.bmp");
+        QCOMPARE(Bytes(stored), redBytes);
+        QCOMPARE(C<QLabel>("IssueImage")->pixmap().toImage().pixelColor(5, 5), QColor(Qt::red));
+
+        prompts.ChooseFile(blue).Answer(TPromptAnswer::Yes, QStringLiteral("Warning"));
+        QTest::mouseClick(Button("ChangeImageButton"), Qt::LeftButton);
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(QImage(stored).pixelColor(5, 5), QColor(Qt::blue));
+
+        // A picture already in issue_images is only named, never written.
+        const QByteArray blueBytes = Bytes(stored);
+        List()->setCurrentRow(row + 2);
+        prompts.ChooseFile(stored);
+        QTest::mouseClick(Button("ChangeImageButton"), Qt::LeftButton);
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(TextAt(Issue(row + 2), "picture"), "Harbour.bmp");
+        QCOMPARE(Bytes(stored), blueBytes);
+
+        // Cancelling changes nothing.
+        prompts.CancelFile();
+        QTest::mouseClick(Button("ChangeImageButton"), Qt::LeftButton);
+        QCOMPARE(TextAt(Issue(row + 2), "picture"), "Harbour.bmp");
+    }
+
+    void UnreadablePictureWritesNothing() {
+        Open();
+        const int row = FirstOwnPositionIssue();
+        List()->setCurrentRow(row);
+        const std::string before = TextAt(Issue(row), "picture");
+        const QString old = Pictures() + QString::fromStdString(before);
+        const QByteArray oldBytes = Bytes(old);
+        QVERIFY(!oldBytes.isEmpty());
+
+        QTemporaryDir elsewhere;
+        const QString chosen = elsewhere.filePath(QString::fromStdString(before));
+        QFile junk(chosen);
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("BM not really a bitmap");
+        junk.close();
+
+        TScriptedPrompts prompts;
+        prompts.ChooseFile(chosen).Ok(QStringLiteral("Error"));
+        QTest::mouseClick(Button("ChangeImageButton"), Qt::LeftButton);
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(TextAt(Issue(row), "picture"), before);
+        QCOMPARE(Bytes(old), oldBytes);
+    }
+
+    void OldFilesGetPictureNamesAndMissingPicturesAreMadeBlank() {
+        for (int i : {0, 5})
+            WorldTest::Remove(Issue(i), "picture");
+        Issue(6)->GetChild("picture")->SetText("");
+        Open();
+        QCOMPARE(TextAt(Issue(0), "picture"), "issue0.bmp");
+        QCOMPARE(TextAt(Issue(5), "picture"), "issue5.bmp");
+        QCOMPARE(QImage(Pictures() + QStringLiteral("issue0.bmp")).size(), QSize(32, 32));
+        QCOMPARE(QImage(Pictures() + QStringLiteral("issue0.bmp")).pixelColor(3, 3),
+                 QColor(Qt::white));
+        List()->setCurrentRow(6);
+        const std::string id = Issue(6)->AttributeValue("id");
+        QCOMPARE(TextAt(Issue(6), "picture"), id + ".bmp");
+        QVERIFY(QFileInfo::exists(Pictures() + QString::fromStdString(id + ".bmp")));
+        QVERIFY(VerifyIssues(Data()));
+    }
+
+    void EmptyIssuesFileShowsNothing() {
+        QVERIFY(Data().Document(TScenarioFile::Issues).Parse("<issues></issues>"));
+        Open();
+        QVERIFY(Entries(List()).isEmpty());
+        QVERIFY(!Button("RemoveButton")->isEnabled());
+        QVERIFY(!Shown("PositionsGroup"));
+        QVERIFY(Button("CreateNewButton")->isEnabled());
+        QCOMPARE(C<QLineEdit>("NameEdit")->text(), QString());
+        Form->RemoveButtonClick();
+        Form->IssueImageClick();
+        QTest::mouseClick(Button("CreateNewButton"), Qt::LeftButton);
+        QCOMPARE(Entries(List()), QStringList{"New Issue"});
+        QCOMPARE(C<QGroupBox>("IssuesGroup")->title(),
+                 QStringLiteral(" Issues - 1 of 22 Issues Created "));
+    }
+};
+
+QTEST_MAIN(TIssueEditorFormTest)
+#include "TIssueEditorFormTest.moc"
