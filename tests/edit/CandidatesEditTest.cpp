@@ -113,31 +113,125 @@ TEST_F(CandidatesEditTest, CopyLeaderCopiesPortraitsAndEntries) {
     EXPECT_EQ(entry->GetChild("starting_percentage")->GetText(), "30");
 }
 
-TEST_F(CandidatesEditTest, CopyLeaderToAnotherPartySharesPortraits) {
+TEST_F(CandidatesEditTest, NewCandidatesChosenAsRunningMatesVerifyClean) {
+    TXmlNode* party = Party(2);
+    TXmlNode* viceLeader = CandidatesEdit::NewViceLeader(*Data, party);
+    TXmlNode* leader = CandidatesEdit::NewLeader(*Data, party);
+    CandidatesEdit::AddRunningMate(*Data, leader, viceLeader->AttributeValue("id"));
+    const std::string id = leader->AttributeValue("id");
+    for (const char* suffix : {"_large.bmp", "_small.bmp"})
+        std::ofstream(Folder.Path() / "party_images" / "candidates" / (id + suffix)) << "BM";
+    EXPECT_TRUE(VerifyParties(*Data));
+    EXPECT_EQ(MessageTexts(*Data), Texts{});
+}
+
+TEST_F(CandidatesEditTest, CopyLeaderToAnotherPartyKeepsOnlyItsPoolsRunningMates) {
     TXmlNode* source = At(*Data, TScenarioFile::Parties, "/parties/party[1]/leaders/leader");
+    // v2 is in the target party's pool, v1 only in the source's.
+    CandidatesEdit::AddRunningMate(*Data, source, "v2");
     TXmlNode* copy = CandidatesEdit::CopyLeaderTo(*Data, source, Party(2));
     const std::string id = copy->AttributeValue("id");
     EXPECT_EQ(Party(2)->GetChild("leaders")->ChildCount(), 2);
     EXPECT_EQ(copy->GetChild("image_large")->GetText(), "l1_large.bmp");
     EXPECT_EQ(LeaderEntries("p2"), "l2 " + id + " |l2 " + id + " |");
     EXPECT_EQ(LeaderEntries("p1"), "l1 |l1 |");
-    // Its running mate is still the first party's: reported until changed.
+    const TXmlNode* mates = copy->GetChild("viceleaders");
+    ASSERT_EQ(mates->ChildCount(), 1);
+    EXPECT_EQ(mates->GetChildAt(0)->AttributeValue("id"), "v2");
+    EXPECT_EQ(source->GetChild("viceleaders")->ChildCount(), 2);
+    // Remove v2 from the source first: the copy is left without running
+    // mates, and the verification says what to do.
+    CandidatesEdit::RemoveRunningMate(*Data, source, "v2");
+    CandidatesEdit::CopyLeaderTo(*Data, source, Party(3));
     EXPECT_FALSE(VerifyParties(*Data));
     EXPECT_EQ(MessageTexts(*Data),
-              Texts{"Parties >> Beta >> Leaders >> Gov. Ann Reed >> viceleader >> Reference "
-                    "not found: viceleader v1"});
+              Texts{"Parties >> Gamma >> Leaders >> Gov. Ann Reed >> viceleaders >> Leader "
+                    "needs minimum of one Vice-Leader"});
 }
 
-TEST_F(CandidatesEditTest, CopyAndRemoveViceLeader) {
+TEST_F(CandidatesEditTest, RemovedCandidatesLeaveNoEntriesNamingThem) {
+    TXmlNode* party = Party(1);
     TXmlNode* source =
         At(*Data, TScenarioFile::Parties, "/parties/party[1]/viceleaders/viceleader");
     TXmlNode* copy = CandidatesEdit::CopyViceLeader(*Data, source, Party(2));
     EXPECT_NE(copy->AttributeValue("id"), "v1");
     EXPECT_EQ(Party(2)->GetChild("viceleaders")->ChildCount(), 2);
+    TXmlNode* second = CandidatesEdit::NewLeader(*Data, party);
+    CandidatesEdit::AddRunningMate(*Data, second, "v1");
     CandidatesEdit::RemoveViceLeader(*Data, source);
-    EXPECT_EQ(Party(1)->GetChild("viceleaders")->ChildCount(), 0);
-    // The leader's running mate stays, for the verification to report.
-    EXPECT_NE(Party(1)->FindNode("viceleader", "id", "v1"), nullptr);
+    EXPECT_EQ(party->GetChild("viceleaders")->ChildCount(), 0);
+    EXPECT_EQ(party->FindNode("viceleader", "id", "v1"), nullptr);
+    // The copy in the other party is not touched.
+    EXPECT_EQ(Party(2)->GetChild("viceleaders")->ChildCount(), 2);
+
+    const std::string id = second->AttributeValue("id");
+    CandidatesEdit::RemoveLeader(*Data, second);
+    EXPECT_EQ(LeaderEntries("p1"), "l1 |l1 |");
+    EXPECT_EQ(party->FindNode("leader", "id", id), nullptr);
+}
+
+TEST_F(CandidatesEditTest, CrusaderIsRemovedByElement) {
+    TXmlNode* leader = At(*Data, TScenarioFile::Parties, "/parties/party[1]/leaders/leader");
+    TXmlNode* second = CandidatesEdit::NewCrusader(*Data, leader);
+    second->GetChild("first_name")->SetText("Dee");
+    TXmlNode* third = CandidatesEdit::NewCrusader(*Data, leader);
+    CandidatesEdit::RemoveCrusader(*Data, second);
+    const TXmlNode* crusaders = leader->GetChild("crusaders");
+    ASSERT_EQ(crusaders->ChildCount(), 2);
+    EXPECT_EQ(crusaders->GetChildAt(0)->GetChild("first_name")->GetText(), "Cal");
+    EXPECT_EQ(crusaders->GetChildAt(1), third);
+    // Not a crusader: nothing happens.
+    CandidatesEdit::RemoveCrusader(*Data, leader->GetChild("title"));
+    EXPECT_NE(leader->GetChild("title"), nullptr);
+}
+
+TEST_F(CandidatesEditTest, LeadersMoveUpAndDownButNotPastTheEnds) {
+    TXmlNode* first = At(*Data, TScenarioFile::Parties, "/parties/party[1]/leaders/leader");
+    TXmlNode* second = CandidatesEdit::NewLeader(*Data, Party(1));
+    EXPECT_EQ(CandidatesEdit::MoveLeader(*Data, first, -1), 0);
+    EXPECT_EQ(CandidatesEdit::MoveLeader(*Data, second, 1), 1);
+    EXPECT_EQ(CandidatesEdit::MoveLeader(*Data, second, -1), 0);
+    EXPECT_EQ(Party(1)->GetChild("leaders")->GetChildAt(0), second);
+    EXPECT_EQ(CandidatesEdit::MoveLeader(*Data, nullptr, 1), -1);
+}
+
+TEST_F(CandidatesEditTest, EmptyPortraitNamesGetTheirDefaults) {
+    TXmlNode* leader = At(*Data, TScenarioFile::Parties, "/parties/party[2]/leaders/leader");
+    leader->GetChild("image_small")->SetText("");
+    leader->RemoveChild(leader->GetChild("image_large"));
+    EXPECT_TRUE(CandidatesEdit::EnsurePortraitNames(*Data, leader));
+    EXPECT_EQ(leader->GetChild("image_large")->GetText(), "l2_large.bmp");
+    EXPECT_EQ(leader->GetChild("image_small")->GetText(), "l2_small.bmp");
+    leader->GetChild("image_small")->SetText("own.bmp");
+    EXPECT_FALSE(CandidatesEdit::EnsurePortraitNames(*Data, leader));
+    EXPECT_EQ(leader->GetChild("image_small")->GetText(), "own.bmp");
+}
+
+TEST_F(CandidatesEditTest, RunningMatesSplitLooksOnlyInThePool) {
+    TXmlNode* party = Party(1);
+    TXmlNode* leader = At(*Data, TScenarioFile::Parties, "/parties/party[1]/leaders/leader");
+    TXmlNode* v1 = CandidatesEdit::PoolViceLeader(party, "v1");
+    ASSERT_NE(v1, nullptr);
+    EXPECT_EQ(v1->Parent(), party->GetChild("viceleaders"));
+    TXmlNode* other = CandidatesEdit::NewViceLeader(*Data, party);
+    CandidatesEdit::AddRunningMate(*Data, leader, "gone");
+    // The running-mate entry "v2" names another party's vice-leader.
+    CandidatesEdit::AddRunningMate(*Data, leader, "v2");
+    EXPECT_EQ(CandidatesEdit::PoolViceLeader(party, "gone"), nullptr);
+
+    const auto split = CandidatesEdit::SplitRunningMates(party, leader);
+    EXPECT_EQ(split.Available, std::vector<TXmlNode*>{other});
+    ASSERT_EQ(split.Selected.size(), 3u);
+    EXPECT_EQ(split.Selected[0].ViceLeader, v1);
+    EXPECT_EQ(split.Selected[1].Id, "gone");
+    EXPECT_EQ(split.Selected[1].ViceLeader, nullptr);
+    EXPECT_EQ(split.Selected[2].Id, "v2");
+    EXPECT_EQ(split.Selected[2].ViceLeader, nullptr);
+    EXPECT_EQ(CandidatesEdit::CandidateName(v1), "Vic Mate");
+    EXPECT_EQ(CandidatesEdit::PartyOf(*Data, v1), party);
+    EXPECT_EQ(CandidatesEdit::PartyOf(*Data, leader), party);
+    EXPECT_EQ(CandidatesEdit::PartyOf(*Data, leader->GetChild("viceleaders")->GetChildAt(0)),
+              nullptr);
 }
 
 } // namespace

@@ -47,17 +47,11 @@ TXmlNode* AppendCopy(TXmlNode* list, const TXmlNode* source) {
     return raw;
 }
 
-// The party whose leaders hold the leader.
-TXmlNode* PartyOfLeader(const TScenarioData& data, const TXmlNode* leader) {
-    const TXmlNode* root = data.Parties();
-    for (int32_t i = 0; root && i < root->ChildCount(); ++i) {
-        TXmlNode* party = root->GetChildAt(i);
-        const TXmlNode* leaders = party->GetChild("leaders");
-        for (int32_t l = 0; leaders && l < leaders->ChildCount(); ++l)
-            if (leaders->GetChildAt(l) == leader)
-                return party;
-    }
-    return nullptr;
+bool Holds(const TXmlNode* list, const TXmlNode* item) {
+    for (int32_t i = 0; list && i < list->ChildCount(); ++i)
+        if (list->GetChildAt(i) == item)
+            return true;
+    return false;
 }
 
 // Copies a portrait to newName in the same folder, replacing a file of
@@ -75,6 +69,68 @@ void CopyPortrait(const std::string& folder, const std::string& source,
 }
 
 } // namespace
+
+TXmlNode* PartyOf(const TScenarioData& data, const TXmlNode* candidate) {
+    const TXmlNode* root = data.Parties();
+    for (int32_t i = 0; candidate && root && i < root->ChildCount(); ++i) {
+        TXmlNode* party = root->GetChildAt(i);
+        if (Holds(party->GetChild("leaders"), candidate) ||
+            Holds(party->GetChild("viceleaders"), candidate))
+            return party;
+    }
+    return nullptr;
+}
+
+TXmlNode* PoolViceLeader(const TXmlNode* party, const std::string& id) {
+    const TXmlNode* pool = party ? party->GetChild("viceleaders") : nullptr;
+    return pool ? pool->FindChild("viceleader", "id", id) : nullptr;
+}
+
+std::string CandidateName(const TXmlNode* candidate) {
+    const TXmlNode* first = candidate ? candidate->GetChild("firstname") : nullptr;
+    const TXmlNode* last = candidate ? candidate->GetChild("lastname") : nullptr;
+    return (first ? first->GetText() : std::string()) + " " + (last ? last->GetText() : "");
+}
+
+TRunningMateSplit SplitRunningMates(const TXmlNode* party, const TXmlNode* leader) {
+    TRunningMateSplit split;
+    const TXmlNode* pool = party ? party->GetChild("viceleaders") : nullptr;
+    const TXmlNode* mates = leader ? leader->GetChild("viceleaders") : nullptr;
+    for (int32_t i = 0; pool && i < pool->ChildCount(); ++i) {
+        TXmlNode* viceLeader = pool->GetChildAt(i);
+        const std::string id = viceLeader->AttributeValue("id");
+        if (mates && mates->FindChild("viceleader", "id", id))
+            split.Selected.push_back({id, viceLeader});
+        else
+            split.Available.push_back(viceLeader);
+    }
+    // Entries naming no pool member, once each, so they can be removed.
+    for (int32_t i = 0; mates && i < mates->ChildCount(); ++i) {
+        const std::string id = mates->GetChildAt(i)->AttributeValue("id");
+        const bool listed = std::any_of(split.Selected.begin(), split.Selected.end(),
+                                        [&id](const TRunningMate& mate) { return mate.Id == id; });
+        if (!listed)
+            split.Selected.push_back({id, nullptr});
+    }
+    return split;
+}
+
+bool EnsurePortraitNames(TScenarioData& data, TXmlNode* leader) {
+    if (!leader)
+        return false;
+    bool written = false;
+    for (const auto& [field, suffix] :
+         {std::pair{"image_large", "_large.bmp"}, std::pair{"image_small", "_small.bmp"}}) {
+        TXmlNode* name = ChildOrNew(leader, field);
+        if (name->GetText().empty()) {
+            name->SetText(leader->AttributeValue("id") + suffix);
+            written = true;
+        }
+    }
+    if (written)
+        data.SetChanged();
+    return written;
+}
 
 std::string PortraitFolder(const TScenarioData& data) {
     return data.Folder() + "party_images/candidates/";
@@ -221,8 +277,8 @@ TXmlNode* NewCrusader(TScenarioData& data, TXmlNode* leader) {
 }
 
 void RemoveLeader(TScenarioData& data, TXmlNode* leader) {
-    TXmlNode* party = PartyOfLeader(data, leader);
-    if (!party)
+    TXmlNode* party = PartyOf(data, leader);
+    if (!party || !Holds(party->GetChild("leaders"), leader))
         return;
     const std::string id = leader->AttributeValue("id");
     party->GetChild("leaders")->RemoveChild(leader);
@@ -232,14 +288,38 @@ void RemoveLeader(TScenarioData& data, TXmlNode* leader) {
 }
 
 void RemoveViceLeader(TScenarioData& data, TXmlNode* viceLeader) {
-    TXmlNode* pool = viceLeader ? viceLeader->Parent() : nullptr;
-    if (pool && pool->RemoveChild(viceLeader))
+    TXmlNode* party = PartyOf(data, viceLeader);
+    if (!party || !Holds(party->GetChild("viceleaders"), viceLeader))
+        return;
+    const std::string id = viceLeader->AttributeValue("id");
+    party->GetChild("viceleaders")->RemoveChild(viceLeader);
+    const TXmlNode* leaders = party->GetChild("leaders");
+    for (int32_t i = 0; leaders && i < leaders->ChildCount(); ++i)
+        RemoveRunningMate(data, leaders->GetChildAt(i), id);
+    data.SetChanged();
+}
+
+void RemoveCrusader(TScenarioData& data, TXmlNode* crusader) {
+    TXmlNode* list = crusader ? crusader->Parent() : nullptr;
+    if (list && list->Name == "crusaders" && list->RemoveChild(crusader))
         data.SetChanged();
 }
 
+int32_t MoveLeader(TScenarioData& data, TXmlNode* leader, int direction) {
+    TXmlNode* party = PartyOf(data, leader);
+    TXmlNode* leaders = party ? party->GetChild("leaders") : nullptr;
+    if (!leaders || !Holds(leaders, leader))
+        return -1;
+    const int32_t from = leader->Index();
+    const int32_t to = PartiesEdit::MoveChild(leaders, from, direction);
+    if (to != from)
+        data.SetChanged();
+    return to;
+}
+
 TXmlNode* CopyLeader(TScenarioData& data, TXmlNode* leader) {
-    TXmlNode* party = PartyOfLeader(data, leader);
-    if (!party)
+    TXmlNode* party = PartyOf(data, leader);
+    if (!party || !Holds(party->GetChild("leaders"), leader))
         return nullptr;
     TXmlNode* copy = AppendCopy(party->GetChild("leaders"), leader);
     const std::string id = copy->AttributeValue("id");
@@ -260,6 +340,12 @@ TXmlNode* CopyLeaderTo(TScenarioData& data, TXmlNode* leader, TXmlNode* targetPa
     if (!leader || !targetParty)
         return nullptr;
     TXmlNode* copy = AppendCopy(ChildOrNew(targetParty, "leaders"), leader);
+    // Running mates from the source party's pool cannot run in the target
+    // party, and its chooser could not show them.
+    if (TXmlNode* mates = copy->GetChild("viceleaders"))
+        for (int32_t i = mates->ChildCount() - 1; i >= 0; --i)
+            if (!PoolViceLeader(targetParty, mates->GetChildAt(i)->AttributeValue("id")))
+                mates->RemoveChild(mates->GetChildAt(i));
     PercentagesEdit::CopyLeaderEntries(data, leader->AttributeValue("id"),
                                        copy->AttributeValue("id"),
                                        targetParty->AttributeValue("id"));

@@ -3,6 +3,7 @@
 #include "scenario/TScenarioData.h"
 #include "scenario/ValueEncodings.h"
 #include "scenario/edit/PercentagesEdit.h"
+#include "scenario/edit/RegionElectionEdit.h"
 #include "xml/TDate.h"
 #include "xml/TXmlNode.h"
 
@@ -39,15 +40,7 @@ void AddPrimaryEvents(TScenarioData& data, const std::string& partyId) {
         TXmlNode* events = region->GetChild("election_events");
         if (!events)
             events = region->AddNewChild("election_events");
-        TXmlNode* event = events->AddNewChild("event");
-        event->AddNewChild("type", "Primary");
-        event->AddNewChild("open_closed", "open");
-        event->AddNewChild("party")->SetAttribute("id", partyId);
-        event->AddNewChild("date", TodayText());
-        event->AddNewChild("ballot");
-        TXmlNode* seat = event->AddNewChild("seat");
-        seat->AddNewChild("type", "FPP");
-        seat->AddNewChild("number", "0");
+        RegionElectionEdit::AppendPrimaryEvent(events, partyId);
     }
 }
 
