@@ -2,7 +2,7 @@
 //
 //     stumpcraft-gallery --out DIR [--data DIR] [--scenario DIR] [PAGE...]
 
-#include "app/Prompts.h"
+#include "app/DecliningPrompts.h"
 #include "app/gallery/Gallery.h"
 #include "scenario/ScenarioFolders.h"
 #include "scenario/TScenarioData.h"
@@ -16,21 +16,6 @@
 #include <exception>
 
 namespace {
-
-// Nobody is there to answer: every question is declined.
-class TDecliningPrompts : public TPrompts {
-public:
-    TPromptAnswer Message(const QString&, const QString&, TPromptButtons buttons) override {
-        return buttons == TPromptButtons::Ok ? TPromptAnswer::Ok : TPromptAnswer::Cancel;
-    }
-    std::optional<QString> Input(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> OpenFile(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> ChooseScenario(const QStringList&) override { return std::nullopt; }
-};
 
 // The first shipped scenario, else the first scenario folder; empty when none.
 QString SampleScenario(const QString& dataFolder) {

@@ -1,5 +1,6 @@
 #include "scenario/verify/PartyChecks.h"
 
+#include "scenario/verify/RunIndex.h"
 #include "xml/TXmlNode.h"
 
 #include <array>
@@ -29,6 +30,7 @@ void VerifyHomeBonuses(TVerifier& v, TXmlNode* viceLeader, const std::string& se
         const TXmlAttribute* id = bonus->GetAttribute("id");
         if (!id || id->Value != homeId) {
             bonus->SetAttribute("id", homeId);
+            RunIndex::Changed(bonus);
             v.Data().SetChanged();
         }
         CheckEntryReference(v, bonuses, bonus, v.Data().PoliticalUnits(), "political_unit", false,

@@ -1,5 +1,6 @@
 #include "scenario/verify/FileVerifiers.h"
 
+#include "scenario/verify/RunIndex.h"
 #include "scenario/verify/TVerifier.h"
 #include "xml/TXmlNode.h"
 
@@ -102,7 +103,7 @@ private:
         const TXmlAttribute* id = target->GetAttribute("id");
         if (!id)
             return {false, FieldChecks::IdNotFound};
-        if (id->Value == "-1" || Scripted->FindChild(name, "id", id->Value))
+        if (id->Value == "-1" || RunIndex::FindChild(Scripted, name, id->Value))
             return {};
         return {false, "Reference not found: " + name + " " + id->Value};
     }
@@ -124,7 +125,7 @@ private:
         TXmlNode* affected = nullptr;
         if (const TXmlNode* ref = outcome->GetChild("issue_affected"))
             if (const TXmlAttribute* id = ref->GetAttribute("id"); id && issues)
-                affected = issues->FindChild("issue", "id", id->Value);
+                affected = RunIndex::FindChild(issues, "issue", id->Value);
 
         const TXmlNode* effects = V.Group(outcome, "effects", section);
         for (int32_t i = 0; i < effects->ChildCount(); ++i)

@@ -2,6 +2,7 @@
 
 #include "scenario/ScenarioFolders.h"
 #include "scenario/ValueEncodings.h"
+#include "scenario/verify/RunIndex.h"
 #include "xml/NumberText.h"
 #include "xml/TDate.h"
 #include "xml/TXmlNode.h"
@@ -68,7 +69,7 @@ TCheckResult CheckReference(const TXmlNode* element, TXmlNode* searchRoot,
         return Fail(IdNotFound);
     if (id->Value == "-1" && allowNone)
         return {};
-    if (searchRoot && searchRoot->FindNode(elementName, "id", id->Value))
+    if (RunIndex::FindNode(searchRoot, elementName, id->Value))
         return {};
     return Fail("Reference not found: " + elementName + " " + id->Value);
 }

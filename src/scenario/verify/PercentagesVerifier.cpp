@@ -1,5 +1,6 @@
 #include "scenario/verify/PartyChecks.h"
 
+#include "scenario/verify/RunIndex.h"
 #include "xml/TXmlNode.h"
 
 #include <array>
@@ -15,6 +16,7 @@ TXmlNode* AddLeaderEntry(TXmlNode* leaders, const std::string& leaderId) {
     entry->SetAttribute("id", leaderId);
     for (const char* share : Shares)
         entry->AddNewChild(share, "0");
+    RunIndex::Changed(leaders);
     return entry;
 }
 
@@ -30,6 +32,7 @@ void AddPartyEntry(TXmlNode* entries, const TXmlNode* party) {
     if (const TXmlNode* partyLeaders = party->GetChild("leaders"))
         for (int32_t i = 0; i < partyLeaders->ChildCount(); ++i)
             AddLeaderEntry(leaders, partyLeaders->GetChildAt(i)->AttributeValue("id"));
+    RunIndex::Changed(entries);
 }
 
 // Every party, and every leader of a party that has an entry, gets its
@@ -98,6 +101,7 @@ bool VerifyPercentages(TScenarioData& data) {
             TXmlNode* entries = unit->GetChild("parties");
             if (!entries) {
                 entries = unit->AddNewChild("parties");
+                RunIndex::Changed(unit);
                 data.SetChanged();
             }
             RepairUnit(data, entries);

@@ -1,5 +1,6 @@
 #include "scenario/verify/PartyChecks.h"
 
+#include "scenario/verify/RunIndex.h"
 #include "xml/TXmlNode.h"
 
 namespace PartyChecks {
@@ -15,6 +16,7 @@ void VerifyPrimariesDebates(TVerifier& v) {
         TXmlNode* entry = primaries->GetChildAt(i);
         // The debates of a party that is gone go with it.
         if (!FieldChecks::CheckReference(entry, data.Parties(), "party", true, false).Ok) {
+            RunIndex::Removing(entry);
             primaries->RemoveChild(entry);
             data.SetChanged();
             continue;

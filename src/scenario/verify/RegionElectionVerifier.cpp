@@ -1,5 +1,6 @@
 #include "scenario/verify/PartyChecks.h"
 
+#include "scenario/verify/RunIndex.h"
 #include "xml/TXmlNode.h"
 
 #include <algorithm>
@@ -27,6 +28,7 @@ void VerifyBallot(TVerifier& v, TXmlNode* event, const std::string& eventsSectio
     for (int32_t i = 0; i < ballot->ChildCount();) {
         TXmlNode* entry = ballot->GetChildAt(i);
         if (!FieldChecks::CheckReference(entry, data.Parties(), "party", true, false).Ok) {
+            RunIndex::Removing(entry);
             ballot->RemoveChild(entry);
             data.SetChanged();
             continue;
@@ -73,6 +75,7 @@ void VerifyRegion(TVerifier& v, TXmlNode* region) {
             if (!FieldChecks::CheckReference(event->GetChild("party"), parties, "party", true,
                                              false)
                      .Ok) {
+                RunIndex::Removing(event);
                 events->RemoveChild(event);
                 data.SetChanged();
                 continue;

@@ -1,5 +1,6 @@
 #include "scenario/verify/PartyChecks.h"
 
+#include "scenario/verify/RunIndex.h"
 #include "xml/TXmlNode.h"
 
 #include <array>
@@ -36,6 +37,7 @@ bool VerifyRelations(TScenarioData& data) {
         TXmlNode* leaders = root->GetChild("leaders");
         if (!leaders) {
             leaders = root->AddNewChild("leaders");
+            RunIndex::Changed(root);
             data.SetChanged();
         }
         if (v.Added() > 0)

@@ -1,6 +1,7 @@
 #include "scenario/verify/VerificationRun.h"
 
 #include "scenario/verify/FileVerifiers.h"
+#include "scenario/verify/RunIndex.h"
 
 namespace {
 
@@ -40,6 +41,8 @@ TVerificationRunResult Run(TScenarioData* data, bool all) {
     if (!data || !data->Loaded())
         return result;
     data->Messages().clear();
+    // Reference lookups stay linear in the size of the scenario.
+    RunIndex::TScope index;
     bool failed = false;
     for (size_t i = 0; i < Entries.size(); ++i) {
         result.Ran[i] = true;
