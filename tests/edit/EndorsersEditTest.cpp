@@ -107,3 +107,67 @@ TEST(EndorsersEdit, NationalAndRegionalEntries) {
     EXPECT_EQ(nation->GetChild("footsoldiers")->AttributeValue("chance"), "50");
     EXPECT_TRUE(VerifyEndorsers(*data));
 }
+
+TEST(EndorsersEdit, RemovedPartiesLeadersAndRegionsLeaveNoReferences) {
+    auto data = TestScenario::FromTexts(
+        {{TScenarioFile::Endorsers,
+          "<endorsers><endorser><party_stance><party id=\"p1\"><initial_stance>Decided"
+          "</initial_stance></party></party_stance><leader_stance><leader id=\"l1\">"
+          "<initial_stance>leaning</initial_stance></leader></leader_stance>"
+          "<political_units_affected><political_unit id=\"r1\"/><political_unit id=\"r2\"/>"
+          "<political_unit id=\"r1\"/></political_units_affected></endorser>"
+          "<endorser><party_stance><party id=\"p2\"/></party_stance><leader_stance/>"
+          "<political_units_affected><political_unit id=\"-1\"/></political_units_affected>"
+          "</endorser><endorser/></endorsers>"}});
+    using TestScenario::At;
+    EXPECT_EQ(EndorsersEdit::ClearStancesNaming(*data, "p1"), 1);
+    EXPECT_EQ(At(*data, TScenarioFile::Endorsers, "/endorsers/endorser/party_stance")->ChildCount(),
+              0);
+    EXPECT_NE(At(*data, TScenarioFile::Endorsers, "/endorsers/endorser[2]/party_stance/party"),
+              nullptr);
+    EXPECT_EQ(EndorsersEdit::ClearStancesNaming(*data, "l1"), 1);
+    EXPECT_EQ(EndorsersEdit::ClearStancesNaming(*data, ""), 0);
+    EXPECT_EQ(
+        At(*data, TScenarioFile::Endorsers, "/endorsers/endorser/leader_stance")->ChildCount(), 0);
+
+    // Every entry naming the region goes, and never the national one.
+    EXPECT_EQ(EndorsersEdit::RemoveRegionEntries(*data, "r1"), 2);
+    EXPECT_EQ(EndorsersEdit::RemoveRegionEntries(*data, "-1"), 0);
+    const TXmlNode* units =
+        At(*data, TScenarioFile::Endorsers, "/endorsers/endorser/political_units_affected");
+    ASSERT_EQ(units->ChildCount(), 1);
+    EXPECT_EQ(units->GetChildAt(0)->AttributeValue("id"), "r2");
+    EXPECT_TRUE(EndorsersEdit::IsNational(data->Endorsers()->GetChildAt(1)));
+}
+
+TEST(EndorsersEdit, BonusesAndRegionsToChooseFrom) {
+    auto data = World();
+    TXmlNode* e = EndorsersEdit::NewEndorser(*data);
+    TXmlNode* nation = e->GetChild("political_units_affected")->GetChildAt(0);
+    EndorsersEdit::SetBonus(*data, nation, EndorsersEdit::TBonus::Momentum, "7");
+    EndorsersEdit::SetBonus(*data, nation, EndorsersEdit::TBonus::Chance, "60");
+    EXPECT_EQ(nation->GetChild("momentum")->GetText(), "7");
+    EXPECT_EQ(nation->GetChild("footsoldiers")->AttributeValue("chance"), "60");
+    EXPECT_EQ(nation->GetChild("footsoldiers")->GetText(), "0");
+    // A region entry missing its elements gets them.
+    TXmlNode* bare = e->GetChild("political_units_affected")->AddNewChild("political_unit");
+    EndorsersEdit::SetBonus(*data, bare, EndorsersEdit::TBonus::Chance, "10");
+    EndorsersEdit::SetBonus(*data, bare, EndorsersEdit::TBonus::Footsoldiers, "3");
+    EXPECT_EQ(bare->GetChild("footsoldiers")->GetText(), "3");
+    EXPECT_EQ(bare->GetChild("footsoldiers")->AttributeValue("chance"), "10");
+    EXPECT_EQ(bare->GetChild("momentum"), nullptr);
+
+    const auto regions = EndorsersEdit::Regions(*data);
+    ASSERT_EQ(regions.size(), 1u);
+    EXPECT_EQ(regions.front()->AttributeValue("id"), "r1");
+    auto flat = TestScenario::FromTexts(
+        {{TScenarioFile::PoliticalUnits, "<political_units><nation/></political_units>"}});
+    EXPECT_TRUE(EndorsersEdit::Regions(*flat).empty());
+    EXPECT_TRUE(EndorsersEdit::Regions(*TestScenario::FromTexts({})).empty());
+
+    // A stance without its word gets one when it is chosen again.
+    TXmlNode* party = EndorsersEdit::SetPartyStance(*data, e, "p1");
+    party->RemoveChild(party->GetChild("initial_stance"));
+    EndorsersEdit::SetPartyStance(*data, e, "p2");
+    EXPECT_EQ(party->GetChild("initial_stance")->GetText(), "leaning");
+}

@@ -32,10 +32,11 @@ TXmlNode* SetStance(TScenarioData& data, TXmlNode* endorser, const std::string& 
         return nullptr;
     }
     TXmlNode* chosen = group->GetChild(target);
-    if (!chosen) {
+    if (!chosen)
         chosen = group->AddNewChild(target);
+    // A stance without its word could not be shown or chosen.
+    if (!chosen->GetChild("initial_stance"))
         chosen->AddNewChild("initial_stance", "leaning");
-    }
     chosen->SetAttribute("id", id);
     return chosen;
 }
@@ -45,6 +46,23 @@ std::optional<TDate> DateAt(const TScenarioData& data, const char* group, const 
     const TXmlNode* g = root ? root->GetChild(group) : nullptr;
     const TXmlNode* date = g ? g->GetChild(field) : nullptr;
     return date ? TDate::Parse(date->GetText()) : std::nullopt;
+}
+
+int32_t ClearStances(TScenarioData& data, const char* groupName, const char* target,
+                     const std::string& id) {
+    TXmlNode* root = data.Endorsers();
+    int32_t cleared = 0;
+    for (int32_t i = 0; root && !id.empty() && i < root->ChildCount(); ++i) {
+        TXmlNode* group = root->GetChildAt(i)->GetChild(groupName);
+        const TXmlNode* stance = group ? group->GetChild(target) : nullptr;
+        if (stance && stance->AttributeValue("id") == id) {
+            Empty(group);
+            ++cleared;
+        }
+    }
+    if (cleared > 0)
+        data.SetChanged();
+    return cleared;
 }
 
 } // namespace
@@ -181,6 +199,30 @@ TXmlAttribute* FootsoldierChance(TScenarioData& data, TXmlNode* entry) {
     return soldiers->GetAttribute("chance");
 }
 
+void SetBonus(TScenarioData& data, TXmlNode* entry, TBonus bonus, const std::string& text) {
+    if (!entry)
+        return;
+    const char* name = bonus == TBonus::Momentum ? "momentum" : "footsoldiers";
+    TXmlNode* element = entry->GetChild(name);
+    if (!element)
+        element = entry->AddNewChild(name, bonus == TBonus::Chance ? "0" : "");
+    if (bonus == TBonus::Chance)
+        element->SetAttribute("chance", text);
+    else
+        element->SetText(text);
+    data.SetChanged();
+}
+
+std::vector<TXmlNode*> Regions(const TScenarioData& data) {
+    const TXmlNode* root = data.PoliticalUnits();
+    const TXmlNode* nation = root ? root->GetChildAt(0) : nullptr;
+    const TXmlNode* units = nation ? nation->GetChild("political_units") : nullptr;
+    std::vector<TXmlNode*> regions;
+    for (int32_t i = 0; units && i < units->ChildCount(); ++i)
+        regions.push_back(units->GetChildAt(i));
+    return regions;
+}
+
 TXmlNode* SetIssue(TScenarioData& data, TXmlNode* endorser, const std::string& issueId) {
     TXmlNode* issues = GroupOf(endorser, "issues");
     if (!issues)
@@ -193,6 +235,28 @@ TXmlNode* SetIssue(TScenarioData& data, TXmlNode* endorser, const std::string& i
     issue->SetAttribute("id", issueId);
     data.SetChanged();
     return issue;
+}
+
+int32_t ClearStancesNaming(TScenarioData& data, const std::string& partyOrLeaderId) {
+    return ClearStances(data, "party_stance", "party", partyOrLeaderId) +
+           ClearStances(data, "leader_stance", "leader", partyOrLeaderId);
+}
+
+int32_t RemoveRegionEntries(TScenarioData& data, const std::string& regionId) {
+    TXmlNode* root = data.Endorsers();
+    int32_t removed = 0;
+    for (int32_t i = 0; root && !regionId.empty() && regionId != "-1" && i < root->ChildCount();
+         ++i) {
+        TXmlNode* units = root->GetChildAt(i)->GetChild("political_units_affected");
+        for (int32_t j = units ? units->ChildCount() - 1 : -1; j >= 0; --j)
+            if (units->GetChildAt(j)->AttributeValue("id") == regionId) {
+                units->RemoveChild(units->GetChildAt(j));
+                ++removed;
+            }
+    }
+    if (removed > 0)
+        data.SetChanged();
+    return removed;
 }
 
 } // namespace EndorsersEdit

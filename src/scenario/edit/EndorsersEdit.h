@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 class TScenarioData;
 class TXmlAttribute;
@@ -51,8 +52,25 @@ void MakeRegional(TScenarioData& data, TXmlNode* endorser);
 // becomes "0". Null when the entry has no footsoldiers.
 TXmlAttribute* FootsoldierChance(TScenarioData& data, TXmlNode* entry);
 
+// Writes one bonus of a region entry (national or regional), adding the
+// element (or the chance attribute) when it is missing.
+enum class TBonus { Momentum, Footsoldiers, Chance };
+void SetBonus(TScenarioData& data, TXmlNode* entry, TBonus bonus, const std::string& text);
+// The regions an endorser can name: the children of the political_units
+// element of the first political unit (the nation). Empty when there is
+// none.
+std::vector<TXmlNode*> Regions(const TScenarioData& data);
+
 // The favoured issue: its id ("-1" for none in particular), keeping the
 // favoured position.
 TXmlNode* SetIssue(TScenarioData& data, TXmlNode* endorser, const std::string& issueId);
+
+// Repairs after removals elsewhere. A party or leader that is removed no
+// longer has endorsers leaning to it: every party (leader) stance naming id
+// becomes "none". Returns how many stances were cleared.
+int32_t ClearStancesNaming(TScenarioData& data, const std::string& partyOrLeaderId);
+// A region that is removed gives no bonus: every endorser's entry naming it
+// goes. Returns how many entries were removed.
+int32_t RemoveRegionEntries(TScenarioData& data, const std::string& regionId);
 
 } // namespace EndorsersEdit
