@@ -2,6 +2,7 @@
 
 #include "xml/FileText.h"
 #include "xml/TextEncoding.h"
+#include "xml/XmlNames.h"
 
 std::string TParseError::ToString() const {
     return FileName + ": line " + std::to_string(Line) + ", column " + std::to_string(Column) +
@@ -100,6 +101,10 @@ void TXmlDom::SaveToFile(const std::string& fileName) {
 std::string TXmlDom::ToText() const {
     if (!Root_)
         return {};
+    // Refuse rather than write a file that no reader accepts.
+    if (const std::string invalid = XmlNames::FindInvalid(*Root_); !invalid.empty())
+        throw TFileError((FileName_.empty() ? std::string("document") : FileName_) +
+                         " cannot be written: " + invalid);
     std::vector<std::string> lines;
     Root_->WriteTo(lines);
     std::string text;

@@ -42,7 +42,8 @@ public:
     bool Parse(const std::string& text);
     // Throws TFileError when the file cannot be written.
     void SaveToFile(const std::string& fileName);
-    // The whole written form of the document.
+    // The whole written form of the document. Throws TFileError, naming the
+    // place, when an element or attribute has an empty or invalid name.
     std::string ToText() const;
     TXmlDom& SetRoot(const TXmlNode* node);
     // Takes over node as root (no copy).

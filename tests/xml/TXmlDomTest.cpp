@@ -128,3 +128,41 @@ TEST(TXmlDom, SaveReplacesTheFileAndFailsCleanly) {
                             std::filesystem::directory_iterator()),
               1);
 }
+
+TEST(TXmlDom, InvalidNamesAreRefusedAndNothingIsWritten) {
+    TTemporaryFolder folder;
+    const auto path = folder.Path() / "events.xml";
+    WriteBytes(path, "<events></events>\r\n");
+    TXmlDom dom;
+    ASSERT_TRUE(dom.Parse("<events><scripted_events><event id=\"e1\"><effects/></event>"
+                          "<event id=\"e2\"><effects/></event></scripted_events></events>"));
+    TXmlNode* effects = dom.Root()->GetChild("scripted_events")->GetChildAt(1)->GetChild("effects");
+    TXmlNode* empty = effects->AddNewChild("", "3");
+    try {
+        dom.SaveToFile(path.string());
+        FAIL() << "an element without a name was written";
+    } catch (const TFileError& error) {
+        EXPECT_NE(
+            std::string(error.what())
+                .find("element with an empty name in /events/scripted_events/event[2]/effects"),
+            std::string::npos)
+            << error.what();
+    }
+    EXPECT_EQ(FileText::Read(path.string()), "<events></events>\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
+                            std::filesystem::directory_iterator()),
+              1);
+
+    for (const char* bad : {"1st", "two words", "a<b", "-x", "a\"b"}) {
+        empty->Name = bad;
+        EXPECT_THROW(dom.ToText(), TFileError) << bad;
+    }
+    empty->Name = "momentum";
+    effects->SetAttribute("", "x");
+    EXPECT_THROW(dom.ToText(), TFileError);
+    effects->RemoveAttributeAt(0);
+
+    // Names in other scripts, and the usual punctuation, are fine.
+    empty->Name = "caf\xC3\xA9_x-1.y:z";
+    EXPECT_EQ(Written(dom.ToText()), dom.ToText());
+}

@@ -2,6 +2,7 @@
 
 #include "scenario/TScenarioData.h"
 #include "scenario/ValueEncodings.h"
+#include "xml/NumberText.h"
 #include "xml/TDate.h"
 #include "xml/TXmlNode.h"
 
@@ -54,7 +55,85 @@ std::string RewardWord(const TXmlNode* reward) {
     return {};
 }
 
+// The elements named item in the list element of each party ("leaders",
+// "viceleaders"), in file order.
+std::vector<TXmlNode*> PoolMembers(const TScenarioData& data, const char* list, const char* item) {
+    std::vector<TXmlNode*> members;
+    const TXmlNode* parties = data.Parties();
+    for (int32_t p = 0; parties && p < parties->ChildCount(); ++p) {
+        const TXmlNode* pool = parties->GetChildAt(p)->GetChild(list);
+        for (int32_t i = 0; pool && i < pool->ChildCount(); ++i)
+            if (pool->GetChildAt(i)->Name == item)
+                members.push_back(pool->GetChildAt(i));
+    }
+    return members;
+}
+
+// A vice-leader of the pools; the leaders' running-mate entries carry the
+// same ids but no names.
+const TXmlNode* FindViceLeader(const TScenarioData& data, const std::string& id) {
+    for (const TXmlNode* viceLeader : PoolMembers(data, "viceleaders", "viceleader"))
+        if (viceLeader->AttributeValue("id") == id)
+            return viceLeader;
+    return nullptr;
+}
+
+std::vector<TNamedItem> PeopleList(const TScenarioData& data, const char* list, const char* item) {
+    std::vector<TNamedItem> people;
+    for (TXmlNode* person : PoolMembers(data, list, item))
+        people.push_back({PersonName(person), person});
+    return people;
+}
+
+std::vector<TNamedItem> ChildrenByName(const TXmlNode* parent) {
+    std::vector<TNamedItem> items;
+    for (int32_t i = 0; parent && i < parent->ChildCount(); ++i)
+        items.push_back({ChildText(parent->GetChildAt(i), "name"), parent->GetChildAt(i)});
+    return items;
+}
+
 } // namespace
+
+std::vector<TNamedItem> IssueList(const TScenarioData& data) {
+    return ChildrenByName(data.Issues());
+}
+
+TXmlNode* IssueById(const TScenarioData& data, const std::string& id) {
+    const TXmlNode* issues = data.Issues();
+    return issues ? issues->FindChild("issue", "id", id) : nullptr;
+}
+
+std::vector<TNamedItem> PositionList(const TXmlNode* issue) {
+    if (Lower(ChildText(issue, "type")) != "positionissue")
+        return {};
+    return ChildrenByName(issue->GetChild("positions"));
+}
+
+std::vector<TNamedItem> PartyList(const TScenarioData& data) {
+    return ChildrenByName(data.Parties());
+}
+
+std::vector<TNamedItem> LeaderList(const TScenarioData& data) {
+    return PeopleList(data, "leaders", "leader");
+}
+
+std::vector<TNamedItem> ViceLeaderList(const TScenarioData& data) {
+    return PeopleList(data, "viceleaders", "viceleader");
+}
+
+std::vector<TNamedItem> OtherEventList(const TScenarioData& data, const TXmlNode* event) {
+    const TXmlNode* root = data.Events();
+    std::vector<TNamedItem> events;
+    for (const TNamedItem& item :
+         ChildrenByName(root ? root->GetChild("scripted_events") : nullptr))
+        if (item.Element != event)
+            events.push_back(item);
+    return events;
+}
+
+bool IsSwitchedOn(const std::string& text) {
+    return NumberText::ParseInteger(text).value_or(0) != 0;
+}
 
 std::string FirstIssueId(const TScenarioData& data) {
     const TXmlNode* issues = data.Issues();
@@ -151,7 +230,7 @@ TXmlNode* NewOutcome(TScenarioData& data, TXmlNode* event) {
     outcome->AddNewChild("profile_change", "0");
     outcome->AddNewChild("chance_issue_center_moves", "0");
     outcome->AddNewChild("distance_issue_center_moves", "0");
-    outcome->AddNewChild("target_issue_center", "0");
+    outcome->AddNewChild("target_issue_center", "4");
     outcome->AddNewChild("momentum_change", "0");
     outcome->AddNewChild("headline", "New Event Outcome");
     outcome->AddNewChild("issue_affected")->SetAttribute("id", FirstIssueId(data));
@@ -162,7 +241,11 @@ TXmlNode* NewOutcome(TScenarioData& data, TXmlNode* event) {
 
 TXmlNode* AddEffect(TScenarioData& data, TXmlNode* outcome, const TXmlNode* target,
                     const std::string& rewardWord, const std::string& amount) {
-    if (!outcome || !target)
+    const std::string reward = Lower(rewardWord);
+    if (!outcome || !target || (reward != "momentum" && reward != "financial"))
+        return nullptr;
+    if (target->Name != "position" && target->Name != "party" && target->Name != "leader" &&
+        target->Name != "viceleader")
         return nullptr;
     TXmlNode* effects = outcome->GetChild("effects");
     if (!effects)
@@ -170,9 +253,25 @@ TXmlNode* AddEffect(TScenarioData& data, TXmlNode* outcome, const TXmlNode* targ
     TXmlNode* effect =
         effects->AddNewChild(target->Name == "position" ? "issue_position" : target->Name);
     effect->SetAttribute("id", target->AttributeValue("id"));
-    effect->AddNewChild(Lower(rewardWord), amount);
+    effect->AddNewChild(reward, amount);
     data.SetChanged();
     return effect;
+}
+
+TXmlNode* AffectedIssue(const TScenarioData& data, const TXmlNode* outcome) {
+    const TXmlNode* affected = outcome ? outcome->GetChild("issue_affected") : nullptr;
+    return affected ? IssueById(data, affected->AttributeValue("id")) : nullptr;
+}
+
+int32_t SetAffectedIssue(TScenarioData& data, TXmlNode* outcome, const TXmlNode* issue) {
+    if (!outcome)
+        return 0;
+    TXmlNode* affected = outcome->GetChild("issue_affected");
+    if (!affected)
+        affected = outcome->AddNewChild("issue_affected");
+    affected->SetAttribute("id", issue ? issue->AttributeValue("id", "-1") : "-1");
+    data.SetChanged();
+    return DropDanglingEffects(data, outcome, issue);
 }
 
 int32_t DropDanglingEffects(TScenarioData& data, TXmlNode* outcome, const TXmlNode* issue) {
@@ -227,7 +326,8 @@ std::string ConditionLine(const TScenarioData& data, const TXmlNode* condition) 
         return ChildText(event, "name") +
                (type == "event_occurred" ? " Event Has Occurred" : " Event Has Not Occurred");
     }
-    return "Unknown condition : " + type;
+    return "Unknown condition : " + type +
+           (target ? " (" + target->Name + " " + id + ")" : std::string());
 }
 
 std::optional<std::string> EffectLine(const TScenarioData& data, const TXmlNode* effect,
@@ -239,7 +339,9 @@ std::optional<std::string> EffectLine(const TScenarioData& data, const TXmlNode*
     const std::string amount = reward ? reward->GetText() : std::string();
     if (effect->Name == "party" || effect->Name == "leader" || effect->Name == "viceleader") {
         TXmlNode* parties = data.Parties();
-        const TXmlNode* target = parties ? parties->FindNode(effect->Name, "id", id) : nullptr;
+        const TXmlNode* target = effect->Name == "viceleader" ? FindViceLeader(data, id)
+                                 : parties ? parties->FindNode(effect->Name, "id", id)
+                                           : nullptr;
         const std::string word = RewardWord(reward);
         if (!target || word.empty())
             return std::nullopt;
