@@ -3,6 +3,7 @@
 #include "app/ControlBinding.h"
 #include "xml/TXmlNode.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
@@ -83,6 +84,15 @@ void BindComboIgnoringCase(QComboBox* control, TXmlNode* element) {
         const QSignalBlocker quiet(control);
         control->setCurrentIndex(index);
     }
+}
+
+void BindCheckNonZero(QCheckBox* control, TXmlNode* element) {
+    ControlBinding::BindCheck(control, element);
+    bool number = false;
+    const int value =
+        element ? QString::fromStdString(element->GetText()).trimmed().toInt(&number) : 0;
+    const QSignalBlocker quiet(control);
+    control->setChecked(number && value != 0);
 }
 
 void BindDateOrBlank(QDateEdit* control, TXmlNode* element) {

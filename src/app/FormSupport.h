@@ -1,5 +1,6 @@
 #pragma once
 
+class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLineEdit;
@@ -30,6 +31,11 @@ void BindLimitedText(QLineEdit* edit, TXmlNode* element);
 // entry whose text equals the element's without regard to case. Showing
 // writes nothing; the element keeps its spelling until an entry is chosen.
 void BindComboIgnoringCase(QComboBox* control, TXmlNode* element);
+
+// ControlBinding::BindCheck, but checked whenever the element's text reads
+// as a whole number other than 0 (an unreadable text counts as 0). Showing
+// writes nothing; a click writes "1" or "0".
+void BindCheckNonZero(QCheckBox* control, TXmlNode* element);
 
 // ControlBinding::BindDate, but a date the element does not hold in a
 // readable form shows blank instead of whatever the picker showed before.
