@@ -85,6 +85,13 @@ TPoliticalUnitEditorForm::TPoliticalUnitEditorForm(TScenarioData& data, QWidget*
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     ui->LogoImage->installEventFilter(this);
     ui->LogoImage->setCursor(Qt::PointingHandCursor);
+    // Hiding the details must not move the map under the mouse.
+    for (QWidget* group : {static_cast<QWidget*>(ui->DetailsGroup),
+                           static_cast<QWidget*>(ui->DetailsContinuedGroup)}) {
+        QSizePolicy policy = group->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        group->setSizePolicy(policy);
+    }
 
     connect(ui->MapImage, &TMapView::Clicked, this, &TPoliticalUnitEditorForm::MapImageMouseUp);
     connect(ui->MapImage, &TMapView::LabelPressed, this, &TPoliticalUnitEditorForm::LabelMouseDown);

@@ -235,6 +235,27 @@ private slots:
         QCOMPARE(label->pos(), QPoint(122, 108));
     }
 
+    void RegionsWithoutAMapEntryAreListedButNotPainted() {
+        Region(0)->RemoveChild(Region(0)->GetChild("map"));
+        TXmlNode* brenvaleMap = Region(1)->GetChild("map");
+        brenvaleMap->RemoveChild(brenvaleMap->GetChild("abbreviation_position"));
+        Open();
+        QCOMPARE(List()->count(), 9);
+        QVERIFY(!Map()->Label(0)->isVisibleTo(Map()));
+        QVERIFY(!Map()->Label(1)->isVisibleTo(Map()));
+        QCOMPARE(PixelAt(Map()->Picture(), InBrenvale), QColor(0, 128, 0));
+        List()->setCurrentRow(0);
+        QCOMPARE(Form->SelectedRegion(), Region(0));
+        QCOMPARE(Find<QLineEdit>("NameEdit")->text(), QStringLiteral("Aldmoor"));
+        // Its land is free again: a click there prepares a new region.
+        Click(InAldmoor);
+        QVERIFY(Form->PendingRegion());
+        // A region without a label position is still found by its area.
+        List()->setCurrentRow(1);
+        Click(InBrenvale);
+        QCOMPARE(Form->SelectedRegion(), Region(1));
+    }
+
     void MediaMarketIsBoundOnlyWhereItExists() {
         TXmlNode* region = Region(0);
         region->RemoveChild(region->GetChild("media_market_name"));
