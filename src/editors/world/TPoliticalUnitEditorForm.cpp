@@ -334,7 +334,8 @@ void TPoliticalUnitEditorForm::SelectRegion(TXmlNode* region, TXmlNode* point) {
 }
 
 void TPoliticalUnitEditorForm::MapImageMouseUp(QPoint at) {
-    if (!HasMap_)
+    // A border has no area: a region made there could never be painted.
+    if (!HasMap_ || Areas_.AreaAt(at.x(), at.y()) < 0)
         return;
     const RegionMap::THit hit = RegionMap::HitTest(Areas_, PU::Regions(Data_), at.x(), at.y());
     if (hit.Region) {

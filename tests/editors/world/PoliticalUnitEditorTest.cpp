@@ -30,12 +30,13 @@ namespace PU = PoliticalUnitsEdit;
 namespace {
 
 // Map points of the sample: inside Aldmoor, on Brenvale, the two islands of
-// the Quen Isles, and open sea that belongs to no region.
+// the Quen Isles, open sea that belongs to no region, and a black border.
 const QPoint InAldmoor(100, 100);
 const QPoint InBrenvale(228, 110);
 const QPoint QuenMain(452, 318);
 const QPoint QuenIsland(405, 352);
 const QPoint Sea(4, 4);
+const QPoint Border(250, 190);
 
 QColor PixelAt(const QImage& image, QPoint at) {
     return image.pixelColor(at);
@@ -162,6 +163,14 @@ private slots:
         QTest::keyClicks(Find<QLineEdit>("AbbreviationEdit"), QStringLiteral("NR"));
         QCOMPARE(Map()->Label(regions)->text(), QStringLiteral("NR"));
         QCOMPARE(Text(Region(regions), "abbreviation"), std::string("NR"));
+    }
+
+    void ClickOnABorderChangesNothing() {
+        Open();
+        Click(InAldmoor);
+        Click(Border);
+        QCOMPARE(Form->SelectedRegion(), Region(0));
+        QVERIFY(!Form->PendingRegion());
     }
 
     void AddToExistingMakesAnIslandOfTheListedRegion() {
