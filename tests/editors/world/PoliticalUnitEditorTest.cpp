@@ -361,6 +361,9 @@ private slots:
         TIssueCentersForm form(Data());
         form.show();
         QCOMPARE(form.windowTitle(), QStringLiteral("Step 3: Regional Centers / Profiles"));
+        QCOMPARE(form.property("helpTopic").toInt(), 131);
+        for (QPushButton* button : form.findChildren<QPushButton*>())
+            QVERIFY(!button->autoDefault() && !button->isDefault());
         auto* regions = form.findChild<QListWidget*>(QStringLiteral("RegionsListBox"));
         QCOMPARE(regions->count(), 9);
         QCOMPARE(regions->currentRow(), 0);
