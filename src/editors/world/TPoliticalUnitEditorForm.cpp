@@ -163,6 +163,9 @@ void TPoliticalUnitEditorForm::FormShow() {
     DropPending();
     Selected_ = nullptr;
     Highlighted_ = nullptr;
+    // Every region needs its general election; one that lacks it gets it now.
+    for (TXmlNode* region : PU::Regions(Data_))
+        PU::GeneralElection(Data_, region);
     FillRegionList();
     const QString folder = QString::fromStdString(Data_.Folder());
     const auto map = ScenarioFolders::FindFileIgnoringCase(Data_.Folder(), "map.bmp");

@@ -165,6 +165,19 @@ private slots:
         QCOMPARE(Text(Region(regions), "abbreviation"), std::string("NR"));
     }
 
+    void OpeningAddsAMissingGeneralElection() {
+        TXmlNode* events = Region(3)->GetChild("election_events");
+        events->RemoveChild(PU::GeneralElection(Data(), Region(3)));
+        const int32_t count = events->ChildCount();
+        Open();
+        QCOMPARE(events->ChildCount(), count + 1);
+        const TXmlNode* general = events->GetChildAt(count);
+        QCOMPARE(Text(general, "type"), std::string("General"));
+        QCOMPARE(Text(general, "date"),
+                 Text(Data().Scenario()->GetChild("general_election"), "end_date"));
+        QCOMPARE(Text(general->GetChild("seat"), "number"), std::string("0"));
+    }
+
     void ClickOnABorderChangesNothing() {
         Open();
         Click(InAldmoor);
