@@ -10,9 +10,9 @@ namespace ActivityPictures {
 
 namespace {
 
-QImage Fit(const QImage& image) {
+QImage Fit(const QImage& image, QSize size) {
     return image.convertToFormat(QImage::Format_RGB888)
-        .scaled(Size, Size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 // The file is replaced only once the whole bitmap is written.
@@ -30,33 +30,33 @@ bool IsBareName(const QString& name) {
 
 } // namespace
 
-QImage Blank() {
-    QImage image(Size, Size, QImage::Format_RGB888);
+QImage Blank(QSize size) {
+    QImage image(size, QImage::Format_RGB888);
     image.fill(Qt::white);
     return image;
 }
 
-QImage Show(const QString& folder, const QString& name) {
+QImage Show(const QString& folder, const QString& name, QSize size) {
     if (name.isEmpty())
-        return Blank();
+        return Blank(size);
     if (const auto found =
             ScenarioFolders::FindFileIgnoringCase(folder.toStdString(), name.toStdString())) {
         QImage image(QString::fromStdString(*found));
-        return image.isNull() ? Blank() : Fit(image);
+        return image.isNull() ? Blank(size) : Fit(image, size);
     }
-    const QImage blank = Blank();
+    const QImage blank = Blank(size);
     if (IsBareName(name) && QDir().mkpath(folder))
         Save(blank, QDir(folder).filePath(name));
     return blank;
 }
 
-TStoreResult Store(const QString& source, const QString& folder) {
+TStoreResult Store(const QString& source, const QString& folder, QSize size) {
     const QString name = QFileInfo(source).fileName();
     const QImage image(source);
     if (image.isNull())
         return {{}, QStringLiteral("The file %1 could not be read as a bitmap.").arg(source)};
     const QString target = QDir(folder).filePath(name);
-    if (!QDir().mkpath(folder) || !Save(Fit(image), target))
+    if (!QDir().mkpath(folder) || !Save(Fit(image, size), target))
         return {{}, QStringLiteral("The picture could not be written to %1.").arg(target)};
     return {name, {}};
 }

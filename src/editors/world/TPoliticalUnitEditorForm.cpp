@@ -1,0 +1,570 @@
+#include "editors/world/TPoliticalUnitEditorForm.h"
+
+#include "app/ControlBinding.h"
+#include "app/FormSupport.h"
+#include "app/Prompts.h"
+#include "editors/content/ActivityPictures.h"
+#include "editors/world/TIssueCentersForm.h"
+#include "scenario/ScenarioFolders.h"
+#include "scenario/TScenarioData.h"
+#include "scenario/edit/PoliticalUnitsEdit.h"
+#include "scenario/map/RegionMap.h"
+#include "xml/TXmlNode.h"
+
+#include "ui_TPoliticalUnitEditorForm.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cstring>
+
+using namespace ControlBinding;
+namespace PU = PoliticalUnitsEdit;
+
+namespace {
+
+TXmlNode* Child(const TXmlNode* parent, const char* name) {
+    return parent ? parent->GetChild(name) : nullptr;
+}
+
+QString TextOf(const TXmlNode* parent, const char* name) {
+    const TXmlNode* child = Child(parent, name);
+    return child ? QString::fromStdString(child->GetText()) : QString();
+}
+
+template <typename TControl> void Bind(TControl* control, TXmlNode* element) {
+    BindText(control, element);
+    control->setEnabled(element != nullptr);
+}
+
+TPixelBuffer ToPixels(const QImage& image) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    TPixelBuffer pixels(rgb.width(), rgb.height());
+    for (int y = 0; y < rgb.height(); ++y)
+        std::memcpy(&pixels.Rgb[pixels.Offset(0, y)], rgb.constScanLine(y),
+                    static_cast<size_t>(rgb.width()) * 3);
+    return pixels;
+}
+
+QImage ToImage(const TPixelBuffer& pixels) {
+    QImage image(pixels.Width, pixels.Height, QImage::Format_RGB888);
+    for (int y = 0; y < pixels.Height; ++y)
+        std::memcpy(image.scanLine(y), &pixels.Rgb[pixels.Offset(0, y)],
+                    static_cast<size_t>(pixels.Width) * 3);
+    return image;
+}
+
+// The map is stored at the size it is shown. Borders must stay pure black,
+// so the picture is stretched without blending neighbouring pixels.
+QImage MapSized(const QImage& image) {
+    return image.convertToFormat(QImage::Format_RGB888)
+        .scaled(RegionMap::Width, RegionMap::Height, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+bool SaveBitmap(const QImage& image, const QString& file) {
+    QSaveFile out(file);
+    return out.open(QIODevice::WriteOnly) && image.save(&out, "BMP") && out.commit();
+}
+
+bool Holds(const TXmlNode* region, const TXmlNode* point) {
+    const auto points = RegionMap::FillPoints(region);
+    return point && std::find(points.begin(), points.end(), point) != points.end();
+}
+
+} // namespace
+
+TPoliticalUnitEditorForm::TPoliticalUnitEditorForm(TScenarioData& data, QWidget* parent)
+    : QDialog(parent), ui(new Ui::TPoliticalUnitEditorForm), Data_(data) {
+    ui->setupUi(this);
+    setProperty("helpTopic", 130);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    ui->LogoImage->installEventFilter(this);
+    ui->LogoImage->setCursor(Qt::PointingHandCursor);
+    // Hiding the details must not move the map under the mouse.
+    for (QWidget* group : {static_cast<QWidget*>(ui->DetailsGroup),
+                           static_cast<QWidget*>(ui->DetailsContinuedGroup)}) {
+        QSizePolicy policy = group->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        group->setSizePolicy(policy);
+    }
+
+    connect(ui->MapImage, &TMapView::Clicked, this, &TPoliticalUnitEditorForm::MapImageMouseUp);
+    connect(ui->MapImage, &TMapView::LabelPressed, this, &TPoliticalUnitEditorForm::LabelMouseDown);
+    connect(ui->MapImage, &TMapView::LabelDropped, this, &TPoliticalUnitEditorForm::LabelMouseUp);
+    connect(ui->LoadButton, &QPushButton::clicked, this,
+            &TPoliticalUnitEditorForm::LoadButtonClick);
+    connect(ui->ModifyNationalButton, &QPushButton::clicked, this,
+            &TPoliticalUnitEditorForm::ModifyNationalButtonClick);
+    connect(ui->RegionsListBox, &QListWidget::itemClicked, this,
+            &TPoliticalUnitEditorForm::RegionsListBoxClick);
+    // Selection, not the current row: a list that gets the focus makes its
+    // first entry current without selecting it.
+    connect(ui->RegionsListBox, &QListWidget::itemSelectionChanged, this,
+            &TPoliticalUnitEditorForm::RegionsListBoxClick);
+    connect(ui->AddButton, &QPushButton::clicked, this, &TPoliticalUnitEditorForm::AddButtonClick);
+    connect(ui->AddExistingButton, &QPushButton::clicked, this,
+            &TPoliticalUnitEditorForm::AddExistingButtonClick);
+    connect(ui->RemoveButton, &QPushButton::clicked, this,
+            &TPoliticalUnitEditorForm::RemoveButtonClick);
+    connect(ui->RemoveAllButton, &QPushButton::clicked, this,
+            &TPoliticalUnitEditorForm::RemoveAllButtonClick);
+    connect(ui->RemovePointButton, &QPushButton::clicked, this,
+            &TPoliticalUnitEditorForm::RemovePointButtonClick);
+    connect(ui->MoveUpButton, &QPushButton::clicked, this,
+            &TPoliticalUnitEditorForm::MoveUpButtonClick);
+    connect(ui->MoveDownButton, &QPushButton::clicked, this,
+            &TPoliticalUnitEditorForm::MoveDownButtonClick);
+    connect(ui->AddCityButton, &QPushButton::clicked, this,
+            &TPoliticalUnitEditorForm::AddCityButtonClick);
+    connect(ui->RemoveCityButton, &QPushButton::clicked, this,
+            &TPoliticalUnitEditorForm::RemoveCityButtonClick);
+    connect(ui->NameEdit, &QLineEdit::textEdited, this, &TPoliticalUnitEditorForm::NameEditChange);
+    connect(ui->AbbreviationEdit, &QLineEdit::textEdited, this,
+            &TPoliticalUnitEditorForm::AbbreviationEditChange);
+    connect(ui->ChangeLogoButton, &QPushButton::clicked, this,
+            &TPoliticalUnitEditorForm::LogoImageClick);
+    connect(ui->IssueCentersButton, &QPushButton::clicked, this,
+            &TPoliticalUnitEditorForm::IssueCentersButtonClick);
+}
+
+TPoliticalUnitEditorForm::~TPoliticalUnitEditorForm() {
+    // The pending region's elements may still be bound.
+    UnbindDetails();
+    delete ui;
+}
+
+void TPoliticalUnitEditorForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+bool TPoliticalUnitEditorForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->LogoImage && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        LogoImageClick();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+TXmlNode* TPoliticalUnitEditorForm::ShownUnit() const {
+    if (Pending_)
+        return Pending_.get();
+    return Selected_ ? Selected_ : PU::Nation(Data_);
+}
+
+void TPoliticalUnitEditorForm::FormShow() {
+    DropPending();
+    Selected_ = nullptr;
+    Highlighted_ = nullptr;
+    // Every region needs its general election; one that lacks it gets it now.
+    for (TXmlNode* region : PU::Regions(Data_))
+        PU::GeneralElection(Data_, region);
+    FillRegionList();
+    const QString folder = QString::fromStdString(Data_.Folder());
+    const auto map = ScenarioFolders::FindFileIgnoringCase(Data_.Folder(), "map.bmp");
+    HasMap_ = map && LoadBaseMap(QString::fromStdString(*map));
+    if (HasMap_)
+        SaveBitmap(ToImage(Areas_.Base()), QString::fromStdString(*map));
+    ShowUnit();
+    Redraw();
+}
+
+void TPoliticalUnitEditorForm::FillRegionList() {
+    const QSignalBlocker quiet(ui->RegionsListBox);
+    ui->RegionsListBox->clear();
+    for (TXmlNode* region : PU::Regions(Data_))
+        FormSupport::AddEntry(ui->RegionsListBox, TextOf(region, "name"), region);
+    FormSupport::SelectQuietly(ui->RegionsListBox, RowOf(Selected_));
+}
+
+int TPoliticalUnitEditorForm::ListedRow() const {
+    const QListWidgetItem* item = ui->RegionsListBox->currentItem();
+    return item && item->isSelected() ? ui->RegionsListBox->row(item) : -1;
+}
+
+TXmlNode* TPoliticalUnitEditorForm::ListedRegion() const {
+    return FormSupport::EntryElement(ui->RegionsListBox->item(ListedRow()));
+}
+
+int TPoliticalUnitEditorForm::RowOf(const TXmlNode* region) const {
+    for (int i = 0; region && i < ui->RegionsListBox->count(); ++i)
+        if (FormSupport::EntryElement(ui->RegionsListBox->item(i)) == region)
+            return i;
+    return -1;
+}
+
+bool TPoliticalUnitEditorForm::LoadBaseMap(const QString& file) {
+    const QImage image(file);
+    if (image.isNull())
+        return false;
+    Areas_ = TMapAreas(ToPixels(MapSized(image)));
+    return true;
+}
+
+void TPoliticalUnitEditorForm::Redraw() {
+    const std::vector<TXmlNode*> regions = PU::Regions(Data_);
+    QImage picture;
+    if (HasMap_) {
+        picture = ToImage(RegionMap::Draw(Areas_, regions, Highlighted_, Pending_.get()));
+        const TXmlNode* named = Pending_ ? Pending_.get() : Selected_;
+        if (const auto at = RegionMap::PointOf(RegionMap::AbbreviationPosition(named))) {
+            QPainter painter(&picture);
+            painter.setPen(Qt::black);
+            QFont font = painter.font();
+            font.setBold(true);
+            painter.setFont(font);
+            painter.drawText(QRect(at->X, at->Y, RegionMap::Width, RegionMap::Height),
+                             Qt::AlignLeft | Qt::AlignTop, TextOf(named, "abbreviation"));
+        }
+    }
+    ui->MapImage->SetPicture(picture);
+    std::vector<TMapView::TLabel> labels;
+    for (const TXmlNode* region : regions) {
+        const auto at = RegionMap::PointOf(RegionMap::AbbreviationPosition(region));
+        labels.push_back({TextOf(region, "abbreviation"), at ? QPoint(at->X, at->Y) : QPoint(),
+                          HasMap_ && at.has_value()});
+    }
+    ui->MapImage->SetLabels(labels);
+}
+
+void TPoliticalUnitEditorForm::UnbindDetails() {
+    for (QLineEdit* edit : findChildren<QLineEdit*>())
+        Unbind(edit);
+    Unbind(ui->MottoEdit);
+    Unbind(ui->SeatsTypeComboBox);
+    ui->CitiesListBox->clear();
+}
+
+void TPoliticalUnitEditorForm::ShowUnit() {
+    TXmlNode* unit = ShownUnit();
+    Bind(ui->PopulationEdit, Child(unit, "population"));
+    Bind(ui->VotersEdit, Child(unit, "eligible_voters"));
+    Bind(ui->NameEdit, Child(unit, "name"));
+    Bind(ui->AbbreviationEdit, Child(unit, "abbreviation"));
+    Bind(ui->CapitalEdit, Child(unit, "capital"));
+    Bind(ui->MottoEdit, Child(unit, "motto"));
+    Bind(ui->NicknameEdit, Child(unit, "nickname"));
+    Bind(ui->FlagEdit, Child(unit, "flag"));
+    Bind(ui->YearEntryEdit, Child(unit, "year_of_entry"));
+    Bind(ui->PollEdit, Child(unit, "poll_open_time"));
+
+    // The media market exists only where the unit has one.
+    TXmlNode* market = Child(unit, "media_market_name");
+    Bind(ui->MediaMarketEdit, market);
+    if (!market)
+        ui->MediaMarketEdit->clear();
+
+    {
+        const QSignalBlocker quiet(ui->CitiesListBox);
+        ui->CitiesListBox->clear();
+        const TXmlNode* cities = Child(unit, "cities");
+        for (int32_t i = 0; cities && i < cities->ChildCount(); ++i)
+            FormSupport::AddEntry(ui->CitiesListBox,
+                                  QString::fromStdString(cities->GetChildAt(i)->GetText()),
+                                  cities->GetChildAt(i));
+    }
+    ui->CityEdit->setEnabled(unit != nullptr);
+
+    TXmlNode* seat = Child(unit ? PU::GeneralElection(Data_, unit) : nullptr, "seat");
+    FormSupport::BindComboIgnoringCase(ui->SeatsTypeComboBox, Child(seat, "type"));
+    ui->SeatsTypeComboBox->setEnabled(Child(seat, "type") != nullptr);
+    Bind(ui->SeatsNumberEdit, Child(seat, "number"));
+
+    ShowFlag(unit);
+
+    const bool pending = Pending_ != nullptr;
+    const bool selected = !pending && Selected_ != nullptr;
+    ui->DetailsGroup->setVisible(HasMap_ && !pending);
+    ui->DetailsContinuedGroup->setVisible(HasMap_ && selected);
+    ui->AddButton->setEnabled(pending);
+    ui->AddExistingButton->setEnabled(pending && ListedRegion());
+    ui->RemoveButton->setEnabled(selected);
+    ui->RemovePointButton->setEnabled(selected);
+    const int row = ListedRow();
+    ui->MoveUpButton->setEnabled(row > 0);
+    ui->MoveDownButton->setEnabled(row >= 0 && row + 1 < ui->RegionsListBox->count());
+    ui->RemoveAllButton->setEnabled(ui->RegionsListBox->count() > 0);
+    ui->MapImage->setEnabled(HasMap_);
+    ui->IssueCentersButton->setEnabled(HasMap_);
+    ui->ModifyNationalButton->setEnabled(HasMap_);
+}
+
+void TPoliticalUnitEditorForm::ShowFlag(TXmlNode* unit) {
+    TXmlNode* logo = Child(unit, "logo");
+    const QSize size(FlagWidth, FlagHeight);
+    if (logo && logo->GetText().empty() && !unit->AttributeValue("id").empty()) {
+        logo->SetText(unit->AttributeValue("id") + ".bmp");
+        Data_.SetChanged();
+    }
+    const QString folder = QString::fromStdString(Data_.Folder() + "region_images/");
+    Flag_ = logo && !Data_.Folder().empty()
+                ? ActivityPictures::Show(folder, QString::fromStdString(logo->GetText()), size)
+                : ActivityPictures::Blank(size);
+    ui->LogoImage->setPixmap(QPixmap::fromImage(Flag_));
+    ui->ChangeLogoButton->setEnabled(logo != nullptr);
+}
+
+void TPoliticalUnitEditorForm::DropPending() {
+    if (!Pending_)
+        return;
+    UnbindDetails();
+    if (Holds(Pending_.get(), Highlighted_))
+        Highlighted_ = nullptr;
+    Pending_.reset();
+}
+
+void TPoliticalUnitEditorForm::BuildPending(QPoint at) {
+    DropPending();
+    Pending_ = PU::NewRegion(Data_, at.x(), at.y());
+    const auto points = RegionMap::FillPoints(Pending_.get());
+    Highlighted_ = points.empty() ? nullptr : points.front();
+}
+
+void TPoliticalUnitEditorForm::SelectRegion(TXmlNode* region, TXmlNode* point) {
+    DropPending();
+    Selected_ = region;
+    Highlighted_ = point;
+    FormSupport::SelectQuietly(ui->RegionsListBox, RowOf(region));
+    ShowUnit();
+    Redraw();
+}
+
+void TPoliticalUnitEditorForm::MapImageMouseUp(QPoint at) {
+    // A border has no area: a region made there could never be painted.
+    if (!HasMap_ || Areas_.AreaAt(at.x(), at.y()) < 0)
+        return;
+    const RegionMap::THit hit = RegionMap::HitTest(Areas_, PU::Regions(Data_), at.x(), at.y());
+    if (hit.Region) {
+        SelectRegion(hit.Region, hit.Point);
+        return;
+    }
+    // Land no region holds: a new region waits for "Add" or "Add To
+    // Existing". The list keeps its entry for "Add To Existing".
+    Selected_ = nullptr;
+    BuildPending(at);
+    ShowUnit();
+    Redraw();
+}
+
+void TPoliticalUnitEditorForm::LabelMouseDown(int index) {
+    const auto regions = PU::Regions(Data_);
+    if (index < 0 || index >= static_cast<int>(regions.size()))
+        return;
+    const auto points = RegionMap::FillPoints(regions[static_cast<size_t>(index)]);
+    SelectRegion(regions[static_cast<size_t>(index)], points.empty() ? nullptr : points.front());
+}
+
+void TPoliticalUnitEditorForm::LabelMouseUp(int index, QPoint topLeft) {
+    const auto regions = PU::Regions(Data_);
+    if (index < 0 || index >= static_cast<int>(regions.size()))
+        return;
+    TXmlNode* region = regions[static_cast<size_t>(index)];
+    TXmlNode* map = Child(region, "map");
+    if (!map)
+        map = region->AddNewChild("map", "regional");
+    TXmlNode* position = RegionMap::AbbreviationPosition(region);
+    if (!position)
+        position = map->AddNewChild("abbreviation_position");
+    for (const auto& [name, value] : {std::pair{"x", topLeft.x()}, std::pair{"y", topLeft.y()}}) {
+        TXmlNode* coordinate = Child(position, name);
+        (coordinate ? coordinate : position->AddNewChild(name))->SetText(std::to_string(value));
+    }
+    Data_.SetChanged();
+    Redraw();
+}
+
+void TPoliticalUnitEditorForm::LoadButtonClick() {
+    if (!Prompts().YesNo(QStringLiteral("Warning"),
+                         QStringLiteral("All currently defined regions will be lost. Do you wish "
+                                        "to continue?")))
+        return;
+    const QString folder = QString::fromStdString(Data_.Folder());
+    const std::optional<QString> chosen = Prompts().OpenFile(
+        QStringLiteral("Open"), folder, QString::fromLatin1(TPrompts::BitmapFilter));
+    if (!chosen || chosen->isEmpty())
+        return;
+    // Read first: a file that is no bitmap must cost neither regions nor map.
+    const QImage image(*chosen);
+    if (image.isNull()) {
+        Prompts().Error(QStringLiteral("%1 could not be read as a bitmap. The map and the "
+                                       "regions have not been changed.")
+                            .arg(QDir::toNativeSeparators(*chosen)));
+        return;
+    }
+    const QImage sized = MapSized(image);
+    const QString target = QDir(folder).filePath(QStringLiteral("map.bmp"));
+    if (!SaveBitmap(sized, target)) {
+        Prompts().Error(QStringLiteral("The map could not be written to %1.")
+                            .arg(QDir::toNativeSeparators(target)));
+        return;
+    }
+    RemoveAllButtonClick();
+    Areas_ = TMapAreas(ToPixels(sized));
+    HasMap_ = true;
+    ShowUnit();
+    Redraw();
+}
+
+void TPoliticalUnitEditorForm::ModifyNationalButtonClick() {
+    DropPending();
+    Selected_ = nullptr;
+    Highlighted_ = nullptr;
+    FormSupport::SelectQuietly(ui->RegionsListBox, -1);
+    ShowUnit();
+    Redraw();
+}
+
+void TPoliticalUnitEditorForm::RegionsListBoxClick() {
+    TXmlNode* region = ListedRegion();
+    if (!region)
+        return;
+    // The highlight stays only on an area of the region now selected.
+    SelectRegion(region, Holds(region, Highlighted_) ? Highlighted_ : nullptr);
+}
+
+void TPoliticalUnitEditorForm::AddButtonClick() {
+    if (!Pending_)
+        return;
+    UnbindDetails();
+    TXmlNode* region = PU::AddRegion(Data_, std::move(Pending_));
+    if (!region)
+        return;
+    FormSupport::AddEntry(ui->RegionsListBox, TextOf(region, "name"), region);
+    SelectRegion(region, Highlighted_);
+}
+
+void TPoliticalUnitEditorForm::AddExistingButtonClick() {
+    TXmlNode* region = ListedRegion();
+    if (!Pending_ || !region || !Holds(Pending_.get(), Highlighted_))
+        return;
+    TXmlNode* copy = PU::AddToExisting(Data_, region, Highlighted_);
+    SelectRegion(region, copy);
+}
+
+void TPoliticalUnitEditorForm::RemoveButtonClick() {
+    const int row = ListedRow();
+    TXmlNode* region = ListedRegion();
+    if (!region)
+        return;
+    DropPending();
+    UnbindDetails();
+    if (Holds(region, Highlighted_))
+        Highlighted_ = nullptr;
+    Selected_ = nullptr;
+    PU::RemoveRegion(Data_, region);
+    FormSupport::TakeEntry(ui->RegionsListBox, row);
+    if (TXmlNode* before = ListedRegion()) {
+        SelectRegion(before, Holds(before, Highlighted_) ? Highlighted_ : nullptr);
+        return;
+    }
+    ShowUnit();
+    Redraw();
+}
+
+void TPoliticalUnitEditorForm::RemoveAllButtonClick() {
+    DropPending();
+    UnbindDetails();
+    Selected_ = nullptr;
+    Highlighted_ = nullptr;
+    PU::RemoveAllRegions(Data_);
+    FillRegionList();
+    ShowUnit();
+    Redraw();
+}
+
+void TPoliticalUnitEditorForm::RemovePointButtonClick() {
+    if (!Selected_ || !Holds(Selected_, Highlighted_) ||
+        RegionMap::FillPoints(Selected_).size() < 2)
+        return;
+    const auto at = RegionMap::PointOf(Highlighted_);
+    UnbindDetails();
+    if (!PU::RemovePoint(Data_, Selected_, Highlighted_))
+        return;
+    Highlighted_ = nullptr;
+    Selected_ = nullptr;
+    if (at)
+        BuildPending(QPoint(at->X, at->Y));
+    ShowUnit();
+    Redraw();
+}
+
+void TPoliticalUnitEditorForm::MoveUpButtonClick() {
+    Move(-1);
+}
+
+void TPoliticalUnitEditorForm::MoveDownButtonClick() {
+    Move(1);
+}
+
+void TPoliticalUnitEditorForm::Move(int step) {
+    const int row = ListedRow();
+    if (row < 0 || !PU::ExchangeRegions(Data_, row, row + step))
+        return;
+    TXmlNode* region = ListedRegion();
+    FillRegionList();
+    SelectRegion(region, Holds(region, Highlighted_) ? Highlighted_ : nullptr);
+}
+
+void TPoliticalUnitEditorForm::AddCityButtonClick() {
+    TXmlNode* unit = Pending_ ? Pending_.get() : Selected_;
+    const QString name = ui->CityEdit->text();
+    if (!unit || name.isEmpty())
+        return;
+    TXmlNode* city = PU::AddCity(Data_, unit, name.toStdString());
+    FormSupport::AddEntry(ui->CitiesListBox, name, city);
+    ui->CityEdit->clear();
+}
+
+void TPoliticalUnitEditorForm::RemoveCityButtonClick() {
+    const int row = ui->CitiesListBox->currentRow();
+    if (TXmlNode* city = FormSupport::CurrentElement(ui->CitiesListBox)) {
+        FormSupport::TakeEntry(ui->CitiesListBox, row);
+        PU::RemoveCity(Data_, city);
+    }
+}
+
+void TPoliticalUnitEditorForm::NameEditChange() {
+    if (Pending_ || !Selected_)
+        return;
+    if (QListWidgetItem* item = ui->RegionsListBox->item(RowOf(Selected_)))
+        item->setText(ui->NameEdit->text());
+}
+
+void TPoliticalUnitEditorForm::AbbreviationEditChange() {
+    // The labels are drawn from the document: store before the binding does.
+    StoreControlText(ui->AbbreviationEdit);
+    if (!Pending_ && Selected_)
+        Redraw();
+}
+
+void TPoliticalUnitEditorForm::LogoImageClick() {
+    TXmlNode* logo = Child(ShownUnit(), "logo");
+    if (!logo)
+        return;
+    const QString folder = QString::fromStdString(Data_.Folder() + "region_images/");
+    const std::optional<QString> chosen = Prompts().OpenFile(
+        QStringLiteral("Open"), folder, QString::fromLatin1(TPrompts::BitmapFilter));
+    if (!chosen || chosen->isEmpty())
+        return;
+    const ActivityPictures::TStoreResult stored =
+        ActivityPictures::Store(*chosen, folder, QSize(FlagWidth, FlagHeight));
+    if (stored.FileName.isEmpty()) {
+        Prompts().Error(stored.Problem + QStringLiteral(" The flag has not been changed."));
+        return;
+    }
+    logo->SetText(stored.FileName.toStdString());
+    Data_.SetChanged();
+    ShowFlag(ShownUnit());
+}
+
+void TPoliticalUnitEditorForm::IssueCentersButtonClick() {
+    TIssueCentersForm form(Data_, this);
+    form.exec();
+}

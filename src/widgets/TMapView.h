@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+class QLabel;
+
+// The scenario map as a designer works on it: shows a picture (the map with
+// the regions painted) at its own size, reports where it was clicked, and
+// carries one abbreviation label per region that can be dragged over the
+// map. Where a label is dropped is reported; the owner stores it.
+class TMapView : public QWidget {
+    Q_OBJECT
+public:
+    explicit TMapView(QWidget* parent = nullptr);
+
+    void SetPicture(const QImage& picture);
+    const QImage& Picture() const { return Picture_; }
+
+    struct TLabel {
+        QString Text;
+        QPoint Position; // top-left corner, in map pixels
+        bool Visible = true;
+    };
+    // One label per region, in region order. Labels are kept across calls so
+    // a label being dragged stays the same widget.
+    void SetLabels(const std::vector<TLabel>& labels);
+    int LabelCount() const { return static_cast<int>(Labels_.size()); }
+    QLabel* Label(int index) const;
+    bool Dragging() const { return Dragging_ >= 0; }
+
+    QSize sizeHint() const override;
+
+signals:
+    // The left button was released on the map, outside the labels.
+    void Clicked(QPoint at);
+    // The left button went down on label index; a drag begins.
+    void LabelPressed(int index);
+    // The drag of label index ended with its top-left corner at topLeft.
+    void LabelDropped(int index, QPoint topLeft);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QImage Picture_;
+    std::vector<QLabel*> Labels_;
+    int Dragging_ = -1;
+    QPoint GrabOffset_;
+};

@@ -1,0 +1,430 @@
+// The Step 3 editors on a copy of the sample scenario: the map, the region
+// list and the issue centres form.
+#include "app/ControlBinding.h"
+#include "editors/world/TIssueCentersForm.h"
+#include "editors/world/TPoliticalUnitEditorForm.h"
+#include "guisupport/ScenarioCopy.h"
+#include "guisupport/ScriptedPrompts.h"
+#include "scenario/edit/PoliticalUnitsEdit.h"
+#include "scenario/map/RegionMap.h"
+#include "widgets/TMapView.h"
+#include "xml/TXmlNode.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+
+#include <memory>
+
+namespace PU = PoliticalUnitsEdit;
+
+namespace {
+
+// Map points of the sample: inside Aldmoor, on Brenvale, the two islands of
+// the Quen Isles, open sea that belongs to no region, and a black border.
+const QPoint InAldmoor(100, 100);
+const QPoint InBrenvale(228, 110);
+const QPoint QuenMain(452, 318);
+const QPoint QuenIsland(405, 352);
+const QPoint Sea(4, 4);
+const QPoint Border(250, 190);
+
+QColor PixelAt(const QImage& image, QPoint at) {
+    return image.pixelColor(at);
+}
+
+std::string Text(const TXmlNode* parent, const char* name) {
+    const TXmlNode* child = parent ? parent->GetChild(name) : nullptr;
+    return child ? child->GetText() : "<missing>";
+}
+
+} // namespace
+
+class PoliticalUnitEditorTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<GuiTest::TScenarioCopy> Copy;
+    std::unique_ptr<TPoliticalUnitEditorForm> Form;
+    std::unique_ptr<TScriptedPrompts> Prompts;
+
+    TScenarioData& Data() { return Copy->Data(); }
+    template <typename T> T* Find(const char* name) {
+        T* control = Form->findChild<T*>(QString::fromLatin1(name));
+        if (!control)
+            qFatal("no control %s", name);
+        return control;
+    }
+    TMapView* Map() { return Find<TMapView>("MapImage"); }
+    QListWidget* List() { return Find<QListWidget>("RegionsListBox"); }
+    QPushButton* Button(const char* name) { return Find<QPushButton>(name); }
+    bool Shown(const char* group) { return Find<QGroupBox>(group)->isVisibleTo(Form.get()); }
+    TXmlNode* Region(int i) { return PU::Regions(Data())[static_cast<size_t>(i)]; }
+    int UnitEntries() { return Data().Percentages()->GetChild("political_units")->ChildCount(); }
+    void Open() {
+        Form = std::make_unique<TPoliticalUnitEditorForm>(Data());
+        Form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Form.get()));
+    }
+    void Click(QPoint at) { QTest::mouseClick(Map(), Qt::LeftButton, {}, at); }
+
+private slots:
+    void init() {
+        Copy = std::make_unique<GuiTest::TScenarioCopy>();
+        QVERIFY2(Copy->IsOpen(), qPrintable(Copy->Problem()));
+        Prompts = std::make_unique<TScriptedPrompts>();
+    }
+    void cleanup() {
+        Form.reset();
+        if (Prompts)
+            QVERIFY2(Prompts->Done(), qPrintable(Prompts->Problems()));
+        Prompts.reset();
+        Copy.reset();
+    }
+
+    void OpensOnTheNationWithTheSampleMap() {
+        Open();
+        QCOMPARE(Form->windowTitle(), QStringLiteral("Step 3: Create / Edit Political Units"));
+        QCOMPARE(Form->property("helpTopic").toInt(), 130);
+        QVERIFY(Form->HasMap());
+        QCOMPARE(List()->count(), 9);
+        QCOMPARE(Form->ShownUnit(), PU::Nation(Data()));
+        QCOMPARE(Find<QLineEdit>("NameEdit")->text(), QStringLiteral("Tellavar"));
+        QVERIFY(Shown("DetailsGroup"));
+        QVERIFY(!Shown("DetailsContinuedGroup"));
+        QCOMPARE(Map()->LabelCount(), 9);
+        QCOMPARE(Map()->Label(0)->text(), QStringLiteral("AM"));
+        QCOMPARE(Map()->Label(0)->pos(), QPoint(92, 108));
+        for (QPushButton* button : Form->findChildren<QPushButton*>())
+            QVERIFY2(!button->autoDefault() && !button->isDefault(),
+                     qPrintable(button->objectName()));
+    }
+
+    void ClickingInsideARegionSelectsItInLime() {
+        Open();
+        Click(InAldmoor + QPoint(6, 3));
+        QCOMPARE(Form->SelectedRegion(), Region(0));
+        QCOMPARE(List()->currentRow(), 0);
+        QCOMPARE(Find<QLineEdit>("NameEdit")->text(), QStringLiteral("Aldmoor"));
+        QVERIFY(Shown("DetailsGroup") && Shown("DetailsContinuedGroup"));
+        QVERIFY(!Button("AddButton")->isEnabled());
+        QVERIFY(Button("RemoveButton")->isEnabled());
+        const QImage& map = Map()->Picture();
+        QCOMPARE(PixelAt(map, InAldmoor), QColor(0, 255, 0));
+        QCOMPARE(PixelAt(map, InBrenvale), QColor(0, 128, 0));
+
+        // Each island of a two-island region lights up by itself.
+        Click(QuenIsland);
+        QCOMPARE(Form->SelectedRegion(), Region(8));
+        QCOMPARE(Form->HighlightedPoint(), RegionMap::FillPoints(Region(8))[1]);
+        QCOMPARE(PixelAt(Map()->Picture(), QuenIsland), QColor(0, 255, 0));
+        QCOMPARE(PixelAt(Map()->Picture(), QuenMain), QColor(0, 128, 0));
+        QCOMPARE(PixelAt(Map()->Picture(), InAldmoor), QColor(0, 128, 0));
+    }
+
+    void NewAreaShowsNoDetailsUntilAdd() {
+        Open();
+        const int regions = List()->count();
+        Click(Sea);
+        QVERIFY(Form->PendingRegion());
+        QVERIFY(!Shown("DetailsGroup") && !Shown("DetailsContinuedGroup"));
+        QVERIFY(Button("AddButton")->isEnabled());
+        QVERIFY(!Button("AddExistingButton")->isEnabled());
+        QVERIFY(!Button("RemoveButton")->isEnabled());
+        QCOMPARE(PixelAt(Map()->Picture(), Sea), QColor(255, 0, 0));
+        QCOMPARE(static_cast<int>(PU::Regions(Data()).size()), regions);
+
+        Button("AddButton")->click();
+        QVERIFY(!Form->PendingRegion());
+        QCOMPARE(static_cast<int>(PU::Regions(Data()).size()), regions + 1);
+        QCOMPARE(UnitEntries(), regions + 1);
+        QCOMPARE(List()->currentItem()->text(), QStringLiteral("New Region"));
+        QCOMPARE(Form->SelectedRegion(), Region(regions));
+        QVERIFY(Shown("DetailsGroup") && Shown("DetailsContinuedGroup"));
+        // Shown once, the new region has a flag file and a general election.
+        const std::string id = Region(regions)->AttributeValue("id");
+        QCOMPARE(Text(Region(regions), "logo"), id + ".bmp");
+        QVERIFY(
+            QFile::exists(Copy->FilePath("region_images/" + QString::fromStdString(id) + ".bmp")));
+        QCOMPARE(Text(PU::GeneralElection(Data(), Region(regions)), "date"),
+                 Text(Data().Scenario()->GetChild("general_election"), "end_date"));
+
+        // Typing the name renames the entry, the abbreviation its label.
+        QTest::keyClicks(Find<QLineEdit>("NameEdit"), QStringLiteral("x"));
+        QCOMPARE(List()->currentItem()->text(), QStringLiteral("New Regionx"));
+        QTest::keyClicks(Find<QLineEdit>("AbbreviationEdit"), QStringLiteral("NR"));
+        QCOMPARE(Map()->Label(regions)->text(), QStringLiteral("NR"));
+        QCOMPARE(Text(Region(regions), "abbreviation"), std::string("NR"));
+    }
+
+    void OpeningAddsAMissingGeneralElection() {
+        TXmlNode* events = Region(3)->GetChild("election_events");
+        events->RemoveChild(PU::GeneralElection(Data(), Region(3)));
+        const int32_t count = events->ChildCount();
+        Open();
+        QCOMPARE(events->ChildCount(), count + 1);
+        const TXmlNode* general = events->GetChildAt(count);
+        QCOMPARE(Text(general, "type"), std::string("General"));
+        QCOMPARE(Text(general, "date"),
+                 Text(Data().Scenario()->GetChild("general_election"), "end_date"));
+        QCOMPARE(Text(general->GetChild("seat"), "number"), std::string("0"));
+    }
+
+    void ClickOnABorderChangesNothing() {
+        Open();
+        Click(InAldmoor);
+        Click(Border);
+        QCOMPARE(Form->SelectedRegion(), Region(0));
+        QVERIFY(!Form->PendingRegion());
+    }
+
+    void AddToExistingMakesAnIslandOfTheListedRegion() {
+        Open();
+        List()->setCurrentRow(1);
+        QCOMPARE(Form->SelectedRegion(), Region(1));
+        Click(Sea);
+        QVERIFY(Form->PendingRegion());
+        QVERIFY(Button("AddExistingButton")->isEnabled());
+        Button("AddExistingButton")->click();
+        QVERIFY(!Form->PendingRegion());
+        QCOMPARE(RegionMap::FillPoints(Region(1)).size(), size_t(2));
+        QCOMPARE(RegionMap::PointOf(RegionMap::FillPoints(Region(1))[1]),
+                 (RegionMap::TPoint{Sea.x(), Sea.y()}));
+        QCOMPARE(UnitEntries(), 9);
+        List()->setCurrentRow(0);
+        Click(Sea);
+        QCOMPARE(Form->SelectedRegion(), Region(1));
+        QCOMPARE(PixelAt(Map()->Picture(), Sea), QColor(0, 255, 0));
+    }
+
+    void RemovePointOnlyWhereThereAreSeveral() {
+        Open();
+        Click(InAldmoor);
+        Button("RemovePointButton")->click();
+        QCOMPARE(Form->SelectedRegion(), Region(0));
+        QVERIFY(!Form->PendingRegion());
+        QCOMPARE(RegionMap::FillPoints(Region(0)).size(), size_t(1));
+
+        Click(QuenIsland);
+        Button("RemovePointButton")->click();
+        QCOMPARE(RegionMap::FillPoints(Region(8)).size(), size_t(1));
+        QVERIFY(Form->PendingRegion());
+        QCOMPARE(PixelAt(Map()->Picture(), QuenIsland), QColor(255, 0, 0));
+    }
+
+    void RemoveSelectsTheOneBeforeAndKeepsPercentagesInStep() {
+        Open();
+        List()->setCurrentRow(2);
+        Button("RemoveButton")->click();
+        QCOMPARE(List()->count(), 8);
+        QCOMPARE(UnitEntries(), 8);
+        QCOMPARE(List()->currentRow(), 1);
+        QCOMPARE(Form->SelectedRegion(), Region(1));
+        QCOMPARE(Map()->LabelCount(), 8);
+
+        Button("MoveUpButton")->click();
+        QCOMPARE(Text(Region(0), "name"), std::string("Brenvale"));
+        QCOMPARE(List()->currentRow(), 0);
+
+        Button("RemoveAllButton")->click();
+        QCOMPARE(List()->count(), 0);
+        QCOMPARE(UnitEntries(), 0);
+        QCOMPARE(Form->ShownUnit(), PU::Nation(Data()));
+    }
+
+    void DraggingALabelStoresItsNewPosition() {
+        Open();
+        QLabel* label = Map()->Label(0);
+        const QPoint grab(3, 4);
+        QTest::mousePress(label, Qt::LeftButton, {}, grab);
+        QCOMPARE(Form->SelectedRegion(), Region(0));
+        QMouseEvent move(QEvent::MouseMove, QPointF(grab + QPoint(30, 0)),
+                         QPointF(label->mapToGlobal(grab + QPoint(30, 0))), Qt::NoButton,
+                         Qt::LeftButton, {});
+        QApplication::sendEvent(label, &move);
+        QTest::mouseRelease(label, Qt::LeftButton, {}, grab);
+        TXmlNode* position = RegionMap::AbbreviationPosition(Region(0));
+        QCOMPARE(Text(position, "x"), std::string("122"));
+        QCOMPARE(Text(position, "y"), std::string("108"));
+        QCOMPARE(label->pos(), QPoint(122, 108));
+    }
+
+    void RegionsWithoutAMapEntryAreListedButNotPainted() {
+        Region(0)->RemoveChild(Region(0)->GetChild("map"));
+        TXmlNode* brenvaleMap = Region(1)->GetChild("map");
+        brenvaleMap->RemoveChild(brenvaleMap->GetChild("abbreviation_position"));
+        Open();
+        QCOMPARE(List()->count(), 9);
+        QVERIFY(!Map()->Label(0)->isVisibleTo(Map()));
+        QVERIFY(!Map()->Label(1)->isVisibleTo(Map()));
+        QCOMPARE(PixelAt(Map()->Picture(), InBrenvale), QColor(0, 128, 0));
+        List()->setCurrentRow(0);
+        QCOMPARE(Form->SelectedRegion(), Region(0));
+        QCOMPARE(Find<QLineEdit>("NameEdit")->text(), QStringLiteral("Aldmoor"));
+        // Its land is free again: a click there prepares a new region.
+        Click(InAldmoor);
+        QVERIFY(Form->PendingRegion());
+        // A region without a label position is still found by its area.
+        List()->setCurrentRow(1);
+        Click(InBrenvale);
+        QCOMPARE(Form->SelectedRegion(), Region(1));
+    }
+
+    void MediaMarketIsBoundOnlyWhereItExists() {
+        TXmlNode* region = Region(0);
+        region->RemoveChild(region->GetChild("media_market_name"));
+        Open();
+        auto* market = Find<QLineEdit>("MediaMarketEdit");
+        List()->setCurrentRow(1);
+        QCOMPARE(market->text(), QStringLiteral("Wenlow"));
+        List()->setCurrentRow(0);
+        QVERIFY(market->text().isEmpty());
+        QCOMPARE(ControlBinding::BoundElement(market), nullptr);
+        market->setText(QStringLiteral("Typed"));
+        QCOMPARE(region->GetChild("media_market_name"), nullptr);
+    }
+
+    void EnterInAFieldPressesNothingAndLongTextsStayWhole() {
+        Region(0)->GetChild("capital")->SetText(std::string(300, 'c'));
+        Open();
+        Click(InAldmoor);
+        QCOMPARE(Find<QLineEdit>("CapitalEdit")->text().size(), 300);
+        for (QLineEdit* edit : Form->findChildren<QLineEdit*>()) {
+            if (!edit->isVisibleTo(Form.get()) || !edit->isEnabled())
+                continue;
+            edit->setFocus();
+            QTest::keyClick(edit, Qt::Key_Return);
+            QVERIFY2(Form->isVisible(), qPrintable(edit->objectName()));
+            QCOMPARE(Form->result(), 0);
+        }
+        QCOMPARE(Text(Region(0), "capital"), std::string(300, 'c'));
+        QCOMPARE(List()->count(), 9);
+        QVERIFY(Prompts->Shown().isEmpty());
+    }
+
+    void CitiesAreAddedAndRemoved() {
+        Open();
+        Click(InAldmoor);
+        auto* cities = Find<QListWidget>("CitiesListBox");
+        QCOMPARE(cities->count(), 3);
+        Find<QLineEdit>("CityEdit")->setText(QStringLiteral("Fernlow"));
+        Button("AddCityButton")->click();
+        QCOMPARE(cities->count(), 4);
+        QCOMPARE(Region(0)->GetChild("cities")->GetChildAt(3)->GetText(), std::string("Fernlow"));
+        cities->setCurrentRow(0);
+        Button("RemoveCityButton")->click();
+        QCOMPARE(Region(0)->GetChild("cities")->ChildCount(), 3);
+        QCOMPARE(Region(0)->GetChild("cities")->GetChildAt(0)->GetText(), std::string("Hollin"));
+    }
+
+    void UnreadablePicturesChangeNothing() {
+        const QString bad = Copy->FilePath("not-a-picture.bmp");
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("this is no bitmap");
+        file.close();
+        Open();
+        QFile map(Copy->FilePath("map.bmp"));
+        QVERIFY(map.open(QIODevice::ReadOnly));
+        const QByteArray mapBefore = map.readAll();
+        map.close();
+
+        Prompts->Answer(TPromptAnswer::Yes, "Warning").ChooseFile(bad).Ok("Error");
+        Button("LoadButton")->click();
+        QCOMPARE(List()->count(), 9);
+        QVERIFY(map.open(QIODevice::ReadOnly));
+        QCOMPARE(map.readAll(), mapBefore);
+        map.close();
+
+        Click(InAldmoor);
+        const std::string logo = Text(Region(0), "logo");
+        Prompts->ChooseFile(bad).Ok("Error");
+        Button("ChangeLogoButton")->click();
+        QCOMPARE(Text(Region(0), "logo"), logo);
+        QVERIFY(!QFile::exists(Copy->FilePath("region_images/not-a-picture.bmp")));
+    }
+
+    void LoadingAMapReplacesRegionsAndStoresIt() {
+        QImage picture(100, 50, QImage::Format_RGB888);
+        picture.fill(Qt::yellow);
+        const QString source = Copy->FilePath("drawn.bmp");
+        QVERIFY(picture.save(source, "BMP"));
+        Open();
+        Prompts->Answer(TPromptAnswer::No, "Warning");
+        Button("LoadButton")->click();
+        QCOMPARE(List()->count(), 9);
+        Prompts->Answer(TPromptAnswer::Yes, "Warning").ChooseFile(source);
+        Button("LoadButton")->click();
+        QCOMPARE(List()->count(), 0);
+        QCOMPARE(UnitEntries(), 0);
+        const QImage stored(Copy->FilePath("map.bmp"));
+        QCOMPARE(stored.size(), QSize(501, 381));
+        QCOMPARE(stored.pixelColor(250, 190), QColor(Qt::yellow));
+    }
+
+    void AllIssueCentersSetEveryCentreOfTheSelectedRegions() {
+        TIssueCentersForm form(Data());
+        form.show();
+        QCOMPARE(form.windowTitle(), QStringLiteral("Step 3: Regional Centers / Profiles"));
+        QCOMPARE(form.property("helpTopic").toInt(), 131);
+        for (QPushButton* button : form.findChildren<QPushButton*>())
+            QVERIFY(!button->autoDefault() && !button->isDefault());
+        auto* regions = form.findChild<QListWidget*>(QStringLiteral("RegionsListBox"));
+        QCOMPARE(regions->count(), 9);
+        QCOMPARE(regions->currentRow(), 0);
+        regions->item(0)->setSelected(true);
+        regions->item(2)->setSelected(true);
+        const auto issues = PU::PositionIssues(Data());
+        QCOMPARE(issues.size(), size_t(18));
+        const int untouched = PU::CentrePosition(Region(1), issues[0]->AttributeValue("id"));
+        auto* all = form.findChild<QSlider*>(QStringLiteral("TrackBar1"));
+        all->setValue(1);
+        for (const TXmlNode* issue : issues) {
+            const std::string id = issue->AttributeValue("id");
+            QCOMPARE(Text(PU::IssueCentre(Region(0), id), "center"), std::string("Far-Left"));
+            QCOMPARE(Text(PU::IssueCentre(Region(2), id), "center"), std::string("Far-Left"));
+        }
+        QCOMPARE(PU::CentrePosition(Region(1), issues[0]->AttributeValue("id")), untouched);
+        auto* description = form.findChild<QLineEdit*>(QStringLiteral("DescriptionEdit1"));
+        QVERIFY(description->text().startsWith(QStringLiteral("Far-Left - ")));
+
+        // One row for the selected regions, then Select All.
+        auto* bar = form.findChild<QSlider*>(QStringLiteral("CenterTrackBar1"));
+        form.findChild<QPushButton*>(QStringLiteral("SelectAllButton"))->click();
+        bar->setValue(6);
+        for (TXmlNode* region : PU::Regions(Data()))
+            QCOMPARE(Text(PU::IssueCentre(region, issues[0]->AttributeValue("id")), "center"),
+                     std::string("Right"));
+    }
+
+    void ProfilesAreNational() {
+        TIssueCentersForm form(Data());
+        form.show();
+        auto* issues = form.findChild<QListWidget*>(QStringLiteral("IssuesListBox"));
+        QCOMPARE(issues->count(), Data().Issues()->ChildCount());
+        issues->setCurrentRow(1);
+        auto* general =
+            form.findChild<QComboBox*>(QStringLiteral("AttributeGeneralProfileComboBox"));
+        const std::string id = Data().Issues()->GetChildAt(1)->AttributeValue("id");
+        QCOMPARE(general->currentText().toStdString(),
+                 Text(PU::IssueCentre(PU::Nation(Data()), id), "initial_generalelection_profile"));
+        general->setCurrentIndex(general->findText(QStringLiteral("Low")));
+        emit general->activated(general->currentIndex());
+        QCOMPARE(Text(PU::IssueCentre(PU::Nation(Data()), id), "initial_generalelection_profile"),
+                 std::string("Low"));
+        for (TXmlNode* region : PU::Regions(Data()))
+            QCOMPARE(Text(PU::IssueCentre(region, id), "initial_generalelection_profile"),
+                     std::string("Low"));
+    }
+};
+
+QTEST_MAIN(PoliticalUnitEditorTest)
+#include "PoliticalUnitEditorTest.moc"
