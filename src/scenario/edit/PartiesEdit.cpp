@@ -102,20 +102,6 @@ void RemoveRegionReferences(TScenarioData& data, const std::string& partyId) {
     }
 }
 
-void RemoveStances(TScenarioData& data, const std::string& partyId,
-                   const std::set<std::string>& leaderIds) {
-    TXmlNode* endorsers = data.Endorsers();
-    for (int32_t i = 0; endorsers && i < endorsers->ChildCount(); ++i) {
-        TXmlNode* endorser = endorsers->GetChildAt(i);
-        const TXmlNode* party = Child(Child(endorser, "party_stance"), "party");
-        if (party && party->AttributeValue("id") == partyId)
-            EndorsersEdit::SetPartyStance(data, endorser, "");
-        const TXmlNode* leader = Child(Child(endorser, "leader_stance"), "leader");
-        if (leader && leaderIds.count(leader->AttributeValue("id")))
-            EndorsersEdit::SetLeaderStance(data, endorser, "");
-    }
-}
-
 void RemoveRelations(TScenarioData& data, const std::set<std::string>& leaderIds) {
     TXmlNode* list = Child(data.Relations(), "leaders");
     RemoveChildrenIf(list, [&](const TXmlNode* relation) {
@@ -223,7 +209,9 @@ void RemoveParty(TScenarioData& data, TXmlNode* party) {
     RemoveRegionReferences(data, id);
     RemoveChildrenIf(Child(ScenarioEdit::Debates(data), "primaries"),
                      [&](const TXmlNode* entry) { return entry->AttributeValue("id") == id; });
-    RemoveStances(data, id, leaderIds);
+    EndorsersEdit::ClearStancesNaming(data, id);
+    for (const std::string& leader : leaderIds)
+        EndorsersEdit::ClearStancesNaming(data, leader);
     RemoveRelations(data, leaderIds);
 }
 

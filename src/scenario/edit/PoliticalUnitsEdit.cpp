@@ -2,6 +2,7 @@
 
 #include "scenario/TScenarioData.h"
 #include "scenario/ValueEncodings.h"
+#include "scenario/edit/EndorsersEdit.h"
 #include "xml/TXmlNode.h"
 
 #include <algorithm>
@@ -61,12 +62,6 @@ void ForgetRegionInParties(TXmlNode* node, const std::string& id) {
         for (int32_t i = 0; i < n->ChildCount(); ++i)
             work.push_back(n->GetChildAt(i));
     }
-}
-
-void ForgetRegionInEndorsers(TXmlNode* endorsers, const std::string& id) {
-    for (int32_t i = 0; endorsers && i < endorsers->ChildCount(); ++i)
-        if (TXmlNode* units = endorsers->GetChildAt(i)->GetChild("political_units_affected"))
-            RemoveNamed(units, id);
 }
 
 TXmlNode* UnitEntries(const TScenarioData& data) {
@@ -184,7 +179,7 @@ int32_t RemoveRegion(TScenarioData& data, TXmlNode* region) {
     if (!id.empty() && id != "-1") {
         if (TXmlNode* entries = UnitEntries(data))
             RemoveNamed(entries, id);
-        ForgetRegionInEndorsers(data.Endorsers(), id);
+        EndorsersEdit::RemoveRegionEntries(data, id);
         if (TXmlNode* parties = data.Parties())
             ForgetRegionInParties(parties, id);
     }
