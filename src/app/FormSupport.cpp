@@ -5,12 +5,14 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTextCursor>
 
 #include <algorithm>
+#include <limits>
 
 namespace FormSupport {
 
@@ -19,6 +21,8 @@ namespace {
 // The memo's length before its latest change, and whether it is being filled.
 const char* const PreviousLength = "limitPreviousLength";
 const char* const Filling = "limitFilling";
+// The length a text box is limited to.
+const char* const Limit = "limitLength";
 
 } // namespace
 
@@ -46,6 +50,20 @@ void BindLimitedText(QPlainTextEdit* memo, TXmlNode* element) {
     ControlBinding::BindText(memo, element);
     memo->setProperty(Filling, false);
     memo->setProperty(PreviousLength, static_cast<int>(memo->toPlainText().size()));
+}
+
+void LimitLength(QLineEdit* edit, int length) {
+    edit->setProperty(Limit, length);
+    edit->setMaxLength(std::max(length, static_cast<int>(edit->text().size())));
+}
+
+void BindLimitedText(QLineEdit* edit, TXmlNode* element) {
+    // No limit while filling: the stored text is shown whole.
+    const int limit =
+        edit->property(Limit).isValid() ? edit->property(Limit).toInt() : edit->maxLength();
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    ControlBinding::BindText(edit, element);
+    LimitLength(edit, limit);
 }
 
 void BindComboIgnoringCase(QComboBox* control, TXmlNode* element) {

@@ -3,6 +3,7 @@
 class QComboBox;
 class QDateEdit;
 class QString;
+class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QPlainTextEdit;
@@ -18,6 +19,11 @@ void LimitLength(QPlainTextEdit* memo, int length);
 // ControlBinding::BindText for a limited memo: the element's text is shown
 // whole, however long.
 void BindLimitedText(QPlainTextEdit* memo, TXmlNode* element);
+// The same for a text box. Its own maximum length would cut the text it is
+// given, so the maximum follows what the element holds: typing stops at
+// length characters, or at the length of a longer stored text.
+void LimitLength(QLineEdit* edit, int length);
+void BindLimitedText(QLineEdit* edit, TXmlNode* element);
 
 // Binds a drop-down list like ControlBinding::BindCombo, but shows the
 // entry whose text equals the element's without regard to case. Showing

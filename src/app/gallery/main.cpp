@@ -17,21 +17,6 @@
 
 namespace {
 
-// Nobody is there to answer: every question is declined.
-class TDecliningPrompts : public TPrompts {
-public:
-    TPromptAnswer Message(const QString&, const QString&, TPromptButtons buttons) override {
-        return buttons == TPromptButtons::Ok ? TPromptAnswer::Ok : TPromptAnswer::Cancel;
-    }
-    std::optional<QString> Input(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> OpenFile(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> ChooseScenario(const QStringList&) override { return std::nullopt; }
-};
-
 // The first shipped scenario, else the first scenario folder; empty when none.
 QString SampleScenario(const QString& dataFolder) {
     const std::string scenarios = dataFolder.toStdString() + "scenarios/";
