@@ -3,6 +3,7 @@
 #include "app/Help.h"
 #include "app/Prompts.h"
 #include "app/StepEditors.h"
+#include "app/THelpWindow.h"
 #include "app/TSplashScreenForm.h"
 #include "app/TVerificationMessagesForm.h"
 #include "app/TaboutForm.h"
@@ -144,6 +145,9 @@ void TScenarioBuilderForm::closeEvent(QCloseEvent* event) {
     }
     // Closing by the title bar keeps the options as Exit does.
     OptionsFile::Write(Folders_.OptionsFile(), Options_);
+    // The manual belongs to this window and goes with it.
+    if (THelpWindow* manual = Help::Window())
+        manual->close();
     event->accept();
 }
 
@@ -441,7 +445,10 @@ bool TScenarioBuilderForm::SaveFromMenu() {
 }
 
 bool TScenarioBuilderForm::SaveFromButton() {
-    if (!SaveQuietly())
+    const bool saved = SaveQuietly();
+    // Like every file operation, a save gates the steps again.
+    RunStepGating();
+    if (!saved)
         return false;
     Prompts().Message(QStringLiteral("Saved"), QStringLiteral("Scenario saved."));
     return true;
@@ -473,10 +480,12 @@ bool TScenarioBuilderForm::SaveScenarioAs() {
         ShowSaveError(error);
         SetModified(true);
         UpdateCaption();
+        RunStepGating();
         return false;
     }
     SetModified(false);
     UpdateCaption();
+    RunStepGating();
     return true;
 }
 

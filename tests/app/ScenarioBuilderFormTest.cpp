@@ -2,7 +2,9 @@
 // questions, the save-changes question and autosave. Every test works on a
 // data folder in a temporary folder and answers the prompts from a script.
 
+#include "app/Help.h"
 #include "app/StepEditors.h"
+#include "app/THelpWindow.h"
 #include "app/TScenarioBuilderForm.h"
 #include "app/TVerificationMessagesForm.h"
 #include "guisupport/ScenarioCopy.h"
@@ -11,9 +13,11 @@
 #include "scenario/verify/FileVerifiers.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -588,6 +592,34 @@ private slots:
         QCOMPARE(QString::fromStdString(Form->Scenario()->Folder()), ScenarioPath("Target") + "/");
     }
 
+    void SaveAndSaveAsGateTheStepsAgain() {
+        MakeForm();
+        Form->SetVerify([](TScenarioData*) { return PassedUpTo(-1); });
+        QVERIFY(OpenAlpha());
+        QCOMPARE(StepStates(), QList<bool>(8, true));
+        int runs = 0;
+        Form->SetVerify([&runs](TScenarioData*) {
+            ++runs;
+            return PassedUpTo(2);
+        });
+        TScriptedPrompts prompts;
+        prompts.Ok("Saved");
+        QVERIFY(Form->SaveFromButton());
+        QCOMPARE(runs, 1);
+        QCOMPARE(StepStates(), (QList<bool>{true, true, true, false, false, false, false, false}));
+
+        Form->SetVerify([&runs](TScenarioData*) {
+            ++runs;
+            return PassedUpTo(0);
+        });
+        prompts.Type("Gamma");
+        QVERIFY(Form->SaveScenarioAs());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(runs, 2);
+        QCOMPARE(StepStates(),
+                 (QList<bool>{true, false, false, false, false, false, false, false}));
+    }
+
     void SaveAsNewName() {
         MakeForm();
         QVERIFY(OpenAlpha());
@@ -694,6 +726,29 @@ private slots:
         Action("AutosaveItem")->trigger();
         QVERIFY(Form->close());
         QCOMPARE(ReadFile(Data->Path() + "optionssc.vrx"), QByteArray("1\n0\n"));
+    }
+
+    void ClosingTheWindowEndsTheProgramWhileTheManualIsOpen() {
+        MakeForm();
+        Help::SetHelpFolder(GuiTest::ShippedData() + QStringLiteral("help/"));
+        bool manualShown = false;
+        bool stillRunning = false;
+        QTimer::singleShot(0, this, [&] {
+            Form->show();
+            manualShown = Help::ShowTopic(0)->isVisible();
+            Form->close();
+        });
+        // Only there so a program that keeps running fails instead of hanging.
+        QTimer::singleShot(30000, this, [&] {
+            stillRunning = true;
+            QApplication::quit();
+        });
+        QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+        QApplication::exec();
+        QVERIFY(manualShown);
+        QVERIFY(!stillRunning);
+        QCOMPARE(lastClosed.count(), 1);
+        QVERIFY(!Help::Window()->isVisible());
     }
 
     void OptionsFileWithThreeLinesIsRepairedAtStart() {
