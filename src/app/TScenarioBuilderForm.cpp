@@ -12,6 +12,7 @@
 #include "ui_TScenarioBuilderForm.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QScreen>
 #include <QTimer>
 
@@ -136,6 +137,8 @@ void TScenarioBuilderForm::FirstShown() {
     ui->AutosaveItem->setChecked(Options_.Autosave);
     SetModified(false);
     RunStepGating();
+    if (!StartFolder_.isEmpty())
+        OpenFolder(StartFolder_);
 }
 
 void TScenarioBuilderForm::closeEvent(QCloseEvent* event) {
@@ -254,9 +257,13 @@ void TScenarioBuilderForm::ShowSaveError(const std::exception& error) {
 }
 
 bool TScenarioBuilderForm::LoadScenario(const QString& name) {
+    return LoadFolder(Folders_.Scenarios() + name, name);
+}
+
+bool TScenarioBuilderForm::LoadFolder(const QString& path, const QString& name) {
     CloseScenario();
     auto data = std::make_unique<TScenarioData>();
-    std::string folder = S(Folders_.Scenarios() + name);
+    std::string folder = S(path);
     try {
         data->Load(folder);
     } catch (const std::exception& error) {
@@ -429,7 +436,12 @@ bool TScenarioBuilderForm::CreateFromExisting() {
 }
 
 bool TScenarioBuilderForm::OpenByName(const QString& name) {
-    const bool loaded = LoadScenario(name);
+    return OpenFolder(Folders_.Scenarios() + name);
+}
+
+bool TScenarioBuilderForm::OpenFolder(const QString& folder) {
+    const QDir dir(folder);
+    const bool loaded = LoadFolder(dir.absolutePath(), dir.dirName());
     SetModified(false);
     UpdateCaption();
     RunStepGating();

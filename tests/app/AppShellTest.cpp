@@ -309,6 +309,10 @@ private slots:
         process.start(program, {"--bogus"});
         QVERIFY(process.waitForFinished(10000));
         QCOMPARE(process.exitCode(), 2);
+        // One scenario folder at most.
+        process.start(program, {"one", "two"});
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 2);
     }
 
     void EachUserHasALockOfTheirOwn() {

@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -395,6 +396,39 @@ private slots:
         QVERIFY(prompts.MessageTexts().last().contains("ads.xml"));
         QVERIFY(prompts.MessageTexts().last().endsWith(LoadSuffix));
         QVERIFY(!Form->Scenario());
+    }
+
+    void FolderGivenAtStartOpensAfterTheFirstShowing() {
+        QTemporaryDir elsewhere;
+        const QString folder = elsewhere.filePath("Delta");
+        QVERIFY(QDir().rename(ScenarioPath("Alpha"), folder));
+        const auto before = Snapshot(folder);
+        WriteFile(Data->Path() + "optionssc.vrx", "1\n0\n");
+        Form = std::make_unique<TScenarioBuilderForm>(Folders(), false);
+        Form->SetVerify([](TScenarioData*) { return PassedUpTo(-1); });
+        Form->SetStartFolder(folder);
+        QVERIFY(!Form->Scenario());
+        Form->FirstShown();
+        QVERIFY(Form->Scenario());
+        QCOMPARE(QString::fromStdString(Form->Scenario()->Folder()), folder + "/");
+        QCOMPARE(Form->Caption(), QStringLiteral("Editing: Delta"));
+        QCOMPARE(StepStates(), QList<bool>(8, true));
+        QVERIFY(!Form->Modified());
+        QCOMPARE(Snapshot(folder), before);
+    }
+
+    void FolderGivenAtStartThatIsNoScenarioIsRefused() {
+        QTemporaryDir empty;
+        WriteFile(Data->Path() + "optionssc.vrx", "1\n0\n");
+        Form = std::make_unique<TScenarioBuilderForm>(Folders(), false);
+        Form->SetStartFolder(empty.path());
+        TScriptedPrompts prompts;
+        prompts.Ok("Error");
+        Form->FirstShown();
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QVERIFY(prompts.MessageTexts().last().endsWith(LoadSuffix));
+        QVERIFY(!Form->Scenario());
+        QCOMPARE(StepStates(), QList<bool>(8, false));
     }
 
     // ---- Create New --------------------------------------------------------
