@@ -2,7 +2,8 @@
 # Installs the Debian packages the build and the tests need, when missing.
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config libexpat1-dev libgtest-dev
-          qt6-base-dev qt6-base-dev-tools libgl-dev clang fonts-dejavu-core)
+          qt6-base-dev qt6-base-dev-tools libgl-dev clang fonts-dejavu-core
+          desktop-file-utils appstream dpkg-dev man-db)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

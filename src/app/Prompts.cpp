@@ -107,3 +107,19 @@ std::optional<QString> TQtPrompts::ChooseScenario(const QStringList& names) {
         return std::nullopt;
     return form.SelectedScenario();
 }
+
+TPromptAnswer TDecliningPrompts::Message(const QString&, const QString&, TPromptButtons buttons) {
+    return buttons == TPromptButtons::Ok ? TPromptAnswer::Ok : TPromptAnswer::Cancel;
+}
+
+std::optional<QString> TDecliningPrompts::Input(const QString&, const QString&, const QString&) {
+    return std::nullopt;
+}
+
+std::optional<QString> TDecliningPrompts::OpenFile(const QString&, const QString&, const QString&) {
+    return std::nullopt;
+}
+
+std::optional<QString> TDecliningPrompts::ChooseScenario(const QStringList&) {
+    return std::nullopt;
+}

@@ -60,3 +60,16 @@ public:
                                     const QString& filter) override;
     std::optional<QString> ChooseScenario(const QStringList& names) override;
 };
+
+// Nobody is there to answer (the gallery, tests setting windows up): every
+// question is declined and nothing is chosen.
+class TDecliningPrompts : public TPrompts {
+public:
+    TPromptAnswer Message(const QString& title, const QString& text,
+                          TPromptButtons buttons) override;
+    std::optional<QString> Input(const QString& caption, const QString& prompt,
+                                 const QString& initial) override;
+    std::optional<QString> OpenFile(const QString& caption, const QString& folder,
+                                    const QString& filter) override;
+    std::optional<QString> ChooseScenario(const QStringList& names) override;
+};

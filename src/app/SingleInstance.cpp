@@ -1,9 +1,25 @@
 #include "app/SingleInstance.h"
 
 #include <QDir>
+#include <QStandardPaths>
+
+namespace {
+
+// Each user has an editor of their own: the lock lives in the user's runtime
+// folder, or the user's data folder where there is none, never in the
+// temporary folder all users share.
+QString UserLockFolder() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    QDir().mkpath(folder);
+    return folder;
+}
+
+} // namespace
 
 TSingleInstance::TSingleInstance(const QString& folder)
-    : Path_(QDir(folder.isEmpty() ? QDir::tempPath() : folder)
+    : Path_(QDir(folder.isEmpty() ? UserLockFolder() : folder)
                 .filePath(QStringLiteral("StumpcraftV"))) {}
 
 bool TSingleInstance::Acquire() {

@@ -5,12 +5,14 @@
 
 #include <memory>
 
-// Holds the lock "StumpcraftV" in the temp folder while the program runs, so
-// a second editor does not write the same scenarios and options. A lock left
-// by a program that died is taken over.
+// Holds the lock "StumpcraftV" in the user's runtime folder while the
+// program runs, so a second editor of the same user does not write the same
+// scenarios and options; other users run their own. A lock left by a
+// program that died is taken over.
 class TSingleInstance {
 public:
-    // folder: where the lock lives; the temp folder when empty.
+    // folder: where the lock lives; the user's runtime folder (else the
+    // user's data folder) when empty.
     explicit TSingleInstance(const QString& folder = QString());
     // False when another running program holds the lock.
     bool Acquire();

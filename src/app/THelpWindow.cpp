@@ -11,6 +11,9 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("THelpWindow"));
     setWindowTitle(QStringLiteral("Stumpcraft Help"));
     setProperty("helpTopic", 0);
+    // An open manual never keeps the program running (and holding its
+    // single-instance lock) after the main window has closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
     Browser_ = new QTextBrowser(this);
     Browser_->setObjectName(QStringLiteral("HelpBrowser"));
     Browser_->setOpenLinks(false);

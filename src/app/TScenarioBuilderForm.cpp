@@ -3,6 +3,7 @@
 #include "app/Help.h"
 #include "app/Prompts.h"
 #include "app/StepEditors.h"
+#include "app/THelpWindow.h"
 #include "app/TSplashScreenForm.h"
 #include "app/TVerificationMessagesForm.h"
 #include "app/TaboutForm.h"
@@ -11,6 +12,7 @@
 #include "ui_TScenarioBuilderForm.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QScreen>
 #include <QTimer>
 
@@ -135,6 +137,8 @@ void TScenarioBuilderForm::FirstShown() {
     ui->AutosaveItem->setChecked(Options_.Autosave);
     SetModified(false);
     RunStepGating();
+    if (!StartFolder_.isEmpty())
+        OpenFolder(StartFolder_);
 }
 
 void TScenarioBuilderForm::closeEvent(QCloseEvent* event) {
@@ -144,6 +148,9 @@ void TScenarioBuilderForm::closeEvent(QCloseEvent* event) {
     }
     // Closing by the title bar keeps the options as Exit does.
     OptionsFile::Write(Folders_.OptionsFile(), Options_);
+    // The manual belongs to this window and goes with it.
+    if (THelpWindow* manual = Help::Window())
+        manual->close();
     event->accept();
 }
 
@@ -250,9 +257,13 @@ void TScenarioBuilderForm::ShowSaveError(const std::exception& error) {
 }
 
 bool TScenarioBuilderForm::LoadScenario(const QString& name) {
+    return LoadFolder(Folders_.Scenarios() + name, name);
+}
+
+bool TScenarioBuilderForm::LoadFolder(const QString& path, const QString& name) {
     CloseScenario();
     auto data = std::make_unique<TScenarioData>();
-    std::string folder = S(Folders_.Scenarios() + name);
+    std::string folder = S(path);
     try {
         data->Load(folder);
     } catch (const std::exception& error) {
@@ -425,7 +436,12 @@ bool TScenarioBuilderForm::CreateFromExisting() {
 }
 
 bool TScenarioBuilderForm::OpenByName(const QString& name) {
-    const bool loaded = LoadScenario(name);
+    return OpenFolder(Folders_.Scenarios() + name);
+}
+
+bool TScenarioBuilderForm::OpenFolder(const QString& folder) {
+    const QDir dir(folder);
+    const bool loaded = LoadFolder(dir.absolutePath(), dir.dirName());
     SetModified(false);
     UpdateCaption();
     RunStepGating();
@@ -441,7 +457,10 @@ bool TScenarioBuilderForm::SaveFromMenu() {
 }
 
 bool TScenarioBuilderForm::SaveFromButton() {
-    if (!SaveQuietly())
+    const bool saved = SaveQuietly();
+    // Like every file operation, a save gates the steps again.
+    RunStepGating();
+    if (!saved)
         return false;
     Prompts().Message(QStringLiteral("Saved"), QStringLiteral("Scenario saved."));
     return true;
@@ -473,10 +492,12 @@ bool TScenarioBuilderForm::SaveScenarioAs() {
         ShowSaveError(error);
         SetModified(true);
         UpdateCaption();
+        RunStepGating();
         return false;
     }
     SetModified(false);
     UpdateCaption();
+    RunStepGating();
     return true;
 }
 

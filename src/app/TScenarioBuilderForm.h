@@ -58,6 +58,11 @@ public:
     // Opens a scenario of the scenarios folder as it is, without questions
     // and without saving; false (error shown, nothing open) when it fails.
     bool OpenByName(const QString& name);
+    // The same for a scenario folder anywhere (the one named on the command
+    // line), under its folder name.
+    bool OpenFolder(const QString& folder);
+    // A scenario folder to open once the window has first shown.
+    void SetStartFolder(const QString& folder) { StartFolder_ = folder; }
     // The save-changes question; false when the user cancelled (or the
     // save the user asked for failed).
     bool SaveChangesQuestion();
@@ -87,6 +92,7 @@ private:
     // name; false (with the error shown and no scenario open) when loading
     // fails.
     bool LoadScenario(const QString& name);
+    bool LoadFolder(const QString& folder, const QString& name);
     void CloseScenario();
     void SetModified(bool modified);
     void UpdateCaption();
@@ -103,6 +109,7 @@ private:
     TAppFolders Folders_;
     bool ShowSplash_;
     bool FirstShownDone_ = false;
+    QString StartFolder_;
     std::unique_ptr<TScenarioData> Data_;
     QString ScenarioName_;
     TOptions Options_;

@@ -3,6 +3,7 @@
 #include "app/Artwork.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QTimer>
 
 TSplashScreenForm::TSplashScreenForm(QWidget* parent)
@@ -27,6 +28,9 @@ void TSplashScreenForm::showEvent(QShowEvent* event) {
     setFixedSize(size);
     LoadingLabel_->setGeometry(160, size.height() - 50, 200, 24);
     LoadingLabel_->raise();
+    // Qt placed the window before it had its size; centre it now.
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
     QDialog::showEvent(event);
     Timer1_->start();
 }

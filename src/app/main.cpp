@@ -15,8 +15,9 @@
 
 namespace {
 
-const char* const Usage = "Usage: stumpcraft [options]\n"
-                          "The scenario editor for Votaris 2008.\n"
+const char* const Usage = "Usage: stumpcraft [options] [FOLDER]\n"
+                          "The scenario editor for Votaris 2008; opens the scenario\n"
+                          "folder FOLDER at start when one is given.\n"
                           "\n"
                           "Options:\n"
                           "  --data DIR    keep scenarios, template and options in DIR\n"
@@ -44,6 +45,7 @@ public:
 struct TArguments {
     bool Splash = true;
     QString Data;
+    QString Folder;
 };
 
 // Parsed before Qt starts, so --help and --version answer without a display.
@@ -65,6 +67,8 @@ std::optional<int> ParseArguments(int argc, char** argv, TArguments& arguments) 
             arguments.Data = QString::fromLocal8Bit(argv[++i]);
         } else if (!std::strncmp(argument, "--data=", 7)) {
             arguments.Data = QString::fromLocal8Bit(argument + 7);
+        } else if (argument[0] != '-' && arguments.Folder.isEmpty()) {
+            arguments.Folder = QString::fromLocal8Bit(argument);
         } else {
             std::fprintf(stderr, "stumpcraft: unknown option %s\n%s", argument, Usage);
             return 2;
@@ -98,6 +102,7 @@ int main(int argc, char** argv) {
         Help::SetHelpFolder(folders.Help);
         Help::InstallF1(application);
         TScenarioBuilderForm window(folders, arguments.Splash);
+        window.SetStartFolder(arguments.Folder);
         window.show();
         return application.exec();
     } catch (const std::exception& error) {

@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -114,6 +115,20 @@ private slots:
         QVERIFY(!splash.isVisible());
         QCOMPARE(splash.result(), int(QDialog::Accepted));
         QVERIFY(!splash.Timer()->isActive());
+    }
+
+    void SplashIsCentredOnTheScreen() {
+        TSplashScreenForm splash;
+        splash.show();
+        const QRect screen = splash.screen()->availableGeometry();
+        QVERIFY(splash.width() > 100);
+        QVERIFY2((splash.geometry().center() - screen.center()).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("splash at %1,%2 %3x%4")
+                                .arg(splash.x())
+                                .arg(splash.y())
+                                .arg(splash.width())
+                                .arg(splash.height())));
+        splash.Timer()->stop();
     }
 
     // ---- messages window ---------------------------------------------------
@@ -294,6 +309,30 @@ private slots:
         process.start(program, {"--bogus"});
         QVERIFY(process.waitForFinished(10000));
         QCOMPARE(process.exitCode(), 2);
+        // One scenario folder at most.
+        process.start(program, {"one", "two"});
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 2);
+    }
+
+    void EachUserHasALockOfTheirOwn() {
+        // Two users differ in their runtime folders.
+        QTemporaryDir first;
+        QTemporaryDir second;
+        const bool wasSet = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR");
+        const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", first.path().toLocal8Bit());
+        TSingleInstance mine;
+        qputenv("XDG_RUNTIME_DIR", second.path().toLocal8Bit());
+        TSingleInstance theirs;
+        if (wasSet)
+            qputenv("XDG_RUNTIME_DIR", saved);
+        else
+            qunsetenv("XDG_RUNTIME_DIR");
+        QCOMPARE(mine.LockPath(), first.filePath("StumpcraftV"));
+        QVERIFY(QFileInfo(mine.LockPath()).path() != QDir::tempPath());
+        QVERIFY(mine.Acquire());
+        QVERIFY(theirs.Acquire());
     }
 
     void SecondInstanceIsRefused() {

@@ -2,7 +2,9 @@
 // questions, the save-changes question and autosave. Every test works on a
 // data folder in a temporary folder and answers the prompts from a script.
 
+#include "app/Help.h"
 #include "app/StepEditors.h"
+#include "app/THelpWindow.h"
 #include "app/TScenarioBuilderForm.h"
 #include "app/TVerificationMessagesForm.h"
 #include "guisupport/ScenarioCopy.h"
@@ -11,9 +13,12 @@
 #include "scenario/verify/FileVerifiers.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -393,6 +398,39 @@ private slots:
         QVERIFY(!Form->Scenario());
     }
 
+    void FolderGivenAtStartOpensAfterTheFirstShowing() {
+        QTemporaryDir elsewhere;
+        const QString folder = elsewhere.filePath("Delta");
+        QVERIFY(QDir().rename(ScenarioPath("Alpha"), folder));
+        const auto before = Snapshot(folder);
+        WriteFile(Data->Path() + "optionssc.vrx", "1\n0\n");
+        Form = std::make_unique<TScenarioBuilderForm>(Folders(), false);
+        Form->SetVerify([](TScenarioData*) { return PassedUpTo(-1); });
+        Form->SetStartFolder(folder);
+        QVERIFY(!Form->Scenario());
+        Form->FirstShown();
+        QVERIFY(Form->Scenario());
+        QCOMPARE(QString::fromStdString(Form->Scenario()->Folder()), folder + "/");
+        QCOMPARE(Form->Caption(), QStringLiteral("Editing: Delta"));
+        QCOMPARE(StepStates(), QList<bool>(8, true));
+        QVERIFY(!Form->Modified());
+        QCOMPARE(Snapshot(folder), before);
+    }
+
+    void FolderGivenAtStartThatIsNoScenarioIsRefused() {
+        QTemporaryDir empty;
+        WriteFile(Data->Path() + "optionssc.vrx", "1\n0\n");
+        Form = std::make_unique<TScenarioBuilderForm>(Folders(), false);
+        Form->SetStartFolder(empty.path());
+        TScriptedPrompts prompts;
+        prompts.Ok("Error");
+        Form->FirstShown();
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QVERIFY(prompts.MessageTexts().last().endsWith(LoadSuffix));
+        QVERIFY(!Form->Scenario());
+        QCOMPARE(StepStates(), QList<bool>(8, false));
+    }
+
     // ---- Create New --------------------------------------------------------
 
     void CreateNewWritesTheTemplateAndFolders() {
@@ -588,6 +626,34 @@ private slots:
         QCOMPARE(QString::fromStdString(Form->Scenario()->Folder()), ScenarioPath("Target") + "/");
     }
 
+    void SaveAndSaveAsGateTheStepsAgain() {
+        MakeForm();
+        Form->SetVerify([](TScenarioData*) { return PassedUpTo(-1); });
+        QVERIFY(OpenAlpha());
+        QCOMPARE(StepStates(), QList<bool>(8, true));
+        int runs = 0;
+        Form->SetVerify([&runs](TScenarioData*) {
+            ++runs;
+            return PassedUpTo(2);
+        });
+        TScriptedPrompts prompts;
+        prompts.Ok("Saved");
+        QVERIFY(Form->SaveFromButton());
+        QCOMPARE(runs, 1);
+        QCOMPARE(StepStates(), (QList<bool>{true, true, true, false, false, false, false, false}));
+
+        Form->SetVerify([&runs](TScenarioData*) {
+            ++runs;
+            return PassedUpTo(0);
+        });
+        prompts.Type("Gamma");
+        QVERIFY(Form->SaveScenarioAs());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(runs, 2);
+        QCOMPARE(StepStates(),
+                 (QList<bool>{true, false, false, false, false, false, false, false}));
+    }
+
     void SaveAsNewName() {
         MakeForm();
         QVERIFY(OpenAlpha());
@@ -694,6 +760,29 @@ private slots:
         Action("AutosaveItem")->trigger();
         QVERIFY(Form->close());
         QCOMPARE(ReadFile(Data->Path() + "optionssc.vrx"), QByteArray("1\n0\n"));
+    }
+
+    void ClosingTheWindowEndsTheProgramWhileTheManualIsOpen() {
+        MakeForm();
+        Help::SetHelpFolder(GuiTest::ShippedData() + QStringLiteral("help/"));
+        bool manualShown = false;
+        bool stillRunning = false;
+        QTimer::singleShot(0, this, [&] {
+            Form->show();
+            manualShown = Help::ShowTopic(0)->isVisible();
+            Form->close();
+        });
+        // Only there so a program that keeps running fails instead of hanging.
+        QTimer::singleShot(30000, this, [&] {
+            stillRunning = true;
+            QApplication::quit();
+        });
+        QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+        QApplication::exec();
+        QVERIFY(manualShown);
+        QVERIFY(!stillRunning);
+        QCOMPARE(lastClosed.count(), 1);
+        QVERIFY(!Help::Window()->isVisible());
     }
 
     void OptionsFileWithThreeLinesIsRepairedAtStart() {

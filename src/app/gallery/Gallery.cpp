@@ -14,6 +14,8 @@ QString TGalleryContext::Shoot(QWidget* widget, const QString& state) {
     // Let layouts and deferred initialisation run.
     for (int i = 0; i < 3; ++i)
         QApplication::processEvents();
+    if (Visit)
+        Visit(widget);
     const QString name = state.isEmpty() ? PageName : PageName + QLatin1Char('-') + state;
     const QString path = QDir(OutputFolder).filePath(name + QStringLiteral(".png"));
     if (!widget->grab().save(path, "PNG"))

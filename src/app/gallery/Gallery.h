@@ -31,6 +31,9 @@ struct TGalleryContext {
     QString OutputFolder;
     QString PageName;
     std::vector<QString> Written;
+    // When set, Shoot hands every window to it once shown, before grabbing
+    // it: tests drive each registered window this way.
+    std::function<void(QWidget*)> Visit;
 
     // Shows widget (offscreen), lets it lay out, and saves it as
     // <PageName>[-<state>].png. Returns the file written, empty on failure.

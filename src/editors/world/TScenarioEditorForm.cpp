@@ -33,9 +33,9 @@ template <typename TControl> void Bind(TControl* control, TXmlNode* element) {
     control->setEnabled(element != nullptr);
 }
 
-void BindMemo(QPlainTextEdit* memo, TXmlNode* element) {
-    FormSupport::BindLimitedText(memo, element);
-    memo->setEnabled(element != nullptr);
+template <typename TControl> void BindLimited(TControl* control, TXmlNode* element) {
+    FormSupport::BindLimitedText(control, element);
+    control->setEnabled(element != nullptr);
 }
 
 void BindPicker(QDateEdit* picker, TXmlNode* element) {
@@ -71,6 +71,8 @@ TScenarioEditorForm::TScenarioEditorForm(TScenarioData& data, QWidget* parent)
     setProperty("helpTopic", 110);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    FormSupport::LimitLength(ui->NameEdit, 40);
+    FormSupport::LimitLength(ui->CurrencySymbolEdit, 1);
     FormSupport::LimitLength(ui->PrimariesIntroMemo, 450);
     FormSupport::LimitLength(ui->GeneralIntroMemo, 450);
     ui->ScenarioImage->installEventFilter(this);
@@ -112,11 +114,11 @@ bool TScenarioEditorForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TScenarioEditorForm::FormShow() {
     TXmlNode* root = Data_.Scenario();
-    Bind(ui->NameEdit, Child(root, "name"));
+    BindLimited(ui->NameEdit, Child(root, "name"));
     Bind(ui->MoneyCoefficientEdit, Child(root, "money_coefficient"));
     Bind(ui->FundraisingCoefficientEdit, Child(root, "fundraising_coefficient"));
-    BindMemo(ui->PrimariesIntroMemo, Child(root, "primaries_introduction"));
-    BindMemo(ui->GeneralIntroMemo, Child(root, "generalelection_introduction"));
+    BindLimited(ui->PrimariesIntroMemo, Child(root, "primaries_introduction"));
+    BindLimited(ui->GeneralIntroMemo, Child(root, "generalelection_introduction"));
 
     TXmlNode* leader = Child(root, "leader");
     Bind(ui->ElectedPositionEdit, Child(leader, "position"));
@@ -134,7 +136,7 @@ void TScenarioEditorForm::FormShow() {
     }
     ui->PollResultsDayComboBox->setEnabled(PollResultsDay_ != nullptr);
 
-    Bind(ui->CurrencySymbolEdit, Child(root, "currency_symbol"));
+    BindLimited(ui->CurrencySymbolEdit, Child(root, "currency_symbol"));
     Bind(ui->BaseCPEdit, Child(root, "base_cp"));
 
     TXmlNode* advertising = Child(root, "advertising");

@@ -165,6 +165,38 @@ private slots:
         QCOMPARE(TextAt(Root, "generalelection_introduction"), std::string(499, 'g'));
     }
 
+    void LongTextsInTheFileAreShownWholeInTextBoxes() {
+        const std::string longName(50, 'n');
+        At(Root, "name")->SetText(longName);
+        At(Root, "currency_symbol")->SetText("US$");
+        Open();
+        auto* name = C<QLineEdit>("NameEdit");
+        QCOMPARE(name->text(), QString::fromStdString(longName));
+        name->end(false);
+        QTest::keyClick(name, Qt::Key_Backspace);
+        QCOMPARE(TextAt(Root, "name"), std::string(49, 'n'));
+        // Typing cannot make it longer than the file had it.
+        QTest::keyClicks(name, QStringLiteral("xyz"));
+        QCOMPARE(TextAt(Root, "name"), std::string(49, 'n') + "x");
+
+        auto* currency = C<QLineEdit>("CurrencySymbolEdit");
+        QCOMPARE(currency->text(), QStringLiteral("US$"));
+        currency->end(false);
+        QTest::keyClicks(currency, QStringLiteral("#"));
+        QCOMPARE(TextAt(Root, "currency_symbol"), "US$");
+        QTest::keyClick(currency, Qt::Key_Backspace);
+        QCOMPARE(TextAt(Root, "currency_symbol"), "US");
+
+        // Filled again from a short text, the usual limit holds.
+        At(Root, "name")->SetText("Short");
+        Form.reset();
+        Open();
+        name = C<QLineEdit>("NameEdit");
+        name->end(false);
+        QTest::keyClicks(name, QString(40, QLatin1Char('s')));
+        QCOMPARE(TextAt(Root, "name"), "Short" + std::string(35, 's'));
+    }
+
     void BanOnAdsRemembersTheDayCount() {
         At(Root, "advertising/ban_days_before_election")->SetText("14");
         Open();
