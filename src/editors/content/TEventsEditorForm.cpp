@@ -67,14 +67,25 @@ void TEventsEditorForm::ScriptedEventsButtonClick() {
 }
 
 // Step 6 opens the hub; the gallery shows it with the editors and builders
-// it leads to, the builders on the sample's first scripted event.
+// it leads to, each builder on the sample's event with the most entries.
 namespace {
 
-// The sample's first scripted event; null when there is none.
-TXmlNode* FirstScriptedEvent(const TScenarioData& data) {
+// The sample's scripted event with the most entries in its list element
+// ("conditions", "outcomes"); null when there is no scripted event.
+TXmlNode* FullestScriptedEvent(const TScenarioData& data, const char* list) {
     const TXmlNode* root = data.Events();
-    const TXmlNode* list = root ? root->GetChild("scripted_events") : nullptr;
-    return list ? list->GetChildAt(0) : nullptr;
+    const TXmlNode* events = root ? root->GetChild("scripted_events") : nullptr;
+    TXmlNode* fullest = nullptr;
+    int32_t most = -1;
+    for (int32_t i = 0; events && i < events->ChildCount(); ++i) {
+        const TXmlNode* entries = events->GetChildAt(i)->GetChild(list);
+        const int32_t count = entries ? entries->ChildCount() : 0;
+        if (count > most) {
+            most = count;
+            fullest = events->GetChildAt(i);
+        }
+    }
+    return fullest;
 }
 
 } // namespace
@@ -100,14 +111,14 @@ STUMPCRAFT_GALLERY_PAGE("TScriptedEventsEditorForm", [](TGalleryContext& context
 });
 
 STUMPCRAFT_GALLERY_PAGE("TEventConditionBuilderForm", [](TGalleryContext& context) {
-    if (TXmlNode* event = FirstScriptedEvent(*context.Scenario)) {
+    if (TXmlNode* event = FullestScriptedEvent(*context.Scenario, "conditions")) {
         TEventConditionBuilderForm form(*context.Scenario, event);
         context.Shoot(&form);
     }
 });
 
 STUMPCRAFT_GALLERY_PAGE("TEventOutcomeBuilderForm", [](TGalleryContext& context) {
-    if (TXmlNode* event = FirstScriptedEvent(*context.Scenario)) {
+    if (TXmlNode* event = FullestScriptedEvent(*context.Scenario, "outcomes")) {
         TEventOutcomeBuilderForm form(*context.Scenario, event);
         context.Shoot(&form);
     }
