@@ -803,7 +803,11 @@ TWorld TellavarWorld() {
     treaty.TimesCanOccur = 1;
     treaty.WillOccur = 0;
     treaty.ChanceOccurs = "3";
-    treaty.Conditions = {{"not_who", "sefa_amberly"}, {"event_not_occurred", "ferry_aground"}};
+    // One event with a condition of every type.
+    treaty.Conditions = {{"not_who", "sefa_amberly"},
+                         {"event_not_occurred", "ferry_aground"},
+                         {"who", "niall_brackwater"},
+                         {"event_occurred", "steelgate_closure"}};
     treaty.Outcomes = {
         {"70",
          2,

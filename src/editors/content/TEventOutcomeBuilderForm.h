@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDialog>
+
+class TScenarioData;
+class TXmlNode;
+
+namespace Ui {
+class TEventOutcomeBuilderForm;
+}
+
+// The outcomes of one scripted event, with the issue each moves and the
+// effects that reward or punish positions, parties, leaders and
+// vice-leaders. Showing an outcome drops the effects it can no longer name.
+class TEventOutcomeBuilderForm : public QDialog {
+    Q_OBJECT
+public:
+    TEventOutcomeBuilderForm(TScenarioData& data, TXmlNode* event, QWidget* parent = nullptr);
+    ~TEventOutcomeBuilderForm() override;
+
+    // Lists the outcomes and shows the first.
+    void FormShow();
+    void OutcomesListBoxClick();
+    void IssueAffectedComboBoxChange();
+    void EffectTypeComboBoxChange();
+    void AddEffectButtonClick();
+    void RemoveEffectClick();
+    void NewButtonClick();
+    void RemoveOutcomeButtonClick();
+
+    // The outcome of the selected line; null when none.
+    TXmlNode* SelectedOutcome() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void HeadlineMemoChange();
+    void SelectOutcome(int row);
+    void ShowOutcome(TXmlNode* outcome);
+    void ShowEffects(TXmlNode* outcome);
+
+    Ui::TEventOutcomeBuilderForm* ui;
+    TScenarioData& Data_;
+    TXmlNode* Event_;
+    bool Shown_ = false;
+};

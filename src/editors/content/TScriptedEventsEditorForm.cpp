@@ -1,0 +1,134 @@
+#include "editors/content/TScriptedEventsEditorForm.h"
+#include "ui_TScriptedEventsEditorForm.h"
+
+#include "app/ControlBinding.h"
+#include "app/FormSupport.h"
+#include "editors/content/EventNameLists.h"
+#include "editors/content/TEventConditionBuilderForm.h"
+#include "editors/content/TEventOutcomeBuilderForm.h"
+#include "scenario/TScenarioData.h"
+#include "scenario/edit/EventsEdit.h"
+#include "xml/TXmlNode.h"
+
+#include <QSignalBlocker>
+
+using namespace ControlBinding;
+using namespace FormSupport;
+
+namespace {
+
+TXmlNode* ChildOf(TXmlNode* parent, const char* name) {
+    return parent ? parent->GetChild(name) : nullptr;
+}
+
+} // namespace
+
+TScriptedEventsEditorForm::TScriptedEventsEditorForm(TScenarioData& data, QWidget* parent)
+    : QDialog(parent), ui(new Ui::TScriptedEventsEditorForm), Data_(data) {
+    ui->setupUi(this);
+    setProperty("helpTopic", 162);
+
+    connect(ui->EventsListBox, &QListWidget::currentRowChanged, this,
+            [this] { EventsListBoxClick(); });
+    connect(ui->NewButton, &QPushButton::clicked, this, [this] { NewButtonClick(); });
+    connect(ui->RemoveButton, &QPushButton::clicked, this, [this] { RemoveButtonClick(); });
+    connect(ui->ConditionsButton, &QPushButton::clicked, this, [this] { ConditionsButtonClick(); });
+    connect(ui->OutcomesButton, &QPushButton::clicked, this, [this] { OutcomesButtonClick(); });
+    connect(ui->NameEdit, &QLineEdit::textChanged, this, [this] { NameEditChange(); });
+}
+
+TScriptedEventsEditorForm::~TScriptedEventsEditorForm() {
+    delete ui;
+}
+
+void TScriptedEventsEditorForm::showEvent(QShowEvent* event) {
+    if (!Shown_) {
+        Shown_ = true;
+        FormShow();
+    }
+    QDialog::showEvent(event);
+}
+
+void TScriptedEventsEditorForm::FormShow() {
+    EventsEdit::EnsureEventNames(Data_);
+    {
+        const QSignalBlocker quiet(ui->EventsListBox);
+        ui->EventsListBox->clear();
+        TXmlNode* list = ChildOf(Data_.Events(), "scripted_events");
+        for (int32_t i = 0; list && i < list->ChildCount(); ++i)
+            AddEntry(ui->EventsListBox, EventNameLists::EventName(list->GetChildAt(i)),
+                     list->GetChildAt(i));
+    }
+    ui->NewButton->setEnabled(Data_.Events() != nullptr);
+    SelectEvent(ui->EventsListBox->count() > 0 ? 0 : -1);
+}
+
+TXmlNode* TScriptedEventsEditorForm::SelectedEvent() const {
+    return CurrentElement(ui->EventsListBox);
+}
+
+void TScriptedEventsEditorForm::SelectEvent(int row) {
+    SelectQuietly(ui->EventsListBox, row);
+    EventsListBoxClick();
+}
+
+void TScriptedEventsEditorForm::EventsListBoxClick() {
+    ShowEvent(SelectedEvent());
+}
+
+void TScriptedEventsEditorForm::ShowEvent(TXmlNode* event) {
+    BindText(ui->NameEdit, ChildOf(event, "name"));
+    BindDateOrBlank(ui->StartDateTimePicker, ChildOf(event, "start_date"));
+    BindDateOrBlank(ui->EndDateTimePicker, ChildOf(event, "end_date"));
+    BindText(ui->TimesCanOccurEdit, ChildOf(event, "times_can_occur"));
+    BindText(ui->ChanceEdit, ChildOf(event, "chance_occurs"));
+    TXmlNode* willOccur = ChildOf(event, "will_occur");
+    {
+        // Any non-zero number shows checked; showing writes nothing.
+        const QSignalBlocker quiet(ui->WillOccurCheckBox);
+        BindCheck(ui->WillOccurCheckBox, willOccur);
+        ui->WillOccurCheckBox->setChecked(willOccur &&
+                                          EventsEdit::IsSwitchedOn(willOccur->GetText()));
+    }
+    ui->DetailsGroup->setEnabled(event != nullptr);
+    ui->RemoveButton->setEnabled(event != nullptr);
+}
+
+void TScriptedEventsEditorForm::NameEditChange() {
+    if (!SelectedEvent() || !BoundElement(ui->NameEdit))
+        return;
+    if (QListWidgetItem* line = ui->EventsListBox->currentItem())
+        line->setText(ui->NameEdit->text());
+}
+
+void TScriptedEventsEditorForm::NewButtonClick() {
+    TXmlNode* event = EventsEdit::NewScriptedEvent(Data_);
+    if (!event)
+        return;
+    AddEntry(ui->EventsListBox, EventNameLists::EventName(event), event);
+    SelectEvent(ui->EventsListBox->count() - 1);
+}
+
+void TScriptedEventsEditorForm::RemoveButtonClick() {
+    const int row = ui->EventsListBox->currentRow();
+    if (row < 0)
+        return;
+    // The fields must let go of the event's elements before they go.
+    ShowEvent(nullptr);
+    EventsEdit::RemoveItem(Data_, TakeEntry(ui->EventsListBox, row));
+    EventsListBoxClick();
+}
+
+void TScriptedEventsEditorForm::ConditionsButtonClick() {
+    if (TXmlNode* event = SelectedEvent()) {
+        TEventConditionBuilderForm builder(Data_, event, this);
+        builder.exec();
+    }
+}
+
+void TScriptedEventsEditorForm::OutcomesButtonClick() {
+    if (TXmlNode* event = SelectedEvent()) {
+        TEventOutcomeBuilderForm builder(Data_, event, this);
+        builder.exec();
+    }
+}

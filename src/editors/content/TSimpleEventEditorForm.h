@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDialog>
+
+class TScenarioData;
+class TXmlNode;
+
+namespace Ui {
+class TSimpleEventEditorForm;
+}
+
+// The simple events of events.xml: random headlines about one issue each,
+// and the switch that turns them all on or off.
+class TSimpleEventEditorForm : public QDialog {
+    Q_OBJECT
+public:
+    TSimpleEventEditorForm(TScenarioData& data, QWidget* parent = nullptr);
+    ~TSimpleEventEditorForm() override;
+
+    // Fills the lists and shows the first event.
+    void FormShow();
+    void EventsListBoxClick();
+    void IssuesComboBoxChange();
+    void HeadlinesListBoxClick();
+    void AddHeadlineButtonClick();
+    void RemoveHeadlineButtonClick();
+    void NewButtonClick();
+    void RemoveButtonClick();
+
+    // The simple event of the selected line; null when none.
+    TXmlNode* SelectedEvent() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void RandomCheckBoxClick();
+    void ShowRandomSwitch();
+    void ShowEvent(TXmlNode* event);
+    void SelectEvent(int row);
+    TXmlNode* SimpleEvents() const;
+
+    Ui::TSimpleEventEditorForm* ui;
+    TScenarioData& Data_;
+    bool Shown_ = false;
+};

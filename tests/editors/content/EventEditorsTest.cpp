@@ -1,0 +1,690 @@
+#include "app/StepEditors.h"
+#include "app/gallery/Gallery.h"
+#include "editors/content/TEventConditionBuilderForm.h"
+#include "editors/content/TEventOutcomeBuilderForm.h"
+#include "editors/content/TEventsEditorForm.h"
+#include "editors/content/TScriptedEventsEditorForm.h"
+#include "editors/content/TSimpleEventEditorForm.h"
+#include "guisupport/ScenarioCopy.h"
+#include "guisupport/ScriptedPrompts.h"
+#include "scenario/verify/FileVerifiers.h"
+#include "scenario/verify/VerificationRun.h"
+#include "xml/TXmlDom.h"
+#include "xml/TXmlNode.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+template <typename T> T* Find(QWidget* form, const char* name) {
+    T* control = form->findChild<T*>(QString::fromLatin1(name));
+    if (!control)
+        qFatal("no control %s", name);
+    return control;
+}
+
+QStringList Lines(QWidget* form, const char* list) {
+    QStringList lines;
+    const auto* box = Find<QListWidget>(form, list);
+    for (int i = 0; i < box->count(); ++i)
+        lines << box->item(i)->text();
+    return lines;
+}
+
+QStringList Items(QWidget* form, const char* combo) {
+    QStringList items;
+    const auto* box = Find<QComboBox>(form, combo);
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
+void Type(QWidget* edit, const QString& text) {
+    edit->setFocus();
+    if (auto* line = qobject_cast<QLineEdit*>(edit))
+        line->selectAll();
+    else if (auto* memo = qobject_cast<QPlainTextEdit*>(edit))
+        memo->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+void Click(QWidget* form, const char* button) {
+    QTest::mouseClick(Find<QPushButton>(form, button), Qt::LeftButton);
+}
+
+void Choose(QWidget* form, const char* combo, const QString& text) {
+    auto* box = Find<QComboBox>(form, combo);
+    const int index = box->findText(text);
+    if (index < 0)
+        qFatal("no entry %s in %s", qPrintable(text), combo);
+    box->setCurrentIndex(index);
+}
+
+std::string Text(const TXmlNode* parent, const char* name) {
+    const TXmlNode* child = parent ? parent->GetChild(name) : nullptr;
+    return child ? child->GetText() : std::string("<missing>");
+}
+
+std::string Name(const TXmlNode* person) {
+    return Text(person, "firstname") + " " + Text(person, "lastname");
+}
+
+} // namespace
+
+class EventEditorsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<GuiTest::TScenarioCopy> Copy;
+
+    TScenarioData& Data() { return Copy->Data(); }
+    TXmlNode* Scripted() { return Data().Events()->GetChild("scripted_events"); }
+    TXmlNode* Simple() {
+        return Data().Events()->GetChild("random_events")->GetChild("simple_issue_events");
+    }
+    std::string EventsText() { return Data().Document(TScenarioFile::Events).ToText(); }
+    void SetEvents(const std::string& text) {
+        QVERIFY(Data().Document(TScenarioFile::Events).Parse(text));
+    }
+    std::string IssueId(int index) {
+        return Data().Issues()->GetChildAt(index)->AttributeValue("id");
+    }
+    std::string IssueName(int index) { return Text(Data().Issues()->GetChildAt(index), "name"); }
+    // The first issue that offers positions, and its index.
+    int PositionIssue() {
+        for (int32_t i = 0; i < Data().Issues()->ChildCount(); ++i) {
+            const TXmlNode* issue = Data().Issues()->GetChildAt(i);
+            if (QString::fromStdString(Text(issue, "type")).toLower() == "positionissue" &&
+                issue->GetChild("positions") && issue->GetChild("positions")->ChildCount() > 1)
+                return i;
+        }
+        qFatal("the sample has no position issue");
+    }
+    TXmlNode* Party(int index) { return Data().Parties()->GetChildAt(index); }
+    TXmlNode* Leader(int party, int index) {
+        return Party(party)->GetChild("leaders")->GetChildAt(index);
+    }
+
+    // Every line edit (numeric fields, date fields) answers Enter without a
+    // dialog, a button press or a change to the document.
+    void EnterChangesNothing(QDialog* form) {
+        const std::string before = EventsText();
+        TScriptedPrompts prompts;
+        for (QLineEdit* edit : form->findChildren<QLineEdit*>()) {
+            if (!edit->isEnabled())
+                continue;
+            edit->setFocus();
+            QTest::keyClick(edit, Qt::Key_Return);
+            QTest::keyClick(edit, Qt::Key_Enter);
+        }
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QVERIFY(form->isVisible());
+        QCOMPARE(EventsText(), before);
+        for (const QPushButton* button : form->findChildren<QPushButton*>())
+            QVERIFY2(!button->autoDefault() && !button->isDefault(),
+                     qPrintable(button->objectName()));
+    }
+
+private slots:
+    void init() {
+        Copy = std::make_unique<GuiTest::TScenarioCopy>();
+        QVERIFY2(Copy->IsOpen(), qPrintable(Copy->Problem()));
+    }
+    void cleanup() { Copy.reset(); }
+
+    void HubListsBothKindsAndRebuildsAfterAnEditor() {
+        SetEvents("<events><random_events on=\"1\"><simple_issue_events>"
+                  "<issue id=\"" +
+                  IssueId(1) +
+                  "\"><headlines/></issue>"
+                  "<issue id=\"gone\"><headlines/></issue></simple_issue_events></random_events>"
+                  "<scripted_events><event id=\"e1\"><name>Flood</name></event>"
+                  "<event id=\"e2\"></event></scripted_events></events>");
+        TEventsEditorForm hub(Data());
+        hub.show();
+        QCOMPARE(hub.windowTitle(), QStringLiteral("Step 6: Create / Edit Events"));
+        QCOMPARE(hub.property("helpTopic").toInt(), 160);
+        QVERIFY(StepEditors::Find(6));
+        QCOMPARE(Lines(&hub, "SimpleEventsListBox"),
+                 (QStringList{QString::fromStdString(IssueName(1)), "Issue not found : gone"}));
+        // An event without a name is given its id as name.
+        QCOMPARE(Lines(&hub, "ScriptedEventsListBox"), (QStringList{"Flood", "e2"}));
+        QCOMPARE(Text(Scripted()->GetChildAt(1), "name"), std::string("e2"));
+
+        bool opened = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* editor =
+                qobject_cast<TScriptedEventsEditorForm*>(QApplication::activeModalWidget());
+            opened = editor != nullptr;
+            if (!editor)
+                return;
+            editor->NewButtonClick();
+            editor->done(0);
+        });
+        Click(&hub, "ScriptedEventsButton");
+        QVERIFY(opened);
+        QCOMPARE(Lines(&hub, "ScriptedEventsListBox"), (QStringList{"Flood", "e2", "New Event"}));
+
+        QTimer::singleShot(0, this, [&] {
+            auto* editor = qobject_cast<TSimpleEventEditorForm*>(QApplication::activeModalWidget());
+            if (!editor)
+                return;
+            editor->RemoveButtonClick();
+            editor->done(0);
+        });
+        Click(&hub, "SimpleEventsButton");
+        QCOMPARE(Lines(&hub, "SimpleEventsListBox"), QStringList{"Issue not found : gone"});
+        EnterChangesNothing(&hub);
+    }
+
+    void SimpleEventsWithTheirIssuesAndHeadlines() {
+        TSimpleEventEditorForm form(Data());
+        form.show();
+        QCOMPARE(form.windowTitle(), QStringLiteral("Step 6: Create / Edit Simple Events"));
+        auto* events = Find<QListWidget>(&form, "EventsListBox");
+        auto* headlines = Find<QListWidget>(&form, "HeadlinesListBox");
+        auto* memo = Find<QPlainTextEdit>(&form, "HeadlineMemo");
+        const int sampleEvents = Simple()->ChildCount();
+        QVERIFY(sampleEvents >= 2);
+        QCOMPARE(events->count(), sampleEvents);
+        QCOMPARE(events->currentRow(), 0);
+        TXmlNode* first = Simple()->GetChildAt(0);
+        const int firstHeadlines = first->GetChild("headlines")->ChildCount();
+        QCOMPARE(headlines->count(), firstHeadlines);
+        QCOMPARE(headlines->item(0)->text(),
+                 QString::fromStdString(first->GetChild("headlines")->GetChildAt(0)->GetText()));
+        QCOMPARE(Find<QComboBox>(&form, "IssuesComboBox")->currentText(), events->item(0)->text());
+        QCOMPARE(Items(&form, "IssuesComboBox").size(), Data().Issues()->ChildCount());
+
+        // Choosing an issue moves the event and renames its line.
+        Choose(&form, "IssuesComboBox", QString::fromStdString(IssueName(2)));
+        QCOMPARE(first->AttributeValue("id"), IssueId(2));
+        QCOMPARE(events->item(0)->text(), QString::fromStdString(IssueName(2)));
+
+        // The whole headline is the list's hint.
+        headlines->setCurrentRow(1);
+        QCOMPARE(headlines->toolTip(), headlines->item(1)->text());
+
+        // Add: nothing from an empty memo, the trimmed text otherwise, and
+        // an empty headline from blanks; the memo keeps its text.
+        Click(&form, "AddHeadlineButton");
+        QCOMPARE(headlines->count(), firstHeadlines);
+        Type(memo, QStringLiteral("  Harbour strike ends  "));
+        Click(&form, "AddHeadlineButton");
+        QCOMPARE(headlines->count(), firstHeadlines + 1);
+        QCOMPARE(headlines->currentRow(), firstHeadlines);
+        QCOMPARE(headlines->currentItem()->text(), QStringLiteral("Harbour strike ends"));
+        QCOMPARE(memo->toPlainText(), QStringLiteral("  Harbour strike ends  "));
+        QCOMPARE(first->GetChild("headlines")->GetChildAt(firstHeadlines)->GetText(),
+                 std::string("Harbour strike ends"));
+        Type(memo, QStringLiteral("   "));
+        Click(&form, "AddHeadlineButton");
+        QCOMPARE(first->GetChild("headlines")->ChildCount(), firstHeadlines + 2);
+        Data().Messages().clear();
+        QVERIFY(!VerifyEvents(Data()));
+
+        // Remove selects the line before; removing the first selects none.
+        Click(&form, "RemoveHeadlineButton");
+        QCOMPARE(headlines->currentRow(), firstHeadlines);
+        headlines->setCurrentRow(0);
+        Click(&form, "RemoveHeadlineButton");
+        QCOMPARE(headlines->currentRow(), -1);
+        QCOMPARE(headlines->toolTip(), QString());
+        QCOMPARE(first->GetChild("headlines")->ChildCount(), firstHeadlines);
+
+        // New is about the first issue and has no headlines yet.
+        Click(&form, "NewButton");
+        QCOMPARE(events->count(), sampleEvents + 1);
+        QCOMPARE(events->currentRow(), sampleEvents);
+        QCOMPARE(events->currentItem()->text(), QString::fromStdString(IssueName(0)));
+        QCOMPARE(Simple()->GetChildAt(sampleEvents)->AttributeValue("id"), IssueId(0));
+        QCOMPARE(headlines->count(), 0);
+        Click(&form, "RemoveButton");
+        QCOMPARE(events->currentRow(), sampleEvents - 1);
+        events->setCurrentRow(0);
+        Click(&form, "RemoveButton");
+        QCOMPARE(events->currentRow(), -1);
+        QCOMPARE(headlines->count(), 0);
+        QVERIFY(!Find<QComboBox>(&form, "IssuesComboBox")->isEnabled());
+        QCOMPARE(Simple()->ChildCount(), sampleEvents - 1);
+        EnterChangesNothing(&form);
+    }
+
+    void RandomSwitchWritesOnlyWhenClicked() {
+        const std::string issue = "<issue id=\"" + IssueId(0) + "\"><headlines/></issue>";
+        for (const char* on : {"", " on=\"yes\"", " on=\"2\""}) {
+            SetEvents(std::string("<events><random_events") + on + "><simple_issue_events>" +
+                      issue + "</simple_issue_events></random_events></events>");
+            const std::string before = EventsText();
+            TSimpleEventEditorForm form(Data());
+            form.show();
+            auto* random = Find<QCheckBox>(&form, "RandomCheckBox");
+            QCOMPARE(random->isChecked(), std::string(on) == " on=\"2\"");
+            QCOMPARE(EventsText(), before);
+            random->click();
+            QCOMPARE(Data().Events()->GetChild("random_events")->AttributeValue("on"),
+                     std::string(random->isChecked() ? "1" : "0"));
+            random->click();
+            QCOMPARE(Data().Events()->GetChild("random_events")->AttributeValue("on"),
+                     std::string(random->isChecked() ? "1" : "0"));
+        }
+        // The issue combo shows nothing for an event whose issue is gone.
+        SetEvents("<events><random_events on=\"1\"><simple_issue_events><issue id=\"x9\">"
+                  "<headlines/></issue></simple_issue_events></random_events></events>");
+        TSimpleEventEditorForm form(Data());
+        form.show();
+        QCOMPARE(Lines(&form, "EventsListBox"), QStringList{"Issue not found : x9"});
+        QCOMPARE(Find<QComboBox>(&form, "IssuesComboBox")->currentIndex(), -1);
+    }
+
+    void ScriptedEventsAndTheirFields() {
+        TScriptedEventsEditorForm form(Data());
+        form.show();
+        QCOMPARE(form.windowTitle(), QStringLiteral("Step 6: Create / Edit Scripted Events"));
+        auto* events = Find<QListWidget>(&form, "EventsListBox");
+        const int count = Scripted()->ChildCount();
+        QCOMPARE(events->count(), count);
+        QCOMPARE(events->currentRow(), 0);
+        TXmlNode* first = Scripted()->GetChildAt(0);
+        QCOMPARE(Find<QLineEdit>(&form, "NameEdit")->text(),
+                 QString::fromStdString(Text(first, "name")));
+        QCOMPARE(Find<QDateEdit>(&form, "StartDateTimePicker")->text(),
+                 QString::fromStdString(Text(first, "start_date")));
+        QCOMPARE(Find<QLineEdit>(&form, "ChanceEdit")->text(),
+                 QString::fromStdString(Text(first, "chance_occurs")));
+
+        Type(Find<QLineEdit>(&form, "NameEdit"), QStringLiteral("Mill Closure"));
+        QCOMPARE(Text(first, "name"), std::string("Mill Closure"));
+        QCOMPARE(events->item(0)->text(), QStringLiteral("Mill Closure"));
+        Type(Find<QLineEdit>(&form, "ChanceEdit"), QStringLiteral("250"));
+        QCOMPARE(Text(first, "chance_occurs"), std::string("100"));
+        Type(Find<QLineEdit>(&form, "TimesCanOccurEdit"), QStringLiteral("300"));
+        QCOMPARE(Text(first, "times_can_occur"), std::string("300"));
+        Find<QDateEdit>(&form, "EndDateTimePicker")->setDate(QDate(2008, 7, 4));
+        QCOMPARE(Text(first, "end_date"), std::string("07/04/2008"));
+        Find<QCheckBox>(&form, "WillOccurCheckBox")->click();
+        QCOMPARE(Text(first, "will_occur"), std::string("1"));
+
+        // New shows the new event; it verifies as it is.
+        Click(&form, "NewButton");
+        QCOMPARE(events->count(), count + 1);
+        QCOMPARE(events->currentRow(), count);
+        TXmlNode* added = Scripted()->GetChildAt(count);
+        QCOMPARE(Find<QLineEdit>(&form, "NameEdit")->text(), QStringLiteral("New Event"));
+        QCOMPARE(Find<QDateEdit>(&form, "StartDateTimePicker")->date(), QDate::currentDate());
+        QCOMPARE(Text(added, "times_can_occur"), std::string("0"));
+        QVERIFY(!Find<QCheckBox>(&form, "WillOccurCheckBox")->isChecked());
+        QVERIFY(!added->AttributeValue("id").empty());
+
+        // Remove shows the event before; after the first, nothing.
+        Click(&form, "RemoveButton");
+        QCOMPARE(events->currentRow(), count - 1);
+        QCOMPARE(Find<QLineEdit>(&form, "NameEdit")->text(),
+                 QString::fromStdString(Text(Scripted()->GetChildAt(count - 1), "name")));
+        events->setCurrentRow(0);
+        Click(&form, "RemoveButton");
+        QCOMPARE(events->currentRow(), -1);
+        QCOMPARE(Find<QLineEdit>(&form, "NameEdit")->text(), QString());
+        QVERIFY(!Find<QWidget>(&form, "DetailsGroup")->isEnabled());
+        QCOMPARE(Scripted()->ChildCount(), count - 1);
+        // Without a selection the builders do not open.
+        form.ConditionsButtonClick();
+        form.OutcomesButtonClick();
+        EnterChangesNothing(&form);
+    }
+
+    void StoredValuesAreShownAsTheyAre() {
+        SetEvents("<events><scripted_events><event id=\"e1\"><name>Odd</name>"
+                  "<start_date>someday</start_date><end_date>01/02/2008</end_date>"
+                  "<times_can_occur>1</times_can_occur><will_occur>2</will_occur>"
+                  "<chance_occurs>5</chance_occurs><conditions/><outcomes><outcome>"
+                  "<chance>5</chance><profile_change>0</profile_change>"
+                  "<chance_issue_center_moves>0</chance_issue_center_moves>"
+                  "<distance_issue_center_moves>0</distance_issue_center_moves>"
+                  "<target_issue_center>0</target_issue_center><momentum_change>0</momentum_change>"
+                  "<headline>" +
+                  std::string(300, 'h') +
+                  "</headline><issue_affected id=\"-1\"/>"
+                  "<effects/></outcome></outcomes></event></scripted_events></events>");
+        const std::string before = EventsText();
+        {
+            TScriptedEventsEditorForm form(Data());
+            form.show();
+            QVERIFY(Find<QCheckBox>(&form, "WillOccurCheckBox")->isChecked());
+            QCOMPARE(Find<QDateEdit>(&form, "StartDateTimePicker")->text().trimmed(), QString());
+        }
+        TEventOutcomeBuilderForm builder(Data(), Scripted()->GetChildAt(0));
+        builder.show();
+        QCOMPARE(Find<QLineEdit>(&builder, "TargetCenterEdit")->text(), QStringLiteral("0"));
+        auto* memo = Find<QPlainTextEdit>(&builder, "HeadlineMemo");
+        QCOMPARE(memo->toPlainText().size(), 300);
+        QCOMPARE(EventsText(), before);
+        memo->setFocus();
+        memo->moveCursor(QTextCursor::End);
+        QTest::keyClicks(memo, QStringLiteral("xy"));
+        QCOMPARE(memo->toPlainText(), QString(300, QLatin1Char('h')));
+        QCOMPARE(EventsText(), before);
+        // Backspace shortens it as the designer asked.
+        QTest::keyClick(memo, Qt::Key_Backspace);
+        QCOMPARE(Text(Scripted()->GetChildAt(0)->GetChild("outcomes")->GetChildAt(0), "headline"),
+                 std::string(299, 'h'));
+    }
+
+    void ConditionBuilderListsAndAddsConditions() {
+        TXmlNode* first = Scripted()->GetChildAt(0);
+        TXmlNode* second = Scripted()->GetChildAt(1);
+        TXmlNode* conditions = first->GetChild("conditions");
+        const int sampleConditions = conditions->ChildCount();
+        // A condition on a removed event, and one of a type no editor writes.
+        TXmlNode* stale = conditions->AddNewChild("condition");
+        stale->SetAttribute("type", "event_not_occurred");
+        stale->AddNewChild("event")->SetAttribute("id", "e404");
+        TXmlNode* odd = conditions->AddNewChild("condition");
+        odd->SetAttribute("type", "Who");
+        odd->AddNewChild("leader")->SetAttribute("id", "l7");
+
+        TEventConditionBuilderForm form(Data(), first);
+        form.show();
+        QCOMPARE(form.windowTitle(), QStringLiteral("Step 6: %1 Event Conditions")
+                                         .arg(QString::fromStdString(Text(first, "name"))));
+        QStringList lines = Lines(&form, "ConditionsListBox");
+        QCOMPARE(lines.size(), sampleConditions + 2);
+        QCOMPARE(lines[sampleConditions], QStringLiteral("Event not found : e404"));
+        QCOMPARE(lines[sampleConditions + 1],
+                 QStringLiteral("Unknown condition : Who (leader l7)"));
+        QCOMPARE(Find<QComboBox>(&form, "TypeComboBox")->currentIndex(), -1);
+
+        // Leaders come from the parties' leader lists; the other events
+        // leave out the one being edited.
+        Choose(&form, "TypeComboBox", QStringLiteral("Leader"));
+        int leaders = 0;
+        for (int32_t p = 0; p < Data().Parties()->ChildCount(); ++p)
+            leaders += Party(p)->GetChild("leaders")->ChildCount();
+        QCOMPARE(Items(&form, "NameComboBox").size(), leaders);
+        QCOMPARE(Items(&form, "NameComboBox").front(), QString::fromStdString(Name(Leader(0, 0))));
+        QVERIFY(Items(&form, "ConditionComboBox").isEmpty());
+        // No condition word chosen yet: Add does nothing.
+        Find<QComboBox>(&form, "NameComboBox")->setCurrentIndex(0);
+        QCOMPARE(Items(&form, "ConditionComboBox"), (QStringList{"Exists", "Does Not Exist"}));
+        Click(&form, "AddButton");
+        QCOMPARE(conditions->ChildCount(), sampleConditions + 2);
+        Choose(&form, "ConditionComboBox", QStringLiteral("Does Not Exist"));
+        Click(&form, "AddButton");
+        QCOMPARE(conditions->ChildCount(), sampleConditions + 3);
+        const TXmlNode* added = conditions->GetChildAt(sampleConditions + 2);
+        QCOMPARE(added->AttributeValue("type"), std::string("not_who"));
+        QCOMPARE(added->GetChildAt(0)->Name, std::string("leader"));
+        QCOMPARE(added->GetChildAt(0)->AttributeValue("id"), Leader(0, 0)->AttributeValue("id"));
+        QCOMPARE(Lines(&form, "ConditionsListBox").last(),
+                 QString::fromStdString(Name(Leader(0, 0))) + " Does Not Exist");
+        QCOMPARE(Find<QComboBox>(&form, "TypeComboBox")->currentIndex(), -1);
+        QVERIFY(Items(&form, "NameComboBox").isEmpty());
+
+        Choose(&form, "TypeComboBox", QStringLiteral("Event"));
+        QCOMPARE(Items(&form, "NameComboBox").size(), Scripted()->ChildCount() - 1);
+        QVERIFY(
+            !Items(&form, "NameComboBox").contains(QString::fromStdString(Text(first, "name"))));
+        Choose(&form, "NameComboBox", QString::fromStdString(Text(second, "name")));
+        QCOMPARE(Items(&form, "ConditionComboBox"),
+                 (QStringList{"Event Has Occurred", "Event Has Not Occurred"}));
+        Choose(&form, "ConditionComboBox", QStringLiteral("Event Has Occurred"));
+        Click(&form, "AddButton");
+        added = conditions->GetChildAt(sampleConditions + 3);
+        QCOMPARE(added->AttributeValue("type"), std::string("event_occurred"));
+        QCOMPARE(added->GetChildAt(0)->AttributeValue("id"), second->AttributeValue("id"));
+
+        // Remove takes the selected line and its element, unasked.
+        auto* list = Find<QListWidget>(&form, "ConditionsListBox");
+        list->setCurrentRow(sampleConditions + 1);
+        Click(&form, "RemoveButton");
+        QCOMPARE(list->currentRow(), sampleConditions);
+        QCOMPARE(conditions->ChildCount(), sampleConditions + 3);
+        QCOMPARE(list->count(), sampleConditions + 3);
+        for (int i = 0; i < conditions->ChildCount(); ++i)
+            QVERIFY(conditions->GetChildAt(i)->AttributeValue("type") != "Who");
+        list->setCurrentRow(0);
+        Click(&form, "RemoveButton");
+        QCOMPARE(list->currentRow(), -1);
+        EnterChangesNothing(&form);
+    }
+
+    void OutcomeBuilderShowsAndTidiesEffects() {
+        // The sample's first event rewards a vice-leader whose running-mate
+        // entry comes before the vice-leader in the file.
+        TXmlNode* event = Scripted()->GetChildAt(0);
+        TXmlNode* outcome = event->GetChild("outcomes")->GetChildAt(0);
+        TXmlNode* effects = outcome->GetChild("effects");
+        const TXmlNode* viceEffect = effects->GetChild("viceleader");
+        QVERIFY(viceEffect);
+        const TXmlNode* viceLeader = nullptr;
+        for (int32_t p = 0; p < Data().Parties()->ChildCount() && !viceLeader; ++p)
+            viceLeader = Party(p)
+                             ->GetChild("viceleaders")
+                             ->FindChild("viceleader", "id", viceEffect->AttributeValue("id"));
+        QVERIFY(viceLeader);
+
+        TEventOutcomeBuilderForm form(Data(), event);
+        form.show();
+        QCOMPARE(form.windowTitle(), QStringLiteral("Step 6: %1 Event Outcomes")
+                                         .arg(QString::fromStdString(Text(event, "name"))));
+        QCOMPARE(Lines(&form, "OutcomesListBox").size(), event->GetChild("outcomes")->ChildCount());
+        QCOMPARE(Find<QListWidget>(&form, "OutcomesListBox")->currentRow(), 0);
+        QCOMPARE(Find<QLineEdit>(&form, "ChanceEdit")->text(),
+                 QString::fromStdString(Text(outcome, "chance")));
+        QCOMPARE(Find<QPlainTextEdit>(&form, "HeadlineMemo")->toPlainText(),
+                 QString::fromStdString(Text(outcome, "headline")));
+        const QStringList lines = Lines(&form, "EffectsListBox");
+        QCOMPARE(lines.size(), effects->ChildCount());
+        QVERIFY2(lines.contains(QString::fromStdString(Name(viceLeader)) + " : Momentum (" +
+                                QString::fromStdString(Text(viceEffect, "momentum")) + ")"),
+                 qPrintable(lines.join('|')));
+
+        // Another issue drops the position effects at once.
+        int positionEffects = 0;
+        for (int32_t i = 0; i < effects->ChildCount(); ++i)
+            positionEffects += effects->GetChildAt(i)->Name == "issue_position";
+        QVERIFY(positionEffects > 0);
+        const int before = effects->ChildCount();
+        int other = 0;
+        while (IssueId(other) == outcome->GetChild("issue_affected")->AttributeValue("id") ||
+               Text(Data().Issues()->GetChildAt(other), "type") != "attribute")
+            ++other;
+        Find<QComboBox>(&form, "IssueAffectedComboBox")->setCurrentIndex(other);
+        QCOMPARE(outcome->GetChild("issue_affected")->AttributeValue("id"), IssueId(other));
+        QCOMPARE(effects->ChildCount(), before - positionEffects);
+        QCOMPARE(Lines(&form, "EffectsListBox").size(), effects->ChildCount());
+        // An attribute offers no positions.
+        Choose(&form, "EffectTypeComboBox", QStringLiteral("Issue Position"));
+        QVERIFY(Items(&form, "NameComboBox").isEmpty());
+        QCOMPARE(Items(&form, "RewardTypeComboBox"), QStringList{"Momentum"});
+
+        // Remove of an effect selects the one before.
+        auto* list = Find<QListWidget>(&form, "EffectsListBox");
+        const int left = effects->ChildCount();
+        QVERIFY(left >= 2);
+        list->setCurrentRow(1);
+        Click(&form, "RemoveEffectButton");
+        QCOMPARE(list->currentRow(), 0);
+        QCOMPARE(effects->ChildCount(), left - 1);
+
+        // A removed party's effects vanish when the outcome is shown again.
+        const std::string partyId = effects->GetChild("party")->AttributeValue("id");
+        TXmlNode* party = Data().Parties()->FindChild("party", "id", partyId);
+        Data().Parties()->RemoveChild(party);
+        Find<QListWidget>(&form, "OutcomesListBox")->setCurrentRow(1);
+        Find<QListWidget>(&form, "OutcomesListBox")->setCurrentRow(0);
+        QVERIFY(!effects->FindChild("party", "id", partyId));
+        QCOMPARE(Lines(&form, "EffectsListBox").size(), effects->ChildCount());
+        EnterChangesNothing(&form);
+    }
+
+    void EffectsNeedANameAndARewardWord() {
+        TXmlNode* event = Scripted()->GetChildAt(0);
+        TEventOutcomeBuilderForm form(Data(), event);
+        form.show();
+        Click(&form, "NewButton");
+        TXmlNode* outcome =
+            event->GetChild("outcomes")->GetChildAt(event->GetChild("outcomes")->ChildCount() - 1);
+        QCOMPARE(Text(outcome, "target_issue_center"), std::string("4"));
+        QCOMPARE(Find<QLineEdit>(&form, "TargetCenterEdit")->text(), QStringLiteral("4"));
+        QCOMPARE(Lines(&form, "OutcomesListBox").last(), QStringLiteral("New Event Outcome"));
+        Type(Find<QPlainTextEdit>(&form, "HeadlineMemo"), QStringLiteral("Mill saved"));
+        QCOMPARE(Lines(&form, "OutcomesListBox").last(), QStringLiteral("Mill saved"));
+        Type(Find<QLineEdit>(&form, "TargetCenterEdit"), QStringLiteral("9"));
+        QCOMPARE(Text(outcome, "target_issue_center"), std::string("7"));
+        Type(Find<QLineEdit>(&form, "ProfileChangeEdit"), QStringLiteral("-6"));
+        QCOMPARE(Text(outcome, "profile_change"), std::string("-4"));
+
+        TXmlNode* effects = outcome->GetChild("effects");
+        Click(&form, "AddEffectButton"); // no type, no name
+        Choose(&form, "EffectTypeComboBox", QStringLiteral("Party"));
+        Click(&form, "AddEffectButton"); // no name
+        Find<QComboBox>(&form, "NameComboBox")->setCurrentIndex(0);
+        Find<QComboBox>(&form, "RewardTypeComboBox")->setCurrentIndex(-1);
+        Click(&form, "AddEffectButton"); // no reward word
+        QCOMPARE(effects->ChildCount(), 0);
+        QVERIFY(Lines(&form, "EffectsListBox").isEmpty());
+        Choose(&form, "RewardTypeComboBox", QStringLiteral("Financial"));
+        Type(Find<QLineEdit>(&form, "MomentumEffectEdit"), QStringLiteral("-5"));
+        Click(&form, "AddEffectButton");
+        QCOMPARE(effects->ChildCount(), 1);
+        QCOMPARE(Lines(&form, "EffectsListBox"),
+                 QStringList{QString::fromStdString(Text(Party(0), "name")) + " : Financial (-5)"});
+        // The effect boxes start over.
+        QCOMPARE(Find<QComboBox>(&form, "EffectTypeComboBox")->currentIndex(), -1);
+        QVERIFY(Items(&form, "NameComboBox").isEmpty());
+        QVERIFY(Items(&form, "RewardTypeComboBox").isEmpty());
+        QCOMPARE(Find<QLineEdit>(&form, "MomentumEffectEdit")->text(), QStringLiteral("0"));
+        QVERIFY(Data().Document(TScenarioFile::Events).ToText().find("<>") == std::string::npos);
+
+        // Removing the first outcome leaves none selected and the details
+        // disabled.
+        auto* outcomes = Find<QListWidget>(&form, "OutcomesListBox");
+        outcomes->setCurrentRow(0);
+        Click(&form, "RemoveOutcomeButton");
+        QCOMPARE(outcomes->currentRow(), -1);
+        QVERIFY(!Find<QWidget>(&form, "DetailsGroup")->isEnabled());
+        QVERIFY(!Find<QWidget>(&form, "EffectsGroup")->isEnabled());
+        QVERIFY(Lines(&form, "EffectsListBox").isEmpty());
+    }
+
+    void EventsWrittenFromScratchVerifyAndReadBack() {
+        SetEvents("<events><random_events on=\"1\"><simple_issue_events/></random_events>"
+                  "<scripted_events/></events>");
+        {
+            TSimpleEventEditorForm form(Data());
+            form.show();
+            Click(&form, "NewButton");
+            Choose(&form, "IssuesComboBox", QString::fromStdString(IssueName(1)));
+            Type(Find<QPlainTextEdit>(&form, "HeadlineMemo"), QStringLiteral("Fog & \"ferries\""));
+            Click(&form, "AddHeadlineButton");
+        }
+        TXmlNode* rally = nullptr;
+        {
+            TScriptedEventsEditorForm form(Data());
+            form.show();
+            Click(&form, "NewButton");
+            Type(Find<QLineEdit>(&form, "NameEdit"), QStringLiteral("Dock Strike"));
+            Click(&form, "NewButton");
+            Type(Find<QLineEdit>(&form, "NameEdit"), QStringLiteral("Harbour Rally"));
+            Type(Find<QLineEdit>(&form, "ChanceEdit"), QStringLiteral("2.5"));
+            Type(Find<QLineEdit>(&form, "TimesCanOccurEdit"), QStringLiteral("1"));
+            Find<QDateEdit>(&form, "StartDateTimePicker")->setDate(QDate(2008, 3, 1));
+            Find<QDateEdit>(&form, "EndDateTimePicker")->setDate(QDate(2008, 9, 30));
+            rally = form.SelectedEvent();
+        }
+        QVERIFY(rally);
+        {
+            TEventConditionBuilderForm form(Data(), rally);
+            form.show();
+            const std::pair<const char*, const char*> conditions[] = {
+                {"Leader", "Exists"},
+                {"Leader", "Does Not Exist"},
+                {"Event", "Event Has Occurred"},
+                {"Event", "Event Has Not Occurred"}};
+            for (const auto& [type, word] : conditions) {
+                Choose(&form, "TypeComboBox", QString::fromLatin1(type));
+                Find<QComboBox>(&form, "NameComboBox")->setCurrentIndex(0);
+                Choose(&form, "ConditionComboBox", QString::fromLatin1(word));
+                Click(&form, "AddButton");
+            }
+            QCOMPARE(Lines(&form, "ConditionsListBox").last(),
+                     QStringLiteral("Dock Strike Event Has Not Occurred"));
+        }
+        {
+            TEventOutcomeBuilderForm form(Data(), rally);
+            form.show();
+            Click(&form, "NewButton");
+            Type(Find<QLineEdit>(&form, "ChanceEdit"), QStringLiteral("100"));
+            Type(Find<QLineEdit>(&form, "DistanceCenterMovesEdit"), QStringLiteral("2"));
+            Type(Find<QPlainTextEdit>(&form, "HeadlineMemo"),
+                 QStringLiteral("Rally fills the docks"));
+            Find<QComboBox>(&form, "IssueAffectedComboBox")->setCurrentIndex(PositionIssue());
+            const std::pair<const char*, const char*> effects[] = {{"Issue Position", "Momentum"},
+                                                                   {"Party", "Financial"},
+                                                                   {"Leader", "Momentum"},
+                                                                   {"Vice Leader", "Momentum"}};
+            for (const auto& [type, reward] : effects) {
+                Choose(&form, "EffectTypeComboBox", QString::fromLatin1(type));
+                Find<QComboBox>(&form, "NameComboBox")->setCurrentIndex(1);
+                Choose(&form, "RewardTypeComboBox", QString::fromLatin1(reward));
+                Type(Find<QLineEdit>(&form, "MomentumEffectEdit"), QStringLiteral("3"));
+                Click(&form, "AddEffectButton");
+            }
+            QCOMPARE(Lines(&form, "EffectsListBox").size(), 4);
+        }
+        const TXmlNode* effects = rally->GetChild("outcomes")->GetChildAt(0)->GetChild("effects");
+        QStringList kinds;
+        for (int32_t i = 0; i < effects->ChildCount(); ++i)
+            kinds << QString::fromStdString(effects->GetChildAt(i)->Name + "/" +
+                                            effects->GetChildAt(i)->GetChildAt(0)->Name);
+        QCOMPARE(kinds, (QStringList{"issue_position/momentum", "party/financial",
+                                     "leader/momentum", "viceleader/momentum"}));
+
+        const TVerificationRunResult result = VerificationRun::Run(&Data());
+        QStringList messages;
+        for (const auto& message : Data().Messages())
+            messages << QString::fromStdString(message.Text());
+        QVERIFY2(result.PassedAllBefore(TVerifiedFile::Activities),
+                 qPrintable(messages.join('\n')));
+
+        const std::string written = EventsText();
+        Data().Save();
+        TXmlDom reread;
+        QVERIFY(reread.LoadFromFile(Copy->FilePath(QStringLiteral("events.xml")).toStdString()));
+        QCOMPARE(reread.ToText(), written);
+    }
+
+    void GalleryRendersEveryWindow() {
+        QTemporaryDir out;
+        for (const char* name :
+             {"TEventsEditorForm", "TSimpleEventEditorForm", "TScriptedEventsEditorForm",
+              "TEventConditionBuilderForm", "TEventOutcomeBuilderForm"}) {
+            TGalleryContext context;
+            context.Scenario = &Data();
+            context.OutputFolder = out.path();
+            context.PageName = QString::fromLatin1(name);
+            for (const Gallery::TPage& page : Gallery::Pages())
+                if (page.Name == context.PageName)
+                    page.Render(context);
+            QCOMPARE(context.Written.size(), size_t(1));
+            QVERIFY(QFileInfo(context.Written.front()).size() > 0);
+        }
+    }
+};
+
+QTEST_MAIN(EventEditorsTest)
+#include "EventEditorsTest.moc"
