@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
@@ -46,6 +47,22 @@ void BindLimitedText(QPlainTextEdit* memo, TXmlNode* element) {
     ControlBinding::BindText(memo, element);
     memo->setProperty(Filling, false);
     memo->setProperty(PreviousLength, static_cast<int>(memo->toPlainText().size()));
+}
+
+void BindLimitedText(QLineEdit* edit, TXmlNode* element, int length) {
+    const char* const Limit = "limitLength";
+    const bool connected = edit->property(Limit).isValid();
+    edit->setProperty(Limit, length);
+    // A line edit cuts whatever it is given to its maximum length.
+    const int stored =
+        element ? static_cast<int>(QString::fromStdString(element->GetText()).size()) : 0;
+    edit->setMaxLength(std::max(length, stored));
+    ControlBinding::BindText(edit, element);
+    if (!connected)
+        QObject::connect(edit, &QLineEdit::textChanged, edit, [edit, Limit] {
+            edit->setMaxLength(
+                std::max(edit->property(Limit).toInt(), static_cast<int>(edit->text().size())));
+        });
 }
 
 void BindComboIgnoringCase(QComboBox* control, TXmlNode* element) {

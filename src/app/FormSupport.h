@@ -5,6 +5,7 @@ class QDateEdit;
 class QString;
 class QListWidget;
 class QListWidgetItem;
+class QLineEdit;
 class QPlainTextEdit;
 class TXmlNode;
 
@@ -18,6 +19,11 @@ void LimitLength(QPlainTextEdit* memo, int length);
 // ControlBinding::BindText for a limited memo: the element's text is shown
 // whole, however long.
 void BindLimitedText(QPlainTextEdit* memo, TXmlNode* element);
+
+// ControlBinding::BindText for a line edit that takes at most length
+// characters: typing stops at the limit, but a longer stored text is shown
+// whole (it may shrink, never grow).
+void BindLimitedText(QLineEdit* edit, TXmlNode* element, int length);
 
 // Binds a drop-down list like ControlBinding::BindCombo, but shows the
 // entry whose text equals the element's without regard to case. Showing
