@@ -4,6 +4,7 @@
 
 #include "app/gallery/Gallery.h"
 #include "editors/parties/TCrusadersEditorForm.h"
+#include "editors/parties/TElectionEventsEditorForm.h"
 #include "editors/parties/TLeaderEditForm.h"
 #include "editors/parties/TPartyLeaderVeepEditorForm.h"
 #include "editors/parties/TSelectVeepsForm.h"
@@ -12,6 +13,7 @@
 #include "scenario/edit/CandidatesEdit.h"
 #include "scenario/edit/PartiesEdit.h"
 #include "scenario/edit/PercentagesEdit.h"
+#include "scenario/verify/VerificationRun.h"
 #include "xml/TXmlNode.h"
 
 #include <QCheckBox>
@@ -369,6 +371,57 @@ private slots:
         QCOMPARE(list->item(1)->text(), QStringLiteral("Mara Crusader"));
         QCOMPARE(Text(crusaders->GetChildAt(1), "first_name"), std::string("Mara"));
         QCOMPARE(crusaders->GetChildAt(1)->AttributeValue("id"), std::string("new_crusader"));
+    }
+
+    void NewPartyGetsItsCandidatesAndVerifiesThroughStep6() {
+        QVERIFY(!VerificationRun::Run(&Data()).ProblemsExist);
+        TXmlNode* party = PartiesEdit::NewParty(Data());
+        const std::string id = party->AttributeValue("id");
+        // What the party editor sets.
+        party->GetChild("abbreviation")->SetText("HL");
+        party->GetChild("picture")->SetText(id + ".bmp");
+        QVERIFY(WriteBitmap(Copy->FilePath(QString::fromStdString("party_images/" + id + ".bmp")),
+                            QSize(101, 101), Qt::darkGreen));
+        TXmlNode* convention = party->GetChild("convention");
+        convention->GetChild("political_unit")
+            ->SetAttribute("id", PartiesEdit::FirstRegionId(Data()));
+        convention->GetChild("location")->SetText("Kestrel Ford");
+
+        QTemporaryDir elsewhere;
+        const QString portrait = elsewhere.filePath(QStringLiteral("hale.bmp"));
+        QVERIFY(WriteBitmap(portrait, QSize(90, 100), Qt::gray));
+        TScriptedPrompts prompts;
+        prompts.ChooseFile(portrait).ChooseFile(portrait);
+        {
+            TPartyLeaderVeepEditorForm form(Data(), party);
+            form.show();
+            CloseNextModal(nullptr);
+            Control<QPushButton>(&form, "NewVeepButton")->click();
+            CloseNextModal(nullptr, [](QWidget* leader) {
+                Control<QPushButton>(leader, "ChangeLargeImageButton")->click();
+                Control<QPushButton>(leader, "ChangeSmallImageButton")->click();
+                CloseNextModal(nullptr, [](QWidget* mates) {
+                    Control<QPushButton>(mates, "AddAllButton")->click();
+                });
+                Control<QPushButton>(leader, "VeepsButton")->click();
+            });
+            Control<QPushButton>(&form, "NewLeaderButton")->click();
+        }
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        {
+            TElectionEventsEditorForm form(Data(), party);
+            form.show();
+            Control<QListWidget>(&form, "RegionsListBox")->selectAll();
+            Control<QCheckBox>(&form, "BallotCheckBox")->click();
+        }
+        const TVerificationRunResult result = VerificationRun::Run(&Data());
+        QStringList messages;
+        for (const auto& message : Data().Messages())
+            messages << QString::fromStdString(message.Text());
+        QVERIFY2(result.PassedAllBefore(TVerifiedFile::Endorsers), qPrintable(messages.join('\n')));
+        const TXmlNode* leader = party->GetChild("leaders")->GetChildAt(0);
+        QCOMPARE(Text(leader, "image_large"), std::string("hale_large.bmp"));
+        QCOMPARE(leader->GetChild("viceleaders")->ChildCount(), 1);
     }
 
     void GalleryRendersEveryWindow() {
