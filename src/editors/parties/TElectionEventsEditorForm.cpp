@@ -98,7 +98,7 @@ void TElectionEventsEditorForm::RegionsListBoxClick() {
     TXmlNode* seat = Child(Event_, "seat");
     FormSupport::BindDateOrBlank(ui->DateTimePicker, Child(Event_, "date"));
     BindText(ui->BonusEdit, Child(Event_, "profile_bonus"));
-    BindCombo(ui->SeatTypeComboBox, Child(seat, "type"));
+    FormSupport::BindComboIgnoringCase(ui->SeatTypeComboBox, Child(seat, "type"));
     BindText(ui->SeatNumberEdit, Child(seat, "number"));
     BindText(ui->CutOffEdit, Child(seat, "cut_off"));
     {
