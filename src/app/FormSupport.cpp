@@ -3,6 +3,7 @@
 #include "app/ControlBinding.h"
 #include "xml/TXmlNode.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTextCursor>
+#include <QValidator>
 
 #include <algorithm>
 
@@ -21,7 +23,38 @@ namespace {
 const char* const PreviousLength = "limitPreviousLength";
 const char* const Filling = "limitFilling";
 
+// Refuses an edit that makes the text longer than the limit, or than the
+// text was before the edit when that was longer already.
+class TLengthValidator : public QValidator {
+public:
+    TLengthValidator(QLineEdit* edit, int length) : QValidator(edit), Length_(length) {
+        connect(edit, &QLineEdit::textChanged, this,
+                [this](const QString& text) { Previous_ = static_cast<int>(text.size()); });
+        Previous_ = static_cast<int>(edit->text().size());
+    }
+    State validate(QString& input, int&) const override {
+        return input.size() > std::max(Length_, Previous_) ? Invalid : Acceptable;
+    }
+
+private:
+    int Length_;
+    int Previous_ = 0;
+};
+
 } // namespace
+
+void LimitLength(QLineEdit* edit, int length) {
+    edit->setValidator(new TLengthValidator(edit, length));
+}
+
+void BindLimitedText(QLineEdit* edit, TXmlNode* element) {
+    // A text set while the validator watches could count as invalid input,
+    // after which the next keystroke would not be checked.
+    const QValidator* validator = edit->validator();
+    edit->setValidator(nullptr);
+    ControlBinding::BindText(edit, element);
+    edit->setValidator(validator);
+}
 
 void LimitLength(QPlainTextEdit* memo, int length) {
     memo->setProperty(PreviousLength, static_cast<int>(memo->toPlainText().size()));
@@ -49,22 +82,6 @@ void BindLimitedText(QPlainTextEdit* memo, TXmlNode* element) {
     memo->setProperty(PreviousLength, static_cast<int>(memo->toPlainText().size()));
 }
 
-void BindLimitedText(QLineEdit* edit, TXmlNode* element, int length) {
-    const char* const Limit = "limitLength";
-    const bool connected = edit->property(Limit).isValid();
-    edit->setProperty(Limit, length);
-    // A line edit cuts whatever it is given to its maximum length.
-    const int stored =
-        element ? static_cast<int>(QString::fromStdString(element->GetText()).size()) : 0;
-    edit->setMaxLength(std::max(length, stored));
-    ControlBinding::BindText(edit, element);
-    if (!connected)
-        QObject::connect(edit, &QLineEdit::textChanged, edit, [edit, Limit] {
-            edit->setMaxLength(
-                std::max(edit->property(Limit).toInt(), static_cast<int>(edit->text().size())));
-        });
-}
-
 void BindComboIgnoringCase(QComboBox* control, TXmlNode* element) {
     ControlBinding::BindCombo(control, element);
     if (!element || control->currentIndex() >= 0)
@@ -75,6 +92,15 @@ void BindComboIgnoringCase(QComboBox* control, TXmlNode* element) {
         const QSignalBlocker quiet(control);
         control->setCurrentIndex(index);
     }
+}
+
+void BindCheckNonZero(QCheckBox* control, TXmlNode* element) {
+    ControlBinding::BindCheck(control, element);
+    bool number = false;
+    const int value =
+        element ? QString::fromStdString(element->GetText()).trimmed().toInt(&number) : 0;
+    const QSignalBlocker quiet(control);
+    control->setChecked(number && value != 0);
 }
 
 void BindDateOrBlank(QDateEdit* control, TXmlNode* element) {

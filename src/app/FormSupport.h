@@ -1,5 +1,6 @@
 #pragma once
 
+class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QString;
@@ -16,19 +17,25 @@ namespace FormSupport {
 // past the limit is dropped, as a text box with a maximum length does. A
 // longer text already in the file is shown whole and only cannot grow.
 void LimitLength(QPlainTextEdit* memo, int length);
+// The same for a one-line field (instead of its maxLength, which would cut
+// a longer stored text when it is shown).
+void LimitLength(QLineEdit* edit, int length);
+// ControlBinding::BindText for a field limited by LimitLength: the
+// element's text is shown whole, however long.
+void BindLimitedText(QLineEdit* edit, TXmlNode* element);
 // ControlBinding::BindText for a limited memo: the element's text is shown
 // whole, however long.
 void BindLimitedText(QPlainTextEdit* memo, TXmlNode* element);
-
-// ControlBinding::BindText for a line edit that takes at most length
-// characters: typing stops at the limit, but a longer stored text is shown
-// whole (it may shrink, never grow).
-void BindLimitedText(QLineEdit* edit, TXmlNode* element, int length);
 
 // Binds a drop-down list like ControlBinding::BindCombo, but shows the
 // entry whose text equals the element's without regard to case. Showing
 // writes nothing; the element keeps its spelling until an entry is chosen.
 void BindComboIgnoringCase(QComboBox* control, TXmlNode* element);
+
+// ControlBinding::BindCheck, but checked whenever the element's text reads
+// as a whole number other than 0 (an unreadable text counts as 0). Showing
+// writes nothing; a click writes "1" or "0".
+void BindCheckNonZero(QCheckBox* control, TXmlNode* element);
 
 // ControlBinding::BindDate, but a date the element does not hold in a
 // readable form shows blank instead of whatever the picker showed before.

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <fstream>
+#include <iterator>
+
 using namespace PartiesTest;
 using TestScenario::At;
 using TestScenario::MessageTexts;
@@ -94,7 +98,13 @@ TEST_F(PartiesEditTest, FreshPartyReportsWhatTheDesignerMustFillIn) {
                                           picture + " does not exist.");
 }
 
-TEST_F(PartiesEditTest, RemovePartyTakesOnlyItsStartingPercentages) {
+TEST_F(PartiesEditTest, RemovePartyTakesEverythingThatNamesIt) {
+    // The nation's own general-election ballot names parties too.
+    TXmlNode* nation = Data->PoliticalUnits()->GetChildAt(0);
+    TXmlNode* ballot =
+        nation->AddNewChild("election_events")->AddNewChild("event")->AddNewChild("ballot");
+    ballot->AddNewChild("party")->SetAttribute("id", "p2");
+    ballot->AddNewChild("party")->SetAttribute("id", "p1");
     TXmlNode* beta = At(*Data, TScenarioFile::Parties, "/parties/party[2]");
     PartiesEdit::RemoveParty(*Data, beta);
     EXPECT_EQ(Data->Parties()->ChildCount(), 2);
@@ -107,8 +117,195 @@ TEST_F(PartiesEditTest, RemovePartyTakesOnlyItsStartingPercentages) {
         EXPECT_EQ(entries->GetChildAt(0)->AttributeValue("id"), "p1");
         EXPECT_EQ(entries->GetChildAt(1)->AttributeValue("id"), "p3");
     }
-    // Events and debates wait for the next verification.
-    EXPECT_NE(Data->PoliticalUnits()->FindNode("party", "id", "p2"), nullptr);
+    // Its caucus events and ballot place go; the region it held has no
+    // majority any more, the region that was a tie keeps it.
+    EXPECT_EQ(Data->PoliticalUnits()->FindNode("party", "id", "p2"), nullptr);
+    ASSERT_EQ(ballot->ChildCount(), 1);
+    const std::string regions = "/political_units/political_unit/political_units/political_unit";
+    EXPECT_EQ(
+        At(*Data, TScenarioFile::PoliticalUnits, regions + "[1]/election_events")->ChildCount(), 3);
+    EXPECT_EQ(At(*Data, TScenarioFile::PoliticalUnits, regions + "[1]/party_with_existing_majority")
+                  ->AttributeValue("id"),
+              "tie");
+    EXPECT_EQ(At(*Data, TScenarioFile::PoliticalUnits, regions + "[2]/party_with_existing_majority")
+                  ->AttributeValue("id"),
+              "-1");
+    // The relation from Alpha's leader to Beta's goes, Gamma's to Alpha's stays.
+    const TXmlNode* relations = At(*Data, TScenarioFile::Relations, "/relations/leaders");
+    ASSERT_EQ(relations->ChildCount(), 1);
+    EXPECT_EQ(relations->GetChildAt(0)->AttributeValue("from"), "l3");
+
+    // What is left verifies without a repair to make.
+    Data->Messages().clear();
+    EXPECT_TRUE(VerifyParties(*Data)) << testing::PrintToString(MessageTexts(*Data));
+}
+
+TEST_F(PartiesEditTest, RemovePartyFreesGovernorshipsAndDebates) {
+    TXmlNode* alpha = At(*Data, TScenarioFile::Parties, "/parties/party[1]");
+    PartiesEdit::RemoveParty(*Data, alpha);
+    const std::string regions = "/political_units/political_unit/political_units/political_unit";
+    for (const char* region : {"[1]", "[2]"}) {
+        const TXmlNode* governor =
+            At(*Data, TScenarioFile::PoliticalUnits, regions + region + "/party_with_governor");
+        ASSERT_NE(governor->GetAttribute("id"), nullptr);
+        EXPECT_EQ(governor->AttributeValue("id"), "");
+    }
+    const TXmlNode* primaries = At(*Data, TScenarioFile::Scenario, "/scenario/debates/primaries");
+    ASSERT_EQ(primaries->ChildCount(), 1);
+    EXPECT_EQ(primaries->GetChildAt(0)->AttributeValue("id"), "p3");
+    EXPECT_EQ(At(*Data, TScenarioFile::Relations, "/relations/leaders")->ChildCount(), 0);
+}
+
+TEST_F(PartiesEditTest, RemovePartyClearsEndorserStancesNamingItOrItsLeaders) {
+    auto endorser = [](const std::string& party, const std::string& leader) {
+        auto stance = [](const char* kind, const std::string& id) {
+            return id.empty() ? std::string()
+                              : "<" + std::string(kind) + " id=\"" + id +
+                                    "\"><initial_stance>Leaning</initial_stance></" + kind + ">";
+        };
+        return "<endorser><name>E</name><party_stance>" + stance("party", party) +
+               "</party_stance><leader_stance>" + stance("leader", leader) +
+               "</leader_stance></endorser>";
+    };
+    PartiesTest::TDocuments d;
+    TTemporaryFolder scratch;
+    PartiesTest::WritePictures(scratch.Path());
+    auto data = TestScenario::FromTexts(
+        {{TScenarioFile::Parties, d.Parties},
+         {TScenarioFile::PoliticalUnits, d.PoliticalUnits},
+         {TScenarioFile::Endorsers, "<endorsers>" + endorser("p2", "l2") + endorser("p1", "l2") +
+                                        endorser("p2", "l1") + endorser("p3", "l3") +
+                                        "</endorsers>"}},
+        scratch.Str());
+    PartiesEdit::RemoveParty(*data, At(*data, TScenarioFile::Parties, "/parties/party[2]"));
+    auto stance = [&](int endorser, const char* group) {
+        const TXmlNode* g = data->Endorsers()->GetChildAt(endorser)->GetChild(group);
+        return g->ChildCount() == 0 ? std::string("none") : g->GetChildAt(0)->AttributeValue("id");
+    };
+    const std::array<std::pair<std::string, std::string>, 4> expected = {
+        {{"none", "none"}, {"p1", "none"}, {"none", "l1"}, {"p3", "l3"}}};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(stance(i, "party_stance"), expected[i].first) << i;
+        EXPECT_EQ(stance(i, "leader_stance"), expected[i].second) << i;
+    }
+}
+
+TEST_F(PartiesEditTest, NewThenRemovedPartyLeavesTheSampleAsItWas) {
+    const std::string source = std::string(SHIPPED_DATA_DIR) + "/scenarios/Tellavar - 2008/";
+    TTemporaryFolder scratch;
+    auto sample = TestScenario::LoadCopy(source, scratch);
+    ASSERT_TRUE(sample->Loaded());
+    TXmlNode* party = PartiesEdit::NewParty(*sample);
+    PartiesEdit::PrimariesDebates(*sample, party);
+    PartiesEdit::AddAdCredit(*sample, party, sample->Ads()->GetChildAt(0)->AttributeValue("id"));
+    PartiesEdit::RemoveParty(*sample, party);
+    sample->Save();
+    auto bytes = [](const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    for (TScenarioFile file : TScenarioData::AllFiles()) {
+        const std::string name = TScenarioData::FileName(file);
+        EXPECT_EQ(bytes(scratch.Str() + name), bytes(source + name)) << name;
+    }
+}
+
+TEST_F(PartiesEditTest, AdCreditsSplitAddAndRemove) {
+    TXmlNode* alpha = At(*Data, TScenarioFile::Parties, "/parties/party[1]");
+    Data->Ads()->AddNewChild("ad", "")->SetAttribute("id", "a2");
+    Data->Ads()->GetChildAt(1)->AddNewChild("name", "Dusk");
+    // Alpha credits a1 and the unknown "-1": a1 and "-1" selected, a2 free.
+    auto names = [](const std::vector<PartiesEdit::TAdItem>& items) {
+        std::string s;
+        for (const auto& item : items)
+            s += item.Name + (item.Ad ? "" : "?") + ";";
+        return s;
+    };
+    auto lists = PartiesEdit::AdCreditLists(*Data, alpha);
+    EXPECT_EQ(names(lists.Available), "Dusk;");
+    EXPECT_EQ(names(lists.Selected), "Sunrise;-1?;");
+
+    Data->SetChanged(false);
+    TXmlNode* credit = PartiesEdit::AddAdCredit(*Data, alpha, "a2");
+    ASSERT_NE(credit, nullptr);
+    EXPECT_EQ(credit->GetChild("credits")->GetText(), "1");
+    EXPECT_TRUE(Data->Changed());
+    EXPECT_EQ(PartiesEdit::AddAdCredit(*Data, alpha, "a2"), credit);
+    lists = PartiesEdit::AdCreditLists(*Data, alpha);
+    EXPECT_EQ(names(lists.Available), "");
+    EXPECT_EQ(names(lists.Selected), "Sunrise;Dusk;-1?;");
+
+    PartiesEdit::RemoveAdCredit(*Data, alpha, "-1");
+    PartiesEdit::RemoveAdCredit(*Data, alpha, "a2");
+    lists = PartiesEdit::AdCreditLists(*Data, alpha);
+    EXPECT_EQ(names(lists.Available), "Dusk;");
+    EXPECT_EQ(names(lists.Selected), "Sunrise;");
+    EXPECT_EQ(Text(alpha, "advertising/ad_credits/ad/credits"), "4");
+
+    // A party without the group gets it from its first credit.
+    alpha->RemoveChild(alpha->GetChild("advertising"));
+    ASSERT_NE(PartiesEdit::AddAdCredit(*Data, alpha, "a1"), nullptr);
+    EXPECT_EQ(Text(alpha, "advertising/ad_credits/ad/credits"), "1");
+}
+
+TEST_F(PartiesEditTest, PictureNameConventionAndChooser) {
+    TXmlNode* gamma = At(*Data, TScenarioFile::Parties, "/parties/party[3]");
+    EXPECT_EQ(PartiesEdit::EnsurePictureName(*Data, gamma), "p3.bmp");
+    gamma->GetChild("picture")->SetText("");
+    EXPECT_EQ(PartiesEdit::EnsurePictureName(*Data, gamma), "p3.bmp");
+    EXPECT_EQ(Text(gamma, "picture"), "p3.bmp");
+    gamma->GetChild("picture")->SetText("own.bmp");
+    EXPECT_EQ(PartiesEdit::EnsurePictureName(*Data, gamma), "own.bmp");
+
+    PartiesEdit::SetConventionRegion(*Data, gamma, "r1");
+    EXPECT_EQ(gamma->GetChild("convention")->GetChild("political_unit")->AttributeValue("id"),
+              "r1");
+
+    const auto others = PartiesEdit::OtherParties(*Data, gamma);
+    ASSERT_EQ(others.size(), 2u);
+    EXPECT_EQ(others[0]->AttributeValue("id"), "p1");
+    EXPECT_EQ(others[1]->AttributeValue("id"), "p2");
+    EXPECT_EQ(PartiesEdit::OtherParties(*Data, nullptr).size(), 3u);
+}
+
+TEST_F(PartiesEditTest, PrimariesDebatesMakesTheGroupAndTheEntry) {
+    TXmlNode* beta = At(*Data, TScenarioFile::Parties, "/parties/party[2]");
+    TXmlNode* debates = Data->Scenario()->GetChild("debates");
+    debates->RemoveChild(debates->GetChild("primaries"));
+    TXmlNode* list = PartiesEdit::PrimariesDebates(*Data, beta);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->AttributeValue("id"), "p2");
+    EXPECT_EQ(list->Parent(), debates->GetChild("primaries"));
+    EXPECT_EQ(PartiesEdit::PrimariesDebates(*Data, beta), list);
+}
+
+TEST_F(PartiesEditTest, PlatformRowsFollowTheIssuesAndWritePositionNames) {
+    TXmlNode* issues = Data->Issues();
+    TXmlNode* positions = issues->GetChildAt(0)->AddNewChild("positions");
+    for (const char* name : {"FL", "L", "CL", "C", "CR", "R", "FR"}) {
+        TXmlNode* position = positions->AddNewChild("position");
+        position->AddNewChild("name", name);
+        position->AddNewChild("description", std::string("about ") + name);
+    }
+    TXmlNode* platform = At(*Data, TScenarioFile::Parties, "/parties/party[1]/platform");
+    // An entry for an issue that is gone has no row; i2 has "-1".
+    platform->AddNewChild("issue", "Left")->SetAttribute("id", "gone");
+    const auto rows = PartiesEdit::PlatformRows(*Data, platform);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].Entry->AttributeValue("id"), "i1");
+    EXPECT_EQ(PartiesEdit::PlatformPosition(rows[0].Entry), 3);
+    EXPECT_EQ(PartiesEdit::PlatformPosition(rows[1].Entry), 0);
+    EXPECT_EQ(PartiesEdit::PositionDescription(rows[0].Issue, 5), "CR - about CR");
+    EXPECT_EQ(PartiesEdit::PositionDescription(rows[1].Issue, 5), "");
+
+    const std::array<const char*, 7> names = {"Far-Left",     "Left",  "Center-Left", "Center",
+                                              "Center-Right", "Right", "Far-Right"};
+    for (int n = 1; n <= 7; ++n) {
+        PartiesEdit::SetPlatformPosition(*Data, rows[1].Entry, n);
+        EXPECT_EQ(rows[1].Entry->GetText(), names[n - 1]);
+    }
+    PartiesEdit::SetPlatformPosition(*Data, rows[1].Entry, 8);
+    EXPECT_EQ(rows[1].Entry->GetText(), "Far-Right");
 }
 
 TEST_F(PartiesEditTest, MoveChildExchangesNeighboursButNotPastTheEnds) {

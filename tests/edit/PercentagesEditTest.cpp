@@ -54,4 +54,15 @@ TEST_F(PercentagesEditTest, SharesOfPartiesAndLeaders) {
     EXPECT_EQ(leaders[1]->GetChild("starting_percentage")->GetText(), "30");
 }
 
+TEST_F(PercentagesEditTest, CaptionNamesThePartyOrTheLeader) {
+    TXmlNode* beta = Data->Parties()->GetChildAt(1);
+    TXmlNode* bob = beta->GetChild("leaders")->GetChildAt(0);
+    EXPECT_TRUE(PercentagesEdit::IsParty(*Data, beta));
+    EXPECT_FALSE(PercentagesEdit::IsParty(*Data, bob));
+    EXPECT_FALSE(PercentagesEdit::IsParty(*Data, nullptr));
+    EXPECT_EQ(PercentagesEdit::OwnerCaption(*Data, beta),
+              " Starting Percentages For The Beta Party ");
+    EXPECT_EQ(PercentagesEdit::OwnerCaption(*Data, bob), " Starting Percentages For Bob Hale");
+}
+
 } // namespace

@@ -32,6 +32,8 @@ TCrusadersEditorForm::TCrusadersEditorForm(TScenarioData& data, TXmlNode* crusad
                                            QWidget* parent)
     : QDialog(parent), ui(new Ui::TCrusadersEditorForm), Data_(data), Crusaders_(crusaders) {
     ui->setupUi(this);
+    FormSupport::LimitLength(ui->FirstNameEdit, 20);
+    FormSupport::LimitLength(ui->LastNameEdit, 20);
     setProperty("helpTopic", 158);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     connect(ui->CrusadersListBox, &QListWidget::currentRowChanged, this,
@@ -69,8 +71,8 @@ void TCrusadersEditorForm::FormShow() {
 
 void TCrusadersEditorForm::ShowSelection() {
     TXmlNode* crusader = FormSupport::CurrentElement(ui->CrusadersListBox);
-    FormSupport::BindLimitedText(ui->FirstNameEdit, Child(crusader, "first_name"), 20);
-    FormSupport::BindLimitedText(ui->LastNameEdit, Child(crusader, "last_name"), 20);
+    FormSupport::BindLimitedText(ui->FirstNameEdit, Child(crusader, "first_name"));
+    FormSupport::BindLimitedText(ui->LastNameEdit, Child(crusader, "last_name"));
     BindText(ui->PointsCostEdit, Child(crusader, "political_points_cost"));
     BindText(ui->BasePowerEdit, Child(crusader, "base_power"));
     BindText(ui->DaysEdit, Child(crusader, "last_for_days"));

@@ -6,6 +6,7 @@
 #include "app/Prompts.h"
 #include "app/gallery/Gallery.h"
 #include "editors/parties/GallerySamples.h"
+#include "editors/parties/TPartyEditForm.h"
 #include "scenario/edit/PartiesEdit.h"
 #include "scenario/edit/RegionElectionEdit.h"
 #include "xml/TXmlNode.h"
@@ -151,3 +152,12 @@ STUMPCRAFT_GALLERY_PAGE("TElectionEventsEditorForm", [](TGalleryContext& context
                                    GallerySamples::FirstParty(*context.Scenario));
     context.Shoot(&form);
 });
+
+// The party editor's "Region Info ..." button opens this window.
+static const bool RegionInfoWindowRegistered = [] {
+    TPartyEditForm::OpenRegionInfo() = [](TScenarioData& data, TXmlNode* party, QWidget* parent) {
+        TElectionEventsEditorForm form(data, party, parent);
+        form.exec();
+    };
+    return true;
+}();

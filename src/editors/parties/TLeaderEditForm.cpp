@@ -8,7 +8,10 @@
 #include "editors/parties/CandidateFields.h"
 #include "editors/parties/CandidatePortraits.h"
 #include "editors/parties/GallerySamples.h"
+#include "editors/parties/TChangeColourForm.h"
 #include "editors/parties/TCrusadersEditorForm.h"
+#include "editors/parties/TPercentagesEditorForm.h"
+#include "editors/parties/TPlatformEditorForm.h"
 #include "editors/parties/TSelectVeepsForm.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/CandidatesEdit.h"
@@ -47,6 +50,9 @@ void ShowPortrait(QLabel* frame, const QString& folder, const QString& name, QSi
 TLeaderEditForm::TLeaderEditForm(TScenarioData& data, TXmlNode* leader, QWidget* parent)
     : QDialog(parent), ui(new Ui::TLeaderEditForm), Data_(data), Leader_(leader) {
     ui->setupUi(this);
+    FormSupport::LimitLength(ui->TitleEdit, 15);
+    FormSupport::LimitLength(ui->FirstNameEdit, 20);
+    FormSupport::LimitLength(ui->LastNameEdit, 20);
     setProperty("helpTopic", 153);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     FormSupport::LimitLength(ui->PrimariesDescriptionMemo, 450);
@@ -65,11 +71,10 @@ TLeaderEditForm::TLeaderEditForm(TScenarioData& data, TXmlNode* leader, QWidget*
     connect(ui->VeepsButton, &QPushButton::clicked, this, &TLeaderEditForm::VeepsButtonClick);
     connect(ui->CrusadersButton, &QPushButton::clicked, this,
             &TLeaderEditForm::CrusadersButtonClick);
-    // The colour chooser, the platform editor and the starting percentages
-    // editor belong to the party editor's set of windows.
-    ui->ChangeColorButton->setEnabled(false);
-    ui->IssuesButton->setEnabled(false);
-    ui->PercentagesButton->setEnabled(false);
+    connect(ui->ChangeColorButton, &QPushButton::clicked, this, &TLeaderEditForm::ChangeColorClick);
+    connect(ui->IssuesButton, &QPushButton::clicked, this, &TLeaderEditForm::IssuesButtonClick);
+    connect(ui->PercentagesButton, &QPushButton::clicked, this,
+            &TLeaderEditForm::PercentagesButtonClick);
 }
 
 TLeaderEditForm::~TLeaderEditForm() {
@@ -93,6 +98,10 @@ bool TLeaderEditForm::eventFilter(QObject* watched, QEvent* event) {
             ChangeSmallImageClick();
             return true;
         }
+        if (watched == ui->ColorSwatch) {
+            ChangeColorClick();
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -103,9 +112,9 @@ void TLeaderEditForm::FormShow() {
     CandidatesEdit::EnsureRegionBonuses(Data_, l);
 
     BindCheck(ui->DefaultOnCheckBox, Child(l, "default_on"));
-    FormSupport::BindLimitedText(ui->TitleEdit, Child(l, "title"), 15);
-    FormSupport::BindLimitedText(ui->FirstNameEdit, Child(l, "firstname"), 20);
-    FormSupport::BindLimitedText(ui->LastNameEdit, Child(l, "lastname"), 20);
+    FormSupport::BindLimitedText(ui->TitleEdit, Child(l, "title"));
+    FormSupport::BindLimitedText(ui->FirstNameEdit, Child(l, "firstname"));
+    FormSupport::BindLimitedText(ui->LastNameEdit, Child(l, "lastname"));
     LastNameEditChange();
     BindText(ui->AgeEdit, Child(l, "age"));
     CandidateFields::BindGender(ui->GenderComboBox, Child(l, "sex"));
@@ -130,8 +139,10 @@ void TLeaderEditForm::FormShow() {
                                  Child(l, "attributes"));
     FillRegionBonuses();
     ShowPortraits();
+    ShowColour();
     for (QPushButton* button : {ui->VeepsButton, ui->CrusadersButton, ui->ChangeLargeImageButton,
-                                ui->ChangeSmallImageButton})
+                                ui->ChangeSmallImageButton, ui->ChangeColorButton, ui->IssuesButton,
+                                ui->PercentagesButton})
         button->setEnabled(l != nullptr);
 }
 
@@ -231,3 +242,39 @@ STUMPCRAFT_GALLERY_PAGE("TLeaderEditForm", [](TGalleryContext& context) {
                          GallerySamples::FirstCandidate(*context.Scenario, "leaders"));
     context.Shoot(&form);
 });
+
+void TLeaderEditForm::ShowColour() {
+    ui->ColorSwatch->setPixmap(
+        TChangeColourForm::Swatch(TextOf(Leader_, "leader_color"), ui->ColorSwatch->minimumSize()));
+}
+
+void TLeaderEditForm::ChangeColorClick() {
+    if (!Leader_)
+        return;
+    TXmlNode* colour = Child(Leader_, "leader_color");
+    TChangeColourForm chooser(colour ? QString::fromStdString(colour->GetText()) : QString(), this);
+    if (chooser.exec() != QDialog::Accepted || chooser.ChosenColour().isEmpty())
+        return;
+    if (!colour)
+        colour = Leader_->AddNewChild("leader_color");
+    if (chooser.ChosenColour().toStdString() != colour->GetText()) {
+        colour->SetText(chooser.ChosenColour().toStdString());
+        Data_.SetChanged();
+    }
+    ShowColour();
+}
+
+void TLeaderEditForm::IssuesButtonClick() {
+    if (!Leader_)
+        return;
+    TPlatformEditorForm form(Data_, Leader_, this);
+    form.setWindowTitle(QStringLiteral("Set %1's Platform").arg(LastName()));
+    form.exec();
+}
+
+void TLeaderEditForm::PercentagesButtonClick() {
+    if (!Leader_)
+        return;
+    TPercentagesEditorForm form(Data_, Leader_, this);
+    form.exec();
+}

@@ -23,6 +23,9 @@ public:
     void ChangeSmallImageClick();
     void VeepsButtonClick();
     void CrusadersButtonClick();
+    void ChangeColorClick();
+    void IssuesButtonClick();
+    void PercentagesButtonClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -34,6 +37,7 @@ private:
     void FillRegionBonuses();
     void RegionBonusListBoxClick();
     void ShowPortraits();
+    void ShowColour();
     // Chooses a portrait for field ("image_large" or "image_small").
     void ChangePortrait(const char* field, const char* suffix, QSize size);
     QString LastName() const;

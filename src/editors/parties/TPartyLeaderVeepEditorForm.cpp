@@ -6,6 +6,8 @@
 #include "app/gallery/Gallery.h"
 #include "editors/parties/GallerySamples.h"
 #include "editors/parties/TLeaderEditForm.h"
+#include "editors/parties/TPartyEditForm.h"
+#include "editors/parties/TSelectPartyForm.h"
 #include "editors/parties/TVeepEditForm.h"
 #include "scenario/edit/CandidatesEdit.h"
 #include "xml/TXmlNode.h"
@@ -115,9 +117,8 @@ void TPartyLeaderVeepEditorForm::UpdateButtons() {
         button->setEnabled(leader);
     ui->NewVeepButton->setEnabled(Party_ != nullptr);
     ui->NewLeaderButton->setEnabled(Party_ != nullptr);
-    // Copy To... needs the party chooser of the parties list's windows.
-    ui->CopyVeepToButton->setEnabled(false);
-    ui->CopyLeaderToButton->setEnabled(false);
+    ui->CopyVeepToButton->setEnabled(veep);
+    ui->CopyLeaderToButton->setEnabled(leader);
 }
 
 void TPartyLeaderVeepEditorForm::OpenViceLeader(TXmlNode* viceLeader) {
@@ -154,9 +155,21 @@ void TPartyLeaderVeepEditorForm::RemoveLeaderButtonClick() {
     UpdateButtons();
 }
 
-void TPartyLeaderVeepEditorForm::CopyVeepToButtonClick() {}
+void TPartyLeaderVeepEditorForm::CopyVeepToButtonClick() {
+    TXmlNode* viceLeader = SelectedViceLeader();
+    if (!viceLeader)
+        return;
+    if (TXmlNode* target = TSelectPartyForm::Choose(Data_, Party_, this))
+        CandidatesEdit::CopyViceLeader(Data_, viceLeader, target);
+}
 
-void TPartyLeaderVeepEditorForm::CopyLeaderToButtonClick() {}
+void TPartyLeaderVeepEditorForm::CopyLeaderToButtonClick() {
+    TXmlNode* leader = SelectedLeader();
+    if (!leader)
+        return;
+    if (TXmlNode* target = TSelectPartyForm::Choose(Data_, Party_, this))
+        CandidatesEdit::CopyLeaderTo(Data_, leader, target);
+}
 
 void TPartyLeaderVeepEditorForm::MoveLeader(int direction) {
     TXmlNode* leader = SelectedLeader();
@@ -178,3 +191,12 @@ STUMPCRAFT_GALLERY_PAGE("TPartyLeaderVeepEditorForm", [](TGalleryContext& contex
                                     GallerySamples::FirstParty(*context.Scenario));
     context.Shoot(&form);
 });
+
+// The party editor's "Candidates ..." button opens this list.
+static const bool CandidatesWindowRegistered = [] {
+    TPartyEditForm::OpenCandidates() = [](TScenarioData& data, TXmlNode* party, QWidget* parent) {
+        TPartyLeaderVeepEditorForm form(data, party, parent);
+        form.exec();
+    };
+    return true;
+}();

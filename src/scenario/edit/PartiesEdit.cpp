@@ -2,14 +2,17 @@
 
 #include "scenario/TScenarioData.h"
 #include "scenario/ValueEncodings.h"
+#include "scenario/edit/EndorsersEdit.h"
 #include "scenario/edit/PercentagesEdit.h"
 #include "scenario/edit/RegionElectionEdit.h"
+#include "scenario/edit/ScenarioEdit.h"
 #include "xml/TDate.h"
 #include "xml/TXmlNode.h"
 
 #include <algorithm>
 #include <cctype>
 #include <ctime>
+#include <set>
 
 namespace PartiesEdit {
 
@@ -42,6 +45,97 @@ void AddPrimaryEvents(TScenarioData& data, const std::string& partyId) {
             events = region->AddNewChild("election_events");
         RegionElectionEdit::AppendPrimaryEvent(events, partyId);
     }
+}
+
+TXmlNode* Child(const TXmlNode* parent, const char* name) {
+    return parent ? parent->GetChild(name) : nullptr;
+}
+
+std::string TextOf(const TXmlNode* parent, const char* name) {
+    const TXmlNode* child = Child(parent, name);
+    return child ? child->GetText() : std::string();
+}
+
+// Removes the children of list for which remove is true; returns how many.
+template <typename TPredicate> int RemoveChildrenIf(TXmlNode* list, TPredicate remove) {
+    int removed = 0;
+    for (int32_t i = 0; list && i < list->ChildCount();) {
+        if (remove(list->GetChildAt(i))) {
+            list->RemoveChild(list->GetChildAt(i));
+            ++removed;
+        } else {
+            ++i;
+        }
+    }
+    return removed;
+}
+
+bool IsPrimaryFor(const TXmlNode* event, const std::string& partyId) {
+    const std::string type = Lower(TextOf(event, "type"));
+    const TXmlNode* party = Child(event, "party");
+    return (type == "primary" || type == "caucus") && party &&
+           party->AttributeValue("id") == partyId;
+}
+
+// The party's events, ballot places and majorities or governorships in
+// the nation (its general-election ballot) and in every region.
+void RemoveRegionReferences(TScenarioData& data, const std::string& partyId) {
+    std::vector<TXmlNode*> units;
+    if (const TXmlNode* root = data.PoliticalUnits(); root && root->GetChildAt(0))
+        units.push_back(root->GetChildAt(0));
+    TXmlNode* regions = RegionList(data);
+    for (int32_t r = 0; regions && r < regions->ChildCount(); ++r)
+        units.push_back(regions->GetChildAt(r));
+    for (TXmlNode* region : units) {
+        TXmlNode* events = region->GetChild("election_events");
+        RemoveChildrenIf(events, [&](const TXmlNode* e) { return IsPrimaryFor(e, partyId); });
+        for (int32_t e = 0; events && e < events->ChildCount(); ++e)
+            RemoveChildrenIf(Child(events->GetChildAt(e), "ballot"), [&](const TXmlNode* place) {
+                return place->AttributeValue("id") == partyId;
+            });
+        TXmlNode* majority = region->GetChild("party_with_existing_majority");
+        if (majority && majority->AttributeValue("id") == partyId)
+            majority->SetAttribute("id", "-1");
+        TXmlNode* governor = region->GetChild("party_with_governor");
+        if (governor && governor->AttributeValue("id") == partyId)
+            governor->SetAttribute("id", "");
+    }
+}
+
+void RemoveStances(TScenarioData& data, const std::string& partyId,
+                   const std::set<std::string>& leaderIds) {
+    TXmlNode* endorsers = data.Endorsers();
+    for (int32_t i = 0; endorsers && i < endorsers->ChildCount(); ++i) {
+        TXmlNode* endorser = endorsers->GetChildAt(i);
+        const TXmlNode* party = Child(Child(endorser, "party_stance"), "party");
+        if (party && party->AttributeValue("id") == partyId)
+            EndorsersEdit::SetPartyStance(data, endorser, "");
+        const TXmlNode* leader = Child(Child(endorser, "leader_stance"), "leader");
+        if (leader && leaderIds.count(leader->AttributeValue("id")))
+            EndorsersEdit::SetLeaderStance(data, endorser, "");
+    }
+}
+
+void RemoveRelations(TScenarioData& data, const std::set<std::string>& leaderIds) {
+    TXmlNode* list = Child(data.Relations(), "leaders");
+    RemoveChildrenIf(list, [&](const TXmlNode* relation) {
+        return leaderIds.count(relation->AttributeValue("from")) ||
+               leaderIds.count(relation->AttributeValue("to"));
+    });
+}
+
+TXmlNode* AdCreditList(TScenarioData& data, TXmlNode* party) {
+    if (!party)
+        return nullptr;
+    TXmlNode* advertising = party->GetChild("advertising");
+    if (!advertising)
+        advertising = party->AddNewChild("advertising");
+    TXmlNode* credits = advertising->GetChild("ad_credits");
+    if (!credits) {
+        credits = advertising->AddNewChild("ad_credits");
+        data.SetChanged();
+    }
+    return credits;
 }
 
 } // namespace
@@ -110,14 +204,159 @@ TXmlNode* NewParty(TScenarioData& data) {
 
 void RemoveParty(TScenarioData& data, TXmlNode* party) {
     TXmlNode* root = data.Parties();
-    if (!root || !party)
+    if (!root || !party || party->Parent() != root)
         return;
     const std::string id = party->AttributeValue("id");
-    if (!root->RemoveChild(party))
-        return;
-    if (!id.empty())
-        PercentagesEdit::RemovePartyEntries(data, id);
+    std::set<std::string> leaderIds;
+    const TXmlNode* leaders = party->GetChild("leaders");
+    for (int32_t i = 0; leaders && i < leaders->ChildCount(); ++i)
+        if (const std::string leaderId = leaders->GetChildAt(i)->AttributeValue("id");
+            !leaderId.empty() && leaderId != "-1")
+            leaderIds.insert(leaderId);
+    root->RemoveChild(party);
     data.SetChanged();
+    // "-1" and an empty id stand for no party; nothing that holds them
+    // belongs to this one.
+    if (id.empty() || id == "-1")
+        return;
+    PercentagesEdit::RemovePartyEntries(data, id);
+    RemoveRegionReferences(data, id);
+    RemoveChildrenIf(Child(ScenarioEdit::Debates(data), "primaries"),
+                     [&](const TXmlNode* entry) { return entry->AttributeValue("id") == id; });
+    RemoveStances(data, id, leaderIds);
+    RemoveRelations(data, leaderIds);
+}
+
+std::vector<TXmlNode*> OtherParties(const TScenarioData& data, const TXmlNode* except) {
+    std::vector<TXmlNode*> parties;
+    const TXmlNode* root = data.Parties();
+    for (int32_t i = 0; root && i < root->ChildCount(); ++i)
+        if (root->GetChildAt(i) != except)
+            parties.push_back(root->GetChildAt(i));
+    return parties;
+}
+
+TAdCreditLists AdCreditLists(const TScenarioData& data, const TXmlNode* party) {
+    TAdCreditLists lists;
+    const TXmlNode* ads = data.Ads();
+    std::set<std::string> known;
+    for (int32_t i = 0; ads && i < ads->ChildCount(); ++i) {
+        TXmlNode* ad = ads->GetChildAt(i);
+        const std::string id = ad->AttributeValue("id");
+        known.insert(id);
+        TAdItem item{id, TextOf(ad, "name"), ad};
+        (AdCredit(party, id) ? lists.Selected : lists.Available).push_back(item);
+    }
+    const TXmlNode* credits = Child(Child(party, "advertising"), "ad_credits");
+    for (int32_t i = 0; credits && i < credits->ChildCount(); ++i) {
+        const std::string id = credits->GetChildAt(i)->AttributeValue("id");
+        if (known.insert(id).second)
+            lists.Selected.push_back({id, id, nullptr});
+    }
+    return lists;
+}
+
+TXmlNode* AdCredit(const TXmlNode* party, const std::string& adId) {
+    TXmlNode* credits = Child(Child(party, "advertising"), "ad_credits");
+    return credits ? credits->FindChild("", "id", adId) : nullptr;
+}
+
+TXmlNode* AddAdCredit(TScenarioData& data, TXmlNode* party, const std::string& adId) {
+    if (TXmlNode* existing = AdCredit(party, adId))
+        return existing;
+    TXmlNode* credits = AdCreditList(data, party);
+    if (!credits)
+        return nullptr;
+    TXmlNode* credit = credits->AddNewChild("ad");
+    credit->SetAttribute("id", adId);
+    credit->AddNewChild("credits", "1");
+    data.SetChanged();
+    return credit;
+}
+
+void RemoveAdCredit(TScenarioData& data, TXmlNode* party, const std::string& adId) {
+    TXmlNode* credits = Child(Child(party, "advertising"), "ad_credits");
+    if (RemoveChildrenIf(credits,
+                         [&](const TXmlNode* c) { return c->AttributeValue("id") == adId; }))
+        data.SetChanged();
+}
+
+std::string PictureFolder(const TScenarioData& data) {
+    return data.Folder() + "party_images/";
+}
+
+std::string EnsurePictureName(TScenarioData& data, TXmlNode* party) {
+    if (!party)
+        return {};
+    TXmlNode* picture = party->GetChild("picture");
+    if (!picture)
+        picture = party->AddNewChild("picture");
+    if (picture->GetText().empty()) {
+        picture->SetText(party->AttributeValue("id") + ".bmp");
+        data.SetChanged();
+    }
+    return picture->GetText();
+}
+
+void SetConventionRegion(TScenarioData& data, TXmlNode* party, const std::string& regionId) {
+    if (!party)
+        return;
+    TXmlNode* convention = party->GetChild("convention");
+    if (!convention)
+        convention = party->AddNewChild("convention");
+    TXmlNode* region = convention->GetChild("political_unit");
+    if (!region)
+        region = convention->AddNewChild("political_unit");
+    if (region->AttributeValue("id") == regionId && region->GetAttribute("id"))
+        return;
+    region->SetAttribute("id", regionId);
+    data.SetChanged();
+}
+
+TXmlNode* PrimariesDebates(TScenarioData& data, TXmlNode* party) {
+    TXmlNode* debates = ScenarioEdit::Debates(data);
+    if (!debates || !party)
+        return nullptr;
+    if (!debates->GetChild("primaries")) {
+        debates->AddNewChild("primaries");
+        data.SetChanged();
+    }
+    return ScenarioEdit::PartyDebates(data, party);
+}
+
+std::vector<TPlatformRow> PlatformRows(const TScenarioData& data, const TXmlNode* platform) {
+    std::vector<TPlatformRow> rows;
+    const TXmlNode* issues = data.Issues();
+    for (int32_t i = 0; issues && platform && i < issues->ChildCount(); ++i) {
+        TXmlNode* issue = issues->GetChildAt(i);
+        if (TXmlNode* entry = platform->FindChild("", "id", issue->AttributeValue("id")))
+            rows.push_back({issue, entry});
+    }
+    return rows;
+}
+
+int PlatformPosition(const TXmlNode* entry) {
+    const int value = entry ? ValueEncodings::PositionValue(entry->GetText()) : -1;
+    return value < 1 ? 0 : value;
+}
+
+void SetPlatformPosition(TScenarioData& data, TXmlNode* entry, int number) {
+    if (!entry || number < 1 || number > 7)
+        return;
+    const std::string text = ValueEncodings::PositionName(number);
+    if (entry->GetText() == text)
+        return;
+    entry->SetText(text);
+    data.SetChanged();
+}
+
+std::string PositionDescription(const TXmlNode* issue, int number) {
+    const TXmlNode* positions = Child(issue, "positions");
+    const TXmlNode* position =
+        positions && number >= 1 ? positions->GetChildAt(number - 1) : nullptr;
+    if (!position)
+        return {};
+    return TextOf(position, "name") + " - " + TextOf(position, "description");
 }
 
 int32_t MoveChild(TXmlNode* list, int32_t index, int direction) {

@@ -137,6 +137,20 @@ std::vector<TRegionEntry> EntriesOf(TScenarioData& data, const std::string& id) 
     return result;
 }
 
+bool IsParty(const TScenarioData& data, const TXmlNode* owner) {
+    return owner && data.Parties() && owner->Parent() == data.Parties();
+}
+
+std::string OwnerCaption(const TScenarioData& data, const TXmlNode* owner) {
+    auto text = [owner](const char* name) {
+        const TXmlNode* child = owner ? owner->GetChild(name) : nullptr;
+        return child ? child->GetText() : std::string();
+    };
+    if (IsParty(data, owner))
+        return " Starting Percentages For The " + text("name") + " Party ";
+    return " Starting Percentages For " + text("firstname") + " " + text("lastname");
+}
+
 TXmlNode* ShareElement(TXmlNode* entry, bool isParty, TShare share) {
     if (!entry)
         return nullptr;

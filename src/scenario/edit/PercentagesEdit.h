@@ -32,6 +32,14 @@ struct TRegionEntry {
 };
 std::vector<TRegionEntry> EntriesOf(TScenarioData& data, const std::string& id);
 
+// Whether owner is a party (a child of the root of parties.xml) rather
+// than a leader.
+bool IsParty(const TScenarioData& data, const TXmlNode* owner);
+// The editor's caption for its owner: " Starting Percentages For The "
+// name " Party ", or for a leader " Starting Percentages For " first and
+// last name.
+std::string OwnerCaption(const TScenarioData& data, const TXmlNode* owner);
+
 enum class TShare { GeneralStart, PrimariesStart, Committed, Leaning, Undecided, Alienated };
 // The element that holds a share of a party entry (isParty) or a leader
 // entry; null when it is missing or a leader has no such share.

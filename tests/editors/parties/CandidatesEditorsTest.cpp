@@ -6,7 +6,9 @@
 #include "editors/parties/TCrusadersEditorForm.h"
 #include "editors/parties/TElectionEventsEditorForm.h"
 #include "editors/parties/TLeaderEditForm.h"
+#include "editors/parties/TPartyEditForm.h"
 #include "editors/parties/TPartyLeaderVeepEditorForm.h"
+#include "editors/parties/TSelectPartyForm.h"
 #include "editors/parties/TSelectVeepsForm.h"
 #include "editors/parties/TVeepEditForm.h"
 #include "guisupport/ScriptedPrompts.h"
@@ -174,6 +176,82 @@ private slots:
         QCOMPARE(Control<QListWidget>(&form, "LeadersListBox")->count(), 2);
         for (TXmlNode* unit : PercentagesEdit::UnitEntries(Data()))
             QVERIFY(!unit->FindNode("leader", "id", id));
+    }
+
+    void CopyToAnotherPartyKeepsOnlyThatPartysRunningMates() {
+        TXmlNode* accord = PartyAt(Data(), 1);
+        TXmlNode* offered = nullptr;
+        TSelectPartyForm::Chooser() = [&](TScenarioData&, const TXmlNode* except) {
+            offered = const_cast<TXmlNode*>(except);
+            return accord;
+        };
+        TPartyLeaderVeepEditorForm form(Data(), Party());
+        form.show();
+        Control<QPushButton>(&form, "CopyLeaderToButton")->click();
+        Control<QPushButton>(&form, "CopyVeepToButton")->click();
+        TSelectPartyForm::Chooser() = {};
+        QCOMPARE(offered, Party());
+        TXmlNode* copy = accord->GetChild("leaders")->GetChildAt(2);
+        QCOMPARE(Text(copy, "lastname"), std::string("Varenne"));
+        QCOMPARE(copy->GetChild("viceleaders")->ChildCount(), 0);
+        QCOMPARE(Text(accord->GetChild("viceleaders")->GetChildAt(2), "firstname"),
+                 std::string("Ines"));
+        // The list shows this party only.
+        QCOMPARE(Control<QListWidget>(&form, "LeadersListBox")->count(), 2);
+
+        // Cancelled: nothing is copied.
+        TSelectPartyForm::Chooser() = [](TScenarioData&, const TXmlNode*) -> TXmlNode* {
+            return nullptr;
+        };
+        Control<QPushButton>(&form, "CopyLeaderToButton")->click();
+        TSelectPartyForm::Chooser() = {};
+        QCOMPARE(accord->GetChild("leaders")->ChildCount(), 3);
+    }
+
+    void PartyEditorOpensTheseWindows() {
+        TPartyEditForm party(Data(), Party());
+        party.show();
+        QString title;
+        auto keepTitle = [&title](QWidget* modal) { title = modal->windowTitle(); };
+        QString opened;
+        CloseNextModal(&opened, keepTitle);
+        Control<QPushButton>(&party, "CandidatesButton")->click();
+        QCOMPARE(opened, QStringLiteral("TPartyLeaderVeepEditorForm"));
+        QCOMPARE(title, QStringLiteral(
+                            "Step 5: Create / Edit Civic Union Party's Leaders and Vice Leaders"));
+        CloseNextModal(&opened, keepTitle);
+        Control<QPushButton>(&party, "RegionInfoButton")->click();
+        QCOMPARE(opened, QStringLiteral("TElectionEventsEditorForm"));
+        QCOMPARE(title, QStringLiteral("Step 5: Civic Union Party's Regional Information"));
+    }
+
+    void LeaderEditorOpensColourPlatformAndPercentages() {
+        TXmlNode* leader = Leader(0);
+        TLeaderEditForm form(Data(), leader);
+        form.show();
+        QString opened;
+        CloseNextModal(&opened, [](QWidget* chooser) {
+            auto* colours = Control<QListWidget>(chooser, "ColorsListBox");
+            colours->setCurrentRow(colours->count() - 1);
+            Control<QPushButton>(chooser, "OkButton")->click();
+        });
+        Control<QPushButton>(&form, "ChangeColorButton")->click();
+        QCOMPARE(opened, QStringLiteral("TChangeColourForm"));
+        QCOMPARE(Text(leader, "leader_color"), std::string("green-alternate"));
+        // Closed without Ok: unchanged.
+        CloseNextModal(&opened);
+        QTest::mouseClick(Control<QLabel>(&form, "ColorSwatch"), Qt::LeftButton);
+        QCOMPARE(opened, QStringLiteral("TChangeColourForm"));
+        QCOMPARE(Text(leader, "leader_color"), std::string("green-alternate"));
+
+        QString title;
+        CloseNextModal(&opened, [&title](QWidget* modal) { title = modal->windowTitle(); });
+        Control<QPushButton>(&form, "IssuesButton")->click();
+        QCOMPARE(opened, QStringLiteral("TPlatformEditorForm"));
+        QCOMPARE(title, QStringLiteral("Set Varenne's Platform"));
+        CloseNextModal(&opened);
+        Control<QPushButton>(&form, "PercentagesButton")->click();
+        QCOMPARE(opened, QStringLiteral("TPercentagesEditorForm"));
     }
 
     void LeaderEditorWritesWhatIsChosen() {

@@ -1,0 +1,72 @@
+// Step 5 opens the parties list; the gallery shows it with the windows it
+// leads to, filled from the sample.
+#include "app/StepEditors.h"
+#include "app/gallery/Gallery.h"
+#include "editors/parties/TChangeColourForm.h"
+#include "editors/parties/TPartiesEditorForm.h"
+#include "editors/parties/TPartyEditForm.h"
+#include "editors/parties/TPartyRelationsEditorForm.h"
+#include "editors/parties/TPercentagesEditorForm.h"
+#include "editors/parties/TPlatformEditorForm.h"
+#include "editors/parties/TSelectPartyForm.h"
+#include "scenario/TScenarioData.h"
+#include "xml/TXmlNode.h"
+
+namespace {
+
+TXmlNode* FirstParty(TGalleryContext& context) {
+    TXmlNode* root = context.Scenario->Parties();
+    return root ? root->GetChildAt(0) : nullptr;
+}
+
+} // namespace
+
+STUMPCRAFT_REGISTER_STEP(5, [](TScenarioData& data, QWidget* owner) {
+    TPartiesEditorForm form(data, owner);
+    form.exec();
+});
+
+STUMPCRAFT_GALLERY_PAGE("TPartiesEditorForm", [](TGalleryContext& context) {
+    TPartiesEditorForm form(*context.Scenario);
+    context.Shoot(&form);
+});
+
+STUMPCRAFT_GALLERY_PAGE("TPartyEditForm", [](TGalleryContext& context) {
+    TPartyEditForm form(*context.Scenario, FirstParty(context));
+    context.Shoot(&form);
+});
+
+STUMPCRAFT_GALLERY_PAGE("TChangeColourForm", [](TGalleryContext& context) {
+    const TXmlNode* party = FirstParty(context);
+    const TXmlNode* colour = party ? party->GetChild("color") : nullptr;
+    TChangeColourForm form(colour ? QString::fromStdString(colour->GetText()) : QString());
+    context.Shoot(&form);
+});
+
+STUMPCRAFT_GALLERY_PAGE("TPlatformEditorForm", [](TGalleryContext& context) {
+    TPlatformEditorForm form(*context.Scenario, FirstParty(context));
+    context.Shoot(&form);
+});
+
+STUMPCRAFT_GALLERY_PAGE("TSelectPartyForm", [](TGalleryContext& context) {
+    TSelectPartyForm form(*context.Scenario, FirstParty(context));
+    context.Shoot(&form);
+});
+
+STUMPCRAFT_GALLERY_PAGE("TPercentagesEditorForm", [](TGalleryContext& context) {
+    TXmlNode* party = FirstParty(context);
+    {
+        TPercentagesEditorForm form(*context.Scenario, party);
+        context.Shoot(&form);
+    }
+    const TXmlNode* leaders = party ? party->GetChild("leaders") : nullptr;
+    if (leaders && leaders->ChildCount() > 0) {
+        TPercentagesEditorForm form(*context.Scenario, leaders->GetChildAt(0));
+        context.Shoot(&form, QStringLiteral("leader"));
+    }
+});
+
+STUMPCRAFT_GALLERY_PAGE("TPartyRelationsEditorForm", [](TGalleryContext& context) {
+    TPartyRelationsEditorForm form(*context.Scenario);
+    context.Shoot(&form);
+});

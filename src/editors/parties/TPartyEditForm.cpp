@@ -1,0 +1,352 @@
+#include "editors/parties/TPartyEditForm.h"
+
+#include "app/ControlBinding.h"
+#include "app/FormSupport.h"
+#include "app/Prompts.h"
+#include "editors/parties/TChangeColourForm.h"
+#include "editors/parties/TDebatesEditorForm.h"
+#include "editors/parties/TPercentagesEditorForm.h"
+#include "editors/parties/TPlatformEditorForm.h"
+#include "scenario/ScenarioFolders.h"
+#include "scenario/TScenarioData.h"
+#include "scenario/edit/PartiesEdit.h"
+#include "xml/TXmlNode.h"
+
+#include "ui_TPartyEditForm.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QSaveFile>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+using namespace ControlBinding;
+
+namespace {
+
+constexpr int NameLength = 20;
+constexpr int AbbreviationLength = 3;
+// An ad credit entry holds its ad (null for a credit naming a lost ad) and
+// the ad's id.
+constexpr int AdIdRole = Qt::UserRole + 1;
+
+TXmlNode* Child(const TXmlNode* parent, const char* name) {
+    return parent ? parent->GetChild(name) : nullptr;
+}
+
+QString TextOf(const TXmlNode* parent, const char* name) {
+    const TXmlNode* child = Child(parent, name);
+    return child ? QString::fromStdString(child->GetText()) : QString();
+}
+
+QImage BlankPicture() {
+    QImage blank(PartiesEdit::PictureSize, PartiesEdit::PictureSize, QImage::Format_RGB888);
+    blank.fill(Qt::white);
+    return blank;
+}
+
+QImage Fit(const QImage& image) {
+    return image.convertToFormat(QImage::Format_RGB888)
+        .scaled(PartiesEdit::PictureSize, PartiesEdit::PictureSize, Qt::IgnoreAspectRatio,
+                Qt::SmoothTransformation);
+}
+
+std::string AdIdOf(const QListWidgetItem* item) {
+    return item->data(AdIdRole).toString().toStdString();
+}
+
+std::vector<std::string> SelectedAdIds(const QListWidget* list) {
+    std::vector<std::string> ids;
+    for (int row = 0; row < list->count(); ++row)
+        if (list->item(row)->isSelected())
+            ids.push_back(AdIdOf(list->item(row)));
+    return ids;
+}
+
+} // namespace
+
+TPartyEditForm::TPartyWindow& TPartyEditForm::OpenCandidates() {
+    static TPartyWindow window;
+    return window;
+}
+
+TPartyEditForm::TPartyWindow& TPartyEditForm::OpenRegionInfo() {
+    static TPartyWindow window;
+    return window;
+}
+
+TPartyEditForm::TPartyEditForm(TScenarioData& data, TXmlNode* party, QWidget* parent)
+    : QDialog(parent), ui(new Ui::TPartyEditForm), Data_(data), Party_(party) {
+    ui->setupUi(this);
+    setProperty("helpTopic", 151);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    FormSupport::LimitLength(ui->NameEdit, NameLength);
+    FormSupport::LimitLength(ui->AbbreviationEdit, AbbreviationLength);
+    ui->PartyImage->installEventFilter(this);
+    ui->ColorShape->installEventFilter(this);
+
+    connect(ui->LocationComboBox, &QComboBox::activated, this,
+            &TPartyEditForm::LocationComboBoxChange);
+    connect(ui->ChangeImageButton, &QPushButton::clicked, this, &TPartyEditForm::PartyImageClick);
+    connect(ui->ChangeColorButton, &QPushButton::clicked, this, &TPartyEditForm::ColorShapeClick);
+    connect(ui->AddAdButton, &QPushButton::clicked, this, &TPartyEditForm::AddAdButtonClick);
+    connect(ui->RemoveAdButton, &QPushButton::clicked, this, &TPartyEditForm::RemoveAdButtonClick);
+    connect(ui->SelectedAdsListBox, &QListWidget::currentRowChanged, this,
+            &TPartyEditForm::SelectedAdsListBoxClick);
+    connect(ui->PercentagesButton, &QPushButton::clicked, this,
+            &TPartyEditForm::PercentagesButtonClick);
+    connect(ui->PlatformButton, &QPushButton::clicked, this, &TPartyEditForm::PlatformButtonClick);
+    connect(ui->DebatesButton, &QPushButton::clicked, this, &TPartyEditForm::DebatesButtonClick);
+    connect(ui->CandidatesButton, &QPushButton::clicked, this, [this] {
+        if (OpenCandidates())
+            OpenCandidates()(Data_, Party_, this);
+    });
+    connect(ui->RegionInfoButton, &QPushButton::clicked, this, [this] {
+        if (OpenRegionInfo())
+            OpenRegionInfo()(Data_, Party_, this);
+    });
+}
+
+TPartyEditForm::~TPartyEditForm() {
+    delete ui;
+}
+
+void TPartyEditForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+bool TPartyEditForm::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == ui->PartyImage || watched == ui->ColorShape) &&
+        event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == ui->PartyImage)
+            PartyImageClick();
+        else
+            ColorShapeClick();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TPartyEditForm::FormShow() {
+    FormSupport::BindLimitedText(ui->NameEdit, Child(Party_, "name"));
+    FormSupport::BindLimitedText(ui->AbbreviationEdit, Child(Party_, "abbreviation"));
+    BindText(ui->FundsEdit, Child(Party_, "funds"));
+    BindText(ui->BlockGrantEdit, Child(Party_, "generalelection_block_grant"));
+    BindText(ui->FundraisingEdit, Child(Party_, "fundraising_coefficient"));
+    BindText(ui->EstablishedEdit, Child(Party_, "established"));
+
+    TXmlNode* convention = Child(Party_, "convention");
+    FormSupport::BindDateOrBlank(ui->StartDateTimePicker, Child(convention, "start_date"));
+    FormSupport::BindDateOrBlank(ui->EndDateTimePicker, Child(convention, "end_date"));
+    FormSupport::BindDateOrBlank(ui->NominationDateTimePicker,
+                                 Child(convention, "nomination_date"));
+    FillLocations();
+    BindText(ui->CityEdit, Child(convention, "location"));
+
+    FormSupport::BindCheckNonZero(ui->DefaultOnCheckBox, Child(Party_, "default_on"));
+    FormSupport::BindCheckNonZero(ui->IncumbentCheckBox, Child(Party_, "incumbent"));
+    FormSupport::BindCheckNonZero(ui->PACCheckBox, Child(Child(Party_, "advertising"), "pac"));
+
+    // Each control works only when its element is there.
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             ui->NameEdit, ui->AbbreviationEdit, ui->FundsEdit, ui->BlockGrantEdit,
+             ui->FundraisingEdit, ui->EstablishedEdit, ui->StartDateTimePicker,
+             ui->EndDateTimePicker, ui->NominationDateTimePicker, ui->CityEdit,
+             ui->DefaultOnCheckBox, ui->IncumbentCheckBox, ui->PACCheckBox})
+        control->setEnabled(BoundElement(control) != nullptr);
+
+    LoadPicture();
+    ShowColour();
+    FillAdLists();
+    ui->PlatformButton->setEnabled(Child(Party_, "platform") != nullptr);
+    ui->CandidatesButton->setEnabled(Party_ && OpenCandidates());
+    ui->RegionInfoButton->setEnabled(Party_ && OpenRegionInfo());
+}
+
+QString TPartyEditForm::PartyName() const {
+    return ui->NameEdit->text();
+}
+
+void TPartyEditForm::FillLocations() {
+    const QSignalBlocker quiet(ui->LocationComboBox);
+    ui->LocationComboBox->clear();
+    const TXmlNode* regions = PartiesEdit::RegionList(Data_);
+    const TXmlNode* host = Child(Child(Party_, "convention"), "political_unit");
+    const std::string hostId = host ? host->AttributeValue("id") : std::string();
+    int shown = -1;
+    for (int32_t i = 0; regions && i < regions->ChildCount(); ++i) {
+        const TXmlNode* region = regions->GetChildAt(i);
+        const std::string id = region->AttributeValue("id");
+        if (shown < 0 && !hostId.empty() && id == hostId)
+            shown = i;
+        ui->LocationComboBox->addItem(TextOf(region, "name"), QString::fromStdString(id));
+    }
+    // A host that is no region shows blank: the party has no location yet,
+    // and the stored id stays until one is chosen.
+    ui->LocationComboBox->setCurrentIndex(shown);
+    ui->LocationComboBox->setEnabled(Party_ != nullptr);
+}
+
+void TPartyEditForm::LocationComboBoxChange(int index) {
+    if (index < 0)
+        return;
+    PartiesEdit::SetConventionRegion(
+        Data_, Party_, ui->LocationComboBox->itemData(index).toString().toStdString());
+}
+
+void TPartyEditForm::LoadPicture() {
+    Picture_ = BlankPicture();
+    const std::string name = PartiesEdit::EnsurePictureName(Data_, Party_);
+    if (!name.empty())
+        if (const auto file =
+                ScenarioFolders::FindFileIgnoringCase(PartiesEdit::PictureFolder(Data_), name)) {
+            const QImage loaded(QString::fromStdString(*file));
+            if (!loaded.isNull())
+                Picture_ = Fit(loaded);
+        }
+    ui->PartyImage->setPixmap(QPixmap::fromImage(Picture_));
+}
+
+void TPartyEditForm::PartyImageClick() {
+    TXmlNode* picture = Child(Party_, "picture");
+    if (!picture)
+        return;
+    const QString folder = QString::fromStdString(PartiesEdit::PictureFolder(Data_));
+    const std::optional<QString> chosen = Prompts().OpenFile(
+        QStringLiteral("Open"), folder, QString::fromLatin1(TPrompts::BitmapFilter));
+    if (!chosen || chosen->isEmpty())
+        return;
+    const QImage source(*chosen);
+    if (source.isNull()) {
+        Prompts().Error(QStringLiteral("%1 could not be read as a bitmap. The party picture has "
+                                       "not been changed.")
+                            .arg(QDir::toNativeSeparators(*chosen)));
+        return;
+    }
+    const QImage stored = Fit(source);
+    const QString name = QFileInfo(*chosen).fileName();
+    const QString target = QDir(folder).filePath(name);
+    QSaveFile file(target);
+    if (!QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly) || !stored.save(&file, "BMP") ||
+        !file.commit()) {
+        Prompts().Error(QStringLiteral("The party picture could not be written to %1.")
+                            .arg(QDir::toNativeSeparators(target)));
+        return;
+    }
+    picture->SetText(name.toStdString());
+    Data_.SetChanged();
+    Picture_ = stored;
+    ui->PartyImage->setPixmap(QPixmap::fromImage(Picture_));
+    if (stored.width() != PartiesEdit::PictureSize || stored.height() != PartiesEdit::PictureSize)
+        Prompts().Error(
+            QStringLiteral("For some reason, the bitmap is not the proper size 101x101"));
+}
+
+void TPartyEditForm::ShowColour() {
+    ui->ColorShape->setPixmap(
+        TChangeColourForm::Swatch(TextOf(Party_, "color"), ui->ColorShape->minimumSize()));
+}
+
+void TPartyEditForm::ColorShapeClick() {
+    TXmlNode* colour = Child(Party_, "color");
+    if (!colour)
+        return;
+    TChangeColourForm chooser(QString::fromStdString(colour->GetText()), this);
+    if (chooser.exec() != QDialog::Accepted || chooser.ChosenColour().isEmpty())
+        return;
+    if (chooser.ChosenColour().toStdString() != colour->GetText()) {
+        colour->SetText(chooser.ChosenColour().toStdString());
+        Data_.SetChanged();
+    }
+    ShowColour();
+}
+
+void TPartyEditForm::FillAdLists(const std::vector<std::string>& select) {
+    const PartiesEdit::TAdCreditLists lists = PartiesEdit::AdCreditLists(Data_, Party_);
+    auto fill = [&select](QListWidget* list, const std::vector<PartiesEdit::TAdItem>& items) {
+        const QSignalBlocker quiet(list);
+        list->clear();
+        for (const PartiesEdit::TAdItem& ad : items) {
+            const QString text =
+                ad.Ad ? QString::fromStdString(ad.Name)
+                      : QStringLiteral("(missing ad %1)").arg(QString::fromStdString(ad.Id));
+            QListWidgetItem* entry = FormSupport::AddEntry(list, text, ad.Ad);
+            entry->setData(AdIdRole, QString::fromStdString(ad.Id));
+        }
+        int current = list->count() > 0 && select.empty() ? 0 : -1;
+        for (int row = 0; row < list->count(); ++row)
+            if (std::find(select.begin(), select.end(), AdIdOf(list->item(row))) != select.end()) {
+                if (current < 0)
+                    current = row;
+                list->item(row)->setSelected(true);
+            }
+        if (current >= 0) {
+            list->setCurrentRow(current, QItemSelectionModel::Current);
+            if (select.empty())
+                list->item(current)->setSelected(true);
+        }
+    };
+    fill(ui->AvailableAdsListBox, lists.Available);
+    fill(ui->SelectedAdsListBox, lists.Selected);
+    const bool enabled = Party_ != nullptr;
+    ui->AddAdButton->setEnabled(enabled);
+    ui->RemoveAdButton->setEnabled(enabled);
+    SelectedAdsListBoxClick();
+}
+
+void TPartyEditForm::SelectedAdsListBoxClick() {
+    const QListWidgetItem* entry = ui->SelectedAdsListBox->currentItem();
+    TXmlNode* credit = entry ? PartiesEdit::AdCredit(Party_, AdIdOf(entry)) : nullptr;
+    BindText(ui->CreditsEdit, Child(credit, "credits"));
+    ui->CreditsEdit->setEnabled(BoundElement(ui->CreditsEdit) != nullptr);
+}
+
+void TPartyEditForm::AddAdButtonClick() {
+    const std::vector<std::string> ids = SelectedAdIds(ui->AvailableAdsListBox);
+    if (ids.empty())
+        return;
+    // The credits field lets go before the lists are refilled.
+    BindText(ui->CreditsEdit, nullptr);
+    for (const std::string& id : ids)
+        PartiesEdit::AddAdCredit(Data_, Party_, id);
+    FillAdLists(ids);
+}
+
+void TPartyEditForm::RemoveAdButtonClick() {
+    const std::vector<std::string> ids = SelectedAdIds(ui->SelectedAdsListBox);
+    if (ids.empty())
+        return;
+    BindText(ui->CreditsEdit, nullptr);
+    for (const std::string& id : ids)
+        PartiesEdit::RemoveAdCredit(Data_, Party_, id);
+    // The removed ads come back selected among the available ones; the
+    // credits field stays empty until an entry is clicked.
+    FillAdLists(ids);
+}
+
+void TPartyEditForm::PercentagesButtonClick() {
+    TPercentagesEditorForm form(Data_, Party_, this);
+    form.setWindowTitle(QStringLiteral("Step 5: ") + PartyName());
+    form.exec();
+}
+
+void TPartyEditForm::PlatformButtonClick() {
+    TPlatformEditorForm form(Data_, Party_, this);
+    form.setWindowTitle(QStringLiteral("Step 5: Set %1 Party's Platform").arg(PartyName()));
+    form.exec();
+}
+
+void TPartyEditForm::DebatesButtonClick() {
+    // A scenario without primaries debates gets the group and the party's
+    // entry here, so the button always opens a list.
+    PartiesEdit::PrimariesDebates(Data_, Party_);
+    auto form = TDebatesEditorForm::ForParty(Data_, Party_, this);
+    form->setWindowTitle(
+        QStringLiteral("Step 5: Create / Edit %1 Party's Debates").arg(PartyName()));
+    form->exec();
+}

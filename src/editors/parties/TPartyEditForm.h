@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+
+#include <functional>
+#include <string>
+
+namespace Ui {
+class TPartyEditForm;
+}
+class QListWidget;
+class TScenarioData;
+class TXmlNode;
+
+// One party of parties.xml: its fields, convention, ad credits, picture and
+// colour, and the buttons that open its platform, starting percentages,
+// debates, regional information and candidates.
+class TPartyEditForm : public QDialog {
+    Q_OBJECT
+public:
+    TPartyEditForm(TScenarioData& data, TXmlNode* party, QWidget* parent = nullptr);
+    ~TPartyEditForm() override;
+
+    // The windows of "Candidates ..." and "Region Info ...", opened for a
+    // party. Their buttons stay disabled while no window is set.
+    using TPartyWindow = std::function<void(TScenarioData& data, TXmlNode* party, QWidget* parent)>;
+    static TPartyWindow& OpenCandidates();
+    static TPartyWindow& OpenRegionInfo();
+
+    TXmlNode* Party() const { return Party_; }
+    // The picture as shown, 101 by 101 (blank when there is none).
+    const QImage& Picture() const { return Picture_; }
+
+    void FormShow();
+    void PartyImageClick();
+    void ColorShapeClick();
+    void AddAdButtonClick();
+    void RemoveAdButtonClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FillLocations();
+    void LocationComboBoxChange(int index);
+    void LoadPicture();
+    void ShowColour();
+    // Fills both ad lists from the party's credits, selecting the entries
+    // for the ads in select (the first entries when it is empty).
+    void FillAdLists(const std::vector<std::string>& select = {});
+    void SelectedAdsListBoxClick();
+    QString PartyName() const;
+    void PercentagesButtonClick();
+    void PlatformButtonClick();
+    void DebatesButtonClick();
+
+    Ui::TPartyEditForm* ui;
+    TScenarioData& Data_;
+    TXmlNode* Party_;
+    QImage Picture_;
+};

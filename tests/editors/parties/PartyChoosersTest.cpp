@@ -1,0 +1,245 @@
+// The windows the party and candidate editors share: the party chooser, the
+// platform editor and the starting percentages editor, on a copy of the
+// sample scenario.
+#include "editors/parties/TPercentagesEditorForm.h"
+#include "editors/parties/TPlatformEditorForm.h"
+#include "editors/parties/TSelectPartyForm.h"
+#include "guisupport/FormChecks.h"
+#include "guisupport/ScenarioCopy.h"
+#include "guisupport/ScriptedPrompts.h"
+#include "scenario/ValueEncodings.h"
+#include "xml/TXmlNode.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+std::string Text(const TXmlNode* parent, const char* name) {
+    const TXmlNode* child = parent ? parent->GetChild(name) : nullptr;
+    return child ? child->GetText() : std::string("<missing>");
+}
+
+template <typename T> T* Find(QWidget* form, const char* name) {
+    T* control = form->findChild<T*>(QString::fromLatin1(name));
+    if (!control)
+        qFatal("no control %s", name);
+    return control;
+}
+
+} // namespace
+
+class PartyChoosersTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<GuiTest::TScenarioCopy> Copy;
+
+    TScenarioData& Data() { return Copy->Data(); }
+    TXmlNode* Party(int index) { return Data().Parties()->GetChildAt(index); }
+    TXmlNode* FirstLeader(TXmlNode* party) { return party->GetChild("leaders")->GetChildAt(0); }
+
+private slots:
+    void init() {
+        Copy = std::make_unique<GuiTest::TScenarioCopy>();
+        QVERIFY2(Copy->IsOpen(), qPrintable(Copy->Problem()));
+    }
+    void cleanup() { Copy.reset(); }
+
+    void ChooserLeavesOutTheGivenParty() {
+        TSelectPartyForm form(Data(), Party(1));
+        form.show();
+        QCOMPARE(form.windowTitle(), QStringLiteral("Select Party"));
+        auto* list = Find<QListWidget>(&form, "PartiesListBox");
+        QCOMPARE(list->count(), Data().Parties()->ChildCount() - 1);
+        QCOMPARE(list->item(0)->text(), QString::fromStdString(Text(Party(0), "name")));
+        QCOMPARE(list->item(1)->text(), QString::fromStdString(Text(Party(2), "name")));
+        QCOMPARE(list->currentRow(), 0);
+        QVERIFY(Find<QPushButton>(&form, "OkButton")->isEnabled());
+        list->setCurrentRow(1);
+        Find<QPushButton>(&form, "OkButton")->click();
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QCOMPARE(form.SelectedParty(), Party(2));
+    }
+
+    void EnterPressesNothingInTheChooserOrThePlatform() {
+        TSelectPartyForm chooser(Data(), Party(0));
+        chooser.show();
+        GuiTest::PressEnterEverywhere(&chooser);
+        TPlatformEditorForm platform(Data(), Party(0));
+        platform.show();
+        GuiTest::PressEnterEverywhere(&platform);
+    }
+
+    void ChooserWithNothingToChooseDisablesOk() {
+        while (Data().Parties()->ChildCount() > 1)
+            Data().Parties()->RemoveChild(Party(1));
+        TSelectPartyForm form(Data(), Party(0));
+        form.show();
+        QCOMPARE(Find<QListWidget>(&form, "PartiesListBox")->count(), 0);
+        QVERIFY(!Find<QPushButton>(&form, "OkButton")->isEnabled());
+        QCOMPARE(form.SelectedParty(), nullptr);
+    }
+
+    void ChooseAnswersThroughItsSeam() {
+        TSelectPartyForm::Chooser() = [this](TScenarioData&, const TXmlNode* except) {
+            return except == Party(0) ? Party(2) : nullptr;
+        };
+        QCOMPARE(TSelectPartyForm::Choose(Data(), Party(0)), Party(2));
+        TSelectPartyForm::Chooser() = {};
+        // Without the seam the dialog itself answers; cancelling gives none.
+        QTimer::singleShot(0, [] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                Find<QPushButton>(modal, "CancelButton")->click();
+        });
+        QCOMPARE(TSelectPartyForm::Choose(Data(), Party(0)), nullptr);
+    }
+
+    void PlatformShowsAndWritesPositions() {
+        TXmlNode* party = Party(0);
+        TXmlNode* platform = party->GetChild("platform");
+        TPlatformEditorForm form(Data(), party);
+        form.show();
+        QCOMPARE(form.windowTitle(), QStringLiteral("Set Party / Leader Platform"));
+        QCOMPARE(Find<QGroupBox>(&form, "PlatformGroupBox")->title(), QStringLiteral(" Platform "));
+        QCOMPARE(int(form.Rows().size()), platform->ChildCount());
+        // Rows follow issues.xml; the first row is the first issue that
+        // takes positions.
+        const TXmlNode* issue = form.Rows()[0].Issue;
+        TXmlNode* entry = form.Rows()[0].Entry;
+        QCOMPARE(entry->AttributeValue("id"), issue->AttributeValue("id"));
+        auto* label = Find<QLabel>(&form, "IssueLabel1");
+        auto* bar = Find<QSlider>(&form, "PositionTrackBar1");
+        auto* description = Find<QLabel>(&form, "PositionDescriptionLabel1");
+        QCOMPARE(label->text(), QString::fromStdString(Text(issue, "name")));
+        QCOMPARE(label->buddy(), bar);
+        QCOMPARE(bar->value(), ValueEncodings::PositionValue(entry->GetText()));
+        const TXmlNode* shown = issue->GetChild("positions")->GetChildAt(bar->value() - 1);
+        QCOMPARE(description->text(),
+                 QString::fromStdString(Text(shown, "name") + " - " + Text(shown, "description")));
+        const char* names[] = {"Far-Left",     "Left",  "Center-Left", "Center",
+                               "Center-Right", "Right", "Far-Right"};
+        for (int n = 1; n <= 7; ++n) {
+            bar->setValue(n == bar->value() ? 8 - n : n);
+            bar->setValue(n);
+            QCOMPARE(entry->GetText(), std::string(names[n - 1]));
+        }
+        const TXmlNode* first = issue->GetChild("positions")->GetChildAt(0);
+        bar->setValue(1);
+        QCOMPARE(description->text().toStdString(),
+                 Text(first, "name") + " - " + Text(first, "description"));
+    }
+
+    void PlatformLeavesAnUnsetPositionUntilABarMoves() {
+        TXmlNode* leader = FirstLeader(Party(1));
+        TXmlNode* entry = nullptr;
+        {
+            TPlatformEditorForm probe(Data(), leader);
+            QVERIFY(probe.Rows().size() >= 3);
+            entry = probe.Rows()[2].Entry;
+        }
+        entry->SetText("-1");
+        Data().SetChanged(false);
+        TPlatformEditorForm form(Data(), leader);
+        form.show();
+        auto* bar = Find<QSlider>(&form, "PositionTrackBar3");
+        QCOMPARE(bar->value(), 4);
+        QVERIFY(Find<QLabel>(&form, "PositionDescriptionLabel3")->text().contains("-1"));
+        QCOMPARE(entry->GetText(), std::string("-1"));
+        QVERIFY(!Data().Changed());
+        bar->setValue(2);
+        QCOMPARE(entry->GetText(), std::string("Left"));
+        QVERIFY(Data().Changed());
+    }
+
+    void PercentagesOfAPartyWriteEverySelectedRegion() {
+        TXmlNode* party = Party(0);
+        const std::string id = party->AttributeValue("id");
+        const std::string before = Data().Document(TScenarioFile::Percentages).ToText();
+        TPercentagesEditorForm form(Data(), party);
+        form.show();
+        QVERIFY(form.ForParty());
+        QCOMPARE(Find<QGroupBox>(&form, "StartingGroupBox")->title(),
+                 QStringLiteral(" Starting Percentages For The %1 Party ")
+                     .arg(QString::fromStdString(Text(party, "name"))));
+        auto* regions = Find<QListWidget>(&form, "RegionsListBox");
+        const auto entries = PercentagesEdit::EntriesOf(Data(), id);
+        QCOMPARE(regions->count(), int(entries.size()));
+        QVERIFY(regions->count() >= 3);
+        QCOMPARE(regions->item(0)->text(), QString::fromStdString(entries[0].RegionName));
+        const TXmlNode* general = entries[0].Entry->GetChild("general_election");
+        auto edit = [&](const char* name) { return Find<QLineEdit>(&form, name); };
+        QVERIFY(edit("GeneralStartingPercentageEdit")->isEnabled());
+        QCOMPARE(edit("GeneralStartingPercentageEdit")->text().toStdString(),
+                 Text(general, "starting_percentage"));
+        QCOMPARE(edit("CommittedPercentageEdit")->text().toStdString(), Text(general, "committed"));
+        QCOMPARE(edit("AlienatedPercentageEdit")->text().toStdString(), Text(general, "alienated"));
+        QCOMPARE(edit("StartingPercentageEdit")->text().toStdString(),
+                 Text(entries[0].Entry->GetChild("primaries"), "starting_percentage"));
+        // Showing wrote nothing.
+        QCOMPARE(Data().Document(TScenarioFile::Percentages).ToText(), before);
+        GuiTest::PressEnterEverywhere(&form);
+
+        // Three regions, 40 committed: all three get it, the others not.
+        regions->item(0)->setSelected(true);
+        regions->item(1)->setSelected(true);
+        regions->item(2)->setSelected(true);
+        edit("CommittedPercentageEdit")->selectAll();
+        QTest::keyClicks(edit("CommittedPercentageEdit"), QStringLiteral("40"));
+        for (size_t i = 0; i < entries.size(); ++i)
+            QCOMPARE(Text(entries[i].Entry->GetChild("general_election"), "committed") == "40",
+                     i < 3);
+        // Beyond the range the field holds the limit.
+        QTest::keyClicks(edit("CommittedPercentageEdit"), QStringLiteral("0"));
+        QCOMPARE(Text(entries[1].Entry->GetChild("general_election"), "committed"),
+                 std::string("100"));
+        Find<QPushButton>(&form, "SelectAllButton")->click();
+        QCOMPARE(int(form.SelectedEntries().size()), regions->count());
+    }
+
+    void PercentagesOfALeaderHaveNoGeneralElectionStart() {
+        TXmlNode* leader = FirstLeader(Party(1));
+        TPercentagesEditorForm form(Data(), leader);
+        form.show();
+        QVERIFY(!form.ForParty());
+        QCOMPARE(Find<QGroupBox>(&form, "StartingGroupBox")->title(),
+                 QStringLiteral(" Starting Percentages For %1 %2")
+                     .arg(QString::fromStdString(Text(leader, "firstname")),
+                          QString::fromStdString(Text(leader, "lastname"))));
+        auto edit = [&](const char* name) { return Find<QLineEdit>(&form, name); };
+        QVERIFY(!edit("GeneralStartingPercentageEdit")->isEnabled());
+        const auto entries = PercentagesEdit::EntriesOf(Data(), leader->AttributeValue("id"));
+        QVERIFY(!entries.empty());
+        QCOMPARE(edit("StartingPercentageEdit")->text().toStdString(),
+                 Text(entries[0].Entry, "starting_percentage"));
+        QCOMPARE(edit("LeaningPercentageEdit")->text().toStdString(),
+                 Text(entries[0].Entry, "leaning"));
+        Find<QListWidget>(&form, "RegionsListBox")->item(0)->setSelected(true);
+        edit("UndecidedPercentageEdit")->selectAll();
+        QTest::keyClicks(edit("UndecidedPercentageEdit"), QStringLiteral("12.5"));
+        QCOMPARE(Text(entries[0].Entry, "undecided"), std::string("12.5"));
+        QCOMPARE(entries[0].Entry->Parent()->Parent()->Parent()->AttributeValue("id"),
+                 Party(1)->AttributeValue("id"));
+    }
+
+    void PercentagesOfALeaderWithoutEntriesListNoRegion() {
+        TXmlNode* leader = FirstLeader(Party(1));
+        PercentagesEdit::RemoveLeaderEntries(Data(), leader->AttributeValue("id"));
+        TPercentagesEditorForm form(Data(), leader);
+        form.show();
+        QCOMPARE(Find<QListWidget>(&form, "RegionsListBox")->count(), 0);
+        for (QLineEdit* edit : form.findChildren<QLineEdit*>())
+            QVERIFY(!edit->isEnabled());
+    }
+};
+
+QTEST_MAIN(PartyChoosersTest)
+#include "PartyChoosersTest.moc"

@@ -1,0 +1,499 @@
+// The parties list, the party editor with its colour chooser, and the party
+// relations editor, on a copy of the sample scenario.
+#include "editors/parties/TChangeColourForm.h"
+#include "editors/parties/TPartiesEditorForm.h"
+#include "editors/parties/TPartyEditForm.h"
+#include "editors/parties/TPartyRelationsEditorForm.h"
+#include "guisupport/FormChecks.h"
+#include "guisupport/ScenarioCopy.h"
+#include "guisupport/ScriptedPrompts.h"
+#include "scenario/edit/PartiesEdit.h"
+#include "scenario/edit/RelationsEdit.h"
+#include "xml/TXmlNode.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+std::string Text(const TXmlNode* parent, const char* name) {
+    const TXmlNode* child = parent ? parent->GetChild(name) : nullptr;
+    return child ? child->GetText() : std::string("<missing>");
+}
+
+template <typename T> T* Find(QWidget* form, const char* name) {
+    T* control = form->findChild<T*>(QString::fromLatin1(name));
+    if (!control)
+        qFatal("no control %s", name);
+    return control;
+}
+
+// Runs act on the next modal window once it is shown, then closes it.
+// Returns the class name of that window (empty when none opened).
+QString WhileModal(const std::function<void()>& open,
+                   const std::function<void(QWidget*)>& act = {}) {
+    QString opened;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        opened = QString::fromLatin1(modal->metaObject()->className());
+        if (act)
+            act(modal);
+        if (modal->isVisible())
+            modal->close();
+    });
+    open();
+    return opened;
+}
+
+void Type(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+} // namespace
+
+class PartyEditorTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<GuiTest::TScenarioCopy> Copy;
+
+    TScenarioData& Data() { return Copy->Data(); }
+    TXmlNode* Party(int index) { return Data().Parties()->GetChildAt(index); }
+    std::string Document(TScenarioFile file) { return Data().Document(file).ToText(); }
+    QString PictureFolder() { return Copy->FilePath(QStringLiteral("party_images/")); }
+
+private slots:
+    void init() {
+        Copy = std::make_unique<GuiTest::TScenarioCopy>();
+        QVERIFY2(Copy->IsOpen(), qPrintable(Copy->Problem()));
+    }
+    void cleanup() {
+        TPartyEditForm::OpenCandidates() = {};
+        TPartyEditForm::OpenRegionInfo() = {};
+        Copy.reset();
+    }
+
+    void EditorShowsEveryStoredValueAndWritesNothing() {
+        TXmlNode* party = Party(0);
+        const std::string before = Document(TScenarioFile::Parties);
+        TPartyEditForm form(Data(), party);
+        form.show();
+        QCOMPARE(form.windowTitle(), QStringLiteral("Step 5: Edit Selected Party"));
+        QCOMPARE(form.property("helpTopic").toInt(), 151);
+        auto text = [&](const char* name) { return Find<QLineEdit>(&form, name)->text(); };
+        QCOMPARE(text("NameEdit"), QStringLiteral("Civic Union"));
+        QCOMPARE(text("AbbreviationEdit"), QStringLiteral("CU"));
+        QCOMPARE(text("FundsEdit"), QStringLiteral("40"));
+        QCOMPARE(text("BlockGrantEdit"), QStringLiteral("20"));
+        QCOMPARE(text("EstablishedEdit"), QStringLiteral("5"));
+        QCOMPARE(text("FundraisingEdit"), QStringLiteral("1.5"));
+        QCOMPARE(text("CityEdit"), QStringLiteral("Port Aubrel"));
+        QVERIFY(Find<QCheckBox>(&form, "DefaultOnCheckBox")->isChecked());
+        QVERIFY(Find<QCheckBox>(&form, "IncumbentCheckBox")->isChecked());
+        QVERIFY(Find<QCheckBox>(&form, "PACCheckBox")->isChecked());
+        QCOMPARE(Find<QDateEdit>(&form, "StartDateTimePicker")->date(), QDate(2008, 6, 10));
+        QCOMPARE(Find<QDateEdit>(&form, "EndDateTimePicker")->date(), QDate(2008, 6, 13));
+        QCOMPARE(Find<QDateEdit>(&form, "NominationDateTimePicker")->date(), QDate(2008, 6, 13));
+        const TXmlNode* host = Data().PoliticalUnits()->FindNode(
+            "political_unit", "id",
+            party->GetChild("convention")->GetChild("political_unit")->AttributeValue("id"));
+        QCOMPARE(Find<QComboBox>(&form, "LocationComboBox")->currentText().toStdString(),
+                 Text(host, "name"));
+        auto* available = Find<QListWidget>(&form, "AvailableAdsListBox");
+        auto* selected = Find<QListWidget>(&form, "SelectedAdsListBox");
+        QCOMPARE(selected->count(), 2);
+        QCOMPARE(available->count(), Data().Ads()->ChildCount() - 2);
+        QCOMPARE(selected->item(0)->text().toStdString(),
+                 Text(Data().Ads()->GetChildAt(0), "name"));
+        QCOMPARE(selected->currentRow(), 0);
+        QCOMPARE(text("CreditsEdit"), QStringLiteral("2"));
+        // The sample's picture is shown, not the blank one.
+        QVERIFY(form.Picture().pixel(50, 50) != QColor(Qt::white).rgb() ||
+                form.Picture().pixel(10, 10) != QColor(Qt::white).rgb());
+        QCOMPARE(form.Picture().size(), QSize(101, 101));
+        QVERIFY(!Find<QPushButton>(&form, "CandidatesButton")->isEnabled());
+        QVERIFY(!Find<QPushButton>(&form, "RegionInfoButton")->isEnabled());
+        QCOMPARE(Document(TScenarioFile::Parties), before);
+    }
+
+    void EditorFieldsWriteAtOnce() {
+        TXmlNode* party = Party(1);
+        TPartyEditForm form(Data(), party);
+        form.show();
+        Type(Find<QLineEdit>(&form, "NameEdit"), QStringLiteral("Harbour Front"));
+        QCOMPARE(Text(party, "name"), std::string("Harbour Front"));
+        Type(Find<QLineEdit>(&form, "EstablishedEdit"), QStringLiteral("9"));
+        QCOMPARE(Text(party, "established"), std::string("5"));
+        Type(Find<QLineEdit>(&form, "CityEdit"), QStringLiteral("Eastgate"));
+        QCOMPARE(Text(party->GetChild("convention"), "location"), std::string("Eastgate"));
+        Find<QDateEdit>(&form, "EndDateTimePicker")->setDate(QDate(2008, 7, 2));
+        QCOMPARE(Text(party->GetChild("convention"), "end_date"), std::string("07/02/2008"));
+        Find<QCheckBox>(&form, "IncumbentCheckBox")->click();
+        QCOMPARE(Text(party, "incumbent"), std::string("1"));
+        auto* location = Find<QComboBox>(&form, "LocationComboBox");
+        location->setCurrentIndex(2);
+        emit location->activated(2);
+        QCOMPARE(party->GetChild("convention")->GetChild("political_unit")->AttributeValue("id"),
+                 PartiesEdit::RegionList(Data())->GetChildAt(2)->AttributeValue("id"));
+    }
+
+    void LongStoredTextsAreShownWholeAndNotCut() {
+        TXmlNode* party = Party(0);
+        party->GetChild("name")->SetText(std::string(30, 'n'));
+        party->GetChild("abbreviation")->SetText("ABCDE");
+        TPartyEditForm form(Data(), party);
+        form.show();
+        auto* name = Find<QLineEdit>(&form, "NameEdit");
+        QCOMPARE(name->text().size(), 30);
+        name->setFocus();
+        name->end(false);
+        QTest::keyClicks(name, QStringLiteral("x"));
+        QCOMPARE(Text(party, "name"), std::string(30, 'n'));
+        QTest::keyClick(name, Qt::Key_Backspace);
+        QCOMPARE(Text(party, "name"), std::string(29, 'n'));
+        auto* abbreviation = Find<QLineEdit>(&form, "AbbreviationEdit");
+        QCOMPARE(abbreviation->text(), QStringLiteral("ABCDE"));
+        Type(abbreviation, QStringLiteral("WXYZ"));
+        QCOMPARE(Text(party, "abbreviation"), std::string("WXY"));
+    }
+
+    void EnterInAnyFieldPressesNothing() {
+        TPartyEditForm form(Data(), Party(0));
+        form.show();
+        GuiTest::PressEnterEverywhere(&form);
+        TPartiesEditorForm list(Data());
+        list.show();
+        GuiTest::PressEnterEverywhere(&list);
+        TPartyRelationsEditorForm relations(Data());
+        relations.show();
+        GuiTest::PressEnterEverywhere(&relations);
+        TChangeColourForm colours(QStringLiteral("red"));
+        colours.show();
+        GuiTest::PressEnterEverywhere(&colours);
+    }
+
+    void AdCreditsMoveAcrossAndBack() {
+        TXmlNode* party = Party(0);
+        const std::string before = Document(TScenarioFile::Parties);
+        TPartyEditForm form(Data(), party);
+        form.show();
+        auto* available = Find<QListWidget>(&form, "AvailableAdsListBox");
+        auto* selected = Find<QListWidget>(&form, "SelectedAdsListBox");
+        available->selectAll();
+        Find<QPushButton>(&form, "AddAdButton")->click();
+        QCOMPARE(available->count(), 0);
+        QCOMPARE(selected->count(), Data().Ads()->ChildCount());
+        const TXmlNode* credits = party->GetChild("advertising")->GetChild("ad_credits");
+        QCOMPARE(credits->ChildCount(), Data().Ads()->ChildCount());
+        QCOMPARE(Text(credits->GetChildAt(2), "credits"), std::string("1"));
+        // The ads just added are the selected ones; "<" takes them back.
+        Find<QPushButton>(&form, "RemoveAdButton")->click();
+        QCOMPARE(selected->count(), 2);
+        QCOMPARE(Find<QLineEdit>(&form, "CreditsEdit")->text(), QString());
+        QCOMPARE(Document(TScenarioFile::Parties), before);
+
+        selected->setCurrentRow(1);
+        Type(Find<QLineEdit>(&form, "CreditsEdit"), QStringLiteral("7"));
+        QCOMPARE(Text(credits->GetChildAt(1), "credits"), std::string("7"));
+    }
+
+    void CreditForALostAdIsListedAndRemovable() {
+        TXmlNode* party = Party(0);
+        PartiesEdit::AddAdCredit(Data(), party, "lost_ad");
+        TPartyEditForm form(Data(), party);
+        form.show();
+        auto* selected = Find<QListWidget>(&form, "SelectedAdsListBox");
+        QCOMPARE(selected->count(), 3);
+        QVERIFY(selected->item(2)->text().contains(QStringLiteral("lost_ad")));
+        selected->clearSelection();
+        selected->setCurrentRow(2);
+        QCOMPARE(Find<QLineEdit>(&form, "CreditsEdit")->text(), QStringLiteral("1"));
+        Find<QPushButton>(&form, "RemoveAdButton")->click();
+        QCOMPARE(PartiesEdit::AdCredit(party, "lost_ad"), nullptr);
+        QCOMPARE(selected->count(), 2);
+        QCOMPARE(Find<QListWidget>(&form, "AvailableAdsListBox")->count(),
+                 Data().Ads()->ChildCount() - 2);
+    }
+
+    void PictureIsStoredAt101Square() {
+        TXmlNode* party = Party(2);
+        QTemporaryDir outside;
+        const QString source = outside.filePath(QStringLiteral("banner.bmp"));
+        QImage wide(240, 60, QImage::Format_RGB32);
+        wide.fill(Qt::darkGreen);
+        QVERIFY(wide.save(source, "BMP"));
+        TPartyEditForm form(Data(), party);
+        form.show();
+        TScriptedPrompts prompts;
+        prompts.ChooseFile(source);
+        Find<QPushButton>(&form, "ChangeImageButton")->click();
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(QDir(prompts.Shown().front().Text).absolutePath(),
+                 QDir(PictureFolder()).absolutePath());
+        QCOMPARE(Text(party, "picture"), std::string("banner.bmp"));
+        const QImage stored(PictureFolder() + QStringLiteral("banner.bmp"));
+        QCOMPARE(stored.size(), QSize(101, 101));
+        QCOMPARE(stored.pixelColor(50, 50), QColor(Qt::darkGreen));
+    }
+
+    void UnreadablePictureWritesNothing() {
+        TXmlNode* party = Party(2);
+        QTemporaryDir outside;
+        const QString source = outside.filePath(QStringLiteral("broken.bmp"));
+        {
+            QFile file(source);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("not a picture");
+        }
+        const std::string picture = Text(party, "picture");
+        const QStringList files = QDir(PictureFolder()).entryList(QDir::Files);
+        TPartyEditForm form(Data(), party);
+        form.show();
+        TScriptedPrompts prompts;
+        prompts.ChooseFile(source).Ok(QStringLiteral("Error"));
+        Find<QPushButton>(&form, "ChangeImageButton")->click();
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QVERIFY(prompts.MessageTexts().front().contains(QStringLiteral("broken.bmp")));
+        QCOMPARE(Text(party, "picture"), picture);
+        QCOMPARE(QDir(PictureFolder()).entryList(QDir::Files), files);
+    }
+
+    void NewPartyGetsItsPictureNameAndNoHost() {
+        TXmlNode* party = PartiesEdit::NewParty(Data());
+        TPartyEditForm form(Data(), party);
+        form.show();
+        QCOMPARE(Text(party, "picture"), party->AttributeValue("id") + ".bmp");
+        QCOMPARE(Find<QComboBox>(&form, "LocationComboBox")->currentIndex(), -1);
+        QCOMPARE(party->GetChild("convention")->GetChild("political_unit")->AttributeValue("id"),
+                 std::string("-1"));
+        QCOMPARE(form.Picture().pixelColor(50, 50), QColor(Qt::white));
+    }
+
+    void ColourChooserKeepsAnUnknownNameUntilOneIsPicked() {
+        TChangeColourForm chooser(QStringLiteral("Mauve"));
+        chooser.show();
+        QCOMPARE(chooser.windowTitle(), QStringLiteral("Select Color"));
+        auto* list = Find<QListWidget>(&chooser, "ColorsListBox");
+        QCOMPARE(list->count(), 16);
+        QCOMPARE(list->item(15)->text(), QStringLiteral("Green-Alternate"));
+        QCOMPARE(list->currentRow(), 0);
+        QCOMPARE(chooser.ChosenColour(), QStringLiteral("Mauve"));
+        list->setCurrentRow(3);
+        QCOMPARE(chooser.ChosenColour(), QStringLiteral("dark-blue"));
+
+        TChangeColourForm known(QStringLiteral("LIGHT-green"));
+        QCOMPARE(Find<QListWidget>(&known, "ColorsListBox")->currentRow(), 5);
+    }
+
+    void ColourIsWrittenOnlyByOk() {
+        TXmlNode* party = Party(0);
+        party->GetChild("color")->SetText("mauve");
+        TPartyEditForm form(Data(), party);
+        form.show();
+        auto* change = Find<QPushButton>(&form, "ChangeColorButton");
+        // Ok without a pick keeps the stored name.
+        QCOMPARE(
+            WhileModal([&] { change->click(); },
+                       [](QWidget* chooser) { Find<QPushButton>(chooser, "OkButton")->click(); }),
+            QStringLiteral("TChangeColourForm"));
+        QCOMPARE(Text(party, "color"), std::string("mauve"));
+        // Closed without Ok: unchanged.
+        WhileModal([&] { change->click(); },
+                   [](QWidget* chooser) {
+                       Find<QListWidget>(chooser, "ColorsListBox")->setCurrentRow(7);
+                   });
+        QCOMPARE(Text(party, "color"), std::string("mauve"));
+        WhileModal([&] { change->click(); },
+                   [](QWidget* chooser) {
+                       Find<QListWidget>(chooser, "ColorsListBox")->setCurrentRow(6);
+                       Find<QPushButton>(chooser, "OkButton")->click();
+                   });
+        QCOMPARE(Text(party, "color"), std::string("dark-green"));
+    }
+
+    void SubEditorsOpenWithTheirCaptions() {
+        TXmlNode* party = Party(0);
+        TPartyEditForm form(Data(), party);
+        form.show();
+        Type(Find<QLineEdit>(&form, "NameEdit"), QStringLiteral("Civic Front"));
+        QString title;
+        auto caption = [&title](QWidget* window) { title = window->windowTitle(); };
+        QCOMPARE(WhileModal([&] { Find<QPushButton>(&form, "PlatformButton")->click(); }, caption),
+                 QStringLiteral("TPlatformEditorForm"));
+        QCOMPARE(title, QStringLiteral("Step 5: Set Civic Front Party's Platform"));
+        QCOMPARE(
+            WhileModal([&] { Find<QPushButton>(&form, "PercentagesButton")->click(); }, caption),
+            QStringLiteral("TPercentagesEditorForm"));
+        QCOMPARE(title, QStringLiteral("Step 5: Civic Front"));
+
+        // Without any primaries debates the party's list is made.
+        TXmlNode* debates = Data().Scenario()->GetChild("debates");
+        if (TXmlNode* primaries = debates->GetChild("primaries"))
+            debates->RemoveChild(primaries);
+        QCOMPARE(WhileModal([&] { Find<QPushButton>(&form, "DebatesButton")->click(); }, caption),
+                 QStringLiteral("TDebatesEditorForm"));
+        QCOMPARE(title, QStringLiteral("Step 5: Create / Edit Civic Front Party's Debates"));
+        QVERIFY(
+            debates->GetChild("primaries")->FindChild("party", "id", party->AttributeValue("id")));
+    }
+
+    void CandidatesAndRegionInfoOpenThroughTheirHooks() {
+        TXmlNode* opened = nullptr;
+        TPartyEditForm::OpenCandidates() = [&opened](TScenarioData&, TXmlNode* party, QWidget*) {
+            opened = party;
+        };
+        TPartyEditForm form(Data(), Party(1));
+        form.show();
+        auto* candidates = Find<QPushButton>(&form, "CandidatesButton");
+        QVERIFY(candidates->isEnabled());
+        QVERIFY(!Find<QPushButton>(&form, "RegionInfoButton")->isEnabled());
+        candidates->click();
+        QCOMPARE(opened, Party(1));
+    }
+
+    void PartiesListMovesPartiesAndOpensTheEditor() {
+        TPartiesEditorForm form(Data());
+        form.show();
+        QCOMPARE(form.windowTitle(), QStringLiteral("Step 5: Create / Edit Parties"));
+        auto* list = Find<QListWidget>(&form, "PartiesListBox");
+        QCOMPARE(list->count(), 3);
+        QCOMPARE(list->currentRow(), 0);
+        TXmlNode* first = Party(0);
+        Find<QPushButton>(&form, "UpButton")->click();
+        QCOMPARE(Party(0), first);
+        Find<QPushButton>(&form, "DnButton")->click();
+        QCOMPARE(Party(1), first);
+        QCOMPARE(list->currentRow(), 1);
+        QCOMPARE(list->item(1)->text(), QStringLiteral("Civic Union"));
+        Find<QPushButton>(&form, "DnButton")->click();
+        Find<QPushButton>(&form, "DnButton")->click();
+        QCOMPARE(Party(2), first);
+        QCOMPARE(list->currentRow(), 2);
+
+        // A rename in the editor shows once it closes.
+        QCOMPARE(WhileModal([&] { Find<QPushButton>(&form, "EditButton")->click(); },
+                            [](QWidget* editor) {
+                                Type(Find<QLineEdit>(editor, "NameEdit"), QStringLiteral("CU2"));
+                            }),
+                 QStringLiteral("TPartyEditForm"));
+        QCOMPARE(list->item(2)->text(), QStringLiteral("CU2"));
+        QCOMPARE(list->currentRow(), 2);
+        QCOMPARE(WhileModal([&] { Find<QPushButton>(&form, "RelationsButton")->click(); }),
+                 QStringLiteral("TPartyRelationsEditorForm"));
+    }
+
+    void NewPartyStaysWhateverTheEditorDoes() {
+        TPartiesEditorForm form(Data());
+        form.show();
+        QCOMPARE(WhileModal([&] { Find<QPushButton>(&form, "NewButton")->click(); }),
+                 QStringLiteral("TPartyEditForm"));
+        auto* list = Find<QListWidget>(&form, "PartiesListBox");
+        QCOMPARE(list->count(), 4);
+        QCOMPARE(list->currentRow(), 3);
+        QCOMPARE(list->item(3)->text(), QStringLiteral("New Party"));
+        QCOMPARE(Text(Party(3), "name"), std::string("New Party"));
+    }
+
+    void RemoveAsksAndRepairsWhatNamedTheParty() {
+        TPartiesEditorForm form(Data());
+        form.show();
+        TXmlNode* first = Party(0);
+        const std::string id = first->AttributeValue("id");
+        TScriptedPrompts prompts;
+        prompts.Answer(TPromptAnswer::No, QStringLiteral("Remove Party"));
+        Find<QPushButton>(&form, "RemoveButton")->click();
+        QCOMPARE(Party(0), first);
+        prompts.Answer(TPromptAnswer::Yes, QStringLiteral("Remove Party"));
+        Find<QPushButton>(&form, "RemoveButton")->click();
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(prompts.MessageTexts(), QStringList({"Are you sure?", "Are you sure?"}));
+        QCOMPARE(Data().Parties()->ChildCount(), 2);
+        QCOMPARE(Find<QListWidget>(&form, "PartiesListBox")->count(), 2);
+        QCOMPARE(Find<QListWidget>(&form, "PartiesListBox")->currentRow(), 0);
+        QCOMPARE(Data().PoliticalUnits()->FindNode("", "id", id), nullptr);
+        QCOMPARE(Data().Percentages()->FindNode("", "id", id), nullptr);
+        QCOMPARE(Data().Endorsers()->FindNode("", "id", id), nullptr);
+    }
+
+    void RelationsShowSwitchesAndDropStaleRelations() {
+        TXmlNode* root = Data().Relations();
+        root->GetChild("viceleader_offers")->SetText("2");
+        TXmlNode* list = root->GetChild("leaders");
+        const int before = list->ChildCount();
+        TXmlNode* stale = list->AddNewChild("relation", "Good");
+        stale->SetAttribute("from", "gone");
+        stale->SetAttribute("to", list->GetChildAt(0)->AttributeValue("from"));
+        TPartyRelationsEditorForm form(Data());
+        form.show();
+        QCOMPARE(form.windowTitle(), QStringLiteral("Step 6: Party Relations"));
+        QCOMPARE(list->ChildCount(), before);
+        auto* lines = Find<QListWidget>(&form, "RelationsListBox");
+        QCOMPARE(lines->count(), before);
+        QCOMPARE(lines->item(0)->text(), QStringLiteral("Odile Varenne <----> Aurelio Fenn : Bad"));
+        QVERIFY(Find<QCheckBox>(&form, "EndorsementCheckBox")->isChecked());
+        QVERIFY(Find<QCheckBox>(&form, "VeepCheckBox")->isChecked());
+        QCOMPARE(Text(root, "viceleader_offers"), std::string("2"));
+        Find<QCheckBox>(&form, "NonAggressionCheckBox")->click();
+        QCOMPARE(Text(root, "non_aggression_offers"), std::string("0"));
+        Find<QCheckBox>(&form, "VeepCheckBox")->click();
+        QCOMPARE(Text(root, "viceleader_offers"), std::string("0"));
+    }
+
+    void RelationsAreAddedAndRemoved() {
+        TXmlNode* list = Data().Relations()->GetChild("leaders");
+        const int before = list->ChildCount();
+        TPartyRelationsEditorForm form(Data());
+        form.show();
+        auto* from = Find<QComboBox>(&form, "FromComboBox");
+        auto* to = Find<QComboBox>(&form, "ToComboBox");
+        auto* rating = Find<QComboBox>(&form, "RelationComboBox");
+        QCOMPARE(rating->count(), 5);
+        QCOMPARE(to->count(), 0);
+        from->setCurrentIndex(1);
+        QCOMPARE(to->count(), from->count() - 1);
+        for (int i = 0; i < to->count(); ++i)
+            QVERIFY(to->itemText(i) != from->currentText());
+        to->setCurrentIndex(0);
+        // Without a rating nothing is added.
+        Find<QPushButton>(&form, "AddButton")->click();
+        QCOMPARE(list->ChildCount(), before);
+        rating->setCurrentIndex(4);
+        Find<QPushButton>(&form, "AddButton")->click();
+        Find<QPushButton>(&form, "AddButton")->click();
+        QCOMPARE(list->ChildCount(), before + 2);
+        const TXmlNode* added = list->GetChildAt(before);
+        QCOMPARE(added->GetText(), std::string("Very Bad"));
+        QCOMPARE(added->Name, std::string("relation"));
+        auto* lines = Find<QListWidget>(&form, "RelationsListBox");
+        QCOMPARE(lines->item(before)->text(),
+                 from->currentText() + " <----> " + to->itemText(0) + " : Very Bad");
+        lines->setCurrentRow(0);
+        Find<QPushButton>(&form, "RemoveButton")->click();
+        QCOMPARE(list->ChildCount(), before + 1);
+        QCOMPARE(lines->count(), before + 1);
+        QCOMPARE(lines->item(0)->text().toStdString(),
+                 RelationsEdit::RelationLine(Data(), list->GetChildAt(0)));
+    }
+};
+
+QTEST_MAIN(PartyEditorTest)
+#include "PartyEditorTest.moc"
