@@ -2,6 +2,7 @@
 #include "editors/parties/PartiesTestSupport.h"
 
 #include "editors/parties/TElectionEventsEditorForm.h"
+#include "guisupport/FormChecks.h"
 #include "guisupport/ScriptedPrompts.h"
 #include "scenario/edit/PartiesEdit.h"
 #include "scenario/edit/RegionElectionEdit.h"
@@ -21,11 +22,6 @@ namespace {
 
 const char* const CivicUnion = "39459_2174350403";
 const char* const MeadowLeague = "39458_1807117304";
-
-std::string Text(const TXmlNode* parent, const char* name) {
-    const TXmlNode* child = parent ? parent->GetChild(name) : nullptr;
-    return child ? child->GetText() : std::string("<missing>");
-}
 
 } // namespace
 
@@ -103,13 +99,7 @@ private slots:
         Control<QDateEdit>(Form.get(), "DateTimePicker")->setDate(QDate(2008, 3, 4));
         QCOMPARE(Text(event, "date"), std::string("03/04/2008"));
 
-        TScriptedPrompts prompts;
-        for (QLineEdit* edit : Form->findChildren<QLineEdit*>()) {
-            edit->setFocus();
-            QTest::keyClick(edit, Qt::Key_Return);
-        }
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QVERIFY(Form->isVisible());
+        GuiTest::PressEnterEverywhere(Form.get());
     }
 
     void OpeningCreatesAMissingEventDatedToday() {

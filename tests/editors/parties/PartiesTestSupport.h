@@ -34,6 +34,11 @@ inline void CloseNextModal(QString* opened, std::function<void(QWidget*)> look =
     });
 }
 
+inline std::string Text(const TXmlNode* parent, const char* name) {
+    const TXmlNode* child = parent ? parent->GetChild(name) : nullptr;
+    return child ? child->GetText() : std::string("<missing>");
+}
+
 inline void Type(QLineEdit* edit, const QString& text) {
     edit->setFocus();
     edit->selectAll();
