@@ -1,11 +1,15 @@
 // New, removed and reordered parties with their entries in other documents.
 #include "scenario/edit/PartiesEdit.h"
+#include "scenario/edit/CandidatesEdit.h"
+#include "scenario/edit/PercentagesEdit.h"
+#include "scenario/edit/RelationsEdit.h"
 #include "scenario/verify/FileVerifiers.h"
 #include "verify/PartiesTestScenario.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -324,6 +328,61 @@ TEST_F(PartiesEditTest, MoveChildExchangesNeighboursButNotPastTheEnds) {
     EXPECT_EQ(PartiesEdit::MoveChild(root, 2, -1), 1);
     EXPECT_EQ(order(), "p2p3p1");
     EXPECT_EQ(PartiesEdit::MoveChild(root, 7, -1), 7);
+}
+
+} // namespace
+
+namespace {
+
+// A party made from scratch in the sample with the operations the party
+// and candidate editors call verifies clean, and so does the whole scenario.
+TEST(PartiesEditSampleTest, PartyFromScratchVerifiesClean) {
+    TTemporaryFolder scratch;
+    TTemporaryFolder scratch2;
+    auto data = TestScenario::LoadCopy(
+        std::string(SHIPPED_DATA_DIR) + "/scenarios/Tellavar - 2008/", scratch);
+    ASSERT_TRUE(data->Loaded());
+    TXmlNode* party = PartiesEdit::NewParty(*data);
+    party->GetChild("name")->SetText("Harbour Front");
+    party->GetChild("abbreviation")->SetText("HF");
+    const std::string picture = PartiesEdit::EnsurePictureName(*data, party);
+    std::filesystem::copy_file(scratch.Path() / "party_images" / "civic_union.bmp",
+                               scratch.Path() / "party_images" / picture);
+    PartiesEdit::SetConventionRegion(*data, party, PartiesEdit::FirstRegionId(*data));
+    party->GetChild("convention")->GetChild("location")->SetText("Eastgate");
+    PartiesEdit::AddAdCredit(*data, party, data->Ads()->GetChildAt(1)->AttributeValue("id"));
+    for (const auto& row : PartiesEdit::PlatformRows(*data, party->GetChild("platform")))
+        PartiesEdit::SetPlatformPosition(*data, row.Entry, 2);
+
+    // Candidates copied from another party, as "Copy To..." makes them.
+    TXmlNode* other = data->Parties()->GetChildAt(0);
+    TXmlNode* mate =
+        CandidatesEdit::CopyViceLeader(*data, other->GetChild("viceleaders")->GetChildAt(0), party);
+    TXmlNode* leader =
+        CandidatesEdit::CopyLeaderTo(*data, other->GetChild("leaders")->GetChildAt(0), party);
+    TXmlNode* mates = leader->GetChild("viceleaders");
+    while (mates->ChildCount() > 0)
+        mates->RemoveChild(mates->GetChildAt(0));
+    CandidatesEdit::AddRunningMate(*data, leader, mate->AttributeValue("id"));
+
+    PercentagesEdit::SetShare(
+        {PercentagesEdit::EntriesOf(*data, party->AttributeValue("id"))[0].Entry}, true,
+        PercentagesEdit::TShare::Committed, "40");
+    RelationsEdit::AddRelation(*data, leader->AttributeValue("id"),
+                               other->GetChild("leaders")->GetChildAt(0)->AttributeValue("id"),
+                               "Good");
+
+    EXPECT_TRUE(VerifyParties(*data)) << testing::PrintToString(MessageTexts(*data));
+    EXPECT_TRUE(VerifyEvents(*data));
+    EXPECT_TRUE(VerifyEndorsers(*data));
+    EXPECT_TRUE(VerifyActivities(*data));
+    EXPECT_TRUE(MessageTexts(*data).empty()) << testing::PrintToString(MessageTexts(*data));
+
+    // What was saved reads back the same.
+    const std::string parties = data->Document(TScenarioFile::Parties).ToText();
+    data->Save();
+    auto reloaded = TestScenario::LoadCopy(scratch.Str(), scratch2);
+    EXPECT_EQ(reloaded->Document(TScenarioFile::Parties).ToText(), parties);
 }
 
 } // namespace

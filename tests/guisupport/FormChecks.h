@@ -1,8 +1,28 @@
 #pragma once
 
+#include "xml/TXmlNode.h"
+
+#include <QWidget>
+
+#include <string>
+
 class QDialog;
 
 namespace GuiTest {
+
+// The control called name in form; ends the test run when there is none.
+template <typename T> T* Find(QWidget* form, const char* name) {
+    T* control = form->findChild<T*>(QString::fromLatin1(name));
+    if (!control)
+        qFatal("no control %s", name);
+    return control;
+}
+
+// The text of parent's child name, "<missing>" when there is none.
+inline std::string Text(const TXmlNode* parent, const char* name) {
+    const TXmlNode* child = parent ? parent->GetChild(name) : nullptr;
+    return child ? child->GetText() : std::string("<missing>");
+}
 
 // Presses Enter (both keys) in every enabled line edit of a shown form and
 // checks that nothing happened: no prompt, no button pressed, the form

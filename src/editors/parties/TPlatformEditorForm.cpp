@@ -40,7 +40,7 @@ TPlatformEditorForm::TPlatformEditorForm(TScenarioData& data, TXmlNode* owner, Q
         ui->RowsLayout->addWidget(none, 0, 0);
     }
     ui->RowsLayout->setRowStretch(static_cast<int>(Rows_.size()), 1);
-    resize(760, std::min(120 + 46 * static_cast<int>(std::max<size_t>(Rows_.size(), 1)), 860));
+    resize(820, std::min(110 + 36 * static_cast<int>(std::max<size_t>(Rows_.size(), 1)), 860));
 }
 
 TPlatformEditorForm::~TPlatformEditorForm() {

@@ -22,21 +22,8 @@
 
 #include <memory>
 
-namespace {
-
-std::string Text(const TXmlNode* parent, const char* name) {
-    const TXmlNode* child = parent ? parent->GetChild(name) : nullptr;
-    return child ? child->GetText() : std::string("<missing>");
-}
-
-template <typename T> T* Find(QWidget* form, const char* name) {
-    T* control = form->findChild<T*>(QString::fromLatin1(name));
-    if (!control)
-        qFatal("no control %s", name);
-    return control;
-}
-
-} // namespace
+using GuiTest::Find;
+using GuiTest::Text;
 
 class PartyChoosersTest : public QObject {
     Q_OBJECT

@@ -29,19 +29,10 @@
 #include <functional>
 #include <memory>
 
+using GuiTest::Find;
+using GuiTest::Text;
+
 namespace {
-
-std::string Text(const TXmlNode* parent, const char* name) {
-    const TXmlNode* child = parent ? parent->GetChild(name) : nullptr;
-    return child ? child->GetText() : std::string("<missing>");
-}
-
-template <typename T> T* Find(QWidget* form, const char* name) {
-    T* control = form->findChild<T*>(QString::fromLatin1(name));
-    if (!control)
-        qFatal("no control %s", name);
-    return control;
-}
 
 // Runs act on the next modal window once it is shown, then closes it.
 // Returns the class name of that window (empty when none opened).
