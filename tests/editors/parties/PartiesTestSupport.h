@@ -2,6 +2,7 @@
 
 // Helpers of the Step 5 window tests, on a copy of the sample scenario.
 #include "editors/world/WorldTestScenario.h"
+#include "guisupport/FormChecks.h"
 
 #include <QApplication>
 #include <QFile>
@@ -11,6 +12,7 @@
 
 namespace PartiesTest {
 
+using GuiTest::Text;
 using WorldTest::Control;
 using WorldTest::Entries;
 
@@ -32,11 +34,6 @@ inline void CloseNextModal(QString* opened, std::function<void(QWidget*)> look =
             look(modal);
         modal->close();
     });
-}
-
-inline std::string Text(const TXmlNode* parent, const char* name) {
-    const TXmlNode* child = parent ? parent->GetChild(name) : nullptr;
-    return child ? child->GetText() : std::string("<missing>");
 }
 
 inline void Type(QLineEdit* edit, const QString& text) {
