@@ -7,6 +7,7 @@ class QLineEdit;
 class QString;
 class QListWidget;
 class QListWidgetItem;
+class QLineEdit;
 class QPlainTextEdit;
 class TXmlNode;
 

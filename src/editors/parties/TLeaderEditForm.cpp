@@ -1,0 +1,280 @@
+#include "editors/parties/TLeaderEditForm.h"
+#include "ui_TLeaderEditForm.h"
+
+#include "app/ControlBinding.h"
+#include "app/FormSupport.h"
+#include "app/Prompts.h"
+#include "app/gallery/Gallery.h"
+#include "editors/parties/CandidateFields.h"
+#include "editors/parties/CandidatePortraits.h"
+#include "editors/parties/GallerySamples.h"
+#include "editors/parties/TChangeColourForm.h"
+#include "editors/parties/TCrusadersEditorForm.h"
+#include "editors/parties/TPercentagesEditorForm.h"
+#include "editors/parties/TPlatformEditorForm.h"
+#include "editors/parties/TSelectVeepsForm.h"
+#include "scenario/TScenarioData.h"
+#include "scenario/edit/CandidatesEdit.h"
+#include "scenario/edit/PartiesEdit.h"
+#include "xml/TXmlNode.h"
+
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QShowEvent>
+#include <QSignalBlocker>
+
+using namespace ControlBinding;
+
+namespace {
+
+TXmlNode* Child(const TXmlNode* parent, const char* name) {
+    return parent ? parent->GetChild(name) : nullptr;
+}
+
+QString TextOf(const TXmlNode* parent, const char* name) {
+    const TXmlNode* child = Child(parent, name);
+    return child ? QString::fromStdString(child->GetText()) : QString();
+}
+
+void ShowPortrait(QLabel* frame, const QString& folder, const QString& name, QSize size) {
+    const QImage image = CandidatePortraits::Load(folder, name, size);
+    if (image.isNull())
+        frame->clear();
+    else
+        frame->setPixmap(QPixmap::fromImage(image));
+}
+
+} // namespace
+
+TLeaderEditForm::TLeaderEditForm(TScenarioData& data, TXmlNode* leader, QWidget* parent)
+    : QDialog(parent), ui(new Ui::TLeaderEditForm), Data_(data), Leader_(leader) {
+    ui->setupUi(this);
+    FormSupport::LimitLength(ui->TitleEdit, 15);
+    FormSupport::LimitLength(ui->FirstNameEdit, 20);
+    FormSupport::LimitLength(ui->LastNameEdit, 20);
+    setProperty("helpTopic", 153);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    FormSupport::LimitLength(ui->PrimariesDescriptionMemo, 450);
+    FormSupport::LimitLength(ui->GeneralDescriptionMemo, 450);
+    ui->LargeImage->installEventFilter(this);
+    ui->SmallImage->installEventFilter(this);
+    ui->ColorSwatch->installEventFilter(this);
+
+    connect(ui->LastNameEdit, &QLineEdit::textChanged, this, &TLeaderEditForm::LastNameEditChange);
+    connect(ui->RegionBonusListBox, &QListWidget::currentRowChanged, this,
+            &TLeaderEditForm::RegionBonusListBoxClick);
+    connect(ui->ChangeLargeImageButton, &QPushButton::clicked, this,
+            &TLeaderEditForm::ChangeLargeImageClick);
+    connect(ui->ChangeSmallImageButton, &QPushButton::clicked, this,
+            &TLeaderEditForm::ChangeSmallImageClick);
+    connect(ui->VeepsButton, &QPushButton::clicked, this, &TLeaderEditForm::VeepsButtonClick);
+    connect(ui->CrusadersButton, &QPushButton::clicked, this,
+            &TLeaderEditForm::CrusadersButtonClick);
+    connect(ui->ChangeColorButton, &QPushButton::clicked, this, &TLeaderEditForm::ChangeColorClick);
+    connect(ui->IssuesButton, &QPushButton::clicked, this, &TLeaderEditForm::IssuesButtonClick);
+    connect(ui->PercentagesButton, &QPushButton::clicked, this,
+            &TLeaderEditForm::PercentagesButtonClick);
+}
+
+TLeaderEditForm::~TLeaderEditForm() {
+    delete ui;
+}
+
+void TLeaderEditForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+bool TLeaderEditForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == ui->LargeImage) {
+            ChangeLargeImageClick();
+            return true;
+        }
+        if (watched == ui->SmallImage) {
+            ChangeSmallImageClick();
+            return true;
+        }
+        if (watched == ui->ColorSwatch) {
+            ChangeColorClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TLeaderEditForm::FormShow() {
+    TXmlNode* l = Leader_;
+    CandidatesEdit::EnsurePortraitNames(Data_, l);
+    CandidatesEdit::EnsureRegionBonuses(Data_, l);
+
+    BindCheck(ui->DefaultOnCheckBox, Child(l, "default_on"));
+    FormSupport::BindLimitedText(ui->TitleEdit, Child(l, "title"));
+    FormSupport::BindLimitedText(ui->FirstNameEdit, Child(l, "firstname"));
+    FormSupport::BindLimitedText(ui->LastNameEdit, Child(l, "lastname"));
+    LastNameEditChange();
+    BindText(ui->AgeEdit, Child(l, "age"));
+    CandidateFields::BindGender(ui->GenderComboBox, Child(l, "sex"));
+    TXmlNode* home = Child(l, "home_political_unit");
+    CandidateFields::BindHomeRegion(
+        ui->HomeRegionComboBox, Data_, home,
+        [home](const std::string& id) { home->SetAttribute("id", id); });
+    FormSupport::BindLimitedText(ui->PrimariesDescriptionMemo, Child(l, "primaries_description"));
+    FormSupport::BindLimitedText(ui->GeneralDescriptionMemo,
+                                 Child(l, "generalelection_description"));
+    BindText(ui->StartingFundsEdit, Child(l, "starting_funds"));
+    BindText(ui->InfluencePointsEdit, Child(l, "political_influence_points"));
+    FormSupport::BindComboIgnoringCase(ui->HowWellKnownComboBox, Child(l, "how_well_known"));
+    BindText(ui->EstablishedEdit, Child(l, "established_primaries"));
+    const TXmlNode* goals = Child(l, "goals");
+    BindText(ui->PercentageGoalEdit, Child(goals, "percentage"));
+    BindText(ui->SeatsGoalEdit, Child(goals, "seats"));
+    BindText(ui->LanguageBonusEdit, Child(l, "language_bonus"));
+    CandidateFields::BindRatings({ui->LeadershipEdit, ui->IntegrityEdit, ui->ExperienceEdit,
+                                  ui->IssueFamiliarityEdit, ui->CharismaEdit, ui->StaminaEdit,
+                                  ui->DebatingEdit},
+                                 Child(l, "attributes"));
+    FillRegionBonuses();
+    ShowPortraits();
+    ShowColour();
+    for (QPushButton* button : {ui->VeepsButton, ui->CrusadersButton, ui->ChangeLargeImageButton,
+                                ui->ChangeSmallImageButton, ui->ChangeColorButton, ui->IssuesButton,
+                                ui->PercentagesButton})
+        button->setEnabled(l != nullptr);
+}
+
+QString TLeaderEditForm::LastName() const {
+    return ui->LastNameEdit->text();
+}
+
+void TLeaderEditForm::LastNameEditChange() {
+    ui->LeaderInfoGroup->setTitle(LastName() + QStringLiteral("'s Information"));
+}
+
+void TLeaderEditForm::FillRegionBonuses() {
+    {
+        const QSignalBlocker quiet(ui->RegionBonusListBox);
+        ui->RegionBonusListBox->clear();
+        const TXmlNode* regions = PartiesEdit::RegionList(Data_);
+        const TXmlNode* bonuses = Child(Leader_, "percentage_bonuses");
+        for (int32_t i = 0; regions && bonuses && i < regions->ChildCount(); ++i) {
+            const TXmlNode* region = regions->GetChildAt(i);
+            FormSupport::AddEntry(
+                ui->RegionBonusListBox, TextOf(region, "name"),
+                bonuses->FindChild("political_unit", "id", region->AttributeValue("id")));
+        }
+    }
+    FormSupport::SelectQuietly(ui->RegionBonusListBox,
+                               ui->RegionBonusListBox->count() > 0 ? 0 : -1);
+    RegionBonusListBoxClick();
+}
+
+void TLeaderEditForm::RegionBonusListBoxClick() {
+    TXmlNode* entry = FormSupport::CurrentElement(ui->RegionBonusListBox);
+    BindText(ui->RegionBonusEdit, Child(entry, "bonus"));
+    ui->RegionBonusEdit->setEnabled(BoundElement(ui->RegionBonusEdit) != nullptr);
+}
+
+void TLeaderEditForm::ShowPortraits() {
+    const QString folder = QString::fromStdString(CandidatesEdit::PortraitFolder(Data_));
+    ShowPortrait(ui->LargeImage, folder, TextOf(Leader_, "image_large"),
+                 CandidatePortraits::LargeSize);
+    ShowPortrait(ui->SmallImage, folder, TextOf(Leader_, "image_small"),
+                 CandidatePortraits::SmallSize);
+}
+
+void TLeaderEditForm::ChangeLargeImageClick() {
+    ChangePortrait("image_large", "_large", CandidatePortraits::LargeSize);
+}
+
+void TLeaderEditForm::ChangeSmallImageClick() {
+    ChangePortrait("image_small", "_small", CandidatePortraits::SmallSize);
+}
+
+void TLeaderEditForm::ChangePortrait(const char* field, const char* suffix, QSize size) {
+    if (!Leader_)
+        return;
+    const QString folder = QString::fromStdString(CandidatesEdit::PortraitFolder(Data_));
+    const auto chosen = Prompts().OpenFile(QStringLiteral("Open"), folder);
+    if (!chosen || chosen->isEmpty())
+        return;
+    const std::string name =
+        CandidatesEdit::PortraitName(QFileInfo(*chosen).fileName().toStdString(), suffix);
+    const CandidatePortraits::TStoreResult stored =
+        CandidatePortraits::Store(*chosen, folder, QString::fromStdString(name), size);
+    if (stored.Image.isNull()) {
+        Prompts().Error(stored.Problem);
+        return;
+    }
+    TXmlNode* element = Child(Leader_, field);
+    if (!element)
+        element = Leader_->AddNewChild(field);
+    element->SetText(name);
+    Data_.SetChanged();
+    ShowPortraits();
+}
+
+void TLeaderEditForm::VeepsButtonClick() {
+    if (!Leader_)
+        return;
+    TSelectVeepsForm form(Data_, CandidatesEdit::PartyOf(Data_, Leader_), Leader_, this);
+    form.setWindowTitle(
+        QStringLiteral("Step 5: %1's Vice-Presidential Candidates").arg(LastName()));
+    form.exec();
+}
+
+void TLeaderEditForm::CrusadersButtonClick() {
+    if (!Leader_)
+        return;
+    TXmlNode* crusaders = Child(Leader_, "crusaders");
+    if (!crusaders)
+        crusaders = Leader_->AddNewChild("crusaders");
+    TCrusadersEditorForm form(Data_, crusaders, this);
+    form.setWindowTitle(QStringLiteral("Step 5: Create / Edit %1's Crusaders").arg(LastName()));
+    form.exec();
+}
+
+STUMPCRAFT_GALLERY_PAGE("TLeaderEditForm", [](TGalleryContext& context) {
+    TLeaderEditForm form(*context.Scenario,
+                         GallerySamples::FirstCandidate(*context.Scenario, "leaders"));
+    context.Shoot(&form);
+});
+
+void TLeaderEditForm::ShowColour() {
+    ui->ColorSwatch->setPixmap(
+        TChangeColourForm::Swatch(TextOf(Leader_, "leader_color"), ui->ColorSwatch->minimumSize()));
+}
+
+void TLeaderEditForm::ChangeColorClick() {
+    if (!Leader_)
+        return;
+    TXmlNode* colour = Child(Leader_, "leader_color");
+    TChangeColourForm chooser(colour ? QString::fromStdString(colour->GetText()) : QString(), this);
+    if (chooser.exec() != QDialog::Accepted || chooser.ChosenColour().isEmpty())
+        return;
+    if (!colour)
+        colour = Leader_->AddNewChild("leader_color");
+    if (chooser.ChosenColour().toStdString() != colour->GetText()) {
+        colour->SetText(chooser.ChosenColour().toStdString());
+        Data_.SetChanged();
+    }
+    ShowColour();
+}
+
+void TLeaderEditForm::IssuesButtonClick() {
+    if (!Leader_)
+        return;
+    TPlatformEditorForm form(Data_, Leader_, this);
+    form.setWindowTitle(QStringLiteral("Set %1's Platform").arg(LastName()));
+    form.exec();
+}
+
+void TLeaderEditForm::PercentagesButtonClick() {
+    if (!Leader_)
+        return;
+    TPercentagesEditorForm form(Data_, Leader_, this);
+    form.exec();
+}

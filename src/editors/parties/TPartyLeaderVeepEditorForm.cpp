@@ -1,0 +1,202 @@
+#include "editors/parties/TPartyLeaderVeepEditorForm.h"
+#include "ui_TPartyLeaderVeepEditorForm.h"
+
+#include "app/FormSupport.h"
+#include "app/Prompts.h"
+#include "app/gallery/Gallery.h"
+#include "editors/parties/GallerySamples.h"
+#include "editors/parties/TLeaderEditForm.h"
+#include "editors/parties/TPartyEditForm.h"
+#include "editors/parties/TSelectPartyForm.h"
+#include "editors/parties/TVeepEditForm.h"
+#include "scenario/edit/CandidatesEdit.h"
+#include "xml/TXmlNode.h"
+
+#include <QShowEvent>
+#include <QSignalBlocker>
+
+namespace {
+
+TXmlNode* Child(const TXmlNode* parent, const char* name) {
+    return parent ? parent->GetChild(name) : nullptr;
+}
+
+// Fills list with the candidates of group and selects wanted (else the
+// first entry).
+void Fill(QListWidget* list, const TXmlNode* group, const TXmlNode* wanted) {
+    int row = 0;
+    {
+        const QSignalBlocker quiet(list);
+        list->clear();
+        for (int32_t i = 0; group && i < group->ChildCount(); ++i) {
+            TXmlNode* candidate = group->GetChildAt(i);
+            FormSupport::AddEntry(
+                list, QString::fromStdString(CandidatesEdit::CandidateName(candidate)), candidate);
+            if (candidate == wanted)
+                row = i;
+        }
+    }
+    FormSupport::SelectQuietly(list, list->count() > 0 ? row : -1);
+}
+
+} // namespace
+
+TPartyLeaderVeepEditorForm::TPartyLeaderVeepEditorForm(TScenarioData& data, TXmlNode* party,
+                                                       QWidget* parent)
+    : QDialog(parent), ui(new Ui::TPartyLeaderVeepEditorForm), Data_(data), Party_(party) {
+    ui->setupUi(this);
+    setProperty("helpTopic", 152);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    if (const TXmlNode* name = Child(party, "name"))
+        setWindowTitle(QStringLiteral("Step 5: Create / Edit %1 Party's Leaders and Vice Leaders")
+                           .arg(QString::fromStdString(name->GetText())));
+
+    connect(ui->VeepsListBox, &QListWidget::currentRowChanged, this,
+            &TPartyLeaderVeepEditorForm::UpdateButtons);
+    connect(ui->LeadersListBox, &QListWidget::currentRowChanged, this,
+            &TPartyLeaderVeepEditorForm::UpdateButtons);
+    connect(ui->NewVeepButton, &QPushButton::clicked, this,
+            [this] { OpenViceLeader(CandidatesEdit::NewViceLeader(Data_, Party_)); });
+    connect(ui->EditVeepButton, &QPushButton::clicked, this,
+            [this] { OpenViceLeader(SelectedViceLeader()); });
+    connect(ui->CopyVeepButton, &QPushButton::clicked, this, [this] {
+        if (TXmlNode* source = SelectedViceLeader())
+            OpenViceLeader(CandidatesEdit::CopyViceLeader(Data_, source, Party_));
+    });
+    connect(ui->RemoveVeepButton, &QPushButton::clicked, this,
+            &TPartyLeaderVeepEditorForm::RemoveVeepButtonClick);
+    connect(ui->CopyVeepToButton, &QPushButton::clicked, this,
+            &TPartyLeaderVeepEditorForm::CopyVeepToButtonClick);
+    connect(ui->NewLeaderButton, &QPushButton::clicked, this,
+            [this] { OpenLeader(CandidatesEdit::NewLeader(Data_, Party_)); });
+    connect(ui->EditLeaderButton, &QPushButton::clicked, this,
+            [this] { OpenLeader(SelectedLeader()); });
+    connect(ui->CopyLeaderButton, &QPushButton::clicked, this, [this] {
+        if (TXmlNode* source = SelectedLeader())
+            OpenLeader(CandidatesEdit::CopyLeader(Data_, source));
+    });
+    connect(ui->RemoveLeaderButton, &QPushButton::clicked, this,
+            &TPartyLeaderVeepEditorForm::RemoveLeaderButtonClick);
+    connect(ui->CopyLeaderToButton, &QPushButton::clicked, this,
+            &TPartyLeaderVeepEditorForm::CopyLeaderToButtonClick);
+    connect(ui->UpButton, &QPushButton::clicked, this, [this] { MoveLeader(-1); });
+    connect(ui->DnButton, &QPushButton::clicked, this, [this] { MoveLeader(1); });
+}
+
+TPartyLeaderVeepEditorForm::~TPartyLeaderVeepEditorForm() {
+    delete ui;
+}
+
+void TPartyLeaderVeepEditorForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FillLists(nullptr, nullptr);
+}
+
+TXmlNode* TPartyLeaderVeepEditorForm::SelectedViceLeader() const {
+    return FormSupport::CurrentElement(ui->VeepsListBox);
+}
+
+TXmlNode* TPartyLeaderVeepEditorForm::SelectedLeader() const {
+    return FormSupport::CurrentElement(ui->LeadersListBox);
+}
+
+void TPartyLeaderVeepEditorForm::FillLists(const TXmlNode* viceLeader, const TXmlNode* leader) {
+    Fill(ui->VeepsListBox, Child(Party_, "viceleaders"), viceLeader);
+    Fill(ui->LeadersListBox, Child(Party_, "leaders"), leader);
+    UpdateButtons();
+}
+
+void TPartyLeaderVeepEditorForm::UpdateButtons() {
+    const bool veep = SelectedViceLeader() != nullptr;
+    const bool leader = SelectedLeader() != nullptr;
+    for (QPushButton* button : {ui->EditVeepButton, ui->CopyVeepButton, ui->RemoveVeepButton})
+        button->setEnabled(veep);
+    for (QPushButton* button : {ui->EditLeaderButton, ui->CopyLeaderButton, ui->RemoveLeaderButton,
+                                ui->UpButton, ui->DnButton})
+        button->setEnabled(leader);
+    ui->NewVeepButton->setEnabled(Party_ != nullptr);
+    ui->NewLeaderButton->setEnabled(Party_ != nullptr);
+    ui->CopyVeepToButton->setEnabled(veep);
+    ui->CopyLeaderToButton->setEnabled(leader);
+}
+
+void TPartyLeaderVeepEditorForm::OpenViceLeader(TXmlNode* viceLeader) {
+    if (!viceLeader)
+        return;
+    TVeepEditForm form(Data_, viceLeader, this);
+    form.exec();
+    FillLists(viceLeader, SelectedLeader());
+}
+
+void TPartyLeaderVeepEditorForm::OpenLeader(TXmlNode* leader) {
+    if (!leader)
+        return;
+    TLeaderEditForm form(Data_, leader, this);
+    form.exec();
+    FillLists(SelectedViceLeader(), leader);
+}
+
+void TPartyLeaderVeepEditorForm::RemoveVeepButtonClick() {
+    const int row = ui->VeepsListBox->currentRow();
+    if (row < 0 ||
+        !Prompts().YesNo(QStringLiteral("Remove Vice-Leader"), QStringLiteral("Are you sure?")))
+        return;
+    CandidatesEdit::RemoveViceLeader(Data_, FormSupport::TakeEntry(ui->VeepsListBox, row));
+    UpdateButtons();
+}
+
+void TPartyLeaderVeepEditorForm::RemoveLeaderButtonClick() {
+    const int row = ui->LeadersListBox->currentRow();
+    if (row < 0 ||
+        !Prompts().YesNo(QStringLiteral("Remove Leader"), QStringLiteral("Are you sure?")))
+        return;
+    CandidatesEdit::RemoveLeader(Data_, FormSupport::TakeEntry(ui->LeadersListBox, row));
+    UpdateButtons();
+}
+
+void TPartyLeaderVeepEditorForm::CopyVeepToButtonClick() {
+    TXmlNode* viceLeader = SelectedViceLeader();
+    if (!viceLeader)
+        return;
+    if (TXmlNode* target = TSelectPartyForm::Choose(Data_, Party_, this))
+        CandidatesEdit::CopyViceLeader(Data_, viceLeader, target);
+}
+
+void TPartyLeaderVeepEditorForm::CopyLeaderToButtonClick() {
+    TXmlNode* leader = SelectedLeader();
+    if (!leader)
+        return;
+    if (TXmlNode* target = TSelectPartyForm::Choose(Data_, Party_, this))
+        CandidatesEdit::CopyLeaderTo(Data_, leader, target);
+}
+
+void TPartyLeaderVeepEditorForm::MoveLeader(int direction) {
+    TXmlNode* leader = SelectedLeader();
+    const int row = ui->LeadersListBox->currentRow();
+    if (!leader)
+        return;
+    const int32_t to = CandidatesEdit::MoveLeader(Data_, leader, direction);
+    if (to < 0 || to == row)
+        return;
+    {
+        const QSignalBlocker quiet(ui->LeadersListBox);
+        ui->LeadersListBox->insertItem(to, ui->LeadersListBox->takeItem(row));
+    }
+    FormSupport::SelectQuietly(ui->LeadersListBox, to);
+}
+
+STUMPCRAFT_GALLERY_PAGE("TPartyLeaderVeepEditorForm", [](TGalleryContext& context) {
+    TPartyLeaderVeepEditorForm form(*context.Scenario,
+                                    GallerySamples::FirstParty(*context.Scenario));
+    context.Shoot(&form);
+});
+
+// The party editor's "Candidates ..." button opens this list.
+static const bool CandidatesWindowRegistered = [] {
+    TPartyEditForm::OpenCandidates() = [](TScenarioData& data, TXmlNode* party, QWidget* parent) {
+        TPartyLeaderVeepEditorForm form(data, party, parent);
+        form.exec();
+    };
+    return true;
+}();

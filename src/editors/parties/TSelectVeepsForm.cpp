@@ -1,0 +1,90 @@
+#include "editors/parties/TSelectVeepsForm.h"
+#include "ui_TSelectVeepsForm.h"
+
+#include "app/FormSupport.h"
+#include "app/gallery/Gallery.h"
+#include "editors/parties/GallerySamples.h"
+#include "scenario/edit/CandidatesEdit.h"
+#include "xml/TXmlNode.h"
+
+#include <QShowEvent>
+#include <QSignalBlocker>
+
+namespace {
+
+constexpr int IdRole = Qt::UserRole + 1;
+
+void AddMate(QListWidget* list, const std::string& id, TXmlNode* viceLeader) {
+    const QString text = viceLeader
+                             ? QString::fromStdString(CandidatesEdit::CandidateName(viceLeader))
+                             : QStringLiteral("%1 (missing)").arg(QString::fromStdString(id));
+    FormSupport::AddEntry(list, text, viceLeader)->setData(IdRole, QString::fromStdString(id));
+}
+
+} // namespace
+
+TSelectVeepsForm::TSelectVeepsForm(TScenarioData& data, TXmlNode* party, TXmlNode* leader,
+                                   QWidget* parent)
+    : QDialog(parent), ui(new Ui::TSelectVeepsForm), Data_(data), Party_(party), Leader_(leader) {
+    ui->setupUi(this);
+    setProperty("helpTopic", 153);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    QListWidget* other = ui->OtherViceLeadersListBox;
+    QListWidget* selected = ui->SelectedViceLeadersListBox;
+    connect(ui->AddButton, &QPushButton::clicked, this, [=, this] { Move(other, false, true); });
+    connect(ui->AddAllButton, &QPushButton::clicked, this, [=, this] { Move(other, true, true); });
+    connect(ui->RemoveButton, &QPushButton::clicked, this,
+            [=, this] { Move(selected, false, false); });
+    connect(ui->RemoveAllButton, &QPushButton::clicked, this,
+            [=, this] { Move(selected, true, false); });
+}
+
+TSelectVeepsForm::~TSelectVeepsForm() {
+    delete ui;
+}
+
+void TSelectVeepsForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FillLists();
+}
+
+void TSelectVeepsForm::FillLists() {
+    const CandidatesEdit::TRunningMateSplit split =
+        CandidatesEdit::SplitRunningMates(Party_, Leader_);
+    for (QListWidget* list : {ui->OtherViceLeadersListBox, ui->SelectedViceLeadersListBox}) {
+        const QSignalBlocker quiet(list);
+        list->clear();
+    }
+    for (TXmlNode* viceLeader : split.Available)
+        AddMate(ui->OtherViceLeadersListBox, viceLeader->AttributeValue("id"), viceLeader);
+    for (const CandidatesEdit::TRunningMate& mate : split.Selected)
+        AddMate(ui->SelectedViceLeadersListBox, mate.Id, mate.ViceLeader);
+    for (QListWidget* list : {ui->OtherViceLeadersListBox, ui->SelectedViceLeadersListBox})
+        FormSupport::SelectQuietly(list, list->count() > 0 ? 0 : -1);
+    ui->AddButton->setEnabled(Leader_ != nullptr);
+    ui->AddAllButton->setEnabled(Leader_ != nullptr);
+}
+
+void TSelectVeepsForm::Move(QListWidget* list, bool all, bool add) {
+    if (!Leader_)
+        return;
+    std::vector<std::string> ids;
+    for (int row = 0; row < list->count(); ++row)
+        if (all || list->item(row)->isSelected())
+            ids.push_back(list->item(row)->data(IdRole).toString().toStdString());
+    for (const std::string& id : ids) {
+        if (add)
+            CandidatesEdit::AddRunningMate(Data_, Leader_, id);
+        else
+            CandidatesEdit::RemoveRunningMate(Data_, Leader_, id);
+    }
+    FillLists();
+}
+
+STUMPCRAFT_GALLERY_PAGE("TSelectVeepsForm", [](TGalleryContext& context) {
+    TXmlNode* party = GallerySamples::FirstParty(*context.Scenario);
+    TSelectVeepsForm form(*context.Scenario, party,
+                          GallerySamples::FirstCandidate(*context.Scenario, "leaders"));
+    context.Shoot(&form);
+});
