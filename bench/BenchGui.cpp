@@ -5,7 +5,7 @@
 //
 //   stumpcraft-bench-gui DATA SCENARIO...
 
-#include "app/DecliningPrompts.h"
+#include "app/Prompts.h"
 #include "app/StepEditors.h"
 #include "app/TScenarioBuilderForm.h"
 #include "scenario/TScenarioData.h"

@@ -2,7 +2,7 @@
 //
 //     stumpcraft-gallery --out DIR [--data DIR] [--scenario DIR] [PAGE...]
 
-#include "app/DecliningPrompts.h"
+#include "app/Prompts.h"
 #include "app/gallery/Gallery.h"
 #include "scenario/ScenarioFolders.h"
 #include "scenario/TScenarioData.h"
