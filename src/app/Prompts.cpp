@@ -107,3 +107,13 @@ std::optional<QString> TQtPrompts::ChooseScenario(const QStringList& names) {
         return std::nullopt;
     return form.SelectedScenario();
 }
+
+std::optional<int> TQtPrompts::ChooseItem(const QString& caption, const QString& prompt,
+                                          const QStringList& items) {
+    bool ok = false;
+    const QString item =
+        QInputDialog::getItem(DialogParent(), caption, prompt, items, 0, false, &ok);
+    if (!ok || !items.contains(item))
+        return std::nullopt;
+    return static_cast<int>(items.indexOf(item));
+}

@@ -34,6 +34,12 @@ void TScenarioHistory::Redo(TScenarioData& data) {
     Entries_[Done_ - 1].After.Restore(data);
 }
 
+const TScenarioSnapshot* TScenarioHistory::Current() const {
+    if (Done_ > 0)
+        return &Entries_[Done_ - 1].After;
+    return Entries_.empty() ? nullptr : &Entries_.front().Before;
+}
+
 void TScenarioHistory::Clear() {
     Entries_.clear();
     Done_ = 0;

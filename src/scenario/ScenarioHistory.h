@@ -30,6 +30,9 @@ public:
     void Redo(TScenarioData& data);
     void Clear();
     size_t Size() const { return Entries_.size(); }
+    // The snapshot of the scenario as the history last left it (null when
+    // empty): pass it to Capture so equal pictures are kept once.
+    const TScenarioSnapshot* Current() const;
 
 private:
     struct TEntry {

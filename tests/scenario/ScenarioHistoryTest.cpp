@@ -123,6 +123,10 @@ TEST_F(ScenarioHistoryTest, DepthDropsTheOldestEntries) {
         previous = next;
     }
     EXPECT_EQ(history.Size(), 20u);
+    // Every entry shares the pictures nobody changed.
+    const TScenarioSnapshot again = TScenarioSnapshot::Capture(*Data, history.Current());
+    EXPECT_EQ(again.Pictures().at(Map), history.Current()->Pictures().at(Map));
+    EXPECT_EQ(again.Pictures().at(Map), previous.Pictures().at(Map));
     int undone = 0;
     while (history.CanUndo()) {
         history.Undo(*Data);

@@ -30,6 +30,9 @@ public:
         return std::nullopt;
     }
     std::optional<QString> ChooseScenario(const QStringList&) override { return std::nullopt; }
+    std::optional<int> ChooseItem(const QString&, const QString&, const QStringList&) override {
+        return std::nullopt;
+    }
 };
 
 // The first shipped scenario, else the first scenario folder; empty when none.
