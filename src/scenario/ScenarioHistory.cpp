@@ -24,14 +24,14 @@ void TScenarioHistory::Undo(TScenarioData& data) {
     if (!CanUndo())
         return;
     --Done_;
-    Entries_[Done_].Before.Restore(data);
+    Entries_[Done_].Before.Restore(data, &Entries_[Done_].After);
 }
 
 void TScenarioHistory::Redo(TScenarioData& data) {
     if (!CanRedo())
         return;
     ++Done_;
-    Entries_[Done_ - 1].After.Restore(data);
+    Entries_[Done_ - 1].After.Restore(data, &Entries_[Done_ - 1].Before);
 }
 
 const TScenarioSnapshot* TScenarioHistory::Current() const {

@@ -91,18 +91,20 @@ void InstallDocuments(TScenarioData& data, const TScenarioSnapshot::TDocuments& 
     }
 }
 
-void TScenarioSnapshot::Restore(TScenarioData& data) const {
+void TScenarioSnapshot::Restore(TScenarioData& data, const TScenarioSnapshot* replacing) const {
     InstallDocuments(data, Documents_);
     data.SetChanged();
     std::string failure;
     const fs::path folder(data.Folder());
-    for (const std::string& relative : ScenarioPictures(data.Folder())) {
-        if (Pictures_.count(relative))
-            continue;
-        std::error_code ec;
-        if (!fs::remove(folder / relative, ec) && failure.empty())
-            failure = (folder / relative).string() + ": the picture could not be removed";
-    }
+    if (replacing)
+        for (const auto& left : replacing->Pictures_) {
+            if (Pictures_.count(left.first))
+                continue;
+            std::error_code ec;
+            fs::remove(folder / left.first, ec);
+            if (ec && failure.empty())
+                failure = (folder / left.first).string() + ": the picture could not be removed";
+        }
     for (const auto& [relative, bytes] : Pictures_) {
         bool same = false;
         try {

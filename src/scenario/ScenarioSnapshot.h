@@ -23,10 +23,11 @@ public:
                                      const TScenarioSnapshot* previous = nullptr);
 
     // Installs the documents into data and writes the pictures back into
-    // data's folder, removing pictures made since the capture. The documents
-    // are restored even when a picture cannot be written; that picture is
-    // then reported by a TFileError thrown at the end.
-    void Restore(TScenarioData& data) const;
+    // data's folder. Pictures of replacing (the state being left) that this
+    // snapshot lacks are removed; other files are never touched. The
+    // documents are restored even when a picture cannot be written; that
+    // picture is then reported by a TFileError thrown at the end.
+    void Restore(TScenarioData& data, const TScenarioSnapshot* replacing = nullptr) const;
 
     const TDocuments& Documents() const { return Documents_; }
     // Relative paths with "/" separators, and their bytes.

@@ -71,8 +71,12 @@ TEST_F(ScenarioHistoryTest, UndoRestoresBytesAndRedoReappliesThem) {
     EXPECT_EQ(history.UndoLabel(), "Step 1: Scenario");
     EXPECT_FALSE(history.CanRedo());
 
+    // A picture the designer put in the folder meanwhile is no business of
+    // the history.
+    Write(Path("region_images/added.bmp"), "mine");
     Data->SetChanged(false);
     history.Undo(*Data);
+    EXPECT_TRUE(fs::exists(Path("region_images/added.bmp")));
     EXPECT_EQ(Name(), name);
     EXPECT_EQ(Data->Document(TScenarioFile::Scenario).ToText(), scenarioText);
     EXPECT_EQ(Read(Path(Map)), map);
