@@ -18,6 +18,25 @@ bool ParseInteger(const QString& line, int& value) {
     return ok;
 }
 
+namespace {
+
+const QLatin1String BackupsKey("backups=");
+
+// "backups=N" with N from 0 to the maximum.
+bool ParseBackupsLine(const QString& line, int& kept) {
+    const QString trimmed = line.trimmed();
+    if (!trimmed.startsWith(BackupsKey))
+        return false;
+    int value = 0;
+    if (!ParseInteger(trimmed.mid(BackupsKey.size()), value) || value < 0 ||
+        value > TOptions::MaxBackupsKept)
+        return false;
+    kept = value;
+    return true;
+}
+
+} // namespace
+
 TOptions Read(const QString& path) {
     TOptions options;
     QFile file(path);
@@ -31,12 +50,17 @@ TOptions Read(const QString& path) {
         if (!lines.isEmpty() && lines.last().isEmpty())
             lines.removeLast();
     }
-    bool good = readable && lines.size() == 2;
+    // A third line other than a backups line makes the whole file unknown.
+    int kept = TOptions::DefaultBackupsKept;
+    bool good =
+        readable && (lines.size() == 2 || (lines.size() == 3 && ParseBackupsLine(lines[2], kept)));
     int value = 0;
     if (good && (good = ParseInteger(lines[0], value)))
         options.Autoupdate = value != 0;
     if (good && (good = ParseInteger(lines[1], value)))
         options.Autosave = value != 0;
+    if (good)
+        options.BackupsKept = kept;
     if (!good)
         Write(path, options);
     return options;
@@ -48,6 +72,8 @@ bool Write(const QString& path, const TOptions& options) {
         return false;
     file.write(options.Autoupdate ? "1\n" : "0\n");
     file.write(options.Autosave ? "1\n" : "0\n");
+    if (options.BackupsKept != TOptions::DefaultBackupsKept)
+        file.write(QByteArray(BackupsKey.data()) + QByteArray::number(options.BackupsKept) + '\n');
     return file.commit();
 }
 

@@ -123,3 +123,18 @@ std::optional<QString> TDecliningPrompts::OpenFile(const QString&, const QString
 std::optional<QString> TDecliningPrompts::ChooseScenario(const QStringList&) {
     return std::nullopt;
 }
+
+std::optional<int> TDecliningPrompts::ChooseItem(const QString&, const QString&,
+                                                 const QStringList&) {
+    return std::nullopt;
+}
+
+std::optional<int> TQtPrompts::ChooseItem(const QString& caption, const QString& prompt,
+                                          const QStringList& items) {
+    bool ok = false;
+    const QString item =
+        QInputDialog::getItem(DialogParent(), caption, prompt, items, 0, false, &ok);
+    if (!ok || !items.contains(item))
+        return std::nullopt;
+    return static_cast<int>(items.indexOf(item));
+}

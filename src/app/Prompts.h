@@ -29,6 +29,10 @@ public:
     // The scenario selection dialog over names; the chosen name, or empty
     // when cancelled.
     virtual std::optional<QString> ChooseScenario(const QStringList& names) = 0;
+    // A list of items to pick one from; the chosen item's index, or empty
+    // when cancelled.
+    virtual std::optional<int> ChooseItem(const QString& caption, const QString& prompt,
+                                          const QStringList& items) = 0;
 
     // Shorthands for the usual boxes.
     void Error(const QString& text) { Message(QStringLiteral("Error"), text); }
@@ -59,6 +63,8 @@ public:
     std::optional<QString> OpenFile(const QString& caption, const QString& folder,
                                     const QString& filter) override;
     std::optional<QString> ChooseScenario(const QStringList& names) override;
+    std::optional<int> ChooseItem(const QString& caption, const QString& prompt,
+                                  const QStringList& items) override;
 };
 
 // Nobody is there to answer (the gallery, tests setting windows up): every
@@ -72,4 +78,6 @@ public:
     std::optional<QString> OpenFile(const QString& caption, const QString& folder,
                                     const QString& filter) override;
     std::optional<QString> ChooseScenario(const QStringList& names) override;
+    std::optional<int> ChooseItem(const QString& caption, const QString& prompt,
+                                  const QStringList& items) override;
 };

@@ -7,6 +7,7 @@
 #include "app/TSplashScreenForm.h"
 #include "app/TVerificationMessagesForm.h"
 #include "app/TaboutForm.h"
+#include "scenario/ScenarioBackups.h"
 #include "scenario/ScenarioFolders.h"
 #include "scenario/TScenarioData.h"
 #include "ui_TScenarioBuilderForm.h"
@@ -72,6 +73,9 @@ TScenarioBuilderForm::TScenarioBuilderForm(const TAppFolders& folders, bool show
     connect(ui->SaveItem, &QAction::triggered, this, &TScenarioBuilderForm::SaveFromMenu);
     connect(ui->SaveAsItem, &QAction::triggered, this, &TScenarioBuilderForm::SaveScenarioAs);
     connect(ui->ExitItem, &QAction::triggered, this, &TScenarioBuilderForm::Exit);
+    connect(ui->RestoreBackupItem, &QAction::triggered, this, &TScenarioBuilderForm::RestoreBackup);
+    connect(ui->UndoItem, &QAction::triggered, this, &TScenarioBuilderForm::Undo);
+    connect(ui->RedoItem, &QAction::triggered, this, &TScenarioBuilderForm::Redo);
     connect(ui->AutoupdateItem, &QAction::triggered, this, &TScenarioBuilderForm::ToggleAutoupdate);
     connect(ui->AutosaveItem, &QAction::triggered, this, &TScenarioBuilderForm::ToggleAutosave);
     connect(ui->VerifyCampaignItem, &QAction::triggered, this,
@@ -86,6 +90,7 @@ TScenarioBuilderForm::TScenarioBuilderForm(const TAppFolders& folders, bool show
     MessagesForm_ = new TVerificationMessagesForm(this);
     ui->AutoupdateItem->setChecked(Options_.Autoupdate);
     ui->AutosaveItem->setChecked(Options_.Autosave);
+    UpdateUndoItems();
     setFixedSize(sizeHint());
     // Before the first showing nothing is open: gate now so the window never
     // shows enabled steps.
@@ -170,6 +175,11 @@ void TScenarioBuilderForm::UpdateCaption() {
 }
 
 void TScenarioBuilderForm::CloseScenario() {
+    // The history belongs to the scenario it was made on.
+    History_.Clear();
+    SnapshotProblemShown_ = false;
+    BackupProblemShown_ = false;
+    UpdateUndoItems();
     Data_.reset();
     ScenarioName_.clear();
     SetModified(false);
@@ -187,7 +197,9 @@ void TScenarioBuilderForm::RunStepGating() {
         // A step without an editor stays disabled.
         StepButton(step)->setEnabled(StepEditors::Find(step) != nullptr);
     };
-    if (!Data_ || !Data_->Loaded()) {
+    const bool open = Data_ && Data_->Loaded();
+    ui->RestoreBackupItem->setEnabled(open);
+    if (!open) {
         HasProblems_ = true;
     } else {
         ui->SaveItem->setEnabled(true);
@@ -278,6 +290,7 @@ bool TScenarioBuilderForm::LoadFolder(const QString& path, const QString& name) 
 bool TScenarioBuilderForm::SaveQuietly() {
     if (!Data_ || !Data_->Loaded())
         return false;
+    BackUpBeforeSave(Data_->Folder());
     try {
         Data_->Save();
     } catch (const std::exception& error) {
@@ -485,6 +498,7 @@ bool TScenarioBuilderForm::SaveScenarioAs() {
         break;
     }
     ScenarioName_ = name;
+    BackUpBeforeSave(S(Folders_.Scenarios() + name));
     try {
         Data_->SaveAs(S(Folders_.Scenarios() + name));
     } catch (const std::exception& error) {
@@ -501,17 +515,129 @@ bool TScenarioBuilderForm::SaveScenarioAs() {
     return true;
 }
 
+// ---- undo and backups ------------------------------------------------------
+
+QString TScenarioBuilderForm::StepLabel(int step) const {
+    const QPushButton* button = StepButton(step);
+    if (!button)
+        return {};
+    QString label = button->text();
+    label.remove(QLatin1Char('&'));
+    label.remove(QStringLiteral("Create "));
+    return label;
+}
+
+std::optional<TScenarioSnapshot>
+TScenarioBuilderForm::TakeSnapshot(const TScenarioSnapshot* previous) {
+    try {
+        return TScenarioSnapshot::Capture(*Data_, previous);
+    } catch (const std::exception& error) {
+        if (!SnapshotProblemShown_) {
+            SnapshotProblemShown_ = true;
+            Prompts().Error(QStringLiteral("This change cannot be undone.\n") + Q(error.what()));
+        }
+        return std::nullopt;
+    }
+}
+
+void TScenarioBuilderForm::RecordChange(const QString& label,
+                                        std::optional<TScenarioSnapshot> before) {
+    if (before && Data_)
+        if (std::optional<TScenarioSnapshot> after = TakeSnapshot(&*before))
+            History_.Record(S(label), std::move(*before), std::move(*after));
+    UpdateUndoItems();
+}
+
+void TScenarioBuilderForm::UpdateUndoItems() {
+    ui->UndoItem->setEnabled(History_.CanUndo());
+    ui->RedoItem->setEnabled(History_.CanRedo());
+    ui->UndoItem->setText(History_.CanUndo() ? QStringLiteral("&Undo ") + Q(History_.UndoLabel())
+                                             : QStringLiteral("&Undo"));
+    ui->RedoItem->setText(History_.CanRedo() ? QStringLiteral("&Redo ") + Q(History_.RedoLabel())
+                                             : QStringLiteral("&Redo"));
+}
+
+void TScenarioBuilderForm::Undo() {
+    UndoOrRedo(true);
+}
+
+void TScenarioBuilderForm::Redo() {
+    UndoOrRedo(false);
+}
+
+void TScenarioBuilderForm::UndoOrRedo(bool undo) {
+    if (!Data_ || !Data_->Loaded() || !(undo ? History_.CanUndo() : History_.CanRedo()))
+        return;
+    try {
+        if (undo)
+            History_.Undo(*Data_);
+        else
+            History_.Redo(*Data_);
+    } catch (const std::exception& error) {
+        // The documents are back; only a picture could not be written.
+        Prompts().Error(Q(error.what()));
+    }
+    RunStepGating();
+    SetModified(true);
+    UpdateUndoItems();
+}
+
+void TScenarioBuilderForm::BackUpBeforeSave(const std::string& folder) {
+    try {
+        ScenarioBackups::BeforeSave(folder, Options_.BackupsKept, Data_.get());
+    } catch (const std::exception& error) {
+        if (!BackupProblemShown_) {
+            BackupProblemShown_ = true;
+            Prompts().Error(QStringLiteral("No backup could be kept; the scenario is saved "
+                                           "without one.\n") +
+                            Q(error.what()));
+        }
+    }
+}
+
+bool TScenarioBuilderForm::RestoreBackup() {
+    if (!Data_ || !Data_->Loaded())
+        return false;
+    const std::vector<ScenarioBackups::TBackup> backups = ScenarioBackups::List(Data_->Folder());
+    const QString title = QStringLiteral("Restore Backup");
+    if (backups.empty()) {
+        Prompts().Message(title, QStringLiteral("This scenario has no backups yet. A backup of "
+                                                "the files is kept each time it is saved."));
+        return false;
+    }
+    QStringList dates;
+    for (const ScenarioBackups::TBackup& backup : backups)
+        dates << Q(backup.Date);
+    const auto chosen = Prompts().ChooseItem(
+        title, QStringLiteral("Restore the scenario as it was before the save of:"), dates);
+    if (!chosen || *chosen < 0 || *chosen >= dates.size())
+        return false;
+    std::optional<TScenarioSnapshot> before = TakeSnapshot(History_.Current());
+    try {
+        ScenarioBackups::Restore(backups[static_cast<size_t>(*chosen)], *Data_);
+    } catch (const std::exception& error) {
+        Prompts().Error(QStringLiteral("The backup was not restored.\n") + Q(error.what()));
+        return false;
+    }
+    RecordChange(QStringLiteral("Restore Backup of ") + dates[*chosen], std::move(before));
+    RunStepGating();
+    SetModified(true);
+    return true;
+}
+
 // ---- steps, verification, options ----------------------------------------
 
 void TScenarioBuilderForm::RunStep(int step) {
     const StepEditors::TOpenEditor* open = StepEditors::Find(step);
     if (!open || !Data_ || !Data_->Loaded())
         return;
+    std::optional<TScenarioSnapshot> before = TakeSnapshot(History_.Current());
     try {
         (*open)(*Data_, this);
     } catch (const std::exception& error) {
         Prompts().Error(Q(error.what()));
     }
+    RecordChange(StepLabel(step), std::move(before));
     RunStepGating();
     SetModified(true);
     if (Options_.Autosave)

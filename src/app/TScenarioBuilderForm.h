@@ -2,6 +2,7 @@
 
 #include "app/AppFolders.h"
 #include "app/Options.h"
+#include "scenario/ScenarioHistory.h"
 #include "scenario/verify/VerificationRun.h"
 
 #include <QMainWindow>
@@ -68,8 +69,19 @@ public:
     bool SaveChangesQuestion();
 
     // Opens the editor of step 1 to 8, then gates, marks modified and
-    // autosaves when autosave is on.
+    // autosaves when autosave is on. A session that changed the documents
+    // or pictures can be undone as a whole.
     void RunStep(int step);
+    // Edit > Undo and Redo: the scenario as before or after the last change
+    // (a step session, a restored backup); marks modified and gates.
+    void Undo();
+    void Redo();
+    const TScenarioHistory& History() const { return History_; }
+    // File > Restore Backup...: picks one of the backups kept by saves and
+    // installs its documents as an undoable change, not saved yet.
+    bool RestoreBackup();
+    // "Step 3: Political Units", from the step's button.
+    QString StepLabel(int step) const;
     void RunStepGating();
     void VerifyCampaign();
     void ViewErrors();
@@ -104,6 +116,16 @@ private:
     std::optional<QString> AskName(const QString& initial);
     void ShowLoadError(const std::exception& error);
     void ShowSaveError(const std::exception& error);
+    // Keeps the files on disk in folder as a backup; a failure is said once
+    // and never stops the save.
+    void BackUpBeforeSave(const std::string& folder);
+    // A snapshot of the open scenario; empty (said once) when a picture
+    // cannot be read, so the change goes on without undo.
+    std::optional<TScenarioSnapshot> TakeSnapshot(const TScenarioSnapshot* previous = nullptr);
+    // Records the change from before to the scenario now, named label.
+    void RecordChange(const QString& label, std::optional<TScenarioSnapshot> before);
+    void UndoOrRedo(bool undo);
+    void UpdateUndoItems();
 
     Ui::TScenarioBuilderForm* ui;
     TAppFolders Folders_;
@@ -118,4 +140,7 @@ private:
     std::array<QPushButton*, 8> StepButtons_{};
     TVerificationMessagesForm* MessagesForm_;
     TVerify Verify_;
+    TScenarioHistory History_;
+    bool SnapshotProblemShown_ = false;
+    bool BackupProblemShown_ = false;
 };

@@ -57,24 +57,34 @@ private slots:
         QTest::addColumn<bool>("autoupdate");
         QTest::addColumn<bool>("autosave");
         QTest::addColumn<QByteArray>("afterwards");
-        QTest::newRow("missing") << QByteArray() << false << true << true << QByteArray("1\n1\n");
+        QTest::addColumn<int>("backups");
+        QTest::newRow("missing") << QByteArray() << false << true << true << QByteArray("1\n1\n")
+                                 << 10;
+        QTest::newRow("backups line") << QByteArray("0\n1\nbackups=3\n") << true << false << true
+                                      << QByteArray("0\n1\nbackups=3\n") << 3;
+        QTest::newRow("backups off") << QByteArray("1\n1\nbackups=0") << true << true << true
+                                     << QByteArray("1\n1\nbackups=0") << 0;
+        QTest::newRow("backups out of range is an unknown third line")
+            << QByteArray("0\n0\nbackups=-1\n") << true << true << true << QByteArray("1\n1\n")
+            << 10;
         QTest::newRow("good, off")
-            << QByteArray("0\n0\n") << true << false << false << QByteArray("0\n0\n");
+            << QByteArray("0\n0\n") << true << false << false << QByteArray("0\n0\n") << 10;
         QTest::newRow("good, any non-zero is on")
-            << QByteArray("7\r\n-2\r\n") << true << true << true << QByteArray("7\r\n-2\r\n");
+            << QByteArray("7\r\n-2\r\n") << true << true << true << QByteArray("7\r\n-2\r\n") << 10;
         QTest::newRow("no final line end")
-            << QByteArray("0\n1") << true << false << true << QByteArray("0\n1");
+            << QByteArray("0\n1") << true << false << true << QByteArray("0\n1") << 10;
         QTest::newRow("three lines")
-            << QByteArray("0\n0\n0\n") << true << true << true << QByteArray("1\n1\n");
+            << QByteArray("0\n0\n0\n") << true << true << true << QByteArray("1\n1\n") << 10;
         QTest::newRow("one line") << QByteArray("0\n") << true << true << true
-                                  << QByteArray("1\n1\n");
-        QTest::newRow("empty") << QByteArray("") << true << true << true << QByteArray("1\n1\n");
+                                  << QByteArray("1\n1\n") << 10;
+        QTest::newRow("empty") << QByteArray("") << true << true << true << QByteArray("1\n1\n")
+                               << 10;
         QTest::newRow("second not a number keeps the first")
-            << QByteArray("0\nyes\n") << true << false << true << QByteArray("0\n1\n");
+            << QByteArray("0\nyes\n") << true << false << true << QByteArray("0\n1\n") << 10;
         QTest::newRow("first not a number")
-            << QByteArray("on\n0\n") << true << true << true << QByteArray("1\n1\n");
+            << QByteArray("on\n0\n") << true << true << true << QByteArray("1\n1\n") << 10;
         QTest::newRow("hex is not decimal")
-            << QByteArray("0x1\n0\n") << true << true << true << QByteArray("1\n1\n");
+            << QByteArray("0x1\n0\n") << true << true << true << QByteArray("1\n1\n") << 10;
     }
 
     void OptionsFileRepairs() {
@@ -83,6 +93,7 @@ private slots:
         QFETCH(bool, autoupdate);
         QFETCH(bool, autosave);
         QFETCH(QByteArray, afterwards);
+        QFETCH(int, backups);
         QTemporaryDir dir;
         const QString path = dir.filePath("optionssc.vrx");
         if (exists)
@@ -90,6 +101,7 @@ private slots:
         const TOptions options = OptionsFile::Read(path);
         QCOMPARE(options.Autoupdate, autoupdate);
         QCOMPARE(options.Autosave, autosave);
+        QCOMPARE(options.BackupsKept, backups);
         QCOMPARE(ReadFile(path), afterwards);
     }
 

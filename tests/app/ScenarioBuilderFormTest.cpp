@@ -7,6 +7,7 @@
 #include "app/THelpWindow.h"
 #include "app/TScenarioBuilderForm.h"
 #include "app/TVerificationMessagesForm.h"
+#include "editors/world/TScenarioEditorForm.h"
 #include "guisupport/ScenarioCopy.h"
 #include "guisupport/ScriptedPrompts.h"
 #include "scenario/TScenarioData.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -739,6 +741,152 @@ private slots:
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
         QCOMPARE(prompts.MessageTexts().first(), QStringLiteral("picture could not be read"));
         QCOMPARE(runs, 1);
+    }
+
+    // ---- undo of a step, backups ---------------------------------------------
+
+    // The real Step 1 editor; while it is open the designer types name into
+    // its NameEdit, then closes it.
+    void RunStep1Typing(const QString& name) {
+        StepEditors::Register(1, [](TScenarioData& data, QWidget* owner) {
+            TScenarioEditorForm form(data, owner);
+            form.exec();
+        });
+        QTimer::singleShot(0, Form.get(), [name] {
+            QWidget* modal = QApplication::activeModalWidget();
+            QVERIFY(modal);
+            auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("NameEdit"));
+            QVERIFY(edit);
+            edit->selectAll();
+            QTest::keyClicks(edit, name);
+            modal->close();
+        });
+        Form->RunStep(1);
+    }
+
+    std::string ScenarioText() const {
+        return Form->Scenario()->Document(TScenarioFile::Scenario).ToText();
+    }
+
+    void UndoAndRedoAWholeStepSession() {
+        MakeForm();
+        QVERIFY(OpenAlpha());
+        const QString file = ScenarioPath("Alpha") + "/scenario.xml";
+        const QByteArray saved = ReadFile(file);
+        const std::string before = ScenarioText();
+        QVERIFY(!Action("UndoItem")->isEnabled());
+        QCOMPARE(Action("UndoItem")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+
+        RunStep1Typing(QStringLiteral("Undone Island"));
+        const std::string after = ScenarioText();
+        QVERIFY(after.find("Undone Island") != std::string::npos);
+        QCOMPARE(Action("UndoItem")->text(), QStringLiteral("&Undo Step 1: Scenario"));
+        QVERIFY(!Action("RedoItem")->isEnabled());
+
+        TScriptedPrompts prompts;
+        prompts.Ok("Saved").Ok("Saved");
+        QVERIFY(Form->SaveFromButton());
+        QVERIFY(!Form->Modified());
+        // Saving keeps the history.
+        Action("UndoItem")->trigger();
+        QCOMPARE(ScenarioText(), before);
+        QVERIFY(Form->Modified());
+        QCOMPARE(Action("RedoItem")->text(), QStringLiteral("&Redo Step 1: Scenario"));
+        QVERIFY(!Action("UndoItem")->isEnabled());
+        // Saving the undone state writes the files as they were saved before.
+        QVERIFY(Form->SaveFromButton());
+        QCOMPARE(ReadFile(file), saved);
+        Action("RedoItem")->trigger();
+        QCOMPARE(ScenarioText(), after);
+        QVERIFY(Action("UndoItem")->isEnabled());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+    }
+
+    void SessionsWithoutChangesAreNotUndoneAndOpeningClearsTheHistory() {
+        MakeForm();
+        QVERIFY(OpenAlpha());
+        Form->RunStep(2);
+        QCOMPARE(EditorRuns, 1);
+        QVERIFY(!Form->History().CanUndo());
+        StepEditors::Register(3, [](TScenarioData& data, QWidget*) {
+            data.PoliticalUnits()->AddNewChild("marker", "edited");
+        });
+        Form->SetVerify([](TScenarioData*) { return PassedUpTo(-1); });
+        Form->RunStepGating();
+        Form->RunStep(3);
+        QCOMPARE(Action("UndoItem")->text(), QStringLiteral("&Undo Step 3: Political Units"));
+        TScriptedPrompts prompts;
+        prompts.Answer(TPromptAnswer::No, "Save Changes").Choose("Alpha");
+        QVERIFY(Form->OpenScenario());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QVERIFY(!Action("UndoItem")->isEnabled());
+        QCOMPARE(Action("UndoItem")->text(), QStringLiteral("&Undo"));
+    }
+
+    void SavingKeepsABackupThatCanBeRestoredAndUndone() {
+        MakeForm();
+        QVERIFY(OpenAlpha());
+        const std::string original = ScenarioText();
+        RunStep1Typing(QStringLiteral("Saved Island"));
+        const std::string edited = ScenarioText();
+        TScriptedPrompts prompts;
+        prompts.Ok("Saved");
+        QVERIFY(Form->SaveFromButton());
+        QVERIFY(QDir(ScenarioPath("Alpha") + "/backups").count() > 2);
+
+        prompts.ChooseItem(0, "Restore Backup");
+        QVERIFY(Form->RestoreBackup());
+        QCOMPARE(ScenarioText(), original);
+        QVERIFY(Form->Modified());
+        // Nothing is written until the designer saves.
+        QVERIFY(ReadFile(ScenarioPath("Alpha") + "/scenario.xml").contains("Saved Island"));
+        QVERIFY(Action("UndoItem")->text().startsWith(QStringLiteral("&Undo Restore Backup of ")));
+        Form->Undo();
+        QCOMPARE(ScenarioText(), edited);
+        // Cancelling the list changes nothing.
+        prompts.ChooseItem(-1, "Restore Backup");
+        QVERIFY(!Form->RestoreBackup());
+        QCOMPARE(ScenarioText(), edited);
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QVERIFY(prompts.Shown().last().Choices.first().contains(QLatin1Char(':')));
+    }
+
+    void BrokenBackupIsRefusedAndUnwritableBackupIsSaidOnce() {
+        MakeForm();
+        QVERIFY(OpenAlpha());
+        const QString backups = ScenarioPath("Alpha") + "/backups";
+        QDir(backups).removeRecursively();
+        WriteFile(backups, "in the way");
+        StepEditors::Register(2, [](TScenarioData& data, QWidget*) {
+            data.Issues()->AddNewChild("marker", "edited");
+        });
+        TScriptedPrompts prompts;
+        prompts.Ok("Error").Ok("Saved").Ok("Saved");
+        Form->RunStep(2);
+        QVERIFY(Form->SaveFromButton());
+        Form->RunStep(2);
+        QVERIFY(Form->SaveFromButton());
+        QVERIFY(ReadFile(ScenarioPath("Alpha") + "/issues.xml").contains("edited"));
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QVERIFY(
+            prompts.MessageTexts().first().startsWith(QStringLiteral("No backup could be kept")));
+
+        QFile::remove(backups);
+        const QString broken = backups + "/2026-01-01 09-00-00";
+        QVERIFY(QDir().mkpath(broken));
+        for (const QString& name : TenFiles)
+            QVERIFY(QFile::copy(ScenarioPath("Alpha") + "/" + name, broken + "/" + name));
+        WriteFile(broken + "/events.xml", "<events>\n<event>\n</events>\n");
+        const std::string before = ScenarioText();
+        const size_t entries = Form->History().Size();
+        prompts.ChooseItem(0, "Restore Backup").Ok("Error");
+        QVERIFY(!Form->RestoreBackup());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        const QString error = prompts.MessageTexts().last();
+        QVERIFY2(error.contains("events.xml") && error.contains("line 3"), qPrintable(error));
+        QCOMPARE(ScenarioText(), before);
+        QCOMPARE(Form->History().Size(), entries);
+        QVERIFY(Form->History().UndoLabel().starts_with("Step 2"));
     }
 
     // ---- options -------------------------------------------------------------

@@ -14,6 +14,8 @@ const char* KindName(TScriptedPrompts::TKind kind) {
         return "open-file dialog";
     case TScriptedPrompts::TKind::ChooseScenario:
         return "scenario selection";
+    case TScriptedPrompts::TKind::ChooseItem:
+        return "list choice";
     }
     return "prompt";
 }
@@ -60,6 +62,12 @@ TScriptedPrompts& TScriptedPrompts::Choose(const QString& scenario) {
 
 TScriptedPrompts& TScriptedPrompts::CancelChoice() {
     Script_.push_back({TKind::ChooseScenario, QString(), TPromptAnswer::Cancel, std::nullopt});
+    return *this;
+}
+
+TScriptedPrompts& TScriptedPrompts::ChooseItem(int index, const QString& caption) {
+    Script_.push_back({TKind::ChooseItem, caption,
+                       index < 0 ? TPromptAnswer::Cancel : TPromptAnswer::Ok, std::nullopt, index});
     return *this;
 }
 
@@ -156,4 +164,22 @@ std::optional<QString> TScriptedPrompts::ChooseScenario(const QStringList& names
               step))
         return std::nullopt;
     return step.Text;
+}
+
+std::optional<int> TScriptedPrompts::ChooseItem(const QString& caption, const QString& prompt,
+                                                const QStringList& items) {
+    TStep step;
+    if (!Next({TKind::ChooseItem, caption, prompt, TPromptButtons::Ok, {}, items}, step) ||
+        step.Answer == TPromptAnswer::Cancel)
+        return std::nullopt;
+    if (step.Index >= items.size()) {
+        const QString problem = QStringLiteral("scripted item %1 of %2 offered in \"%3\"")
+                                    .arg(step.Index)
+                                    .arg(items.size())
+                                    .arg(caption);
+        Unexpected_ << problem;
+        QTest::qFail(qPrintable(problem), __FILE__, __LINE__);
+        return std::nullopt;
+    }
+    return step.Index;
 }

@@ -19,7 +19,7 @@
 //     QVERIFY(prompts.Done());
 class TScriptedPrompts : public TPrompts {
 public:
-    enum class TKind { Message, Input, OpenFile, ChooseScenario };
+    enum class TKind { Message, Input, OpenFile, ChooseScenario, ChooseItem };
 
     struct TShown {
         TKind Kind;
@@ -27,7 +27,7 @@ public:
         QString Text;  // message text, input prompt, or dialog folder
         TPromptButtons Buttons = TPromptButtons::Ok;
         QString Initial;     // input box start text
-        QStringList Choices; // scenario names offered
+        QStringList Choices; // scenario names or items offered
     };
 
     TScriptedPrompts();
@@ -45,6 +45,8 @@ public:
     TScriptedPrompts& CancelFile();
     TScriptedPrompts& Choose(const QString& scenario);
     TScriptedPrompts& CancelChoice();
+    // Picks the item at index from a list choice (a negative index cancels).
+    TScriptedPrompts& ChooseItem(int index, const QString& caption = QString());
 
     // Every scripted answer was used and nothing unexpected was asked.
     bool Done() const { return Script_.empty() && Unexpected_.isEmpty(); }
@@ -63,6 +65,8 @@ public:
     std::optional<QString> OpenFile(const QString& caption, const QString& folder,
                                     const QString& filter) override;
     std::optional<QString> ChooseScenario(const QStringList& names) override;
+    std::optional<int> ChooseItem(const QString& caption, const QString& prompt,
+                                  const QStringList& items) override;
 
 private:
     struct TStep {
@@ -70,6 +74,7 @@ private:
         QString Title;
         TPromptAnswer Answer = TPromptAnswer::Ok;
         std::optional<QString> Text;
+        int Index = -1;
     };
     // Takes the next scripted step when it fits the prompt; records a
     // failure and returns false otherwise.

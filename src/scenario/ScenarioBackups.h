@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class TScenarioData;
+
+// Copies of a scenario's ten files as they were before a save, one folder
+// per save in "backups/" inside the scenario folder, named by the local time
+// of the save ("2026-12-07 02-48-11"), so names sort by age.
+namespace ScenarioBackups {
+
+constexpr const char* FolderName = "backups";
+constexpr int DefaultKept = 10;
+
+struct TBackup {
+    std::string Name;   // the folder name
+    std::string Folder; // its path, ending with "/"
+    std::string Date;   // "2026-12-07 02:48:11"
+};
+
+// Copies the ten files now in folder into a new backup, then removes the
+// oldest backups beyond kept. Nothing is made when kept is 0 or less, when
+// no file exists yet, when the files equal the newest backup's, or when they
+// equal what writing is about to write (nothing would be replaced). Throws
+// TFileError naming what could not be written (the caller goes on saving).
+void BeforeSave(const std::string& folder, int kept, const TScenarioData* writing = nullptr);
+// The backups of folder, newest first.
+std::vector<TBackup> List(const std::string& folder);
+// Installs the backup's ten documents into data, marked changed, without
+// writing anything. Throws TFileError with the file, line and reason when a
+// file is missing or does not parse; data is then unchanged.
+void Restore(const TBackup& backup, TScenarioData& data);
+
+// The folder name of a local time given as seconds since the epoch.
+std::string NameOf(long long secondsSinceEpoch);
+
+} // namespace ScenarioBackups
