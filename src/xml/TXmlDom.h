@@ -50,7 +50,6 @@ public:
 
     TXmlNode* Root() const { return Root_.get(); }
     const std::string& FileName() const { return FileName_; }
-    const std::string& SourceText() const { return SourceText_; }
     const TParseError& LastError() const { return LastError_; }
 
 protected:
@@ -59,7 +58,6 @@ protected:
     void CharacterData(const char* data, int length) override;
 
 private:
-    std::string SourceText_;
     std::string FileName_;
     std::unique_ptr<TXmlNode> Root_;
     TXmlNode* Current_ = nullptr;
