@@ -95,6 +95,11 @@ TXmlNode* TXmlNode::FindNode(const std::string& name, const std::string& attrNam
 }
 
 void TXmlNode::SetLevel(int32_t level) {
+    // Every element loaded is added as a leaf: no walk for it.
+    if (Children_.empty()) {
+        Level_ = level;
+        return;
+    }
     std::vector<std::pair<TXmlNode*, int32_t>> stack{{this, level}};
     while (!stack.empty()) {
         auto [n, l] = stack.back();
