@@ -136,6 +136,9 @@ std::string Encode(const std::string& utf8) {
 }
 
 std::string Decode(const std::string& stored) {
+    // Most stored texts hold no reference at all: they decode to themselves.
+    if (stored.find('&') == std::string::npos)
+        return stored;
     std::string out;
     out.reserve(stored.size());
     size_t i = 0;
