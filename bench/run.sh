@@ -8,7 +8,7 @@
 #   bench/run.sh [--large] [--runs N] [--smoke] [--no-gui] [--build-dir DIR]
 #                [--no-build] [--work DIR]
 #
-# --large   adds k=1000 (142 MB of XML; minutes, not seconds)
+# --large   adds k=1000 (148 MB of XML; minutes, not seconds)
 # --runs N  repetitions per scale (default 5; 3 at k=100, 2 at k=1000)
 # --smoke   k=1 and k=10 once each, no figures worth reading: for the tests
 set -euo pipefail
