@@ -142,10 +142,10 @@ static void Free(Node* node) {
     free(node);
 }
 
-static int Process(const char* path) {
+static Node* Load(const char* path) {
     FILE* in = fopen(path, "rb");
     if (!in)
-        return perror(path), 1;
+        return perror(path), NULL;
     fseek(in, 0, SEEK_END);
     long size = ftell(in);
     fseek(in, 0, SEEK_SET);
@@ -158,36 +158,46 @@ static int Process(const char* path) {
     XML_SetUserData(parser, &b);
     XML_SetElementHandler(parser, Start, End);
     XML_SetCharacterDataHandler(parser, Text);
-    int ok = XML_Parse(parser, bytes, (int)got, 1) == XML_STATUS_OK;
-    if (!ok)
+    if (XML_Parse(parser, bytes, (int)got, 1) != XML_STATUS_OK) {
         fprintf(stderr, "%s: %s\n", path, XML_ErrorString(XML_GetErrorCode(parser)));
+        b.root = NULL;
+    }
     XML_ParserFree(parser);
     free(bytes);
-    if (!ok || !b.root)
-        return 1;
+    return b.root;
+}
 
+static int Save(const char* path, const Node* root) {
     char temporary[4200];
     snprintf(temporary, sizeof temporary, "%s.floor", path);
     FILE* out = fopen(temporary, "wb");
     if (!out)
         return perror(temporary), 1;
-    Write(out, b.root, 0);
+    Write(out, root, 0);
     if (fclose(out) != 0 || rename(temporary, path) != 0)
         return perror(path), 1;
-    Free(b.root);
     return 0;
 }
 
+/* Like the editor, all ten documents are held at once: loaded first, then
+ * written. */
 int main(int argc, char** argv) {
+    enum { Count = sizeof Files / sizeof *Files };
     if (argc != 2) {
         fputs("usage: stumpcraft-bench-floor FOLDER\n", stderr);
         return 2;
     }
-    int failed = 0;
-    for (size_t i = 0; i < sizeof Files / sizeof *Files; ++i) {
-        char path[4096];
-        snprintf(path, sizeof path, "%s/%s", argv[1], Files[i]);
-        failed |= Process(path);
+    char paths[Count][4096];
+    Node* roots[Count];
+    for (size_t i = 0; i < Count; ++i) {
+        snprintf(paths[i], sizeof paths[i], "%s/%s", argv[1], Files[i]);
+        if (!(roots[i] = Load(paths[i])))
+            return 1;
     }
+    int failed = 0;
+    for (size_t i = 0; i < Count; ++i)
+        failed |= Save(paths[i], roots[i]);
+    for (size_t i = 0; i < Count; ++i)
+        Free(roots[i]);
     return failed;
 }

@@ -36,7 +36,19 @@ std::string Read(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw TFileError("Cannot open file \"" + path + "\": " + Reason(errno));
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // One read of the whole file; what cannot tell its size is read as a stream.
+    std::string bytes;
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    in.seekg(0, std::ios::beg);
+    if (size > 0 && in) {
+        bytes.resize(static_cast<size_t>(size));
+        in.read(bytes.data(), size);
+        bytes.resize(static_cast<size_t>(in.gcount()));
+    } else {
+        in.clear();
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
     if (in.bad())
         throw TFileError("Cannot read file \"" + path + "\": " + Reason(errno));
     return bytes;

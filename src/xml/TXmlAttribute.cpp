@@ -1,7 +1,14 @@
 #include "xml/TXmlAttribute.h"
 
 std::string TXmlAttribute::ToString() const {
-    std::string out = Name + "=\"";
+    std::string out;
+    AppendTo(out);
+    return out;
+}
+
+void TXmlAttribute::AppendTo(std::string& out) const {
+    out += Name;
+    out += "=\"";
     for (char c : Value) {
         switch (c) {
         case '"':
@@ -28,5 +35,5 @@ std::string TXmlAttribute::ToString() const {
                 out += c;
         }
     }
-    return out + "\"";
+    out += '"';
 }

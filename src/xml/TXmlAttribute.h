@@ -17,4 +17,6 @@ public:
 
     // name="value" with ", & and < escaped so the written file parses again.
     std::string ToString() const;
+    // The same, appended to out.
+    void AppendTo(std::string& out) const;
 };

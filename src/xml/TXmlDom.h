@@ -51,7 +51,6 @@ public:
 
     TXmlNode* Root() const { return Root_.get(); }
     const std::string& FileName() const { return FileName_; }
-    const std::string& SourceText() const { return SourceText_; }
     const TParseError& LastError() const { return LastError_; }
 
 protected:
@@ -60,7 +59,6 @@ protected:
     void CharacterData(const char* data, int length) override;
 
 private:
-    std::string SourceText_;
     std::string FileName_;
     std::unique_ptr<TXmlNode> Root_;
     TXmlNode* Current_ = nullptr;

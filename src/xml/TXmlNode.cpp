@@ -95,6 +95,11 @@ TXmlNode* TXmlNode::FindNode(const std::string& name, const std::string& attrNam
 }
 
 void TXmlNode::SetLevel(int32_t level) {
+    // Every element loaded is added as a leaf: no walk for it.
+    if (Children_.empty()) {
+        Level_ = level;
+        return;
+    }
     std::vector<std::pair<TXmlNode*, int32_t>> stack{{this, level}};
     while (!stack.empty()) {
         auto [n, l] = stack.back();
@@ -223,40 +228,58 @@ TXmlNode* TXmlNode::CopyNode(TXmlNode* dest, const TXmlNode* source) {
 }
 
 std::string TXmlNode::StartTag() const {
-    std::string line(static_cast<size_t>(std::max(Level_, 0)) * 3, ' ');
-    line += "<" + Name;
-    for (const auto& a : Attributes_)
-        line += " " + a->ToString();
-    return line + ">";
+    std::string line;
+    AppendStartTag(line);
+    return line;
+}
+
+void TXmlNode::AppendStartTag(std::string& out) const {
+    out.append(static_cast<size_t>(std::max(Level_, 0)) * 3, ' ');
+    out += '<';
+    out += Name;
+    for (const auto& a : Attributes_) {
+        out += ' ';
+        a->AppendTo(out);
+    }
+    out += '>';
 }
 
 namespace {
-std::string TrimBlanks(const std::string& s) {
+void AppendEndTag(std::string& out, const std::string& name) {
+    out += "</";
+    out += name;
+    out += ">\r\n";
+}
+
+void AppendTrimmed(std::string& out, const std::string& s) {
     size_t b = 0, e = s.size();
     while (b < e && static_cast<unsigned char>(s[b]) <= ' ')
         ++b;
     while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ')
         --e;
-    return s.substr(b, e - b);
+    out.append(s, b, e - b);
 }
 } // namespace
 
-void TXmlNode::WriteTo(std::vector<std::string>& lines) const {
+void TXmlNode::WriteTo(std::string& out) const {
     // Explicit stack of (node, closing?) so deep trees cannot overflow.
     std::vector<std::pair<const TXmlNode*, bool>> stack{{this, false}};
     while (!stack.empty()) {
         auto [n, closing] = stack.back();
         stack.pop_back();
         if (closing) {
-            lines.push_back(std::string(static_cast<size_t>(std::max(n->Level_, 0)) * 3, ' ') +
-                            "</" + n->Name + ">");
+            out.append(static_cast<size_t>(std::max(n->Level_, 0)) * 3, ' ');
+            AppendEndTag(out, n->Name);
         } else if (n->HasChildren_) {
-            lines.push_back(n->StartTag());
+            n->AppendStartTag(out);
+            out += "\r\n";
             stack.emplace_back(n, true);
             for (auto it = n->Children_.rbegin(); it != n->Children_.rend(); ++it)
                 stack.emplace_back(it->get(), false);
         } else {
-            lines.push_back(n->StartTag() + TrimBlanks(n->Text) + "</" + n->Name + ">");
+            n->AppendStartTag(out);
+            AppendTrimmed(out, n->Text);
+            AppendEndTag(out, n->Name);
         }
     }
 }

@@ -78,11 +78,13 @@ public:
     // Replaces dest's content by a deep copy of source; returns dest.
     static TXmlNode* CopyNode(TXmlNode* dest, const TXmlNode* source);
 
-    // Writing: the start tag line and all lines of this subtree.
+    // Writing: the start tag line, and all lines of this subtree appended to
+    // out, each ended by CR LF.
     std::string StartTag() const;
-    void WriteTo(std::vector<std::string>& lines) const;
+    void WriteTo(std::string& out) const;
 
 private:
+    void AppendStartTag(std::string& out) const;
     void RenumberChildren();
     void RenumberAttributes();
 

@@ -1,6 +1,8 @@
 #include "xml/TextEncoding.h"
 
+#include <charconv>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -19,7 +21,7 @@ bool IsKeptAbove(char32_t c) {
 }
 
 // Reads one UTF-8 sequence at i; false (and i advanced by one) on a bad one.
-bool NextCodePoint(const std::string& s, size_t& i, char32_t& cp) {
+bool NextCodePoint(std::string_view s, size_t& i, char32_t& cp) {
     const auto b0 = static_cast<unsigned char>(s[i]);
     int len = 0;
     if (b0 < 0x80) {
@@ -83,31 +85,60 @@ void AppendUtf8(std::string& out, char32_t cp) {
 }
 
 bool IsValidUtf8(const std::string& bytes) {
+    const size_t size = bytes.size();
     size_t i = 0;
     char32_t cp;
-    while (i < bytes.size())
-        if (!NextCodePoint(bytes, i, cp))
+    while (i < size) {
+        // Scenario files are nearly all ASCII: skip it eight bytes at a time.
+        uint64_t word;
+        while (i + sizeof word <= size) {
+            std::memcpy(&word, bytes.data() + i, sizeof word);
+            if (word & 0x8080808080808080u)
+                break;
+            i += sizeof word;
+        }
+        if (i < size && !NextCodePoint(bytes, i, cp))
             return false;
+    }
     return true;
+}
+
+void AppendEncoded(std::string& out, std::string_view utf8) {
+    size_t i = 0;
+    while (i < utf8.size()) {
+        // Runs of plain characters are copied as they are, in one piece.
+        size_t plain = i;
+        while (plain < utf8.size() && IsPlain(static_cast<unsigned char>(utf8[plain])))
+            ++plain;
+        out.append(utf8.data() + i, plain - i);
+        i = plain;
+        if (i == utf8.size())
+            break;
+        char32_t cp;
+        if (!NextCodePoint(utf8, i, cp))
+            continue; // a stray byte is not a character
+        if (IsPrintableAscii(cp) || IsKeptAbove(cp)) {
+            char digits[8];
+            const auto end =
+                std::to_chars(digits, digits + sizeof digits, static_cast<uint32_t>(cp)).ptr;
+            out += "&#";
+            out.append(digits, end);
+            out += ';';
+        }
+    }
 }
 
 std::string Encode(const std::string& utf8) {
     std::string out;
     out.reserve(utf8.size());
-    size_t i = 0;
-    while (i < utf8.size()) {
-        char32_t cp;
-        if (!NextCodePoint(utf8, i, cp))
-            continue; // a stray byte is not a character
-        if (IsPrintableAscii(cp) && IsPlain(static_cast<unsigned char>(cp)))
-            out += static_cast<char>(cp);
-        else if (IsPrintableAscii(cp) || IsKeptAbove(cp))
-            out += "&#" + std::to_string(static_cast<uint32_t>(cp)) + ";";
-    }
+    AppendEncoded(out, utf8);
     return out;
 }
 
 std::string Decode(const std::string& stored) {
+    // Most stored texts hold no reference at all: they decode to themselves.
+    if (stored.find('&') == std::string::npos)
+        return stored;
     std::string out;
     out.reserve(stored.size());
     size_t i = 0;

@@ -166,3 +166,30 @@ TEST(TXmlDom, InvalidNamesAreRefusedAndNothingIsWritten) {
     empty->Name = "caf\xC3\xA9_x-1.y:z";
     EXPECT_EQ(Written(dom.ToText()), dom.ToText());
 }
+
+TEST(TXmlDom, EveryKindOfLineEndCountsAsOneLine) {
+    TTemporaryFolder folder;
+    const auto path = folder.Path() / "a.xml";
+    // CR, CR LF, LF and LF CR: the error is on the fifth line.
+    WriteBytes(path, "<a>\r\r\n<b>\n\r</a>");
+    TXmlDom dom;
+    EXPECT_FALSE(dom.LoadFromFile(path.string()));
+    EXPECT_EQ(dom.LastError().Line, 5);
+    WriteBytes(path, "<a x=\"1\r\n2\r3\n4\">\r\n<b>one</b>\r</a>");
+    ASSERT_TRUE(dom.LoadFromFile(path.string()));
+    EXPECT_EQ(dom.Root()->AttributeValue("x"), "1 2 3 4");
+    EXPECT_EQ(dom.ToText(), "<a x=\"1 2 3 4\">\r\n   <b>one</b>\r\n</a>\r\n");
+}
+
+TEST(TXmlDom, TextIsEncodedWholeAcrossLongPlainRuns) {
+    // Non-ASCII and escaped characters after runs longer than eight bytes,
+    // and a file whose only stray byte comes after a long ASCII run.
+    EXPECT_EQ(Written("<n>abcdefghijklmnop\xC3\xA9qrstuvwxyz012345&lt;\xE2\x82\xAC</n>"),
+              "<n>abcdefghijklmnop&#233;qrstuvwxyz012345&#60;&#8364;</n>\r\n");
+    TTemporaryFolder folder;
+    const auto path = folder.Path() / "a.xml";
+    WriteBytes(path, "<a>abcdefghijklmnopqrstuvwxyz abcdefgh\xE9</a>");
+    TXmlDom dom;
+    ASSERT_TRUE(dom.LoadFromFile(path.string()));
+    EXPECT_EQ(dom.Root()->Text, "abcdefghijklmnopqrstuvwxyz abcdefgh&#233;");
+}
