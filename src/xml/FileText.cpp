@@ -115,7 +115,17 @@ int TFileSystem::WriteNew(const std::string& path, const std::string& bytes,
 int TFileSystem::Link(const std::string& from, const std::string& to) {
     if (::unlink(to.c_str()) != 0 && errno != ENOENT)
         return errno;
-    return ::link(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+    if (::link(from.c_str(), to.c_str()) == 0)
+        return 0;
+    const int error = errno;
+    // File systems without hard links (FAT on a memory stick) get a copy.
+    if (error != EPERM && error != EOPNOTSUPP && error != EMLINK)
+        return error;
+    try {
+        return TFileSystem::WriteNew(to, FileText::Read(from), from);
+    } catch (const TFileError&) {
+        return error;
+    }
 }
 
 int TFileSystem::Rename(const std::string& from, const std::string& to) {

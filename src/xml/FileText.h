@@ -20,6 +20,7 @@ public:
     // owner.
     virtual int WriteNew(const std::string& path, const std::string& bytes,
                          const std::string& like);
+    // A second name for a file; a copy where the file system has no links.
     virtual int Link(const std::string& from, const std::string& to);
     virtual int Rename(const std::string& from, const std::string& to);
     virtual int Remove(const std::string& path);
