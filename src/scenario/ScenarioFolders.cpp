@@ -24,7 +24,44 @@ bool IsHidden(const fs::path& p) {
     return !name.empty() && name[0] == '.';
 }
 
+// Where path leads once every link is followed; empty when links loop or
+// cannot be read.
+std::optional<fs::path> Resolved(fs::path path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        const fs::path parent = fs::weakly_canonical(path.parent_path(), ec);
+        if (ec)
+            return std::nullopt;
+        path = parent / path.filename();
+        if (!fs::is_symlink(fs::symlink_status(path, ec)))
+            return path.lexically_normal();
+        const fs::path target = fs::read_symlink(path, ec);
+        if (ec)
+            return std::nullopt;
+        path = target.is_absolute() ? target : parent / target;
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+bool IsContained(const std::string& folder, const std::string& path) {
+    std::error_code ec;
+    fs::path base = fs::weakly_canonical(fs::absolute(folder, ec), ec);
+    if (ec || folder.empty())
+        return false;
+    if (base.filename().empty())
+        base = base.parent_path();
+    const auto resolved = Resolved(fs::absolute(path, ec));
+    if (ec || !resolved)
+        return false;
+    auto b = base.begin();
+    auto r = resolved->begin();
+    for (; b != base.end(); ++b, ++r)
+        if (r == resolved->end() || *r != *b)
+            return false;
+    return r != resolved->end();
+}
 
 std::string WithTrailingSlash(std::string path) {
     if (!path.empty() && path.back() != '/')
@@ -133,7 +170,7 @@ std::optional<std::string> FindFileIgnoringCase(const std::string& folder,
     std::error_code ec;
     const fs::path exact = fs::path(folder) / relative;
     if (!relative.empty() && fs::is_regular_file(exact, ec))
-        return exact.string();
+        return IsContained(folder, exact.string()) ? std::optional(exact.string()) : std::nullopt;
     fs::path current(folder);
     for (const auto& part : fs::path(relative)) {
         if (part.empty() || part == ".")
@@ -149,7 +186,8 @@ std::optional<std::string> FindFileIgnoringCase(const std::string& folder,
             return std::nullopt;
         current = *match;
     }
-    if (relative.empty() || !fs::is_regular_file(current, ec))
+    if (relative.empty() || !fs::is_regular_file(current, ec) ||
+        !IsContained(folder, current.string()))
         return std::nullopt;
     return current.string();
 }

@@ -29,9 +29,13 @@ std::optional<std::string> ScenarioNameProblem(const std::string& name);
 
 // A file name that stays inside its folder: relative, without "..".
 bool IsInsideName(const std::string& name);
+// Whether path, once every symbolic link on the way is followed (a dangling
+// one too), stays inside folder. A scenario received from someone else may
+// hold links to anywhere; no picture is read or written through them.
+bool IsContained(const std::string& folder, const std::string& path);
 // Scenario folders made on Windows ignore letter case: the path of the file
 // named name in folder, exactly or else in any letter case; empty when none
-// or when the name leaves the folder.
+// or when the name or a link leaves the folder.
 std::optional<std::string> FindFileIgnoringCase(const std::string& folder, const std::string& name);
 
 // The lines of a text file ("scenarios.txt"); empty when it cannot be read.

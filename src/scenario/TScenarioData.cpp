@@ -42,6 +42,12 @@ void TScenarioData::Load(std::string& folder) {
         return;
     folder = ScenarioFolders::WithTrailingSlash(folder);
     Loaded_ = false;
+    std::vector<std::string> names;
+    for (TScenarioFile file : Files)
+        names.push_back(FileName(file));
+    // A save that was killed or lost its power is finished (or its traces
+    // removed) before anything is read.
+    TFileTransaction::Recover(folder, names);
     for (TScenarioFile file : LoadOrder) {
         TXmlDom& document = Document(file);
         if (!document.LoadFromFile(folder + FileName(file)))

@@ -40,7 +40,8 @@ public:
     // Loads the ten files of folder (a trailing "/" is added to the caller's
     // string). Throws TFileError for a file that is missing or does not
     // parse (the message names file, line, column and reason); the scenario
-    // then stays unloaded.
+    // then stays unloaded. An interrupted save is finished first (see
+    // TFileTransaction::Recover).
     void Load(std::string& folder);
     // Writes all ten files at once: either all are replaced or none is.
     // Throws TFileError naming the file and the reason.

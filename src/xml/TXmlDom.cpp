@@ -79,6 +79,10 @@ bool TXmlDom::LoadFromFile(const std::string& fileName) {
 }
 
 bool TXmlDom::LoadFromBytes(const std::string& bytes) {
+    // UTF-16 becomes UTF-8 before line ends are joined, which works byte by
+    // byte. Its declaration then no longer applies: the parser is told.
+    if (const auto utf8 = TextEncoding::FromUtf16(bytes))
+        return Parse(JoinLines(*utf8), "UTF-8");
     const std::string text = JoinLines(bytes);
     // Older scenario files carry Latin-1 text without saying so. Converting
     // here rather than telling expat keeps the rules for names identical to
@@ -88,14 +92,14 @@ bool TXmlDom::LoadFromBytes(const std::string& bytes) {
     return Parse(text);
 }
 
-bool TXmlDom::Parse(const std::string& text) {
+bool TXmlDom::Parse(const std::string& text, const char* encoding) {
     Root_.reset();
     Current_ = nullptr;
     InElement_ = false;
     Depth_ = 0;
     TooDeep_ = false;
     LastError_ = TParseError{FileName_, 0, 0, {}};
-    const bool ok = ParseDocument(text);
+    const bool ok = ParseDocument(text, encoding);
     if (ok && !TooDeep_)
         return true;
     LastError_.Line = static_cast<int>(XML_GetCurrentLineNumber(Parser()));

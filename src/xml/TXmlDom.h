@@ -39,7 +39,8 @@ public:
     bool LoadFromFile(const std::string& fileName);
     // The same for the bytes of a file already read.
     bool LoadFromBytes(const std::string& bytes);
-    bool Parse(const std::string& text);
+    // An encoding (for example "UTF-8") overrides the document's declaration.
+    bool Parse(const std::string& text, const char* encoding = nullptr);
     // Throws TFileError when the file cannot be written.
     void SaveToFile(const std::string& fileName);
     // The whole written form of the document. Throws TFileError, naming the

@@ -5,6 +5,7 @@
 #include "xml/TextEncoding.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 TXmlNode::~TXmlNode() = default;
 
@@ -152,8 +153,21 @@ int32_t TXmlNode::AddAttribute(std::unique_ptr<TXmlAttribute> attribute) {
 void TXmlNode::SetAttributes(const char** pairs) {
     if (!pairs)
         return;
-    for (size_t i = 0; pairs[i] && pairs[i + 1]; i += 2)
-        SetAttribute(pairs[i], pairs[i + 1]);
+    // The parser refuses repeated names, but other callers may repeat one:
+    // a hash of the names keeps even an element with 100,000 attributes
+    // linear, where looking each name up among the earlier ones was not.
+    std::unordered_map<std::string, size_t> index;
+    for (size_t i = 0; i < Attributes_.size(); ++i)
+        index.emplace(Attributes_[i]->Name, i);
+    for (size_t i = 0; pairs[i] && pairs[i + 1]; i += 2) {
+        auto attribute = std::make_unique<TXmlAttribute>(pairs[i], pairs[i + 1]);
+        const auto [at, added] = index.emplace(attribute->Name, Attributes_.size());
+        attribute->Index = static_cast<int32_t>(at->second);
+        if (added)
+            Attributes_.push_back(std::move(attribute));
+        else
+            Attributes_[at->second] = std::move(attribute);
+    }
 }
 
 void TXmlNode::RemoveAttributeAt(int32_t index) {

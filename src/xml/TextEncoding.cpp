@@ -184,4 +184,45 @@ std::string Decode(const std::string& stored) {
     return out;
 }
 
+std::optional<std::string> FromUtf16(const std::string& bytes) {
+    const auto starts = [&](const char* prefix, size_t length) {
+        return bytes.size() >= length && bytes.compare(0, length, prefix, length) == 0;
+    };
+    bool bigEndian = false;
+    size_t start = 0;
+    if (starts("\xFF\xFE", 2) || starts("<\0?\0", 4)) {
+        start = starts("\xFF\xFE", 2) ? 2 : 0;
+    } else if (starts("\xFE\xFF", 2) || starts("\0<\0?", 4)) {
+        bigEndian = true;
+        start = starts("\xFE\xFF", 2) ? 2 : 0;
+    } else {
+        return std::nullopt;
+    }
+    if ((bytes.size() - start) % 2 != 0)
+        return std::nullopt;
+    const auto unit = [&](size_t i) -> char32_t {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        return bigEndian ? (a << 8) | b : (b << 8) | a;
+    };
+    std::string out;
+    out.reserve(bytes.size() / 2);
+    for (size_t i = start; i < bytes.size(); i += 2) {
+        char32_t cp = unit(i);
+        if (cp >= 0xDC00 && cp <= 0xDFFF)
+            return std::nullopt;
+        if (cp >= 0xD800 && cp <= 0xDBFF) {
+            if (i + 4 > bytes.size())
+                return std::nullopt;
+            const char32_t low = unit(i + 2);
+            if (low < 0xDC00 || low > 0xDFFF)
+                return std::nullopt;
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+            i += 2;
+        }
+        AppendUtf8(out, cp);
+    }
+    return out;
+}
+
 } // namespace TextEncoding

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,4 +16,8 @@ std::string Decode(const std::string& stored);
 // Appends the UTF-8 bytes of a code point.
 void AppendUtf8(std::string& out, char32_t codePoint);
 bool IsValidUtf8(const std::string& bytes);
+// The UTF-8 form of a UTF-16 file (found by its byte-order mark, or by "<?"
+// in either byte order), without the mark. Empty when the bytes are not
+// UTF-16 or hold a broken surrogate pair or an odd byte.
+std::optional<std::string> FromUtf16(const std::string& bytes);
 } // namespace TextEncoding

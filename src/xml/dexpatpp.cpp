@@ -1,10 +1,33 @@
 #include "xml/dexpatpp.h"
 
+#include <cctype>
 #include <climits>
+#include <string>
 
 namespace {
 dexpatpp* Self(void* userData) {
     return static_cast<dexpatpp*>(userData);
+}
+
+// Windows tools write "windows-1252", which expat does not know: Latin-1
+// with printable characters where Latin-1 has C1 controls (-1: unused).
+const int Windows1252High[32] = {0x20AC, -1,     0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, -1,     0x017D, -1,
+                                 -1,     0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, -1,     0x017E, 0x0178};
+
+int XMLCALL OnUnknownEncoding(void*, const XML_Char* name, XML_Encoding* info) {
+    std::string lower;
+    for (const XML_Char* c = name; *c; ++c)
+        lower += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
+    if (lower != "windows-1252" && lower != "cp1252")
+        return XML_STATUS_ERROR;
+    for (int i = 0; i < 256; ++i)
+        info->map[i] = i >= 0x80 && i < 0xA0 ? Windows1252High[i - 0x80] : i;
+    info->data = nullptr;
+    info->convert = nullptr;
+    info->release = nullptr;
+    return XML_STATUS_OK;
 }
 } // namespace
 
@@ -54,6 +77,7 @@ void dexpatpp::RegisterHandlers() {
     XML_SetDefaultHandlerExpand(Parser_, &OnDefault);
     XML_SetUnparsedEntityDeclHandler(Parser_, &OnUnparsed);
     XML_SetNotationDeclHandler(Parser_, &OnNotation);
+    XML_SetUnknownEncodingHandler(Parser_, &OnUnknownEncoding, nullptr);
 }
 
 bool dexpatpp::ParseDocument(const std::string& text, const char* encoding) {

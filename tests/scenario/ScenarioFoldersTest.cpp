@@ -89,3 +89,38 @@ TEST(ScenarioFolders, FilesAreFoundInAnyLetterCase) {
     EXPECT_TRUE(IsInsideName("candidates/a.bmp"));
     EXPECT_FALSE(IsInsideName("a/../../b.bmp"));
 }
+
+TEST(ScenarioFolders, PicturesLinkedFromOutsideTheFolderAreTreatedAsMissing) {
+    TTemporaryFolder temp;
+    const fs::path scenario = temp.Path() / "s", pictures = scenario / "issue_images";
+    fs::create_directories(pictures);
+    std::ofstream(temp.Path() / "secret.txt") << "x";
+    std::ofstream(pictures / "own.bmp") << "x";
+    fs::create_symlink(temp.Path() / "secret.txt", pictures / "out.bmp");
+    fs::create_symlink("../../secret.txt", pictures / "Relative.bmp");
+    fs::create_symlink("own.bmp", pictures / "alias.bmp");
+    fs::create_symlink(temp.Path() / "nothing.bmp", pictures / "dangling.bmp");
+    fs::create_symlink("loop.bmp", pictures / "loop.bmp");
+    fs::create_directory_symlink(temp.Path(), scenario / "up");
+
+    const std::string folder = pictures.string();
+    EXPECT_TRUE(FindFileIgnoringCase(folder, "own.bmp"));
+    EXPECT_TRUE(FindFileIgnoringCase(folder, "alias.bmp"));
+    EXPECT_FALSE(FindFileIgnoringCase(folder, "out.bmp"));
+    EXPECT_FALSE(FindFileIgnoringCase(folder, "relative.bmp"));
+    EXPECT_FALSE(FindFileIgnoringCase(scenario.string(), "up/secret.txt"));
+
+    // Writing: a link is followed, a dangling one too, wherever it leads.
+    EXPECT_TRUE(IsContained(folder, (pictures / "new.bmp").string()));
+    EXPECT_TRUE(IsContained(folder, (pictures / "alias.bmp").string()));
+    EXPECT_FALSE(IsContained(folder, (pictures / "out.bmp").string()));
+    EXPECT_FALSE(IsContained(folder, (pictures / "dangling.bmp").string()));
+    EXPECT_FALSE(IsContained(folder, (pictures / "loop.bmp").string()));
+    EXPECT_FALSE(IsContained(scenario.string(), (scenario / "up" / "new.bmp").string()));
+    EXPECT_FALSE(IsContained(folder, folder));
+    EXPECT_FALSE(IsContained(folder, (pictures / ".." / "x.bmp").string()));
+    // The folder itself may be reached through a link.
+    fs::create_directory_symlink(scenario, temp.Path() / "linked");
+    EXPECT_TRUE(IsContained((temp.Path() / "linked").string() + "/",
+                            (temp.Path() / "linked" / "issue_images" / "own.bmp").string()));
+}

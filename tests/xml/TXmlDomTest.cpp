@@ -193,3 +193,74 @@ TEST(TXmlDom, TextIsEncodedWholeAcrossLongPlainRuns) {
     ASSERT_TRUE(dom.LoadFromFile(path.string()));
     EXPECT_EQ(dom.Root()->Text, "abcdefghijklmnopqrstuvwxyz abcdefgh&#233;");
 }
+
+namespace {
+
+std::string Utf16(const std::u16string& text, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
+
+std::string Loaded(const std::string& bytes) {
+    TXmlDom dom;
+    EXPECT_TRUE(dom.LoadFromBytes(bytes)) << dom.LastError().ToString();
+    return dom.ToText();
+}
+
+} // namespace
+
+TEST(TXmlDom, Utf16InEitherByteOrderUtf8WithAMarkAndWindows1252Load) {
+    // LF line ends inside the 16-bit text: joining them must not split a
+    // character. U+1F600 needs a surrogate pair.
+    const std::u16string text =
+        u"<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n"
+        u"<issue id=\"\u00e9\">\n<name>Caf\u00e9 \U0001F600</name>\n</issue>\n";
+    const std::string expected =
+        "<issue id=\"\xC3\xA9\">\r\n   <name>Caf&#233; &#128512;</name>\r\n</issue>\r\n";
+    EXPECT_EQ(Loaded(Utf16(text, false)), expected);
+    EXPECT_EQ(Loaded(Utf16(text, true)), expected);
+    // Without a mark the declaration's "<?" tells the byte order.
+    EXPECT_EQ(Loaded(Utf16(text, false).substr(2)), expected);
+    EXPECT_EQ(Loaded("\xEF\xBB\xBF<name>Caf\xC3\xA9</name>\n"), "<name>Caf&#233;</name>\r\n");
+    EXPECT_EQ(Loaded("<?xml version=\"1.0\" encoding=\"windows-1252\"?>\r\n<a>\x80 \xE9</a>"),
+              "<a>&#8364; &#233;</a>\r\n");
+
+    // Cut in the middle of a character, or a lone half of a pair: an error
+    // with a place, never a crash.
+    for (const std::string& broken :
+         {Utf16(u"<a>x</a>", false).substr(0, 7), Utf16(u"<a>\xD800</a>", true)}) {
+        TXmlDom dom;
+        EXPECT_FALSE(dom.LoadFromBytes(broken));
+        EXPECT_FALSE(dom.LastError().Reason.empty());
+    }
+}
+
+TEST(TXmlDom, AnElementWithVeryManyAttributesLoadsWholeAndInOrder) {
+    constexpr int Count = 100000;
+    std::string text = "<a";
+    for (int i = 0; i < Count; ++i)
+        text += " n" + std::to_string(i) + "=\"" + std::to_string(i) + "\"";
+    text += "/>";
+    TXmlDom dom;
+    ASSERT_TRUE(dom.LoadFromBytes(text));
+    ASSERT_EQ(dom.Root()->AttributeCount(), Count);
+    EXPECT_EQ(dom.Root()->GetAttributeAt(Count - 1)->Name, "n99999");
+    EXPECT_EQ(dom.Root()->GetAttributeAt(Count - 1)->Index, Count - 1);
+    EXPECT_EQ(dom.Root()->AttributeValue("n51234"), "51234");
+
+    // Pairs from elsewhere may repeat a name: the later value wins in place.
+    TXmlNode node;
+    node.SetAttribute("b", "0");
+    const char* pairs[] = {"a", "1", "b", "2", "a", "3", nullptr};
+    node.SetAttributes(pairs);
+    ASSERT_EQ(node.AttributeCount(), 2);
+    EXPECT_EQ(node.GetAttributeAt(0)->Name, "b");
+    EXPECT_EQ(node.GetAttributeAt(0)->Value, "2");
+    EXPECT_EQ(node.GetAttributeAt(1)->Value, "3");
+    EXPECT_EQ(node.GetAttributeAt(1)->Index, 1);
+}

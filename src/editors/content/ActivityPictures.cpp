@@ -45,8 +45,12 @@ QImage Show(const QString& folder, const QString& name, QSize size) {
         return image.isNull() ? Blank(size) : Fit(image, size);
     }
     const QImage blank = Blank(size);
-    if (IsBareName(name) && QDir().mkpath(folder))
-        Save(blank, QDir(folder).filePath(name));
+    const QString target = QDir(folder).filePath(name);
+    // A name that exists but was not found is a link leading out of the
+    // scenario: nothing is written through it.
+    if (IsBareName(name) && QDir().mkpath(folder) &&
+        ScenarioFolders::IsContained(folder.toStdString(), target.toStdString()))
+        Save(blank, target);
     return blank;
 }
 
@@ -56,7 +60,9 @@ TStoreResult Store(const QString& source, const QString& folder, QSize size) {
     if (image.isNull())
         return {{}, QStringLiteral("The file %1 could not be read as a bitmap.").arg(source)};
     const QString target = QDir(folder).filePath(name);
-    if (!QDir().mkpath(folder) || !Save(Fit(image, size), target))
+    if (!QDir().mkpath(folder) ||
+        !ScenarioFolders::IsContained(folder.toStdString(), target.toStdString()) ||
+        !Save(Fit(image, size), target))
         return {{}, QStringLiteral("The picture could not be written to %1.").arg(target)};
     return {name, {}};
 }

@@ -18,8 +18,8 @@ QImage Blank(QSize size = DefaultSize);
 // letter case) stretched to 32 by 32. When no such file exists the blank
 // picture is shown and saved under name, so the file exists from then on.
 // An empty name, or one with a folder part, is shown blank and never
-// written; a file that exists but cannot be read is shown blank and left
-// alone.
+// written; a file that exists but cannot be read, or a link leading out of
+// folder, is shown blank and left alone.
 QImage Show(const QString& folder, const QString& name, QSize size = DefaultSize);
 
 struct TStoreResult {

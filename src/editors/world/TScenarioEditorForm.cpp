@@ -6,6 +6,7 @@
 #include "editors/parties/TDebatesEditorForm.h"
 #include "editors/world/TEconomyEditorForm.h"
 #include "editors/world/TInterviewerEditorForm.h"
+#include "scenario/ScenarioFolders.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/ValueEncodings.h"
 #include "scenario/edit/ScenarioEdit.h"
@@ -227,9 +228,11 @@ void TScenarioEditorForm::LoadPicture() {
     if (!Data_.Folder().empty()) {
         const QString file = PictureFile();
         QImage loaded;
-        if (!QFileInfo::exists(file))
+        // A link leading out of the scenario is neither read nor written.
+        const bool contained = ScenarioFolders::IsContained(Data_.Folder(), file.toStdString());
+        if (contained && !QFileInfo::exists(file))
             SaveBitmap(Picture_, file);
-        else if (loaded.load(file))
+        else if (contained && loaded.load(file))
             Picture_ = loaded;
         // A file that does not read as a picture is left alone; the area
         // shows blank.
@@ -263,7 +266,8 @@ void TScenarioEditorForm::ScenarioImageClick() {
         painter.drawImage(stored.rect(), source.convertToFormat(QImage::Format_RGB888));
     }
     const QString file = PictureFile();
-    if (!SaveBitmap(stored, file)) {
+    if (!ScenarioFolders::IsContained(Data_.Folder(), file.toStdString()) ||
+        !SaveBitmap(stored, file)) {
         Prompts().Error(QStringLiteral("The scenario picture could not be written to %1.")
                             .arg(QDir::toNativeSeparators(file)));
         return;

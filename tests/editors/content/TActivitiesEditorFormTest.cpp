@@ -276,6 +276,27 @@ private slots:
         QVERIFY(!QFileInfo::exists(Copy->FilePath(QStringLiteral("outside.bmp"))));
     }
 
+    void PicturesLinkedFromOutsideAreShownBlankAndNeverWritten() {
+        // A received scenario may link its pictures anywhere the user can
+        // write: neither the linked file nor a dangling link's target changes.
+        QDir().mkpath(Pictures());
+        const QString outside = Copy->FilePath(QStringLiteral("../outside.bmp"));
+        QImage green(40, 40, QImage::Format_RGB888);
+        green.fill(Qt::green);
+        QVERIFY(green.save(outside, "BMP"));
+        QVERIFY(QFile::link(outside, Pictures() + QStringLiteral("linked.bmp")));
+        const QString nowhere = Copy->FilePath(QStringLiteral("../created.bmp"));
+        QVERIFY(QFile::link(nowhere, Pictures() + QStringLiteral("dangling.bmp")));
+        Open("<activities><leaders>" + Activity("a1", "Linked", "linked.bmp") +
+             Activity("a2", "Dangling", "dangling.bmp") + "</leaders><viceleaders/></activities>");
+        QCOMPARE(Find<QLabel>("ActivityPicture")->pixmap().toImage().pixelColor(10, 10),
+                 QColor(Qt::white));
+        List()->setCurrentRow(1);
+        QCOMPARE(QImage(outside).size(), QSize(40, 40));
+        QVERIFY(!QFileInfo::exists(nowhere));
+        QFile::remove(outside);
+    }
+
     void MissingListsAreShownAsEmpty() {
         Open("<activities><leaders>" + Activity("rest", "Rest", "rest.bmp") +
              "</leaders></activities>");

@@ -378,6 +378,36 @@ private slots:
         QCOMPARE(file.readAll(), before);
     }
 
+    void PictureLinkedFromOutsideIsShownBlankAndNeverWritten() {
+        // A received scenario whose picture links to a file of the user's.
+        QTemporaryDir elsewhere;
+        const QString outside = elsewhere.filePath(QStringLiteral("mine.bmp"));
+        QImage green(65, 85, QImage::Format_RGB888);
+        green.fill(Qt::green);
+        QVERIFY(green.save(outside, "BMP"));
+        const QString picture = Copy->FilePath(QStringLiteral("scenario.bmp"));
+        QFile::remove(picture);
+        QVERIFY(QFile::link(outside, picture));
+        Open();
+        QCOMPARE(Form->Picture().pixelColor(0, 0), QColor(Qt::white));
+
+        const QString chosen =
+            WriteTwoColourBitmap(elsewhere.filePath(QStringLiteral("big.bmp")), 640, 480);
+        TScriptedPrompts prompts;
+        prompts.ChooseFile(chosen).Ok(QStringLiteral("Error"));
+        Form->ScenarioImageClick();
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(QImage(outside).pixelColor(5, 40), QColor(Qt::green));
+
+        // A dangling link is not followed to create its target either.
+        const QString nowhere = elsewhere.filePath(QStringLiteral("created.bmp"));
+        Form.reset();
+        QFile::remove(picture);
+        QVERIFY(QFile::link(nowhere, picture));
+        Open();
+        QVERIFY(!QFile::exists(nowhere));
+    }
+
     void PictureInAnotherLetterCaseIsUsed() {
         QImage old(65, 85, QImage::Format_RGB888);
         old.fill(Qt::green);

@@ -1,0 +1,282 @@
+// Mutates a whole scenario the way a careless or hostile designer might:
+// elements removed, duplicated, reordered or emptied; values replaced by
+// hostile ones; ids made to collide or dangle. Then every verifier runs with
+// its repairs, twice, the messages are printed as JSON that must parse, and
+// each document is saved to memory and must load again. The input bytes are
+// the mutation program, so libFuzzer explores mutations, not XML syntax.
+#include "cli/VerifyCommand.h"
+#include "scenario/TScenarioData.h"
+#include "scenario/verify/VerificationRun.h"
+#include "xml/TXmlDom.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::vector<std::string> HostileValues = {"",
+                                                " ",
+                                                "-1",
+                                                "0",
+                                                "-0",
+                                                "1",
+                                                "7",
+                                                "8",
+                                                "100",
+                                                "101",
+                                                "-2147483648",
+                                                "2147483648",
+                                                "99999999999999999999",
+                                                "1e308",
+                                                "-1e308",
+                                                "NaN",
+                                                "inf",
+                                                "1,5",
+                                                "1.5.5",
+                                                ".",
+                                                ",",
+                                                "+5",
+                                                "0x10",
+                                                "1 000",
+                                                "  12  ",
+                                                "abc",
+                                                "Far-Left",
+                                                "far-right",
+                                                "Center",
+                                                "Red",
+                                                "Sunday",
+                                                "00/00/0000",
+                                                "13/45/2008",
+                                                "02/29/2007",
+                                                "02/29/2008",
+                                                "12/31/9999",
+                                                "1/1/1",
+                                                "11/04/2008",
+                                                "../../outside.bmp",
+                                                "/etc/passwd",
+                                                "a\\b.bmp",
+                                                "scenario.bmp",
+                                                "map.bmp",
+                                                "&<>\"'",
+                                                "\xC3\xA9\xE2\x82\xAC",
+                                                "\xF0\x9F\x98\x80",
+                                                "\xFF\xFE",
+                                                "\x01\x02\x7F",
+                                                "\xC2\x85",
+                                                std::string(5000, 'x'),
+                                                std::string(300, '9')};
+
+class TProgram {
+public:
+    TProgram(const uint8_t* data, size_t size) : Data_(data), Size_(size) {}
+    bool Done() const { return At_ >= Size_; }
+    uint8_t Byte() { return At_ < Size_ ? Data_[At_++] : 0; }
+    uint32_t Number() { return (static_cast<uint32_t>(Byte()) << 8) | Byte(); }
+
+private:
+    const uint8_t* Data_;
+    size_t Size_;
+    size_t At_ = 0;
+};
+
+void Collect(TXmlNode* node, std::vector<TXmlNode*>& out) {
+    std::vector<TXmlNode*> stack{node};
+    while (!stack.empty()) {
+        TXmlNode* n = stack.back();
+        stack.pop_back();
+        out.push_back(n);
+        for (int32_t i = n->ChildCount() - 1; i >= 0; --i)
+            stack.push_back(n->GetChildAt(i));
+    }
+}
+
+TXmlNode* Pick(TScenarioData& data, TProgram& program) {
+    const auto file = TScenarioData::AllFiles()[program.Byte() % TScenarioData::FileCount];
+    std::vector<TXmlNode*> nodes;
+    if (data.Root(file))
+        Collect(data.Root(file), nodes);
+    return nodes.empty() ? nullptr : nodes[program.Number() % nodes.size()];
+}
+
+// The parent the node is a child of now (a moved copy keeps its first parent).
+TXmlNode* Holder(TXmlNode* node) {
+    TXmlNode* parent = node->Parent();
+    return parent && node->Index() < parent->ChildCount() &&
+                   parent->GetChildAt(node->Index()) == node
+               ? parent
+               : nullptr;
+}
+
+void Mutate(TScenarioData& data, TProgram& program) {
+    const uint8_t op = program.Byte() % 8;
+    TXmlNode* node = Pick(data, program);
+    TXmlNode* other = Pick(data, program);
+    const std::string& value = HostileValues[program.Byte() % HostileValues.size()];
+    if (!node)
+        return;
+    TXmlNode* parent = Holder(node);
+    switch (op) {
+    case 0:
+        if (parent)
+            parent->RemoveChild(node);
+        break;
+    case 1:
+        if (parent) {
+            auto copy = std::make_unique<TXmlNode>(parent);
+            TXmlNode::CopyNode(copy.get(), node);
+            const int32_t at = parent->AddChild(std::move(copy));
+            parent->ExchangeChildren(at, node->Index() + 1);
+        }
+        break;
+    case 2:
+        if (parent && parent->ChildCount() > 0)
+            parent->ExchangeChildren(node->Index(), program.Byte() % parent->ChildCount());
+        break;
+    case 3:
+        node->SetText(value);
+        break;
+    case 4: // an id shared with another element, of any kind
+        if (other)
+            node->SetAttribute("id", other->AttributeValue("id", value));
+        break;
+    case 5: // a reference to an element that does not exist
+        node->SetText(std::to_string(100000 + program.Number()));
+        break;
+    case 6: // a reference to whatever another element holds
+        if (other)
+            node->Text = other->Text;
+        break;
+    case 7:
+        node->SetAttribute("id", value);
+        while (node->ChildCount() > 0 && program.Byte() % 4 != 0)
+            node->RemoveChild(node->GetChildAt(0));
+        break;
+    }
+}
+
+// A strict reader of the JSON the command prints; false on anything else.
+class TJsonChecker {
+public:
+    explicit TJsonChecker(const std::string& text) : Text_(text) {}
+    bool Valid() {
+        Space();
+        if (!Value(0))
+            return false;
+        Space();
+        return At_ == Text_.size();
+    }
+
+private:
+    bool Value(int depth) {
+        if (depth > 32 || At_ >= Text_.size())
+            return false;
+        const char c = Text_[At_];
+        if (c == '"')
+            return String();
+        if (c == '[' || c == '{') {
+            const char close = c == '[' ? ']' : '}';
+            ++At_;
+            Space();
+            if (Take(close))
+                return true;
+            do {
+                Space();
+                if (close == '}' && !(String() && (Space(), Take(':')) && (Space(), true)))
+                    return false;
+                if (!Value(depth + 1))
+                    return false;
+                Space();
+            } while (Take(','));
+            return Take(close);
+        }
+        for (const char* word : {"true", "false", "null"})
+            if (Text_.compare(At_, std::string(word).size(), word) == 0) {
+                At_ += std::string(word).size();
+                return true;
+            }
+        const size_t start = At_;
+        while (At_ < Text_.size() &&
+               std::string("+-.0123456789eE").find(Text_[At_]) != std::string::npos)
+            ++At_;
+        return At_ > start;
+    }
+    bool String() {
+        if (!Take('"'))
+            return false;
+        while (At_ < Text_.size()) {
+            const auto c = static_cast<unsigned char>(Text_[At_++]);
+            if (c == '"')
+                return true;
+            if (c < 0x20)
+                return false;
+            if (c == '\\') {
+                if (At_ >= Text_.size())
+                    return false;
+                const char e = Text_[At_++];
+                if (e == 'u') {
+                    for (int k = 0; k < 4; ++k)
+                        if (At_ >= Text_.size() ||
+                            !std::isxdigit(static_cast<unsigned char>(Text_[At_++])))
+                            return false;
+                } else if (std::string("\"\\/bfnrt").find(e) == std::string::npos) {
+                    return false;
+                }
+            }
+        }
+        return false;
+    }
+    bool Take(char c) {
+        if (At_ < Text_.size() && Text_[At_] == c) {
+            ++At_;
+            return true;
+        }
+        return false;
+    }
+    void Space() {
+        while (At_ < Text_.size() && std::string(" \t\r\n").find(Text_[At_]) != std::string::npos)
+            ++At_;
+    }
+    const std::string& Text_;
+    size_t At_ = 0;
+};
+
+[[noreturn]] void Fail(const char* what, const std::string& detail) {
+    std::fprintf(stderr, "%s\n%s\n", what, detail.c_str());
+    std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
+    TScenarioData data;
+    std::string folder = STUMPCRAFT_FUZZ_SCENARIO;
+    data.Load(folder);
+    TProgram program(bytes, size);
+    for (int step = 0; step < 64 && !program.Done(); ++step)
+        Mutate(data, program);
+
+    // Repairs change documents; a second run must cope with what the first
+    // left behind.
+    for (int run = 0; run < 2; ++run) {
+        VerificationRun::Run(&data, true);
+        const std::string json = MessagesAsJson(data);
+        if (!TJsonChecker(json).Valid())
+            Fail("the messages are not valid JSON:", json);
+    }
+    for (TScenarioFile file : TScenarioData::AllFiles()) {
+        const std::string saved = data.Document(file).ToText();
+        TXmlDom again;
+        if (!again.LoadFromBytes(saved))
+            Fail(again.LastError().ToString().c_str(), saved);
+        if (again.ToText() != saved && !saved.empty())
+            // Only emptied blocks may change (they reload as empty leaves);
+            // a second round must then be stable.
+            if (TXmlDom third;
+                !third.LoadFromBytes(again.ToText()) || third.ToText() != again.ToText())
+                Fail("a saved document does not settle:", saved);
+    }
+    return 0;
+}

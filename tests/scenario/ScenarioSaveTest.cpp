@@ -1,0 +1,229 @@
+// Saving the ten files as one: failures, kills, permissions and file size
+// limits at every step of the transaction, as root or not.
+#include "scenario/TScenarioData.h"
+#include "support/FaultyFileSystem.h"
+#include "support/ScenarioFixture.h"
+#include "xml/FileText.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A scenario folder of ten small files, loaded, with every document changed
+// in memory but not yet saved.
+class TSaveCase {
+public:
+    TSaveCase() {
+        for (TScenarioFile file : TScenarioData::AllFiles()) {
+            const std::string name = TScenarioData::ElementName(file);
+            const std::string text =
+                "<" + name + ">\r\n   <item id=\"1\">" + name + "</item>\r\n</" + name + ">\r\n";
+            std::ofstream(Temp.Path() / TScenarioData::FileName(file), std::ios::binary) << text;
+            Old[TScenarioData::FileName(file)] = text;
+        }
+        std::string folder = Temp.Str();
+        Data.Load(folder);
+        for (TScenarioFile file : TScenarioData::AllFiles()) {
+            Data.Root(file)->GetChild("item")->SetText("new");
+            New[TScenarioData::FileName(file)] = Data.Document(file).ToText();
+        }
+    }
+    bool Holds(const std::map<std::string, std::string>& expected) const {
+        return std::all_of(expected.begin(), expected.end(), [&](const auto& entry) {
+            return FileText::Read((Temp.Path() / entry.first).string()) == entry.second;
+        });
+    }
+    // Everything in the folder: the ten files when nothing is left behind.
+    std::set<std::string> Entries() const {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(Temp.Path()))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+    std::set<std::string> TenFiles() const {
+        std::set<std::string> names;
+        for (const auto& entry : Old)
+            names.insert(entry.first);
+        return names;
+    }
+    void Reopen() {
+        TScenarioData again;
+        std::string folder = Temp.Str();
+        again.Load(folder);
+    }
+
+    TTemporaryFolder Temp;
+    TScenarioData Data;
+    std::map<std::string, std::string> Old, New;
+};
+
+std::vector<std::string> StepsOfASave() {
+    TSaveCase c;
+    TFaultyFileSystem counting;
+    c.Data.Save();
+    EXPECT_TRUE(c.Holds(c.New));
+    return counting.Steps;
+}
+
+bool Contains(const std::vector<std::string>& list, const std::string& item) {
+    return std::find(list.begin(), list.end(), item) != list.end();
+}
+
+} // namespace
+
+// Runs as root too: the failure comes from the file-system seam, not from
+// permissions.
+TEST(TScenarioData, AFailedSaveKeepsEveryOldFileAndLeavesNoTemporaries) {
+    const std::vector<std::string> steps = StepsOfASave();
+    size_t lastRename = 0;
+    for (size_t i = 0; i < steps.size(); ++i)
+        if (steps[i].find(".stumpcraft-new ") != std::string::npos)
+            lastRename = i;
+    std::vector<std::string> failed;
+    for (size_t step = 1; step <= steps.size(); ++step) {
+        SCOPED_TRACE("failing step " + std::to_string(step) + ": " + steps[step - 1]);
+        TSaveCase c;
+        TFaultyFileSystem faulty;
+        faulty.AtStep(static_cast<int>(step));
+        try {
+            c.Data.Save();
+        } catch (const TFileError&) {
+            failed.push_back(steps[step - 1]);
+            EXPECT_TRUE(c.Holds(c.Old));
+            EXPECT_EQ(c.Entries(), c.TenFiles());
+            continue;
+        }
+        // Only tidying up after the last rename and its folder sync may fail
+        // without failing the save; the next open finishes it.
+        EXPECT_GT(step, lastRename + 2);
+        EXPECT_TRUE(c.Holds(c.New));
+        c.Reopen();
+        EXPECT_EQ(c.Entries(), c.TenFiles());
+    }
+    EXPECT_EQ(failed.size(), lastRename + 2);
+    EXPECT_TRUE(Contains(failed, "write .stumpcraft-journal"));
+    for (TScenarioFile file : TScenarioData::AllFiles()) {
+        const std::string name = TScenarioData::FileName(file);
+        EXPECT_TRUE(Contains(failed, "write ." + name + ".stumpcraft-new")) << name;
+        EXPECT_TRUE(Contains(failed, "rename ." + name + ".stumpcraft-new " + name)) << name;
+    }
+}
+
+TEST(TScenarioData, AKillAtAnyStepOfASaveLeavesTheScenarioWhollyOldOrWhollyNewOnTheNextOpen) {
+    const std::vector<std::string> steps = StepsOfASave();
+    int wasNew = 0;
+    for (size_t step = 1; step <= steps.size(); ++step) {
+        SCOPED_TRACE("killed at step " + std::to_string(step) + ": " + steps[step - 1]);
+        TSaveCase c;
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            TFaultyFileSystem faulty;
+            faulty.AtStep(static_cast<int>(step), TFaultyFileSystem::TAction::Kill);
+            try {
+                c.Data.Save();
+            } catch (...) {
+            }
+            _exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        c.Reopen();
+        const bool old = c.Holds(c.Old), now = c.Holds(c.New);
+        EXPECT_TRUE(old || now);
+        wasNew += now;
+        EXPECT_EQ(c.Entries(), c.TenFiles());
+    }
+    // Kills before the journal keep the old files; later ones roll forward.
+    EXPECT_GT(wasNew, 0);
+    EXPECT_LT(wasNew, static_cast<int>(steps.size()));
+}
+
+TEST(TScenarioData, ASaveKeepsFileModesAndRefusesAReadOnlyFileBeforeReplacingAnything) {
+    TSaveCase c;
+    fs::permissions(c.Temp.Path() / "parties.xml", fs::perms::owner_read | fs::perms::owner_write);
+    fs::permissions(c.Temp.Path() / "ads.xml",
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    c.Data.Save();
+    EXPECT_EQ(fs::status(c.Temp.Path() / "parties.xml").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(fs::status(c.Temp.Path() / "ads.xml").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+    TSaveCase readOnly;
+    // The last file written: every other file would be replaced before it.
+    fs::permissions(readOnly.Temp.Path() / "scenario.xml",
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    try {
+        readOnly.Data.Save();
+        FAIL() << "a read-only file must not be replaced";
+    } catch (const TFileError& e) {
+        EXPECT_NE(std::string(e.what()).find("scenario.xml\": you do not have permission"),
+                  std::string::npos)
+            << e.what();
+    }
+    EXPECT_TRUE(readOnly.Holds(readOnly.Old));
+    EXPECT_EQ(readOnly.Entries(), readOnly.TenFiles());
+}
+
+TEST(TScenarioData, AWriteBeyondTheFileSizeLimitFailsTheSaveInsteadOfEndingTheProgram) {
+    TSaveCase c;
+    c.Data.Issues()->GetChild("item")->SetText(std::string(4000, 'x'));
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit{1000, 1000};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        bool refused = false;
+        try {
+            c.Data.Save();
+        } catch (const TFileError& e) {
+            refused = std::string(e.what()).find("issues.xml") != std::string::npos;
+        }
+        _exit(refused && c.Holds(c.Old) && c.Entries() == c.TenFiles() ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+TEST(TScenarioData, OpeningRemovesWhatKilledSavesLeftAndKeepsOtherFiles) {
+    TSaveCase c;
+    const fs::path folder = c.Temp.Path();
+    std::ofstream(folder / ".parties.xml.stumpcraft-new") << "<parties>";
+    std::ofstream(folder / ".ads.xml.stumpcraft-old") << "<ads/>";
+    std::ofstream(folder / ".events.xml.123456789.tmp") << "<events>";
+    // Cut short while being written: no renames had started.
+    std::ofstream(folder / ".stumpcraft-journal") << "stumpcraft save journal\nads.xml\n";
+    std::ofstream(folder / ".notes.txt") << "mine";
+    std::ofstream(folder / ".events.xml.backup.tmp") << "mine";
+    c.Reopen();
+    std::set<std::string> expected = c.TenFiles();
+    expected.insert({".notes.txt", ".events.xml.backup.tmp"});
+    EXPECT_EQ(c.Entries(), expected);
+    EXPECT_TRUE(c.Holds(c.Old));
+
+    // A complete journal whose renames were cut short rolls forward.
+    std::ofstream(folder / ".parties.xml.stumpcraft-new", std::ios::binary) << c.New["parties.xml"];
+    std::ofstream(folder / ".stumpcraft-journal")
+        << "stumpcraft save journal\nparties.xml\n../outside.xml\nend\n";
+    std::ofstream(folder / ".outside.xml.stumpcraft-new") << "x";
+    c.Reopen();
+    EXPECT_EQ(FileText::Read((folder / "parties.xml").string()), c.New["parties.xml"]);
+    EXPECT_FALSE(fs::exists(folder / ".stumpcraft-journal"));
+    EXPECT_FALSE(fs::exists(folder.parent_path() / "outside.xml"));
+}
