@@ -11,7 +11,7 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
 
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTUMPCRAFT_GUI=OFF \
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTUMPCRAFT_GUI=OFF -DSTUMPCRAFT_BENCH=OFF \
     -DSTUMPCRAFT_SANITIZE=ON
 cmake --build build-asan -j"$jobs" --target core_tests stumpcraft-verify document_fuzz_replay \
     scenario_fuzz_replay
