@@ -2,6 +2,7 @@
 // leads to, filled from the sample.
 #include "app/StepEditors.h"
 #include "app/gallery/Gallery.h"
+#include "editors/parties/GallerySamples.h"
 #include "editors/parties/TChangeColourForm.h"
 #include "editors/parties/TPartiesEditorForm.h"
 #include "editors/parties/TPartyEditForm.h"
@@ -11,15 +12,6 @@
 #include "editors/parties/TSelectPartyForm.h"
 #include "scenario/TScenarioData.h"
 #include "xml/TXmlNode.h"
-
-namespace {
-
-TXmlNode* FirstParty(TGalleryContext& context) {
-    TXmlNode* root = context.Scenario->Parties();
-    return root ? root->GetChildAt(0) : nullptr;
-}
-
-} // namespace
 
 STUMPCRAFT_REGISTER_STEP(5, [](TScenarioData& data, QWidget* owner) {
     TPartiesEditorForm form(data, owner);
@@ -32,29 +24,29 @@ STUMPCRAFT_GALLERY_PAGE("TPartiesEditorForm", [](TGalleryContext& context) {
 });
 
 STUMPCRAFT_GALLERY_PAGE("TPartyEditForm", [](TGalleryContext& context) {
-    TPartyEditForm form(*context.Scenario, FirstParty(context));
+    TPartyEditForm form(*context.Scenario, GallerySamples::FirstParty(*context.Scenario));
     context.Shoot(&form);
 });
 
 STUMPCRAFT_GALLERY_PAGE("TChangeColourForm", [](TGalleryContext& context) {
-    const TXmlNode* party = FirstParty(context);
+    const TXmlNode* party = GallerySamples::FirstParty(*context.Scenario);
     const TXmlNode* colour = party ? party->GetChild("color") : nullptr;
     TChangeColourForm form(colour ? QString::fromStdString(colour->GetText()) : QString());
     context.Shoot(&form);
 });
 
 STUMPCRAFT_GALLERY_PAGE("TPlatformEditorForm", [](TGalleryContext& context) {
-    TPlatformEditorForm form(*context.Scenario, FirstParty(context));
+    TPlatformEditorForm form(*context.Scenario, GallerySamples::FirstParty(*context.Scenario));
     context.Shoot(&form);
 });
 
 STUMPCRAFT_GALLERY_PAGE("TSelectPartyForm", [](TGalleryContext& context) {
-    TSelectPartyForm form(*context.Scenario, FirstParty(context));
+    TSelectPartyForm form(*context.Scenario, GallerySamples::FirstParty(*context.Scenario));
     context.Shoot(&form);
 });
 
 STUMPCRAFT_GALLERY_PAGE("TPercentagesEditorForm", [](TGalleryContext& context) {
-    TXmlNode* party = FirstParty(context);
+    TXmlNode* party = GallerySamples::FirstParty(*context.Scenario);
     {
         TPercentagesEditorForm form(*context.Scenario, party);
         context.Shoot(&form);
