@@ -152,3 +152,14 @@ if [ $gui = 1 ] && [ -x "$bin/stumpcraft-bench-gui" ]; then
             "$(awk -F'\t' -v l="$label" '$1 == l { print $2 }' "$g" | median)"
     done
 fi
+
+# The map editor's redraw and click test, on a 51-region map the program
+# makes itself (needs Google Benchmark; left out when it was not found).
+if [ $gui = 1 ] && [ $smoke = 0 ] && [ -x "$bin/map_bench" ]; then
+    echo
+    echo "Map (51 regions, cpu, median of ${runs:-5}):"
+    "$bin/map_bench" --benchmark_repetitions="${runs:-5}" --benchmark_report_aggregates_only=true \
+        --benchmark_format=csv 2>/dev/null |
+        awk -F, '$1 ~ /_median"?$/ { gsub(/"/, "", $1); sub(/_median$/, "", $1);
+                                    printf "  %-44s %8.3f %s\n", $1, $4, $5 }'
+fi
