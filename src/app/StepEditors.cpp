@@ -13,6 +13,11 @@ std::array<TOpenEditor, StepCount>& Editors() {
     return editors;
 }
 
+std::array<TOpenAtElement, StepCount>& ElementEditors() {
+    static std::array<TOpenAtElement, StepCount> editors;
+    return editors;
+}
+
 } // namespace
 
 bool Register(int step, TOpenEditor open) {
@@ -26,6 +31,20 @@ const TOpenEditor* Find(int step) {
     if (step < 1 || step > StepCount)
         return nullptr;
     const TOpenEditor& open = Editors()[static_cast<size_t>(step - 1)];
+    return open ? &open : nullptr;
+}
+
+bool RegisterAtElement(int step, TOpenAtElement open) {
+    if (step < 1 || step > StepCount)
+        return false;
+    ElementEditors()[static_cast<size_t>(step - 1)] = std::move(open);
+    return true;
+}
+
+const TOpenAtElement* FindAtElement(int step) {
+    if (step < 1 || step > StepCount)
+        return nullptr;
+    const TOpenAtElement& open = ElementEditors()[static_cast<size_t>(step - 1)];
     return open ? &open : nullptr;
 }
 

@@ -4,6 +4,7 @@
 
 class QWidget;
 class TScenarioData;
+struct TElementTarget;
 
 // The editors of the eight steps register here from their own source files,
 // so the main window needs no list of them. A step without an editor stays
@@ -28,6 +29,14 @@ bool Register(int step, TOpenEditor open);
 // Null when the step has no editor.
 const TOpenEditor* Find(int step);
 
+// Opens the step's editor modally at target (see ElementTargets): its items
+// selected, the window that shows the element open, the field focused.
+using TOpenAtElement =
+    std::function<void(TScenarioData& data, QWidget* owner, const TElementTarget& target)>;
+// As Register; a step without one opens at its first entry instead.
+bool RegisterAtElement(int step, TOpenAtElement open);
+const TOpenAtElement* FindAtElement(int step);
+
 } // namespace StepEditors
 
 #define STUMPCRAFT_STEP_CONCAT2(a, b) a##b
@@ -35,3 +44,6 @@ const TOpenEditor* Find(int step);
 #define STUMPCRAFT_REGISTER_STEP(step, ...)                                                        \
     static const bool STUMPCRAFT_STEP_CONCAT(StepEditorRegistered, __LINE__) =                     \
         StepEditors::Register(step, __VA_ARGS__)
+#define STUMPCRAFT_REGISTER_STEP_AT_ELEMENT(step, ...)                                             \
+    static const bool STUMPCRAFT_STEP_CONCAT(StepElementEditorRegistered, __LINE__) =              \
+        StepEditors::RegisterAtElement(step, __VA_ARGS__)
