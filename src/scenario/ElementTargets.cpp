@@ -137,8 +137,8 @@ void Percentages(const TScenarioData& data, const std::vector<TXmlNode*>& chain,
     // A region's entry, or one for a party that is gone: the region.
     if (const TXmlNode* unitEntry = NameAt(chain, 2) == "political_unit" ? At(chain, 2) : nullptr)
         if (TXmlNode* unit = data.PoliticalUnits()
-                                 ? data.PoliticalUnits()->FindNode(
-                                       "political_unit", "id", unitEntry->AttributeValue("id"))
+                                 ? data.PoliticalUnits()->FindNode("political_unit", "id",
+                                                                   unitEntry->AttributeValue("id"))
                                  : nullptr)
             return Target(t, 3, "TPoliticalUnitEditorForm", {unit});
     Target(t, 5, "TPartiesEditorForm");
