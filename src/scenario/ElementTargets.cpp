@@ -254,8 +254,14 @@ TXmlNode* Resolve(const TScenarioData& data, TScenarioFile file, const std::stri
 
 TElementTarget ForMessage(const TScenarioData& data, const TVerificationMessage& message) {
     for (const TScenarioFile file : TScenarioData::AllFiles())
-        if (TScenarioData::FileName(file) == message.File)
-            return Find(data, Resolve(data, file, message.ElementPath), message.Field);
+        if (TScenarioData::FileName(file) == message.File) {
+            TXmlNode* element = Resolve(data, file, message.ElementPath);
+            // Paths count places in lists: after a change the same path may
+            // name another item. Only the addresses are compared.
+            if (message.Element && element != message.Element)
+                return {};
+            return Find(data, element, message.Field);
+        }
     return {};
 }
 

@@ -39,8 +39,8 @@ TElementTarget Find(const TScenarioData& data, TXmlNode* element, const std::str
 // when the path names nothing (the documents changed since).
 TXmlNode* Resolve(const TScenarioData& data, TScenarioFile file, const std::string& path);
 // The target of a verification message, found by its file and element
-// path (its element pointer may be stale); not found when the path names
-// nothing now.
+// path; not found when the path names nothing now, or another element than
+// the message's (the documents changed since the run).
 TElementTarget ForMessage(const TScenarioData& data, const TVerificationMessage& message);
 
 } // namespace ElementTargets

@@ -155,6 +155,15 @@ TEST_F(ElementTargetsTest, PathsThatNameNothingResolveToNothing) {
     gone.File = "parties.xml";
     gone.ElementPath = "/parties/party[99]";
     EXPECT_FALSE(ElementTargets::ForMessage(*Data, gone).Found());
+    // A message about party 2 no longer opens once another party has
+    // taken its place in the list.
+    TVerificationMessage moved;
+    moved.File = "parties.xml";
+    moved.ElementPath = "/parties/party[2]";
+    moved.Element = Data->Parties()->GetChildAt(1);
+    EXPECT_TRUE(ElementTargets::ForMessage(*Data, moved).Found());
+    Data->Parties()->GetChildAt(0)->Name = "gone";
+    EXPECT_FALSE(ElementTargets::ForMessage(*Data, moved).Found());
     gone.File = "unknown.xml";
     gone.ElementPath = "/parties";
     EXPECT_FALSE(ElementTargets::ForMessage(*Data, gone).Found());
