@@ -1,5 +1,5 @@
-// Steps 1 to 3 opened at an element through their registrations: the window that shows it on top, its
-// entry selected, its field focused, and nothing written.
+// Steps 1 to 3 opened at an element through their registrations: the window that shows it on top,
+// its entry selected, its field focused, and nothing written.
 #include "app/StepEditors.h"
 #include "editors/parties/TDebatesEditorForm.h"
 #include "editors/world/TPoliticalUnitEditorForm.h"
@@ -304,6 +304,17 @@ private slots:
         seen = OpenAndLook(StepOpener(3, region), "TPoliticalUnitEditorForm", "RegionsListBox");
         QCOMPARE(seen.Window, QStringLiteral("TPoliticalUnitEditorForm"));
         QVERIFY(Documents(Data()) == before);
+    }
+
+    void SettingKeptInAnotherFile() {
+        // The alienated share is a campaign setting stored in percentages.xml.
+        TElementTarget target;
+        target.Step = 1;
+        target.Window = "TScenarioEditorForm";
+        target.Element = At(TScenarioFile::Percentages, "/percentages/universal_alienated");
+        const TSeen seen =
+            OpenAndLook(StepOpener(1, target), "TScenarioEditorForm", "UniversalAlienatedEdit");
+        QCOMPARE(seen.Focus, QStringLiteral("UniversalAlienatedEdit"));
     }
 
     void ADisabledButtonOpensNothing() {
