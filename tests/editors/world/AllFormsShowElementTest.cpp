@@ -220,6 +220,14 @@ private slots:
             << "SeatsNumberEdit"
             << "RegionsListBox"
             << "Aldmoor";
+        // The region's entry in another file selects the region itself.
+        QTest::newRow("region's percentages") << static_cast<int>(TScenarioFile::Percentages)
+                                              << "/percentages/political_units/political_unit[1]"
+                                              << ""
+                                              << "TPoliticalUnitEditorForm"
+                                              << "RegionsListBox"
+                                              << "RegionsListBox"
+                                              << "Aldmoor";
         QTest::newRow("issue centre") << units << region + "[1]/issue_centers/issue[5]"
                                       << "center"
                                       << "TIssueCentersForm"
