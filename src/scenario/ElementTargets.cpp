@@ -55,7 +55,9 @@ void Target(TElementTarget& t, int step, const char* window, std::vector<TXmlNod
 void ScenarioSettings(const TScenarioData& data, const std::vector<TXmlNode*>& chain,
                       TElementTarget& t) {
     const std::string& group = NameAt(chain, 1);
-    if (group == "economy")
+    // The initial economy is a field of the settings; only the targets have
+    // their own editor.
+    if (group == "economy" && NameAt(chain, 2) == "targets")
         return Target(t, 1, "TEconomyEditorForm");
     if (group == "interviewers") {
         if (TXmlNode* interviewer = At(chain, 2))

@@ -2,6 +2,7 @@
 
 #include "app/ControlBinding.h"
 #include "app/FormSupport.h"
+#include "editors/world/ElementEntries.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/ScenarioEdit.h"
 #include "xml/TXmlNode.h"
@@ -69,6 +70,10 @@ std::unique_ptr<TDebatesEditorForm> TDebatesEditorForm::ForParty(TScenarioData& 
     form->setWindowTitle(QStringLiteral("Step 5: Create / Edit %1 Party's Debates")
                              .arg(name ? QString::fromStdString(name->GetText()) : QString()));
     return form;
+}
+
+void TDebatesEditorForm::ShowElement(const TElementTarget& target) {
+    ElementEntries::ShowInList(this, ui->DebatesListBox, target);
 }
 
 void TDebatesEditorForm::showEvent(QShowEvent* event) {

@@ -9,6 +9,7 @@ class TDebatesEditorForm;
 }
 class TScenarioData;
 class TXmlNode;
+struct TElementTarget;
 
 // A list of debates of scenario.xml with Create New, Remove and the selected
 // debate's details. It edits either a party's primaries debates (its entry
@@ -30,6 +31,10 @@ public:
     // appended when the party has none yet.
     static std::unique_ptr<TDebatesEditorForm> ForParty(TScenarioData& data, TXmlNode* party,
                                                         QWidget* parent = nullptr);
+
+    // Once shown, selects the debate holding the target's element and
+    // focuses its field (else the list). Call before exec().
+    void ShowElement(const TElementTarget& target);
 
     // The list edited; null while there is none.
     TXmlNode* List() const { return List_; }

@@ -6,11 +6,19 @@
 #include "editors/world/TEconomyEditorForm.h"
 #include "editors/world/TInterviewerEditorForm.h"
 #include "editors/world/TScenarioEditorForm.h"
+#include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "xml/TXmlNode.h"
 
 STUMPCRAFT_REGISTER_STEP(1, [](TScenarioData& data, QWidget* owner) {
     TScenarioEditorForm form(data, owner);
+    form.exec();
+});
+
+STUMPCRAFT_REGISTER_STEP_AT_ELEMENT(1, [](TScenarioData& data, QWidget* owner,
+                                          const TElementTarget& target) {
+    TScenarioEditorForm form(data, owner);
+    form.ShowElement(target);
     form.exec();
 });
 

@@ -3,12 +3,20 @@
 #include "app/StepEditors.h"
 #include "app/gallery/Gallery.h"
 #include "editors/world/TIssueEditorForm.h"
+#include "scenario/ElementTargets.h"
 #include "scenario/edit/IssuesEdit.h"
 
 #include <QListWidget>
 
 STUMPCRAFT_REGISTER_STEP(2, [](TScenarioData& data, QWidget* owner) {
     TIssueEditorForm form(data, owner);
+    form.exec();
+});
+
+STUMPCRAFT_REGISTER_STEP_AT_ELEMENT(2, [](TScenarioData& data, QWidget* owner,
+                                          const TElementTarget& target) {
+    TIssueEditorForm form(data, owner);
+    form.ShowElement(target);
     form.exec();
 });
 

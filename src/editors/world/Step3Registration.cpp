@@ -5,6 +5,7 @@
 #include "app/gallery/Gallery.h"
 #include "editors/world/TIssueCentersForm.h"
 #include "editors/world/TPoliticalUnitEditorForm.h"
+#include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/PoliticalUnitsEdit.h"
 #include "scenario/map/RegionMap.h"
@@ -13,6 +14,13 @@
 
 STUMPCRAFT_REGISTER_STEP(3, [](TScenarioData& data, QWidget* owner) {
     TPoliticalUnitEditorForm form(data, owner);
+    form.exec();
+});
+
+STUMPCRAFT_REGISTER_STEP_AT_ELEMENT(3, [](TScenarioData& data, QWidget* owner,
+                                          const TElementTarget& target) {
+    TPoliticalUnitEditorForm form(data, owner);
+    form.ShowElement(target);
     form.exec();
 });
 

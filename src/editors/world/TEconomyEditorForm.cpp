@@ -2,6 +2,7 @@
 
 #include "app/ControlBinding.h"
 #include "app/FormSupport.h"
+#include "editors/world/ElementEntries.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/ScenarioEdit.h"
 #include "xml/TXmlNode.h"
@@ -35,6 +36,10 @@ TEconomyEditorForm::TEconomyEditorForm(TScenarioData& data, QWidget* parent)
 
 TEconomyEditorForm::~TEconomyEditorForm() {
     delete ui;
+}
+
+void TEconomyEditorForm::ShowElement(const TElementTarget& target) {
+    ElementEntries::ShowInList(this, ui->TargetsListBox, target);
 }
 
 void TEconomyEditorForm::showEvent(QShowEvent* event) {

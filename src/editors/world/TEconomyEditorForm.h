@@ -6,6 +6,7 @@ namespace Ui {
 class TEconomyEditorForm;
 }
 class TScenarioData;
+struct TElementTarget;
 
 // The economic targets of scenario.xml (economy > targets): a list with
 // Create New and Remove, and the selected target's details.
@@ -14,6 +15,10 @@ class TEconomyEditorForm : public QDialog {
 public:
     TEconomyEditorForm(TScenarioData& data, QWidget* parent = nullptr);
     ~TEconomyEditorForm() override;
+
+    // Once shown, selects the entry of the target's element and focuses its
+    // field (else the list). Call before exec().
+    void ShowElement(const TElementTarget& target);
 
 protected:
     void showEvent(QShowEvent* event) override;

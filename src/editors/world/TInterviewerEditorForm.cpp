@@ -2,6 +2,7 @@
 
 #include "app/ControlBinding.h"
 #include "app/FormSupport.h"
+#include "editors/world/ElementEntries.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/ScenarioEdit.h"
 #include "xml/TXmlNode.h"
@@ -41,6 +42,10 @@ TInterviewerEditorForm::TInterviewerEditorForm(TScenarioData& data, QWidget* par
 
 TInterviewerEditorForm::~TInterviewerEditorForm() {
     delete ui;
+}
+
+void TInterviewerEditorForm::ShowElement(const TElementTarget& target) {
+    ElementEntries::ShowInList(this, ui->InterviewersListBox, target);
 }
 
 void TInterviewerEditorForm::showEvent(QShowEvent* event) {

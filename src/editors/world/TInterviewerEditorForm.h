@@ -6,6 +6,7 @@ namespace Ui {
 class TInterviewerEditorForm;
 }
 class TScenarioData;
+struct TElementTarget;
 
 // The interviewers of scenario.xml: a list with
 // Create New and Remove, and the selected interviewer's details.
@@ -14,6 +15,10 @@ class TInterviewerEditorForm : public QDialog {
 public:
     TInterviewerEditorForm(TScenarioData& data, QWidget* parent = nullptr);
     ~TInterviewerEditorForm() override;
+
+    // Once shown, selects the entry of the target's element and focuses its
+    // field (else the list). Call before exec().
+    void ShowElement(const TElementTarget& target);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,6 +1,9 @@
 #include "editors/world/TIssueCentersForm.h"
 
+#include "app/ElementFocus.h"
 #include "app/FormSupport.h"
+#include "editors/world/ElementEntries.h"
+#include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/ValueEncodings.h"
 #include "scenario/edit/PoliticalUnitsEdit.h"
@@ -135,6 +138,38 @@ void TIssueCentersForm::FormShow() {
         ui->RegionsListBox->setCurrentRow(0);
     }
     RegionsListBoxClick();
+}
+
+void TIssueCentersForm::ShowElement(const TElementTarget& target) {
+    ElementFocus::WhenShown(this, [this, target] { FocusElement(target); });
+}
+
+void TIssueCentersForm::FocusElement(const TElementTarget& target) {
+    // A unit's issue centre names its issue by id.
+    std::string id;
+    for (const TXmlNode* node = target.Element; node && id.empty(); node = node->Parent())
+        if (node->Name == "issue" && node->Parent() && node->Parent()->Name == "issue_centers")
+            id = IdOf(node);
+    const TXmlNode* unit = target.Item();
+    if (ElementEntries::SelectEntryOf(ui->RegionsListBox, target)) {
+        for (const TRow& row : Rows_)
+            if (row.Issue && !id.empty() && IdOf(row.Issue) == id) {
+                ElementFocus::FocusControl(row.Bar);
+                return;
+            }
+    } else if (unit && unit == PU::Nation(Data_)) {
+        // The nation's centres hold the national profiles.
+        for (int i = 0; !id.empty() && i < ui->IssuesListBox->count(); ++i)
+            if (IdOf(FormSupport::EntryElement(ui->IssuesListBox->item(i))) == id) {
+                ui->IssuesListBox->setCurrentRow(i);
+                ElementFocus::FocusControl(ElementEntries::FieldName(target) ==
+                                                   "initial_generalelection_profile"
+                                               ? ui->AttributeGeneralProfileComboBox
+                                               : ui->AttributePrimariesProfileComboBox);
+                return;
+            }
+    }
+    ElementFocus::FocusControl(ui->RegionsListBox);
 }
 
 std::vector<TXmlNode*> TIssueCentersForm::SelectedRegions() const {

@@ -13,6 +13,7 @@ class QLineEdit;
 class QSlider;
 class TScenarioData;
 class TXmlNode;
+struct TElementTarget;
 
 // Where each region's voters stand on the position issues, set for several
 // regions at once, and the national profiles of every issue.
@@ -23,6 +24,11 @@ public:
 
     TIssueCentersForm(TScenarioData& data, QWidget* parent = nullptr);
     ~TIssueCentersForm() override;
+
+    // Once shown, selects the region of the target's element and focuses
+    // the row of its issue; for the nation, selects the issue and focuses
+    // its profile. Call before exec().
+    void ShowElement(const TElementTarget& target);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -36,6 +42,7 @@ private:
     };
 
     void FormShow();
+    void FocusElement(const TElementTarget& target);
     void RegionsListBoxClick();
     void IssuesListBoxClick();
     void TrackBarChange(int row);

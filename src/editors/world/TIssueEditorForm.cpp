@@ -2,9 +2,12 @@
 #include "ui_TIssueEditorForm.h"
 
 #include "app/ControlBinding.h"
+#include "app/ElementFocus.h"
 #include "app/FormSupport.h"
 #include "app/Prompts.h"
 #include "editors/content/ActivityPictures.h"
+#include "editors/world/ElementEntries.h"
+#include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/IssuesEdit.h"
 #include "xml/TXmlNode.h"
@@ -109,6 +112,36 @@ TXmlNode* TIssueEditorForm::SelectedIssue() const {
 void TIssueEditorForm::SelectIssue(int row) {
     FormSupport::SelectQuietly(ui->IssuesListBox, row);
     IssuesListBoxClick();
+}
+
+void TIssueEditorForm::ShowElement(const TElementTarget& target) {
+    ElementFocus::WhenShown(this, [this, target] { FocusElement(target); });
+}
+
+void TIssueEditorForm::FocusElement(const TElementTarget& target) {
+    TXmlNode* issue = ElementEntries::SelectEntryOf(ui->IssuesListBox, target);
+    if (!issue) {
+        ElementFocus::FocusControl(ui->IssuesListBox);
+        return;
+    }
+    // A position's place in the positions list, as a click there selects it.
+    const TXmlNode* positions = ChildOf(issue, "positions");
+    bool onPosition = false;
+    for (int32_t i = 0; positions && ui->IssuePositionsListBox->isEnabled() &&
+                        i < positions->ChildCount() && i < ui->IssuePositionsListBox->count();
+         ++i)
+        if (ElementEntries::Within(target.Element, positions->GetChildAt(i))) {
+            ui->IssuePositionsListBox->setCurrentRow(i);
+            onPosition = true;
+        }
+    if (ElementFocus::FocusField(this, target.Element, target.Field))
+        return;
+    QWidget* control = ui->IssuesListBox;
+    if (ElementEntries::FieldName(target) == "picture" && ui->ChangeImageButton->isEnabled())
+        control = ui->ChangeImageButton;
+    else if (onPosition)
+        control = ui->IssuePositionsListBox;
+    ElementFocus::FocusControl(control);
 }
 
 void TIssueEditorForm::IssuesListBoxClick() {

@@ -4,6 +4,7 @@
 
 class TScenarioData;
 class TXmlNode;
+struct TElementTarget;
 
 namespace Ui {
 class TIssueEditorForm;
@@ -33,6 +34,10 @@ public:
     // The issue of the selected entry; null when none.
     TXmlNode* SelectedIssue() const;
 
+    // Once shown, selects the issue of the target's element (and its
+    // position) and focuses its field, else the list. Call before exec().
+    void ShowElement(const TElementTarget& target);
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -45,6 +50,7 @@ private:
     void ShowPicture(TXmlNode* issue);
     void ShowCount();
     void Move(int row);
+    void FocusElement(const TElementTarget& target);
 
     Ui::TIssueEditorForm* ui;
     TScenarioData& Data_;

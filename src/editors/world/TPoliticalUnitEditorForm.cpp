@@ -1,10 +1,13 @@
 #include "editors/world/TPoliticalUnitEditorForm.h"
 
 #include "app/ControlBinding.h"
+#include "app/ElementFocus.h"
 #include "app/FormSupport.h"
 #include "app/Prompts.h"
 #include "editors/content/ActivityPictures.h"
+#include "editors/world/ElementEntries.h"
 #include "editors/world/TIssueCentersForm.h"
+#include "scenario/ElementTargets.h"
 #include "scenario/ScenarioFolders.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/PoliticalUnitsEdit.h"
@@ -129,7 +132,7 @@ TPoliticalUnitEditorForm::TPoliticalUnitEditorForm(TScenarioData& data, QWidget*
     connect(ui->ChangeLogoButton, &QPushButton::clicked, this,
             &TPoliticalUnitEditorForm::LogoImageClick);
     connect(ui->IssueCentersButton, &QPushButton::clicked, this,
-            &TPoliticalUnitEditorForm::IssueCentersButtonClick);
+            [this] { IssueCentersButtonClick(); });
 }
 
 TPoliticalUnitEditorForm::~TPoliticalUnitEditorForm() {
@@ -564,7 +567,59 @@ void TPoliticalUnitEditorForm::LogoImageClick() {
     ShowFlag(ShownUnit());
 }
 
-void TPoliticalUnitEditorForm::IssueCentersButtonClick() {
+void TPoliticalUnitEditorForm::IssueCentersButtonClick(const TElementTarget* target) {
     TIssueCentersForm form(Data_, this);
+    if (target)
+        form.ShowElement(*target);
     form.exec();
+}
+
+void TPoliticalUnitEditorForm::ShowElement(const TElementTarget& target) {
+    ElementFocus::WhenShown(this, [this, target] { FocusElement(target); });
+}
+
+void TPoliticalUnitEditorForm::FocusElement(const TElementTarget& target) {
+    TXmlNode* region = ElementEntries::EntryOf(ui->RegionsListBox, target);
+    if (region) {
+        const auto points = RegionMap::FillPoints(region);
+        SelectRegion(region, points.empty() ? nullptr : points.front());
+    } else {
+        ModifyNationalButtonClick();
+    }
+    // A region that is no longer listed: the list shows what there is.
+    if (!region && target.Item() && target.Item() != PU::Nation(Data_)) {
+        ElementFocus::FocusControl(ui->RegionsListBox);
+        return;
+    }
+    if (target.Window == "TIssueCentersForm") {
+        ElementFocus::FocusControl(ui->IssueCentersButton);
+        if (ui->IssueCentersButton->isEnabled())
+            IssueCentersButtonClick(&target);
+        return;
+    }
+    if (ElementFocus::FocusField(this, target.Element, target.Field))
+        return;
+    QWidget* control = UnboundControl(target);
+    ElementFocus::FocusControl(control  ? control
+                               : region ? static_cast<QWidget*>(ui->RegionsListBox)
+                                        : ui->ModifyNationalButton);
+}
+
+QWidget* TPoliticalUnitEditorForm::UnboundControl(const TElementTarget& target) {
+    const TXmlNode* unit = ShownUnit();
+    const TXmlNode* field = ElementEntries::FieldElement(target);
+    const std::string name = ElementEntries::FieldName(target);
+    if (name == "cities" || name == "city" ||
+        ElementEntries::Within(field, Child(unit, "cities"))) {
+        ElementFocus::SelectEntry(ui->CitiesListBox, field);
+        return ui->CitiesListBox;
+    }
+    if (name == "logo")
+        return ui->ChangeLogoButton;
+    // The seats are those of the general election.
+    if (name == "election_events" || ElementEntries::Within(field, Child(unit, "election_events")))
+        return ui->SeatsNumberEdit->isEnabled() ? ui->SeatsNumberEdit : nullptr;
+    if (name == "map" || ElementEntries::Within(field, Child(unit, "map")))
+        return HasMap_ ? ui->MapImage : nullptr;
+    return nullptr;
 }

@@ -15,6 +15,7 @@ class TPoliticalUnitEditorForm;
 class QListWidgetItem;
 class TScenarioData;
 class TXmlNode;
+struct TElementTarget;
 
 // Step 3: the nation and its regions in political_units.xml, defined on the
 // scenario map. Clicking an area selects its region, or prepares a new
@@ -42,6 +43,12 @@ public:
 
     // A click released on the map at (x, y), in map pixels.
     void MapImageMouseUp(QPoint at);
+
+    // Once shown, selects the region of the target's element as a click on
+    // its area does (the nation when it lies in no listed region) and
+    // focuses its field, or opens the issue centres at it. Call before
+    // exec().
+    void ShowElement(const TElementTarget& target);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -82,7 +89,11 @@ private:
     void NameEditChange();
     void AbbreviationEditChange();
     void LogoImageClick();
-    void IssueCentersButtonClick();
+    void FocusElement(const TElementTarget& target);
+    // The control showing a field that has no binding; null when none does.
+    QWidget* UnboundControl(const TElementTarget& target);
+    // Opened at target when one is given.
+    void IssueCentersButtonClick(const TElementTarget* target = nullptr);
 
     Ui::TPoliticalUnitEditorForm* ui;
     TScenarioData& Data_;

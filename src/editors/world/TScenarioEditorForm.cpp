@@ -1,11 +1,14 @@
 #include "editors/world/TScenarioEditorForm.h"
 
 #include "app/ControlBinding.h"
+#include "app/ElementFocus.h"
 #include "app/FormSupport.h"
 #include "app/Prompts.h"
 #include "editors/parties/TDebatesEditorForm.h"
+#include "editors/world/ElementEntries.h"
 #include "editors/world/TEconomyEditorForm.h"
 #include "editors/world/TInterviewerEditorForm.h"
+#include "scenario/ElementTargets.h"
 #include "scenario/ScenarioFolders.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/ValueEncodings.h"
@@ -20,6 +23,8 @@
 #include <QPainter>
 #include <QSaveFile>
 #include <QSignalBlocker>
+
+#include <tuple>
 
 using namespace ControlBinding;
 
@@ -86,12 +91,10 @@ TScenarioEditorForm::TScenarioEditorForm(TScenarioData& data, QWidget* parent)
             &TScenarioEditorForm::BanAdsCheckBoxClick);
     connect(ui->ChangeImageButton, &QPushButton::clicked, this,
             &TScenarioEditorForm::ScenarioImageClick);
-    connect(ui->DebatesButton, &QPushButton::clicked, this,
-            &TScenarioEditorForm::DebatesButtonClick);
+    connect(ui->DebatesButton, &QPushButton::clicked, this, [this] { DebatesButtonClick(); });
     connect(ui->InterviewersButton, &QPushButton::clicked, this,
-            &TScenarioEditorForm::InterviewersButtonClick);
-    connect(ui->EconomyButton, &QPushButton::clicked, this,
-            &TScenarioEditorForm::EconomyButtonClick);
+            [this] { InterviewersButtonClick(); });
+    connect(ui->EconomyButton, &QPushButton::clicked, this, [this] { EconomyButtonClick(); });
 }
 
 TScenarioEditorForm::~TScenarioEditorForm() {
@@ -276,16 +279,68 @@ void TScenarioEditorForm::ScenarioImageClick() {
     ShowPicture();
 }
 
-void TScenarioEditorForm::DebatesButtonClick() {
-    TDebatesEditorForm::ForGeneralElection(Data_, this)->exec();
+void TScenarioEditorForm::ShowElement(const TElementTarget& target) {
+    ElementFocus::WhenShown(this, [this, target] {
+        using TOpen = void (TScenarioEditorForm::*)(const TElementTarget*);
+        QPushButton* button = nullptr;
+        TOpen open = nullptr;
+        if (target.Window == "TEconomyEditorForm")
+            std::tie(button, open) =
+                std::pair{ui->EconomyButton, &TScenarioEditorForm::EconomyButtonClick};
+        else if (target.Window == "TInterviewerEditorForm")
+            std::tie(button, open) =
+                std::pair{ui->InterviewersButton, &TScenarioEditorForm::InterviewersButtonClick};
+        else if (target.Window == "TDebatesEditorForm")
+            std::tie(button, open) =
+                std::pair{ui->DebatesButton, &TScenarioEditorForm::DebatesButtonClick};
+        // A sub-editor opens only as its button would: while its list is
+        // missing, the settings show as they are.
+        if (!button || !button->isEnabled()) {
+            FocusElement(target);
+            return;
+        }
+        ElementFocus::FocusControl(button);
+        (this->*open)(&target);
+    });
 }
 
-void TScenarioEditorForm::InterviewersButtonClick() {
+void TScenarioEditorForm::FocusElement(const TElementTarget& target) {
+    // The day and the economy are written by their own handlers, and the
+    // ban days are disabled while no ban is set.
+    const TXmlNode* field = ElementEntries::FieldElement(target);
+    QWidget* control = nullptr;
+    if (field && field == PollResultsDay_)
+        control = ui->PollResultsDayComboBox;
+    else if (field && field == InitialEconomy_)
+        control = ui->InitialEconomyComboBox;
+    else if (field && field == BoundElement(ui->BanAdsDaysEdit) && !ui->BanAdsDaysEdit->isEnabled())
+        control = ui->BanAdsCheckBox;
+    if (control)
+        ElementFocus::FocusControl(control);
+    else
+        ElementFocus::FocusField(this, target.Element, target.Field);
+}
+
+namespace {
+
+template <typename TForm> void OpenAt(TForm& form, const TElementTarget* target) {
+    if (target)
+        form.ShowElement(*target);
+    form.exec();
+}
+
+} // namespace
+
+void TScenarioEditorForm::DebatesButtonClick(const TElementTarget* target) {
+    OpenAt(*TDebatesEditorForm::ForGeneralElection(Data_, this), target);
+}
+
+void TScenarioEditorForm::InterviewersButtonClick(const TElementTarget* target) {
     TInterviewerEditorForm form(Data_, this);
-    form.exec();
+    OpenAt(form, target);
 }
 
-void TScenarioEditorForm::EconomyButtonClick() {
+void TScenarioEditorForm::EconomyButtonClick(const TElementTarget* target) {
     TEconomyEditorForm form(Data_, this);
-    form.exec();
+    OpenAt(form, target);
 }

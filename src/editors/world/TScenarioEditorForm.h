@@ -9,6 +9,7 @@ class TScenarioEditorForm;
 }
 class TScenarioData;
 class TXmlNode;
+struct TElementTarget;
 
 // Step 1: the campaign-wide settings of scenario.xml, universal_alienated of
 // percentages.xml and the scenario picture. Every change is written into
@@ -33,6 +34,11 @@ public:
     // scenario picture.
     void ScenarioImageClick();
 
+    // Once shown, focuses the target's field, or opens the economy,
+    // interviewers or debates editor at it as their buttons do. Call before
+    // exec().
+    void ShowElement(const TElementTarget& target);
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,9 +50,11 @@ private:
     void PollResultsDayComboBoxChange(int index);
     void InitialEconomyComboBoxChange(int index);
     void BanAdsCheckBoxClick();
-    void DebatesButtonClick();
-    void InterviewersButtonClick();
-    void EconomyButtonClick();
+    void FocusElement(const TElementTarget& target);
+    // The sub-editors, opened at target when one is given.
+    void DebatesButtonClick(const TElementTarget* target = nullptr);
+    void InterviewersButtonClick(const TElementTarget* target = nullptr);
+    void EconomyButtonClick(const TElementTarget* target = nullptr);
 
     Ui::TScenarioEditorForm* ui;
     TScenarioData& Data_;
