@@ -1,5 +1,7 @@
 #include "editors/parties/TPlatformEditorForm.h"
 
+#include "app/ElementFocus.h"
+#include "editors/parties/PartyTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/PartiesEdit.h"
 #include "xml/TXmlNode.h"
@@ -45,6 +47,17 @@ TPlatformEditorForm::TPlatformEditorForm(TScenarioData& data, TXmlNode* owner, Q
 
 TPlatformEditorForm::~TPlatformEditorForm() {
     delete ui;
+}
+
+void TPlatformEditorForm::ShowElement(const TElementTarget& target) {
+    ElementFocus::WhenShown(this, [this, target] {
+        const TXmlNode* node = PartyTargets::Node(target);
+        for (const TRow& row : Rows_)
+            if (PartyTargets::Within(node, row.Entry)) {
+                ui->RowsScrollArea->ensureWidgetVisible(row.TrackBar);
+                return ElementFocus::FocusControl(row.TrackBar);
+            }
+    });
 }
 
 void TPlatformEditorForm::AddRow(TXmlNode* issue, TXmlNode* entry) {
