@@ -194,6 +194,12 @@ private slots:
                                     << "LeadersListBox"
                                     << ""
                                     << "";
+        QTest::newRow("vice-leader pool") << parties << "/parties/party[1]/viceleaders"
+                                          << ""
+                                          << "TPartyLeaderVeepEditorForm"
+                                          << "VeepsListBox"
+                                          << ""
+                                          << "";
         QTest::newRow("vice-leader") << parties << "/parties/party[1]/viceleaders/viceleader[2]"
                                      << "age"
                                      << "TVeepEditForm"
@@ -313,6 +319,27 @@ private slots:
         if (!list.isEmpty())
             QCOMPARE(shownEntry, entry);
         QVERIFY(Documents() == before);
+    }
+
+    // A party's primaries debates open from its editor; until the debates
+    // list takes a target, the way stops there with the button focused.
+    // The share alienated everywhere is a scenario setting, not Step 5's.
+    void TargetsOutsideTheseWindows() {
+        const TElementTarget debates =
+            TargetAt("scenario.xml", "/scenario/debates/primaries/party[1]", "");
+        QCOMPARE(debates.Window, std::string("TDebatesEditorForm"));
+        QString focused;
+        QCOMPARE(WhenSettled(
+                     [&] { Open(debates); }, "TPartyEditForm",
+                     [&](const QList<QDialog*>& stack) { focused = FocusedName(stack.first()); }),
+                 QStringLiteral("TPartyEditForm"));
+        QCOMPARE(focused, QStringLiteral("DebatesButton"));
+
+        const TElementTarget alienated =
+            TargetAt("percentages.xml", "/percentages", "universal_alienated");
+        QCOMPARE(alienated.Step, 1);
+        QCOMPARE(alienated.Window, std::string("TScenarioEditorForm"));
+        QCOMPARE(TargetAt("percentages.xml", "/percentages/universal_alienated", "").Step, 1);
     }
 
     // The documents changed after the target was found: the way stops at
