@@ -1,7 +1,6 @@
 #include "editors/parties/PartyTargets.h"
 
 #include "app/ElementFocus.h"
-#include "app/FormSupport.h"
 #include "xml/TXmlNode.h"
 
 #include <QListWidget>
@@ -9,8 +8,15 @@
 namespace PartyTargets {
 
 const TXmlNode* Node(const TElementTarget& target) {
-    const TXmlNode* field =
-        target.Element && !target.Field.empty() ? target.Element->GetChild(target.Field) : nullptr;
+    if (!target.Element || target.Field.empty())
+        return target.Element;
+    const TXmlNode* field = nullptr;
+    for (int32_t i = 0; i < target.Element->ChildCount(); ++i)
+        if (const TXmlNode* child = target.Element->GetChildAt(i); child->Name == target.Field) {
+            if (field)
+                return target.Element;
+            field = child;
+        }
     return field ? field : target.Element;
 }
 
@@ -38,8 +44,7 @@ bool SelectEntryHolding(QListWidget* list, const TElementTarget& target) {
 }
 
 bool FocusBound(QWidget* form, const TElementTarget& target) {
-    return ElementFocus::FocusField(form, target.Element, target.Field) ||
-           (!target.Field.empty() && ElementFocus::FocusField(form, target.Element, {}));
+    return ElementFocus::FocusField(form, Node(target), {});
 }
 
 } // namespace PartyTargets

@@ -10,6 +10,8 @@ class QWidget;
 namespace PartyTargets {
 
 // The node the target names: Element's child Field, else Element itself.
+// A message on a list entry names the list and the entries' name; with
+// more than one such entry it names the list.
 const TXmlNode* Node(const TElementTarget& target);
 // Whether node is ancestor or below it.
 bool Within(const TXmlNode* node, const TXmlNode* ancestor);
@@ -20,8 +22,8 @@ TXmlNode* ChildOnPath(const TXmlNode* node, const TXmlNode* parent);
 // element, or one of the element's ancestors) current; false when none
 // does.
 bool SelectEntryHolding(QListWidget* list, const TElementTarget& target);
-// Focuses the control of form bound to the target's field (or to the
-// element itself); false when none is.
+// Focuses the control of form bound to the target's node; false when none
+// is.
 bool FocusBound(QWidget* form, const TElementTarget& target);
 
 } // namespace PartyTargets

@@ -51,12 +51,16 @@ TPlatformEditorForm::~TPlatformEditorForm() {
 
 void TPlatformEditorForm::ShowElement(const TElementTarget& target) {
     ElementFocus::WhenShown(this, [this, target] {
+        if (Rows_.empty())
+            return;
+        // The whole platform: its first row.
         const TXmlNode* node = PartyTargets::Node(target);
+        const TRow* shown = &Rows_.front();
         for (const TRow& row : Rows_)
-            if (PartyTargets::Within(node, row.Entry)) {
-                ui->RowsScrollArea->ensureWidgetVisible(row.TrackBar);
-                return ElementFocus::FocusControl(row.TrackBar);
-            }
+            if (PartyTargets::Within(node, row.Entry))
+                shown = &row;
+        ui->RowsScrollArea->ensureWidgetVisible(shown->TrackBar);
+        ElementFocus::FocusControl(shown->TrackBar);
     });
 }
 

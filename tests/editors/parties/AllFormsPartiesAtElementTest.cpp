@@ -182,6 +182,20 @@ private slots:
             << "CreditsEdit"
             << ""
             << "";
+        // A message on a list entry names the list and the entries' name.
+        QTest::newRow("ad credits list") << parties << "/parties/party[1]/advertising/ad_credits"
+                                         << "ad"
+                                         << "TPartyEditForm"
+                                         << "SelectedAdsListBox"
+                                         << ""
+                                         << "";
+        QTest::newRow("region bonuses list")
+            << parties << "/parties/party[1]/leaders/leader[1]/percentage_bonuses"
+            << "political_unit"
+            << "TLeaderEditForm"
+            << "RegionBonusListBox"
+            << ""
+            << "";
         QTest::newRow("party platform") << parties << "/parties/party[1]/platform/issue[3]"
                                         << ""
                                         << "TPlatformEditorForm"
