@@ -254,7 +254,11 @@ void TLeaderEditForm::FocusTarget(const TElementTarget& target) {
         {"image_large", ui->ChangeLargeImageButton},
         {"image_small", ui->ChangeSmallImageButton},
         {"leader_color", ui->ChangeColorButton},
-        {"percentage_bonuses", ui->RegionBonusListBox}};
+        {"percentage_bonuses", ui->RegionBonusListBox},
+        // The lists of their own windows: the buttons that open them.
+        {"viceleaders", ui->VeepsButton},
+        {"crusaders", ui->CrusadersButton},
+        {"platform", ui->IssuesButton}};
     for (const auto& [element, control] : controls)
         if (name == element)
             return ElementFocus::FocusControl(control);

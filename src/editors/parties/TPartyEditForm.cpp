@@ -402,6 +402,11 @@ void TPartyEditForm::FocusTarget(const TElementTarget& target) {
         ElementFocus::FocusControl(ui->LocationComboBox);
     else if (name == "ad_credits" || name == "advertising")
         ElementFocus::FocusControl(ui->SelectedAdsListBox);
+    // The lists of their own windows: the buttons that open them.
+    else if ((name == "leaders" || name == "viceleaders") && ui->CandidatesButton->isEnabled())
+        ElementFocus::FocusControl(ui->CandidatesButton);
+    else if (name == "platform")
+        ElementFocus::FocusControl(ui->PlatformButton);
 }
 
 void TPartyEditForm::DebatesButtonClick() {

@@ -196,6 +196,13 @@ private slots:
             << "RegionBonusListBox"
             << ""
             << "";
+        QTest::newRow("leader without running mates")
+            << parties << "/parties/party[1]/leaders/leader[2]"
+            << "viceleaders"
+            << "TLeaderEditForm"
+            << "VeepsButton"
+            << ""
+            << "";
         QTest::newRow("party platform") << parties << "/parties/party[1]/platform/issue[3]"
                                         << ""
                                         << "TPlatformEditorForm"
@@ -300,6 +307,15 @@ private slots:
             << "profile_bonus"
             << "TElectionEventsEditorForm"
             << "BonusEdit"
+            << "RegionsListBox"
+            << "Brenvale";
+        QTest::newRow("primary event type")
+            << "political_units.xml"
+            << "/political_units/political_unit/political_units/political_unit[2]/"
+               "election_events/event[3]"
+            << "type"
+            << "TElectionEventsEditorForm"
+            << "TypeComboBox"
             << "RegionsListBox"
             << "Brenvale";
     }
