@@ -136,6 +136,10 @@ void Percentages(const TScenarioData& data, const std::vector<TXmlNode*>& chain,
             return Target(t, 5, "TPercentagesEditorForm", {party, leader});
         return Target(t, 5, "TPercentagesEditorForm", {party});
     }
+    // The share of voters alienated everywhere is a scenario setting.
+    if (NameAt(chain, 1) == "universal_alienated" ||
+        (chain.size() == 1 && t.Field == "universal_alienated"))
+        return Target(t, 1, "TScenarioEditorForm");
     // A region's entry, or one for a party that is gone: the region.
     if (const TXmlNode* unitEntry = NameAt(chain, 2) == "political_unit" ? At(chain, 2) : nullptr)
         if (TXmlNode* unit = data.PoliticalUnits()

@@ -1,5 +1,6 @@
-// Step 5 opens the parties list; the gallery shows it with the windows it
-// leads to, filled from the sample.
+// Step 5 opens the parties list, also at an element on the way to the
+// window that shows it; the gallery shows the list with the windows it leads
+// to, filled from the sample.
 #include "app/StepEditors.h"
 #include "app/gallery/Gallery.h"
 #include "editors/parties/GallerySamples.h"
@@ -10,11 +11,19 @@
 #include "editors/parties/TPercentagesEditorForm.h"
 #include "editors/parties/TPlatformEditorForm.h"
 #include "editors/parties/TSelectPartyForm.h"
+#include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "xml/TXmlNode.h"
 
 STUMPCRAFT_REGISTER_STEP(5, [](TScenarioData& data, QWidget* owner) {
     TPartiesEditorForm form(data, owner);
+    form.exec();
+});
+
+STUMPCRAFT_REGISTER_STEP_AT_ELEMENT(5, [](TScenarioData& data, QWidget* owner,
+                                          const TElementTarget& target) {
+    TPartiesEditorForm form(data, owner);
+    form.ShowElement(target);
     form.exec();
 });
 

@@ -2,9 +2,11 @@
 #include "ui_TCrusadersEditorForm.h"
 
 #include "app/ControlBinding.h"
+#include "app/ElementFocus.h"
 #include "app/FormSupport.h"
 #include "app/gallery/Gallery.h"
 #include "editors/parties/GallerySamples.h"
+#include "editors/parties/PartyTargets.h"
 #include "scenario/edit/CandidatesEdit.h"
 #include "xml/TXmlNode.h"
 
@@ -67,6 +69,16 @@ void TCrusadersEditorForm::FormShow() {
     FormSupport::SelectQuietly(ui->CrusadersListBox, ui->CrusadersListBox->count() > 0 ? 0 : -1);
     ui->NewButton->setEnabled(Crusaders_ != nullptr);
     ShowSelection();
+}
+
+void TCrusadersEditorForm::ShowElement(const TElementTarget& target) {
+    ElementFocus::WhenShown(this, [this, target] {
+        const TXmlNode* crusader =
+            PartyTargets::ChildOnPath(PartyTargets::Node(target), Crusaders_);
+        if (!ElementFocus::SelectEntry(ui->CrusadersListBox, crusader) ||
+            !PartyTargets::FocusBound(this, target))
+            ElementFocus::FocusControl(ui->CrusadersListBox);
+    });
 }
 
 void TCrusadersEditorForm::ShowSelection() {

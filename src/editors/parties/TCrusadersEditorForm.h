@@ -7,6 +7,7 @@ class TCrusadersEditorForm;
 }
 class TScenarioData;
 class TXmlNode;
+struct TElementTarget;
 
 // A leader's crusaders: New, Delete (at once, no question) and the
 // selected crusader's fields. Every crusader has the id "new_crusader",
@@ -17,6 +18,10 @@ public:
     // crusaders: the leader's crusaders element.
     TCrusadersEditorForm(TScenarioData& data, TXmlNode* crusaders, QWidget* parent = nullptr);
     ~TCrusadersEditorForm() override;
+
+    // Once shown, selects the target's crusader and focuses its field (call
+    // before exec()).
+    void ShowElement(const TElementTarget& target);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -2,10 +2,12 @@
 #include "ui_TElectionEventsEditorForm.h"
 
 #include "app/ControlBinding.h"
+#include "app/ElementFocus.h"
 #include "app/FormSupport.h"
 #include "app/Prompts.h"
 #include "app/gallery/Gallery.h"
 #include "editors/parties/GallerySamples.h"
+#include "editors/parties/PartyTargets.h"
 #include "editors/parties/TPartyEditForm.h"
 #include "scenario/edit/PartiesEdit.h"
 #include "scenario/edit/RegionElectionEdit.h"
@@ -78,6 +80,19 @@ void TElectionEventsEditorForm::FormShow() {
     }
     FormSupport::SelectQuietly(ui->RegionsListBox, ui->RegionsListBox->count() > 0 ? 0 : -1);
     RegionsListBoxClick();
+}
+
+void TElectionEventsEditorForm::ShowElement(const TElementTarget& target) {
+    ElementFocus::WhenShown(this, [this, target] {
+        if (!PartyTargets::SelectEntryHolding(ui->RegionsListBox, target))
+            return ElementFocus::FocusControl(ui->RegionsListBox);
+        if (PartyTargets::FocusBound(this, target))
+            return;
+        const TXmlNode* node = PartyTargets::Node(target);
+        if (node && node->Name == "type" && node->Parent() == Event_)
+            return ElementFocus::FocusControl(ui->TypeComboBox);
+        ElementFocus::FocusControl(ui->RegionsListBox);
+    });
 }
 
 TXmlNode* TElectionEventsEditorForm::FocusedRegion() const {
@@ -155,8 +170,11 @@ STUMPCRAFT_GALLERY_PAGE("TElectionEventsEditorForm", [](TGalleryContext& context
 
 // The party editor's "Region Info ..." button opens this window.
 static const bool RegionInfoWindowRegistered = [] {
-    TPartyEditForm::OpenRegionInfo() = [](TScenarioData& data, TXmlNode* party, QWidget* parent) {
+    TPartyEditForm::OpenRegionInfo() = [](TScenarioData& data, TXmlNode* party, QWidget* parent,
+                                          const TElementTarget* target) {
         TElectionEventsEditorForm form(data, party, parent);
+        if (target)
+            form.ShowElement(*target);
         form.exec();
     };
     return true;

@@ -9,6 +9,7 @@ class TElectionEventsEditorForm;
 }
 class TScenarioData;
 class TXmlNode;
+struct TElementTarget;
 
 // One party's data in every region: its primary or caucus event (of the
 // focused region, found or created when shown), and its place on the
@@ -23,6 +24,9 @@ public:
     // The focused region; null when none.
     TXmlNode* FocusedRegion() const;
     std::vector<TXmlNode*> SelectedRegions() const;
+    // Once shown, selects the region that holds the target and focuses its
+    // field (call before exec()).
+    void ShowElement(const TElementTarget& target);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -2,12 +2,14 @@
 #include "ui_TLeaderEditForm.h"
 
 #include "app/ControlBinding.h"
+#include "app/ElementFocus.h"
 #include "app/FormSupport.h"
 #include "app/Prompts.h"
 #include "app/gallery/Gallery.h"
 #include "editors/parties/CandidateFields.h"
 #include "editors/parties/CandidatePortraits.h"
 #include "editors/parties/GallerySamples.h"
+#include "editors/parties/PartyTargets.h"
 #include "editors/parties/TChangeColourForm.h"
 #include "editors/parties/TCrusadersEditorForm.h"
 #include "editors/parties/TPercentagesEditorForm.h"
@@ -217,16 +219,71 @@ void TLeaderEditForm::ChangePortrait(const char* field, const char* suffix, QSiz
     ShowPortraits();
 }
 
+void TLeaderEditForm::ShowElement(const TElementTarget& target) {
+    ElementFocus::WhenShown(this, [this, target] {
+        const std::string& window = target.Window;
+        if (window == "TSelectVeepsForm")
+            OpenVeeps(&target);
+        else if (window == "TCrusadersEditorForm")
+            OpenCrusaders(&target);
+        else if (window == "TPlatformEditorForm")
+            OpenPlatform(&target);
+        else if (window == "TPercentagesEditorForm")
+            OpenPercentages(&target);
+        else
+            FocusTarget(target);
+    });
+}
+
+void TLeaderEditForm::FocusTarget(const TElementTarget& target) {
+    if (PartyTargets::FocusBound(this, target))
+        return;
+    const TXmlNode* node = PartyTargets::Node(target);
+    // A region bonus: its region's entry, then its field.
+    if (const TXmlNode* bonus =
+            PartyTargets::ChildOnPath(node, Child(Leader_, "percentage_bonuses"))) {
+        if (ElementFocus::SelectEntry(ui->RegionBonusListBox, bonus))
+            return ElementFocus::FocusControl(ui->RegionBonusEdit);
+        return ElementFocus::FocusControl(ui->RegionBonusListBox);
+    }
+    // The controls that show an element without a binding.
+    const std::string name = node && node->Parent() == Leader_ ? node->Name : std::string();
+    const std::pair<const char*, QWidget*> controls[] = {
+        {"sex", ui->GenderComboBox},
+        {"home_political_unit", ui->HomeRegionComboBox},
+        {"image_large", ui->ChangeLargeImageButton},
+        {"image_small", ui->ChangeSmallImageButton},
+        {"leader_color", ui->ChangeColorButton},
+        {"percentage_bonuses", ui->RegionBonusListBox},
+        // The lists of their own windows: the buttons that open them.
+        {"viceleaders", ui->VeepsButton},
+        {"crusaders", ui->CrusadersButton},
+        {"platform", ui->IssuesButton}};
+    for (const auto& [element, control] : controls)
+        if (name == element)
+            return ElementFocus::FocusControl(control);
+}
+
 void TLeaderEditForm::VeepsButtonClick() {
+    OpenVeeps(nullptr);
+}
+
+void TLeaderEditForm::OpenVeeps(const TElementTarget* target) {
     if (!Leader_)
         return;
     TSelectVeepsForm form(Data_, CandidatesEdit::PartyOf(Data_, Leader_), Leader_, this);
     form.setWindowTitle(
         QStringLiteral("Step 5: %1's Vice-Presidential Candidates").arg(LastName()));
+    if (target)
+        form.ShowElement(*target);
     form.exec();
 }
 
 void TLeaderEditForm::CrusadersButtonClick() {
+    OpenCrusaders(nullptr);
+}
+
+void TLeaderEditForm::OpenCrusaders(const TElementTarget* target) {
     if (!Leader_)
         return;
     TXmlNode* crusaders = Child(Leader_, "crusaders");
@@ -234,6 +291,8 @@ void TLeaderEditForm::CrusadersButtonClick() {
         crusaders = Leader_->AddNewChild("crusaders");
     TCrusadersEditorForm form(Data_, crusaders, this);
     form.setWindowTitle(QStringLiteral("Step 5: Create / Edit %1's Crusaders").arg(LastName()));
+    if (target)
+        form.ShowElement(*target);
     form.exec();
 }
 
@@ -265,16 +324,28 @@ void TLeaderEditForm::ChangeColorClick() {
 }
 
 void TLeaderEditForm::IssuesButtonClick() {
+    OpenPlatform(nullptr);
+}
+
+void TLeaderEditForm::OpenPlatform(const TElementTarget* target) {
     if (!Leader_)
         return;
     TPlatformEditorForm form(Data_, Leader_, this);
     form.setWindowTitle(QStringLiteral("Set %1's Platform").arg(LastName()));
+    if (target)
+        form.ShowElement(*target);
     form.exec();
 }
 
 void TLeaderEditForm::PercentagesButtonClick() {
+    OpenPercentages(nullptr);
+}
+
+void TLeaderEditForm::OpenPercentages(const TElementTarget* target) {
     if (!Leader_)
         return;
     TPercentagesEditorForm form(Data_, Leader_, this);
+    if (target)
+        form.ShowElement(*target);
     form.exec();
 }

@@ -9,6 +9,7 @@ class TLeaderEditForm;
 class QLabel;
 class TScenarioData;
 class TXmlNode;
+struct TElementTarget;
 
 // One leader of a party: names, descriptions, numbers, ratings, region
 // bonuses, portraits and colour, and the buttons that open the leader's
@@ -18,6 +19,10 @@ class TLeaderEditForm : public QDialog {
 public:
     TLeaderEditForm(TScenarioData& data, TXmlNode* leader, QWidget* parent = nullptr);
     ~TLeaderEditForm() override;
+
+    // Once shown, focuses the target's field, or opens the window of the
+    // leader that shows the target (call before exec()).
+    void ShowElement(const TElementTarget& target);
 
     void ChangeLargeImageClick();
     void ChangeSmallImageClick();
@@ -41,6 +46,11 @@ private:
     // Chooses a portrait for field ("image_large" or "image_small").
     void ChangePortrait(const char* field, const char* suffix, QSize size);
     QString LastName() const;
+    void OpenVeeps(const TElementTarget* target);
+    void OpenCrusaders(const TElementTarget* target);
+    void OpenPlatform(const TElementTarget* target);
+    void OpenPercentages(const TElementTarget* target);
+    void FocusTarget(const TElementTarget& target);
 
     Ui::TLeaderEditForm* ui;
     TScenarioData& Data_;

@@ -1,9 +1,11 @@
 #include "editors/parties/TPartiesEditorForm.h"
 
+#include "app/ElementFocus.h"
 #include "app/FormSupport.h"
 #include "app/Prompts.h"
 #include "editors/parties/TPartyEditForm.h"
 #include "editors/parties/TPartyRelationsEditorForm.h"
+#include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/PartiesEdit.h"
 #include "xml/TXmlNode.h"
@@ -61,9 +63,23 @@ void TPartiesEditorForm::FillList(const TXmlNode* party) {
     ui->NewButton->setEnabled(Data_.Parties() != nullptr);
 }
 
-void TPartiesEditorForm::EditParty(TXmlNode* party) {
+void TPartiesEditorForm::ShowElement(const TElementTarget& target) {
+    ElementFocus::WhenShown(this, [this, target] {
+        if (target.Window == "TPartyRelationsEditorForm")
+            return EditRelations(&target);
+        TXmlNode* party = target.Items.empty() ? nullptr : target.Items.front();
+        if (!party || !ElementFocus::SelectEntry(ui->PartiesListBox, party) ||
+            target.Window == "TPartiesEditorForm")
+            return ElementFocus::FocusControl(ui->PartiesListBox);
+        EditParty(party, &target);
+    });
+}
+
+void TPartiesEditorForm::EditParty(TXmlNode* party, const TElementTarget* target) {
     {
         TPartyEditForm form(Data_, party, this);
+        if (target)
+            form.ShowElement(*target);
         form.exec();
     }
     FillList(party);
@@ -75,7 +91,13 @@ void TPartiesEditorForm::EditButtonClick() {
 }
 
 void TPartiesEditorForm::RelationsButtonClick() {
+    EditRelations(nullptr);
+}
+
+void TPartiesEditorForm::EditRelations(const TElementTarget* target) {
     TPartyRelationsEditorForm form(Data_, this);
+    if (target)
+        form.ShowElement(*target);
     form.exec();
 }
 

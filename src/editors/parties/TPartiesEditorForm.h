@@ -7,6 +7,7 @@ class TPartiesEditorForm;
 }
 class TScenarioData;
 class TXmlNode;
+struct TElementTarget;
 
 // Step 5: the parties of parties.xml, in document order, with the party
 // editor, new parties, removal, reordering and the party relations.
@@ -18,6 +19,9 @@ public:
 
     // The party of the selected entry; null when none.
     TXmlNode* SelectedParty() const;
+    // Once shown, selects the target's party and opens the windows that
+    // lead to the target's window (call before exec()).
+    void ShowElement(const TElementTarget& target);
 
     void EditButtonClick();
     void RelationsButtonClick();
@@ -33,7 +37,9 @@ private:
     // Lists the parties again and selects the entry of party (the first
     // entry when it is null or gone).
     void FillList(const TXmlNode* party = nullptr);
-    void EditParty(TXmlNode* party);
+    // target: where the party editor is to go on, if anywhere.
+    void EditParty(TXmlNode* party, const TElementTarget* target = nullptr);
+    void EditRelations(const TElementTarget* target);
     void Move(int direction);
 
     Ui::TPartiesEditorForm* ui;

@@ -1,8 +1,10 @@
 #include "editors/parties/TPartyEditForm.h"
 
 #include "app/ControlBinding.h"
+#include "app/ElementFocus.h"
 #include "app/FormSupport.h"
 #include "app/Prompts.h"
+#include "editors/parties/PartyTargets.h"
 #include "editors/parties/TChangeColourForm.h"
 #include "editors/parties/TDebatesEditorForm.h"
 #include "editors/parties/TPercentagesEditorForm.h"
@@ -99,14 +101,10 @@ TPartyEditForm::TPartyEditForm(TScenarioData& data, TXmlNode* party, QWidget* pa
             &TPartyEditForm::PercentagesButtonClick);
     connect(ui->PlatformButton, &QPushButton::clicked, this, &TPartyEditForm::PlatformButtonClick);
     connect(ui->DebatesButton, &QPushButton::clicked, this, &TPartyEditForm::DebatesButtonClick);
-    connect(ui->CandidatesButton, &QPushButton::clicked, this, [this] {
-        if (OpenCandidates())
-            OpenCandidates()(Data_, Party_, this);
-    });
-    connect(ui->RegionInfoButton, &QPushButton::clicked, this, [this] {
-        if (OpenRegionInfo())
-            OpenRegionInfo()(Data_, Party_, this);
-    });
+    connect(ui->CandidatesButton, &QPushButton::clicked, this,
+            [this] { OpenPartyWindow(OpenCandidates(), nullptr); });
+    connect(ui->RegionInfoButton, &QPushButton::clicked, this,
+            [this] { OpenPartyWindow(OpenRegionInfo(), nullptr); });
 }
 
 TPartyEditForm::~TPartyEditForm() {
@@ -330,15 +328,85 @@ void TPartyEditForm::RemoveAdButtonClick() {
 }
 
 void TPartyEditForm::PercentagesButtonClick() {
+    OpenPercentages(nullptr);
+}
+
+void TPartyEditForm::OpenPercentages(const TElementTarget* target) {
     TPercentagesEditorForm form(Data_, Party_, this);
     form.setWindowTitle(QStringLiteral("Step 5: ") + PartyName());
+    if (target)
+        form.ShowElement(*target);
     form.exec();
 }
 
 void TPartyEditForm::PlatformButtonClick() {
+    OpenPlatform(nullptr);
+}
+
+void TPartyEditForm::OpenPlatform(const TElementTarget* target) {
     TPlatformEditorForm form(Data_, Party_, this);
     form.setWindowTitle(QStringLiteral("Step 5: Set %1 Party's Platform").arg(PartyName()));
+    if (target)
+        form.ShowElement(*target);
     form.exec();
+}
+
+void TPartyEditForm::OpenPartyWindow(const TPartyWindow& window, const TElementTarget* target) {
+    if (window && Party_)
+        window(Data_, Party_, this, target);
+}
+
+void TPartyEditForm::ShowElement(const TElementTarget& target) {
+    ElementFocus::WhenShown(this, [this, target] {
+        const std::string& window = target.Window;
+        if (target.ItemAfter(Party_) || window == "TPartyLeaderVeepEditorForm")
+            OpenPartyWindow(OpenCandidates(), &target);
+        else if (window == "TElectionEventsEditorForm")
+            OpenPartyWindow(OpenRegionInfo(), &target);
+        else if (window == "TPlatformEditorForm" && ui->PlatformButton->isEnabled())
+            OpenPlatform(&target);
+        else if (window == "TPercentagesEditorForm")
+            OpenPercentages(&target);
+        else if (window == "TDebatesEditorForm")
+            // The debates list opens from here; it takes the rest of the way
+            // itself once it can.
+            ElementFocus::FocusControl(ui->DebatesButton);
+        else
+            FocusTarget(target);
+    });
+}
+
+void TPartyEditForm::FocusTarget(const TElementTarget& target) {
+    if (PartyTargets::FocusBound(this, target))
+        return;
+    const TXmlNode* node = PartyTargets::Node(target);
+    // An ad's credits: its entry among the selected ads.
+    const TXmlNode* credits = Child(Child(Party_, "advertising"), "ad_credits");
+    if (const TXmlNode* credit = PartyTargets::ChildOnPath(node, credits)) {
+        const QString id = QString::fromStdString(credit->AttributeValue("id"));
+        for (int row = 0; row < ui->SelectedAdsListBox->count(); ++row)
+            if (ui->SelectedAdsListBox->item(row)->data(AdIdRole).toString() == id) {
+                ui->SelectedAdsListBox->setCurrentRow(row);
+                return ElementFocus::FocusControl(ui->CreditsEdit->isEnabled()
+                                                      ? static_cast<QWidget*>(ui->CreditsEdit)
+                                                      : ui->SelectedAdsListBox);
+            }
+    }
+    // The controls that show an element without a binding.
+    const std::string name = node ? node->Name : std::string();
+    if (name == "color")
+        ElementFocus::FocusControl(ui->ChangeColorButton);
+    else if (name == "picture")
+        ElementFocus::FocusControl(ui->ChangeImageButton);
+    else if (name == "political_unit" && node->Parent() == Child(Party_, "convention"))
+        ElementFocus::FocusControl(ui->LocationComboBox);
+    else if (name == "ad_credits" || name == "advertising")
+        ElementFocus::FocusControl(ui->SelectedAdsListBox);
+    // The lists of their own windows: the buttons that open them.
+    else if ((name == "leaders" || name == "viceleaders") && ui->CandidatesButton->isEnabled())
+        ElementFocus::FocusControl(ui->CandidatesButton);
+    else if (name == "platform")
+        ElementFocus::FocusControl(ui->PlatformButton);
 }
 
 void TPartyEditForm::DebatesButtonClick() {

@@ -12,6 +12,7 @@ class TPartyEditForm;
 class QListWidget;
 class TScenarioData;
 class TXmlNode;
+struct TElementTarget;
 
 // One party of parties.xml: its fields, convention, ad credits, picture and
 // colour, and the buttons that open its platform, starting percentages,
@@ -23,12 +24,17 @@ public:
     ~TPartyEditForm() override;
 
     // The windows of "Candidates ..." and "Region Info ...", opened for a
-    // party. Their buttons stay disabled while no window is set.
-    using TPartyWindow = std::function<void(TScenarioData& data, TXmlNode* party, QWidget* parent)>;
+    // party, and at target when it is not null. Their buttons stay disabled
+    // while no window is set.
+    using TPartyWindow = std::function<void(TScenarioData& data, TXmlNode* party, QWidget* parent,
+                                            const TElementTarget* target)>;
     static TPartyWindow& OpenCandidates();
     static TPartyWindow& OpenRegionInfo();
 
     TXmlNode* Party() const { return Party_; }
+    // Once shown, focuses the target's field, or opens the window that
+    // leads to the target (call before exec()).
+    void ShowElement(const TElementTarget& target);
     // The picture as shown, 101 by 101 (blank when there is none).
     const QImage& Picture() const { return Picture_; }
 
@@ -55,6 +61,11 @@ private:
     void PercentagesButtonClick();
     void PlatformButtonClick();
     void DebatesButtonClick();
+    void OpenPercentages(const TElementTarget* target);
+    void OpenPlatform(const TElementTarget* target);
+    void OpenPartyWindow(const TPartyWindow& window, const TElementTarget* target);
+    // Focuses the control that shows the target's node.
+    void FocusTarget(const TElementTarget& target);
 
     Ui::TPartyEditForm* ui;
     TScenarioData& Data_;

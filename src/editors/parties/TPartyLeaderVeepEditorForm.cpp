@@ -1,14 +1,17 @@
 #include "editors/parties/TPartyLeaderVeepEditorForm.h"
 #include "ui_TPartyLeaderVeepEditorForm.h"
 
+#include "app/ElementFocus.h"
 #include "app/FormSupport.h"
 #include "app/Prompts.h"
 #include "app/gallery/Gallery.h"
 #include "editors/parties/GallerySamples.h"
+#include "editors/parties/PartyTargets.h"
 #include "editors/parties/TLeaderEditForm.h"
 #include "editors/parties/TPartyEditForm.h"
 #include "editors/parties/TSelectPartyForm.h"
 #include "editors/parties/TVeepEditForm.h"
+#include "scenario/ElementTargets.h"
 #include "scenario/edit/CandidatesEdit.h"
 #include "xml/TXmlNode.h"
 
@@ -121,18 +124,40 @@ void TPartyLeaderVeepEditorForm::UpdateButtons() {
     ui->CopyLeaderToButton->setEnabled(leader);
 }
 
-void TPartyLeaderVeepEditorForm::OpenViceLeader(TXmlNode* viceLeader) {
+void TPartyLeaderVeepEditorForm::ShowElement(const TElementTarget& target) {
+    ElementFocus::WhenShown(this, [this, target] {
+        TXmlNode* candidate = target.ItemAfter(Party_);
+        const TXmlNode* group = candidate ? candidate->Parent() : nullptr;
+        const bool leader = group && group == Child(Party_, "leaders");
+        QListWidget* list = leader ? ui->LeadersListBox : ui->VeepsListBox;
+        if (!group || !ElementFocus::SelectEntry(list, candidate)) {
+            const bool pool = PartyTargets::Within(target.Element, Child(Party_, "viceleaders"));
+            return ElementFocus::FocusControl(pool ? ui->VeepsListBox : ui->LeadersListBox);
+        }
+        if (leader)
+            OpenLeader(candidate, &target);
+        else
+            OpenViceLeader(candidate, &target);
+    });
+}
+
+void TPartyLeaderVeepEditorForm::OpenViceLeader(TXmlNode* viceLeader,
+                                                const TElementTarget* target) {
     if (!viceLeader)
         return;
     TVeepEditForm form(Data_, viceLeader, this);
+    if (target)
+        form.ShowElement(*target);
     form.exec();
     FillLists(viceLeader, SelectedLeader());
 }
 
-void TPartyLeaderVeepEditorForm::OpenLeader(TXmlNode* leader) {
+void TPartyLeaderVeepEditorForm::OpenLeader(TXmlNode* leader, const TElementTarget* target) {
     if (!leader)
         return;
     TLeaderEditForm form(Data_, leader, this);
+    if (target)
+        form.ShowElement(*target);
     form.exec();
     FillLists(SelectedViceLeader(), leader);
 }
@@ -194,8 +219,11 @@ STUMPCRAFT_GALLERY_PAGE("TPartyLeaderVeepEditorForm", [](TGalleryContext& contex
 
 // The party editor's "Candidates ..." button opens this list.
 static const bool CandidatesWindowRegistered = [] {
-    TPartyEditForm::OpenCandidates() = [](TScenarioData& data, TXmlNode* party, QWidget* parent) {
+    TPartyEditForm::OpenCandidates() = [](TScenarioData& data, TXmlNode* party, QWidget* parent,
+                                          const TElementTarget* target) {
         TPartyLeaderVeepEditorForm form(data, party, parent);
+        if (target)
+            form.ShowElement(*target);
         form.exec();
     };
     return true;

@@ -1,6 +1,8 @@
 #include "editors/parties/TPartyRelationsEditorForm.h"
 
+#include "app/ElementFocus.h"
 #include "app/FormSupport.h"
+#include "editors/parties/PartyTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/RelationsEdit.h"
 #include "xml/TXmlNode.h"
@@ -77,6 +79,15 @@ void TPartyRelationsEditorForm::FormShow() {
     const bool enabled = root != nullptr;
     ui->RelationsGroupBox->setEnabled(enabled);
     ui->GeneralGroupBox->setEnabled(enabled);
+}
+
+void TPartyRelationsEditorForm::ShowElement(const TElementTarget& target) {
+    ElementFocus::WhenShown(this, [this, target] {
+        if (!PartyTargets::SelectEntryHolding(ui->RelationsListBox, target) &&
+            PartyTargets::FocusBound(this, target))
+            return;
+        ElementFocus::FocusControl(ui->RelationsListBox);
+    });
 }
 
 void TPartyRelationsEditorForm::FromComboBoxChange() {

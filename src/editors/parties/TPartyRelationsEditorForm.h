@@ -7,6 +7,7 @@ class TPartyRelationsEditorForm;
 }
 class TScenarioData;
 class TXmlNode;
+struct TElementTarget;
 
 // relations.xml: the three offer switches and the relations between
 // leaders. Relations naming a leader who no longer exists are dropped when
@@ -16,6 +17,10 @@ class TPartyRelationsEditorForm : public QDialog {
 public:
     explicit TPartyRelationsEditorForm(TScenarioData& data, QWidget* parent = nullptr);
     ~TPartyRelationsEditorForm() override;
+
+    // Once shown, selects the relation, or focuses the switch, that the
+    // target names (call before exec()).
+    void ShowElement(const TElementTarget& target);
 
     void FromComboBoxChange();
     void AddButtonClick();

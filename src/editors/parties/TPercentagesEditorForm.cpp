@@ -1,6 +1,8 @@
 #include "editors/parties/TPercentagesEditorForm.h"
 
+#include "app/ElementFocus.h"
 #include "app/FormSupport.h"
+#include "editors/parties/PartyTargets.h"
 #include "scenario/TScenarioData.h"
 #include "widgets/TDoubleEdit.h"
 #include "xml/TXmlNode.h"
@@ -68,6 +70,21 @@ std::vector<TXmlNode*> TPercentagesEditorForm::SelectedEntries() const {
             entries.push_back(FormSupport::EntryElement(item));
     }
     return entries;
+}
+
+void TPercentagesEditorForm::ShowElement(const TElementTarget& target) {
+    ElementFocus::WhenShown(this, [this, target] {
+        if (PartyTargets::SelectEntryHolding(ui->RegionsListBox, target)) {
+            TXmlNode* entry = FormSupport::CurrentElement(ui->RegionsListBox);
+            const TXmlNode* node = PartyTargets::Node(target);
+            for (const TField& field : Fields_)
+                if (field.Edit->isEnabled() &&
+                    PartyTargets::Within(
+                        node, PercentagesEdit::ShareElement(entry, IsParty_, field.Share)))
+                    return ElementFocus::FocusControl(field.Edit);
+        }
+        ElementFocus::FocusControl(ui->RegionsListBox);
+    });
 }
 
 void TPercentagesEditorForm::ShowFocusedEntry() {

@@ -12,6 +12,7 @@ class TPercentagesEditorForm;
 class TDoubleEdit;
 class TScenarioData;
 class TXmlNode;
+struct TElementTarget;
 
 // The starting percentages of one party or one leader, region by region
 // (percentages.xml). The focused region's values are shown; a change is
@@ -26,6 +27,9 @@ public:
     bool ForParty() const { return IsParty_; }
     // The entries of the selected regions, in list order.
     std::vector<TXmlNode*> SelectedEntries() const;
+    // Once shown, selects the region of the entry that holds the target
+    // and focuses the target's field (call before exec()).
+    void ShowElement(const TElementTarget& target);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,5 +1,7 @@
 #include "editors/parties/TPlatformEditorForm.h"
 
+#include "app/ElementFocus.h"
+#include "editors/parties/PartyTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/PartiesEdit.h"
 #include "xml/TXmlNode.h"
@@ -45,6 +47,21 @@ TPlatformEditorForm::TPlatformEditorForm(TScenarioData& data, TXmlNode* owner, Q
 
 TPlatformEditorForm::~TPlatformEditorForm() {
     delete ui;
+}
+
+void TPlatformEditorForm::ShowElement(const TElementTarget& target) {
+    ElementFocus::WhenShown(this, [this, target] {
+        if (Rows_.empty())
+            return;
+        // The whole platform: its first row.
+        const TXmlNode* node = PartyTargets::Node(target);
+        const TRow* shown = &Rows_.front();
+        for (const TRow& row : Rows_)
+            if (PartyTargets::Within(node, row.Entry))
+                shown = &row;
+        ui->RowsScrollArea->ensureWidgetVisible(shown->TrackBar);
+        ElementFocus::FocusControl(shown->TrackBar);
+    });
 }
 
 void TPlatformEditorForm::AddRow(TXmlNode* issue, TXmlNode* entry) {

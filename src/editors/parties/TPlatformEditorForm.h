@@ -11,6 +11,7 @@ class QLabel;
 class QSlider;
 class TScenarioData;
 class TXmlNode;
+struct TElementTarget;
 
 // The positions of a party or a leader on the issues: one row per issue of
 // issues.xml that the owner's platform has an entry for, with a track bar
@@ -31,6 +32,9 @@ public:
         QLabel* Description = nullptr;
     };
     const std::vector<TRow>& Rows() const { return Rows_; }
+    // Once shown, focuses the track bar of the issue whose platform entry
+    // holds the target (call before exec()).
+    void ShowElement(const TElementTarget& target);
 
 private:
     void AddRow(TXmlNode* issue, TXmlNode* entry);

@@ -1,9 +1,11 @@
 #include "editors/parties/TSelectVeepsForm.h"
 #include "ui_TSelectVeepsForm.h"
 
+#include "app/ElementFocus.h"
 #include "app/FormSupport.h"
 #include "app/gallery/Gallery.h"
 #include "editors/parties/GallerySamples.h"
+#include "editors/parties/PartyTargets.h"
 #include "scenario/edit/CandidatesEdit.h"
 #include "xml/TXmlNode.h"
 
@@ -64,6 +66,22 @@ void TSelectVeepsForm::FillLists() {
         FormSupport::SelectQuietly(list, list->count() > 0 ? 0 : -1);
     ui->AddButton->setEnabled(Leader_ != nullptr);
     ui->AddAllButton->setEnabled(Leader_ != nullptr);
+}
+
+void TSelectVeepsForm::ShowElement(const TElementTarget& target) {
+    ElementFocus::WhenShown(this, [this, target] {
+        QListWidget* list = ui->SelectedViceLeadersListBox;
+        const TXmlNode* mates = Leader_ ? Leader_->GetChild("viceleaders") : nullptr;
+        if (const TXmlNode* mate = PartyTargets::ChildOnPath(PartyTargets::Node(target), mates)) {
+            const QString id = QString::fromStdString(mate->AttributeValue("id"));
+            for (int row = 0; row < list->count(); ++row)
+                if (list->item(row)->data(IdRole).toString() == id) {
+                    list->setCurrentRow(row);
+                    break;
+                }
+        }
+        ElementFocus::FocusControl(list);
+    });
 }
 
 void TSelectVeepsForm::Move(QListWidget* list, bool all, bool add) {

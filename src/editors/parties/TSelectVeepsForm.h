@@ -8,6 +8,7 @@ class TSelectVeepsForm;
 class QListWidget;
 class TScenarioData;
 class TXmlNode;
+struct TElementTarget;
 
 // A leader's running mates, chosen from the party's vice-leader pool: the
 // pool's other vice-leaders on the left, the leader's running mates on the
@@ -19,6 +20,10 @@ public:
     TSelectVeepsForm(TScenarioData& data, TXmlNode* party, TXmlNode* leader,
                      QWidget* parent = nullptr);
     ~TSelectVeepsForm() override;
+
+    // Once shown, selects the running mate the target names (call before
+    // exec()).
+    void ShowElement(const TElementTarget& target);
 
 protected:
     void showEvent(QShowEvent* event) override;

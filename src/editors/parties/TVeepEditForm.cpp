@@ -2,10 +2,12 @@
 #include "ui_TVeepEditForm.h"
 
 #include "app/ControlBinding.h"
+#include "app/ElementFocus.h"
 #include "app/FormSupport.h"
 #include "app/gallery/Gallery.h"
 #include "editors/parties/CandidateFields.h"
 #include "editors/parties/GallerySamples.h"
+#include "editors/parties/PartyTargets.h"
 #include "scenario/edit/CandidatesEdit.h"
 #include "xml/TXmlNode.h"
 
@@ -56,6 +58,22 @@ void TVeepEditForm::FormShow() {
                                   ui->IssueFamiliarityEdit, ui->CharismaEdit, ui->StaminaEdit,
                                   ui->DebatingEdit},
                                  Child(v, "attributes"));
+}
+
+void TVeepEditForm::ShowElement(const TElementTarget& target) {
+    ElementFocus::WhenShown(this, [this, target] {
+        if (PartyTargets::FocusBound(this, target))
+            return;
+        // The controls that show an element without a binding; the home
+        // bonus is the one region bonus a vice-leader has.
+        const TXmlNode* node = PartyTargets::Node(target);
+        if (PartyTargets::Within(node, Child(ViceLeader_, "percentage_bonuses")))
+            return ElementFocus::FocusControl(ui->HomeBonusEdit);
+        if (node && node->Name == "sex")
+            return ElementFocus::FocusControl(ui->GenderComboBox);
+        if (node && node->Name == "home_political_unit")
+            return ElementFocus::FocusControl(ui->HomeRegionComboBox);
+    });
 }
 
 STUMPCRAFT_GALLERY_PAGE("TVeepEditForm", [](TGalleryContext& context) {

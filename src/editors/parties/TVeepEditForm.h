@@ -7,6 +7,7 @@ class TVeepEditForm;
 }
 class TScenarioData;
 class TXmlNode;
+struct TElementTarget;
 
 // One vice-leader of a party's pool. Choosing the home region also moves
 // the home bonus entry to it.
@@ -15,6 +16,9 @@ class TVeepEditForm : public QDialog {
 public:
     TVeepEditForm(TScenarioData& data, TXmlNode* viceLeader, QWidget* parent = nullptr);
     ~TVeepEditForm() override;
+
+    // Once shown, focuses the target's field (call before exec()).
+    void ShowElement(const TElementTarget& target);
 
 protected:
     void showEvent(QShowEvent* event) override;

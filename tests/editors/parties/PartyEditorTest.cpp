@@ -347,9 +347,8 @@ private slots:
 
     void CandidatesAndRegionInfoOpenThroughTheirHooks() {
         TXmlNode* opened = nullptr;
-        TPartyEditForm::OpenCandidates() = [&opened](TScenarioData&, TXmlNode* party, QWidget*) {
-            opened = party;
-        };
+        TPartyEditForm::OpenCandidates() = [&opened](TScenarioData&, TXmlNode* party, QWidget*,
+                                                     const TElementTarget*) { opened = party; };
         TPartyEditForm form(Data(), Party(1));
         form.show();
         auto* candidates = Find<QPushButton>(&form, "CandidatesButton");
