@@ -100,7 +100,7 @@ TPartyEditForm::TPartyEditForm(TScenarioData& data, TXmlNode* party, QWidget* pa
     connect(ui->PercentagesButton, &QPushButton::clicked, this,
             &TPartyEditForm::PercentagesButtonClick);
     connect(ui->PlatformButton, &QPushButton::clicked, this, &TPartyEditForm::PlatformButtonClick);
-    connect(ui->DebatesButton, &QPushButton::clicked, this, &TPartyEditForm::DebatesButtonClick);
+    connect(ui->DebatesButton, &QPushButton::clicked, this, [this] { DebatesButtonClick(); });
     connect(ui->CandidatesButton, &QPushButton::clicked, this,
             [this] { OpenPartyWindow(OpenCandidates(), nullptr); });
     connect(ui->RegionInfoButton, &QPushButton::clicked, this,
@@ -368,9 +368,7 @@ void TPartyEditForm::ShowElement(const TElementTarget& target) {
         else if (window == "TPercentagesEditorForm")
             OpenPercentages(&target);
         else if (window == "TDebatesEditorForm")
-            // The debates list opens from here; it takes the rest of the way
-            // itself once it can.
-            ElementFocus::FocusControl(ui->DebatesButton);
+            DebatesButtonClick(&target);
         else
             FocusTarget(target);
     });
@@ -409,12 +407,14 @@ void TPartyEditForm::FocusTarget(const TElementTarget& target) {
         ElementFocus::FocusControl(ui->PlatformButton);
 }
 
-void TPartyEditForm::DebatesButtonClick() {
+void TPartyEditForm::DebatesButtonClick(const TElementTarget* target) {
     // A scenario without primaries debates gets the group and the party's
     // entry here, so the button always opens a list.
     PartiesEdit::PrimariesDebates(Data_, Party_);
     auto form = TDebatesEditorForm::ForParty(Data_, Party_, this);
     form->setWindowTitle(
         QStringLiteral("Step 5: Create / Edit %1 Party's Debates").arg(PartyName()));
+    if (target)
+        form->ShowElement(*target);
     form->exec();
 }

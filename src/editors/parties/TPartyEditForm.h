@@ -60,7 +60,7 @@ private:
     QString PartyName() const;
     void PercentagesButtonClick();
     void PlatformButtonClick();
-    void DebatesButtonClick();
+    void DebatesButtonClick(const TElementTarget* target = nullptr);
     void OpenPercentages(const TElementTarget* target);
     void OpenPlatform(const TElementTarget* target);
     void OpenPartyWindow(const TPartyWindow& window, const TElementTarget* target);

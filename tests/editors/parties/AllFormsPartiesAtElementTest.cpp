@@ -351,19 +351,23 @@ private slots:
         QVERIFY(Documents() == before);
     }
 
-    // A party's primaries debates open from its editor; until the debates
-    // list takes a target, the way stops there with the button focused.
+    // A party's primaries debates open from its editor, at the debate.
     // The share alienated everywhere is a scenario setting, not Step 5's.
     void TargetsOutsideTheseWindows() {
         const TElementTarget debates =
-            TargetAt("scenario.xml", "/scenario/debates/primaries/party[1]", "");
+            TargetAt("scenario.xml", "/scenario/debates/primaries/party[1]/debate[2]", "date");
         QCOMPARE(debates.Window, std::string("TDebatesEditorForm"));
         QString focused;
-        QCOMPARE(WhenSettled(
-                     [&] { Open(debates); }, "TPartyEditForm",
-                     [&](const QList<QDialog*>& stack) { focused = FocusedName(stack.first()); }),
-                 QStringLiteral("TPartyEditForm"));
-        QCOMPARE(focused, QStringLiteral("DebatesButton"));
+        QString current;
+        QCOMPARE(WhenSettled([&] { Open(debates); }, "TDebatesEditorForm",
+                             [&](const QList<QDialog*>& stack) {
+                                 focused = FocusedName(stack.first());
+                                 auto* list = Control<QListWidget>(stack.first(), "DebatesListBox");
+                                 current = QString::number(list ? list->currentRow() : -1);
+                             }),
+                 QStringLiteral("TDebatesEditorForm"));
+        QCOMPARE(focused, QStringLiteral("DateTimePicker"));
+        QCOMPARE(current, QStringLiteral("1"));
 
         const TElementTarget alienated =
             TargetAt("percentages.xml", "/percentages", "universal_alienated");
