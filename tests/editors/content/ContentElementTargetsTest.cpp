@@ -224,6 +224,22 @@ private slots:
         QCOMPARE(shown.Focus, QStringLiteral("EventsListBox"));
     }
 
+    void AnEffectTheBuilderDropsLeavesTheEffectsListFocused() {
+        // Showing an outcome drops its effects on deleted items, the one the
+        // message is about included: the builder stays at its effects.
+        const char* const path =
+            "/events/scripted_events/event[1]/outcomes/outcome[2]/effects/leader";
+        At(TScenarioFile::Events, path)->SetAttribute("id", "gone");
+        const TElementTarget target = Target(TScenarioFile::Events, path, "leader");
+        const TShown shown = OpenStep(6, target);
+        QCOMPARE(shown.Windows.last(), QStringLiteral("TEventOutcomeBuilderForm"));
+        QCOMPARE(shown.Row["TEventOutcomeBuilderForm.OutcomesListBox"], 1);
+        QCOMPARE(shown.Focus, QStringLiteral("EffectsListBox"));
+        QVERIFY(!ElementTargets::Resolve(Data(), TScenarioFile::Events, path));
+        Before = AllText(Data());
+        Data().SetChanged(false);
+    }
+
     void EndorsersOpenAtTheFieldOrEntry() {
         const QString form = QStringLiteral("TEndorserEditorForm");
         const QString list = form + QStringLiteral(".EndorserListBox");
