@@ -105,6 +105,8 @@ void TEventsEditorForm::ShowTarget(const TElementTarget& target) {
                target.Window == "TEventOutcomeBuilderForm") {
         ElementFocus::FocusControl(ui->ScriptedEventsButton);
         OpenScriptedEvents(&target);
+    } else if (target.Field == "scripted_events") {
+        ElementFocus::FocusControl(ui->ScriptedEventsListBox);
     } else {
         ElementFocus::FocusControl(ui->SimpleEventsListBox);
     }

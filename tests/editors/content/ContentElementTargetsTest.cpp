@@ -216,6 +216,11 @@ private slots:
         QCOMPARE(shown.Row[outcomes + ".EffectsListBox"], 2);
         QCOMPARE(shown.Focus, QStringLiteral("EffectsListBox"));
 
+        // The file's own lists are shown by the hub.
+        shown = OpenStep(6, ElementTargets::Find(Data(), Data().Events(), "scripted_events"));
+        QCOMPARE(shown.Windows, QStringList{hub});
+        QCOMPARE(shown.Focus, QStringLiteral("ScriptedEventsListBox"));
+
         // An event that is gone stops at the list of events.
         TElementTarget gone = Target(TScenarioFile::Events, outcome, "chance");
         gone.Items.front() = &Stray;
