@@ -1,14 +1,22 @@
-// Step 7 opens the endorsers editor; the gallery shows it on a national and
-// on a regional endorser.
+// Step 7 opens the endorsers editor, also at an element; the gallery shows it
+// on a national and on a regional endorser.
 #include "app/StepEditors.h"
 #include "app/gallery/Gallery.h"
 #include "editors/content/TEndorserEditorForm.h"
+#include "scenario/ElementTargets.h"
 #include "scenario/edit/EndorsersEdit.h"
 
 #include <QListWidget>
 
 STUMPCRAFT_REGISTER_STEP(7, [](TScenarioData& data, QWidget* owner) {
     TEndorserEditorForm form(data, owner);
+    form.exec();
+});
+
+STUMPCRAFT_REGISTER_STEP_AT_ELEMENT(7, [](TScenarioData& data, QWidget* owner,
+                                          const TElementTarget& target) {
+    TEndorserEditorForm form(data, owner);
+    form.ShowElement(target);
     form.exec();
 });
 

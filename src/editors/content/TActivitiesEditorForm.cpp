@@ -2,10 +2,13 @@
 #include "ui_TActivitiesEditorForm.h"
 
 #include "app/ControlBinding.h"
+#include "app/ElementFocus.h"
 #include "app/Prompts.h"
 #include "app/StepEditors.h"
 #include "app/gallery/Gallery.h"
 #include "editors/content/ActivityPictures.h"
+#include "editors/content/ShownElements.h"
+#include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/ActivitiesEdit.h"
 #include "xml/TXmlNode.h"
@@ -204,8 +207,40 @@ void TActivitiesEditorForm::ActivityPictureClick() {
     ShowPicture(SelectedActivity());
 }
 
+void TActivitiesEditorForm::ShowElement(const TElementTarget& target) {
+    ElementFocus::WhenShown(this, [this, target] { ShowTarget(target); });
+}
+
+void TActivitiesEditorForm::ShowTarget(const TElementTarget& target) {
+    const auto found = std::find(Lines_.begin(), Lines_.end(), target.Item());
+    if (!target.Item() || found == Lines_.end()) {
+        ElementFocus::FocusControl(ui->ActivitiesListBox);
+        return;
+    }
+    ShownElements::SelectRow(ui->ActivitiesListBox, static_cast<int>(found - Lines_.begin()));
+    const ShownElements::TFieldControls controls{{"name", ui->NameEdit},
+                                                 {"energy_points", ui->EPEdit},
+                                                 {"command_points", ui->CPEdit},
+                                                 {"cost", ui->CostEdit},
+                                                 {"base_power", ui->PowerEdit},
+                                                 {"chance_national_news", ui->ChanceOfNewsEdit},
+                                                 {"has_issue_focus", ui->IssueFocusCheckBox},
+                                                 {"requires_location", ui->LocationCheckBox},
+                                                 {"picture", ui->ChangePictureButton}};
+    ShownElements::FocusTarget(
+        this, target, ShownElements::ControlFor(controls, ShownElements::FieldName(target, *found)),
+        ui->ActivitiesListBox);
+}
+
 STUMPCRAFT_REGISTER_STEP(8, [](TScenarioData& data, QWidget* owner) {
     TActivitiesEditorForm form(data, owner);
+    form.exec();
+});
+
+STUMPCRAFT_REGISTER_STEP_AT_ELEMENT(8, [](TScenarioData& data, QWidget* owner,
+                                          const TElementTarget& target) {
+    TActivitiesEditorForm form(data, owner);
+    form.ShowElement(target);
     form.exec();
 });
 

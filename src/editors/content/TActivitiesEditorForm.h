@@ -6,6 +6,7 @@
 
 class TScenarioData;
 class TXmlNode;
+struct TElementTarget;
 
 namespace Ui {
 class TActivitiesEditorForm;
@@ -28,6 +29,9 @@ public:
     void NewVeepActivityButtonClick();
     void RemoveActivityButtonClick();
     void ActivityPictureClick();
+    // Once shown, selects the activity of target and focuses its field;
+    // showing writes nothing.
+    void ShowElement(const TElementTarget& target);
 
     // The activity of the selected line; null when none.
     TXmlNode* SelectedActivity() const;
@@ -38,6 +42,7 @@ protected:
 
 private:
     void NameEditChange();
+    void ShowTarget(const TElementTarget& target);
     void FillList();
     void SelectActivity(int row);
     void ShowActivity(TXmlNode* activity);

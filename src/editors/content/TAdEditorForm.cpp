@@ -2,8 +2,11 @@
 #include "ui_TAdEditorForm.h"
 
 #include "app/ControlBinding.h"
+#include "app/ElementFocus.h"
 #include "app/StepEditors.h"
 #include "app/gallery/Gallery.h"
+#include "editors/content/ShownElements.h"
+#include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/AdsEdit.h"
 #include "xml/TXmlNode.h"
@@ -169,8 +172,59 @@ void TAdEditorForm::RemoveAdButtonClick() {
     SelectAd(before);
 }
 
+void TAdEditorForm::ShowElement(const TElementTarget& target) {
+    ElementFocus::WhenShown(this, [this, target] { ShowTarget(target); });
+}
+
+void TAdEditorForm::ShowTarget(const TElementTarget& target) {
+    TXmlNode* root = Data_.Ads();
+    const int row = ShownElements::IndexOf(root, target.Item());
+    if (row < 0 || row >= ui->AdsListBox->count()) {
+        ElementFocus::FocusControl(ui->AdsListBox);
+        return;
+    }
+    ShownElements::SelectRow(ui->AdsListBox, row);
+    TXmlNode* ad = SelectedAd();
+    const TXmlNode* qualities = ChildOf(ad, "ad_qualities");
+    for (int32_t q = 0; qualities && q < qualities->ChildCount(); ++q)
+        if (ShownElements::Contains(qualities->GetChildAt(q), target.Element)) {
+            ShownElements::SelectRow(ui->AdQualitiesListBox, q);
+            break;
+        }
+    const bool inQuality = SelectedQuality() && target.Element != ad &&
+                           ShownElements::Contains(SelectedQuality(), target.Element);
+    const std::string field = ShownElements::FieldName(target, ad);
+    const ShownElements::TFieldControls controls =
+        inQuality
+            ? ShownElements::TFieldControls{{"budget", ui->BudgetEdit},
+                                            {"turns_to_make", ui->TurnsToMakeEdit},
+                                            {"chance_of_success", ui->ChanceSuccessEdit},
+                                            {"quality", ui->AdQualitiesListBox},
+                                            {"name", ui->AdQualitiesListBox}}
+            : ShownElements::TFieldControls{{"name", ui->NameEdit},
+                                            {"description", ui->DescriptionMemo},
+                                            {"base_power", ui->PowerEdit},
+                                            {"attack_backfire_chance", ui->ChanceBackfireEdit},
+                                            {"attack_power_bonus", ui->AttackBonusEdit},
+                                            {"turns_to_start", ui->TurnsToStartEdit},
+                                            {"turns_to_cancel", ui->TurnsToCancelEdit},
+                                            {"max_turns_can_run", ui->MaxTurnsCanRunEdit},
+                                            {"cost_coefficient", ui->CostCoefficientEdit},
+                                            {"ad_qualities", ui->AdQualitiesListBox}};
+    QWidget* fallback = inQuality ? static_cast<QWidget*>(ui->AdQualitiesListBox)
+                                  : static_cast<QWidget*>(ui->AdsListBox);
+    ShownElements::FocusTarget(this, target, ShownElements::ControlFor(controls, field), fallback);
+}
+
 STUMPCRAFT_REGISTER_STEP(4, [](TScenarioData& data, QWidget* owner) {
     TAdEditorForm form(data, owner);
+    form.exec();
+});
+
+STUMPCRAFT_REGISTER_STEP_AT_ELEMENT(4, [](TScenarioData& data, QWidget* owner,
+                                          const TElementTarget& target) {
+    TAdEditorForm form(data, owner);
+    form.ShowElement(target);
     form.exec();
 });
 

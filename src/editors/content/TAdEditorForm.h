@@ -4,6 +4,7 @@
 
 class TScenarioData;
 class TXmlNode;
+struct TElementTarget;
 
 namespace Ui {
 class TAdEditorForm;
@@ -24,6 +25,9 @@ public:
     void AdQualitiesListBoxClick();
     void NewAdButtonClick();
     void RemoveAdButtonClick();
+    // Once shown, selects the ad of target (and its quality) and focuses
+    // the field; showing writes nothing.
+    void ShowElement(const TElementTarget& target);
 
     // The ad of the selected line; null when none.
     TXmlNode* SelectedAd() const;
@@ -34,6 +38,7 @@ protected:
 
 private:
     void NameEditChange();
+    void ShowTarget(const TElementTarget& target);
     void SelectAd(int row);
     void ShowAd(TXmlNode* ad);
     void ShowQuality(TXmlNode* quality);

@@ -2,7 +2,10 @@
 #include "ui_TEndorserEditorForm.h"
 
 #include "app/ControlBinding.h"
+#include "app/ElementFocus.h"
 #include "app/FormSupport.h"
+#include "editors/content/ShownElements.h"
+#include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/EndorsersEdit.h"
 #include "scenario/edit/IssuesEdit.h"
@@ -508,4 +511,68 @@ void TEndorserEditorForm::RemoveButtonClick() {
     FormSupport::TakeEntry(ui->EndorserListBox, row);
     EndorsersEdit::RemoveEndorser(Data_, endorser);
     EndorserListBoxClick();
+}
+
+void TEndorserEditorForm::ShowElement(const TElementTarget& target) {
+    ElementFocus::WhenShown(this, [this, target] { ShowTarget(target); });
+}
+
+void TEndorserEditorForm::SelectRegion(const std::string& id) {
+    QListWidget* list = ui->SelectedRegionsListBox;
+    for (int row = 0; row < list->count(); ++row)
+        if (RegionId(list->item(row)) == id) {
+            // One change of selection, so the bonuses shown are this region's.
+            {
+                const QSignalBlocker quiet(list);
+                list->clearSelection();
+                list->setCurrentItem(list->item(row), QItemSelectionModel::NoUpdate);
+            }
+            list->item(row)->setSelected(true);
+            list->scrollToItem(list->item(row));
+            return;
+        }
+}
+
+void TEndorserEditorForm::ShowTarget(const TElementTarget& target) {
+    TXmlNode* endorser = ShownElements::SelectEntryHolding(ui->EndorserListBox, target.Item());
+    if (!endorser) {
+        ElementFocus::FocusControl(ui->EndorserListBox);
+        return;
+    }
+    // The group of the endorser the element lies in (party_stance,
+    // political_units_affected, ...) and the entry of that group.
+    const TXmlNode* part = ShownElements::ChildHolding(endorser, target.Element);
+    const TXmlNode* entry = ShownElements::ChildHolding(part, target.Element);
+    const std::string group = part ? part->Name : target.Field;
+    std::string leaf = target.Field;
+    if (leaf.empty() && entry && entry != target.Element)
+        leaf = target.Element->Name;
+    if (group == "political_units_affected" && entry)
+        SelectRegion(entry->AttributeValue("id"));
+
+    QWidget* regions = EndorsersEdit::IsNational(endorser)
+                           ? static_cast<QWidget*>(ui->NationalEndorserCheckBox)
+                           : static_cast<QWidget*>(ui->SelectedRegionsListBox);
+    QWidget* bonus = leaf == "momentum"       ? ui->MomentumEdit
+                     : leaf == "footsoldiers" ? ui->FootsoldierEdit
+                                              : regions;
+    QWidget* party = leaf == "initial_stance" ? static_cast<QWidget*>(ui->PartyStanceComboBox)
+                                              : static_cast<QWidget*>(ui->PartiesComboBox);
+    QWidget* leader = leaf == "initial_stance" ? static_cast<QWidget*>(ui->LeaderStanceComboBox)
+                                               : static_cast<QWidget*>(ui->LeadersComboBox);
+    QWidget* issue = leaf == "favored_position"
+                         ? static_cast<QWidget*>(ui->FavouredPositionComboBox)
+                         : static_cast<QWidget*>(ui->IssuesComboBox);
+    const ShownElements::TFieldControls controls{{"name", ui->NameEdit},
+                                                 {"description", ui->DescriptionMemo},
+                                                 {"start_date", ui->StartDatePicker},
+                                                 {"end_date", ui->EndDatePicker},
+                                                 {"pp_effect", ui->PIPEffectEdit},
+                                                 {"monetary_bonus", ui->MonetaryBonusEdit},
+                                                 {"party_stance", party},
+                                                 {"leader_stance", leader},
+                                                 {"political_units_affected", bonus},
+                                                 {"issues", issue}};
+    ShownElements::FocusTarget(this, target, ShownElements::ControlFor(controls, group),
+                               ui->EndorserListBox);
 }

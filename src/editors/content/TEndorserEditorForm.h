@@ -12,6 +12,7 @@ class QListWidget;
 class TScenarioData;
 class TXmlNode;
 struct TDate;
+struct TElementTarget;
 
 namespace Ui {
 class TEndorserEditorForm;
@@ -40,6 +41,9 @@ public:
     void RemoveRegionButtonClick();
     void RemoveAllRegionsButtonClick();
     void SelectedRegionsListBoxClick();
+    // Once shown, selects the endorser of target (and its region entry) and
+    // focuses the field or list that shows it; showing writes nothing.
+    void ShowElement(const TElementTarget& target);
 
     // The endorser of the selected line; null when none.
     TXmlNode* SelectedEndorser() const;
@@ -65,6 +69,9 @@ private:
     void ShowBonuses(TXmlNode* entry);
     void BonusChange(int bonus);
     void MoveRegions(QListWidget* from, bool all);
+    void ShowTarget(const TElementTarget& target);
+    // Makes the selected region's line the only one selected.
+    void SelectRegion(const std::string& id);
 
     Ui::TEndorserEditorForm* ui;
     TScenarioData& Data_;

@@ -1,8 +1,11 @@
 #include "editors/content/TEventConditionBuilderForm.h"
 #include "ui_TEventConditionBuilderForm.h"
 
+#include "app/ElementFocus.h"
 #include "app/FormSupport.h"
 #include "editors/content/EventNameLists.h"
+#include "editors/content/ShownElements.h"
+#include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/EventsEdit.h"
 #include "xml/TXmlNode.h"
@@ -117,4 +120,14 @@ void TEventConditionBuilderForm::RemoveButtonClick() {
     const int row = ui->ConditionsListBox->currentRow();
     if (row >= 0)
         EventsEdit::RemoveItem(Data_, TakeEntry(ui->ConditionsListBox, row));
+}
+
+void TEventConditionBuilderForm::ShowElement(const TElementTarget& target) {
+    ElementFocus::WhenShown(this, [this, target] { ShowTarget(target); });
+}
+
+void TEventConditionBuilderForm::ShowTarget(const TElementTarget& target) {
+    // A condition is shown by its line only.
+    ShownElements::SelectEntryHolding(ui->ConditionsListBox, target.ItemAfter(Event_));
+    ElementFocus::FocusControl(ui->ConditionsListBox);
 }

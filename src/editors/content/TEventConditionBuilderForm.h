@@ -5,6 +5,7 @@
 class QComboBox;
 class TScenarioData;
 class TXmlNode;
+struct TElementTarget;
 
 namespace Ui {
 class TEventConditionBuilderForm;
@@ -24,12 +25,15 @@ public:
     void NameComboBoxChange();
     void AddButtonClick();
     void RemoveButtonClick();
+    // Once shown, selects the condition of target; showing writes nothing.
+    void ShowElement(const TElementTarget& target);
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     bool LeaderChosen() const;
+    void ShowTarget(const TElementTarget& target);
 
     Ui::TEventConditionBuilderForm* ui;
     TScenarioData& Data_;

@@ -2,8 +2,11 @@
 #include "ui_TEventOutcomeBuilderForm.h"
 
 #include "app/ControlBinding.h"
+#include "app/ElementFocus.h"
 #include "app/FormSupport.h"
 #include "editors/content/EventNameLists.h"
+#include "editors/content/ShownElements.h"
+#include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/EventsEdit.h"
 #include "xml/TXmlNode.h"
@@ -218,4 +221,38 @@ void TEventOutcomeBuilderForm::RemoveOutcomeButtonClick() {
     ShowOutcome(nullptr);
     EventsEdit::RemoveItem(Data_, TakeEntry(ui->OutcomesListBox, row));
     OutcomesListBoxClick();
+}
+
+void TEventOutcomeBuilderForm::ShowElement(const TElementTarget& target) {
+    ElementFocus::WhenShown(this, [this, target] { ShowTarget(target); });
+}
+
+void TEventOutcomeBuilderForm::ShowTarget(const TElementTarget& target) {
+    TXmlNode* outcome =
+        ShownElements::SelectEntryHolding(ui->OutcomesListBox, target.ItemAfter(Event_));
+    if (!outcome) {
+        ElementFocus::FocusControl(ui->OutcomesListBox);
+        return;
+    }
+    // Showing the outcome may have dropped the effect asked for: its place
+    // is then the list of effects.
+    if (ShownElements::SelectEntryHolding(ui->EffectsListBox, target.Element) ||
+        !ShownElements::Contains(outcome, target.Element)) {
+        ElementFocus::FocusControl(ui->EffectsListBox);
+        return;
+    }
+    const ShownElements::TFieldControls controls{
+        {"chance", ui->ChanceEdit},
+        {"profile_change", ui->ProfileChangeEdit},
+        {"chance_issue_center_moves", ui->ChanceIssueCenterMovesEdit},
+        {"distance_issue_center_moves", ui->DistanceCenterMovesEdit},
+        {"target_issue_center", ui->TargetCenterEdit},
+        {"momentum_change", ui->MomentumChangeEdit},
+        {"headline", ui->HeadlineMemo},
+        {"issue_affected", ui->IssueAffectedComboBox},
+        {"effects", ui->EffectsListBox}};
+    ShownElements::FocusTarget(
+        this, target,
+        ShownElements::ControlFor(controls, ShownElements::FieldName(target, outcome)),
+        ui->OutcomesListBox);
 }

@@ -4,6 +4,7 @@
 
 class TScenarioData;
 class TXmlNode;
+struct TElementTarget;
 
 namespace Ui {
 class TEventOutcomeBuilderForm;
@@ -27,6 +28,10 @@ public:
     void RemoveEffectClick();
     void NewButtonClick();
     void RemoveOutcomeButtonClick();
+    // Once shown, selects the outcome of target (and its effect) and
+    // focuses the field; showing writes nothing beyond what showing an
+    // outcome always does.
+    void ShowElement(const TElementTarget& target);
 
     // The outcome of the selected line; null when none.
     TXmlNode* SelectedOutcome() const;
@@ -36,6 +41,7 @@ protected:
 
 private:
     void HeadlineMemoChange();
+    void ShowTarget(const TElementTarget& target);
     void SelectOutcome(int row);
     void ShowOutcome(TXmlNode* outcome);
     void ShowEffects(TXmlNode* outcome);

@@ -1,12 +1,15 @@
 #include "editors/content/TEventsEditorForm.h"
 #include "ui_TEventsEditorForm.h"
 
+#include "app/ElementFocus.h"
 #include "app/StepEditors.h"
 #include "app/gallery/Gallery.h"
+#include "editors/content/ShownElements.h"
 #include "editors/content/TEventConditionBuilderForm.h"
 #include "editors/content/TEventOutcomeBuilderForm.h"
 #include "editors/content/TScriptedEventsEditorForm.h"
 #include "editors/content/TSimpleEventEditorForm.h"
+#include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/EventsEdit.h"
 #include "xml/TXmlNode.h"
@@ -51,19 +54,62 @@ void TEventsEditorForm::FormShow() {
 }
 
 void TEventsEditorForm::SimpleEventsButtonClick() {
+    OpenSimpleEvents(nullptr);
+}
+
+void TEventsEditorForm::ScriptedEventsButtonClick() {
+    OpenScriptedEvents(nullptr);
+}
+
+void TEventsEditorForm::OpenSimpleEvents(const TElementTarget* target) {
     {
         TSimpleEventEditorForm editor(Data_, this);
+        if (target)
+            editor.ShowElement(*target);
         editor.exec();
     }
     FormShow();
 }
 
-void TEventsEditorForm::ScriptedEventsButtonClick() {
+void TEventsEditorForm::OpenScriptedEvents(const TElementTarget* target) {
     {
         TScriptedEventsEditorForm editor(Data_, this);
+        if (target)
+            editor.ShowElement(*target);
         editor.exec();
     }
     FormShow();
+}
+
+void TEventsEditorForm::ShowElement(const TElementTarget& target) {
+    ElementFocus::WhenShown(this, [this, target] { ShowTarget(target); });
+}
+
+void TEventsEditorForm::ShowTarget(const TElementTarget& target) {
+    // The lines of both lists follow the documents' order.
+    const TXmlNode* root = Data_.Events();
+    const TXmlNode* random = root ? root->GetChild("random_events") : nullptr;
+    const TXmlNode* events = target.Items.empty() ? nullptr : target.Items.front();
+    const int simple =
+        ShownElements::IndexOf(random ? random->GetChild("simple_issue_events") : nullptr, events);
+    const int scripted =
+        ShownElements::IndexOf(root ? root->GetChild("scripted_events") : nullptr, events);
+    ShownElements::SelectRow(ui->SimpleEventsListBox, simple);
+    ShownElements::SelectRow(ui->ScriptedEventsListBox, scripted);
+
+    if (target.Window == "TSimpleEventEditorForm") {
+        ElementFocus::FocusControl(ui->SimpleEventsButton);
+        OpenSimpleEvents(&target);
+    } else if (target.Window == "TScriptedEventsEditorForm" ||
+               target.Window == "TEventConditionBuilderForm" ||
+               target.Window == "TEventOutcomeBuilderForm") {
+        ElementFocus::FocusControl(ui->ScriptedEventsButton);
+        OpenScriptedEvents(&target);
+    } else if (target.Field == "scripted_events") {
+        ElementFocus::FocusControl(ui->ScriptedEventsListBox);
+    } else {
+        ElementFocus::FocusControl(ui->SimpleEventsListBox);
+    }
 }
 
 // Step 6 opens the hub; the gallery shows it with the editors and builders
@@ -92,6 +138,13 @@ TXmlNode* FullestScriptedEvent(const TScenarioData& data, const char* list) {
 
 STUMPCRAFT_REGISTER_STEP(6, [](TScenarioData& data, QWidget* owner) {
     TEventsEditorForm form(data, owner);
+    form.exec();
+});
+
+STUMPCRAFT_REGISTER_STEP_AT_ELEMENT(6, [](TScenarioData& data, QWidget* owner,
+                                          const TElementTarget& target) {
+    TEventsEditorForm form(data, owner);
+    form.ShowElement(target);
     form.exec();
 });
 

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class TScenarioData;
+struct TElementTarget;
 
 namespace Ui {
 class TEventsEditorForm;
@@ -21,11 +22,19 @@ public:
     void FormShow();
     void SimpleEventsButtonClick();
     void ScriptedEventsButtonClick();
+    // Once shown, selects the event of target and opens the editor that
+    // shows it, as its button does; showing writes nothing.
+    void ShowElement(const TElementTarget& target);
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The buttons' editors, opened at target when one is given.
+    void OpenSimpleEvents(const TElementTarget* target);
+    void OpenScriptedEvents(const TElementTarget* target);
+    void ShowTarget(const TElementTarget& target);
+
     Ui::TEventsEditorForm* ui;
     TScenarioData& Data_;
     bool Shown_ = false;

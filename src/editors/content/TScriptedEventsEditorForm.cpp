@@ -2,10 +2,13 @@
 #include "ui_TScriptedEventsEditorForm.h"
 
 #include "app/ControlBinding.h"
+#include "app/ElementFocus.h"
 #include "app/FormSupport.h"
 #include "editors/content/EventNameLists.h"
+#include "editors/content/ShownElements.h"
 #include "editors/content/TEventConditionBuilderForm.h"
 #include "editors/content/TEventOutcomeBuilderForm.h"
+#include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/EventsEdit.h"
 #include "xml/TXmlNode.h"
@@ -120,15 +123,63 @@ void TScriptedEventsEditorForm::RemoveButtonClick() {
 }
 
 void TScriptedEventsEditorForm::ConditionsButtonClick() {
+    OpenConditions(nullptr);
+}
+
+void TScriptedEventsEditorForm::OutcomesButtonClick() {
+    OpenOutcomes(nullptr);
+}
+
+void TScriptedEventsEditorForm::OpenConditions(const TElementTarget* target) {
     if (TXmlNode* event = SelectedEvent()) {
         TEventConditionBuilderForm builder(Data_, event, this);
+        if (target)
+            builder.ShowElement(*target);
         builder.exec();
     }
 }
 
-void TScriptedEventsEditorForm::OutcomesButtonClick() {
+void TScriptedEventsEditorForm::OpenOutcomes(const TElementTarget* target) {
     if (TXmlNode* event = SelectedEvent()) {
         TEventOutcomeBuilderForm builder(Data_, event, this);
+        if (target)
+            builder.ShowElement(*target);
         builder.exec();
     }
+}
+
+void TScriptedEventsEditorForm::ShowElement(const TElementTarget& target) {
+    ElementFocus::WhenShown(this, [this, target] { ShowTarget(target); });
+}
+
+void TScriptedEventsEditorForm::ShowTarget(const TElementTarget& target) {
+    TXmlNode* event =
+        target.Items.empty()
+            ? nullptr
+            : ShownElements::SelectEntryHolding(ui->EventsListBox, target.Items.front());
+    if (!event) {
+        ElementFocus::FocusControl(ui->EventsListBox);
+        return;
+    }
+    if (target.Window == "TEventConditionBuilderForm") {
+        ElementFocus::FocusControl(ui->ConditionsButton);
+        OpenConditions(&target);
+        return;
+    }
+    if (target.Window == "TEventOutcomeBuilderForm") {
+        ElementFocus::FocusControl(ui->OutcomesButton);
+        OpenOutcomes(&target);
+        return;
+    }
+    const ShownElements::TFieldControls controls{{"name", ui->NameEdit},
+                                                 {"start_date", ui->StartDateTimePicker},
+                                                 {"end_date", ui->EndDateTimePicker},
+                                                 {"times_can_occur", ui->TimesCanOccurEdit},
+                                                 {"chance_occurs", ui->ChanceEdit},
+                                                 {"will_occur", ui->WillOccurCheckBox},
+                                                 {"conditions", ui->ConditionsButton},
+                                                 {"outcomes", ui->OutcomesButton}};
+    ShownElements::FocusTarget(
+        this, target, ShownElements::ControlFor(controls, ShownElements::FieldName(target, event)),
+        ui->EventsListBox);
 }

@@ -4,6 +4,7 @@
 
 class TScenarioData;
 class TXmlNode;
+struct TElementTarget;
 
 namespace Ui {
 class TScriptedEventsEditorForm;
@@ -25,6 +26,10 @@ public:
     void RemoveButtonClick();
     void ConditionsButtonClick();
     void OutcomesButtonClick();
+    // Once shown, selects the event of target and focuses its field, or
+    // opens the builder that shows its condition or outcome as the button
+    // does; showing writes nothing.
+    void ShowElement(const TElementTarget& target);
 
     // The event of the selected line; null when none.
     TXmlNode* SelectedEvent() const;
@@ -34,6 +39,10 @@ protected:
 
 private:
     void NameEditChange();
+    // The buttons' builders, opened at target when one is given.
+    void OpenConditions(const TElementTarget* target);
+    void OpenOutcomes(const TElementTarget* target);
+    void ShowTarget(const TElementTarget& target);
     void SelectEvent(int row);
     void ShowEvent(TXmlNode* event);
 

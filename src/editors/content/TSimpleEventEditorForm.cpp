@@ -2,8 +2,11 @@
 #include "ui_TSimpleEventEditorForm.h"
 
 #include "app/ControlBinding.h"
+#include "app/ElementFocus.h"
 #include "app/FormSupport.h"
 #include "editors/content/EventNameLists.h"
+#include "editors/content/ShownElements.h"
+#include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/EventsEdit.h"
 #include "xml/TXmlAttribute.h"
@@ -191,4 +194,30 @@ void TSimpleEventEditorForm::RemoveButtonClick() {
     ShowEvent(nullptr);
     EventsEdit::RemoveItem(Data_, TakeEntry(ui->EventsListBox, row));
     EventsListBoxClick();
+}
+
+void TSimpleEventEditorForm::ShowElement(const TElementTarget& target) {
+    ElementFocus::WhenShown(this, [this, target] { ShowTarget(target); });
+}
+
+void TSimpleEventEditorForm::ShowTarget(const TElementTarget& target) {
+    TXmlNode* event = ShownElements::SelectEntryHolding(ui->EventsListBox, target.Item());
+    if (!event) {
+        // The switch of all simple events, or the list as a whole.
+        const bool onSwitch = target.Element == RandomEvents(Data_) && target.Field == "on";
+        ElementFocus::FocusControl(onSwitch ? static_cast<QWidget*>(ui->RandomCheckBox)
+                                            : static_cast<QWidget*>(ui->EventsListBox));
+        return;
+    }
+    if (ShownElements::SelectEntryHolding(ui->HeadlinesListBox, target.Element)) {
+        ElementFocus::FocusControl(ui->HeadlinesListBox);
+        return;
+    }
+    const std::string field = ShownElements::FieldName(target, event);
+    const ShownElements::TFieldControls controls{{"headlines", ui->HeadlinesListBox},
+                                                 {"headline", ui->HeadlinesListBox},
+                                                 {"id", ui->IssuesComboBox},
+                                                 {"issue", ui->IssuesComboBox}};
+    ShownElements::FocusTarget(this, target, ShownElements::ControlFor(controls, field),
+                               ui->EventsListBox);
 }

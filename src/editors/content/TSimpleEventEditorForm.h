@@ -4,6 +4,7 @@
 
 class TScenarioData;
 class TXmlNode;
+struct TElementTarget;
 
 namespace Ui {
 class TSimpleEventEditorForm;
@@ -26,6 +27,9 @@ public:
     void RemoveHeadlineButtonClick();
     void NewButtonClick();
     void RemoveButtonClick();
+    // Once shown, selects the event of target (and its headline) and
+    // focuses the control that shows it; showing writes nothing.
+    void ShowElement(const TElementTarget& target);
 
     // The simple event of the selected line; null when none.
     TXmlNode* SelectedEvent() const;
@@ -35,6 +39,7 @@ protected:
 
 private:
     void RandomCheckBoxClick();
+    void ShowTarget(const TElementTarget& target);
     void ShowRandomSwitch();
     void ShowEvent(TXmlNode* event);
     void SelectEvent(int row);
