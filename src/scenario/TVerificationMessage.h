@@ -4,6 +4,21 @@
 
 class TXmlNode;
 
+// What a quick fix may do about a message; verification knows it where it
+// finds the problem.
+enum class TRepairKind {
+    None,
+    // Remove the subject, an entry of a list.
+    RemoveItem,
+    // The same, but never the last entry: the list must keep one.
+    RemoveItemKeepingOne,
+    // Set the subject's id to "-1", the none its check allows.
+    SetNone,
+    // Add the missing child Field to the subject with RepairText (and
+    // RepairId as its id when not empty).
+    AddDefault,
+};
+
 // One problem found by verification: where, which field, what.
 struct TVerificationMessage {
     std::string File;    // the scenario file, for example "parties.xml"
@@ -12,6 +27,16 @@ struct TVerificationMessage {
     std::string Message;
     TXmlNode* Element = nullptr; // valid until the documents change
     std::string ElementPath;     // for example /parties/party[2]/convention
+
+    // The safe repair, if any. The subject is the element it changes: the
+    // entry or reference field for a removal or none, the parent lacking
+    // Field for an addition. Its fingerprint at the time (TVerifier::FingerprintOf) tells whether
+    // the element at SubjectPath is still the same one.
+    TRepairKind Repair = TRepairKind::None;
+    std::string SubjectPath;
+    std::string SubjectTag;
+    std::string RepairText;
+    std::string RepairId;
 
     std::string Text() const { return Section + " >> " + Field + " >> " + Message; }
 };

@@ -47,8 +47,9 @@ void VerifyViceLeader(TVerifier& v, TXmlNode* viceLeader, const std::string& sec
     v.Check(viceLeader, "how_well_known", TCheckKind::Text, true, section);
     v.Check(viceLeader, "political_points_cost", TCheckKind::Integer, true, section);
     VerifyRatings(v, viceLeader, section);
+    // No quick fix: the bonuses follow the home region and cannot name none.
     v.CheckReference(viceLeader, "home_political_unit", v.Data().PoliticalUnits(), "political_unit",
-                     true, false, section);
+                     true, false, section, false);
     // Only a clean pass so far may touch the bonuses.
     if (v.Added() == 0)
         VerifyHomeBonuses(v, viceLeader, section);
@@ -102,7 +103,8 @@ void VerifyLeader(TVerifier& v, TXmlNode* leader, TXmlNode* pool, const std::str
         v.AddMessage(l, "viceleaders", leader, "Leader needs minimum of one Vice-Leader");
     // A running mate must come from this party's own pool.
     for (int32_t i = 0; i < mates->ChildCount(); ++i)
-        CheckEntryReference(v, mates, mates->GetChildAt(i), pool, "viceleader", true, false, l);
+        CheckEntryReference(v, mates, mates->GetChildAt(i), pool, "viceleader", true, false, l,
+                            TRepairKind::RemoveItemKeepingOne);
 
     TXmlNode* crusaders = v.Group(leader, "crusaders", l);
     const std::string crusadersSection = l + " >> Crusaders";

@@ -50,7 +50,9 @@ void CheckEndorser(TVerifier& v, TScenarioData& data, const TXmlNode* endorser) 
     const std::string issuesSection = section + " >> Issues";
     for (int32_t i = 0; i < issues->ChildCount(); ++i) {
         const TXmlNode* issue = issues->GetChildAt(i);
-        v.CheckItemReference(issue, data.Issues(), "issue", true, false, issuesSection);
+        // As when the issue is removed in the editor: no issue in particular.
+        v.CheckItemReference(issue, data.Issues(), "issue", true, false, issuesSection,
+                             TRepairKind::SetNone);
         v.Check(issue, "favored_position", TCheckKind::Position, true, issuesSection);
     }
 }

@@ -1,0 +1,110 @@
+#include "scenario/edit/QuickFixes.h"
+
+#include "scenario/ElementTargets.h"
+#include "scenario/verify/TVerifier.h"
+#include "xml/TXmlNode.h"
+
+#include <optional>
+
+namespace QuickFixes {
+
+namespace {
+
+std::optional<TScenarioFile> FileNamed(const std::string& name) {
+    for (const TScenarioFile file : TScenarioData::AllFiles())
+        if (TScenarioData::FileName(file) == name)
+            return file;
+    return std::nullopt;
+}
+
+// The index after the last child of parent called name; -1 when none is.
+int32_t After(const TXmlNode* parent, const std::string& name) {
+    for (int32_t i = parent->ChildCount() - 1; i >= 0; --i)
+        if (parent->GetChildAt(i)->Name == name)
+            return i + 1;
+    return -1;
+}
+
+// Where field belongs in parent: after the element that precedes it in a
+// sibling of the same kind that has it (as the templates wrote them);
+// else at the end.
+int32_t PlaceOf(const TXmlNode* parent, const std::string& field) {
+    const TXmlNode* outer = parent->Parent();
+    for (int32_t i = 0; outer && i < outer->ChildCount(); ++i) {
+        const TXmlNode* model = outer->GetChildAt(i);
+        const int32_t at =
+            model == parent || model->Name != parent->Name ? -1 : model->IndexOfChild(field);
+        if (at == 0)
+            return 0;
+        if (at > 0)
+            if (const int32_t place = After(parent, model->GetChildAt(at - 1)->Name); place >= 0)
+                return place;
+    }
+    return parent->ChildCount();
+}
+
+bool AddDefault(TXmlNode* parent, const TVerificationMessage& message) {
+    if (message.Field.empty() || parent->GetChild(message.Field))
+        return false;
+    const int32_t place = PlaceOf(parent, message.Field);
+    TXmlNode* child = parent->AddNewChild(message.Field, message.RepairText);
+    if (!message.RepairId.empty())
+        child->SetAttribute("id", message.RepairId);
+    for (int32_t i = parent->ChildCount() - 1; i > place; --i)
+        parent->ExchangeChildren(i - 1, i);
+    return true;
+}
+
+bool Remove(TXmlNode* item, bool keepOne) {
+    TXmlNode* list = item->Parent();
+    if (!list || (keepOne && list->ChildCount() <= 1))
+        return false;
+    return list->RemoveChild(item) != nullptr;
+}
+
+} // namespace
+
+std::string Label(const TVerificationMessage& message) {
+    switch (message.Repair) {
+    case TRepairKind::RemoveItem:
+    case TRepairKind::RemoveItemKeepingOne:
+    case TRepairKind::SetNone:
+        return "Remove this reference";
+    case TRepairKind::AddDefault:
+        return "Add it with its default";
+    case TRepairKind::None:
+        break;
+    }
+    return {};
+}
+
+bool Apply(TScenarioData& data, const TVerificationMessage& message) {
+    const std::optional<TScenarioFile> file = FileNamed(message.File);
+    if (message.Repair == TRepairKind::None || !file)
+        return false;
+    // The path is trusted only when it still names the same element.
+    TXmlNode* subject = ElementTargets::Resolve(data, *file, message.SubjectPath);
+    if (!subject || TVerifier::FingerprintOf(subject) != message.SubjectTag)
+        return false;
+    bool applied = false;
+    switch (message.Repair) {
+    case TRepairKind::RemoveItem:
+    case TRepairKind::RemoveItemKeepingOne:
+        applied = Remove(subject, message.Repair == TRepairKind::RemoveItemKeepingOne);
+        break;
+    case TRepairKind::SetNone:
+        subject->SetAttribute("id", "-1");
+        applied = true;
+        break;
+    case TRepairKind::AddDefault:
+        applied = AddDefault(subject, message);
+        break;
+    case TRepairKind::None:
+        break;
+    }
+    if (applied)
+        data.SetChanged();
+    return applied;
+}
+
+} // namespace QuickFixes
