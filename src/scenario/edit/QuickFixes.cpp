@@ -5,6 +5,7 @@
 #include "xml/TXmlNode.h"
 
 #include <optional>
+#include <vector>
 
 namespace QuickFixes {
 
@@ -25,21 +26,41 @@ int32_t After(const TXmlNode* parent, const std::string& name) {
     return -1;
 }
 
-// Where field belongs in parent: after the element that precedes it in a
-// sibling of the same kind that has it (as the templates wrote them);
-// else at the end.
-int32_t PlaceOf(const TXmlNode* parent, const std::string& field) {
+// Another element named like parent that has field: a sibling first, else
+// the first in the document.
+const TXmlNode* ModelFor(const TXmlNode* parent, const std::string& field) {
+    auto fits = [&](const TXmlNode* n) {
+        return n != parent && n->Name == parent->Name && n->GetChild(field);
+    };
+    const TXmlNode* root = parent;
+    while (root->Parent())
+        root = root->Parent();
     const TXmlNode* outer = parent->Parent();
-    for (int32_t i = 0; outer && i < outer->ChildCount(); ++i) {
-        const TXmlNode* model = outer->GetChildAt(i);
-        const int32_t at =
-            model == parent || model->Name != parent->Name ? -1 : model->IndexOfChild(field);
-        if (at == 0)
-            return 0;
-        if (at > 0)
-            if (const int32_t place = After(parent, model->GetChildAt(at - 1)->Name); place >= 0)
-                return place;
+    for (int32_t i = 0; outer && i < outer->ChildCount(); ++i)
+        if (fits(outer->GetChildAt(i)))
+            return outer->GetChildAt(i);
+    std::vector<const TXmlNode*> work{root};
+    while (!work.empty()) {
+        const TXmlNode* node = work.back();
+        work.pop_back();
+        if (fits(node))
+            return node;
+        for (int32_t i = node->ChildCount() - 1; i >= 0; --i)
+            work.push_back(node->GetChildAt(i));
     }
+    return nullptr;
+}
+
+// Where field belongs in parent: after the element that precedes it in a
+// model that has it (as the templates wrote them); else at the end.
+int32_t PlaceOf(const TXmlNode* parent, const std::string& field) {
+    const TXmlNode* model = ModelFor(parent, field);
+    const int32_t at = model ? model->IndexOfChild(field) : -1;
+    if (at == 0)
+        return 0;
+    if (at > 0)
+        if (const int32_t place = After(parent, model->GetChildAt(at - 1)->Name); place >= 0)
+            return place;
     return parent->ChildCount();
 }
 
