@@ -1,6 +1,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 class TXmlNode;
 
@@ -15,7 +17,7 @@ enum class TRepairKind {
     // Set the subject's id to "-1", the none its check allows.
     SetNone,
     // Add the missing child Field to the subject with RepairText (and
-    // RepairId as its id when not empty).
+    // RepairId as its id when not empty) and RepairChildren in it.
     AddDefault,
 };
 
@@ -37,6 +39,7 @@ struct TVerificationMessage {
     std::string SubjectTag;
     std::string RepairText;
     std::string RepairId;
+    std::vector<std::pair<std::string, std::string>> RepairChildren; // name, text
 
     std::string Text() const { return Section + " >> " + Field + " >> " + Message; }
 };

@@ -176,6 +176,20 @@ TEST(QuickFixes, MissingFieldsComeBackWithTheNewItemValuesInTheirPlace) {
         EXPECT_EQ(broken.SaveAndCheckOthers(c.File),
                   ReplaceLines(Read(Sample + "/" + c.File), c.Line, close, c.Restored));
     }
+    // A group of required fields comes back whole, as a new leader has it.
+    TBroken ratings("parties.xml", [](const std::string& text) {
+        return ReplaceLines(text, "<attributes>", "</attributes>");
+    });
+    ASSERT_EQ(ratings.Data->Messages().size(), 1u);
+    const TVerificationMessage m = ratings.Data->Messages()[0];
+    ASSERT_TRUE(QuickFixes::Apply(*ratings.Data, m));
+    VerificationRun::Run(ratings.Data.get(), true);
+    EXPECT_TRUE(ratings.Data->Messages().empty());
+    const TXmlNode* attributes =
+        ElementTargets::Resolve(*ratings.Data, TScenarioFile::Parties, m.SubjectPath)
+            ->GetChild("attributes");
+    ASSERT_EQ(attributes->ChildCount(), 7);
+    EXPECT_EQ(attributes->GetChild("debating")->GetText(), "3");
 }
 
 TEST(QuickFixes, NothingIsOfferedWhereNoValueIsSafe) {

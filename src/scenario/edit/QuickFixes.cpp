@@ -71,6 +71,8 @@ bool AddDefault(TXmlNode* parent, const TVerificationMessage& message) {
     TXmlNode* child = parent->AddNewChild(message.Field, message.RepairText);
     if (!message.RepairId.empty())
         child->SetAttribute("id", message.RepairId);
+    for (const auto& [name, text] : message.RepairChildren)
+        child->AddNewChild(name, text);
     for (int32_t i = parent->ChildCount() - 1; i > place; --i)
         parent->ExchangeChildren(i - 1, i);
     return true;

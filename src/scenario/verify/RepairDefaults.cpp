@@ -56,6 +56,33 @@ constexpr std::array<std::pair<const char*, const char*>, 44> TemplateValues = {
     {"language", "English"},
 }};
 
+// Groups of fields, as the templates write them.
+const std::array<std::pair<const char*, TChildren>, 10> GroupTemplates = {{
+    {"attributes",
+     {{"leadership", "3"},
+      {"integrity", "3"},
+      {"experience", "3"},
+      {"issue_familiarity", "3"},
+      {"charisma", "3"},
+      {"stamina", "3"},
+      {"debating", "3"}}},
+    {"goals", {{"percentage", "-1"}, {"seats", "0"}}},
+    {"seat", {{"type", "FPP"}, {"number", "0"}}},
+    {"abbreviation_position", {{"x", "0"}, {"y", "0"}}},
+    {"party/advertising", {{"pac", "1"}, {"ad_credits", ""}}},
+    {"scenario/advertising",
+     {{"pac", "0"}, {"ban_days_before_election", "0"}, {"max_per_player", "0"}}},
+    {"scenario/leader", {{"position", ""}, {"institution", ""}, {"appointed_by", ""}}},
+    {"economy", {{"initial", "0"}, {"targets", ""}}},
+    {"party/general_election",
+     {{"starting_percentage", "0"},
+      {"undecided", "0"},
+      {"alienated", "-1"},
+      {"leaning", "0"},
+      {"committed", "0"}}},
+    {"party/primaries", {{"starting_percentage", "0"}, {"leaders", ""}}},
+}};
+
 // Lists that verify when empty, and groups with only optional content.
 constexpr std::array<const char*, 21> EmptyGroups = {
     "ad_qualities",      "party_stance",
@@ -97,9 +124,15 @@ std::optional<std::string> FieldText(const std::string& parent, const std::strin
     return std::nullopt;
 }
 
-bool GroupMayBeEmpty(const std::string& parent, const std::string& field) {
-    return Lookup(EmptyGroups, parent, field,
-                  [](const char* entry) { return std::string(entry); }) != EmptyGroups.end();
+std::optional<TChildren> GroupContent(const std::string& parent, const std::string& field) {
+    const auto group = Lookup(GroupTemplates, parent, field,
+                              [](const auto& entry) { return std::string(entry.first); });
+    if (group != GroupTemplates.end())
+        return group->second;
+    if (Lookup(EmptyGroups, parent, field, [](const char* entry) { return std::string(entry); }) !=
+        EmptyGroups.end())
+        return TChildren{};
+    return std::nullopt;
 }
 
 } // namespace RepairDefaults

@@ -4,6 +4,10 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
+
+using TChildren = std::vector<std::pair<std::string, std::string>>;
 
 // What a missing element may be added with so that it verifies and means
 // no more than a new item would: the values the new-item templates write.
@@ -15,8 +19,9 @@ namespace RepairDefaults {
 // positions and files without a template value).
 std::optional<std::string> FieldText(const std::string& parent, const std::string& field,
                                      TCheckKind kind, bool required);
-// Whether parent's missing group may be added empty: a list that may be
-// empty, or a group whose content is optional.
-bool GroupMayBeEmpty(const std::string& parent, const std::string& field);
+// The children (name, text) of parent's missing group: none for a list
+// that may be empty, the templates' fields for a group of fields that all
+// have a safe value; nothing when the group cannot be added safely.
+std::optional<TChildren> GroupContent(const std::string& parent, const std::string& field);
 
 } // namespace RepairDefaults

@@ -12,7 +12,7 @@ TRepair AddDefault(const TXmlNode* parent, const TCheckResult& r, std::optional<
                    std::string id = {}) {
     if (!parent || r.Message != FieldChecks::NodeMissing || !text)
         return {};
-    return {TRepairKind::AddDefault, parent, std::move(*text), std::move(id)};
+    return {TRepairKind::AddDefault, parent, std::move(*text), std::move(id), {}};
 }
 
 } // namespace
@@ -36,6 +36,7 @@ void TVerifier::AddMessage(const std::string& section, const std::string& field,
         m.SubjectTag = FingerprintOf(repair.Subject);
         m.RepairText = repair.Text;
         m.RepairId = repair.Id;
+        m.RepairChildren = repair.Children;
     }
     Data_.Messages().push_back(std::move(m));
     ++Added_;
@@ -104,9 +105,11 @@ TXmlNode* TVerifier::Group(const TXmlNode* parent, const std::string& field,
     const TCheckResult r = FieldChecks::CheckValue(group, TCheckKind::Text, false);
     if (r.Ok)
         return group;
-    const bool mayBeEmpty = parent && RepairDefaults::GroupMayBeEmpty(parent->Name, field);
-    AddMessage(section, field, parent, r.Message,
-               AddDefault(parent, r, mayBeEmpty ? std::optional<std::string>("") : std::nullopt));
+    const auto content = parent ? RepairDefaults::GroupContent(parent->Name, field) : std::nullopt;
+    TRepair repair = AddDefault(parent, r, content ? std::optional<std::string>("") : std::nullopt);
+    if (content)
+        repair.Children = *content;
+    AddMessage(section, field, parent, r.Message, repair);
     throw TVerifyAbort{};
 }
 
@@ -176,5 +179,5 @@ TRepair TVerifier::IfDangling(const TCheckResult& result, TRepairKind kind,
     if (kind == TRepairKind::RemoveItemKeepingOne && subject &&
         (!subject->Parent() || subject->Parent()->ChildCount() <= 1))
         return {};
-    return {kind, subject, {}, {}};
+    return {kind, subject, {}, {}, {}};
 }

@@ -17,6 +17,7 @@ struct TRepair {
     const TXmlNode* Subject = nullptr;
     std::string Text;
     std::string Id;
+    std::vector<std::pair<std::string, std::string>> Children;
 };
 
 // The state of one per-file verifier while it walks its document: it adds
