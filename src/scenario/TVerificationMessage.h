@@ -32,8 +32,8 @@ struct TVerificationMessage {
 
     // The safe repair, if any. The subject is the element it changes: the
     // entry or reference field for a removal or none, the parent lacking
-    // Field for an addition. Its fingerprint at the time (TVerifier::FingerprintOf) tells whether
-    // the element at SubjectPath is still the same one.
+    // Field for an addition. Its fingerprint at the time (start tag and
+    // text) tells whether the element at SubjectPath is still that one.
     TRepairKind Repair = TRepairKind::None;
     std::string SubjectPath;
     std::string SubjectTag;

@@ -193,8 +193,8 @@ TEST(QuickFixes, MissingFieldsComeBackWithTheNewItemValuesInTheirPlace) {
 }
 
 TEST(QuickFixes, NothingIsOfferedWhereNoValueIsSafe) {
-    // A date, a region that cannot be none, a running mate's home region
-    // (its bonuses follow it), and a leader's only running mate.
+    // A date, a region that cannot be none, and a leader's only running
+    // mate.
     TBroken date("parties.xml", [](const std::string& text) {
         return ReplaceLines(text, "<start_date>06/10/2008</start_date>");
     });
@@ -220,6 +220,26 @@ TEST(QuickFixes, NothingIsOfferedWhereNoValueIsSafe) {
     EXPECT_EQ(QuickFixes::Label(mate.Message("parties.xml", "viceleader", gone, 0)),
               "Remove this reference");
     EXPECT_EQ(QuickFixes::Label(mate.Message("parties.xml", "viceleader", gone, 1)), "");
+}
+
+TEST(QuickFixes, AViceLeadersHomeBecomesNoneAndItsBonusesGo) {
+    TBroken broken("parties.xml", [](const std::string& text) {
+        return Replaced(
+            text,
+            "<home_political_unit id=\"39453_4642743598\"></home_political_unit>\r\n            "
+            "<age>63",
+            "<home_political_unit id=\"gone\"></home_political_unit>\r\n            <age>63");
+    });
+    ASSERT_EQ(broken.Data->Messages().size(), 1u);
+    const TVerificationMessage m = broken.Data->Messages()[0];
+    EXPECT_EQ(m.Message, "Reference not found: political_unit gone");
+    ASSERT_TRUE(QuickFixes::Apply(*broken.Data, m));
+    VerificationRun::Run(broken.Data.get(), true);
+    EXPECT_TRUE(broken.Data->Messages().empty());
+    const TXmlNode* home =
+        ElementTargets::Resolve(*broken.Data, TScenarioFile::Parties, m.SubjectPath);
+    EXPECT_EQ(home->AttributeValue("id"), "-1");
+    EXPECT_EQ(home->Parent()->GetChild("percentage_bonuses")->ChildCount(), 0);
 }
 
 TEST(QuickFixes, AMessageOnDocumentsChangedSinceIsRefused) {

@@ -64,12 +64,24 @@ int32_t PlaceOf(const TXmlNode* parent, const std::string& field) {
     return parent->ChildCount();
 }
 
+// A vice-leader's bonuses follow its home region: with none, they go.
+void SetNone(TXmlNode* reference) {
+    reference->SetAttribute("id", "-1");
+    TXmlNode* owner = reference->Parent();
+    TXmlNode* bonuses = owner ? owner->GetChild("percentage_bonuses") : nullptr;
+    if (bonuses && reference->Name == "home_political_unit" && owner->Name == "viceleader")
+        while (bonuses->ChildCount() > 0)
+            bonuses->RemoveChild(bonuses->GetChildAt(0));
+}
+
 bool AddDefault(TXmlNode* parent, const TVerificationMessage& message) {
     if (message.Field.empty() || parent->GetChild(message.Field))
         return false;
     const int32_t place = PlaceOf(parent, message.Field);
     TXmlNode* child = parent->AddNewChild(message.Field, message.RepairText);
-    if (!message.RepairId.empty())
+    if (message.RepairId == "-1")
+        SetNone(child);
+    else if (!message.RepairId.empty())
         child->SetAttribute("id", message.RepairId);
     for (const auto& [name, text] : message.RepairChildren)
         child->AddNewChild(name, text);
@@ -116,7 +128,7 @@ bool Apply(TScenarioData& data, const TVerificationMessage& message) {
         applied = Remove(subject, message.Repair == TRepairKind::RemoveItemKeepingOne);
         break;
     case TRepairKind::SetNone:
-        subject->SetAttribute("id", "-1");
+        SetNone(subject);
         applied = true;
         break;
     case TRepairKind::AddDefault:

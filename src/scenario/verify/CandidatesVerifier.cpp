@@ -47,9 +47,8 @@ void VerifyViceLeader(TVerifier& v, TXmlNode* viceLeader, const std::string& sec
     v.Check(viceLeader, "how_well_known", TCheckKind::Text, true, section);
     v.Check(viceLeader, "political_points_cost", TCheckKind::Integer, true, section);
     VerifyRatings(v, viceLeader, section);
-    // No quick fix: the bonuses follow the home region and cannot name none.
     v.CheckReference(viceLeader, "home_political_unit", v.Data().PoliticalUnits(), "political_unit",
-                     true, false, section, false);
+                     true, false, section);
     // Only a clean pass so far may touch the bonuses.
     if (v.Added() == 0)
         VerifyHomeBonuses(v, viceLeader, section);

@@ -14,7 +14,9 @@ void CheckStance(TVerifier& v, const TXmlNode* endorser, const std::string& grou
     const TXmlNode* chosen = stance->GetChild(target);
     if (!chosen)
         return;
-    v.CheckReference(stance, target, searchRoot, target, true, false, stanceSection);
+    // As when the party or leader is removed in the editor: no stance.
+    v.CheckReference(stance, target, searchRoot, target, true, false, stanceSection,
+                     TRepairKind::RemoveItem);
     v.Check(chosen, "initial_stance", TCheckKind::Text, true, stanceSection);
 }
 

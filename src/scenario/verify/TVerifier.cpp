@@ -66,16 +66,16 @@ bool TVerifier::CheckFile(const TXmlNode* parent, const std::string& field,
 
 bool TVerifier::CheckReference(const TXmlNode* parent, const std::string& field,
                                TXmlNode* searchRoot, const std::string& elementName, bool allowNone,
-                               bool required, const std::string& section, bool repairable) {
+                               bool required, const std::string& section, TRepairKind onDangling) {
     const TXmlNode* element = parent ? parent->GetChild(field) : nullptr;
     const TCheckResult r =
         FieldChecks::CheckReference(element, searchRoot, elementName, allowNone, required);
     if (r.Ok)
         return true;
     TRepair repair;
-    if (repairable && allowNone && IsDangling(r))
-        repair = IfDangling(r, TRepairKind::SetNone, element);
-    else if (repairable && allowNone && !required)
+    if (allowNone && IsDangling(r))
+        repair = IfDangling(r, onDangling, element);
+    else if (allowNone && !required && onDangling == TRepairKind::SetNone)
         repair = AddDefault(parent, r, std::string(), "-1");
     AddMessage(section, field, parent, r.Message, repair);
     return r.Ok;

@@ -5,6 +5,8 @@
 
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 // Thrown inside a verifier to end it at once (the guard): walking into a
 // missing element, or any other unexpected state. Messages added stay.
@@ -40,11 +42,11 @@ public:
                const std::string& section);
     bool CheckFile(const TXmlNode* parent, const std::string& field, const std::string& folder,
                    bool required, const std::string& section);
-    // A dangling reference that allows none offers to set none, unless
-    // repairable is false (a none its dependants cannot take).
+    // A dangling reference that allows none offers onDangling: setting none
+    // (then a missing optional one is added as none) or removing it.
     bool CheckReference(const TXmlNode* parent, const std::string& field, TXmlNode* searchRoot,
                         const std::string& elementName, bool allowNone, bool required,
-                        const std::string& section, bool repairable = true);
+                        const std::string& section, TRepairKind onDangling = TRepairKind::SetNone);
     // The same checks for a list item: the element itself is the field (its
     // element name is the field name) and its parent is attached.
     bool CheckItem(const TXmlNode* item, TCheckKind kind, bool required,
