@@ -102,7 +102,8 @@ void VerifyLeader(TVerifier& v, TXmlNode* leader, TXmlNode* pool, const std::str
         v.AddMessage(l, "viceleaders", leader, "Leader needs minimum of one Vice-Leader");
     // A running mate must come from this party's own pool.
     for (int32_t i = 0; i < mates->ChildCount(); ++i)
-        CheckEntryReference(v, mates, mates->GetChildAt(i), pool, "viceleader", true, false, l);
+        CheckEntryReference(v, mates, mates->GetChildAt(i), pool, "viceleader", true, false, l,
+                            TRepairKind::RemoveItemKeepingOne);
 
     TXmlNode* crusaders = v.Group(leader, "crusaders", l);
     const std::string crusadersSection = l + " >> Crusaders";

@@ -14,7 +14,9 @@ void CheckStance(TVerifier& v, const TXmlNode* endorser, const std::string& grou
     const TXmlNode* chosen = stance->GetChild(target);
     if (!chosen)
         return;
-    v.CheckReference(stance, target, searchRoot, target, true, false, stanceSection);
+    // As when the party or leader is removed in the editor: no stance.
+    v.CheckReference(stance, target, searchRoot, target, true, false, stanceSection,
+                     TRepairKind::RemoveItem);
     v.Check(chosen, "initial_stance", TCheckKind::Text, true, stanceSection);
 }
 
@@ -50,7 +52,9 @@ void CheckEndorser(TVerifier& v, TScenarioData& data, const TXmlNode* endorser) 
     const std::string issuesSection = section + " >> Issues";
     for (int32_t i = 0; i < issues->ChildCount(); ++i) {
         const TXmlNode* issue = issues->GetChildAt(i);
-        v.CheckItemReference(issue, data.Issues(), "issue", true, false, issuesSection);
+        // As when the issue is removed in the editor: no issue in particular.
+        v.CheckItemReference(issue, data.Issues(), "issue", true, false, issuesSection,
+                             TRepairKind::SetNone);
         v.Check(issue, "favored_position", TCheckKind::Position, true, issuesSection);
     }
 }

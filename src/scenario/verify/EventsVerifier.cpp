@@ -38,7 +38,8 @@ private:
         const TCheckResult r =
             FieldChecks::CheckReference(event, Data.Issues(), "issue", true, false);
         if (!r.Ok)
-            V.AddMessage(section, "issue", list, r.Message);
+            V.AddMessage(section, "issue", list, r.Message,
+                         TVerifier::IfDangling(r, TRepairKind::SetNone, event));
 
         const TXmlNode* headlines = V.Group(event, "headlines", section);
         if (headlines->ChildCount() == 0)
@@ -91,7 +92,8 @@ private:
             leaderType ? FieldChecks::CheckReference(target, Data.Parties(), field, true, false)
                        : EventReference(target, field);
         if (!r.Ok)
-            V.AddMessage(section, field, condition, r.Message);
+            V.AddMessage(section, field, condition, r.Message,
+                         TVerifier::IfDangling(r, TRepairKind::SetNone, target));
     }
 
     // A search through everything below scripted_events would find the
@@ -143,8 +145,10 @@ private:
             r = FieldChecks::CheckReference(effect, Data.Parties(), kind, true, false);
         else
             r = {false, InvalidEffectType};
+        // An outcome needs an effect: the last one is not removed.
         if (!r.Ok)
-            V.AddMessage(section, kind, effect, r.Message);
+            V.AddMessage(section, kind, effect, r.Message,
+                         TVerifier::IfDangling(r, TRepairKind::RemoveItemKeepingOne, effect));
 
         // Rewards are checked only while the file is otherwise clean.
         if (V.Added() > 0)

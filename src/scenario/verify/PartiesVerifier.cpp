@@ -7,11 +7,12 @@ namespace PartyChecks {
 
 bool CheckEntryReference(TVerifier& v, TXmlNode* list, TXmlNode* entry, TXmlNode* searchRoot,
                          const std::string& elementName, bool allowNone, bool required,
-                         const std::string& section) {
+                         const std::string& section, TRepairKind onDangling) {
     const TCheckResult r =
         FieldChecks::CheckReference(entry, searchRoot, elementName, allowNone, required);
     if (!r.Ok)
-        v.AddMessage(section, entry->Name, list, r.Message);
+        v.AddMessage(section, entry->Name, list, r.Message,
+                     TVerifier::IfDangling(r, onDangling, entry));
     return r.Ok;
 }
 

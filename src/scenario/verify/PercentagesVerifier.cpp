@@ -67,7 +67,8 @@ void VerifyPartyEntry(TVerifier& v, TXmlNode* entries, TXmlNode* entry) {
     TXmlNode* parties = v.Data().Parties();
     const TCheckResult r = FieldChecks::CheckReference(entry, parties, "party", true, false);
     if (!r.Ok)
-        v.AddMessage(Section, "general_election", entries, r.Message);
+        v.AddMessage(Section, "general_election", entries, r.Message,
+                     TVerifier::IfDangling(r, TRepairKind::RemoveItem, entry));
     TXmlNode* general = v.Group(entry, "general_election", Section);
     for (const char* share : Shares)
         v.Check(general, share, TCheckKind::Decimal, true, Section);

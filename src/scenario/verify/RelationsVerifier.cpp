@@ -20,7 +20,8 @@ void CheckEnd(TVerifier& v, TXmlNode* leaders, const TXmlNode* relation, const c
     const TCheckResult r =
         FieldChecks::CheckReference(&scratch, v.Data().Parties(), "leader", true, false);
     if (!r.Ok)
-        v.AddMessage(Section, relation->Name, leaders, r.Message);
+        v.AddMessage(Section, relation->Name, leaders, r.Message,
+                     TVerifier::IfDangling(r, TRepairKind::RemoveItem, relation));
 }
 
 } // namespace

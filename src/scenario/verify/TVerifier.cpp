@@ -1,11 +1,25 @@
 #include "scenario/verify/TVerifier.h"
 
+#include "scenario/verify/RepairDefaults.h"
 #include "xml/TXmlNode.h"
 
 #include <vector>
 
+namespace {
+
+// Adding field to parent with text (and id) when the check found it missing.
+TRepair AddDefault(const TXmlNode* parent, const TCheckResult& r, std::optional<std::string> text,
+                   std::string id = {}) {
+    if (!parent || r.Message != FieldChecks::NodeMissing || !text)
+        return {};
+    return {TRepairKind::AddDefault, parent, std::move(*text), std::move(id), {}};
+}
+
+} // namespace
+
 void TVerifier::AddMessage(const std::string& section, const std::string& field,
-                           const TXmlNode* element, const std::string& text) {
+                           const TXmlNode* element, const std::string& text,
+                           const TRepair& repair) {
     TVerificationMessage m;
     m.File = TScenarioData::FileName(File_);
     if (element)
@@ -16,6 +30,14 @@ void TVerifier::AddMessage(const std::string& section, const std::string& field,
     m.Message = text;
     m.Element = const_cast<TXmlNode*>(element);
     m.ElementPath = PathOf(element);
+    if (repair.Kind != TRepairKind::None && repair.Subject) {
+        m.Repair = repair.Kind;
+        m.SubjectPath = PathOf(repair.Subject);
+        m.SubjectTag = FingerprintOf(repair.Subject);
+        m.RepairText = repair.Text;
+        m.RepairId = repair.Id;
+        m.RepairChildren = repair.Children;
+    }
     Data_.Messages().push_back(std::move(m));
     ++Added_;
 }
@@ -25,7 +47,11 @@ bool TVerifier::Check(const TXmlNode* parent, const std::string& field, TCheckKi
     const TCheckResult r =
         FieldChecks::CheckValue(parent ? parent->GetChild(field) : nullptr, kind, required);
     if (!r.Ok)
-        AddMessage(section, field, parent, r.Message);
+        AddMessage(section, field, parent, r.Message,
+                   AddDefault(parent, r,
+                              parent
+                                  ? RepairDefaults::FieldText(parent->Name, field, kind, required)
+                                  : std::nullopt));
     return r.Ok;
 }
 
@@ -40,11 +66,18 @@ bool TVerifier::CheckFile(const TXmlNode* parent, const std::string& field,
 
 bool TVerifier::CheckReference(const TXmlNode* parent, const std::string& field,
                                TXmlNode* searchRoot, const std::string& elementName, bool allowNone,
-                               bool required, const std::string& section) {
-    const TCheckResult r = FieldChecks::CheckReference(
-        parent ? parent->GetChild(field) : nullptr, searchRoot, elementName, allowNone, required);
-    if (!r.Ok)
-        AddMessage(section, field, parent, r.Message);
+                               bool required, const std::string& section, TRepairKind onDangling) {
+    const TXmlNode* element = parent ? parent->GetChild(field) : nullptr;
+    const TCheckResult r =
+        FieldChecks::CheckReference(element, searchRoot, elementName, allowNone, required);
+    if (r.Ok)
+        return true;
+    TRepair repair;
+    if (allowNone && IsDangling(r))
+        repair = IfDangling(r, onDangling, element);
+    else if (allowNone && !required && onDangling == TRepairKind::SetNone)
+        repair = AddDefault(parent, r, std::string(), "-1");
+    AddMessage(section, field, parent, r.Message, repair);
     return r.Ok;
 }
 
@@ -58,19 +91,26 @@ bool TVerifier::CheckItem(const TXmlNode* item, TCheckKind kind, bool required,
 
 bool TVerifier::CheckItemReference(const TXmlNode* item, TXmlNode* searchRoot,
                                    const std::string& elementName, bool allowNone, bool required,
-                                   const std::string& section) {
+                                   const std::string& section, TRepairKind onDangling) {
     const TCheckResult r =
         FieldChecks::CheckReference(Need(item), searchRoot, elementName, allowNone, required);
     if (!r.Ok)
-        AddMessage(section, item->Name, item->Parent(), r.Message);
+        AddMessage(section, item->Name, item->Parent(), r.Message, IfDangling(r, onDangling, item));
     return r.Ok;
 }
 
 TXmlNode* TVerifier::Group(const TXmlNode* parent, const std::string& field,
                            const std::string& section) {
-    if (!Check(parent, field, TCheckKind::Text, false, section))
-        throw TVerifyAbort{};
-    return parent->GetChild(field);
+    TXmlNode* group = parent ? parent->GetChild(field) : nullptr;
+    const TCheckResult r = FieldChecks::CheckValue(group, TCheckKind::Text, false);
+    if (r.Ok)
+        return group;
+    const auto content = parent ? RepairDefaults::GroupContent(parent->Name, field) : std::nullopt;
+    TRepair repair = AddDefault(parent, r, content ? std::optional<std::string>("") : std::nullopt);
+    if (content)
+        repair.Children = *content;
+    AddMessage(section, field, parent, r.Message, repair);
+    throw TVerifyAbort{};
 }
 
 bool TVerifier::Run(const std::function<void()>& body) {
@@ -121,4 +161,23 @@ std::string TVerifier::PathOf(const TXmlNode* element) {
     for (auto it = parts.rbegin(); it != parts.rend(); ++it)
         path += "/" + *it;
     return path;
+}
+
+std::string TVerifier::FingerprintOf(const TXmlNode* element) {
+    return element ? element->StartTag() + element->Text : std::string();
+}
+
+bool TVerifier::IsDangling(const TCheckResult& result) {
+    return result.Message.rfind("Reference not found: ", 0) == 0;
+}
+
+TRepair TVerifier::IfDangling(const TCheckResult& result, TRepairKind kind,
+                              const TXmlNode* subject) {
+    if (!IsDangling(result))
+        return {};
+    // The only entry of a list that must keep one has no safe removal.
+    if (kind == TRepairKind::RemoveItemKeepingOne && subject &&
+        (!subject->Parent() || subject->Parent()->ChildCount() <= 1))
+        return {};
+    return {kind, subject, {}, {}, {}};
 }

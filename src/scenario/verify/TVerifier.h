@@ -5,10 +5,22 @@
 
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 // Thrown inside a verifier to end it at once (the guard): walking into a
 // missing element, or any other unexpected state. Messages added stay.
 struct TVerifyAbort {};
+
+// The quick fix a message offers: what to do to which element (see
+// TRepairKind); Kind None offers nothing.
+struct TRepair {
+    TRepairKind Kind = TRepairKind::None;
+    const TXmlNode* Subject = nullptr;
+    std::string Text;
+    std::string Id;
+    std::vector<std::pair<std::string, std::string>> Children;
+};
 
 // The state of one per-file verifier while it walks its document: it adds
 // messages to the scenario's list, tagged with its file and element path.
@@ -20,7 +32,7 @@ public:
     TScenarioFile File() const { return File_; }
 
     void AddMessage(const std::string& section, const std::string& field, const TXmlNode* element,
-                    const std::string& text);
+                    const std::string& text, const TRepair& repair = {});
     // How many messages this verifier has added so far.
     size_t Added() const { return Added_; }
 
@@ -30,16 +42,20 @@ public:
                const std::string& section);
     bool CheckFile(const TXmlNode* parent, const std::string& field, const std::string& folder,
                    bool required, const std::string& section);
+    // A dangling reference that allows none offers onDangling: setting none
+    // (then a missing optional one is added as none) or removing it.
     bool CheckReference(const TXmlNode* parent, const std::string& field, TXmlNode* searchRoot,
                         const std::string& elementName, bool allowNone, bool required,
-                        const std::string& section);
+                        const std::string& section, TRepairKind onDangling = TRepairKind::SetNone);
     // The same checks for a list item: the element itself is the field (its
     // element name is the field name) and its parent is attached.
     bool CheckItem(const TXmlNode* item, TCheckKind kind, bool required,
                    const std::string& section);
+    // A dangling item offers the repair onDangling (removing it by default).
     bool CheckItemReference(const TXmlNode* item, TXmlNode* searchRoot,
                             const std::string& elementName, bool allowNone, bool required,
-                            const std::string& section);
+                            const std::string& section,
+                            TRepairKind onDangling = TRepairKind::RemoveItem);
     // A group element: checked as optional text (it only has to exist); when
     // missing, reported and the verifier ends (throws TVerifyAbort).
     TXmlNode* Group(const TXmlNode* parent, const std::string& field, const std::string& section);
@@ -60,6 +76,13 @@ public:
     // The element's path from its document root, for example
     // /parties/party[2]/convention (an index only among same-named siblings).
     static std::string PathOf(const TXmlNode* element);
+    // What tells an element from another at the same path: its start tag
+    // (name and attributes) and its text.
+    static std::string FingerprintOf(const TXmlNode* element);
+    static bool IsDangling(const TCheckResult& result);
+    // The repair kind on subject when result is a dangling reference.
+    static TRepair IfDangling(const TCheckResult& result, TRepairKind kind,
+                              const TXmlNode* subject);
 
 private:
     TScenarioData& Data_;
