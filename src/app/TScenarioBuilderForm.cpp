@@ -7,9 +7,11 @@
 #include "app/TSplashScreenForm.h"
 #include "app/TVerificationMessagesForm.h"
 #include "app/TaboutForm.h"
+#include "scenario/ElementTargets.h"
 #include "scenario/ScenarioBackups.h"
 #include "scenario/ScenarioFolders.h"
 #include "scenario/TScenarioData.h"
+#include "scenario/edit/QuickFixes.h"
 #include "ui_TScenarioBuilderForm.h"
 
 #include <QCloseEvent>
@@ -88,6 +90,10 @@ TScenarioBuilderForm::TScenarioBuilderForm(const TAppFolders& folders, bool show
     });
 
     MessagesForm_ = new TVerificationMessagesForm(this);
+    connect(MessagesForm_, &TVerificationMessagesForm::OpenRequested, this,
+            &TScenarioBuilderForm::OpenMessage);
+    connect(MessagesForm_, &TVerificationMessagesForm::FixRequested, this,
+            &TScenarioBuilderForm::FixMessage);
     ui->AutoupdateItem->setChecked(Options_.Autoupdate);
     ui->AutosaveItem->setChecked(Options_.Autosave);
     UpdateUndoItems();
@@ -217,6 +223,9 @@ void TScenarioBuilderForm::RunStepGating() {
         HasProblems_ = result.ProblemsExist;
     }
     ui->ViewErrorsButton->setVisible(HasProblems_);
+    // The messages window lists the run's messages while it is open.
+    if (MessagesForm_ && MessagesForm_->isVisible())
+        MessagesForm_->Refill();
 }
 
 // ---- helpers -------------------------------------------------------------
@@ -628,12 +637,27 @@ bool TScenarioBuilderForm::RestoreBackup() {
 // ---- steps, verification, options ----------------------------------------
 
 void TScenarioBuilderForm::RunStep(int step) {
+    RunStepEditor(step, nullptr);
+}
+
+void TScenarioBuilderForm::RunStepAt(const TElementTarget& target) {
+    RunStepEditor(target.Step, &target);
+}
+
+void TScenarioBuilderForm::RunStepEditor(int step, const TElementTarget* target) {
     const StepEditors::TOpenEditor* open = StepEditors::Find(step);
     if (!open || !Data_ || !Data_->Loaded())
         return;
+    const StepEditors::TOpenAtElement* openAt =
+        target ? StepEditors::FindAtElement(step) : nullptr;
+    // Over the messages window when opened from it, so it stays below.
+    QWidget* owner = MessagesForm_->isVisible() ? static_cast<QWidget*>(MessagesForm_) : this;
     std::optional<TScenarioSnapshot> before = TakeSnapshot(History_.Current());
     try {
-        (*open)(*Data_, this);
+        if (openAt)
+            (*openAt)(*Data_, owner, *target);
+        else
+            (*open)(*Data_, owner);
     } catch (const std::exception& error) {
         Prompts().Error(Q(error.what()));
     }
@@ -642,6 +666,50 @@ void TScenarioBuilderForm::RunStep(int step) {
     SetModified(true);
     if (Options_.Autosave)
         SaveQuietly();
+}
+
+void TScenarioBuilderForm::OpenMessage(int index) {
+    if (!Data_ || !Data_->Loaded() || index < 0 ||
+        index >= static_cast<int>(Data_->Messages().size()))
+        return;
+    const TElementTarget target =
+        ElementTargets::ForMessage(*Data_, Data_->Messages()[static_cast<size_t>(index)]);
+    const QString title = QStringLiteral("Open in Editor");
+    if (!target.Found()) {
+        Prompts().Message(title, QStringLiteral("The item of this message is no longer in the "
+                                                "scenario. Verify the campaign to see the "
+                                                "messages as they are now."));
+        return;
+    }
+    if (!StepButton(target.Step)->isEnabled()) {
+        Prompts().Message(title, StepLabel(target.Step) +
+                                     QStringLiteral(" is locked until the files of the steps "
+                                                    "before it verify. Fix the messages of "
+                                                    "those steps first."));
+        return;
+    }
+    RunStepAt(target);
+}
+
+bool TScenarioBuilderForm::FixMessage(int index) {
+    if (!Data_ || !Data_->Loaded() || index < 0 ||
+        index >= static_cast<int>(Data_->Messages().size()))
+        return false;
+    const TVerificationMessage message = Data_->Messages()[static_cast<size_t>(index)];
+    const std::string label = QuickFixes::Label(message);
+    if (label.empty())
+        return false;
+    std::optional<TScenarioSnapshot> before = TakeSnapshot(History_.Current());
+    if (!QuickFixes::Apply(*Data_, message)) {
+        Prompts().Message(QStringLiteral("Fix"),
+                          QStringLiteral("This message no longer applies to the scenario. Verify "
+                                         "the campaign to see the messages as they are now."));
+        return false;
+    }
+    RecordChange(QStringLiteral("Fix: ") + Q(label), std::move(before));
+    RunStepGating();
+    SetModified(true);
+    return true;
 }
 
 void TScenarioBuilderForm::VerifyCampaign() {

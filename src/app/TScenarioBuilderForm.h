@@ -16,6 +16,7 @@ class QAction;
 class QPushButton;
 class TScenarioData;
 class TVerificationMessagesForm;
+struct TElementTarget;
 
 namespace Ui {
 class TScenarioBuilderForm;
@@ -72,6 +73,15 @@ public:
     // autosaves when autosave is on. A session that changed the documents
     // or pictures can be undone as a whole.
     void RunStep(int step);
+    // The same, opened at target: its items selected, the window that shows
+    // it open and its field focused.
+    void RunStepAt(const TElementTarget& target);
+    // Opens the editor at the item of one of the last run's messages. A
+    // message of a locked step, or one whose element is gone, says so.
+    void OpenMessage(int index);
+    // Applies the quick fix a message offers, as one undoable change, and
+    // verifies again; false when nothing changed.
+    bool FixMessage(int index);
     // Edit > Undo and Redo: the scenario as before or after the last change
     // (a step session, a restored backup); marks modified and gates.
     void Undo();
@@ -125,6 +135,7 @@ private:
     // Records the change from before to the scenario now, named label.
     void RecordChange(const QString& label, std::optional<TScenarioSnapshot> before);
     void UndoOrRedo(bool undo);
+    void RunStepEditor(int step, const TElementTarget* target);
     void UpdateUndoItems();
 
     Ui::TScenarioBuilderForm* ui;

@@ -1,6 +1,7 @@
 #include "app/TVerificationMessagesForm.h"
 
 #include "scenario/TScenarioData.h"
+#include "scenario/edit/QuickFixes.h"
 #include "ui_TVerificationMessagesForm.h"
 
 TVerificationMessagesForm::TVerificationMessagesForm(QWidget* parent)
@@ -8,6 +9,19 @@ TVerificationMessagesForm::TVerificationMessagesForm(QWidget* parent)
     ui->setupUi(this);
     setProperty("helpTopic", 200);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    // Activation is a double-click, or Enter on the current line.
+    connect(ui->MessagesListBox, &QListWidget::itemActivated, this, [this] {
+        if (ui->OpenButton->isEnabled())
+            emit OpenRequested(CurrentMessage());
+    });
+    connect(ui->MessagesListBox, &QListWidget::currentRowChanged, this,
+            &TVerificationMessagesForm::UpdateActions);
+    connect(ui->OpenButton, &QPushButton::clicked, this,
+            [this] { emit OpenRequested(CurrentMessage()); });
+    connect(ui->FixButton, &QPushButton::clicked, this,
+            [this] { emit FixRequested(CurrentMessage()); });
+    connect(ui->CloseButton, &QPushButton::clicked, this, &QDialog::reject);
+    UpdateActions();
 }
 
 TVerificationMessagesForm::~TVerificationMessagesForm() {
@@ -18,6 +32,14 @@ QListWidget* TVerificationMessagesForm::MessagesListBox() const {
     return ui->MessagesListBox;
 }
 
+QPushButton* TVerificationMessagesForm::OpenButton() const {
+    return ui->OpenButton;
+}
+
+QPushButton* TVerificationMessagesForm::FixButton() const {
+    return ui->FixButton;
+}
+
 QStringList TVerificationMessagesForm::Lines() const {
     QStringList lines;
     for (int i = 0; i < ui->MessagesListBox->count(); ++i)
@@ -25,19 +47,41 @@ QStringList TVerificationMessagesForm::Lines() const {
     return lines;
 }
 
+int TVerificationMessagesForm::CurrentMessage() const {
+    const int row = ui->MessagesListBox->currentRow();
+    if (!ListsMessages_ || !Data_ || row < 0 || row >= static_cast<int>(Data_->Messages().size()))
+        return -1;
+    return row;
+}
+
 void TVerificationMessagesForm::Refill() {
+    // A refill after a fix or an editor session keeps the place in the list.
+    const int row = ui->MessagesListBox->currentRow();
     ui->MessagesListBox->clear();
+    ListsMessages_ = false;
     if (!Data_ || !Data_->Loaded()) {
         ui->MessagesListBox->addItem(QStringLiteral("No scenario loaded."));
-        return;
-    }
-    if (Data_->Messages().empty()) {
+    } else if (Data_->Messages().empty()) {
         ui->MessagesListBox->addItem(QStringLiteral("No Errors."));
-        return;
+    } else {
+        // The list scrolls sideways by itself to the widest line.
+        for (const TVerificationMessage& message : Data_->Messages())
+            ui->MessagesListBox->addItem(QString::fromStdString(message.Text()));
+        ListsMessages_ = true;
+        ui->MessagesListBox->setCurrentRow(std::clamp(row, 0, ui->MessagesListBox->count() - 1));
     }
-    // The list scrolls sideways by itself to the widest line.
-    for (const TVerificationMessage& message : Data_->Messages())
-        ui->MessagesListBox->addItem(QString::fromStdString(message.Text()));
+    UpdateActions();
+}
+
+void TVerificationMessagesForm::UpdateActions() {
+    const int index = CurrentMessage();
+    const TVerificationMessage* message =
+        index >= 0 ? &Data_->Messages()[static_cast<size_t>(index)] : nullptr;
+    ui->OpenButton->setEnabled(message && !message->ElementPath.empty());
+    const std::string fix = message ? QuickFixes::Label(*message) : std::string();
+    ui->FixButton->setEnabled(!fix.empty());
+    ui->FixButton->setText(fix.empty() ? QStringLiteral("&Fix")
+                                       : QStringLiteral("&Fix: ") + QString::fromStdString(fix));
 }
 
 void TVerificationMessagesForm::ShowFor(const TScenarioData* data) {

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QListWidget;
+class QPushButton;
 class TScenarioData;
 
 namespace Ui {
@@ -24,12 +25,28 @@ public:
     // Refills and shows modally.
     void ShowFor(const TScenarioData* data);
     QListWidget* MessagesListBox() const;
+    QPushButton* OpenButton() const;
+    QPushButton* FixButton() const;
     QStringList Lines() const;
+    // The index in the scenario's messages of the current line; -1 when it
+    // shows no message.
+    int CurrentMessage() const;
+
+signals:
+    // A message's line was double-clicked, Enter pressed on it, or Open
+    // clicked: open the editor at its item.
+    void OpenRequested(int message);
+    // Fix was clicked for a message that offers one.
+    void FixRequested(int message);
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void UpdateActions();
+
     Ui::TVerificationMessagesForm* ui;
     const TScenarioData* Data_ = nullptr;
+    // Whether the lines are the scenario's messages, one each.
+    bool ListsMessages_ = false;
 };

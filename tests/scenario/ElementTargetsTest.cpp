@@ -99,7 +99,15 @@ TEST_F(ElementTargetsTest, NestedItemsAndTheWindowThatShowsThem) {
     EXPECT_EQ(t.Step, 1);
     EXPECT_EQ(t.Window, "TScenarioEditorForm");
     EXPECT_TRUE(t.Items.empty());
-    EXPECT_EQ(Target(TScenarioFile::Scenario, "/scenario/economy").Window, "TEconomyEditorForm");
+    // The initial economy is a setting; the targets have their own window.
+    EXPECT_EQ(Target(TScenarioFile::Scenario, "/scenario/economy").Window, "TScenarioEditorForm");
+    EXPECT_EQ(Target(TScenarioFile::Scenario, "/scenario/economy/targets/target[1]").Window,
+              "TEconomyEditorForm");
+    // So is the share alienated everywhere, though it is kept with the
+    // percentages.
+    t = Target(TScenarioFile::Percentages, "/percentages", "universal_alienated");
+    EXPECT_EQ(t.Step, 1);
+    EXPECT_EQ(t.Window, "TScenarioEditorForm");
 
     t = Target(TScenarioFile::Issues, "/issues/issue[5]/positions");
     EXPECT_EQ(t.Step, 2);

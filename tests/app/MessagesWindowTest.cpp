@@ -1,0 +1,261 @@
+// From a verification message to its item: the messages window asks the
+// main window to open the step's editor at the message's element, by
+// double-click, Enter or Open; locked steps and vanished elements say so.
+// The editors here are stand-ins that record where they were opened.
+
+#include "app/StepEditors.h"
+#include "app/TScenarioBuilderForm.h"
+#include "app/TVerificationMessagesForm.h"
+#include "guisupport/ScenarioCopy.h"
+#include "guisupport/ScriptedPrompts.h"
+#include "scenario/ElementTargets.h"
+#include "scenario/verify/TVerifier.h"
+#include "xml/TXmlNode.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+using GuiTest::TDataFolder;
+using GuiTest::TScenarioCopy;
+
+namespace {
+
+// Where a stand-in editor was opened.
+struct TOpened {
+    int Step = 0;
+    QString Window;
+    QStringList Items;
+    QString Field;
+    QWidget* Owner = nullptr;
+};
+
+} // namespace
+
+class MessagesWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TDataFolder> Data;
+    std::unique_ptr<TScenarioCopy> Copy;
+    std::unique_ptr<TScenarioBuilderForm> Form;
+    QList<TOpened> Opened;
+    int PlainRuns = 0;
+
+    // The sample with one leader's age emptied and one ad's base power made unreadable:
+    // Steps 1 to 4 verify, the ads file does not.
+    void OpenBrokenSample() {
+        Data = std::make_unique<TDataFolder>();
+        Copy = std::make_unique<TScenarioCopy>();
+        QVERIFY(Copy->IsOpen());
+        TScenarioData& data = Copy->Data();
+        data.Parties()->GetChildAt(1)->GetChild("leaders")->GetChildAt(0)->GetChild("age")->SetText(
+            "");
+        data.Ads()->GetChildAt(1)->GetChild("base_power")->SetText("lots");
+        data.Save();
+        // Autosave off, so a session leaves the scenario modified.
+        QFile options(Data->Path() + QStringLiteral("optionssc.vrx"));
+        QVERIFY(options.open(QIODevice::WriteOnly));
+        options.write("1\n0\n");
+        options.close();
+        TAppFolders folders;
+        folders.Application = Data->Path();
+        folders.Data = Data->Path();
+        folders.Help = GuiTest::ShippedData() + QStringLiteral("help/");
+        Form = std::make_unique<TScenarioBuilderForm>(folders, false);
+        Form->FirstShown();
+        QVERIFY(Form->OpenFolder(Copy->Folder()));
+        for (int step = 1; step <= 8; ++step) {
+            StepEditors::Register(step, [this](TScenarioData&, QWidget*) { ++PlainRuns; });
+            StepEditors::RegisterAtElement(
+                step, [this](TScenarioData&, QWidget* owner, const TElementTarget& target) {
+                    TOpened opened{target.Step, QString::fromStdString(target.Window), {},
+                                   QString::fromStdString(target.Field), owner};
+                    for (const TXmlNode* item : target.Items)
+                        opened.Items << QString::fromStdString(TVerifier::PathOf(item));
+                    Opened << opened;
+                });
+        }
+        Form->RunStepGating();
+    }
+
+    // The row of the first message whose text contains part.
+    int RowOf(const QString& part) const {
+        const QStringList lines = Form->MessagesForm()->Lines();
+        for (int row = 0; row < lines.size(); ++row)
+            if (lines[row].contains(part))
+                return row;
+        return -1;
+    }
+
+    // Shows the messages window and runs act inside it, then closes it.
+    void WithMessagesWindow(const std::function<void(TVerificationMessagesForm*)>& act) {
+        TVerificationMessagesForm* window = Form->MessagesForm();
+        bool ran = false;
+        QTimer::singleShot(0, window, [&] {
+            act(window);
+            ran = true;
+            window->reject();
+        });
+        Form->ViewErrors();
+        QVERIFY(ran);
+    }
+
+private slots:
+    void cleanup() {
+        Form.reset();
+        Copy.reset();
+        Data.reset();
+        for (int step = 1; step <= 8; ++step) {
+            StepEditors::Register(step, {});
+            StepEditors::RegisterAtElement(step, {});
+        }
+        Opened.clear();
+        PlainRuns = 0;
+    }
+
+    void DoubleClickEnterAndOpenReachTheItem() {
+        OpenBrokenSample();
+        QVERIFY(Form->StepButton(4)->isEnabled());
+        WithMessagesWindow([&](TVerificationMessagesForm* window) {
+            QListWidget* list = window->MessagesListBox();
+            const int row = RowOf(QStringLiteral("base_power"));
+            QVERIFY(row >= 0);
+            list->setCurrentRow(row);
+            QVERIFY(window->OpenButton()->isEnabled());
+            const QRect rect = list->visualItemRect(list->item(row));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+            QCOMPARE(Opened.size(), 1);
+            QCOMPARE(Opened[0].Step, 4);
+            QCOMPARE(Opened[0].Window, QStringLiteral("TAdEditorForm"));
+            QCOMPARE(Opened[0].Items, QStringList{QStringLiteral("/ads/ad[2]")});
+            QCOMPARE(Opened[0].Field, QStringLiteral("base_power"));
+            // The editor is owned by the messages window, which stays open
+            // with the same line current after the session.
+            QCOMPARE(Opened[0].Owner, window);
+            QVERIFY(window->isVisible());
+            QCOMPARE(list->currentRow(), row);
+
+            QTest::keyClick(list, Qt::Key_Return);
+            QCOMPARE(Opened.size(), 2);
+            QTest::mouseClick(window->OpenButton(), Qt::LeftButton);
+            QCOMPARE(Opened.size(), 3);
+        });
+        QCOMPARE(PlainRuns, 0);
+        // Each session counts as a change of Step 4.
+        QVERIFY(Form->Modified());
+    }
+
+    void LockedStepsAndVanishedItemsSaySo() {
+        OpenBrokenSample();
+        // A complete run reports the leader too, whose Step 5 is locked
+        // while the ads do not verify.
+        Form->SetVerify([](TScenarioData* data) {
+            VerificationRun::Run(data, true);
+            TVerificationRunResult result;
+            result.Ran.fill(true);
+            result.Passed = {true, true, true, false, false, true, true, true};
+            return result;
+        });
+        Form->RunStepGating();
+        QVERIFY(!Form->StepButton(5)->isEnabled());
+        TScriptedPrompts prompts;
+        prompts.Ok("Open in Editor").Ok("Open in Editor");
+        WithMessagesWindow([&](TVerificationMessagesForm* window) {
+            const int row = RowOf(QStringLiteral("age"));
+            QVERIFY(row >= 0);
+            Form->OpenMessage(row);
+            QVERIFY(prompts.MessageTexts().last().startsWith(
+                QStringLiteral("Step 5: Parties is locked")));
+
+            // The same place in the list now holds another party.
+            Form->Scenario()->Parties()->RemoveChild(Form->Scenario()->Parties()->GetChildAt(1));
+            Form->OpenMessage(row);
+            QVERIFY(prompts.MessageTexts().last().contains(QStringLiteral("no longer")));
+            QVERIFY(window->isVisible());
+        });
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QVERIFY(Opened.isEmpty());
+    }
+
+    // A fix is one undoable change; the list follows it at once.
+    void FixRemovesTheReferenceAsOneUndoableChange() {
+        OpenBrokenSample();
+        TScenarioData& data = *Form->Scenario();
+        data.Ads()->GetChildAt(1)->GetChild("base_power")->SetText("3");
+        TXmlNode* platform = data.Parties()->GetChildAt(0)->GetChild("platform");
+        const int entries = platform->ChildCount();
+        platform->GetChildAt(1)->SetAttribute("id", "no_such_issue");
+        const std::string broken = data.Document(TScenarioFile::Parties).ToText();
+        Form->RunStepGating();
+        const QString line = QStringLiteral("Reference not found: issue no_such_issue");
+        WithMessagesWindow([&](TVerificationMessagesForm* window) {
+            const int row = RowOf(line);
+            QVERIFY(row >= 0);
+            window->MessagesListBox()->setCurrentRow(row);
+            QCOMPARE(window->FixButton()->text(), QStringLiteral("&Fix: Remove this reference"));
+            QTest::mouseClick(window->FixButton(), Qt::LeftButton);
+            QCOMPARE(RowOf(line), -1);
+            QVERIFY(window->isVisible());
+            // The age message remains, and it offers nothing to fix.
+            const int age = RowOf(QStringLiteral("age"));
+            QVERIFY(age >= 0);
+            window->MessagesListBox()->setCurrentRow(age);
+            QVERIFY(!window->FixButton()->isEnabled());
+        });
+        QCOMPARE(platform->ChildCount(), entries - 1);
+        QVERIFY(Form->Modified());
+        auto* undo = Form->findChild<QAction*>(QStringLiteral("UndoItem"));
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Fix: Remove this reference"));
+        undo->trigger();
+        QCOMPARE(Form->Scenario()->Document(TScenarioFile::Parties).ToText(), broken);
+        Form->Redo();
+        QCOMPARE(Form->Scenario()->Parties()->GetChildAt(0)->GetChild("platform")->ChildCount(),
+                 entries - 1);
+
+        // A message the documents have outgrown is refused and changes
+        // nothing.
+        TScriptedPrompts prompts;
+        prompts.Ok("Fix");
+        TVerificationMessage stale = Form->Scenario()->Messages().front();
+        stale.Repair = TRepairKind::RemoveItem;
+        stale.SubjectPath = "/parties/party[1]/platform/issue[99]";
+        Form->Scenario()->Messages().insert(Form->Scenario()->Messages().begin(), stale);
+        const std::string before = Form->Scenario()->Document(TScenarioFile::Parties).ToText();
+        QVERIFY(!Form->FixMessage(0));
+        QCOMPARE(Form->Scenario()->Document(TScenarioFile::Parties).ToText(), before);
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+    }
+
+    // Lines that are no message open nothing.
+    void NoErrorsLineOpensNothing() {
+        OpenBrokenSample();
+        Form->SetVerify([](TScenarioData* data) {
+            data->Messages().clear();
+            TVerificationRunResult result;
+            result.Ran.fill(true);
+            result.Passed.fill(true);
+            result.ProblemsExist = false;
+            return result;
+        });
+        Form->RunStepGating();
+        WithMessagesWindow([&](TVerificationMessagesForm* window) {
+            QCOMPARE(window->Lines(), QStringList{QStringLiteral("No Errors.")});
+            window->MessagesListBox()->setCurrentRow(0);
+            QVERIFY(!window->OpenButton()->isEnabled());
+            QVERIFY(!window->FixButton()->isEnabled());
+            QTest::keyClick(window->MessagesListBox(), Qt::Key_Return);
+        });
+        QVERIFY(Opened.isEmpty());
+    }
+};
+
+QTEST_MAIN(MessagesWindowTest)
+#include "MessagesWindowTest.moc"
