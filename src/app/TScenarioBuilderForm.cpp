@@ -648,8 +648,7 @@ void TScenarioBuilderForm::RunStepEditor(int step, const TElementTarget* target)
     const StepEditors::TOpenEditor* open = StepEditors::Find(step);
     if (!open || !Data_ || !Data_->Loaded())
         return;
-    const StepEditors::TOpenAtElement* openAt =
-        target ? StepEditors::FindAtElement(step) : nullptr;
+    const StepEditors::TOpenAtElement* openAt = target ? StepEditors::FindAtElement(step) : nullptr;
     // Over the messages window when opened from it, so it stays below.
     QWidget* owner = MessagesForm_->isVisible() ? static_cast<QWidget*>(MessagesForm_) : this;
     std::optional<TScenarioSnapshot> before = TakeSnapshot(History_.Current());

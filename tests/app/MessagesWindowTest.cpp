@@ -75,8 +75,11 @@ class MessagesWindowTest : public QObject {
             StepEditors::Register(step, [this](TScenarioData&, QWidget*) { ++PlainRuns; });
             StepEditors::RegisterAtElement(
                 step, [this](TScenarioData&, QWidget* owner, const TElementTarget& target) {
-                    TOpened opened{target.Step, QString::fromStdString(target.Window), {},
-                                   QString::fromStdString(target.Field), owner};
+                    TOpened opened{target.Step,
+                                   QString::fromStdString(target.Window),
+                                   {},
+                                   QString::fromStdString(target.Field),
+                                   owner};
                     for (const TXmlNode* item : target.Items)
                         opened.Items << QString::fromStdString(TVerifier::PathOf(item));
                     Opened << opened;

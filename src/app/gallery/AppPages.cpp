@@ -7,13 +7,18 @@
 #include "app/TSelectScenarioForm.h"
 #include "app/TSplashScreenForm.h"
 #include "app/TVerificationMessagesForm.h"
+#include "xml/TXmlNode.h"
+
 #include "app/TaboutForm.h"
 #include "app/gallery/Gallery.h"
 #include "scenario/ScenarioFolders.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/verify/VerificationRun.h"
+#include "xml/TXmlNode.h"
+#include <QListWidget>
 
 #include <QDir>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -54,6 +59,26 @@ STUMPCRAFT_GALLERY_PAGE("TVerificationMessagesForm", [](TGalleryContext& context
     form.SetScenario(context.Scenario);
     form.hide();
     context.Shoot(&form);
+    // A platform entry naming a removed issue, selected: Fix offers to
+    // remove it. The entry is put back afterwards.
+    TXmlNode* parties = context.Scenario->Parties();
+    TXmlNode* platform = parties && parties->ChildCount() > 0
+                             ? parties->GetChildAt(0)->GetChild("platform")
+                             : nullptr;
+    if (!platform || platform->ChildCount() == 0)
+        return;
+    TXmlNode* entry = platform->GetChildAt(0);
+    const std::string id = entry->AttributeValue("id");
+    entry->SetAttribute("id", "removed_issue");
+    VerificationRun::Run(context.Scenario, true);
+    form.hide();
+    form.show();
+    for (int row = 0; row < form.MessagesListBox()->count(); ++row)
+        if (form.MessagesListBox()->item(row)->text().contains(QStringLiteral("removed_issue")))
+            form.MessagesListBox()->setCurrentRow(row);
+    context.Shoot(&form, QStringLiteral("fix"));
+    entry->SetAttribute("id", id);
+    VerificationRun::Run(context.Scenario, true);
 });
 
 STUMPCRAFT_GALLERY_PAGE("TSelectScenarioForm", [](TGalleryContext& context) {
