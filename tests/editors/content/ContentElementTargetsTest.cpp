@@ -3,6 +3,7 @@
 // field has the focus, and nothing is written.
 #include "app/StepEditors.h"
 #include "editors/content/TEndorserEditorForm.h"
+#include "guisupport/ModalWindows.h"
 #include "guisupport/ScenarioCopy.h"
 #include "scenario/ElementTargets.h"
 #include "xml/TXmlNode.h"
@@ -13,7 +14,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -54,31 +54,12 @@ TShown Look(QWidget* top) {
     return shown;
 }
 
-// Runs open (which shows a window modally) and looks once the window on
-// top has been window for two ticks in a row (its own showing at an element
-// has run by then), or gives up after a while; then closes the windows
-// from inside out.
+// Runs open (which shows a window modally), looks once the window on top
+// has settled (its own showing at an element has run by then), then closes
+// the windows from inside out.
 TShown OpenAndLook(const std::function<void()>& open) {
     TShown shown;
-    bool looked = false;
-    QWidget* last = nullptr;
-    int ticks = 0;
-    QTimer timer;
-    timer.setInterval(20);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!looked && ((modal && modal == last) || ++ticks > 250)) {
-            shown = Look(modal);
-            looked = true;
-        }
-        last = modal;
-        if (looked)
-            if (auto* dialog = qobject_cast<QDialog*>(modal))
-                dialog->reject();
-    });
-    timer.start();
-    open();
-    timer.stop();
+    GuiTest::WhenOnTop(open, {}, [&](QWidget* top) { shown = Look(top); });
     return shown;
 }
 

@@ -7,11 +7,11 @@
 #include "editors/parties/TPartiesEditorForm.h"
 #include "editors/parties/TPartyEditForm.h"
 #include "editors/parties/TPartyLeaderVeepEditorForm.h"
+#include "guisupport/ModalWindows.h"
 #include "scenario/ElementTargets.h"
 #include "xml/TXmlNode.h"
 
 #include <QDialog>
-#include <QElapsedTimer>
 
 #include <map>
 #include <memory>
@@ -39,28 +39,10 @@ QList<QDialog*> ModalStack() {
 // settled or gave up.
 QString WhenSettled(const std::function<void()>& open, const QString& expected,
                     const std::function<void(const QList<QDialog*>&)>& look) {
-    QString seen;
-    QElapsedTimer clock;
-    clock.start();
-    int steady = 0;
-    QTimer poll;
-    poll.setInterval(20);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        const QString top = ClassOf(QApplication::activeModalWidget());
-        steady = top == seen && !top.isEmpty() ? steady + 1 : 0;
-        seen = top;
-        // A window that leads on opens the next one right after it shows.
-        if ((top == expected && steady >= 3) || clock.elapsed() > 10000) {
-            poll.stop();
-            if (top == expected)
-                look(ModalStack());
-            for (QDialog* dialog : ModalStack())
-                dialog->reject();
-        }
+    return GuiTest::WhenOnTop(open, expected, [&](QWidget* top) {
+        if (ClassOf(top) == expected)
+            look(ModalStack());
     });
-    poll.start();
-    open();
-    return seen;
 }
 
 QString FocusedName(const QDialog* top) {
