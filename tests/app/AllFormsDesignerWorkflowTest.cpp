@@ -4,6 +4,7 @@
 
 #include "app/TScenarioBuilderForm.h"
 #include "app/TVerificationMessagesForm.h"
+#include "guisupport/MainWindowSetup.h"
 #include "guisupport/ModalWindows.h"
 #include "guisupport/ScenarioCopy.h"
 #include "guisupport/ScriptedPrompts.h"
@@ -11,7 +12,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -80,17 +80,8 @@ private slots:
             ->GetChildAt(1)
             ->SetAttribute("id", "no_such_issue");
         data.Save();
-        QFile options(Data->Path() + QStringLiteral("optionssc.vrx"));
-        QVERIFY(options.open(QIODevice::WriteOnly));
-        options.write("1\n0\n");
-        options.close();
-        TAppFolders folders;
-        folders.Application = Data->Path();
-        folders.Data = Data->Path();
-        folders.Help = GuiTest::ShippedData() + QStringLiteral("help/");
-        Form = std::make_unique<TScenarioBuilderForm>(folders, false);
-        Form->FirstShown();
-        QVERIFY(Form->OpenFolder(Copy->Folder()));
+        Form = GuiTest::MainWindowOn(*Data, false, Copy->Folder());
+        QVERIFY(Form);
     }
 
     void cleanup() {

@@ -6,6 +6,7 @@
 #include "app/StepEditors.h"
 #include "app/TScenarioBuilderForm.h"
 #include "app/TVerificationMessagesForm.h"
+#include "guisupport/MainWindowSetup.h"
 #include "guisupport/ScenarioCopy.h"
 #include "guisupport/ScriptedPrompts.h"
 #include "scenario/ElementTargets.h"
@@ -14,7 +15,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -60,17 +60,8 @@ class MessagesWindowTest : public QObject {
         data.Ads()->GetChildAt(1)->GetChild("base_power")->SetText("lots");
         data.Save();
         // Autosave off, so a session leaves the scenario modified.
-        QFile options(Data->Path() + QStringLiteral("optionssc.vrx"));
-        QVERIFY(options.open(QIODevice::WriteOnly));
-        options.write("1\n0\n");
-        options.close();
-        TAppFolders folders;
-        folders.Application = Data->Path();
-        folders.Data = Data->Path();
-        folders.Help = GuiTest::ShippedData() + QStringLiteral("help/");
-        Form = std::make_unique<TScenarioBuilderForm>(folders, false);
-        Form->FirstShown();
-        QVERIFY(Form->OpenFolder(Copy->Folder()));
+        Form = GuiTest::MainWindowOn(*Data, false, Copy->Folder());
+        QVERIFY(Form);
         for (int step = 1; step <= 8; ++step) {
             StepEditors::Register(step, [this](TScenarioData&, QWidget*) { ++PlainRuns; });
             StepEditors::RegisterAtElement(
