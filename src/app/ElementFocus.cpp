@@ -55,6 +55,20 @@ bool SelectEntry(QListWidget* list, const TXmlNode* element) {
     return false;
 }
 
+TXmlNode* SelectEntryHolding(QListWidget* list, const TXmlNode* element) {
+    for (const TXmlNode* at = element; at; at = at->Parent())
+        if (SelectEntry(list, at))
+            return const_cast<TXmlNode*>(at);
+    return nullptr;
+}
+
+bool Within(const TXmlNode* node, const TXmlNode* ancestor) {
+    for (const TXmlNode* at = node; at && ancestor; at = at->Parent())
+        if (at == ancestor)
+            return true;
+    return false;
+}
+
 void FocusControl(QWidget* control) {
     if (!control)
         return;

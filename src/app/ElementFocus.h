@@ -20,6 +20,11 @@ void WhenShown(QDialog* dialog, std::function<void()> then);
 // with the list's signals, so the form shows it. False when no entry holds
 // it.
 bool SelectEntry(QListWidget* list, const TXmlNode* element);
+// The same for the entry holding element or, failing that, its nearest
+// ancestor that has one; returns that entry's element, null when none.
+TXmlNode* SelectEntryHolding(QListWidget* list, const TXmlNode* element);
+// True when node is ancestor or lies below it.
+bool Within(const TXmlNode* node, const TXmlNode* ancestor);
 // Focuses the control of form bound to element's child field (see
 // ControlBinding); false when there is none. Hidden tabs or groups of the
 // control are brought forward.

@@ -20,13 +20,6 @@ const TXmlNode* Node(const TElementTarget& target) {
     return field ? field : target.Element;
 }
 
-bool Within(const TXmlNode* node, const TXmlNode* ancestor) {
-    for (const TXmlNode* at = node; at && ancestor; at = at->Parent())
-        if (at == ancestor)
-            return true;
-    return false;
-}
-
 TXmlNode* ChildOnPath(const TXmlNode* node, const TXmlNode* parent) {
     if (!parent)
         return nullptr;
@@ -37,10 +30,7 @@ TXmlNode* ChildOnPath(const TXmlNode* node, const TXmlNode* parent) {
 }
 
 bool SelectEntryHolding(QListWidget* list, const TElementTarget& target) {
-    for (const TXmlNode* at = Node(target); at; at = at->Parent())
-        if (ElementFocus::SelectEntry(list, at))
-            return true;
-    return false;
+    return ElementFocus::SelectEntryHolding(list, Node(target)) != nullptr;
 }
 
 bool FocusBound(QWidget* form, const TElementTarget& target) {

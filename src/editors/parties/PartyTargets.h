@@ -13,8 +13,6 @@ namespace PartyTargets {
 // A message on a list entry names the list and the entries' name; with
 // more than one such entry it names the list.
 const TXmlNode* Node(const TElementTarget& target);
-// Whether node is ancestor or below it.
-bool Within(const TXmlNode* node, const TXmlNode* ancestor);
 // The ancestor-or-self of node that is a child of parent; null when node
 // is not below parent.
 TXmlNode* ChildOnPath(const TXmlNode* node, const TXmlNode* parent);

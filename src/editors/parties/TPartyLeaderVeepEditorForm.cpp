@@ -131,7 +131,7 @@ void TPartyLeaderVeepEditorForm::ShowElement(const TElementTarget& target) {
         const bool leader = group && group == Child(Party_, "leaders");
         QListWidget* list = leader ? ui->LeadersListBox : ui->VeepsListBox;
         if (!group || !ElementFocus::SelectEntry(list, candidate)) {
-            const bool pool = PartyTargets::Within(target.Element, Child(Party_, "viceleaders"));
+            const bool pool = ElementFocus::Within(target.Element, Child(Party_, "viceleaders"));
             return ElementFocus::FocusControl(pool ? ui->VeepsListBox : ui->LeadersListBox);
         }
         if (leader)

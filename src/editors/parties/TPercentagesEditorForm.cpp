@@ -79,7 +79,7 @@ void TPercentagesEditorForm::ShowElement(const TElementTarget& target) {
             const TXmlNode* node = PartyTargets::Node(target);
             for (const TField& field : Fields_)
                 if (field.Edit->isEnabled() &&
-                    PartyTargets::Within(
+                    ElementFocus::Within(
                         node, PercentagesEdit::ShareElement(entry, IsParty_, field.Share)))
                     return ElementFocus::FocusControl(field.Edit);
         }

@@ -57,7 +57,7 @@ void TPlatformEditorForm::ShowElement(const TElementTarget& target) {
         const TXmlNode* node = PartyTargets::Node(target);
         const TRow* shown = &Rows_.front();
         for (const TRow& row : Rows_)
-            if (PartyTargets::Within(node, row.Entry))
+            if (ElementFocus::Within(node, row.Entry))
                 shown = &row;
         ui->RowsScrollArea->ensureWidgetVisible(shown->TrackBar);
         ElementFocus::FocusControl(shown->TrackBar);

@@ -67,7 +67,7 @@ void TVeepEditForm::ShowElement(const TElementTarget& target) {
         // The controls that show an element without a binding; the home
         // bonus is the one region bonus a vice-leader has.
         const TXmlNode* node = PartyTargets::Node(target);
-        if (PartyTargets::Within(node, Child(ViceLeader_, "percentage_bonuses")))
+        if (ElementFocus::Within(node, Child(ViceLeader_, "percentage_bonuses")))
             return ElementFocus::FocusControl(ui->HomeBonusEdit);
         if (node && node->Name == "sex")
             return ElementFocus::FocusControl(ui->GenderComboBox);

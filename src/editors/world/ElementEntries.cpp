@@ -59,11 +59,4 @@ void ShowInList(QDialog* form, QListWidget* list, const TElementTarget& target) 
     });
 }
 
-bool Within(const TXmlNode* node, const TXmlNode* element) {
-    for (; node && element; node = node->Parent())
-        if (node == element)
-            return true;
-    return false;
-}
-
 } // namespace ElementEntries

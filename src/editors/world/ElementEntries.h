@@ -27,7 +27,5 @@ std::string FieldName(const TElementTarget& target);
 // control bound to the target's field, else the list. For forms whose only
 // entries are those of one list.
 void ShowInList(QDialog* form, QListWidget* list, const TElementTarget& target);
-// True when node is element or lies below it.
-bool Within(const TXmlNode* node, const TXmlNode* element);
 
 } // namespace ElementEntries

@@ -130,7 +130,7 @@ void TIssueEditorForm::FocusElement(const TElementTarget& target) {
     for (int32_t i = 0; positions && ui->IssuePositionsListBox->isEnabled() &&
                         i < positions->ChildCount() && i < ui->IssuePositionsListBox->count();
          ++i)
-        if (ElementEntries::Within(target.Element, positions->GetChildAt(i))) {
+        if (ElementFocus::Within(target.Element, positions->GetChildAt(i))) {
             ui->IssuePositionsListBox->setCurrentRow(i);
             onPosition = true;
         }

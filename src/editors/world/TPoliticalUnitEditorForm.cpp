@@ -609,17 +609,16 @@ QWidget* TPoliticalUnitEditorForm::UnboundControl(const TElementTarget& target) 
     const TXmlNode* unit = ShownUnit();
     const TXmlNode* field = ElementEntries::FieldElement(target);
     const std::string name = ElementEntries::FieldName(target);
-    if (name == "cities" || name == "city" ||
-        ElementEntries::Within(field, Child(unit, "cities"))) {
+    if (name == "cities" || name == "city" || ElementFocus::Within(field, Child(unit, "cities"))) {
         ElementFocus::SelectEntry(ui->CitiesListBox, field);
         return ui->CitiesListBox;
     }
     if (name == "logo")
         return ui->ChangeLogoButton;
     // The seats are those of the general election.
-    if (name == "election_events" || ElementEntries::Within(field, Child(unit, "election_events")))
+    if (name == "election_events" || ElementFocus::Within(field, Child(unit, "election_events")))
         return ui->SeatsNumberEdit->isEnabled() ? ui->SeatsNumberEdit : nullptr;
-    if (name == "map" || ElementEntries::Within(field, Child(unit, "map")))
+    if (name == "map" || ElementFocus::Within(field, Child(unit, "map")))
         return HasMap_ ? ui->MapImage : nullptr;
     return nullptr;
 }
