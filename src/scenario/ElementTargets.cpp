@@ -259,23 +259,22 @@ TXmlNode* Resolve(const TScenarioData& data, TScenarioFile file, const std::stri
 }
 
 TElementTarget ForMessage(const TScenarioData& data, const TVerificationMessage& message) {
-    for (const TScenarioFile file : TScenarioData::AllFiles())
-        if (TScenarioData::FileName(file) == message.File) {
-            TXmlNode* element = Resolve(data, file, message.ElementPath);
-            // Paths count places in lists: after a change the same path may
-            // name another item. Only the addresses are compared.
-            if (message.Element && element != message.Element)
-                return {};
-            // A message about one entry of a list names the list; its
-            // subject is the entry itself, the more exact place to open.
-            const std::string& subject = message.SubjectPath;
-            if (element && subject.size() > message.ElementPath.size() + 1 &&
-                subject.compare(0, message.ElementPath.size() + 1, message.ElementPath + "/") == 0)
-                if (TXmlNode* entry = Resolve(data, file, subject))
-                    return Find(data, entry);
-            return Find(data, element, message.Field);
-        }
-    return {};
+    const std::optional<TScenarioFile> file = TScenarioData::FileNamed(message.File);
+    if (!file)
+        return {};
+    TXmlNode* element = Resolve(data, *file, message.ElementPath);
+    // Paths count places in lists: after a change the same path may name
+    // another item. Only the addresses are compared.
+    if (message.Element && element != message.Element)
+        return {};
+    // A message about one entry of a list names the list; its subject is the
+    // entry itself, the more exact place to open.
+    const std::string& subject = message.SubjectPath;
+    if (element && subject.size() > message.ElementPath.size() + 1 &&
+        subject.compare(0, message.ElementPath.size() + 1, message.ElementPath + "/") == 0)
+        if (TXmlNode* entry = Resolve(data, *file, subject))
+            return Find(data, entry);
+    return Find(data, element, message.Field);
 }
 
 } // namespace ElementTargets

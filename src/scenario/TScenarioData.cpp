@@ -37,6 +37,13 @@ std::string TScenarioData::FileName(TScenarioFile file) {
     return ElementName(file) + ".xml";
 }
 
+std::optional<TScenarioFile> TScenarioData::FileNamed(const std::string& name) {
+    for (const TScenarioFile file : AllFiles())
+        if (FileName(file) == name)
+            return file;
+    return std::nullopt;
+}
+
 void TScenarioData::Load(std::string& folder) {
     if (folder.empty())
         return;

@@ -30,6 +30,8 @@ public:
     static const std::array<TScenarioFile, FileCount>& AllFiles();
     // "activities.xml" ...
     static std::string FileName(TScenarioFile file);
+    // The file called name ("parties.xml"); empty for no scenario file.
+    static std::optional<TScenarioFile> FileNamed(const std::string& name);
     // "activities" ... : the element name in the template and the root name.
     static std::string ElementName(TScenarioFile file);
 

@@ -11,13 +11,6 @@ namespace QuickFixes {
 
 namespace {
 
-std::optional<TScenarioFile> FileNamed(const std::string& name) {
-    for (const TScenarioFile file : TScenarioData::AllFiles())
-        if (TScenarioData::FileName(file) == name)
-            return file;
-    return std::nullopt;
-}
-
 // The index after the last child of parent called name; -1 when none is.
 int32_t After(const TXmlNode* parent, const std::string& name) {
     for (int32_t i = parent->ChildCount() - 1; i >= 0; --i)
@@ -114,7 +107,7 @@ std::string Label(const TVerificationMessage& message) {
 }
 
 bool Apply(TScenarioData& data, const TVerificationMessage& message) {
-    const std::optional<TScenarioFile> file = FileNamed(message.File);
+    const std::optional<TScenarioFile> file = TScenarioData::FileNamed(message.File);
     if (message.Repair == TRepairKind::None || !file)
         return false;
     // The path is trusted only when it still names the same element.
