@@ -155,6 +155,12 @@ std::string MessagesAsJson(const TScenarioData& data) {
 }
 
 int RunVerifyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    TScenarioData data;
+    return RunVerifyCommand(args, out, err, data);
+}
+
+int RunVerifyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                     TScenarioData& data) {
     bool all = false, json = false, write = false, optionsDone = false;
     std::vector<std::string> folders;
     for (const std::string& arg : args) {
@@ -188,7 +194,6 @@ int RunVerifyCommand(const std::vector<std::string>& args, std::ostream& out, st
         return VerifyError;
     }
 
-    TScenarioData data;
     std::string folder = folders[0];
     try {
         data.Load(folder);

@@ -14,6 +14,9 @@ inline constexpr int VerifyError = 2;
 // stumpcraft-verify [--all] [--json] [--write] FOLDER. args excludes the
 // program name. Messages go to out, errors and notes to err.
 int RunVerifyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// The same, loading the scenario into data (which must be empty).
+int RunVerifyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                     TScenarioData& data);
 
 // The messages of data as a JSON array (one object per message).
 std::string MessagesAsJson(const TScenarioData& data);

@@ -91,6 +91,41 @@ std::string Read(const std::string& path) {
     return bytes;
 }
 
+size_t ReadInto(const std::string& path, const std::function<char*(size_t)>& room) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat st;
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        if (fd >= 0)
+            ::close(fd);
+        // Folders, devices and what cannot be opened: as Read says it.
+        const std::string bytes = Read(path);
+        char* into = room(bytes.size());
+        if (!into)
+            throw TFileError("Cannot read file \"" + path + "\": it is too large");
+        std::memcpy(into, bytes.data(), bytes.size());
+        return bytes.size();
+    }
+    const size_t size = static_cast<size_t>(st.st_size);
+    char* into = room(size);
+    size_t done = 0;
+    int error = into ? 0 : EFBIG;
+    while (!error && done < size) {
+        const ssize_t n = ::read(fd, into + done, size - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            error = errno;
+        else if (n == 0)
+            break; // shorter than it was a moment ago
+        else
+            done += static_cast<size_t>(n);
+    }
+    ::close(fd);
+    if (error)
+        throw TFileError("Cannot read file \"" + path + "\": " + Reason(error));
+    return done;
+}
+
 } // namespace FileText
 
 int TFileSystem::WriteNew(const std::string& path, const std::string& bytes,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,10 @@
 namespace FileText {
 // Throws TFileError naming the file and the reason.
 std::string Read(const std::string& path);
+// The same, into the buffer that room(size) hands out for the file's size;
+// returns how many bytes it holds. Throws TFileError also when room gives
+// none.
+size_t ReadInto(const std::string& path, const std::function<char*(size_t)>& room);
 } // namespace FileText
 
 // The file operations a save is made of, one call per step. Each returns 0 or

@@ -4,18 +4,24 @@
 
 #include <vector>
 
+namespace {
+const std::string IdName = "id";
+}
+
 size_t TIdIndex::TKeyHash::operator()(const TKey& key) const noexcept {
     const std::hash<std::string_view> hash;
     return hash(key.Name) * 31 ^ hash(key.Id);
 }
 
-void TIdIndex::TTable::Add(TXmlNode* node) {
-    const TXmlAttribute* id = node->GetAttribute("id");
+void TIdIndex::TTable::Add(TXmlNode* node, bool byIdAlone) {
+    const TXmlAttribute* id = node->GetAttribute(IdName);
     if (!id)
         return;
-    // emplace keeps the first: the walk goes in document order.
-    ByNameAndId.emplace(TKey{node->Name, id->Value}, node);
-    ById.emplace(id->Value, node);
+    // emplace keeps the first: the walks go in document order.
+    if (byIdAlone)
+        ById.emplace(id->Value, node);
+    else
+        ByNameAndId.emplace(TKey{node->Name, id->Value}, node);
 }
 
 TXmlNode* TIdIndex::TTable::Find(const std::string& name, const std::string& id) const {
@@ -30,30 +36,36 @@ TXmlNode* TIdIndex::TTable::Find(const std::string& name, const std::string& id)
 TXmlNode* TIdIndex::FindNode(TXmlNode* root, const std::string& name, const std::string& id) {
     if (!root)
         return nullptr;
-    auto [table, added] = Subtrees_.try_emplace(root);
-    if (added) {
+    TTable& table = Subtrees_[root];
+    // Lookups by id alone are rare: that half is made on first use.
+    const bool byIdAlone = name.empty();
+    if (!table.Filled(byIdAlone)) {
         // Pre-order, as the tree search walks.
         std::vector<TXmlNode*> stack{root};
         while (!stack.empty()) {
             TXmlNode* n = stack.back();
             stack.pop_back();
-            table->second.Add(n);
+            table.Add(n, byIdAlone);
             for (int32_t i = n->ChildCount() - 1; i >= 0; --i)
                 stack.push_back(n->GetChildAt(i));
         }
+        table.SetFilled(byIdAlone);
     }
-    return table->second.Find(name, id);
+    return table.Find(name, id);
 }
 
 TXmlNode* TIdIndex::FindChild(const TXmlNode* parent, const std::string& name,
                               const std::string& id) {
     if (!parent)
         return nullptr;
-    auto [table, added] = Children_.try_emplace(parent);
-    if (added)
+    TTable& table = Children_[parent];
+    const bool byIdAlone = name.empty();
+    if (!table.Filled(byIdAlone)) {
         for (int32_t i = 0; i < parent->ChildCount(); ++i)
-            table->second.Add(parent->GetChildAt(i));
-    return table->second.Find(name, id);
+            table.Add(parent->GetChildAt(i), byIdAlone);
+        table.SetFilled(byIdAlone);
+    }
+    return table.Find(name, id);
 }
 
 void TIdIndex::Forget(const TXmlNode* node) {

@@ -37,7 +37,11 @@ private:
     struct TTable {
         std::unordered_map<TKey, TXmlNode*, TKeyHash> ByNameAndId;
         std::unordered_map<std::string_view, TXmlNode*> ById;
-        void Add(TXmlNode* node);
+        bool ByNameAndIdFilled = false;
+        bool ByIdFilled = false;
+        bool Filled(bool byIdAlone) const { return byIdAlone ? ByIdFilled : ByNameAndIdFilled; }
+        void SetFilled(bool byIdAlone) { (byIdAlone ? ByIdFilled : ByNameAndIdFilled) = true; }
+        void Add(TXmlNode* node, bool byIdAlone);
         TXmlNode* Find(const std::string& name, const std::string& id) const;
     };
     void Forget(const TXmlNode* node);

@@ -4,11 +4,16 @@
 #include "xml/TextEncoding.h"
 #include "xml/XmlNames.h"
 
+#include <atomic>
 #include <cstring>
 
 std::string TParseError::ToString() const {
     return FileName + ": line " + std::to_string(Line) + ", column " + std::to_string(Column) +
            ": " + Reason;
+}
+
+TXmlDom::TXmlDom() {
+    NoteChange();
 }
 
 TXmlDom::~TXmlDom() = default;
@@ -50,19 +55,19 @@ std::string JoinLines(const std::string& bytes) {
     return text;
 }
 
-bool DeclaresEncoding(const std::string& text) {
+bool DeclaresEncoding(std::string_view text) {
     if (text.rfind("<?xml", 0) != 0)
         return false;
     const size_t end = text.find("?>");
     return text.substr(0, end).find("encoding") != std::string::npos;
 }
 
-bool HasUtf16Mark(const std::string& t) {
+bool HasUtf16Mark(std::string_view t) {
     return t.size() >= 2 &&
            ((t[0] == '\xFF' && t[1] == '\xFE') || (t[0] == '\xFE' && t[1] == '\xFF'));
 }
 
-std::string Latin1ToUtf8(const std::string& text) {
+std::string Latin1ToUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size() + text.size() / 8);
     for (unsigned char c : text)
@@ -70,12 +75,36 @@ std::string Latin1ToUtf8(const std::string& text) {
     return out;
 }
 
+// UTF-16, and Latin-1 read as such (see LoadFromBytes).
+bool NeedsConverting(std::string_view bytes) {
+    if (TextEncoding::FromUtf16(bytes))
+        return true;
+    return !HasUtf16Mark(bytes) && !DeclaresEncoding(bytes) && !TextEncoding::IsValidUtf8(bytes);
+}
+
+// The parser reads every kind of line end as one, so the bytes need no
+// joining; only a last line without its end gets one, as joining gives.
+std::string_view EndLineFor(std::string_view bytes) {
+    const bool ended = bytes.empty() || bytes.back() == '\n' || bytes.back() == '\r';
+    return ended ? std::string_view() : std::string_view("\r\n");
+}
+
 } // namespace
 
 bool TXmlDom::LoadFromFile(const std::string& fileName) {
-    const std::string bytes = FileText::Read(fileName);
     FileName_ = fileName;
-    return LoadFromBytes(bytes);
+    // Read straight into the parser's buffer, with room for a line end.
+    char* buffer = nullptr;
+    const size_t size = FileText::ReadInto(
+        fileName, [&](size_t bytes) { return buffer = PrepareDocument(bytes + 2); });
+    const std::string_view bytes(buffer, size);
+    if (NeedsConverting(bytes))
+        return LoadFromBytes(std::string(bytes));
+    const std::string_view endLine = EndLineFor(bytes);
+    std::memcpy(buffer + size, endLine.data(), endLine.size());
+    BeginParse();
+    ReadBytes_ = size;
+    return EndParse(ParsePrepared(size + endLine.size()));
 }
 
 bool TXmlDom::LoadFromBytes(const std::string& bytes) {
@@ -83,30 +112,48 @@ bool TXmlDom::LoadFromBytes(const std::string& bytes) {
     // byte. Its declaration then no longer applies: the parser is told.
     if (const auto utf8 = TextEncoding::FromUtf16(bytes))
         return Parse(JoinLines(*utf8), "UTF-8");
-    const std::string text = JoinLines(bytes);
     // Older scenario files carry Latin-1 text without saying so. Converting
     // here rather than telling expat keeps the rules for names identical to
     // those the written UTF-8 file is read with later.
-    if (!HasUtf16Mark(text) && !DeclaresEncoding(text) && !TextEncoding::IsValidUtf8(text))
-        return Parse(Latin1ToUtf8(text));
-    return Parse(text);
+    if (NeedsConverting(bytes))
+        return ParseText(Latin1ToUtf8(bytes), nullptr, EndLineFor(bytes));
+    return ParseText(bytes, nullptr, EndLineFor(bytes));
 }
 
 bool TXmlDom::Parse(const std::string& text, const char* encoding) {
+    return ParseText(text, encoding, {});
+}
+
+bool TXmlDom::ParseText(std::string_view text, const char* encoding, std::string_view endLine) {
+    BeginParse();
+    ReadBytes_ = text.size();
+    return EndParse(ParseDocument(text, encoding, endLine));
+}
+
+void TXmlDom::BeginParse() {
     Root_.reset();
     Current_ = nullptr;
     InElement_ = false;
     Depth_ = 0;
     TooDeep_ = false;
     LastError_ = TParseError{FileName_, 0, 0, {}};
-    const bool ok = ParseDocument(text, encoding);
-    if (ok && !TooDeep_)
+}
+
+bool TXmlDom::EndParse(bool parsed) {
+    NoteChange();
+    if (parsed && !TooDeep_) {
+        FinishDocument();
         return true;
-    LastError_.Line = static_cast<int>(XML_GetCurrentLineNumber(Parser()));
-    LastError_.Column = static_cast<int>(XML_GetCurrentColumnNumber(Parser())) + 1;
+    }
+    if (XML_Parser parser = Parser()) {
+        LastError_.Line = static_cast<int>(XML_GetCurrentLineNumber(parser));
+        LastError_.Column = static_cast<int>(XML_GetCurrentColumnNumber(parser)) + 1;
+    }
     LastError_.Reason = TooDeep_
                             ? "elements nested deeper than " + std::to_string(MaxDepth) + " levels"
-                            : XML_ErrorString(XML_GetErrorCode(Parser()));
+                        : Parser() ? XML_ErrorString(XML_GetErrorCode(Parser()))
+                                   : "the document is too large";
+    FinishDocument();
     return false;
 }
 
@@ -121,11 +168,15 @@ std::string TXmlDom::ToText() const {
     if (!Root_)
         return {};
     // Refuse rather than write a file that no reader accepts.
-    if (const std::string invalid = XmlNames::FindInvalid(*Root_); !invalid.empty())
-        throw TFileError((FileName_.empty() ? std::string("document") : FileName_) +
-                         " cannot be written: " + invalid);
+    // Documents are written much as they were read: room for that at once
+    // spares copying a growing text of many megabytes.
     std::string text;
-    Root_->WriteTo(text);
+    text.reserve(ReadBytes_ + ReadBytes_ / 64);
+    if (!Root_->Write(text, true))
+        throw TFileError((FileName_.empty() ? std::string("document") : FileName_) +
+                         " cannot be written: " + XmlNames::FindInvalid(*Root_));
+    if (text.capacity() - text.size() > text.size() / 8)
+        text.shrink_to_fit();
     return text;
 }
 
@@ -139,10 +190,29 @@ TXmlDom& TXmlDom::SetRoot(const TXmlNode* node) {
 
 TXmlDom& TXmlDom::AdoptRoot(std::unique_ptr<TXmlNode> node) {
     Root_ = std::move(node);
-    if (Root_)
+    if (Root_) {
+        Root_->Attached_ = false;
+        Root_->Owner_ = this;
         Root_->SetLevel(0);
+    }
     Current_ = nullptr;
+    NoteChange();
     return *this;
+}
+
+std::unique_ptr<TXmlNode> TXmlDom::ReleaseRoot() {
+    std::unique_ptr<TXmlNode> root = std::move(Root_);
+    if (root)
+        root->Owner_ = nullptr;
+    Current_ = nullptr;
+    NoteChange();
+    return root;
+}
+
+void TXmlDom::NoteChange() {
+    // Shared by all documents, so a revision never repeats across them.
+    static std::atomic<uint64_t> last{0};
+    Revision_ = last.fetch_add(1, std::memory_order_relaxed) + 1;
 }
 
 void TXmlDom::StartElement(const char* name, const char** attributes) {
@@ -156,9 +226,9 @@ void TXmlDom::StartElement(const char* name, const char** attributes) {
     InElement_ = true;
     if (!Root_) {
         Root_ = std::make_unique<TXmlNode>(nullptr);
+        Root_->Owner_ = this;
         Root_->Name = name;
-        Root_->SetAttributes(attributes);
-        Root_->SetLevel(0);
+        Root_->SetParsedAttributes(attributes);
         Current_ = Root_.get();
         return;
     }
@@ -166,10 +236,9 @@ void TXmlDom::StartElement(const char* name, const char** attributes) {
         Current_ = Root_.get();
     auto node = std::make_unique<TXmlNode>(Current_);
     node->Name = name;
-    node->SetAttributes(attributes);
-    TXmlNode* raw = node.get();
-    Current_->AddChild(std::move(node));
-    Current_ = raw;
+    node->SetParsedAttributes(attributes);
+    Current_->AppendParsedChild(node.get());
+    Current_ = node.release();
 }
 
 void TXmlDom::EndElement(const char*) {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 // A file that cannot be opened, read, created or written.
 class TFileError : public std::runtime_error {
@@ -30,7 +31,7 @@ public:
     // Deeper documents are refused; no scenario comes near it.
     static constexpr int MaxDepth = 200;
 
-    TXmlDom() = default;
+    TXmlDom();
     ~TXmlDom() override;
 
     // Throws TFileError when the file cannot be read; false on a parse error
@@ -49,8 +50,14 @@ public:
     TXmlDom& SetRoot(const TXmlNode* node);
     // Takes over node as root (no copy).
     TXmlDom& AdoptRoot(std::unique_ptr<TXmlNode> node);
+    // Hands the root over to the caller, leaving the document without one.
+    std::unique_ptr<TXmlNode> ReleaseRoot();
 
     TXmlNode* Root() const { return Root_.get(); }
+    // Changes with every change of the document (its root replaced, or any
+    // change made through TXmlNode); never the same for two different
+    // states of any document in this process.
+    uint64_t Revision() const { return Revision_; }
     const std::string& FileName() const { return FileName_; }
     const TParseError& LastError() const { return LastError_; }
 
@@ -60,6 +67,13 @@ protected:
     void CharacterData(const char* data, int length) override;
 
 private:
+    friend class TXmlNode;
+    void NoteChange();
+    // text, then endLine when it is not empty.
+    bool ParseText(std::string_view text, const char* encoding, std::string_view endLine);
+    void BeginParse();
+    bool EndParse(bool parsed);
+
     std::string FileName_;
     std::unique_ptr<TXmlNode> Root_;
     TXmlNode* Current_ = nullptr;
@@ -67,4 +81,6 @@ private:
     int Depth_ = 0;
     bool TooDeep_ = false;
     TParseError LastError_;
+    uint64_t Revision_ = 0;
+    size_t ReadBytes_ = 0;
 };

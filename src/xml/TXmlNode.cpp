@@ -2,15 +2,30 @@
 
 #include "xml/NumberText.h"
 #include "xml/TDate.h"
+#include "xml/TXmlDom.h"
 #include "xml/TextEncoding.h"
+#include "xml/XmlNames.h"
 
 #include <algorithm>
 #include <unordered_map>
 
 TXmlNode::~TXmlNode() = default;
 
+void TXmlNode::MarkChanged() {
+    const TXmlNode* top = this;
+    while (top->Attached_)
+        top = top->Container_;
+    if (top->Owner_)
+        top->Owner_->NoteChange();
+}
+
+void TXmlAttribute::MarkChanged() {
+    if (Owner_)
+        Owner_->MarkChanged();
+}
+
 int32_t TXmlNode::IndexOfChild(const std::string& name) const {
-    for (size_t i = 0; i < Children_.size(); ++i)
+    for (uint32_t i = 0; i < Children_.Size(); ++i)
         if (Children_[i]->Name == name)
             return static_cast<int32_t>(i);
     return -1;
@@ -19,7 +34,7 @@ int32_t TXmlNode::IndexOfChild(const std::string& name) const {
 TXmlNode* TXmlNode::GetChildAt(int32_t index) const {
     if (index < 0 || index >= ChildCount())
         return nullptr;
-    return Children_[static_cast<size_t>(index)].get();
+    return Children_[static_cast<size_t>(index)];
 }
 
 TXmlNode* TXmlNode::GetChild(const std::string& name) const {
@@ -28,11 +43,23 @@ TXmlNode* TXmlNode::GetChild(const std::string& name) const {
 
 int32_t TXmlNode::AddChild(std::unique_ptr<TXmlNode> node) {
     HasChildren_ = true;
-    TXmlNode* raw = node.get();
-    Children_.push_back(std::move(node));
-    raw->Index_ = ChildCount() - 1;
+    TXmlNode* raw = node.release();
+    Children_.Push(raw);
+    raw->Index_ = Children_.Size() - 1;
+    raw->Attached_ = true;
+    raw->Container_ = this;
     raw->SetLevel(Level_ + 1);
-    return raw->Index_;
+    MarkChanged();
+    return raw->Index();
+}
+
+void TXmlNode::AppendParsedChild(TXmlNode* node) {
+    HasChildren_ = true;
+    node->Index_ = Children_.Size();
+    node->Attached_ = true;
+    node->Container_ = this;
+    node->Level_ = Level_ + 1;
+    Children_.Push(node);
 }
 
 TXmlNode* TXmlNode::AddNewChild(const std::string& name, const std::string& text) {
@@ -45,21 +72,25 @@ TXmlNode* TXmlNode::AddNewChild(const std::string& name, const std::string& text
 }
 
 std::unique_ptr<TXmlNode> TXmlNode::RemoveChild(TXmlNode* node) {
-    auto it = std::find_if(Children_.begin(), Children_.end(),
-                           [node](const auto& c) { return c.get() == node; });
-    if (it == Children_.end())
-        return nullptr;
-    std::unique_ptr<TXmlNode> removed = std::move(*it);
-    Children_.erase(it);
-    RenumberChildren();
-    return removed;
+    for (uint32_t i = 0; i < Children_.Size(); ++i) {
+        if (Children_[i] != node)
+            continue;
+        std::unique_ptr<TXmlNode> removed(Children_.Take(i));
+        removed->Attached_ = false;
+        removed->Owner_ = nullptr;
+        RenumberChildren();
+        MarkChanged();
+        return removed;
+    }
+    return nullptr;
 }
 
 void TXmlNode::ExchangeChildren(int32_t i, int32_t j) {
     if (i == j || i < 0 || j < 0 || i >= ChildCount() || j >= ChildCount())
         return;
-    std::swap(Children_[static_cast<size_t>(i)], Children_[static_cast<size_t>(j)]);
+    Children_.Swap(static_cast<uint32_t>(i), static_cast<uint32_t>(j));
     RenumberChildren();
+    MarkChanged();
 }
 
 namespace {
@@ -74,9 +105,9 @@ bool Matches(const TXmlNode& n, const std::string& name, const std::string& attr
 
 TXmlNode* TXmlNode::FindChild(const std::string& name, const std::string& attrName,
                               const std::string& attrValue) const {
-    for (const auto& c : Children_)
+    for (TXmlNode* c : Children_)
         if (Matches(*c, name, attrName, attrValue))
-            return c.get();
+            return c;
     return nullptr;
 }
 
@@ -89,15 +120,16 @@ TXmlNode* TXmlNode::FindNode(const std::string& name, const std::string& attrNam
         stack.pop_back();
         if (Matches(*n, name, attrName, attrValue))
             return n;
-        for (auto it = n->Children_.rbegin(); it != n->Children_.rend(); ++it)
-            stack.push_back(it->get());
+        for (uint32_t i = n->Children_.Size(); i-- > 0;)
+            stack.push_back(n->Children_[i]);
     }
     return nullptr;
 }
 
 void TXmlNode::SetLevel(int32_t level) {
-    // Every element loaded is added as a leaf: no walk for it.
-    if (Children_.empty()) {
+    if (Level_ != level)
+        MarkChanged();
+    if (Children_.Empty()) {
         Level_ = level;
         return;
     }
@@ -107,13 +139,13 @@ void TXmlNode::SetLevel(int32_t level) {
         stack.pop_back();
         n->Level_ = l;
         if (n->HasChildren_)
-            for (const auto& c : n->Children_)
-                stack.emplace_back(c.get(), l + 1);
+            for (TXmlNode* c : n->Children_)
+                stack.emplace_back(c, l + 1);
     }
 }
 
 int32_t TXmlNode::IndexOfAttribute(const std::string& name) const {
-    for (size_t i = 0; i < Attributes_.size(); ++i)
+    for (uint32_t i = 0; i < Attributes_.Size(); ++i)
         if (Attributes_[i]->Name == name)
             return static_cast<int32_t>(i);
     return -1;
@@ -122,7 +154,7 @@ int32_t TXmlNode::IndexOfAttribute(const std::string& name) const {
 TXmlAttribute* TXmlNode::GetAttributeAt(int32_t index) const {
     if (index < 0 || index >= AttributeCount())
         return nullptr;
-    return Attributes_[static_cast<size_t>(index)].get();
+    return Attributes_[static_cast<size_t>(index)];
 }
 
 TXmlAttribute* TXmlNode::GetAttribute(const std::string& name) const {
@@ -141,12 +173,14 @@ int32_t TXmlNode::SetAttribute(const std::string& name, const std::string& value
 int32_t TXmlNode::AddAttribute(std::unique_ptr<TXmlAttribute> attribute) {
     int32_t p = IndexOfAttribute(attribute->Name);
     if (p >= 0) {
-        Attributes_[static_cast<size_t>(p)] = std::move(attribute);
+        Attributes_.Replace(static_cast<uint32_t>(p), attribute.release());
     } else {
-        Attributes_.push_back(std::move(attribute));
+        Attributes_.Push(attribute.release());
         p = AttributeCount() - 1;
     }
     Attributes_[static_cast<size_t>(p)]->Index = p;
+    Attributes_[static_cast<size_t>(p)]->Owner_ = this;
+    MarkChanged();
     return p;
 }
 
@@ -157,29 +191,47 @@ void TXmlNode::SetAttributes(const char** pairs) {
     // a hash of the names keeps even an element with 100,000 attributes
     // linear, where looking each name up among the earlier ones was not.
     std::unordered_map<std::string, size_t> index;
-    for (size_t i = 0; i < Attributes_.size(); ++i)
+    for (uint32_t i = 0; i < Attributes_.Size(); ++i)
         index.emplace(Attributes_[i]->Name, i);
     for (size_t i = 0; pairs[i] && pairs[i + 1]; i += 2) {
         auto attribute = std::make_unique<TXmlAttribute>(pairs[i], pairs[i + 1]);
-        const auto [at, added] = index.emplace(attribute->Name, Attributes_.size());
+        const auto [at, added] = index.emplace(attribute->Name, Attributes_.Size());
         attribute->Index = static_cast<int32_t>(at->second);
+        attribute->Owner_ = this;
         if (added)
-            Attributes_.push_back(std::move(attribute));
+            Attributes_.Push(attribute.release());
         else
-            Attributes_[at->second] = std::move(attribute);
+            Attributes_.Replace(static_cast<uint32_t>(at->second), attribute.release());
+    }
+    MarkChanged();
+}
+
+void TXmlNode::SetParsedAttributes(const char** pairs) {
+    uint32_t count = 0;
+    while (pairs[count] && pairs[count + 1])
+        count += 2;
+    if (count == 0)
+        return;
+    Attributes_.Reserve(count / 2);
+    for (uint32_t i = 0; i < count; i += 2) {
+        auto* attribute = new TXmlAttribute(pairs[i], pairs[i + 1]);
+        attribute->Index = static_cast<int32_t>(i / 2);
+        attribute->Owner_ = this;
+        Attributes_.Push(attribute);
     }
 }
 
 void TXmlNode::RemoveAttributeAt(int32_t index) {
     if (index < 0 || index >= AttributeCount())
         return;
-    Attributes_.erase(Attributes_.begin() + index);
+    delete Attributes_.Take(static_cast<uint32_t>(index));
     RenumberAttributes();
+    MarkChanged();
 }
 
 void TXmlNode::RemoveAttribute(TXmlAttribute* attribute) {
-    for (size_t i = 0; i < Attributes_.size(); ++i)
-        if (Attributes_[i].get() == attribute) {
+    for (uint32_t i = 0; i < Attributes_.Size(); ++i)
+        if (Attributes_[i] == attribute) {
             RemoveAttributeAt(static_cast<int32_t>(i));
             return;
         }
@@ -191,6 +243,7 @@ std::string TXmlNode::GetText() const {
 
 void TXmlNode::SetText(const std::string& value) {
     Text = TextEncoding::Encode(value);
+    MarkChanged();
 }
 
 int32_t TXmlNode::AsInteger() const {
@@ -216,28 +269,34 @@ TDate TXmlNode::AsDate() const {
 TXmlNode* TXmlNode::CopyNode(TXmlNode* dest, const TXmlNode* source) {
     if (dest == source)
         return dest;
-    dest->Attributes_.clear();
-    dest->Children_.clear();
+    dest->Attributes_.Clear();
+    dest->Children_.Clear();
     dest->Name = source->Name;
     dest->Text = source->Text;
-    for (const auto& a : source->Attributes_)
+    for (const TXmlAttribute* a : source->Attributes_)
         dest->SetAttribute(a->Name, a->Value);
     // Iterative deep copy: (copy target, original) pairs still to fill.
     std::vector<std::pair<TXmlNode*, const TXmlNode*>> work{{dest, source}};
     while (!work.empty()) {
         auto [to, from] = work.back();
         work.pop_back();
-        for (const auto& c : from->Children_) {
-            auto copy = std::make_unique<TXmlNode>(to);
+        to->Children_.Reserve(from->Children_.Size());
+        for (const TXmlNode* c : from->Children_) {
+            auto* copy = new TXmlNode(to);
             copy->Name = c->Name;
             copy->Text = c->Text;
-            for (const auto& a : c->Attributes_)
-                copy->SetAttribute(a->Name, a->Value);
-            TXmlNode* raw = copy.get();
-            to->AddChild(std::move(copy));
-            work.emplace_back(raw, c.get());
+            copy->Attributes_.Reserve(c->Attributes_.Size());
+            for (const TXmlAttribute* a : c->Attributes_) {
+                auto* attribute = new TXmlAttribute(a->Name, a->Value);
+                attribute->Index = static_cast<int32_t>(copy->Attributes_.Size());
+                attribute->Owner_ = copy;
+                copy->Attributes_.Push(attribute);
+            }
+            to->AppendParsedChild(copy);
+            work.emplace_back(copy, c);
         }
     }
+    dest->MarkChanged();
     return dest;
 }
 
@@ -251,7 +310,7 @@ void TXmlNode::AppendStartTag(std::string& out) const {
     out.append(static_cast<size_t>(std::max(Level_, 0)) * 3, ' ');
     out += '<';
     out += Name;
-    for (const auto& a : Attributes_) {
+    for (const TXmlAttribute* a : Attributes_) {
         out += ' ';
         a->AppendTo(out);
     }
@@ -276,6 +335,20 @@ void AppendTrimmed(std::string& out, const std::string& s) {
 } // namespace
 
 void TXmlNode::WriteTo(std::string& out) const {
+    Write(out, false);
+}
+
+bool TXmlNode::Write(std::string& out, bool checkNames) const {
+    const auto valid = [checkNames](const TXmlNode* n) {
+        if (!checkNames)
+            return true;
+        if (!XmlNames::IsValid(n->Name))
+            return false;
+        for (const TXmlAttribute* a : n->Attributes_)
+            if (!XmlNames::IsValid(a->Name))
+                return false;
+        return true;
+    };
     // Explicit stack of (node, closing?) so deep trees cannot overflow.
     std::vector<std::pair<const TXmlNode*, bool>> stack{{this, false}};
     while (!stack.empty()) {
@@ -284,26 +357,29 @@ void TXmlNode::WriteTo(std::string& out) const {
         if (closing) {
             out.append(static_cast<size_t>(std::max(n->Level_, 0)) * 3, ' ');
             AppendEndTag(out, n->Name);
+        } else if (!valid(n)) {
+            return false;
         } else if (n->HasChildren_) {
             n->AppendStartTag(out);
             out += "\r\n";
             stack.emplace_back(n, true);
-            for (auto it = n->Children_.rbegin(); it != n->Children_.rend(); ++it)
-                stack.emplace_back(it->get(), false);
+            for (uint32_t i = n->Children_.Size(); i-- > 0;)
+                stack.emplace_back(n->Children_[i], false);
         } else {
             n->AppendStartTag(out);
             AppendTrimmed(out, n->Text);
             AppendEndTag(out, n->Name);
         }
     }
+    return true;
 }
 
 void TXmlNode::RenumberChildren() {
-    for (size_t i = 0; i < Children_.size(); ++i)
-        Children_[i]->Index_ = static_cast<int32_t>(i);
+    for (uint32_t i = 0; i < Children_.Size(); ++i)
+        Children_[i]->Index_ = i;
 }
 
 void TXmlNode::RenumberAttributes() {
-    for (size_t i = 0; i < Attributes_.size(); ++i)
+    for (uint32_t i = 0; i < Attributes_.Size(); ++i)
         Attributes_[i]->Index = static_cast<int32_t>(i);
 }

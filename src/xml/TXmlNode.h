@@ -1,6 +1,8 @@
 #pragma once
 
+#include "xml/TOwnedList.h"
 #include "xml/TXmlAttribute.h"
+#include "xml/TreeBlocks.h"
 
 #include <memory>
 #include <stdexcept>
@@ -19,12 +21,16 @@ struct TDate;
 // exact characters the writer puts between the tags (plain characters as
 // they are, everything else as a numeric reference). Use GetText/SetText for
 // the real characters.
+class TXmlDom;
+
 class TXmlNode {
 public:
     explicit TXmlNode(TXmlNode* parent = nullptr) : Parent_(parent) {}
     TXmlNode(const TXmlNode&) = delete;
     TXmlNode& operator=(const TXmlNode&) = delete;
     ~TXmlNode();
+    static void* operator new(size_t size) { return TreeBlocks::Take(size); }
+    static void operator delete(void* block, size_t size) { TreeBlocks::Give(block, size); }
 
     std::string Name;
     std::string Text;
@@ -34,11 +40,16 @@ public:
     // Set by the first AddChild and never cleared: such an element is always
     // written as a block, even when all its children were removed.
     bool HasChildren() const { return HasChildren_; }
-    int32_t Index() const { return Index_; }
+    int32_t Index() const { return static_cast<int32_t>(Index_); }
     int32_t Level() const { return Level_; }
 
+    // Every change through these methods counts as a change of the document
+    // holding the node (TXmlDom::Revision). Whoever writes Text, Name or an
+    // attribute's Value directly calls this afterwards.
+    void MarkChanged();
+
     // Children
-    int32_t ChildCount() const { return static_cast<int32_t>(Children_.size()); }
+    int32_t ChildCount() const { return static_cast<int32_t>(Children_.Size()); }
     int32_t IndexOfChild(const std::string& name) const;
     TXmlNode* GetChildAt(int32_t index) const;
     TXmlNode* GetChild(const std::string& name) const;
@@ -55,7 +66,7 @@ public:
     void SetLevel(int32_t level);
 
     // Attributes
-    int32_t AttributeCount() const { return static_cast<int32_t>(Attributes_.size()); }
+    int32_t AttributeCount() const { return static_cast<int32_t>(Attributes_.Size()); }
     int32_t IndexOfAttribute(const std::string& name) const;
     TXmlAttribute* GetAttributeAt(int32_t index) const;
     TXmlAttribute* GetAttribute(const std::string& name) const;
@@ -84,14 +95,30 @@ public:
     void WriteTo(std::string& out) const;
 
 private:
+    friend class TXmlDom;
+
     void AppendStartTag(std::string& out) const;
+    // WriteTo; with checkNames it stops, false, at the first element or
+    // attribute whose name no reader would accept.
+    bool Write(std::string& out, bool checkNames) const;
     void RenumberChildren();
     void RenumberAttributes();
+    // The parser's way in: expat refuses repeated attribute names, and an
+    // element's level is known when it starts.
+    void AppendParsedChild(TXmlNode* node);
+    void SetParsedAttributes(const char** pairs);
 
     TXmlNode* Parent_;
-    bool HasChildren_ = false;
-    int32_t Index_ = 0;
+    // While the node is another's child: that element, which Parent_ need not
+    // be. Otherwise the document holding it as root, if any.
+    union {
+        TXmlNode* Container_;
+        TXmlDom* Owner_ = nullptr;
+    };
+    TOwnedList<TXmlAttribute> Attributes_;
+    TOwnedList<TXmlNode> Children_;
     int32_t Level_ = 0;
-    std::vector<std::unique_ptr<TXmlAttribute>> Attributes_;
-    std::vector<std::unique_ptr<TXmlNode>> Children_;
+    uint32_t Index_ : 30 = 0;
+    uint32_t HasChildren_ : 1 = false;
+    uint32_t Attached_ : 1 = false;
 };

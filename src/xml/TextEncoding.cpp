@@ -84,7 +84,7 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-bool IsValidUtf8(const std::string& bytes) {
+bool IsValidUtf8(std::string_view bytes) {
     const size_t size = bytes.size();
     size_t i = 0;
     char32_t cp;
@@ -184,7 +184,7 @@ std::string Decode(const std::string& stored) {
     return out;
 }
 
-std::optional<std::string> FromUtf16(const std::string& bytes) {
+std::optional<std::string> FromUtf16(std::string_view bytes) {
     const auto starts = [&](const char* prefix, size_t length) {
         return bytes.size() >= length && bytes.compare(0, length, prefix, length) == 0;
     };

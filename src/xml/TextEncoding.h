@@ -15,9 +15,9 @@ void AppendEncoded(std::string& out, std::string_view utf8);
 std::string Decode(const std::string& stored);
 // Appends the UTF-8 bytes of a code point.
 void AppendUtf8(std::string& out, char32_t codePoint);
-bool IsValidUtf8(const std::string& bytes);
+bool IsValidUtf8(std::string_view bytes);
 // The UTF-8 form of a UTF-16 file (found by its byte-order mark, or by "<?"
 // in either byte order), without the mark. Empty when the bytes are not
 // UTF-16 or hold a broken surrogate pair or an odd byte.
-std::optional<std::string> FromUtf16(const std::string& bytes);
+std::optional<std::string> FromUtf16(std::string_view bytes);
 } // namespace TextEncoding

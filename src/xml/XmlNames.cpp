@@ -9,13 +9,26 @@ namespace XmlNames {
 
 namespace {
 
-bool IsNameStart(unsigned char c) {
+constexpr bool IsNameStart(unsigned char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':' || c >= 0x80;
 }
 
-bool IsNameChar(unsigned char c) {
+constexpr bool IsNameChar(unsigned char c) {
     return IsNameStart(c) || (c >= '0' && c <= '9') || c == '.' || c == '-';
 }
+
+// Every name written is checked: one lookup per byte.
+struct TNameChars {
+    bool Start[256];
+    bool Char[256];
+    constexpr TNameChars() : Start(), Char() {
+        for (int c = 0; c < 256; ++c) {
+            Start[c] = IsNameStart(static_cast<unsigned char>(c));
+            Char[c] = IsNameChar(static_cast<unsigned char>(c));
+        }
+    }
+};
+constexpr TNameChars NameChars;
 
 // "/events/scripted_events/event[2]": the element's place among its
 // parent's children of the same name.
@@ -49,10 +62,10 @@ std::string Describe(const std::string& what, const std::string& name, const std
 } // namespace
 
 bool IsValid(std::string_view name) {
-    if (name.empty() || !IsNameStart(static_cast<unsigned char>(name.front())))
+    if (name.empty() || !NameChars.Start[static_cast<unsigned char>(name.front())])
         return false;
     for (const char c : name)
-        if (!IsNameChar(static_cast<unsigned char>(c)))
+        if (!NameChars.Char[static_cast<unsigned char>(c)])
             return false;
     return true;
 }

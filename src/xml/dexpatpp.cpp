@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <climits>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -56,9 +57,7 @@ void XMLCALL dexpatpp::OnNotation(void* self, const XML_Char* notationName, cons
     Self(self)->NotationDecl(notationName, base, systemId, publicId);
 }
 
-dexpatpp::dexpatpp() : Parser_(XML_ParserCreate(nullptr)) {
-    RegisterHandlers();
-}
+dexpatpp::dexpatpp() = default;
 
 dexpatpp::~dexpatpp() {
     if (Parser_)
@@ -80,15 +79,37 @@ void dexpatpp::RegisterHandlers() {
     XML_SetUnknownEncodingHandler(Parser_, &OnUnknownEncoding, nullptr);
 }
 
-bool dexpatpp::ParseDocument(const std::string& text, const char* encoding) {
-    if (!Parser_ || text.size() > static_cast<size_t>(INT_MAX))
+bool dexpatpp::ParseDocument(std::string_view text, const char* encoding, std::string_view tail) {
+    char* room = PrepareDocument(text.size() + tail.size(), encoding);
+    if (!room)
         return false;
-    // A parser that has seen a final chunk must be reset before reuse, and
-    // reset clears the handlers.
-    XML_ParserReset(Parser_, encoding);
+    std::memcpy(room, text.data(), text.size());
+    std::memcpy(room + text.size(), tail.data(), tail.size());
+    return ParsePrepared(text.size() + tail.size());
+}
+
+char* dexpatpp::PrepareDocument(size_t size, const char* encoding) {
+    if (size >= static_cast<size_t>(INT_MAX))
+        return nullptr;
+    // A fresh parser for each document; FinishDocument lets its buffer go.
+    FinishDocument();
+    Parser_ = XML_ParserCreate(encoding);
+    if (!Parser_)
+        return nullptr;
     RegisterHandlers();
-    return XML_Parse(Parser_, text.data(), static_cast<int>(text.size()), XML_TRUE) !=
-           XML_STATUS_ERROR;
+    // Asking for nothing gives no buffer; one byte more is harmless.
+    return static_cast<char*>(XML_GetBuffer(Parser_, static_cast<int>(size) + 1));
+}
+
+void dexpatpp::FinishDocument() {
+    if (Parser_)
+        XML_ParserFree(Parser_);
+    Parser_ = nullptr;
+}
+
+bool dexpatpp::ParsePrepared(size_t length) {
+    // One final piece: the parser never rescans for positions between pieces.
+    return XML_ParseBuffer(Parser_, static_cast<int>(length), XML_TRUE) != XML_STATUS_ERROR;
 }
 
 void dexpatpp::StopParser() {

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 // Thin forwarding base over one expat parser: each callback calls the virtual
 // handler of the same role, which does nothing here.
@@ -27,10 +28,21 @@ protected:
 
     // Parses text as one complete document with a fresh parser state. An
     // encoding (for example "ISO-8859-1") overrides the document's own.
-    bool ParseDocument(const std::string& text, const char* encoding = nullptr);
+    // tail (if any) follows text as if it ended the document.
+    bool ParseDocument(std::string_view text, const char* encoding = nullptr,
+                       std::string_view tail = {});
+    // The same for a document read straight into the parser's own buffer, so
+    // its bytes are held once: PrepareDocument gives room for size bytes
+    // (null when there is none), ParsePrepared parses the first length.
+    char* PrepareDocument(size_t size, const char* encoding = nullptr);
+    bool ParsePrepared(size_t length);
+    // Frees the parser and its copy of the document, once the place of an
+    // error has been read from it; the next document makes a new one.
+    void FinishDocument();
     // Ends the running parse with an error (used for the nesting limit).
     void StopParser();
 
+    // Null between documents.
     XML_Parser Parser() const { return Parser_; }
 
 private:
