@@ -3,6 +3,7 @@
 #include "app/Help.h"
 #include "app/Prompts.h"
 #include "app/StepEditors.h"
+#include "app/TBusyProgress.h"
 #include "app/THelpWindow.h"
 #include "app/TSplashScreenForm.h"
 #include "app/TVerificationMessagesForm.h"
@@ -212,6 +213,7 @@ void TScenarioBuilderForm::RunStepGating() {
         ui->SaveAsItem->setEnabled(true);
         ui->SaveButton->setEnabled(true);
         enableStep(1);
+        TBusyProgress busy(this, QStringLiteral("Verifying"));
         const TVerificationRunResult result =
             Verify_ ? Verify_(Data_.get()) : VerificationRun::Run(Data_.get());
         // Step N + 1 opens when file N and every file before it verified.
@@ -277,12 +279,18 @@ void TScenarioBuilderForm::ShowSaveError(const std::exception& error) {
     Prompts().Error(QStringLiteral("The scenario was not saved.\n") + Q(error.what()));
 }
 
+void TScenarioBuilderForm::CopyScenario(const std::string& from, const std::string& to) {
+    TBusyProgress busy(this, QStringLiteral("Copying Scenario"));
+    ScenarioFolders::CopyFolder(from, to);
+}
+
 bool TScenarioBuilderForm::LoadScenario(const QString& name) {
     return LoadFolder(Folders_.Scenarios() + name, name);
 }
 
 bool TScenarioBuilderForm::LoadFolder(const QString& path, const QString& name) {
     CloseScenario();
+    TBusyProgress busy(this, QStringLiteral("Opening ") + name);
     auto data = std::make_unique<TScenarioData>();
     std::string folder = S(path);
     try {
@@ -299,6 +307,7 @@ bool TScenarioBuilderForm::LoadFolder(const QString& path, const QString& name) 
 bool TScenarioBuilderForm::SaveQuietly() {
     if (!Data_ || !Data_->Loaded())
         return false;
+    TBusyProgress busy(this, QStringLiteral("Saving ") + ScenarioName_);
     BackUpBeforeSave(Data_->Folder());
     try {
         Data_->Save();
@@ -358,8 +367,7 @@ bool TScenarioBuilderForm::OpenScenario() {
                     continue;
                 }
             }
-            ScenarioFolders::CopyFolder(S(Folders_.Scenarios() + name),
-                                        S(Folders_.Scenarios() + *newName));
+            CopyScenario(S(Folders_.Scenarios() + name), S(Folders_.Scenarios() + *newName));
             name = *newName;
             break;
         }
@@ -443,8 +451,7 @@ bool TScenarioBuilderForm::CreateFromExisting() {
         if (ScenarioExists(*typed) &&
             !Prompts().YesNo(QStringLiteral("Overwrite"), QLatin1String(OverwriteQuestion)))
             continue;
-        ScenarioFolders::CopyFolder(S(Folders_.Scenarios() + *source),
-                                    S(Folders_.Scenarios() + *typed));
+        CopyScenario(S(Folders_.Scenarios() + *source), S(Folders_.Scenarios() + *typed));
         name = *typed;
         break;
     }
@@ -502,11 +509,12 @@ bool TScenarioBuilderForm::SaveScenarioAs() {
             !Prompts().YesNo(QStringLiteral("Overwrite"), QLatin1String(OverwriteQuestion)))
             continue;
         if (*typed != ScenarioName_)
-            ScenarioFolders::CopyFolder(Data_->Folder(), S(Folders_.Scenarios() + *typed));
+            CopyScenario(Data_->Folder(), S(Folders_.Scenarios() + *typed));
         name = *typed;
         break;
     }
     ScenarioName_ = name;
+    TBusyProgress busy(this, QStringLiteral("Saving ") + name);
     BackUpBeforeSave(S(Folders_.Scenarios() + name));
     try {
         Data_->SaveAs(S(Folders_.Scenarios() + name));

@@ -115,6 +115,8 @@ private:
     // fails.
     bool LoadScenario(const QString& name);
     bool LoadFolder(const QString& folder, const QString& name);
+    // CopyFolder, with progress shown.
+    void CopyScenario(const std::string& from, const std::string& to);
     void CloseScenario();
     void SetModified(bool modified);
     void UpdateCaption();

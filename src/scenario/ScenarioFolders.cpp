@@ -1,5 +1,7 @@
 #include "scenario/ScenarioFolders.h"
 
+#include "scenario/Progress.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -24,43 +26,77 @@ bool IsHidden(const fs::path& p) {
     return !name.empty() && name[0] == '.';
 }
 
+thread_local TLookupScope* CurrentScope = nullptr;
+
+std::optional<fs::path> Canonical(const fs::path& folder) {
+    if (CurrentScope) {
+        const auto known = CurrentScope->Canonical(folder.string());
+        return known ? std::optional<fs::path>(*known) : std::nullopt;
+    }
+    std::error_code ec;
+    fs::path canonical = fs::weakly_canonical(folder, ec);
+    return ec ? std::nullopt : std::optional<fs::path>(std::move(canonical));
+}
+
 // Where path leads once every link is followed; empty when links loop or
 // cannot be read.
 std::optional<fs::path> Resolved(fs::path path) {
     for (int hops = 0; hops < 40; ++hops) {
         std::error_code ec;
-        const fs::path parent = fs::weakly_canonical(path.parent_path(), ec);
-        if (ec)
+        const std::optional<fs::path> parent = Canonical(path.parent_path());
+        if (!parent)
             return std::nullopt;
-        path = parent / path.filename();
+        path = *parent / path.filename();
         if (!fs::is_symlink(fs::symlink_status(path, ec)))
             return path.lexically_normal();
         const fs::path target = fs::read_symlink(path, ec);
         if (ec)
             return std::nullopt;
-        path = target.is_absolute() ? target : parent / target;
+        path = target.is_absolute() ? target : *parent / target;
     }
     return std::nullopt;
 }
 
 } // namespace
 
+TLookupScope::TLookupScope() : Previous_(CurrentScope) {
+    CurrentScope = this;
+}
+
+TLookupScope::~TLookupScope() {
+    CurrentScope = Previous_;
+}
+
+std::optional<std::string> TLookupScope::Canonical(const std::string& folder) {
+    const auto [at, added] = Canonical_.try_emplace(folder);
+    if (added) {
+        std::error_code ec;
+        const fs::path canonical = fs::weakly_canonical(folder, ec);
+        if (!ec)
+            at->second = canonical.string();
+    }
+    return at->second;
+}
+
 bool IsContained(const std::string& folder, const std::string& path) {
     std::error_code ec;
-    fs::path base = fs::weakly_canonical(fs::absolute(folder, ec), ec);
+    const fs::path absolute = fs::absolute(folder, ec);
     if (ec || folder.empty())
         return false;
-    if (base.filename().empty())
-        base = base.parent_path();
+    const std::optional<fs::path> canonical = Canonical(absolute);
+    if (!canonical)
+        return false;
+    std::string base = canonical->string();
+    while (base.size() > 1 && base.back() == '/')
+        base.pop_back();
     const auto resolved = Resolved(fs::absolute(path, ec));
     if (ec || !resolved)
         return false;
-    auto b = base.begin();
-    auto r = resolved->begin();
-    for (; b != base.end(); ++b, ++r)
-        if (r == resolved->end() || *r != *b)
-            return false;
-    return r != resolved->end();
+    // Both are normal forms: containment is a prefix ending at a separator.
+    const std::string& inside = resolved->native();
+    if (inside.size() <= base.size() || inside.compare(0, base.size(), base) != 0)
+        return false;
+    return base == "/" || inside[base.size()] == '/';
 }
 
 std::string WithTrailingSlash(std::string path) {
@@ -110,6 +146,7 @@ void CopyFolder(const std::string& source, const std::string& target) {
                 fs::create_directories(dest, itemError);
                 work.emplace_back(it->path(), dest);
             } else {
+                Progress::Report("Copying " + it->path().filename().string());
                 fs::copy_file(it->path(), dest, fs::copy_options::overwrite_existing, itemError);
             }
         }

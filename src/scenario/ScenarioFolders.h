@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // Folder operations of the scenarios directory. Paths may be given with or
@@ -37,6 +38,25 @@ bool IsContained(const std::string& folder, const std::string& path);
 // named name in folder, exactly or else in any letter case; empty when none
 // or when the name or a link leaves the folder.
 std::optional<std::string> FindFileIgnoringCase(const std::string& folder, const std::string& name);
+
+// While one lives (a verification run), the folders that IsContained and
+// FindFileIgnoringCase resolve on this thread are resolved once each, so
+// checking thousands of pictures does not walk the same folders thousands
+// of times. Nothing the run itself changes on disk may depend on them.
+class TLookupScope {
+public:
+    TLookupScope();
+    ~TLookupScope();
+    TLookupScope(const TLookupScope&) = delete;
+    TLookupScope& operator=(const TLookupScope&) = delete;
+
+    // Where folder leads once every link is followed; empty on an error.
+    std::optional<std::string> Canonical(const std::string& folder);
+
+private:
+    std::unordered_map<std::string, std::optional<std::string>> Canonical_;
+    TLookupScope* Previous_;
+};
 
 // The lines of a text file ("scenarios.txt"); empty when it cannot be read.
 std::vector<std::string> ReadLines(const std::string& path);

@@ -1,5 +1,6 @@
 #include "scenario/TScenarioData.h"
 
+#include "scenario/Progress.h"
 #include "scenario/ScenarioFolders.h"
 #include "xml/FileText.h"
 
@@ -56,6 +57,7 @@ void TScenarioData::Load(std::string& folder) {
     // removed) before anything is read.
     TFileTransaction::Recover(folder, names);
     for (TScenarioFile file : LoadOrder) {
+        Progress::Report("Reading " + FileName(file));
         TXmlDom& document = Document(file);
         if (!document.LoadFromFile(folder + FileName(file)))
             throw TFileError(document.LastError().ToString());
@@ -70,8 +72,10 @@ void TScenarioData::Save() {
         return;
     Folder_ = ScenarioFolders::WithTrailingSlash(Folder_);
     TFileTransaction transaction;
-    for (TScenarioFile file : Files)
+    for (TScenarioFile file : Files) {
+        Progress::Report("Writing " + FileName(file));
         transaction.Stage(Folder_ + FileName(file), Document(file).ToText());
+    }
     transaction.Commit();
     Changed_ = false;
 }

@@ -1,5 +1,7 @@
 #include "scenario/verify/VerificationRun.h"
 
+#include "scenario/Progress.h"
+#include "scenario/ScenarioFolders.h"
 #include "scenario/verify/FileVerifiers.h"
 #include "scenario/verify/RunIndex.h"
 
@@ -43,9 +45,12 @@ TVerificationRunResult Run(TScenarioData* data, bool all) {
     data->Messages().clear();
     // Reference lookups stay linear in the size of the scenario.
     RunIndex::TScope index;
+    ScenarioFolders::TLookupScope folders;
     bool failed = false;
     for (size_t i = 0; i < Entries.size(); ++i) {
         result.Ran[i] = true;
+        Progress::Report("Verifying " +
+                         TScenarioData::FileName(FileOf(static_cast<TVerifiedFile>(i))));
         result.Passed[i] = Entries[i].Verify(*data);
         failed = failed || !result.Passed[i];
         if (failed && !all)
