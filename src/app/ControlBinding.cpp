@@ -70,10 +70,13 @@ std::string RawValue(const TBinding& b) {
 }
 
 void SetRawValue(TBinding& b, const std::string& value) {
-    if (b.Attribute)
+    if (b.Attribute) {
         b.Attribute->Value = value;
-    else
+        b.Attribute->MarkChanged();
+    } else {
         b.Element->Text = value;
+        b.Element->MarkChanged();
+    }
 }
 
 bool Writable(const TBinding* b) {

@@ -184,6 +184,7 @@ void TScenarioBuilderForm::UpdateCaption() {
 void TScenarioBuilderForm::CloseScenario() {
     // The history belongs to the scenario it was made on.
     History_.Clear();
+    DiskState_.Forget();
     SnapshotProblemShown_ = false;
     BackupProblemShown_ = false;
     UpdateUndoItems();
@@ -301,6 +302,7 @@ bool TScenarioBuilderForm::LoadFolder(const QString& path, const QString& name) 
     }
     Data_ = std::move(data);
     ScenarioName_ = name;
+    NoteOpened();
     return true;
 }
 
@@ -315,6 +317,7 @@ bool TScenarioBuilderForm::SaveQuietly() {
         ShowSaveError(error);
         return false;
     }
+    NoteSaved();
     SetModified(false);
     return true;
 }
@@ -526,6 +529,7 @@ bool TScenarioBuilderForm::SaveScenarioAs() {
         RunStepGating();
         return false;
     }
+    NoteSaved();
     SetModified(false);
     UpdateCaption();
     RunStepGating();
@@ -557,12 +561,27 @@ TScenarioBuilderForm::TakeSnapshot(const TScenarioSnapshot* previous) {
     }
 }
 
-void TScenarioBuilderForm::RecordChange(const QString& label,
+bool TScenarioBuilderForm::RecordChange(const QString& label,
                                         std::optional<TScenarioSnapshot> before) {
+    bool changed = true;
     if (before && Data_)
-        if (std::optional<TScenarioSnapshot> after = TakeSnapshot(&*before))
+        if (std::optional<TScenarioSnapshot> after = TakeSnapshot(&*before)) {
+            changed = !(*before == *after);
             History_.Record(S(label), std::move(*before), std::move(*after));
+        }
     UpdateUndoItems();
+    return changed;
+}
+
+void TScenarioBuilderForm::NoteOpened() {
+    // Written out once here, so no step has to write out what it leaves alone.
+    Progress::Report("Preparing Undo");
+    if (std::optional<TScenarioSnapshot> now = TakeSnapshot())
+        History_.Know(std::move(*now));
+}
+
+void TScenarioBuilderForm::NoteSaved() {
+    DiskState_.Note(*Data_);
 }
 
 void TScenarioBuilderForm::UpdateUndoItems() {
@@ -601,7 +620,7 @@ void TScenarioBuilderForm::UndoOrRedo(bool undo) {
 
 void TScenarioBuilderForm::BackUpBeforeSave(const std::string& folder) {
     try {
-        ScenarioBackups::BeforeSave(folder, Options_.BackupsKept, Data_.get());
+        ScenarioBackups::BeforeSave(folder, Options_.BackupsKept, Data_.get(), &DiskState_);
     } catch (const std::exception& error) {
         if (!BackupProblemShown_) {
             BackupProblemShown_ = true;
@@ -668,7 +687,15 @@ void TScenarioBuilderForm::RunStepEditor(int step, const TElementTarget* target)
     } catch (const std::exception& error) {
         Prompts().Error(Q(error.what()));
     }
-    RecordChange(StepLabel(step), std::move(before));
+    if (!RecordChange(StepLabel(step), std::move(before))) {
+        // Nothing to verify again and nothing new to save: only what the
+        // window would show after an autosave.
+        if (!Options_.Autosave)
+            SetModified(true);
+        else if (Modified_)
+            SaveQuietly();
+        return;
+    }
     RunStepGating();
     SetModified(true);
     if (Options_.Autosave)

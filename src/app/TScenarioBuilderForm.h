@@ -3,6 +3,7 @@
 #include "app/AppFolders.h"
 #include "app/Options.h"
 #include "scenario/ScenarioHistory.h"
+#include "scenario/TScenarioDiskState.h"
 #include "scenario/verify/VerificationRun.h"
 
 #include <QMainWindow>
@@ -135,7 +136,11 @@ private:
     // cannot be read, so the change goes on without undo.
     std::optional<TScenarioSnapshot> TakeSnapshot(const TScenarioSnapshot* previous = nullptr);
     // Records the change from before to the scenario now, named label.
-    void RecordChange(const QString& label, std::optional<TScenarioSnapshot> before);
+    // False only when the scenario is known to be as it was before.
+    bool RecordChange(const QString& label, std::optional<TScenarioSnapshot> before);
+    // After a load or save: what the history and the next backup start from.
+    void NoteOpened();
+    void NoteSaved();
     void UndoOrRedo(bool undo);
     void RunStepEditor(int step, const TElementTarget* target);
     void UpdateUndoItems();
@@ -154,6 +159,7 @@ private:
     TVerificationMessagesForm* MessagesForm_;
     TVerify Verify_;
     TScenarioHistory History_;
+    TScenarioDiskState DiskState_;
     bool SnapshotProblemShown_ = false;
     bool BackupProblemShown_ = false;
 };

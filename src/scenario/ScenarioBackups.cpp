@@ -2,6 +2,7 @@
 
 #include "scenario/ScenarioSnapshot.h"
 #include "scenario/TScenarioData.h"
+#include "scenario/TScenarioDiskState.h"
 #include "xml/FileText.h"
 
 #include <algorithm>
@@ -37,6 +38,13 @@ std::string ReadOrEmpty(const fs::path& path, bool& exists) {
 }
 
 bool SameAsBackup(const fs::path& folder, const fs::path& backup) {
+    // Sizes first: most saves change one, and that needs no reading.
+    for (TScenarioFile file : TScenarioData::AllFiles()) {
+        const std::string name = TScenarioData::FileName(file);
+        std::error_code a, b;
+        if (fs::file_size(folder / name, a) != fs::file_size(backup / name, b) || a != b)
+            return false;
+    }
     for (TScenarioFile file : TScenarioData::AllFiles()) {
         const std::string name = TScenarioData::FileName(file);
         bool inFolder = false;
@@ -100,8 +108,11 @@ std::vector<TBackup> List(const std::string& folder) {
     return backups;
 }
 
-void BeforeSave(const std::string& folder, int kept, const TScenarioData* writing) {
+void BeforeSave(const std::string& folder, int kept, const TScenarioData* writing,
+                const TScenarioDiskState* disk) {
     if (kept <= 0 || folder.empty())
+        return;
+    if (writing && disk && disk->Matches(*writing, folder))
         return;
     bool anyFile = false;
     std::error_code ec;

@@ -4,6 +4,7 @@
 #include <vector>
 
 class TScenarioData;
+class TScenarioDiskState;
 
 // Copies of a scenario's ten files as they were before a save, one folder
 // per save in "backups/" inside the scenario folder, named by the local time
@@ -22,9 +23,12 @@ struct TBackup {
 // Copies the ten files now in folder into a new backup, then removes the
 // oldest backups beyond kept. Nothing is made when kept is 0 or less, when
 // no file exists yet, when the files equal the newest backup's, or when they
-// equal what writing is about to write (nothing would be replaced). Throws
-// TFileError naming what could not be written (the caller goes on saving).
-void BeforeSave(const std::string& folder, int kept, const TScenarioData* writing = nullptr);
+// equal what writing is about to write (nothing would be replaced; a disk
+// state that still matches says so without reading anything). The files
+// are copied as they are on disk. Throws TFileError naming what could not
+// be written (the caller goes on saving).
+void BeforeSave(const std::string& folder, int kept, const TScenarioData* writing = nullptr,
+                const TScenarioDiskState* disk = nullptr);
 // The backups of folder, newest first.
 std::vector<TBackup> List(const std::string& folder);
 // Installs the backup's ten documents into data, marked changed, without

@@ -3,10 +3,13 @@
 #include "scenario/ScenarioSnapshot.h"
 
 #include <deque>
+#include <optional>
 #include <string>
 
 // Undo and redo of whole changes (a step editor session, a restored
 // backup): each entry keeps the scenario before and after the change.
+// Entries share what they have in common, so the history costs about the
+// documents and pictures that changed.
 class TScenarioHistory {
 public:
     static constexpr size_t DefaultDepth = 30;
@@ -15,8 +18,15 @@ public:
 
     // Records a change named label ("Step 3: Political Units"). Nothing is
     // recorded when before equals after. Drops what could be redone and,
-    // beyond the depth, the oldest entry. Returns whether it recorded.
+    // beyond the depth, the oldest entry. Either way after is the state the
+    // next capture starts from. Returns whether it recorded.
     bool Record(std::string label, TScenarioSnapshot before, TScenarioSnapshot after);
+    // The scenario as it is now, sharing what has not changed since the
+    // state the history last knew. Throws TFileError like Capture.
+    TScenarioSnapshot Capture(const TScenarioData& data) const;
+    // Tells the history the state of a scenario it has not seen change (one
+    // just opened), to capture from.
+    void Know(TScenarioSnapshot now) { Latest_ = std::move(now); }
 
     bool CanUndo() const { return Done_ > 0; }
     bool CanRedo() const { return Done_ < Entries_.size(); }
@@ -31,8 +41,11 @@ public:
     void Clear();
     size_t Size() const { return Entries_.size(); }
     // The snapshot of the scenario as the history last left it (null when
-    // empty): pass it to Capture so equal pictures are kept once.
+    // it knows none): pass it to Capture so what is unchanged is shared.
     const TScenarioSnapshot* Current() const;
+    // The bytes of documents and pictures the entries hold, each shared
+    // text or picture counted once.
+    size_t Bytes() const;
 
 private:
     struct TEntry {
@@ -40,8 +53,12 @@ private:
         TScenarioSnapshot Before;
         TScenarioSnapshot After;
     };
+    void Restore(TScenarioData& data, const TScenarioSnapshot& target,
+                 const TScenarioSnapshot& leaving);
+
     std::deque<TEntry> Entries_;
     // Entries before this index are done; the rest can be redone.
     size_t Done_ = 0;
     size_t Depth_;
+    std::optional<TScenarioSnapshot> Latest_;
 };

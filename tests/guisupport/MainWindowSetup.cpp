@@ -2,6 +2,8 @@
 
 #include "guisupport/ScenarioCopy.h"
 
+#include "scenario/ScenarioSnapshot.h"
+
 #include <QFile>
 #include <QTest>
 
@@ -9,6 +11,8 @@ namespace GuiTest {
 
 std::unique_ptr<TScenarioBuilderForm> MainWindowOn(const TDataFolder& data, bool autosave,
                                                    const QString& scenarioFolder) {
+    // Every step session of these tests also proves its changes were marked.
+    TScenarioSnapshot::CheckSharedDocuments = true;
     QFile options(data.Path() + QStringLiteral("optionssc.vrx"));
     if (!options.open(QIODevice::WriteOnly)) {
         QTest::qFail("the options file cannot be written", __FILE__, __LINE__);

@@ -1,12 +1,18 @@
 #include "support/ScenarioFixture.h"
 
 #include "scenario/ScenarioFolders.h"
+#include "scenario/ScenarioSnapshot.h"
 #include "xml/TXmlNode.h"
 
 #include <random>
 #include <sstream>
 
 namespace fs = std::filesystem;
+
+namespace {
+// Every snapshot of the core tests also proves the changes were marked.
+[[maybe_unused]] const bool CheckingSnapshots = (TScenarioSnapshot::CheckSharedDocuments = true);
+} // namespace
 
 TTemporaryFolder::TTemporaryFolder() {
     static std::mt19937_64 random{std::random_device{}()};
