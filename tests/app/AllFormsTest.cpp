@@ -1,5 +1,6 @@
 // Every window the gallery knows, driven from the keyboard: Enter in any text
-// box or numeric field must not press a button that asks or opens something.
+// box or numeric field must not press a button that asks or opens something,
+// and every list lays its rows out alike.
 // A window is picked up as soon as it registers a gallery page.
 
 #include "app/Prompts.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPointer>
 #include <QSet>
 #include <QTemporaryDir>
@@ -76,6 +78,15 @@ class AllFormsTest : public QObject {
     QStringList Faults;
     int FieldsTried = 0;
 
+    // A list whose rows may differ in height is laid out whole on every
+    // change of one row: a keystroke in a name field of a long list stalls.
+    void CheckListsLayOutRowsAlike(const QString& page, QWidget* window) {
+        for (const QListWidget* list : window->findChildren<QListWidget*>())
+            if (!list->uniformItemSizes())
+                Faults << page + QStringLiteral(": ") + list->objectName() +
+                              QStringLiteral(": rows of differing height");
+    }
+
     void PressEnterInEveryField(const QString& page, QWidget* window) {
         for (QWidget* field : Fields(window)) {
             if (!field->isVisible() || !field->isEnabled())
@@ -117,6 +128,7 @@ private slots:
             bool visited = false;
             context.Visit = [&](QWidget* window) {
                 visited = true;
+                CheckListsLayOutRowsAlike(page.Name, window);
                 PressEnterInEveryField(page.Name, window);
             };
             page.Render(context);
