@@ -1,10 +1,11 @@
 #include "widgets/TMapView.h"
 
-#include <QLabel>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr int MapWidth = 501;
@@ -26,85 +27,106 @@ void TMapView::SetPicture(const QImage& picture) {
     update();
 }
 
-QLabel* TMapView::Label(int index) const {
-    return index >= 0 && index < LabelCount() ? Labels_[static_cast<size_t>(index)] : nullptr;
+TMapView::TLabel TMapView::Label(int index) const {
+    return index >= 0 && index < LabelCount() ? Labels_[static_cast<size_t>(index)].Label
+                                              : TLabel{{}, {}, false};
+}
+
+QRect TMapView::LabelRect(int index) const {
+    if (index < 0 || index >= LabelCount())
+        return {};
+    const TShownLabel& shown = Labels_[static_cast<size_t>(index)];
+    if (!shown.Label.Visible || shown.Label.Text.isEmpty())
+        return {};
+    return {shown.Label.Position, shown.Size};
+}
+
+QFont TMapView::LabelFont() const {
+    QFont bold = font();
+    bold.setBold(true);
+    return bold;
 }
 
 void TMapView::SetLabels(const std::vector<TLabel>& labels) {
-    while (Labels_.size() > labels.size()) {
-        if (Dragging_ == LabelCount() - 1)
-            Dragging_ = -1;
-        delete Labels_.back();
-        Labels_.pop_back();
-    }
-    while (Labels_.size() < labels.size()) {
-        auto* label = new QLabel(this);
-        label->setObjectName(QStringLiteral("RegionLabel%1").arg(Labels_.size()));
-        label->setCursor(Qt::CrossCursor);
-        label->setStyleSheet(QStringLiteral("QLabel { background: rgba(255, 255, 255, 200); "
-                                            "color: black; font-weight: bold; padding: 0 1px; }"));
-        label->installEventFilter(this);
-        Labels_.push_back(label);
-    }
+    if (Dragging_ >= static_cast<int>(labels.size()))
+        Dragging_ = -1;
+    const QFontMetrics metrics(LabelFont());
+    std::vector<TShownLabel> shown;
+    shown.reserve(labels.size());
     for (size_t i = 0; i < labels.size(); ++i) {
-        QLabel* label = Labels_[i];
-        label->setText(labels[i].Text);
-        label->adjustSize();
-        if (static_cast<int>(i) != Dragging_)
-            label->move(labels[i].Position);
-        label->setVisible(labels[i].Visible && !labels[i].Text.isEmpty());
+        TShownLabel label{labels[i], {}};
+        if (static_cast<int>(i) == Dragging_)
+            label.Label.Position = Labels_[i].Label.Position;
+        // A pixel of room on either side, as the labels always had.
+        label.Size = QSize(metrics.horizontalAdvance(label.Label.Text) + 2, metrics.height());
+        shown.push_back(std::move(label));
     }
+    Labels_ = std::move(shown);
+    update();
 }
 
-void TMapView::paintEvent(QPaintEvent*) {
+int TMapView::LabelAt(QPoint point) const {
+    // Later labels are drawn over earlier ones.
+    for (int i = LabelCount() - 1; i >= 0; --i)
+        if (LabelRect(i).contains(point))
+            return i;
+    return -1;
+}
+
+void TMapView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     if (Picture_.isNull())
         painter.fillRect(rect(), palette().color(QPalette::Window));
     else
         painter.drawImage(rect(), Picture_);
+    painter.setFont(LabelFont());
+    painter.setPen(Qt::black);
+    const QColor background(255, 255, 255, 200);
+    for (int i = 0; i < LabelCount(); ++i) {
+        const QRect box = LabelRect(i);
+        if (box.isEmpty() || !box.intersects(event->rect()))
+            continue;
+        painter.fillRect(box, background);
+        painter.drawText(box, Qt::AlignCenter, Labels_[static_cast<size_t>(i)].Label.Text);
+    }
+}
+
+void TMapView::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    const int index = event->button() == Qt::LeftButton ? LabelAt(at) : -1;
+    if (index < 0) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    GrabOffset_ = at - Labels_[static_cast<size_t>(index)].Label.Position;
+    Dragging_ = index;
+    emit LabelPressed(index);
+}
+
+void TMapView::mouseMoveEvent(QMouseEvent* event) {
+    if (Dragging_ < 0) {
+        QWidget::mouseMoveEvent(event);
+        return;
+    }
+    // The grab point follows the mouse; the corner stays on the map.
+    QPoint corner = event->position().toPoint() - GrabOffset_;
+    corner.setX(std::clamp(corner.x(), 0, width() - 1));
+    corner.setY(std::clamp(corner.y(), 0, height() - 1));
+    QPoint& position = Labels_[static_cast<size_t>(Dragging_)].Label.Position;
+    const QRect before = LabelRect(Dragging_);
+    position = corner;
+    update(before.united(LabelRect(Dragging_)));
 }
 
 void TMapView::mouseReleaseEvent(QMouseEvent* event) {
+    if (Dragging_ >= 0) {
+        if (event->button() == Qt::LeftButton) {
+            const int index = std::exchange(Dragging_, -1);
+            emit LabelDropped(index, Labels_[static_cast<size_t>(index)].Label.Position);
+        }
+        return;
+    }
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit Clicked(event->position().toPoint());
     QWidget::mouseReleaseEvent(event);
-}
-
-bool TMapView::eventFilter(QObject* watched, QEvent* event) {
-    const auto found = std::find(Labels_.begin(), Labels_.end(), watched);
-    if (found == Labels_.end())
-        return QWidget::eventFilter(watched, event);
-    const int index = static_cast<int>(found - Labels_.begin());
-    QLabel* label = *found;
-    switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() != Qt::LeftButton || !isEnabled())
-            return true;
-        GrabOffset_ = mouse->position().toPoint();
-        Dragging_ = index;
-        emit LabelPressed(index);
-        return true;
-    }
-    case QEvent::MouseMove: {
-        if (Dragging_ != index)
-            return true;
-        const QPoint mouse =
-            label->mapTo(this, static_cast<QMouseEvent*>(event)->position().toPoint());
-        // The grab point follows the mouse; the corner stays on the map.
-        QPoint corner = mouse - GrabOffset_;
-        corner.setX(std::clamp(corner.x(), 0, width() - 1));
-        corner.setY(std::clamp(corner.y(), 0, height() - 1));
-        label->move(corner);
-        return true;
-    }
-    case QEvent::MouseButtonRelease:
-        if (Dragging_ == index && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            Dragging_ = -1;
-            emit LabelDropped(index, label->pos());
-        }
-        return true;
-    default:
-        return QWidget::eventFilter(watched, event);
-    }
 }

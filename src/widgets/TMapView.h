@@ -2,17 +2,18 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
 #include <vector>
 
-class QLabel;
-
 // The scenario map as a designer works on it: shows a picture (the map with
 // the regions painted) at its own size, reports where it was clicked, and
 // carries one abbreviation label per region that can be dragged over the
-// map. Where a label is dropped is reported; the owner stores it.
+// map. Where a label is dropped is reported; the owner stores it. The view
+// draws the labels itself: a map of thousands of regions would otherwise
+// be thousands of widgets.
 class TMapView : public QWidget {
     Q_OBJECT
 public:
@@ -26,11 +27,15 @@ public:
         QPoint Position; // top-left corner, in map pixels
         bool Visible = true;
     };
-    // One label per region, in region order. Labels are kept across calls so
-    // a label being dragged stays the same widget.
+    // One label per region, in region order. A label being dragged stays
+    // where the drag has it.
     void SetLabels(const std::vector<TLabel>& labels);
     int LabelCount() const { return static_cast<int>(Labels_.size()); }
-    QLabel* Label(int index) const;
+    // As set, with Position where it is now; an index out of range gives an
+    // empty label.
+    TLabel Label(int index) const;
+    // Where label index is drawn; empty when it is not.
+    QRect LabelRect(int index) const;
     bool Dragging() const { return Dragging_ >= 0; }
 
     QSize sizeHint() const override;
@@ -45,12 +50,21 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    struct TShownLabel {
+        TLabel Label;
+        QSize Size;
+    };
+    // The label on top at point, -1 when none.
+    int LabelAt(QPoint point) const;
+    QFont LabelFont() const;
+
     QImage Picture_;
-    std::vector<QLabel*> Labels_;
+    std::vector<TShownLabel> Labels_;
     int Dragging_ = -1;
     QPoint GrabOffset_;
 };

@@ -101,8 +101,8 @@ private slots:
         QVERIFY(Shown("DetailsGroup"));
         QVERIFY(!Shown("DetailsContinuedGroup"));
         QCOMPARE(Map()->LabelCount(), 9);
-        QCOMPARE(Map()->Label(0)->text(), QStringLiteral("AM"));
-        QCOMPARE(Map()->Label(0)->pos(), QPoint(92, 108));
+        QCOMPARE(Map()->Label(0).Text, QStringLiteral("AM"));
+        QCOMPARE(Map()->LabelRect(0).topLeft(), QPoint(92, 108));
         for (QPushButton* button : Form->findChildren<QPushButton*>())
             QVERIFY2(!button->autoDefault() && !button->isDefault(),
                      qPrintable(button->objectName()));
@@ -161,7 +161,7 @@ private slots:
         QTest::keyClicks(Find<QLineEdit>("NameEdit"), QStringLiteral("x"));
         QCOMPARE(List()->currentItem()->text(), QStringLiteral("New Regionx"));
         QTest::keyClicks(Find<QLineEdit>("AbbreviationEdit"), QStringLiteral("NR"));
-        QCOMPARE(Map()->Label(regions)->text(), QStringLiteral("NR"));
+        QCOMPARE(Map()->Label(regions).Text, QStringLiteral("NR"));
         QCOMPARE(Text(Region(regions), "abbreviation"), std::string("NR"));
     }
 
@@ -242,19 +242,18 @@ private slots:
 
     void DraggingALabelStoresItsNewPosition() {
         Open();
-        QLabel* label = Map()->Label(0);
-        const QPoint grab(3, 4);
-        QTest::mousePress(label, Qt::LeftButton, {}, grab);
+        const QPoint grab = Map()->LabelRect(0).topLeft() + QPoint(3, 4);
+        QTest::mousePress(Map(), Qt::LeftButton, {}, grab);
         QCOMPARE(Form->SelectedRegion(), Region(0));
         QMouseEvent move(QEvent::MouseMove, QPointF(grab + QPoint(30, 0)),
-                         QPointF(label->mapToGlobal(grab + QPoint(30, 0))), Qt::NoButton,
+                         QPointF(Map()->mapToGlobal(grab + QPoint(30, 0))), Qt::NoButton,
                          Qt::LeftButton, {});
-        QApplication::sendEvent(label, &move);
-        QTest::mouseRelease(label, Qt::LeftButton, {}, grab);
+        QApplication::sendEvent(Map(), &move);
+        QTest::mouseRelease(Map(), Qt::LeftButton, {}, grab + QPoint(30, 0));
         TXmlNode* position = RegionMap::AbbreviationPosition(Region(0));
         QCOMPARE(Text(position, "x"), std::string("122"));
         QCOMPARE(Text(position, "y"), std::string("108"));
-        QCOMPARE(label->pos(), QPoint(122, 108));
+        QCOMPARE(Map()->LabelRect(0).topLeft(), QPoint(122, 108));
     }
 
     void RegionsWithoutAMapEntryAreListedButNotPainted() {
@@ -263,8 +262,8 @@ private slots:
         brenvaleMap->RemoveChild(brenvaleMap->GetChild("abbreviation_position"));
         Open();
         QCOMPARE(List()->count(), 9);
-        QVERIFY(!Map()->Label(0)->isVisibleTo(Map()));
-        QVERIFY(!Map()->Label(1)->isVisibleTo(Map()));
+        QVERIFY(Map()->LabelRect(0).isEmpty());
+        QVERIFY(Map()->LabelRect(1).isEmpty());
         QCOMPARE(PixelAt(Map()->Picture(), InBrenvale), QColor(0, 128, 0));
         List()->setCurrentRow(0);
         QCOMPARE(Form->SelectedRegion(), Region(0));
