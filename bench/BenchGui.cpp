@@ -1,7 +1,10 @@
 // The editor's timings, offscreen, wall clock: the main window up (without
-// splash), opening each named scenario of DATA/scenarios (load and step
-// gating), and opening every registered step editor on the last one. Prints
-// "label<TAB>milliseconds" lines for bench/run.sh.
+// splash), then for each named scenario of DATA/scenarios: opening it (load
+// and step gating), each step's window appearing and closing again
+// unchanged, a keystroke in the name field of the longest lists, Save, and
+// the undo history's size after ten sessions that each change one name.
+// Prints "label<TAB>value" lines for bench/run.sh (milliseconds unless the
+// label says otherwise).
 //
 //   stumpcraft-bench-gui DATA SCENARIO...
 
@@ -12,30 +15,126 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QTimer>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 
-void Report(const QString& label, const QElapsedTimer& timer) {
-    std::printf("%s\t%.2f\n", qPrintable(label), static_cast<double>(timer.nsecsElapsed()) / 1e6);
+double Ms(const QElapsedTimer& timer) {
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
-// Opens the step's editor and closes it as soon as it is up: the time is
-// what a designer waits between the click and a usable window.
-void TimeStep(TScenarioBuilderForm& window, int step, const QString& scenario) {
-    const StepEditors::TOpenEditor* open = StepEditors::Find(step);
-    if (!open || !window.Scenario())
-        return;
+void Report(const QString& label, double value) {
+    std::printf("%s\t%.2f\n", qPrintable(label), value);
+    std::fflush(stdout);
+}
+
+// Until nothing is left to do, layouts and painting included.
+void Settle() {
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+}
+
+// Runs step as the button does; inEditor runs in the editor once it is up,
+// which then closes. Reports the wait until the window was usable and the
+// wait from closing it until the main window was idle again.
+void Session(TScenarioBuilderForm& window, int step, const QString& what,
+             const std::function<void(QWidget*)>& inEditor = {}) {
     QElapsedTimer timer;
     timer.start();
+    double appeared = -1;
+    QElapsedTimer closing;
     QTimer::singleShot(0, [&] {
-        Report(QStringLiteral("step %1 editor open (%2)").arg(step).arg(scenario), timer);
-        if (QWidget* editor = QApplication::activeModalWidget())
+        appeared = Ms(timer);
+        QWidget* editor = QApplication::activeModalWidget();
+        if (editor && inEditor)
+            inEditor(editor);
+        closing.start();
+        if (editor)
             editor->close();
     });
-    (*open)(*window.Scenario(), &window);
+    window.RunStep(step);
+    Settle();
+    if (what.isEmpty() || appeared < 0)
+        return;
+    Report(what + QStringLiteral(": step %1 window appears").arg(step), appeared);
+    Report(what + QStringLiteral(": step %1 closes unchanged").arg(step), Ms(closing));
+}
+
+// A key typed at the end of the name field of the last entry of the list.
+double Keystroke(QWidget* editor, const char* list, QChar key) {
+    auto* entries = editor->findChild<QListWidget*>(QLatin1String(list));
+    auto* name = editor->findChild<QLineEdit*>(QStringLiteral("NameEdit"));
+    if (!entries || !name || entries->count() == 0)
+        return -1;
+    entries->setCurrentRow(entries->count() - 1);
+    Settle();
+    name->setFocus();
+    name->end(false);
+    QElapsedTimer timer;
+    timer.start();
+    QKeyEvent press(QEvent::KeyPress, key.unicode(), Qt::NoModifier, QString(key));
+    QKeyEvent release(QEvent::KeyRelease, key.unicode(), Qt::NoModifier, QString(key));
+    QApplication::sendEvent(name, &press);
+    QApplication::sendEvent(name, &release);
+    Settle();
+    return Ms(timer);
+}
+
+void Measure(TScenarioBuilderForm& window, const QString& scenario) {
+    QElapsedTimer timer;
+    timer.start();
+    const bool opened = window.OpenByName(scenario);
+    Settle();
+    if (!opened) {
+        std::fprintf(stderr, "stumpcraft-bench-gui: cannot open %s\n", qPrintable(scenario));
+        std::exit(1);
+    }
+    Report(QStringLiteral("%1: open (load + gating)").arg(scenario), Ms(timer));
+    for (int step = 1; step <= StepEditors::StepCount; ++step)
+        if (window.StepButton(step)->isEnabled())
+            Session(window, step, scenario);
+
+    // Steps 3 and 7 hold the lists that grow with the scenario.
+    const struct {
+        int Step;
+        const char* List;
+    } lists[] = {{3, "RegionsListBox"}, {7, "EndorserListBox"}};
+    for (const auto& list : lists) {
+        if (!window.StepButton(list.Step)->isEnabled())
+            continue;
+        double ms = -1;
+        Session(window, list.Step, {},
+                [&](QWidget* editor) { ms = Keystroke(editor, list.List, QLatin1Char('x')); });
+        if (ms >= 0)
+            Report(QStringLiteral("%1: keystroke in a name of the step %2 list")
+                       .arg(scenario)
+                       .arg(list.Step),
+                   ms);
+    }
+
+    timer.restart();
+    window.SaveFromButton();
+    Settle();
+    Report(QStringLiteral("%1: save").arg(scenario), Ms(timer));
+
+    // Ten sessions, each adding a letter to the last endorser's name.
+    if (window.StepButton(7)->isEnabled()) {
+        for (int i = 0; i < 10; ++i)
+            Session(window, 7, {}, [](QWidget* editor) {
+                Keystroke(editor, "EndorserListBox", QLatin1Char('y'));
+            });
+        const double changed = static_cast<double>(
+            window.Scenario()->Document(TScenarioFile::Endorsers).ToText().size());
+        Report(QStringLiteral("%1: undo history after 10 sessions (MB)").arg(scenario),
+               static_cast<double>(window.History().Bytes()) / 1e6);
+        Report(QStringLiteral("%1: ten changed documents (MB)").arg(scenario), 10 * changed / 1e6);
+    }
 }
 
 } // namespace
@@ -54,22 +153,8 @@ int main(int argc, char** argv) {
     TScenarioBuilderForm window(folders, false);
     window.show();
     QApplication::processEvents();
-    Report(QStringLiteral("main window up"), up);
-
-    QString last;
-    for (int i = 2; i < argc; ++i) {
-        last = QString::fromLocal8Bit(argv[i]);
-        QElapsedTimer timer;
-        timer.start();
-        const bool opened = window.OpenByName(last);
-        QApplication::processEvents();
-        if (!opened) {
-            std::fprintf(stderr, "stumpcraft-bench-gui: cannot open %s\n", argv[i]);
-            return 1;
-        }
-        Report(QStringLiteral("open %1 (load + gating)").arg(last), timer);
-    }
-    for (int step = 1; step <= StepEditors::StepCount; ++step)
-        TimeStep(window, step, last);
+    Report(QStringLiteral("main window up"), Ms(up));
+    for (int i = 2; i < argc; ++i)
+        Measure(window, QString::fromLocal8Bit(argv[i]));
     return 0;
 }
