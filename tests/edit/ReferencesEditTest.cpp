@@ -180,4 +180,25 @@ TEST(ReferencesEdit, EveryRemovalRepairsAsVerificationWouldAndLeavesTheSampleCle
     }
 }
 
+TEST(ReferencesEdit, ARepairNeverTouchesWhatAnEarlierOneDestroyed) {
+    // Both party elements of the primary name the party: the event goes once.
+    auto data = TestScenario::FromTexts(
+        {{TScenarioFile::Parties, R"(<parties><party id="p1"/><party id="p2"/></parties>)"},
+         {TScenarioFile::PoliticalUnits,
+          R"(<political_units><political_unit id="n"><political_units><political_unit id="r">)"
+          R"(<election_events><event><type>primary</type><party id="p1"/><party id="p1"/>)"
+          R"(</event><event><type>general</type><ballot><party id="p1"/><party id="p2"/>)"
+          "</ballot></event></election_events></political_unit></political_units>"
+          "</political_unit></political_units>"}});
+    TRemovalRepairs repairs;
+    ASSERT_TRUE(ReferencesEdit::Remove(*data, data->Parties()->GetChildAt(0), &repairs));
+    const TXmlNode* events =
+        TestScenario::At(*data, TScenarioFile::PoliticalUnits,
+                         "/political_units/political_unit/political_units/political_unit/"
+                         "election_events");
+    ASSERT_EQ(events->ChildCount(), 1);
+    EXPECT_EQ(events->GetChildAt(0)->GetChild("ballot")->ChildCount(), 1);
+    EXPECT_EQ(repairs.References, 2);
+}
+
 } // namespace

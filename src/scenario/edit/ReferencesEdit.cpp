@@ -34,6 +34,38 @@ std::vector<TXmlNode*> Naming(const TScenarioData& data, const TReferenceField& 
     return found;
 }
 
+// The element a repair of reference destroys; null when it destroys none.
+const TXmlNode* Destroyed(const TReferenceField& field, const TXmlNode* reference) {
+    switch (field.Repair) {
+    case TReferenceRepair::RemoveEntry:
+    case TReferenceRepair::RemoveEntryKeepingOne:
+        return reference;
+    case TReferenceRepair::RemoveHolder:
+        return reference->Parent();
+    default:
+        return nullptr;
+    }
+}
+
+// Drops the references that a repair of another one destroys first (one
+// inside another's entry, two in one holder), so none is touched once gone.
+std::vector<TXmlNode*> Separate(const TReferenceField& field,
+                                const std::vector<TXmlNode*>& references) {
+    std::set<const TXmlNode*> destroyed, taken;
+    for (const TXmlNode* reference : references)
+        destroyed.insert(Destroyed(field, reference));
+    std::vector<TXmlNode*> separate;
+    for (TXmlNode* reference : references) {
+        const TXmlNode* gone = Destroyed(field, reference);
+        bool inside = gone && !taken.insert(gone).second;
+        for (const TXmlNode* n = (gone ? gone : reference)->Parent(); n && !inside; n = n->Parent())
+            inside = destroyed.count(n) > 0;
+        if (!inside)
+            separate.push_back(reference);
+    }
+    return separate;
+}
+
 // The item a reference belongs to: its ancestor at the field's owner depth.
 const TXmlNode* OwnerOf(const TReferenceField& field, const TXmlNode* reference) {
     std::vector<const TXmlNode*> chain;
@@ -156,7 +188,7 @@ TRemovalRepairs Repair(TScenarioData& data, const std::vector<TItem>& removed) {
         const auto named = ids.find(field.Kind);
         if (named == ids.end())
             continue;
-        for (TXmlNode* reference : Naming(data, field, named->second)) {
+        for (TXmlNode* reference : Separate(field, Naming(data, field, named->second))) {
             if (!TVerifier::IsDangling(ReferenceFields::Check(data, field, reference)))
                 continue;
             // Read before the repair, which may take the owner with it.
