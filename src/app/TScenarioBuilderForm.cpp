@@ -679,6 +679,7 @@ void TScenarioBuilderForm::RunStepEditor(int step, const TElementTarget* target)
     // Over the messages window when opened from it, so it stays below.
     QWidget* owner = MessagesForm_->isVisible() ? static_cast<QWidget*>(MessagesForm_) : this;
     std::optional<TScenarioSnapshot> before = TakeSnapshot(History_.Current());
+    bool failed = false;
     try {
         if (openAt)
             (*openAt)(*Data_, owner, *target);
@@ -686,8 +687,11 @@ void TScenarioBuilderForm::RunStepEditor(int step, const TElementTarget* target)
             (*open)(*Data_, owner);
     } catch (const std::exception& error) {
         Prompts().Error(Q(error.what()));
+        failed = true;
     }
-    if (!RecordChange(StepLabel(step), std::move(before))) {
+    // A session that failed may have left files the snapshot does not hold:
+    // it is always verified again.
+    if (!RecordChange(StepLabel(step), std::move(before)) && !failed) {
         // Nothing to verify again and nothing new to save: only what the
         // window would show after an autosave.
         if (!Options_.Autosave)
