@@ -131,6 +131,14 @@ TEST_F(ScenarioHistoryTest, DepthDropsTheOldestEntries) {
     const TScenarioSnapshot again = TScenarioSnapshot::Capture(*Data, history.Current());
     EXPECT_EQ(again.Pictures().at(Map), history.Current()->Pictures().at(Map));
     EXPECT_EQ(again.Pictures().at(Map), previous.Pictures().at(Map));
+    // ... and the documents nobody changed: the history costs the scenario
+    // once plus a copy of the changed document per state.
+    size_t whole = 0;
+    for (TScenarioFile file : TScenarioData::AllFiles())
+        whole += previous.Document(file).size();
+    for (const auto& picture : previous.Pictures())
+        whole += picture.second->size();
+    EXPECT_LT(history.Bytes(), whole + 21 * previous.Document(TScenarioFile::Scenario).size());
     int undone = 0;
     while (history.CanUndo()) {
         history.Undo(*Data);
