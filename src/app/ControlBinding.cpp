@@ -8,7 +8,11 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
+
+#include <algorithm>
 
 namespace ControlBinding {
 
@@ -80,7 +84,52 @@ bool Writable(const TBinding* b) {
     return b && !b->Filling && (b->Element || b->Attribute);
 }
 
+// What a memo's plain text holds for a line break (toPlainText gives "\n"
+// for a block end and for U+2028) or a tab.
+bool BreaksLine(QChar c) {
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t') ||
+           c == QLatin1Char('\v') || c == QLatin1Char('\f') || c == QChar(0x85) ||
+           c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+}
+
+// Replaces every line break of the memo by a blank; the memo then reports
+// its text changed once more, folded.
+void FoldLineBreaks(QTextDocument* document) {
+    const QString text = document->toPlainText();
+    if (std::none_of(text.begin(), text.end(), BreaksLine))
+        return;
+    // Plain text positions are document positions: a block end counts one.
+    QTextCursor cursor(document);
+    // Part of the edit that brought the break, so one undo takes back both
+    // instead of bringing the break back to be folded again.
+    cursor.joinPreviousEditBlock();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!BreaksLine(text[i]))
+            continue;
+        cursor.setPosition(static_cast<int>(i));
+        cursor.setPosition(static_cast<int>(i) + 1, QTextCursor::KeepAnchor);
+        cursor.insertText(QStringLiteral(" "));
+    }
+    cursor.endEditBlock();
+}
+
+template <typename TMemo> void KeepMemoOnOneLine(TMemo* memo) {
+    const char* const Folding = "keepsOneLine";
+    if (memo->property(Folding).toBool())
+        return;
+    memo->setProperty(Folding, true);
+    QObject::connect(memo, &TMemo::textChanged, memo, [memo] { FoldLineBreaks(memo->document()); });
+}
+
 } // namespace
+
+void KeepOnOneLine(QPlainTextEdit* memo) {
+    KeepMemoOnOneLine(memo);
+}
+
+void KeepOnOneLine(QTextEdit* memo) {
+    KeepMemoOnOneLine(memo);
+}
 
 void BindText(QLineEdit* control, TXmlNode* element) {
     TBinding* b = NewBinding(control, TStoreKind::Text, element, nullptr);
@@ -92,6 +141,7 @@ void BindText(QLineEdit* control, TXmlNode* element) {
 }
 
 void BindText(QPlainTextEdit* control, TXmlNode* element) {
+    KeepOnOneLine(control);
     TBinding* b = NewBinding(control, TStoreKind::Text, element, nullptr);
     control->setPlainText(element ? FromStd(element->GetText()) : QString());
     if (!b)
@@ -102,6 +152,7 @@ void BindText(QPlainTextEdit* control, TXmlNode* element) {
 }
 
 void BindText(QTextEdit* control, TXmlNode* element) {
+    KeepOnOneLine(control);
     TBinding* b = NewBinding(control, TStoreKind::Text, element, nullptr);
     control->setPlainText(element ? FromStd(element->GetText()) : QString());
     if (!b)

@@ -24,8 +24,15 @@ namespace ControlBinding {
 
 // StoreControlText: the element's decoded text (SetText/GetText).
 void BindText(QLineEdit* control, TXmlNode* element);
+// A memo keeps its text on one line (see KeepOnOneLine).
 void BindText(QPlainTextEdit* control, TXmlNode* element);
 void BindText(QTextEdit* control, TXmlNode* element);
+// Element text holds no line breaks or tabs: from now on each one typed or
+// pasted into memo becomes one blank at once, so words stay apart and the
+// memo shows what is stored. For memos whose text reaches an element other
+// than through BindText.
+void KeepOnOneLine(QPlainTextEdit* memo);
+void KeepOnOneLine(QTextEdit* memo);
 // StoreComboText: the selected entry's text; no selection writes nothing.
 // Filling selects the entry equal to the element's text (none when absent).
 void BindCombo(QComboBox* control, TXmlNode* element);
