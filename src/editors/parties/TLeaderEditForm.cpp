@@ -17,6 +17,7 @@
 #include "editors/parties/TSelectVeepsForm.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/CandidatesEdit.h"
+#include "scenario/edit/MissingFields.h"
 #include "scenario/edit/PartiesEdit.h"
 #include "xml/TXmlNode.h"
 
@@ -113,32 +114,32 @@ void TLeaderEditForm::FormShow() {
     CandidatesEdit::EnsurePortraitNames(Data_, l);
     CandidatesEdit::EnsureRegionBonuses(Data_, l);
 
-    BindCheck(ui->DefaultOnCheckBox, Child(l, "default_on"));
-    FormSupport::BindLimitedText(ui->TitleEdit, Child(l, "title"));
-    FormSupport::BindLimitedText(ui->FirstNameEdit, Child(l, "firstname"));
-    FormSupport::BindLimitedText(ui->LastNameEdit, Child(l, "lastname"));
+    // A field the leader lacks is added at its first edit.
+    BindCheck(ui->DefaultOnCheckBox, {l, "default_on"});
+    FormSupport::BindLimitedText(ui->TitleEdit, {l, "title"});
+    FormSupport::BindLimitedText(ui->FirstNameEdit, {l, "firstname"});
+    FormSupport::BindLimitedText(ui->LastNameEdit, {l, "lastname"});
     LastNameEditChange();
-    BindText(ui->AgeEdit, Child(l, "age"));
-    CandidateFields::BindGender(ui->GenderComboBox, Child(l, "sex"));
-    TXmlNode* home = Child(l, "home_political_unit");
+    BindText(ui->AgeEdit, {l, "age"});
+    CandidateFields::BindGender(ui->GenderComboBox, {l, "sex"});
     CandidateFields::BindHomeRegion(
-        ui->HomeRegionComboBox, Data_, home,
-        [home](const std::string& id) { home->SetAttribute("id", id); });
-    FormSupport::BindLimitedText(ui->PrimariesDescriptionMemo, Child(l, "primaries_description"));
-    FormSupport::BindLimitedText(ui->GeneralDescriptionMemo,
-                                 Child(l, "generalelection_description"));
-    BindText(ui->StartingFundsEdit, Child(l, "starting_funds"));
-    BindText(ui->InfluencePointsEdit, Child(l, "political_influence_points"));
-    FormSupport::BindComboIgnoringCase(ui->HowWellKnownComboBox, Child(l, "how_well_known"));
-    BindText(ui->EstablishedEdit, Child(l, "established_primaries"));
-    const TXmlNode* goals = Child(l, "goals");
-    BindText(ui->PercentageGoalEdit, Child(goals, "percentage"));
-    BindText(ui->SeatsGoalEdit, Child(goals, "seats"));
-    BindText(ui->LanguageBonusEdit, Child(l, "language_bonus"));
+        ui->HomeRegionComboBox, Data_, Child(l, "home_political_unit"), [l](const std::string& id) {
+            if (TXmlNode* home = MissingFields::Add(l, "home_political_unit"))
+                home->SetAttribute("id", id);
+        });
+    FormSupport::BindLimitedText(ui->PrimariesDescriptionMemo, {l, "primaries_description"});
+    FormSupport::BindLimitedText(ui->GeneralDescriptionMemo, {l, "generalelection_description"});
+    BindText(ui->StartingFundsEdit, {l, "starting_funds"});
+    BindText(ui->InfluencePointsEdit, {l, "political_influence_points"});
+    FormSupport::BindComboIgnoringCase(ui->HowWellKnownComboBox, {l, "how_well_known"});
+    BindText(ui->EstablishedEdit, {l, "established_primaries"});
+    BindText(ui->PercentageGoalEdit, {l, "goals/percentage"});
+    BindText(ui->SeatsGoalEdit, {l, "goals/seats"});
+    BindText(ui->LanguageBonusEdit, {l, "language_bonus"});
     CandidateFields::BindRatings({ui->LeadershipEdit, ui->IntegrityEdit, ui->ExperienceEdit,
                                   ui->IssueFamiliarityEdit, ui->CharismaEdit, ui->StaminaEdit,
                                   ui->DebatingEdit},
-                                 Child(l, "attributes"));
+                                 l);
     FillRegionBonuses();
     ShowPortraits();
     ShowColour();
@@ -176,8 +177,8 @@ void TLeaderEditForm::FillRegionBonuses() {
 
 void TLeaderEditForm::RegionBonusListBoxClick() {
     TXmlNode* entry = FormSupport::CurrentElement(ui->RegionBonusListBox);
-    BindText(ui->RegionBonusEdit, Child(entry, "bonus"));
-    ui->RegionBonusEdit->setEnabled(BoundElement(ui->RegionBonusEdit) != nullptr);
+    BindText(ui->RegionBonusEdit, {entry, "bonus"});
+    ui->RegionBonusEdit->setEnabled(entry != nullptr);
 }
 
 void TLeaderEditForm::ShowPortraits() {

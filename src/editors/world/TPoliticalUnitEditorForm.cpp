@@ -128,8 +128,8 @@ TPoliticalUnitEditorForm::TPoliticalUnitEditorForm(TScenarioData& data, QWidget*
             &TPoliticalUnitEditorForm::AddCityButtonClick);
     connect(ui->RemoveCityButton, &QPushButton::clicked, this,
             &TPoliticalUnitEditorForm::RemoveCityButtonClick);
-    connect(ui->NameEdit, &QLineEdit::textEdited, this, &TPoliticalUnitEditorForm::NameEditChange);
-    connect(ui->AbbreviationEdit, &QLineEdit::textEdited, this,
+    connect(ui->NameEdit, &QLineEdit::textChanged, this, &TPoliticalUnitEditorForm::NameEditChange);
+    connect(ui->AbbreviationEdit, &QLineEdit::textChanged, this,
             &TPoliticalUnitEditorForm::AbbreviationEditChange);
     connect(ui->ChangeLogoButton, &QPushButton::clicked, this,
             &TPoliticalUnitEditorForm::LogoImageClick);
@@ -540,13 +540,17 @@ void TPoliticalUnitEditorForm::RemoveCityButtonClick() {
 }
 
 void TPoliticalUnitEditorForm::NameEditChange() {
-    if (Pending_ || !Selected_)
+    if (Pending_ || !Selected_ || BoundElement(ui->NameEdit) != Child(Selected_, "name"))
         return;
     if (QListWidgetItem* item = ui->RegionsListBox->item(RowOf(Selected_)))
         item->setText(ui->NameEdit->text());
 }
 
 void TPoliticalUnitEditorForm::AbbreviationEditChange() {
+    // Showing a unit fills the field with what is stored: nothing to draw.
+    const TXmlNode* stored = BoundElement(ui->AbbreviationEdit);
+    if (stored && QString::fromStdString(stored->GetText()) == ui->AbbreviationEdit->text())
+        return;
     // The labels are drawn from the document: store before the binding does.
     StoreControlText(ui->AbbreviationEdit);
     if (!Pending_ && Selected_)

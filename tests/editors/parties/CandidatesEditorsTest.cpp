@@ -387,6 +387,26 @@ private slots:
             return;
     }
 
+    void FieldsACandidateLacksAreAddedWhereTheyBelongOnFirstEdit() {
+        TXmlNode* leader = Leader(0);
+        QString faults = GuiTest::EditsAddMissingFields(
+            leader, {"default_on", "sex", "age", "how_well_known", "goals", "attributes/charisma"},
+            [&] { return std::make_unique<TLeaderEditForm>(Data(), leader); },
+            {"DefaultOnCheckBox", "GenderComboBox", "AgeEdit", "HowWellKnownComboBox",
+             "PercentageGoalEdit", "SeatsGoalEdit", "CharismaEdit"});
+        TXmlNode* veep = Pool()->GetChildAt(0);
+        faults += GuiTest::EditsAddMissingFields(
+            veep, {"sex", "political_points_cost"},
+            [&] { return std::make_unique<TVeepEditForm>(Data(), veep); },
+            {"GenderComboBox", "PointsCostEdit"});
+        TXmlNode* crusaders = Leader(0)->GetChild("crusaders");
+        faults += GuiTest::EditsAddMissingFields(
+            crusaders->GetChildAt(0), {"base_power"},
+            [&] { return std::make_unique<TCrusadersEditorForm>(Data(), crusaders); },
+            {"BasePowerEdit"});
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
+    }
+
     void RunningMateChooserListsAndRemovesMissingEntries() {
         TXmlNode* tobias = Leader(1);
         CandidatesEdit::AddRunningMate(Data(), tobias, "gone");
