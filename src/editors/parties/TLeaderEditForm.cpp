@@ -4,10 +4,9 @@
 #include "app/ControlBinding.h"
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
-#include "app/Prompts.h"
+#include "app/Pictures.h"
 #include "app/gallery/Gallery.h"
 #include "editors/parties/CandidateFields.h"
-#include "editors/parties/CandidatePortraits.h"
 #include "editors/parties/GallerySamples.h"
 #include "editors/parties/PartyTargets.h"
 #include "editors/parties/TChangeColourForm.h"
@@ -21,7 +20,6 @@
 #include "scenario/edit/PartiesEdit.h"
 #include "xml/TXmlNode.h"
 
-#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QShowEvent>
@@ -40,8 +38,9 @@ QString TextOf(const TXmlNode* parent, const char* name) {
     return child ? QString::fromStdString(child->GetText()) : QString();
 }
 
-void ShowPortrait(QLabel* frame, const QString& folder, const QString& name, QSize size) {
-    const QImage image = CandidatePortraits::Load(folder, name, size);
+void ShowPortrait(QLabel* frame, const TScenarioData& data, const Pictures::TKind& kind,
+                  const QString& name) {
+    const QImage image = Pictures::Load(data, kind, name);
     if (image.isNull())
         frame->clear();
     else
@@ -182,40 +181,31 @@ void TLeaderEditForm::RegionBonusListBoxClick() {
 }
 
 void TLeaderEditForm::ShowPortraits() {
-    const QString folder = QString::fromStdString(CandidatesEdit::PortraitFolder(Data_));
-    ShowPortrait(ui->LargeImage, folder, TextOf(Leader_, "image_large"),
-                 CandidatePortraits::LargeSize);
-    ShowPortrait(ui->SmallImage, folder, TextOf(Leader_, "image_small"),
-                 CandidatePortraits::SmallSize);
+    ShowPortrait(ui->LargeImage, Data_, Pictures::LargePortrait, TextOf(Leader_, "image_large"));
+    ShowPortrait(ui->SmallImage, Data_, Pictures::SmallPortrait, TextOf(Leader_, "image_small"));
 }
 
 void TLeaderEditForm::ChangeLargeImageClick() {
-    ChangePortrait("image_large", "_large", CandidatePortraits::LargeSize);
+    ChangePortrait("image_large", "_large", Pictures::LargePortrait);
 }
 
 void TLeaderEditForm::ChangeSmallImageClick() {
-    ChangePortrait("image_small", "_small", CandidatePortraits::SmallSize);
+    ChangePortrait("image_small", "_small", Pictures::SmallPortrait);
 }
 
-void TLeaderEditForm::ChangePortrait(const char* field, const char* suffix, QSize size) {
+void TLeaderEditForm::ChangePortrait(const char* field, const char* suffix,
+                                     const Pictures::TKind& kind) {
     if (!Leader_)
         return;
-    const QString folder = QString::fromStdString(CandidatesEdit::PortraitFolder(Data_));
-    const auto chosen = Prompts().OpenFile(QStringLiteral("Open"), folder);
-    if (!chosen || chosen->isEmpty())
+    const auto stored = Pictures::Choose(Data_, kind, [suffix](const QString& chosen) {
+        return QString::fromStdString(CandidatesEdit::PortraitName(chosen.toStdString(), suffix));
+    });
+    if (!stored)
         return;
-    const std::string name =
-        CandidatesEdit::PortraitName(QFileInfo(*chosen).fileName().toStdString(), suffix);
-    const CandidatePortraits::TStoreResult stored =
-        CandidatePortraits::Store(*chosen, folder, QString::fromStdString(name), size);
-    if (stored.Image.isNull()) {
-        Prompts().Error(stored.Problem);
-        return;
-    }
     TXmlNode* element = Child(Leader_, field);
     if (!element)
         element = Leader_->AddNewChild(field);
-    element->SetText(name);
+    element->SetText(stored->toStdString());
     Data_.SetChanged();
     ShowPortraits();
 }

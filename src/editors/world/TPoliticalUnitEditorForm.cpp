@@ -3,13 +3,12 @@
 #include "app/ControlBinding.h"
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
+#include "app/Pictures.h"
 #include "app/Prompts.h"
 #include "app/RemovalNotice.h"
-#include "editors/content/ActivityPictures.h"
 #include "editors/world/ElementEntries.h"
 #include "editors/world/TIssueCentersForm.h"
 #include "scenario/ElementTargets.h"
-#include "scenario/ScenarioFolders.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/PoliticalUnitsEdit.h"
 #include "scenario/edit/ReferencesEdit.h"
@@ -18,11 +17,8 @@
 
 #include "ui_TPoliticalUnitEditorForm.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cstring>
@@ -63,17 +59,7 @@ QImage ToImage(const TPixelBuffer& pixels) {
     return image;
 }
 
-// The map is stored at the size it is shown. Borders must stay pure black,
-// so the picture is stretched without blending neighbouring pixels.
-QImage MapSized(const QImage& image) {
-    return image.convertToFormat(QImage::Format_RGB888)
-        .scaled(RegionMap::Width, RegionMap::Height, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-}
-
-bool SaveBitmap(const QImage& image, const QString& file) {
-    QSaveFile out(file);
-    return out.open(QIODevice::WriteOnly) && image.save(&out, "BMP") && out.commit();
-}
+const QString MapName = QStringLiteral("map.bmp");
 
 bool Holds(const TXmlNode* region, const TXmlNode* point) {
     const auto points = RegionMap::FillPoints(region);
@@ -172,11 +158,7 @@ void TPoliticalUnitEditorForm::FormShow() {
     for (TXmlNode* region : PU::Regions(Data_))
         PU::GeneralElection(Data_, region);
     FillRegionList();
-    const QString folder = QString::fromStdString(Data_.Folder());
-    const auto map = ScenarioFolders::FindFileIgnoringCase(Data_.Folder(), "map.bmp");
-    HasMap_ = map && LoadBaseMap(QString::fromStdString(*map));
-    if (HasMap_)
-        SaveBitmap(ToImage(Areas_.Base()), QString::fromStdString(*map));
+    SetBaseMap(Pictures::LoadAtSize(Data_, Pictures::Map, MapName));
     ShowUnit();
     Redraw();
 }
@@ -205,12 +187,9 @@ int TPoliticalUnitEditorForm::RowOf(const TXmlNode* region) const {
     return -1;
 }
 
-bool TPoliticalUnitEditorForm::LoadBaseMap(const QString& file) {
-    const QImage image(file);
-    if (image.isNull())
-        return false;
-    Areas_ = TMapAreas(ToPixels(MapSized(image)));
-    return true;
+void TPoliticalUnitEditorForm::SetBaseMap(const QImage& map) {
+    HasMap_ = !map.isNull();
+    Areas_ = HasMap_ ? TMapAreas(ToPixels(map)) : TMapAreas();
 }
 
 void TPoliticalUnitEditorForm::Redraw() {
@@ -303,15 +282,17 @@ void TPoliticalUnitEditorForm::ShowUnit() {
 
 void TPoliticalUnitEditorForm::ShowFlag(TXmlNode* unit) {
     TXmlNode* logo = Child(unit, "logo");
-    const QSize size(FlagWidth, FlagHeight);
+    // A pending region is no part of the document and writes nothing until
+    // it is added.
+    const bool pending = unit && unit == Pending_.get();
     if (logo && logo->GetText().empty() && !unit->AttributeValue("id").empty()) {
         logo->SetText(unit->AttributeValue("id") + ".bmp");
-        Data_.SetChanged();
+        if (!pending)
+            Data_.SetChanged();
     }
-    const QString folder = QString::fromStdString(Data_.Folder() + "region_images/");
-    Flag_ = logo && !Data_.Folder().empty()
-                ? ActivityPictures::Show(folder, QString::fromStdString(logo->GetText()), size)
-                : ActivityPictures::Blank(size);
+    const QString name = logo ? QString::fromStdString(logo->GetText()) : QString();
+    Flag_ = pending || !logo ? Pictures::Show(Data_, Pictures::Flag, name)
+                             : Pictures::ShowCreatingMissing(Data_, Pictures::Flag, name);
     ui->LogoImage->setPixmap(QPixmap::fromImage(Flag_));
     ui->ChangeLogoButton->setEnabled(logo != nullptr);
 }
@@ -390,29 +371,14 @@ void TPoliticalUnitEditorForm::LoadButtonClick() {
                          QStringLiteral("All currently defined regions will be lost. Do you wish "
                                         "to continue?")))
         return;
-    const QString folder = QString::fromStdString(Data_.Folder());
-    const std::optional<QString> chosen = Prompts().OpenFile(
-        QStringLiteral("Open"), folder, QString::fromLatin1(TPrompts::BitmapFilter));
-    if (!chosen || chosen->isEmpty())
+    // A file that is no bitmap, or one that cannot be stored, costs neither
+    // regions nor map.
+    if (!Pictures::Choose(
+            Data_, Pictures::Map, [](const QString&) { return MapName; },
+            Pictures::TReplace::Confirmed))
         return;
-    // Read first: a file that is no bitmap must cost neither regions nor map.
-    const QImage image(*chosen);
-    if (image.isNull()) {
-        Prompts().Error(QStringLiteral("%1 could not be read as a bitmap. The map and the "
-                                       "regions have not been changed.")
-                            .arg(QDir::toNativeSeparators(*chosen)));
-        return;
-    }
-    const QImage sized = MapSized(image);
-    const QString target = QDir(folder).filePath(QStringLiteral("map.bmp"));
-    if (!SaveBitmap(sized, target)) {
-        Prompts().Error(QStringLiteral("The map could not be written to %1.")
-                            .arg(QDir::toNativeSeparators(target)));
-        return;
-    }
     RemoveAllButtonClick();
-    Areas_ = TMapAreas(ToPixels(sized));
-    HasMap_ = true;
+    SetBaseMap(Pictures::Load(Data_, Pictures::Map, MapName));
     ShowUnit();
     Redraw();
 }
@@ -561,18 +527,10 @@ void TPoliticalUnitEditorForm::LogoImageClick() {
     TXmlNode* logo = Child(ShownUnit(), "logo");
     if (!logo)
         return;
-    const QString folder = QString::fromStdString(Data_.Folder() + "region_images/");
-    const std::optional<QString> chosen = Prompts().OpenFile(
-        QStringLiteral("Open"), folder, QString::fromLatin1(TPrompts::BitmapFilter));
-    if (!chosen || chosen->isEmpty())
+    const auto stored = Pictures::Choose(Data_, Pictures::Flag);
+    if (!stored)
         return;
-    const ActivityPictures::TStoreResult stored =
-        ActivityPictures::Store(*chosen, folder, QSize(FlagWidth, FlagHeight));
-    if (stored.FileName.isEmpty()) {
-        Prompts().Error(stored.Problem + QStringLiteral(" The flag has not been changed."));
-        return;
-    }
-    logo->SetText(stored.FileName.toStdString());
+    logo->SetText(stored->toStdString());
     Data_.SetChanged();
     ShowFlag(ShownUnit());
 }

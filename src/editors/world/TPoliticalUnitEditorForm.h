@@ -25,9 +25,6 @@ struct TElementTarget;
 class TPoliticalUnitEditorForm : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int FlagWidth = 76;
-    static constexpr int FlagHeight = 57;
-
     TPoliticalUnitEditorForm(TScenarioData& data, QWidget* parent = nullptr);
     ~TPoliticalUnitEditorForm() override;
 
@@ -56,7 +53,8 @@ protected:
 
 private:
     void FormShow();
-    bool LoadBaseMap(const QString& file);
+    // The map as loaded (null: none).
+    void SetBaseMap(const QImage& map);
     void Redraw();
     void ShowUnit();
     void UnbindDetails();
