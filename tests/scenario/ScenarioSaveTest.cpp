@@ -213,6 +213,43 @@ TEST(TScenarioData, OpeningRemovesWhatKilledSavesLeftAndKeepsOtherFiles) {
     EXPECT_EQ(FileText::Read((folder / "parties.xml").string()), c.New["parties.xml"]);
     EXPECT_FALSE(fs::exists(folder / ".stumpcraft-journal"));
     EXPECT_FALSE(fs::exists(folder.parent_path() / "outside.xml"));
+
+    // A named journal takes only whole temporaries of its own save: another
+    // save's is no part of it, and one cut short stops it before any rename.
+    fs::remove(folder / ".outside.xml.stumpcraft-new");
+    const std::string token = "00000000000000aa";
+    const auto interrupted = [&](const std::string& issuesToken, size_t issuesSize) {
+        std::ofstream journal(folder / ".stumpcraft-journal", std::ios::binary);
+        journal << "stumpcraft save journal\nsave " << token << " 2026-12-07 10:00:00\n";
+        for (const char* name : {"ads.xml", "issues.xml"})
+            journal << name << " " << c.New[name].size() << "\n";
+        journal << "end\n";
+        std::ofstream(folder / (".ads.xml." + token + ".stumpcraft-new"), std::ios::binary)
+            << c.New["ads.xml"];
+        std::ofstream(folder / (".issues.xml." + issuesToken + ".stumpcraft-new"), std::ios::binary)
+            << c.New["issues.xml"].substr(0, issuesSize);
+    };
+    interrupted("00000000000000bb", std::string::npos);
+    c.Reopen();
+    EXPECT_EQ(FileText::Read((folder / "ads.xml").string()), c.New["ads.xml"]);
+    EXPECT_EQ(FileText::Read((folder / "issues.xml").string()), c.Old["issues.xml"]);
+    EXPECT_EQ(c.Entries(), expected);
+
+    std::ofstream(folder / "ads.xml", std::ios::binary) << c.Old["ads.xml"];
+    interrupted(token, 20);
+    try {
+        c.Reopen();
+        ADD_FAILURE() << "the open must say the save could not be finished";
+    } catch (const TFileError& e) {
+        EXPECT_NE(std::string(e.what()).find("begun at 2026-12-07 10:00:00 could not be "
+                                             "finished: \"" +
+                                             (folder / ".issues.xml.").string() + token),
+                  std::string::npos)
+            << e.what();
+    }
+    for (const char* name : {"ads.xml", "issues.xml"})
+        EXPECT_EQ(FileText::Read((folder / name).string()), c.Old[name]) << name;
+    EXPECT_EQ(c.Entries(), expected);
 }
 
 TEST(TScenarioData, ARollbackWhoseRenamesFailNamesTheFileAndTheNextOpenFinishesTheSave) {
