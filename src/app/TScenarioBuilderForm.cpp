@@ -13,6 +13,7 @@
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/QuickFixes.h"
 #include "ui_TScenarioBuilderForm.h"
+#include "xml/TFolderLock.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -269,12 +270,17 @@ std::optional<QString> TScenarioBuilderForm::AskName(const QString& initial) {
     }
 }
 
+// A folder busy with another program's save is no fault of the scenario:
+// its one sentence says all.
 void TScenarioBuilderForm::ShowLoadError(const std::exception& error) {
-    Prompts().Error(Q(error.what()) + QLatin1String(InvalidScenarioSuffix));
+    const bool busy = dynamic_cast<const TFolderBusy*>(&error) != nullptr;
+    Prompts().Error(Q(error.what()) + (busy ? QString() : QLatin1String(InvalidScenarioSuffix)));
 }
 
 void TScenarioBuilderForm::ShowSaveError(const std::exception& error) {
-    Prompts().Error(QStringLiteral("The scenario was not saved.\n") + Q(error.what()));
+    const bool busy = dynamic_cast<const TFolderBusy*>(&error) != nullptr;
+    Prompts().Error((busy ? QString() : QStringLiteral("The scenario was not saved.\n")) +
+                    Q(error.what()));
 }
 
 bool TScenarioBuilderForm::LoadScenario(const QString& name) {
@@ -299,9 +305,8 @@ bool TScenarioBuilderForm::LoadFolder(const QString& path, const QString& name) 
 bool TScenarioBuilderForm::SaveQuietly() {
     if (!Data_ || !Data_->Loaded())
         return false;
-    BackUpBeforeSave(Data_->Folder());
     try {
-        Data_->Save();
+        SaveWithBackup(Data_->Folder());
     } catch (const std::exception& error) {
         ShowSaveError(error);
         return false;
@@ -507,9 +512,8 @@ bool TScenarioBuilderForm::SaveScenarioAs() {
         break;
     }
     ScenarioName_ = name;
-    BackUpBeforeSave(S(Folders_.Scenarios() + name));
     try {
-        Data_->SaveAs(S(Folders_.Scenarios() + name));
+        SaveWithBackup(S(Folders_.Scenarios() + name));
     } catch (const std::exception& error) {
         // The documents now belong to the new folder; the next save goes there.
         ShowSaveError(error);
@@ -591,17 +595,16 @@ void TScenarioBuilderForm::UndoOrRedo(bool undo) {
     UpdateUndoItems();
 }
 
-void TScenarioBuilderForm::BackUpBeforeSave(const std::string& folder) {
-    try {
-        ScenarioBackups::BeforeSave(folder, Options_.BackupsKept, Data_.get());
-    } catch (const std::exception& error) {
-        if (!BackupProblemShown_) {
-            BackupProblemShown_ = true;
-            Prompts().Error(QStringLiteral("No backup could be kept; the scenario is saved "
-                                           "without one.\n") +
-                            Q(error.what()));
-        }
-    }
+void TScenarioBuilderForm::SaveWithBackup(const std::string& folder) {
+    ScenarioBackups::SaveWithBackup(
+        *Data_, folder, Options_.BackupsKept, [this](const TFileError& error) {
+            if (!BackupProblemShown_) {
+                BackupProblemShown_ = true;
+                Prompts().Error(QStringLiteral("No backup could be kept; the scenario is saved "
+                                               "without one.\n") +
+                                Q(error.what()));
+            }
+        });
 }
 
 bool TScenarioBuilderForm::RestoreBackup() {

@@ -126,9 +126,9 @@ private:
     std::optional<QString> AskName(const QString& initial);
     void ShowLoadError(const std::exception& error);
     void ShowSaveError(const std::exception& error);
-    // Keeps the files on disk in folder as a backup; a failure is said once
-    // and never stops the save.
-    void BackUpBeforeSave(const std::string& folder);
+    // Saves into folder after keeping the files there as a backup; a backup
+    // that fails is said once and never stops the save. Throws as the save.
+    void SaveWithBackup(const std::string& folder);
     // A snapshot of the open scenario; empty (said once) when a picture
     // cannot be read, so the change goes on without undo.
     std::optional<TScenarioSnapshot> TakeSnapshot(const TScenarioSnapshot* previous = nullptr);

@@ -12,6 +12,7 @@
 #include "guisupport/ScriptedPrompts.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/verify/FileVerifiers.h"
+#include "support/StoppedSave.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,6 +25,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <chrono>
 #include <memory>
 #include <stdexcept>
 
@@ -604,6 +606,33 @@ private slots:
         prompts.Answer(TPromptAnswer::Yes, "Save Changes").Ok("Error");
         QVERIFY(!Form->close());
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+    }
+
+    // While another program saves the folder, a save and an open say so in
+    // its one sentence, and the scenario stays changed.
+    void ABusyFolderIsSaidInOneSentence() {
+        MakeForm();
+        QVERIFY(OpenAlpha());
+        Form->RunStep(2);
+        const TLockPatience patience(std::chrono::milliseconds(200));
+        const QString folder = ScenarioPath("Alpha");
+        const QString busy =
+            "Another program is saving \"" + folder + "\"; try again when it has finished.";
+        const std::string verify =
+            (QCoreApplication::applicationDirPath() + "/stumpcraft-verify").toStdString();
+        TScriptedPrompts prompts;
+        {
+            TStoppedSave saving(verify, folder.toStdString(), "journal 1");
+            QVERIFY(saving.Stopped());
+            prompts.Ok("Error");
+            QVERIFY(!Form->SaveFromButton());
+            QVERIFY(Form->Modified());
+            prompts.Answer(TPromptAnswer::No, "Save Changes").Choose("Alpha").Ok("Error");
+            QVERIFY(!Form->OpenScenario());
+        }
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(prompts.MessageTexts(),
+                 QStringList({busy, "Would you like to save changes?", busy}));
     }
 
     void SaveAsCopiesOverAndKeepsTargetOnlyFiles() {
