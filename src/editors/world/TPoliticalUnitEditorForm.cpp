@@ -21,6 +21,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSaveFile>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <cstring>
@@ -85,9 +86,13 @@ TPoliticalUnitEditorForm::TPoliticalUnitEditorForm(TScenarioData& data, QWidget*
     ui->setupUi(this);
     setProperty("helpTopic", 130);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     ui->LogoImage->installEventFilter(this);
     ui->LogoImage->setCursor(Qt::PointingHandCursor);
+    // On a low screen the details scroll, but they never get narrower than
+    // their fields.
+    ui->DetailsScrollArea->setMinimumWidth(
+        ui->DetailsColumnWidget->minimumSizeHint().width() +
+        ui->DetailsScrollArea->verticalScrollBar()->sizeHint().width());
     // Hiding the details must not move the map under the mouse.
     for (QWidget* group : {static_cast<QWidget*>(ui->DetailsGroup),
                            static_cast<QWidget*>(ui->DetailsContinuedGroup)}) {
