@@ -102,6 +102,8 @@ TPoliticalUnitEditorForm::TPoliticalUnitEditorForm(TScenarioData& data, QWidget*
     }
 
     connect(ui->MapImage, &TMapView::Clicked, this, &TPoliticalUnitEditorForm::MapImageMouseUp);
+    connect(ui->MapImage, &TMapView::CrossHairMoved, this,
+            &TPoliticalUnitEditorForm::AnnounceCrossHair);
     connect(ui->MapImage, &TMapView::LabelPressed, this, &TPoliticalUnitEditorForm::LabelMouseDown);
     connect(ui->MapImage, &TMapView::LabelDropped, this, &TPoliticalUnitEditorForm::LabelMouseUp);
     connect(ui->LoadButton, &QPushButton::clicked, this,
@@ -240,6 +242,7 @@ void TPoliticalUnitEditorForm::Redraw() {
                           HasMap_ && at.has_value()});
     }
     ui->MapImage->SetLabels(labels);
+    AnnounceCrossHair();
 }
 
 void TPoliticalUnitEditorForm::UnbindDetails() {
@@ -359,6 +362,15 @@ void TPoliticalUnitEditorForm::MapImageMouseUp(QPoint at) {
     BuildPending(at);
     ShowUnit();
     Redraw();
+}
+
+void TPoliticalUnitEditorForm::AnnounceCrossHair() {
+    const QPoint at = ui->MapImage->CrossHair();
+    const RegionMap::THit hit = HasMap_
+                                    ? RegionMap::HitTest(Areas_, PU::Regions(Data_), at.x(), at.y())
+                                    : RegionMap::THit{};
+    ui->MapImage->SetCrossHairPlace(hit.Region ? TextOf(hit.Region, "name")
+                                               : QStringLiteral("no region"));
 }
 
 void TPoliticalUnitEditorForm::LabelMouseDown(int index) {
