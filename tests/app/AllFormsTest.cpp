@@ -149,6 +149,15 @@ QString Announced(QWidget* widget) {
     return face ? face->text(QAccessible::Name) : QString();
 }
 
+// The title of the group box widget lies in, as a reader says it; Qt names
+// an unnamed control after it.
+QString GroupTitleAbove(const QWidget* widget) {
+    for (const QWidget* up = widget->parentWidget(); up; up = up->parentWidget())
+        if (auto* group = qobject_cast<const QGroupBox*>(up))
+            return QString(group->title()).remove(QLatin1Char('&'));
+    return {};
+}
+
 bool IsPicture(QWidget* widget) {
     if (qobject_cast<TMapView*>(widget))
         return true;
@@ -334,6 +343,10 @@ class AllFormsTest : public QObject {
             const bool needsName = qobject_cast<QAbstractItemView*>(widget) ||
                                    qobject_cast<QComboBox*>(widget) || IsPicture(widget);
             const QString name = Announced(widget);
+            if ((widget->focusPolicy() != Qt::NoFocus || qobject_cast<QGroupBox*>(widget)) &&
+                !name.isEmpty() && name == GroupTitleAbove(widget))
+                Faults << where + QStringLiteral("%1 is announced by its group as \"%2\"")
+                                      .arg(FieldName(widget), name);
             if (needsName &&
                 (widget->accessibleName().trimmed().isEmpty() || name != widget->accessibleName()))
                 Faults << where + QStringLiteral("%1 is announced as \"%2\"")

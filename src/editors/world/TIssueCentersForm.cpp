@@ -116,6 +116,7 @@ void TIssueCentersForm::FormShow() {
         row.Name->setText(TextOf(row.Issue, "name"));
         // Issue names are data: no mnemonic can be fixed, so the bar is named.
         row.Bar->setAccessibleName(row.Name->text());
+        row.Description->setAccessibleName(row.Name->text() + QStringLiteral(" position"));
         for (QWidget* w : {static_cast<QWidget*>(row.Name), static_cast<QWidget*>(row.Bar),
                            static_cast<QWidget*>(row.Description)})
             w->setVisible(row.Issue != nullptr);
