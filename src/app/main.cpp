@@ -1,5 +1,6 @@
 // stumpcraft: the scenario editor for Votaris 2008.
 
+#include "app/Accessibility.h"
 #include "app/AppFolders.h"
 #include "app/Help.h"
 #include "app/Prompts.h"
@@ -85,6 +86,7 @@ int main(int argc, char** argv) {
         return *code;
 
     TApplication application(argc, argv);
+    Accessibility::Install();
     QApplication::setApplicationName(QStringLiteral("Stumpcraft"));
     QApplication::setApplicationVersion(QStringLiteral(STUMPCRAFT_VERSION));
 

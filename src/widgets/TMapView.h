@@ -8,11 +8,16 @@
 #include <vector>
 
 class QLabel;
+class QPainter;
 
 // The scenario map as a designer works on it: shows a picture (the map with
 // the regions painted) at its own size, reports where it was clicked, and
 // carries one abbreviation label per region that can be dragged over the
 // map. Where a label is dropped is reported; the owner stores it.
+//
+// From the keyboard, the arrow keys move a cross-hair over the map (with
+// Shift in bigger steps) and Space or Enter clicks where it stands; the
+// owner names the place under it for screen readers.
 class TMapView : public QWidget {
     Q_OBJECT
 public:
@@ -35,9 +40,16 @@ public:
 
     QSize sizeHint() const override;
 
+    QPoint CrossHair() const { return CrossHair_; }
+    // What lies under the cross-hair ("no region", a region's name); it is
+    // the map's accessible description and announced as it changes.
+    void SetCrossHairPlace(const QString& place);
+
 signals:
-    // The left button was released on the map, outside the labels.
+    // The left button was released on the map, outside the labels, or
+    // Space or Enter was pressed (at the cross-hair).
     void Clicked(QPoint at);
+    void CrossHairMoved(QPoint at);
     // The left button went down on label index; a drag begins.
     void LabelPressed(int index);
     // The drag of label index ended with its top-left corner at topLeft.
@@ -46,11 +58,18 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void MoveCrossHair(QPoint to);
+    void PaintCrossHair(QPainter& painter) const;
+
     QImage Picture_;
     std::vector<QLabel*> Labels_;
     int Dragging_ = -1;
     QPoint GrabOffset_;
+    QPoint CrossHair_;
 };

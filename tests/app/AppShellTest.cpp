@@ -200,8 +200,8 @@ private slots:
         form.SetScenarios({});
         form.show();
         QVERIFY(!form.findChild<QPushButton*>("btnOK")->isEnabled());
-        QCOMPARE(form.findChild<QPushButton*>("btnOK")->text(), QStringLiteral("Ok"));
-        QCOMPARE(form.findChild<QPushButton*>("btnCancel")->text(), QStringLiteral("Cancel"));
+        QCOMPARE(form.findChild<QPushButton*>("btnOK")->text(), QStringLiteral("&Ok"));
+        QCOMPARE(form.findChild<QPushButton*>("btnCancel")->text(), QStringLiteral("&Cancel"));
         QCOMPARE(form.SelectedScenario(), QString());
     }
 

@@ -19,6 +19,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <cstring>
@@ -73,9 +74,13 @@ TPoliticalUnitEditorForm::TPoliticalUnitEditorForm(TScenarioData& data, QWidget*
     ui->setupUi(this);
     setProperty("helpTopic", 130);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     ui->LogoImage->installEventFilter(this);
     ui->LogoImage->setCursor(Qt::PointingHandCursor);
+    // On a low screen the details scroll, but they never get narrower than
+    // their fields.
+    ui->DetailsScrollArea->setMinimumWidth(
+        ui->DetailsColumnWidget->minimumSizeHint().width() +
+        ui->DetailsScrollArea->verticalScrollBar()->sizeHint().width());
     // Hiding the details must not move the map under the mouse.
     for (QWidget* group : {static_cast<QWidget*>(ui->DetailsGroup),
                            static_cast<QWidget*>(ui->DetailsContinuedGroup)}) {
@@ -85,6 +90,8 @@ TPoliticalUnitEditorForm::TPoliticalUnitEditorForm(TScenarioData& data, QWidget*
     }
 
     connect(ui->MapImage, &TMapView::Clicked, this, &TPoliticalUnitEditorForm::MapImageMouseUp);
+    connect(ui->MapImage, &TMapView::CrossHairMoved, this,
+            &TPoliticalUnitEditorForm::AnnounceCrossHair);
     connect(ui->MapImage, &TMapView::LabelPressed, this, &TPoliticalUnitEditorForm::LabelMouseDown);
     connect(ui->MapImage, &TMapView::LabelDropped, this, &TPoliticalUnitEditorForm::LabelMouseUp);
     connect(ui->LoadButton, &QPushButton::clicked, this,
@@ -216,6 +223,7 @@ void TPoliticalUnitEditorForm::Redraw() {
                           HasMap_ && at.has_value()});
     }
     ui->MapImage->SetLabels(labels);
+    AnnounceCrossHair();
 }
 
 void TPoliticalUnitEditorForm::UnbindDetails() {
@@ -337,6 +345,15 @@ void TPoliticalUnitEditorForm::MapImageMouseUp(QPoint at) {
     BuildPending(at);
     ShowUnit();
     Redraw();
+}
+
+void TPoliticalUnitEditorForm::AnnounceCrossHair() {
+    const QPoint at = ui->MapImage->CrossHair();
+    const RegionMap::THit hit = HasMap_
+                                    ? RegionMap::HitTest(Areas_, PU::Regions(Data_), at.x(), at.y())
+                                    : RegionMap::THit{};
+    ui->MapImage->SetCrossHairPlace(hit.Region ? TextOf(hit.Region, "name")
+                                               : QStringLiteral("no region"));
 }
 
 void TPoliticalUnitEditorForm::LabelMouseDown(int index) {

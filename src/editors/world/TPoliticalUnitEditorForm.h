@@ -62,6 +62,7 @@ private:
     void DropPending();
     void BuildPending(QPoint at);
     void SelectRegion(TXmlNode* region, TXmlNode* point);
+    void AnnounceCrossHair();
     void FillRegionList();
     int RowOf(const TXmlNode* region) const;
     // The selected entry of the region list and its region; -1 and null

@@ -60,7 +60,6 @@ TScenarioEditorForm::TScenarioEditorForm(TScenarioData& data, QWidget* parent)
     ui->setupUi(this);
     setProperty("helpTopic", 110);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     FormSupport::LimitLength(ui->NameEdit, 40);
     FormSupport::LimitLength(ui->CurrencySymbolEdit, 1);
     FormSupport::LimitLength(ui->PrimariesIntroMemo, 450);

@@ -10,6 +10,7 @@
 #include "widgets/TMapView.h"
 #include "xml/TXmlNode.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -76,6 +77,10 @@ class PoliticalUnitEditorTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(Form.get()));
     }
     void Click(QPoint at) { QTest::mouseClick(Map(), Qt::LeftButton, {}, at); }
+    // What a screen reader reads of the map beside its name.
+    QString Announced() {
+        return QAccessible::queryAccessibleInterface(Map())->text(QAccessible::Description);
+    }
 
 private slots:
     void init() {
@@ -174,6 +179,56 @@ private slots:
         QTest::keyClicks(Find<QLineEdit>("AbbreviationEdit"), QStringLiteral("NR"));
         QCOMPARE(Map()->Label(regions)->text(), QStringLiteral("NR"));
         QCOMPARE(Text(Region(regions), "abbreviation"), std::string("NR"));
+    }
+
+    // Keys only: Tab to the map, the arrows to open sea, Space builds the
+    // region there and Alt+A adds it. A reader hears where the cross-hair is.
+    void KeyboardAloneBuildsAndAddsARegion() {
+        Open();
+        Form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form.get()));
+        const int regions = List()->count();
+        auto tabToMap = [&] {
+            for (int press = 0; press < 60 && QApplication::focusWidget() != Map(); ++press)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), Map());
+        };
+        tabToMap();
+        QCOMPARE(Map()->CrossHair(), Border);
+
+        auto press = [&](Qt::Key key, int times, Qt::KeyboardModifiers modifiers = {}) {
+            for (int i = 0; i < times; ++i)
+                QTest::keyClick(Map(), key, modifiers);
+        };
+        press(Qt::Key_Left, 15, Qt::ShiftModifier);
+        press(Qt::Key_Up, 9, Qt::ShiftModifier);
+        QCOMPARE(Map()->CrossHair(), InAldmoor);
+        QCOMPARE(Announced(), QStringLiteral("Aldmoor at 100, 100"));
+        press(Qt::Key_Left, 100);
+        press(Qt::Key_Up, 100); // stops at the corner
+        QCOMPARE(Map()->CrossHair(), QPoint(0, 0));
+        press(Qt::Key_Right, 4);
+        press(Qt::Key_Down, 4);
+        QCOMPARE(Map()->CrossHair(), Sea);
+        QCOMPARE(Announced(), QStringLiteral("no region at 4, 4"));
+        QCOMPARE(Map()->grab().toImage().pixelColor(Sea + QPoint(5, 0)), QColor(Qt::black));
+        QVERIFY(!Form->PendingRegion());
+
+        QTest::keyClick(Map(), Qt::Key_Space);
+        QVERIFY(Form->PendingRegion());
+        QCOMPARE(PixelAt(Map()->Picture(), Sea), QColor(255, 0, 0));
+        QTest::keyClick(Map(), Qt::Key_A, Qt::AltModifier);
+        QTRY_VERIFY(!Form->PendingRegion()); // a mnemonic clicks a moment later
+        QCOMPARE(static_cast<int>(PU::Regions(Data()).size()), regions + 1);
+        QCOMPARE(Form->SelectedRegion(), Region(regions));
+        QCOMPARE(Announced(), QStringLiteral("New Region at 4, 4"));
+
+        // Enter clicks too: back on Aldmoor it selects it.
+        tabToMap();
+        press(Qt::Key_Right, 96);
+        press(Qt::Key_Down, 96);
+        QTest::keyClick(Map(), Qt::Key_Return);
+        QCOMPARE(Form->SelectedRegion(), Region(0));
     }
 
     void OpeningAddsAMissingGeneralElection() {
