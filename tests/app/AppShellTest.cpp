@@ -67,6 +67,13 @@ private slots:
         QTest::newRow("backups out of range is an unknown third line")
             << QByteArray("0\n0\nbackups=-1\n") << true << true << true << QByteArray("1\n1\n")
             << 10;
+        for (const int kept : {TOptions::MaxBackupsKept - 1, TOptions::MaxBackupsKept}) {
+            const QByteArray file = "0\n1\nbackups=" + QByteArray::number(kept) + "\n";
+            QTest::addRow("backups %d", kept) << file << true << false << true << file << kept;
+        }
+        QTest::newRow("backups one above the largest")
+            << "0\n1\nbackups=" + QByteArray::number(TOptions::MaxBackupsKept + 1) + "\n"
+            << true << true << true << QByteArray("1\n1\n") << 10;
         QTest::newRow("good, off")
             << QByteArray("0\n0\n") << true << false << false << QByteArray("0\n0\n") << 10;
         QTest::newRow("good, any non-zero is on")

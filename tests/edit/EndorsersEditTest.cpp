@@ -108,38 +108,6 @@ TEST(EndorsersEdit, NationalAndRegionalEntries) {
     EXPECT_TRUE(VerifyEndorsers(*data));
 }
 
-TEST(EndorsersEdit, RemovedPartiesLeadersAndRegionsLeaveNoReferences) {
-    auto data = TestScenario::FromTexts(
-        {{TScenarioFile::Endorsers,
-          "<endorsers><endorser><party_stance><party id=\"p1\"><initial_stance>Decided"
-          "</initial_stance></party></party_stance><leader_stance><leader id=\"l1\">"
-          "<initial_stance>leaning</initial_stance></leader></leader_stance>"
-          "<political_units_affected><political_unit id=\"r1\"/><political_unit id=\"r2\"/>"
-          "<political_unit id=\"r1\"/></political_units_affected></endorser>"
-          "<endorser><party_stance><party id=\"p2\"/></party_stance><leader_stance/>"
-          "<political_units_affected><political_unit id=\"-1\"/></political_units_affected>"
-          "</endorser><endorser/></endorsers>"}});
-    using TestScenario::At;
-    EXPECT_EQ(EndorsersEdit::ClearStancesNaming(*data, "p1"), 1);
-    EXPECT_EQ(At(*data, TScenarioFile::Endorsers, "/endorsers/endorser/party_stance")->ChildCount(),
-              0);
-    EXPECT_NE(At(*data, TScenarioFile::Endorsers, "/endorsers/endorser[2]/party_stance/party"),
-              nullptr);
-    EXPECT_EQ(EndorsersEdit::ClearStancesNaming(*data, "l1"), 1);
-    EXPECT_EQ(EndorsersEdit::ClearStancesNaming(*data, ""), 0);
-    EXPECT_EQ(
-        At(*data, TScenarioFile::Endorsers, "/endorsers/endorser/leader_stance")->ChildCount(), 0);
-
-    // Every entry naming the region goes, and never the national one.
-    EXPECT_EQ(EndorsersEdit::RemoveRegionEntries(*data, "r1"), 2);
-    EXPECT_EQ(EndorsersEdit::RemoveRegionEntries(*data, "-1"), 0);
-    const TXmlNode* units =
-        At(*data, TScenarioFile::Endorsers, "/endorsers/endorser/political_units_affected");
-    ASSERT_EQ(units->ChildCount(), 1);
-    EXPECT_EQ(units->GetChildAt(0)->AttributeValue("id"), "r2");
-    EXPECT_TRUE(EndorsersEdit::IsNational(data->Endorsers()->GetChildAt(1)));
-}
-
 TEST(EndorsersEdit, BonusesAndRegionsToChooseFrom) {
     auto data = World();
     TXmlNode* e = EndorsersEdit::NewEndorser(*data);

@@ -1,5 +1,6 @@
 #include "scenario/verify/FieldChecks.h"
 #include "support/ScenarioFixture.h"
+#include "xml/TDate.h"
 #include "xml/TXmlNode.h"
 
 #include <gtest/gtest.h>
@@ -54,11 +55,34 @@ TEST(CheckValue, Decimals) {
         EXPECT_EQ(ValueMessage(bad, TCheckKind::Decimal, true), "Invalid decimal number.") << bad;
 }
 
-TEST(CheckValue, DatesAreMonthDayYear) {
-    EXPECT_EQ(ValueMessage("01/13/2008", TCheckKind::Date, true), "No Error");
-    EXPECT_EQ(ValueMessage("02/29/2008", TCheckKind::Date, true), "No Error");
-    for (const char* bad : {"13/01/2008", "02/29/2009", "2008-01-13", "someday"})
-        EXPECT_EQ(ValueMessage(bad, TCheckKind::Date, true), "Invalid date value.") << bad;
+// The parser and the date check must agree on every calendar edge, and a
+// valid date's day count must run on without a gap into the next day.
+TEST(CheckValue, DatesFollowTheGregorianCalendar) {
+    struct TCase {
+        const char* Text;
+        bool Valid;
+    };
+    const TCase cases[] = {
+        {"01/13/2008", true},  {"02/29/2008", true},  {"02/29/2000", true},   {"02/29/1900", false},
+        {"02/29/2100", false}, {"02/29/2009", false}, {"02/28/2100", true},   {"12/31/1999", true},
+        {"01/01/2000", true},  {"12/31/2008", true},  {"01/01/2009", true},   {"12/32/2008", false},
+        {"00/10/2008", false}, {"01/00/2008", false}, {"04/31/2008", false},  {"13/01/2008", false},
+        {"2008-01-13", false}, {"someday", false},    {"11/04/2008/1", false}};
+    for (const TCase& c : cases) {
+        EXPECT_EQ(ValueMessage(c.Text, TCheckKind::Date, true),
+                  c.Valid ? "No Error" : "Invalid date value.")
+            << c.Text;
+        const auto date = TDate::Parse(c.Text);
+        ASSERT_EQ(date.has_value(), c.Valid) << c.Text;
+        if (!date)
+            continue;
+        EXPECT_EQ(TDate::FromDayNumber(date->DayNumber()), *date) << c.Text;
+        const TDate next = TDate::FromDayNumber(date->DayNumber() + 1);
+        const bool lastOfMonth = date->Day == TDate::DaysInMonth(date->Year, date->Month);
+        EXPECT_EQ(next.Day, lastOfMonth ? 1 : date->Day + 1) << c.Text;
+        EXPECT_EQ(next.Year, date->Year + (lastOfMonth && date->Month == 12 ? 1 : 0)) << c.Text;
+        EXPECT_LT(*date, next) << c.Text;
+    }
 }
 
 TEST(CheckValue, PositionsInAnyLetterCase) {

@@ -112,7 +112,8 @@ TEST(TVerifier, ListItemsAreTheirOwnField) {
     TXmlNode* cities = At(*data, TScenarioFile::PoliticalUnits, "/political_units/cities");
     EXPECT_TRUE(v.CheckItem(cities->GetChildAt(0), TCheckKind::Text, true, "Political Units"));
     EXPECT_FALSE(v.CheckItem(cities->GetChildAt(1), TCheckKind::Text, true, "Political Units"));
-    EXPECT_FALSE(v.CheckItemReference(cities->GetChildAt(0), data->Issues(), "issue", true, false,
+    EXPECT_FALSE(v.CheckItemReference(cities->GetChildAt(0),
+                                      ReferenceFields::Get(TReferenceSite::RegionIssueCentre),
                                       "Political Units"));
     EXPECT_EQ(MessageTexts(*data),
               (std::vector<std::string>{"Political Units >> town >> Data required.",

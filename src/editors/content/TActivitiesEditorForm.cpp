@@ -4,6 +4,7 @@
 #include "app/ControlBinding.h"
 #include "app/ElementFocus.h"
 #include "app/Prompts.h"
+#include "app/RemovalNotice.h"
 #include "app/StepEditors.h"
 #include "app/gallery/Gallery.h"
 #include "editors/content/ActivityPictures.h"
@@ -11,6 +12,7 @@
 #include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/ActivitiesEdit.h"
+#include "scenario/edit/ReferencesEdit.h"
 #include "xml/TXmlNode.h"
 
 #include <QMouseEvent>
@@ -181,12 +183,14 @@ void TActivitiesEditorForm::RemoveActivityButtonClick() {
     // The fields must let go of the activity's elements before they are
     // destroyed.
     ShowActivity(nullptr);
-    if (ActivitiesEdit::RemoveActivity(Data_, activity) < -1) {
+    TRemovalRepairs repairs;
+    if (ActivitiesEdit::RemoveActivity(Data_, activity, &repairs) < -1) {
         SelectActivity(row);
         return;
     }
     FillList();
     SelectActivity(row - 1);
+    TellRemovalRepairs(repairs, TScenarioFile::Activities);
 }
 
 void TActivitiesEditorForm::ActivityPictureClick() {

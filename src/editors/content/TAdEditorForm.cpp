@@ -3,12 +3,14 @@
 
 #include "app/ControlBinding.h"
 #include "app/ElementFocus.h"
+#include "app/RemovalNotice.h"
 #include "app/StepEditors.h"
 #include "app/gallery/Gallery.h"
 #include "editors/content/ShownElements.h"
 #include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/AdsEdit.h"
+#include "scenario/edit/ReferencesEdit.h"
 #include "xml/TXmlNode.h"
 
 #include <QSignalBlocker>
@@ -164,12 +166,14 @@ void TAdEditorForm::RemoveAdButtonClick() {
         return;
     // The fields must let go of the ad's elements before they are destroyed.
     ShowAd(nullptr);
-    const int32_t before = AdsEdit::RemoveAd(Data_, ad);
+    TRemovalRepairs repairs;
+    const int32_t before = AdsEdit::RemoveAd(Data_, ad, &repairs);
     {
         const QSignalBlocker blocker(ui->AdsListBox);
         delete ui->AdsListBox->takeItem(row);
     }
     SelectAd(before);
+    TellRemovalRepairs(repairs, TScenarioFile::Ads);
 }
 
 void TAdEditorForm::ShowElement(const TElementTarget& target) {

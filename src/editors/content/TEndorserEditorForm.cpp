@@ -4,11 +4,13 @@
 #include "app/ControlBinding.h"
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
+#include "app/RemovalNotice.h"
 #include "editors/content/ShownElements.h"
 #include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/EndorsersEdit.h"
 #include "scenario/edit/IssuesEdit.h"
+#include "scenario/edit/ReferencesEdit.h"
 #include "xml/TDate.h"
 #include "xml/TXmlNode.h"
 
@@ -509,8 +511,10 @@ void TEndorserEditorForm::RemoveButtonClick() {
     // The fields must let go of the endorser's elements before they go.
     ShowEndorser(nullptr);
     FormSupport::TakeEntry(ui->EndorserListBox, row);
-    EndorsersEdit::RemoveEndorser(Data_, endorser);
+    TRemovalRepairs repairs;
+    EndorsersEdit::RemoveEndorser(Data_, endorser, &repairs);
     EndorserListBoxClick();
+    TellRemovalRepairs(repairs, TScenarioFile::Endorsers);
 }
 
 void TEndorserEditorForm::ShowElement(const TElementTarget& target) {

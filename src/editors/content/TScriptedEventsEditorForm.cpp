@@ -4,6 +4,7 @@
 #include "app/ControlBinding.h"
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
+#include "app/RemovalNotice.h"
 #include "editors/content/EventNameLists.h"
 #include "editors/content/ShownElements.h"
 #include "editors/content/TEventConditionBuilderForm.h"
@@ -11,6 +12,7 @@
 #include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/EventsEdit.h"
+#include "scenario/edit/ReferencesEdit.h"
 #include "xml/TXmlNode.h"
 
 #include <QSignalBlocker>
@@ -118,8 +120,10 @@ void TScriptedEventsEditorForm::RemoveButtonClick() {
         return;
     // The fields must let go of the event's elements before they go.
     ShowEvent(nullptr);
-    EventsEdit::RemoveItem(Data_, TakeEntry(ui->EventsListBox, row));
+    TRemovalRepairs repairs;
+    EventsEdit::RemoveItem(Data_, TakeEntry(ui->EventsListBox, row), &repairs);
     EventsListBoxClick();
+    TellRemovalRepairs(repairs, TScenarioFile::Events);
 }
 
 void TScriptedEventsEditorForm::ConditionsButtonClick() {

@@ -4,10 +4,12 @@
 #include "app/ControlBinding.h"
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
+#include "app/RemovalNotice.h"
 #include "app/gallery/Gallery.h"
 #include "editors/parties/GallerySamples.h"
 #include "editors/parties/PartyTargets.h"
 #include "scenario/edit/CandidatesEdit.h"
+#include "scenario/edit/ReferencesEdit.h"
 #include "xml/TXmlNode.h"
 
 #include <QShowEvent>
@@ -119,7 +121,9 @@ void TCrusadersEditorForm::DeleteButtonClick() {
     TXmlNode* crusader = FormSupport::TakeEntry(ui->CrusadersListBox, row);
     // The fields let go of the crusader before it is destroyed.
     ShowSelection();
-    CandidatesEdit::RemoveCrusader(Data_, crusader);
+    TRemovalRepairs repairs;
+    CandidatesEdit::RemoveCrusader(Data_, crusader, &repairs);
+    TellRemovalRepairs(repairs, TScenarioFile::Parties);
 }
 
 STUMPCRAFT_GALLERY_PAGE("TCrusadersEditorForm", [](TGalleryContext& context) {

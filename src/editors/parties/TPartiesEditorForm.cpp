@@ -3,11 +3,13 @@
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
 #include "app/Prompts.h"
+#include "app/RemovalNotice.h"
 #include "editors/parties/TPartyEditForm.h"
 #include "editors/parties/TPartyRelationsEditorForm.h"
 #include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/PartiesEdit.h"
+#include "scenario/edit/ReferencesEdit.h"
 #include "xml/TXmlNode.h"
 
 #include "ui_TPartiesEditorForm.h"
@@ -115,9 +117,11 @@ void TPartiesEditorForm::RemoveButtonClick() {
     if (!party || !Prompts().YesNo(QStringLiteral("Remove Party"), QStringLiteral("Are you sure?")))
         return;
     FormSupport::TakeEntry(ui->PartiesListBox, row);
-    PartiesEdit::RemoveParty(Data_, party);
+    TRemovalRepairs repairs;
+    PartiesEdit::RemoveParty(Data_, party, &repairs);
     if (ui->PartiesListBox->currentRow() < 0 && ui->PartiesListBox->count() > 0)
         FormSupport::SelectQuietly(ui->PartiesListBox, 0);
+    TellRemovalRepairs(repairs, TScenarioFile::Parties);
 }
 
 void TPartiesEditorForm::Move(int direction) {

@@ -4,6 +4,7 @@
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
 #include "app/Prompts.h"
+#include "app/RemovalNotice.h"
 #include "app/gallery/Gallery.h"
 #include "editors/parties/GallerySamples.h"
 #include "editors/parties/PartyTargets.h"
@@ -13,6 +14,7 @@
 #include "editors/parties/TVeepEditForm.h"
 #include "scenario/ElementTargets.h"
 #include "scenario/edit/CandidatesEdit.h"
+#include "scenario/edit/ReferencesEdit.h"
 #include "xml/TXmlNode.h"
 
 #include <QShowEvent>
@@ -167,8 +169,11 @@ void TPartyLeaderVeepEditorForm::RemoveVeepButtonClick() {
     if (row < 0 ||
         !Prompts().YesNo(QStringLiteral("Remove Vice-Leader"), QStringLiteral("Are you sure?")))
         return;
-    CandidatesEdit::RemoveViceLeader(Data_, FormSupport::TakeEntry(ui->VeepsListBox, row));
+    TRemovalRepairs repairs;
+    CandidatesEdit::RemoveViceLeader(Data_, FormSupport::TakeEntry(ui->VeepsListBox, row),
+                                     &repairs);
     UpdateButtons();
+    TellRemovalRepairs(repairs, TScenarioFile::Parties);
 }
 
 void TPartyLeaderVeepEditorForm::RemoveLeaderButtonClick() {
@@ -176,8 +181,10 @@ void TPartyLeaderVeepEditorForm::RemoveLeaderButtonClick() {
     if (row < 0 ||
         !Prompts().YesNo(QStringLiteral("Remove Leader"), QStringLiteral("Are you sure?")))
         return;
-    CandidatesEdit::RemoveLeader(Data_, FormSupport::TakeEntry(ui->LeadersListBox, row));
+    TRemovalRepairs repairs;
+    CandidatesEdit::RemoveLeader(Data_, FormSupport::TakeEntry(ui->LeadersListBox, row), &repairs);
     UpdateButtons();
+    TellRemovalRepairs(repairs, TScenarioFile::Parties);
 }
 
 void TPartyLeaderVeepEditorForm::CopyVeepToButtonClick() {

@@ -5,11 +5,13 @@
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
 #include "app/Prompts.h"
+#include "app/RemovalNotice.h"
 #include "editors/content/ActivityPictures.h"
 #include "editors/world/ElementEntries.h"
 #include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/IssuesEdit.h"
+#include "scenario/edit/ReferencesEdit.h"
 #include "xml/TXmlNode.h"
 
 #include <QApplication>
@@ -229,8 +231,10 @@ void TIssueEditorForm::RemoveButtonClick() {
     // The fields must let go of the issue's elements before they go.
     ShowIssue(nullptr);
     FormSupport::TakeEntry(ui->IssuesListBox, row);
-    IssuesEdit::RemoveIssue(Data_, issue);
+    TRemovalRepairs repairs;
+    IssuesEdit::RemoveIssue(Data_, issue, &repairs);
     IssuesListBoxClick();
+    TellRemovalRepairs(repairs, TScenarioFile::Issues);
 }
 
 void TIssueEditorForm::Move(int row) {

@@ -4,6 +4,7 @@
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
 #include "app/Prompts.h"
+#include "app/RemovalNotice.h"
 #include "editors/content/ActivityPictures.h"
 #include "editors/world/ElementEntries.h"
 #include "editors/world/TIssueCentersForm.h"
@@ -11,6 +12,7 @@
 #include "scenario/ScenarioFolders.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/PoliticalUnitsEdit.h"
+#include "scenario/edit/ReferencesEdit.h"
 #include "scenario/map/RegionMap.h"
 #include "xml/TXmlNode.h"
 
@@ -461,14 +463,16 @@ void TPoliticalUnitEditorForm::RemoveButtonClick() {
     if (Holds(region, Highlighted_))
         Highlighted_ = nullptr;
     Selected_ = nullptr;
-    PU::RemoveRegion(Data_, region);
+    TRemovalRepairs repairs;
+    PU::RemoveRegion(Data_, region, &repairs);
     FormSupport::TakeEntry(ui->RegionsListBox, row);
     if (TXmlNode* before = ListedRegion()) {
         SelectRegion(before, Holds(before, Highlighted_) ? Highlighted_ : nullptr);
-        return;
+    } else {
+        ShowUnit();
+        Redraw();
     }
-    ShowUnit();
-    Redraw();
+    TellRemovalRepairs(repairs, TScenarioFile::PoliticalUnits);
 }
 
 void TPoliticalUnitEditorForm::RemoveAllButtonClick() {
@@ -476,10 +480,12 @@ void TPoliticalUnitEditorForm::RemoveAllButtonClick() {
     UnbindDetails();
     Selected_ = nullptr;
     Highlighted_ = nullptr;
-    PU::RemoveAllRegions(Data_);
+    TRemovalRepairs repairs;
+    PU::RemoveAllRegions(Data_, &repairs);
     FillRegionList();
     ShowUnit();
     Redraw();
+    TellRemovalRepairs(repairs, TScenarioFile::PoliticalUnits);
 }
 
 void TPoliticalUnitEditorForm::RemovePointButtonClick() {

@@ -2,6 +2,7 @@
 
 #include "scenario/TScenarioData.h"
 #include "scenario/ValueEncodings.h"
+#include "scenario/edit/ReferencesEdit.h"
 #include "xml/TXmlNode.h"
 
 #include <array>
@@ -72,18 +73,15 @@ TXmlNode* NewVeepActivity(TScenarioData& data) {
     return NewActivity(data, "viceleaders");
 }
 
-int32_t RemoveActivity(TScenarioData& data, TXmlNode* activity) {
+int32_t RemoveActivity(TScenarioData& data, TXmlNode* activity, TRemovalRepairs* repairs) {
     TXmlNode* root = data.Activities();
     if (!root || !activity || IsBuiltIn(activity))
         return -2;
     for (const char* name : {"leaders", "viceleaders"}) {
         TXmlNode* list = root->GetChild(name);
         for (int32_t i = 0; list && i < list->ChildCount(); ++i)
-            if (list->GetChildAt(i) == activity) {
-                list->RemoveChild(activity);
-                data.SetChanged();
-                return i - 1;
-            }
+            if (list->GetChildAt(i) == activity)
+                return ReferencesEdit::Remove(data, activity, repairs) ? i - 1 : -2;
     }
     return -2;
 }

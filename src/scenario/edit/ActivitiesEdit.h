@@ -4,6 +4,7 @@
 #include <string>
 
 class TScenarioData;
+struct TRemovalRepairs;
 class TXmlNode;
 
 // Document operations of the activities editor.
@@ -25,6 +26,6 @@ TXmlNode* NewVeepActivity(TScenarioData& data);
 // Removes an activity that is not built in. Returns the index in its list of
 // the activity before it, -1 when it was the first; -2 when nothing was
 // removed (built in, or not in either list).
-int32_t RemoveActivity(TScenarioData& data, TXmlNode* activity);
+int32_t RemoveActivity(TScenarioData& data, TXmlNode* activity, TRemovalRepairs* repairs = nullptr);
 
 } // namespace ActivitiesEdit

@@ -2,6 +2,7 @@
 
 #include "scenario/TScenarioData.h"
 #include "scenario/ValueEncodings.h"
+#include "scenario/edit/ReferencesEdit.h"
 #include "xml/TXmlNode.h"
 
 namespace AdsEdit {
@@ -45,32 +46,15 @@ TXmlNode* NewQuality(TXmlNode* qualities, const std::string& id, const std::stri
     return quality;
 }
 
-int32_t RemoveAd(TScenarioData& data, TXmlNode* ad) {
+int32_t RemoveAd(TScenarioData& data, TXmlNode* ad, TRemovalRepairs* repairs) {
     TXmlNode* root = data.Ads();
-    if (!root || !ad)
+    if (!root || !ad || ad->Parent() != root)
         return -1;
     int32_t index = 0;
     while (index < root->ChildCount() && root->GetChildAt(index) != ad)
         ++index;
-    const std::string id = ad->AttributeValue("id");
-    if (!root->RemoveChild(ad))
+    if (!ReferencesEdit::Remove(data, ad, repairs))
         return -1;
-    // The parties' credits for the ad would name an ad no list shows any
-    // more, and verification would report them with no way to fix it. A
-    // credit whose id is no id ("" or the "none" value "-1"), or is still
-    // another ad's, belongs to someone else and stays.
-    bool stillUsed = id.empty() || id == "-1";
-    for (int32_t a = 0; a < root->ChildCount() && !stillUsed; ++a)
-        stillUsed = root->GetChildAt(a)->AttributeValue("id") == id;
-    if (TXmlNode* parties = stillUsed ? nullptr : data.Parties())
-        for (int32_t p = 0; p < parties->ChildCount(); ++p) {
-            TXmlNode* advertising = parties->GetChildAt(p)->GetChild("advertising");
-            TXmlNode* credits = advertising ? advertising->GetChild("ad_credits") : nullptr;
-            for (int32_t c = credits ? credits->ChildCount() - 1 : -1; c >= 0; --c)
-                if (credits->GetChildAt(c)->AttributeValue("id") == id)
-                    credits->RemoveChild(credits->GetChildAt(c));
-        }
-    data.SetChanged();
     return index - 1;
 }
 

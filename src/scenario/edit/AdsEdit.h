@@ -4,6 +4,7 @@
 #include <string>
 
 class TScenarioData;
+struct TRemovalRepairs;
 class TXmlNode;
 
 // Document operations of the ads editor.
@@ -16,8 +17,10 @@ TXmlNode* NewAd(TScenarioData& data);
 TXmlNode* NewQuality(TXmlNode* qualities, const std::string& id, const std::string& name,
                      const std::string& budget, const std::string& turnsToMake,
                      const std::string& chanceOfSuccess);
-// Removes the ad with everything in it and the parties' credits for it. Returns the index of the ad
-// before it (the one to select), -1 when it was the first or not an ad.
-int32_t RemoveAd(TScenarioData& data, TXmlNode* ad);
+// Removes the ad with everything in it and the parties' credits for it
+// (ReferencesEdit; a credit naming another ad of the same id stays). Returns
+// the index of the ad before it (the one to select), -1 when it was the first
+// or not an ad.
+int32_t RemoveAd(TScenarioData& data, TXmlNode* ad, TRemovalRepairs* repairs = nullptr);
 
 } // namespace AdsEdit

@@ -5,6 +5,7 @@
 #include "scenario/ValueEncodings.h"
 #include "scenario/edit/PartiesEdit.h"
 #include "scenario/edit/PercentagesEdit.h"
+#include "scenario/edit/ReferencesEdit.h"
 #include "xml/TXmlNode.h"
 
 #include <algorithm>
@@ -276,33 +277,29 @@ TXmlNode* NewCrusader(TScenarioData& data, TXmlNode* leader) {
     return crusader;
 }
 
-void RemoveLeader(TScenarioData& data, TXmlNode* leader) {
+void RemoveLeader(TScenarioData& data, TXmlNode* leader, TRemovalRepairs* repairs) {
     TXmlNode* party = PartyOf(data, leader);
-    if (!party || !Holds(party->GetChild("leaders"), leader))
-        return;
-    const std::string id = leader->AttributeValue("id");
-    party->GetChild("leaders")->RemoveChild(leader);
-    if (!id.empty())
-        PercentagesEdit::RemoveLeaderEntries(data, id);
-    data.SetChanged();
+    if (party && Holds(party->GetChild("leaders"), leader))
+        ReferencesEdit::Remove(data, leader, repairs);
 }
 
-void RemoveViceLeader(TScenarioData& data, TXmlNode* viceLeader) {
+void RemoveViceLeader(TScenarioData& data, TXmlNode* viceLeader, TRemovalRepairs* repairs) {
     TXmlNode* party = PartyOf(data, viceLeader);
     if (!party || !Holds(party->GetChild("viceleaders"), viceLeader))
         return;
+    // Every running-mate entry goes, even a leader's last: the running-mate
+    // chooser then offers the pool again.
     const std::string id = viceLeader->AttributeValue("id");
-    party->GetChild("viceleaders")->RemoveChild(viceLeader);
     const TXmlNode* leaders = party->GetChild("leaders");
     for (int32_t i = 0; leaders && i < leaders->ChildCount(); ++i)
         RemoveRunningMate(data, leaders->GetChildAt(i), id);
-    data.SetChanged();
+    ReferencesEdit::Remove(data, viceLeader, repairs);
 }
 
-void RemoveCrusader(TScenarioData& data, TXmlNode* crusader) {
+void RemoveCrusader(TScenarioData& data, TXmlNode* crusader, TRemovalRepairs* repairs) {
     TXmlNode* list = crusader ? crusader->Parent() : nullptr;
-    if (list && list->Name == "crusaders" && list->RemoveChild(crusader))
-        data.SetChanged();
+    if (list && list->Name == "crusaders")
+        ReferencesEdit::Remove(data, crusader, repairs);
 }
 
 int32_t MoveLeader(TScenarioData& data, TXmlNode* leader, int direction) {

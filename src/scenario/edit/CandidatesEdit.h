@@ -5,6 +5,7 @@
 #include <vector>
 
 class TScenarioData;
+struct TRemovalRepairs;
 class TXmlNode;
 
 // Document operations of the candidates list and the candidate editors.
@@ -18,14 +19,16 @@ TXmlNode* NewLeader(TScenarioData& data, TXmlNode* party);
 // Appends a new crusader to a leader's crusaders.
 TXmlNode* NewCrusader(TScenarioData& data, TXmlNode* leader);
 
-// Removes a leader with its entries in percentages.xml.
-void RemoveLeader(TScenarioData& data, TXmlNode* leader);
+// Removes a leader with its entries in percentages.xml; what else names the
+// leader is repaired (ReferencesEdit).
+void RemoveLeader(TScenarioData& data, TXmlNode* leader, TRemovalRepairs* repairs = nullptr);
 // Removes a vice-leader from its pool, and the running-mate entries that
-// name it from its party's leaders.
-void RemoveViceLeader(TScenarioData& data, TXmlNode* viceLeader);
+// name it from its party's leaders; what else names it is repaired.
+void RemoveViceLeader(TScenarioData& data, TXmlNode* viceLeader,
+                      TRemovalRepairs* repairs = nullptr);
 // Removes this crusader element (every crusader has the id "new_crusader",
 // so the element itself says which one).
-void RemoveCrusader(TScenarioData& data, TXmlNode* crusader);
+void RemoveCrusader(TScenarioData& data, TXmlNode* crusader, TRemovalRepairs* repairs = nullptr);
 // Up and Dn of the leaders list: returns the leader's index afterwards.
 int32_t MoveLeader(TScenarioData& data, TXmlNode* leader, int direction);
 

@@ -2,6 +2,7 @@
 
 #include "scenario/TScenarioData.h"
 #include "scenario/ValueEncodings.h"
+#include "scenario/edit/ReferencesEdit.h"
 #include "xml/TXmlNode.h"
 
 namespace EndorsersEdit {
@@ -48,23 +49,6 @@ std::optional<TDate> DateAt(const TScenarioData& data, const char* group, const 
     return date ? TDate::Parse(date->GetText()) : std::nullopt;
 }
 
-int32_t ClearStances(TScenarioData& data, const char* groupName, const char* target,
-                     const std::string& id) {
-    TXmlNode* root = data.Endorsers();
-    int32_t cleared = 0;
-    for (int32_t i = 0; root && !id.empty() && i < root->ChildCount(); ++i) {
-        TXmlNode* group = root->GetChildAt(i)->GetChild(groupName);
-        const TXmlNode* stance = group ? group->GetChild(target) : nullptr;
-        if (stance && stance->AttributeValue("id") == id) {
-            Empty(group);
-            ++cleared;
-        }
-    }
-    if (cleared > 0)
-        data.SetChanged();
-    return cleared;
-}
-
 } // namespace
 
 TXmlNode* NewEndorser(TScenarioData& data) {
@@ -94,16 +78,11 @@ TXmlNode* NewEndorser(TScenarioData& data) {
     return endorser;
 }
 
-int32_t RemoveEndorser(TScenarioData& data, TXmlNode* endorser) {
+int32_t RemoveEndorser(TScenarioData& data, TXmlNode* endorser, TRemovalRepairs* repairs) {
     TXmlNode* root = data.Endorsers();
-    if (!root || !endorser)
-        return -1;
-    for (int32_t i = 0; i < root->ChildCount(); ++i)
-        if (root->GetChildAt(i) == endorser) {
-            root->RemoveChild(endorser);
-            data.SetChanged();
-            return i - 1;
-        }
+    for (int32_t i = 0; root && endorser && i < root->ChildCount(); ++i)
+        if (root->GetChildAt(i) == endorser)
+            return ReferencesEdit::Remove(data, endorser, repairs) ? i - 1 : -1;
     return -1;
 }
 
@@ -235,28 +214,6 @@ TXmlNode* SetIssue(TScenarioData& data, TXmlNode* endorser, const std::string& i
     issue->SetAttribute("id", issueId);
     data.SetChanged();
     return issue;
-}
-
-int32_t ClearStancesNaming(TScenarioData& data, const std::string& partyOrLeaderId) {
-    return ClearStances(data, "party_stance", "party", partyOrLeaderId) +
-           ClearStances(data, "leader_stance", "leader", partyOrLeaderId);
-}
-
-int32_t RemoveRegionEntries(TScenarioData& data, const std::string& regionId) {
-    TXmlNode* root = data.Endorsers();
-    int32_t removed = 0;
-    for (int32_t i = 0; root && !regionId.empty() && regionId != "-1" && i < root->ChildCount();
-         ++i) {
-        TXmlNode* units = root->GetChildAt(i)->GetChild("political_units_affected");
-        for (int32_t j = units ? units->ChildCount() - 1 : -1; j >= 0; --j)
-            if (units->GetChildAt(j)->AttributeValue("id") == regionId) {
-                units->RemoveChild(units->GetChildAt(j));
-                ++removed;
-            }
-    }
-    if (removed > 0)
-        data.SetChanged();
-    return removed;
 }
 
 } // namespace EndorsersEdit

@@ -8,6 +8,7 @@
 #include <vector>
 
 class TScenarioData;
+struct TRemovalRepairs;
 class TXmlAttribute;
 class TXmlNode;
 
@@ -19,7 +20,7 @@ namespace EndorsersEdit {
 TXmlNode* NewEndorser(TScenarioData& data);
 // Removes the endorser with everything in it. Returns the index of the one
 // before it (the one to select), -1 when it was the first or not found.
-int32_t RemoveEndorser(TScenarioData& data, TXmlNode* endorser);
+int32_t RemoveEndorser(TScenarioData& data, TXmlNode* endorser, TRemovalRepairs* repairs = nullptr);
 
 // Stances. An empty id ("None") leaves the group empty; otherwise the group
 // holds one party (leader) naming id, with initial stance "leaning" when it
@@ -64,13 +65,5 @@ std::vector<TXmlNode*> Regions(const TScenarioData& data);
 // The favoured issue: its id ("-1" for none in particular), keeping the
 // favoured position.
 TXmlNode* SetIssue(TScenarioData& data, TXmlNode* endorser, const std::string& issueId);
-
-// Repairs after removals elsewhere. A party or leader that is removed no
-// longer has endorsers leaning to it: every party (leader) stance naming id
-// becomes "none". Returns how many stances were cleared.
-int32_t ClearStancesNaming(TScenarioData& data, const std::string& partyOrLeaderId);
-// A region that is removed gives no bonus: every endorser's entry naming it
-// goes. Returns how many entries were removed.
-int32_t RemoveRegionEntries(TScenarioData& data, const std::string& regionId);
 
 } // namespace EndorsersEdit

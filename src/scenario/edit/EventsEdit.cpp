@@ -2,6 +2,7 @@
 
 #include "scenario/TScenarioData.h"
 #include "scenario/ValueEncodings.h"
+#include "scenario/edit/ReferencesEdit.h"
 #include "xml/NumberText.h"
 #include "xml/TDate.h"
 #include "xml/TXmlNode.h"
@@ -359,16 +360,11 @@ std::optional<std::string> EffectLine(const TScenarioData& data, const TXmlNode*
     return effect->Name + " : " + (reward ? reward->Name : std::string()) + " (" + amount + ")";
 }
 
-int32_t RemoveItem(TScenarioData& data, TXmlNode* item) {
+int32_t RemoveItem(TScenarioData& data, TXmlNode* item, TRemovalRepairs* repairs) {
     TXmlNode* parent = item ? item->Parent() : nullptr;
-    if (!parent)
-        return -1;
-    for (int32_t i = 0; i < parent->ChildCount(); ++i)
-        if (parent->GetChildAt(i) == item) {
-            parent->RemoveChild(item);
-            data.SetChanged();
-            return i - 1;
-        }
+    for (int32_t i = 0; parent && i < parent->ChildCount(); ++i)
+        if (parent->GetChildAt(i) == item)
+            return ReferencesEdit::Remove(data, item, repairs) ? i - 1 : -1;
     return -1;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 class TScenarioData;
+struct TRemovalRepairs;
 class TXmlNode;
 
 // Document operations of the event editors.
@@ -102,8 +103,9 @@ std::optional<std::string> EffectLine(const TScenarioData& data, const TXmlNode*
                                       const TXmlNode* issue);
 
 // Removes any list item (simple event, headline, scripted event, condition,
-// outcome, effect) with everything in it. Returns the index of the item
+// outcome, effect) with everything in it; conditions naming a removed
+// scripted event are repaired (ReferencesEdit). Returns the index of the item
 // before it (the one to select), -1 when it was the first or has no parent.
-int32_t RemoveItem(TScenarioData& data, TXmlNode* item);
+int32_t RemoveItem(TScenarioData& data, TXmlNode* item, TRemovalRepairs* repairs = nullptr);
 
 } // namespace EventsEdit

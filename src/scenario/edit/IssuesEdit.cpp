@@ -2,6 +2,7 @@
 
 #include "scenario/TScenarioData.h"
 #include "scenario/ValueEncodings.h"
+#include "scenario/edit/ReferencesEdit.h"
 #include "xml/TXmlNode.h"
 
 #include <algorithm>
@@ -53,18 +54,6 @@ void ForEachPlatform(TXmlNode* parties,
         if (TXmlNode* leaders = party->GetChild("leaders"))
             for (int32_t j = 0; j < leaders->ChildCount(); ++j)
                 visit(leaders->GetChildAt(j), leaders->GetChildAt(j)->GetChild("platform"));
-    }
-}
-
-// Removes every child of list that names id, not only the first: one left
-// behind would be a reference no editor shows.
-void RemoveEntries(TXmlNode* list, const std::string& id) {
-    if (!list)
-        return;
-    for (int32_t i = list->ChildCount() - 1; i >= 0; --i) {
-        TXmlNode* entry = list->GetChildAt(i);
-        if (entry->Name == "issue" && entry->AttributeValue("id") == id)
-            list->RemoveChild(entry);
     }
 }
 
@@ -153,28 +142,10 @@ TXmlNode* NewIssue(TScenarioData& data) {
     return issue;
 }
 
-int32_t RemoveIssue(TScenarioData& data, TXmlNode* issue) {
-    TXmlNode* root = data.Issues();
-    const int32_t index = IndexOf(root, issue);
-    if (index < 0)
+int32_t RemoveIssue(TScenarioData& data, TXmlNode* issue, TRemovalRepairs* repairs) {
+    const int32_t index = IndexOf(data.Issues(), issue);
+    if (index < 0 || !ReferencesEdit::Remove(data, issue, repairs))
         return -1;
-    // Without an id nothing can name the issue; an empty id would match
-    // unrelated broken entries.
-    if (const std::string id = issue->AttributeValue("id"); !id.empty()) {
-        ForEachUnit(data.PoliticalUnits(),
-                    [&id](TXmlNode* unit) { RemoveEntries(unit->GetChild("issue_centers"), id); });
-        ForEachPlatform(data.Parties(),
-                        [&id](TXmlNode*, TXmlNode* platform) { RemoveEntries(platform, id); });
-        if (TXmlNode* endorsers = data.Endorsers())
-            for (int32_t i = 0; i < endorsers->ChildCount(); ++i) {
-                TXmlNode* issues = endorsers->GetChildAt(i)->GetChild("issues");
-                for (int32_t j = 0; issues && j < issues->ChildCount(); ++j)
-                    if (issues->GetChildAt(j)->AttributeValue("id") == id)
-                        issues->GetChildAt(j)->SetAttribute("id", "-1");
-            }
-    }
-    root->RemoveChild(issue);
-    data.SetChanged();
     return index - 1;
 }
 

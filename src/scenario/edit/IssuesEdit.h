@@ -4,6 +4,7 @@
 #include <string>
 
 class TScenarioData;
+struct TRemovalRepairs;
 class TXmlNode;
 
 // Document operations of the issue editor. An issue's id is referred to by
@@ -38,10 +39,10 @@ std::string PictureFolder(const TScenarioData& data);
 // has no root or already holds MaxIssues issues.
 TXmlNode* NewIssue(TScenarioData& data);
 // Removes the issue with every issue centre and platform entry naming it;
-// endorsers favouring it fall back to no issue in particular ("-1").
-// Returns the index of the issue before it (the one to select), -1 when it
-// was the first or is not an issue of the file.
-int32_t RemoveIssue(TScenarioData& data, TXmlNode* issue);
+// what else names it is repaired (ReferencesEdit). Returns the index of the
+// issue before it (the one to select), -1 when it was the first or is not an
+// issue of the file.
+int32_t RemoveIssue(TScenarioData& data, TXmlNode* issue, TRemovalRepairs* repairs = nullptr);
 
 // Moving keeps the fixed issues in place: Up acts from index FixedIssues+1
 // on, Down from FixedIssues up to the one before the last. Both return the

@@ -2,8 +2,8 @@
 
 #include "scenario/TScenarioData.h"
 #include "scenario/ValueEncodings.h"
-#include "scenario/edit/EndorsersEdit.h"
 #include "scenario/edit/PercentagesEdit.h"
+#include "scenario/edit/ReferencesEdit.h"
 #include "scenario/edit/RegionElectionEdit.h"
 #include "scenario/edit/ScenarioEdit.h"
 #include "xml/TDate.h"
@@ -68,46 +68,6 @@ template <typename TPredicate> int RemoveChildrenIf(TXmlNode* list, TPredicate r
         }
     }
     return removed;
-}
-
-bool IsPrimaryFor(const TXmlNode* event, const std::string& partyId) {
-    const std::string type = Lower(TextOf(event, "type"));
-    const TXmlNode* party = Child(event, "party");
-    return (type == "primary" || type == "caucus") && party &&
-           party->AttributeValue("id") == partyId;
-}
-
-// The party's events, ballot places and majorities or governorships in
-// the nation (its general-election ballot) and in every region.
-void RemoveRegionReferences(TScenarioData& data, const std::string& partyId) {
-    std::vector<TXmlNode*> units;
-    if (const TXmlNode* root = data.PoliticalUnits(); root && root->GetChildAt(0))
-        units.push_back(root->GetChildAt(0));
-    TXmlNode* regions = RegionList(data);
-    for (int32_t r = 0; regions && r < regions->ChildCount(); ++r)
-        units.push_back(regions->GetChildAt(r));
-    for (TXmlNode* region : units) {
-        TXmlNode* events = region->GetChild("election_events");
-        RemoveChildrenIf(events, [&](const TXmlNode* e) { return IsPrimaryFor(e, partyId); });
-        for (int32_t e = 0; events && e < events->ChildCount(); ++e)
-            RemoveChildrenIf(Child(events->GetChildAt(e), "ballot"), [&](const TXmlNode* place) {
-                return place->AttributeValue("id") == partyId;
-            });
-        TXmlNode* majority = region->GetChild("party_with_existing_majority");
-        if (majority && majority->AttributeValue("id") == partyId)
-            majority->SetAttribute("id", "-1");
-        TXmlNode* governor = region->GetChild("party_with_governor");
-        if (governor && governor->AttributeValue("id") == partyId)
-            governor->SetAttribute("id", "");
-    }
-}
-
-void RemoveRelations(TScenarioData& data, const std::set<std::string>& leaderIds) {
-    TXmlNode* list = Child(data.Relations(), "leaders");
-    RemoveChildrenIf(list, [&](const TXmlNode* relation) {
-        return leaderIds.count(relation->AttributeValue("from")) ||
-               leaderIds.count(relation->AttributeValue("to"));
-    });
 }
 
 TXmlNode* AdCreditList(TScenarioData& data, TXmlNode* party) {
@@ -188,31 +148,10 @@ TXmlNode* NewParty(TScenarioData& data) {
     return party;
 }
 
-void RemoveParty(TScenarioData& data, TXmlNode* party) {
+void RemoveParty(TScenarioData& data, TXmlNode* party, TRemovalRepairs* repairs) {
     TXmlNode* root = data.Parties();
-    if (!root || !party || party->Parent() != root)
-        return;
-    const std::string id = party->AttributeValue("id");
-    std::set<std::string> leaderIds;
-    const TXmlNode* leaders = party->GetChild("leaders");
-    for (int32_t i = 0; leaders && i < leaders->ChildCount(); ++i)
-        if (const std::string leaderId = leaders->GetChildAt(i)->AttributeValue("id");
-            !leaderId.empty() && leaderId != "-1")
-            leaderIds.insert(leaderId);
-    root->RemoveChild(party);
-    data.SetChanged();
-    // "-1" and an empty id stand for no party; nothing that holds them
-    // belongs to this one.
-    if (id.empty() || id == "-1")
-        return;
-    PercentagesEdit::RemovePartyEntries(data, id);
-    RemoveRegionReferences(data, id);
-    RemoveChildrenIf(Child(ScenarioEdit::Debates(data), "primaries"),
-                     [&](const TXmlNode* entry) { return entry->AttributeValue("id") == id; });
-    EndorsersEdit::ClearStancesNaming(data, id);
-    for (const std::string& leader : leaderIds)
-        EndorsersEdit::ClearStancesNaming(data, leader);
-    RemoveRelations(data, leaderIds);
+    if (root && party && party->Parent() == root)
+        ReferencesEdit::Remove(data, party, repairs);
 }
 
 std::vector<TXmlNode*> OtherParties(const TScenarioData& data, const TXmlNode* except) {

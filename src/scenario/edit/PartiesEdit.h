@@ -5,6 +5,7 @@
 #include <vector>
 
 class TScenarioData;
+struct TRemovalRepairs;
 class TXmlNode;
 
 // Document operations of the parties list and the party editor.
@@ -21,11 +22,11 @@ std::string FirstRegionId(const TScenarioData& data);
 // Appends a complete new party to parties.xml, with a primary event for it
 // in every region and its entry in every unit of percentages.xml.
 TXmlNode* NewParty(TScenarioData& data);
-// Removes the party with everything that names it: its starting
-// percentages, its primary events, ballot places and primaries debates,
-// relations and endorser stances naming it or its leaders. Regions it
-// held go back to none: majority "-1", governor empty.
-void RemoveParty(TScenarioData& data, TXmlNode* party);
+// Removes the party with everything that names it or its candidates
+// (ReferencesEdit): its starting percentages, its primary events, ballot
+// places and primaries debates, relations, endorser stances and event
+// effects. Regions it held go back to none: majority "-1", governor empty.
+void RemoveParty(TScenarioData& data, TXmlNode* party, TRemovalRepairs* repairs = nullptr);
 
 // The parties other than except, in document order (the party chooser).
 std::vector<TXmlNode*> OtherParties(const TScenarioData& data, const TXmlNode* except);

@@ -60,16 +60,6 @@ void AddPartyEntries(TScenarioData& data, const std::string& partyId) {
     }
 }
 
-void RemovePartyEntries(TScenarioData& data, const std::string& partyId) {
-    for (TXmlNode* unit : UnitEntries(data)) {
-        TXmlNode* entries = unit->GetChild("parties");
-        while (TXmlNode* entry = entries ? entries->FindChild("party", "id", partyId) : nullptr) {
-            entries->RemoveChild(entry);
-            data.SetChanged();
-        }
-    }
-}
-
 void AddLeaderEntries(TScenarioData& data, const std::string& partyId,
                       const std::string& leaderId) {
     for (TXmlNode* unit : UnitEntries(data)) {

@@ -14,7 +14,6 @@ std::vector<TXmlNode*> UnitEntries(const TScenarioData& data);
 
 // A party entry as new parties get it: every number "0", alienated "-1".
 void AddPartyEntries(TScenarioData& data, const std::string& partyId);
-void RemovePartyEntries(TScenarioData& data, const std::string& partyId);
 // A leader entry under the party's entry of every unit (units without an
 // entry for the party are left to the next verification's repair).
 void AddLeaderEntries(TScenarioData& data, const std::string& partyId, const std::string& leaderId);

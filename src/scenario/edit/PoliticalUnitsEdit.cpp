@@ -2,7 +2,7 @@
 
 #include "scenario/TScenarioData.h"
 #include "scenario/ValueEncodings.h"
-#include "scenario/edit/EndorsersEdit.h"
+#include "scenario/edit/ReferencesEdit.h"
 #include "xml/TXmlNode.h"
 
 #include <algorithm>
@@ -32,36 +32,6 @@ void AddPoint(TXmlNode* parent, const char* name, int32_t x, int32_t y) {
     TXmlNode* point = parent->AddNewChild(name);
     point->AddNewChild("x", std::to_string(x));
     point->AddNewChild("y", std::to_string(y));
-}
-
-bool Names(const TXmlNode* element, const std::string& id) {
-    const TXmlAttribute* attribute = element->GetAttribute("id");
-    return attribute && attribute->Value == id;
-}
-
-// Removes the children of list whose id is id.
-void RemoveNamed(TXmlNode* list, const std::string& id) {
-    for (int32_t i = list->ChildCount() - 1; i >= 0; --i)
-        if (Names(list->GetChildAt(i), id))
-            list->RemoveChild(list->GetChildAt(i));
-}
-
-// Mends parties.xml below node for a region that is gone.
-void ForgetRegionInParties(TXmlNode* node, const std::string& id) {
-    std::vector<TXmlNode*> work{node};
-    while (!work.empty()) {
-        TXmlNode* n = work.back();
-        work.pop_back();
-        // Lists of regions lose the entry; single references become "none".
-        if (n->Name == "percentage_bonuses" || n->Name == "regional_party_political_units") {
-            RemoveNamed(n, id);
-            continue;
-        }
-        if ((n->Name == "home_political_unit" || n->Name == "political_unit") && Names(n, id))
-            n->SetAttribute("id", "-1");
-        for (int32_t i = 0; i < n->ChildCount(); ++i)
-            work.push_back(n->GetChildAt(i));
-    }
 }
 
 TXmlNode* UnitEntries(const TScenarioData& data) {
@@ -168,29 +138,16 @@ bool RemovePoint(TScenarioData& data, TXmlNode* region, TXmlNode* point) {
     return true;
 }
 
-int32_t RemoveRegion(TScenarioData& data, TXmlNode* region) {
-    TXmlNode* list = RegionList(data);
+int32_t RemoveRegion(TScenarioData& data, TXmlNode* region, TRemovalRepairs* repairs) {
     const std::vector<TXmlNode*> regions = Regions(data);
     const auto at = std::find(regions.begin(), regions.end(), region);
-    if (at == regions.end())
+    if (at == regions.end() || !ReferencesEdit::Remove(data, region, repairs))
         return -1;
-    const auto index = static_cast<int32_t>(at - regions.begin());
-    const std::string id = region->AttributeValue("id");
-    if (!id.empty() && id != "-1") {
-        if (TXmlNode* entries = UnitEntries(data))
-            RemoveNamed(entries, id);
-        EndorsersEdit::RemoveRegionEntries(data, id);
-        if (TXmlNode* parties = data.Parties())
-            ForgetRegionInParties(parties, id);
-    }
-    list->RemoveChild(region);
-    data.SetChanged();
-    return index - 1;
+    return static_cast<int32_t>(at - regions.begin()) - 1;
 }
 
-void RemoveAllRegions(TScenarioData& data) {
-    for (TXmlNode* region : Regions(data))
-        RemoveRegion(data, region);
+void RemoveAllRegions(TScenarioData& data, TRemovalRepairs* repairs) {
+    ReferencesEdit::Remove(data, Regions(data), repairs);
     // Entries of units that are no region (left from older edits) go too.
     if (TXmlNode* entries = UnitEntries(data))
         while (entries->ChildCount() > 0)

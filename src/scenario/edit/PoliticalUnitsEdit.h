@@ -6,6 +6,7 @@
 #include <vector>
 
 class TScenarioData;
+struct TRemovalRepairs;
 class TXmlNode;
 
 // Document operations of the political unit editor and the issue centres
@@ -37,14 +38,14 @@ TXmlNode* AddToExisting(TScenarioData& data, TXmlNode* region, const TXmlNode* p
 bool RemovePoint(TScenarioData& data, TXmlNode* region, TXmlNode* point);
 
 // Removes a region with its unit entry in percentages.xml, and mends what
-// referred to it: endorser entries for it are removed, so are leader and
-// vice-leader bonus entries for it; a candidate whose home it was and a
-// convention held in it are set to "-1" (the convention is then reported
-// and chosen again in the party editor). Returns the index of the region
-// before it, -1 when it was the first (or not a region).
-int32_t RemoveRegion(TScenarioData& data, TXmlNode* region);
+// referred to it (ReferencesEdit): endorser entries for it are removed, so
+// are leader and vice-leader bonus entries for it; a candidate whose home it
+// was and a convention held in it are set to "-1" (the convention is then
+// reported and chosen again in the party editor). Returns the index of the
+// region before it, -1 when it was the first (or not a region).
+int32_t RemoveRegion(TScenarioData& data, TXmlNode* region, TRemovalRepairs* repairs = nullptr);
 // RemoveRegion for every region; percentages.xml keeps no unit entry.
-void RemoveAllRegions(TScenarioData& data);
+void RemoveAllRegions(TScenarioData& data, TRemovalRepairs* repairs = nullptr);
 // Exchanges regions i and j; false when either is not a region.
 bool ExchangeRegions(TScenarioData& data, int32_t i, int32_t j);
 

@@ -57,16 +57,6 @@ int32_t PlaceOf(const TXmlNode* parent, const std::string& field) {
     return parent->ChildCount();
 }
 
-// A vice-leader's bonuses follow its home region: with none, they go.
-void SetNone(TXmlNode* reference) {
-    reference->SetAttribute("id", "-1");
-    TXmlNode* owner = reference->Parent();
-    TXmlNode* bonuses = owner ? owner->GetChild("percentage_bonuses") : nullptr;
-    if (bonuses && reference->Name == "home_political_unit" && owner->Name == "viceleader")
-        while (bonuses->ChildCount() > 0)
-            bonuses->RemoveChild(bonuses->GetChildAt(0));
-}
-
 bool AddDefault(TXmlNode* parent, const TVerificationMessage& message) {
     if (message.Field.empty() || parent->GetChild(message.Field))
         return false;
@@ -81,13 +71,6 @@ bool AddDefault(TXmlNode* parent, const TVerificationMessage& message) {
     for (int32_t i = parent->ChildCount() - 1; i > place; --i)
         parent->ExchangeChildren(i - 1, i);
     return true;
-}
-
-bool Remove(TXmlNode* item, bool keepOne) {
-    TXmlNode* list = item->Parent();
-    if (!list || (keepOne && list->ChildCount() <= 1))
-        return false;
-    return list->RemoveChild(item) != nullptr;
 }
 
 } // namespace
@@ -118,7 +101,7 @@ bool Apply(TScenarioData& data, const TVerificationMessage& message) {
     switch (message.Repair) {
     case TRepairKind::RemoveItem:
     case TRepairKind::RemoveItemKeepingOne:
-        applied = Remove(subject, message.Repair == TRepairKind::RemoveItemKeepingOne);
+        applied = RemoveEntry(subject, message.Repair == TRepairKind::RemoveItemKeepingOne);
         break;
     case TRepairKind::SetNone:
         SetNone(subject);
@@ -133,6 +116,23 @@ bool Apply(TScenarioData& data, const TVerificationMessage& message) {
     if (applied)
         data.SetChanged();
     return applied;
+}
+
+// A vice-leader's bonuses follow its home region: with none, they go.
+void SetNone(TXmlNode* reference) {
+    reference->SetAttribute("id", "-1");
+    TXmlNode* owner = reference->Parent();
+    TXmlNode* bonuses = owner ? owner->GetChild("percentage_bonuses") : nullptr;
+    if (bonuses && reference->Name == "home_political_unit" && owner->Name == "viceleader")
+        while (bonuses->ChildCount() > 0)
+            bonuses->RemoveChild(bonuses->GetChildAt(0));
+}
+
+bool RemoveEntry(TXmlNode* entry, bool keepOne) {
+    TXmlNode* list = entry->Parent();
+    if (!list || (keepOne && list->ChildCount() <= 1))
+        return false;
+    return list->RemoveChild(entry) != nullptr;
 }
 
 } // namespace QuickFixes

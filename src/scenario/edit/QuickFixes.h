@@ -15,4 +15,10 @@ std::string Label(const TVerificationMessage& message);
 // say (the documents changed since the run).
 bool Apply(TScenarioData& data, const TVerificationMessage& message);
 
+// The repairs themselves, for removals that repair as verification would:
+// a reference set to none with what follows it, and an entry removed from
+// its list (never the last one when keepOne; false then).
+void SetNone(TXmlNode* reference);
+bool RemoveEntry(TXmlNode* entry, bool keepOne);
+
 } // namespace QuickFixes

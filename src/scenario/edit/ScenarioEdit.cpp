@@ -2,6 +2,7 @@
 
 #include "scenario/TScenarioData.h"
 #include "scenario/ValueEncodings.h"
+#include "scenario/edit/ReferencesEdit.h"
 #include "xml/TXmlNode.h"
 
 namespace ScenarioEdit {
@@ -138,13 +139,9 @@ std::string DebateCaption(const TXmlNode* debate) {
 }
 
 bool RemoveItem(TScenarioData& data, TXmlNode* list, TXmlNode* item) {
-    if (!list || !item)
+    if (!list || !item || item->Parent() != list)
         return false;
-    std::unique_ptr<TXmlNode> removed = list->RemoveChild(item);
-    if (!removed)
-        return false;
-    data.SetChanged();
-    return true;
+    return ReferencesEdit::Remove(data, item);
 }
 
 } // namespace ScenarioEdit

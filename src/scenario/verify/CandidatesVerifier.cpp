@@ -33,8 +33,8 @@ void VerifyHomeBonuses(TVerifier& v, TXmlNode* viceLeader, const std::string& se
             RunIndex::Changed(bonus);
             v.Data().SetChanged();
         }
-        CheckEntryReference(v, bonuses, bonus, v.Data().PoliticalUnits(), "political_unit", false,
-                            false, section);
+        CheckEntryReference(v, bonuses, bonus,
+                            ReferenceFields::Get(TReferenceSite::ViceLeaderBonus), section);
         v.Check(bonus, "bonus", TCheckKind::Decimal, true, section);
     }
 }
@@ -47,15 +47,14 @@ void VerifyViceLeader(TVerifier& v, TXmlNode* viceLeader, const std::string& sec
     v.Check(viceLeader, "how_well_known", TCheckKind::Text, true, section);
     v.Check(viceLeader, "political_points_cost", TCheckKind::Integer, true, section);
     VerifyRatings(v, viceLeader, section);
-    v.CheckReference(viceLeader, "home_political_unit", v.Data().PoliticalUnits(), "political_unit",
-                     true, false, section);
+    v.CheckReference(viceLeader, ReferenceFields::Get(TReferenceSite::ViceLeaderHome), section);
     // Only a clean pass so far may touch the bonuses.
     if (v.Added() == 0)
         VerifyHomeBonuses(v, viceLeader, section);
     v.Check(viceLeader, "language_bonus", TCheckKind::Decimal, true, section);
 }
 
-void VerifyLeader(TVerifier& v, TXmlNode* leader, TXmlNode* pool, const std::string& p) {
+void VerifyLeader(TVerifier& v, TXmlNode* leader, const std::string& p) {
     const std::string leadersSection = p + " >> Leaders";
     std::string display;
     v.Check(leader, "default_on", TCheckKind::Integer, true, leadersSection);
@@ -77,8 +76,7 @@ void VerifyLeader(TVerifier& v, TXmlNode* leader, TXmlNode* pool, const std::str
     v.CheckFile(leader, "image_large", portraits, true, l);
     v.CheckFile(leader, "image_small", portraits, true, l);
     v.Check(leader, "sex", TCheckKind::Text, true, l);
-    v.CheckReference(leader, "home_political_unit", v.Data().PoliticalUnits(), "political_unit",
-                     true, false, l);
+    v.CheckReference(leader, ReferenceFields::Get(TReferenceSite::LeaderHome), l);
     v.Check(leader, "age", TCheckKind::Text, true, l);
     v.Check(leader, "starting_funds", TCheckKind::Decimal, true, l);
     v.Check(leader, "language_bonus", TCheckKind::Integer, true, l);
@@ -91,8 +89,8 @@ void VerifyLeader(TVerifier& v, TXmlNode* leader, TXmlNode* pool, const std::str
     const std::string platformSection = l + " >> Platform";
     for (int32_t i = 0; i < platform->ChildCount(); ++i) {
         TXmlNode* entry = platform->GetChildAt(i);
-        CheckEntryReference(v, platform, entry, v.Data().Issues(), "issue", true, true,
-                            platformSection);
+        CheckEntryReference(v, platform, entry,
+                            ReferenceFields::Get(TReferenceSite::LeaderPlatform), platformSection);
         PartyChecks::CheckEntryValue(v, platform, entry, TCheckKind::Position, true,
                                      platformSection);
     }
@@ -102,8 +100,8 @@ void VerifyLeader(TVerifier& v, TXmlNode* leader, TXmlNode* pool, const std::str
         v.AddMessage(l, "viceleaders", leader, "Leader needs minimum of one Vice-Leader");
     // A running mate must come from this party's own pool.
     for (int32_t i = 0; i < mates->ChildCount(); ++i)
-        CheckEntryReference(v, mates, mates->GetChildAt(i), pool, "viceleader", true, false, l,
-                            TRepairKind::RemoveItemKeepingOne);
+        CheckEntryReference(v, mates, mates->GetChildAt(i),
+                            ReferenceFields::Get(TReferenceSite::RunningMate), l);
 
     TXmlNode* crusaders = v.Group(leader, "crusaders", l);
     const std::string crusadersSection = l + " >> Crusaders";
@@ -134,7 +132,7 @@ void VerifyCandidates(TVerifier& v, TXmlNode* party, const std::string& p) {
     if (leaders->ChildCount() == 0)
         v.AddMessage(p, "leaders", party, "Party needs at least one leader.");
     for (int32_t i = 0; i < leaders->ChildCount(); ++i)
-        VerifyLeader(v, leaders->GetChildAt(i), pool, p);
+        VerifyLeader(v, leaders->GetChildAt(i), p);
 }
 
 } // namespace PartyChecks

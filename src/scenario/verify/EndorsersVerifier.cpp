@@ -8,19 +8,17 @@ namespace {
 // A stance group (party_stance, leader_stance): optional target with its
 // initial stance.
 void CheckStance(TVerifier& v, const TXmlNode* endorser, const std::string& group,
-                 const std::string& target, TXmlNode* searchRoot, const std::string& section,
+                 const TReferenceField& field, const std::string& section,
                  const std::string& stanceSection) {
     const TXmlNode* stance = v.Group(endorser, group, section);
-    const TXmlNode* chosen = stance->GetChild(target);
+    const TXmlNode* chosen = stance->GetChild(ReferenceFields::FieldName(field));
     if (!chosen)
         return;
-    // As when the party or leader is removed in the editor: no stance.
-    v.CheckReference(stance, target, searchRoot, target, true, false, stanceSection,
-                     TRepairKind::RemoveItem);
+    v.CheckReference(stance, field, stanceSection);
     v.Check(chosen, "initial_stance", TCheckKind::Text, true, stanceSection);
 }
 
-void CheckEndorser(TVerifier& v, TScenarioData& data, const TXmlNode* endorser) {
+void CheckEndorser(TVerifier& v, const TXmlNode* endorser) {
     std::string name;
     if (v.Check(endorser, "name", TCheckKind::Text, true, "Endorsers"))
         name = endorser->GetChild("name")->GetText();
@@ -31,10 +29,10 @@ void CheckEndorser(TVerifier& v, TScenarioData& data, const TXmlNode* endorser) 
     v.Check(endorser, "end_date", TCheckKind::Date, true, section);
     v.Check(endorser, "pp_effect", TCheckKind::Integer, true, section);
 
-    CheckStance(v, endorser, "party_stance", "party", data.Parties(), section,
-                section + " >> Party Stance");
-    CheckStance(v, endorser, "leader_stance", "leader", data.Parties(), section,
-                section + " >> Leader Stance");
+    CheckStance(v, endorser, "party_stance", ReferenceFields::Get(TReferenceSite::EndorserParty),
+                section, section + " >> Party Stance");
+    CheckStance(v, endorser, "leader_stance", ReferenceFields::Get(TReferenceSite::EndorserLeader),
+                section, section + " >> Leader Stance");
 
     v.Check(endorser, "monetary_bonus", TCheckKind::Text, true, section);
 
@@ -42,7 +40,7 @@ void CheckEndorser(TVerifier& v, TScenarioData& data, const TXmlNode* endorser) 
     const std::string unitsSection = section + " >> Political Units Affected";
     for (int32_t i = 0; i < units->ChildCount(); ++i) {
         const TXmlNode* unit = units->GetChildAt(i);
-        v.CheckItemReference(unit, data.PoliticalUnits(), "political_unit", true, false,
+        v.CheckItemReference(unit, ReferenceFields::Get(TReferenceSite::EndorserRegion),
                              unitsSection);
         v.Check(unit, "momentum", TCheckKind::Integer, true, unitsSection);
         v.Check(unit, "footsoldiers", TCheckKind::Integer, true, unitsSection);
@@ -52,9 +50,8 @@ void CheckEndorser(TVerifier& v, TScenarioData& data, const TXmlNode* endorser) 
     const std::string issuesSection = section + " >> Issues";
     for (int32_t i = 0; i < issues->ChildCount(); ++i) {
         const TXmlNode* issue = issues->GetChildAt(i);
-        // As when the issue is removed in the editor: no issue in particular.
-        v.CheckItemReference(issue, data.Issues(), "issue", true, false, issuesSection,
-                             TRepairKind::SetNone);
+        v.CheckItemReference(issue, ReferenceFields::Get(TReferenceSite::EndorserIssue),
+                             issuesSection);
         v.Check(issue, "favored_position", TCheckKind::Position, true, issuesSection);
     }
 }
@@ -66,6 +63,6 @@ bool VerifyEndorsers(TScenarioData& data) {
     return v.Run([&] {
         const TXmlNode* root = TVerifier::Need(data.Endorsers());
         for (int32_t i = 0; i < root->ChildCount(); ++i)
-            CheckEndorser(v, data, root->GetChildAt(i));
+            CheckEndorser(v, root->GetChildAt(i));
     });
 }

@@ -1,6 +1,5 @@
 #include "scenario/verify/FileVerifiers.h"
 
-#include "scenario/verify/RunIndex.h"
 #include "scenario/verify/TVerifier.h"
 #include "xml/TXmlNode.h"
 
@@ -35,11 +34,11 @@ public:
 private:
     void SimpleEvent(const TXmlNode* list, const TXmlNode* event) {
         const std::string section = "Simple Events";
-        const TCheckResult r =
-            FieldChecks::CheckReference(event, Data.Issues(), "issue", true, false);
+        const TReferenceField& field = ReferenceFields::Get(TReferenceSite::SimpleEventIssue);
+        const TCheckResult r = ReferenceFields::Check(Data, field, event);
         if (!r.Ok)
             V.AddMessage(section, "issue", list, r.Message,
-                         TVerifier::IfDangling(r, TRepairKind::SetNone, event));
+                         TVerifier::IfDangling(r, ReferenceFields::QuickFix(field), event));
 
         const TXmlNode* headlines = V.Group(event, "headlines", section);
         if (headlines->ChildCount() == 0)
@@ -87,27 +86,14 @@ private:
         // The target's element name, not the type, decides what is searched.
         // A missing target is reported under the name its type calls for.
         const TXmlNode* target = condition->GetChildAt(0);
-        const std::string field = target ? target->Name : (leaderType ? "leader" : "event");
-        const TCheckResult r =
-            leaderType ? FieldChecks::CheckReference(target, Data.Parties(), field, true, false)
-                       : EventReference(target, field);
+        const TReferenceField& reference = ReferenceFields::Get(
+            leaderType ? TReferenceSite::ConditionLeader : TReferenceSite::ConditionEvent);
+        const std::string field =
+            target ? target->Name : ReferenceFields::ElementName(reference.Kind);
+        const TCheckResult r = ReferenceFields::Check(Data, reference, target, field);
         if (!r.Ok)
             V.AddMessage(section, field, condition, r.Message,
-                         TVerifier::IfDangling(r, TRepairKind::SetNone, target));
-    }
-
-    // A search through everything below scripted_events would find the
-    // condition's own target element, so a removed event would never be
-    // reported: only the scripted events themselves count.
-    TCheckResult EventReference(const TXmlNode* target, const std::string& name) const {
-        if (!target)
-            return {false, FieldChecks::NodeMissing};
-        const TXmlAttribute* id = target->GetAttribute("id");
-        if (!id)
-            return {false, FieldChecks::IdNotFound};
-        if (id->Value == "-1" || RunIndex::FindChild(Scripted, name, id->Value))
-            return {};
-        return {false, "Reference not found: " + name + " " + id->Value};
+                         TVerifier::IfDangling(r, ReferenceFields::QuickFix(reference), target));
     }
 
     void Outcome(const TXmlNode* outcome, const std::string& eventSection) {
@@ -120,35 +106,33 @@ private:
         V.Check(outcome, "momentum_change", TCheckKind::Integer, true, section);
         V.Check(outcome, "headline", TCheckKind::Text, true, section);
 
-        TXmlNode* issues = Data.Issues();
-        V.CheckReference(outcome, "issue_affected", issues, "issue", true, false, section);
-        // Positions are looked for in the affected issue only; with none
-        // (unset, unknown or missing) no position effect can be valid.
-        TXmlNode* affected = nullptr;
-        if (const TXmlNode* ref = outcome->GetChild("issue_affected"))
-            if (const TXmlAttribute* id = ref->GetAttribute("id"); id && issues)
-                affected = RunIndex::FindChild(issues, "issue", id->Value);
-
+        V.CheckReference(outcome, ReferenceFields::Get(TReferenceSite::OutcomeIssue), section);
         const TXmlNode* effects = V.Group(outcome, "effects", section);
         for (int32_t i = 0; i < effects->ChildCount(); ++i)
-            Effect(effects->GetChildAt(i), affected, section + " >> Effects");
+            Effect(effects->GetChildAt(i), section + " >> Effects");
         if (effects->ChildCount() == 0)
             V.AddMessage(section, "effects", outcome, NoEffect);
     }
 
-    void Effect(const TXmlNode* effect, TXmlNode* affected, const std::string& section) {
+    // Positions are looked for in the affected issue only; with none (unset,
+    // unknown or missing) no position effect can be valid.
+    void Effect(const TXmlNode* effect, const std::string& section) {
         const std::string& kind = effect->Name;
-        TCheckResult r;
-        if (kind == "issue_position")
-            r = FieldChecks::CheckReference(effect, affected, "position", true, false);
-        else if (kind == "party" || kind == "leader" || kind == "viceleader")
-            r = FieldChecks::CheckReference(effect, Data.Parties(), kind, true, false);
-        else
-            r = {false, InvalidEffectType};
+        TCheckResult r{false, InvalidEffectType};
+        TRepairKind repair = TRepairKind::None;
+        for (const TReferenceSite site :
+             {TReferenceSite::OutcomePosition, TReferenceSite::EffectParty,
+              TReferenceSite::EffectLeader, TReferenceSite::EffectViceLeader}) {
+            const TReferenceField& field = ReferenceFields::Get(site);
+            if (ReferenceFields::FieldName(field) == kind) {
+                r = ReferenceFields::Check(Data, field, effect);
+                repair = ReferenceFields::QuickFix(field);
+            }
+        }
         // An outcome needs an effect: the last one is not removed.
         if (!r.Ok)
             V.AddMessage(section, kind, effect, r.Message,
-                         TVerifier::IfDangling(r, TRepairKind::RemoveItemKeepingOne, effect));
+                         TVerifier::IfDangling(r, repair, effect));
 
         // Rewards are checked only while the file is otherwise clean.
         if (V.Added() > 0)

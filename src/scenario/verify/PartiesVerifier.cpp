@@ -5,14 +5,12 @@
 
 namespace PartyChecks {
 
-bool CheckEntryReference(TVerifier& v, TXmlNode* list, TXmlNode* entry, TXmlNode* searchRoot,
-                         const std::string& elementName, bool allowNone, bool required,
-                         const std::string& section, TRepairKind onDangling) {
-    const TCheckResult r =
-        FieldChecks::CheckReference(entry, searchRoot, elementName, allowNone, required);
+bool CheckEntryReference(TVerifier& v, TXmlNode* list, TXmlNode* entry,
+                         const TReferenceField& field, const std::string& section) {
+    const TCheckResult r = ReferenceFields::Check(v.Data(), field, entry);
     if (!r.Ok)
         v.AddMessage(section, entry->Name, list, r.Message,
-                     TVerifier::IfDangling(r, onDangling, entry));
+                     TVerifier::IfDangling(r, ReferenceFields::QuickFix(field), entry));
     return r.Ok;
 }
 
@@ -34,10 +32,10 @@ using PartyChecks::CheckEntryValue;
 const char* const PartiesSection = "Parties";
 
 void VerifyPlatform(TVerifier& v, TXmlNode* platform, const std::string& section) {
-    TXmlNode* issues = v.Data().Issues();
     for (int32_t i = 0; i < platform->ChildCount(); ++i) {
         TXmlNode* entry = platform->GetChildAt(i);
-        CheckEntryReference(v, platform, entry, issues, "issue", true, true, section);
+        CheckEntryReference(v, platform, entry, ReferenceFields::Get(TReferenceSite::PartyPlatform),
+                            section);
         CheckEntryValue(v, platform, entry, TCheckKind::Position, true, section);
     }
 }
@@ -67,7 +65,8 @@ void VerifyParty(TVerifier& v, TXmlNode* party) {
     TXmlNode* credits = v.Group(advertising, "ad_credits", advertisingSection);
     for (int32_t i = 0; i < credits->ChildCount(); ++i) {
         TXmlNode* credit = credits->GetChildAt(i);
-        CheckEntryReference(v, credits, credit, data.Ads(), "ad", true, false, advertisingSection);
+        CheckEntryReference(v, credits, credit, ReferenceFields::Get(TReferenceSite::AdCredit),
+                            advertisingSection);
         v.Check(credit, "credits", TCheckKind::Integer, true, advertisingSection);
     }
 
@@ -78,8 +77,8 @@ void VerifyParty(TVerifier& v, TXmlNode* party) {
     v.Check(convention, "start_date", TCheckKind::Date, true, p);
     v.Check(convention, "end_date", TCheckKind::Date, true, conventionSection);
     v.Check(convention, "nomination_date", TCheckKind::Date, true, conventionSection);
-    v.CheckReference(convention, "political_unit", data.PoliticalUnits(), "political_unit", false,
-                     false, conventionSection);
+    v.CheckReference(convention, ReferenceFields::Get(TReferenceSite::ConventionRegion),
+                     conventionSection);
     v.Check(convention, "location", TCheckKind::Text, true, conventionSection);
 
     PartyChecks::VerifyCandidates(v, party, p);

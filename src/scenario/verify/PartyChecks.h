@@ -10,12 +10,11 @@ class TXmlNode;
 namespace PartyChecks {
 
 // A list entry (a platform issue, an ad credit, a running mate...) checked
-// as a reference; a problem is reported with the entry's element name as
-// field and the list attached. A dangling entry offers onDangling.
-bool CheckEntryReference(TVerifier& v, TXmlNode* list, TXmlNode* entry, TXmlNode* searchRoot,
-                         const std::string& elementName, bool allowNone, bool required,
-                         const std::string& section,
-                         TRepairKind onDangling = TRepairKind::RemoveItem);
+// as a reference of field; a problem is reported with the entry's element
+// name as field and the list attached. A dangling entry offers the field's
+// repair.
+bool CheckEntryReference(TVerifier& v, TXmlNode* list, TXmlNode* entry,
+                         const TReferenceField& field, const std::string& section);
 // The same for a value check of the entry's own text.
 bool CheckEntryValue(TVerifier& v, TXmlNode* list, TXmlNode* entry, TCheckKind kind, bool required,
                      const std::string& section);

@@ -64,11 +64,11 @@ void RepairUnit(TScenarioData& data, TXmlNode* entries) {
 }
 
 void VerifyPartyEntry(TVerifier& v, TXmlNode* entries, TXmlNode* entry) {
-    TXmlNode* parties = v.Data().Parties();
-    const TCheckResult r = FieldChecks::CheckReference(entry, parties, "party", true, false);
+    const TReferenceField& field = ReferenceFields::Get(TReferenceSite::PartyPercentages);
+    const TCheckResult r = ReferenceFields::Check(v.Data(), field, entry);
     if (!r.Ok)
         v.AddMessage(Section, "general_election", entries, r.Message,
-                     TVerifier::IfDangling(r, TRepairKind::RemoveItem, entry));
+                     TVerifier::IfDangling(r, ReferenceFields::QuickFix(field), entry));
     TXmlNode* general = v.Group(entry, "general_election", Section);
     for (const char* share : Shares)
         v.Check(general, share, TCheckKind::Decimal, true, Section);
@@ -77,8 +77,8 @@ void VerifyPartyEntry(TVerifier& v, TXmlNode* entries, TXmlNode* entry) {
     TXmlNode* leaders = v.Group(primaries, "leaders", Section);
     for (int32_t i = 0; i < leaders->ChildCount(); ++i) {
         TXmlNode* leader = leaders->GetChildAt(i);
-        PartyChecks::CheckEntryReference(v, leaders, leader, parties, "leader", true, false,
-                                         Section);
+        PartyChecks::CheckEntryReference(
+            v, leaders, leader, ReferenceFields::Get(TReferenceSite::LeaderPercentages), Section);
         for (const char* share : Shares)
             v.Check(leader, share, TCheckKind::Decimal, true, Section);
     }
@@ -97,8 +97,8 @@ bool VerifyPercentages(TScenarioData& data) {
         TXmlNode* units = v.Group(root, "political_units", Section);
         for (int32_t i = 0; i < units->ChildCount(); ++i) {
             TXmlNode* unit = units->GetChildAt(i);
-            CheckEntryReference(v, units, unit, data.PoliticalUnits(), "political_unit", true,
-                                false, Section);
+            CheckEntryReference(v, units, unit,
+                                ReferenceFields::Get(TReferenceSite::UnitPercentages), Section);
             TXmlNode* entries = unit->GetChild("parties");
             if (!entries) {
                 entries = unit->AddNewChild("parties");

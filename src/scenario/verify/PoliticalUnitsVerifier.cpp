@@ -22,22 +22,20 @@ void CheckCommon(TVerifier& v, const TXmlNode* unit, const std::string& pictures
     v.CheckFile(unit, "logo", pictures, true, Units);
 }
 
-bool VerifyUnit(TVerifier& v, const TXmlNode* unit, const std::string& pictures, TXmlNode* issues);
+bool VerifyUnit(TVerifier& v, const TXmlNode* unit, const std::string& pictures);
 
 // Each sub-unit has its own guard: a unit that cannot be walked ends alone
 // and its siblings are still verified.
-bool VerifySubUnits(TVerifier& v, const TXmlNode* list, const std::string& pictures,
-                    TXmlNode* issues) {
+bool VerifySubUnits(TVerifier& v, const TXmlNode* list, const std::string& pictures) {
     bool ok = true;
     for (int32_t i = 0; i < list->ChildCount(); ++i) {
         const TXmlNode* unit = list->GetChildAt(i);
-        ok = VerifyUnit(v, unit, pictures, issues) && ok;
+        ok = VerifyUnit(v, unit, pictures) && ok;
     }
     return ok;
 }
 
-void WalkUnit(TVerifier& v, const TXmlNode* unit, const std::string& pictures, TXmlNode* issues,
-              bool& subUnitsOk) {
+void WalkUnit(TVerifier& v, const TXmlNode* unit, const std::string& pictures, bool& subUnitsOk) {
     CheckCommon(v, unit, pictures);
     v.Check(unit, "nickname", TCheckKind::Text, true, Units);
     v.Check(unit, "year_of_entry", TCheckKind::Integer, true, Units);
@@ -59,19 +57,20 @@ void WalkUnit(TVerifier& v, const TXmlNode* unit, const std::string& pictures, T
     const TXmlNode* centres = v.Group(unit, "issue_centers", Units);
     for (int32_t i = 0; i < centres->ChildCount(); ++i) {
         const TXmlNode* centre = centres->GetChildAt(i);
-        v.CheckItemReference(centre, issues, "issue", true, false, Units);
+        v.CheckItemReference(centre, ReferenceFields::Get(TReferenceSite::RegionIssueCentre),
+                             Units);
         v.Check(centre, "initial_primaries_profile", TCheckKind::Text, true, Units);
         v.Check(centre, "initial_generalelection_profile", TCheckKind::Text, true, Units);
     }
 
     v.Group(unit, "election_events", Units);
     if (const TXmlNode* subUnits = unit->GetChild("political_units"))
-        subUnitsOk = VerifySubUnits(v, subUnits, pictures, issues);
+        subUnitsOk = VerifySubUnits(v, subUnits, pictures);
 }
 
-bool VerifyUnit(TVerifier& v, const TXmlNode* unit, const std::string& pictures, TXmlNode* issues) {
+bool VerifyUnit(TVerifier& v, const TXmlNode* unit, const std::string& pictures) {
     bool subUnitsOk = true;
-    const bool ok = v.RunItem([&] { WalkUnit(v, unit, pictures, issues, subUnitsOk); });
+    const bool ok = v.RunItem([&] { WalkUnit(v, unit, pictures, subUnitsOk); });
     return ok && subUnitsOk;
 }
 
@@ -87,7 +86,7 @@ bool Walk(TVerifier& v, TScenarioData& data) {
             v.Check(nation, field, TCheckKind::Text, false, Units);
     v.Check(nation, "year_of_entry", TCheckKind::Integer, true, Units);
     const TXmlNode* regions = v.Group(nation, "political_units", Units);
-    return VerifySubUnits(v, regions, pictures, data.Issues());
+    return VerifySubUnits(v, regions, pictures);
 }
 
 } // namespace

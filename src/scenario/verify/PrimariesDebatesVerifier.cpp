@@ -15,7 +15,9 @@ void VerifyPrimariesDebates(TVerifier& v) {
     for (int32_t i = 0; i < primaries->ChildCount();) {
         TXmlNode* entry = primaries->GetChildAt(i);
         // The debates of a party that is gone go with it.
-        if (!FieldChecks::CheckReference(entry, data.Parties(), "party", true, false).Ok) {
+        if (!ReferenceFields::Check(data, ReferenceFields::Get(TReferenceSite::PrimariesDebates),
+                                    entry)
+                 .Ok) {
             RunIndex::Removing(entry);
             primaries->RemoveChild(entry);
             data.SetChanged();

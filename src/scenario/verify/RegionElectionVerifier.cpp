@@ -27,7 +27,8 @@ void VerifyBallot(TVerifier& v, TXmlNode* event, const std::string& eventsSectio
     TXmlNode* ballot = v.Group(event, "ballot", eventsSection);
     for (int32_t i = 0; i < ballot->ChildCount();) {
         TXmlNode* entry = ballot->GetChildAt(i);
-        if (!FieldChecks::CheckReference(entry, data.Parties(), "party", true, false).Ok) {
+        if (!ReferenceFields::Check(data, ReferenceFields::Get(TReferenceSite::RegionBallot), entry)
+                 .Ok) {
             RunIndex::Removing(entry);
             ballot->RemoveChild(entry);
             data.SetChanged();
@@ -54,7 +55,7 @@ void VerifyRegion(TVerifier& v, TXmlNode* region) {
 
     const TXmlNode* majority = region->GetChild("party_with_existing_majority");
     if (!majority || majority->AttributeValue("id") != "tie")
-        v.CheckReference(region, "party_with_existing_majority", parties, "party", true, false, r);
+        v.CheckReference(region, ReferenceFields::Get(TReferenceSite::RegionMajority), r);
     v.Check(region, "party_with_governor", TCheckKind::Text, false, r);
 
     TXmlNode* events = v.Group(region, "election_events", r);
@@ -72,8 +73,8 @@ void VerifyRegion(TVerifier& v, TXmlNode* region) {
             e += "General Election";
         } else if (type == "primary" || type == "caucus") {
             // The primary or caucus of a party that is gone goes with it.
-            if (!FieldChecks::CheckReference(event->GetChild("party"), parties, "party", true,
-                                             false)
+            if (!ReferenceFields::Check(data, ReferenceFields::Get(TReferenceSite::RegionPrimary),
+                                        event->GetChild("party"))
                      .Ok) {
                 RunIndex::Removing(event);
                 events->RemoveChild(event);

@@ -11,17 +11,12 @@ const char* const Section = "Relations";
 const std::array<const char*, 4> Switches = {"coalition_offers", "endorsement_offers",
                                              "non_aggression_offers", "viceleader_offers"};
 
-// A relation end is checked through a scratch element carrying its id; a
-// relation without the attribute has no id to check and is reported so.
-void CheckEnd(TVerifier& v, TXmlNode* leaders, const TXmlNode* relation, const char* end) {
-    TXmlNode scratch;
-    if (const TXmlAttribute* a = relation->GetAttribute(end))
-        scratch.SetAttribute("id", a->Value);
-    const TCheckResult r =
-        FieldChecks::CheckReference(&scratch, v.Data().Parties(), "leader", true, false);
+void CheckEnd(TVerifier& v, TXmlNode* leaders, const TXmlNode* relation, TReferenceSite end) {
+    const TReferenceField& field = ReferenceFields::Get(end);
+    const TCheckResult r = ReferenceFields::Check(v.Data(), field, relation);
     if (!r.Ok)
         v.AddMessage(Section, relation->Name, leaders, r.Message,
-                     TVerifier::IfDangling(r, TRepairKind::RemoveItem, relation));
+                     TVerifier::IfDangling(r, ReferenceFields::QuickFix(field), relation));
 }
 
 } // namespace
@@ -46,8 +41,8 @@ bool VerifyRelations(TScenarioData& data) {
         for (int32_t i = 0; i < leaders->ChildCount(); ++i) {
             TXmlNode* relation = leaders->GetChildAt(i);
             PartyChecks::CheckEntryValue(v, leaders, relation, TCheckKind::Text, true, Section);
-            CheckEnd(v, leaders, relation, "from");
-            CheckEnd(v, leaders, relation, "to");
+            CheckEnd(v, leaders, relation, TReferenceSite::RelationFrom);
+            CheckEnd(v, leaders, relation, TReferenceSite::RelationTo);
         }
     });
 }

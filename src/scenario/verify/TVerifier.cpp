@@ -64,20 +64,20 @@ bool TVerifier::CheckFile(const TXmlNode* parent, const std::string& field,
     return r.Ok;
 }
 
-bool TVerifier::CheckReference(const TXmlNode* parent, const std::string& field,
-                               TXmlNode* searchRoot, const std::string& elementName, bool allowNone,
-                               bool required, const std::string& section, TRepairKind onDangling) {
-    const TXmlNode* element = parent ? parent->GetChild(field) : nullptr;
-    const TCheckResult r =
-        FieldChecks::CheckReference(element, searchRoot, elementName, allowNone, required);
+bool TVerifier::CheckReference(const TXmlNode* parent, const TReferenceField& field,
+                               const std::string& section) {
+    const std::string name = ReferenceFields::FieldName(field);
+    const TXmlNode* element = parent ? parent->GetChild(name) : nullptr;
+    const TCheckResult r = ReferenceFields::Check(Data_, field, element);
     if (r.Ok)
         return true;
+    const TRepairKind onDangling = ReferenceFields::QuickFix(field);
     TRepair repair;
-    if (allowNone && IsDangling(r))
+    if (field.AllowNone && IsDangling(r))
         repair = IfDangling(r, onDangling, element);
-    else if (allowNone && !required && onDangling == TRepairKind::SetNone)
+    else if (field.AllowNone && !field.Required && onDangling == TRepairKind::SetNone)
         repair = AddDefault(parent, r, std::string(), "-1");
-    AddMessage(section, field, parent, r.Message, repair);
+    AddMessage(section, name, parent, r.Message, repair);
     return r.Ok;
 }
 
@@ -89,13 +89,12 @@ bool TVerifier::CheckItem(const TXmlNode* item, TCheckKind kind, bool required,
     return r.Ok;
 }
 
-bool TVerifier::CheckItemReference(const TXmlNode* item, TXmlNode* searchRoot,
-                                   const std::string& elementName, bool allowNone, bool required,
-                                   const std::string& section, TRepairKind onDangling) {
-    const TCheckResult r =
-        FieldChecks::CheckReference(Need(item), searchRoot, elementName, allowNone, required);
+bool TVerifier::CheckItemReference(const TXmlNode* item, const TReferenceField& field,
+                                   const std::string& section) {
+    const TCheckResult r = ReferenceFields::Check(Data_, field, Need(item));
     if (!r.Ok)
-        AddMessage(section, item->Name, item->Parent(), r.Message, IfDangling(r, onDangling, item));
+        AddMessage(section, item->Name, item->Parent(), r.Message,
+                   IfDangling(r, ReferenceFields::QuickFix(field), item));
     return r.Ok;
 }
 

@@ -2,6 +2,7 @@
 
 #include "scenario/TScenarioData.h"
 #include "scenario/verify/FieldChecks.h"
+#include "scenario/verify/ReferenceFields.h"
 
 #include <functional>
 #include <string>
@@ -42,20 +43,19 @@ public:
                const std::string& section);
     bool CheckFile(const TXmlNode* parent, const std::string& field, const std::string& folder,
                    bool required, const std::string& section);
-    // A dangling reference that allows none offers onDangling: setting none
-    // (then a missing optional one is added as none) or removing it.
-    bool CheckReference(const TXmlNode* parent, const std::string& field, TXmlNode* searchRoot,
-                        const std::string& elementName, bool allowNone, bool required,
-                        const std::string& section, TRepairKind onDangling = TRepairKind::SetNone);
+    // The reference child of parent that field names; a dangling one that
+    // allows none offers the field's repair (setting none; then a missing
+    // optional one is added as none).
+    bool CheckReference(const TXmlNode* parent, const TReferenceField& field,
+                        const std::string& section);
     // The same checks for a list item: the element itself is the field (its
     // element name is the field name) and its parent is attached.
     bool CheckItem(const TXmlNode* item, TCheckKind kind, bool required,
                    const std::string& section);
-    // A dangling item offers the repair onDangling (removing it by default).
-    bool CheckItemReference(const TXmlNode* item, TXmlNode* searchRoot,
-                            const std::string& elementName, bool allowNone, bool required,
-                            const std::string& section,
-                            TRepairKind onDangling = TRepairKind::RemoveItem);
+    // A list item holding a reference of field; a dangling one offers the
+    // field's repair.
+    bool CheckItemReference(const TXmlNode* item, const TReferenceField& field,
+                            const std::string& section);
     // A group element: checked as optional text (it only has to exist); when
     // missing, reported and the verifier ends (throws TVerifyAbort).
     TXmlNode* Group(const TXmlNode* parent, const std::string& field, const std::string& section);

@@ -409,10 +409,13 @@ private slots:
         prompts.Answer(TPromptAnswer::No, QStringLiteral("Remove Party"));
         Find<QPushButton>(&form, "RemoveButton")->click();
         QCOMPARE(Party(0), first);
-        prompts.Answer(TPromptAnswer::Yes, QStringLiteral("Remove Party"));
+        prompts.Answer(TPromptAnswer::Yes, QStringLiteral("Remove Party"))
+            .Ok(QStringLiteral("Attention"));
         Find<QPushButton>(&form, "RemoveButton")->click();
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(prompts.MessageTexts(), QStringList({"Are you sure?", "Are you sure?"}));
+        QCOMPARE(prompts.MessageTexts(),
+                 QStringList({"Are you sure?", "Are you sure?",
+                              "Also updated: 1 endorser, 3 events, 5 relations, 3 regions."}));
         QCOMPARE(Data().Parties()->ChildCount(), 2);
         QCOMPARE(Find<QListWidget>(&form, "PartiesListBox")->count(), 2);
         QCOMPARE(Find<QListWidget>(&form, "PartiesListBox")->currentRow(), 0);

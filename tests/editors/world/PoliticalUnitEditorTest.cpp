@@ -223,7 +223,10 @@ private slots:
     void RemoveSelectsTheOneBeforeAndKeepsPercentagesInStep() {
         Open();
         List()->setCurrentRow(2);
+        // Candidates at home there go back to no home region.
+        Prompts->Ok("Attention");
         Button("RemoveButton")->click();
+        QCOMPARE(Prompts->MessageTexts(), QStringList{"Also updated: 1 vice-leader, 1 leader."});
         QCOMPARE(List()->count(), 8);
         QCOMPARE(UnitEntries(), 8);
         QCOMPARE(List()->currentRow(), 1);
@@ -234,6 +237,7 @@ private slots:
         QCOMPARE(Text(Region(0), "name"), std::string("Brenvale"));
         QCOMPARE(List()->currentRow(), 0);
 
+        Prompts->Ok("Attention");
         Button("RemoveAllButton")->click();
         QCOMPARE(List()->count(), 0);
         QCOMPARE(UnitEntries(), 0);
@@ -361,7 +365,7 @@ private slots:
         Prompts->Answer(TPromptAnswer::No, "Warning");
         Button("LoadButton")->click();
         QCOMPARE(List()->count(), 9);
-        Prompts->Answer(TPromptAnswer::Yes, "Warning").ChooseFile(source);
+        Prompts->Answer(TPromptAnswer::Yes, "Warning").ChooseFile(source).Ok("Attention");
         Button("LoadButton")->click();
         QCOMPARE(List()->count(), 0);
         QCOMPARE(UnitEntries(), 0);

@@ -122,7 +122,12 @@ private slots:
         Open();
         const int row = FirstOwnPositionIssue() + 1;
         List()->setCurrentRow(row);
+        // An event about the issue falls back to none, and the designer hears of it.
+        TScriptedPrompts prompts;
+        prompts.Ok(QStringLiteral("Attention"));
         QTest::mouseClick(Button("RemoveButton"), Qt::LeftButton);
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(prompts.MessageTexts(), QStringList{QStringLiteral("Also updated: 1 event.")});
         QCOMPARE(List()->count(), 21);
         QCOMPARE(List()->currentRow(), row - 1);
         QCOMPARE(Form->SelectedIssue(), Issue(row - 1));
@@ -150,6 +155,7 @@ private slots:
         QVERIFY(VerifyIssues(Data()));
         QVERIFY(VerifyPoliticalUnits(Data()));
         QVERIFY(VerifyParties(Data()));
+        QVERIFY(VerifyEvents(Data()));
         QVERIFY(VerifyEndorsers(Data()));
     }
 
