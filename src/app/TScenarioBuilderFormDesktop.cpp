@@ -5,6 +5,8 @@
 #include "app/Prompts.h"
 #include "app/TScenarioBuilderForm.h"
 #include "app/TStartPanel.h"
+#include "app/TVerificationMessagesForm.h"
+#include "scenario/ElementTargets.h"
 #include "scenario/ScenarioFolders.h"
 #include "scenario/TScenarioData.h"
 #include "ui_TScenarioBuilderForm.h"
@@ -65,6 +67,17 @@ void TScenarioBuilderForm::SetUpDesktopItems() {
     connect(StartPanel_, &TStartPanel::OpenRecentRequested, this,
             &TScenarioBuilderForm::OpenRecent);
     UpdateRecentItems();
+
+    MessagesForm_->SetPlaceNamer([this](const TVerificationMessage& message) {
+        const TElementTarget target =
+            Data_ ? ElementTargets::ForMessage(*Data_, message) : TElementTarget();
+        if (!target.Found())
+            return QString();
+        QString place = StepLabel(target.Step);
+        if (!target.Field.empty())
+            place += QStringLiteral(", field ") + QString::fromStdString(target.Field);
+        return place;
+    });
 
     HandOverTimer_ = new QTimer(this);
     HandOverTimer_->setSingleShot(true);
