@@ -7,6 +7,7 @@
 #include "app/TSplashScreenForm.h"
 #include "app/TVerificationMessagesForm.h"
 #include "app/TaboutForm.h"
+#include "app/WindowPlaces.h"
 #include "scenario/ElementTargets.h"
 #include "scenario/ScenarioBackups.h"
 #include "scenario/ScenarioFolders.h"
@@ -26,7 +27,6 @@ namespace {
 
 const char* const NamePromptCaption = "Scenario Name";
 const char* const NamePrompt = "Enter the new name of your scenario.";
-const char* const OverwriteQuestion = "This scenario already exists. Overwrite?";
 const char* const InvalidScenarioSuffix = ".  Please ensure you are selecting a valid Scenario";
 const char* const FirstNewName = "United States - 2008 (Custom)";
 
@@ -38,12 +38,16 @@ std::string S(const QString& text) {
     return text.toStdString();
 }
 
+bool SameFolder(const QString& one, const QString& other) {
+    return TRecentScenarios::Normalized(one) == TRecentScenarios::Normalized(other);
+}
+
 } // namespace
 
 TScenarioBuilderForm::TScenarioBuilderForm(const TAppFolders& folders, bool showSplash,
                                            QWidget* parent)
     : QMainWindow(parent), ui(new Ui::TScenarioBuilderForm), Folders_(folders),
-      ShowSplash_(showSplash) {
+      ShowSplash_(showSplash), Recent_(folders.Settings) {
     ui->setupUi(this);
     setProperty("helpTopic", 100);
     setWindowTitle(QLatin1String(ProductTitle));
@@ -98,6 +102,7 @@ TScenarioBuilderForm::TScenarioBuilderForm(const TAppFolders& folders, bool show
     ui->AutoupdateItem->setChecked(Options_.Autoupdate);
     ui->AutosaveItem->setChecked(Options_.Autosave);
     UpdateUndoItems();
+    SetUpDesktopItems();
     setFixedSize(sizeHint());
     // Before the first showing nothing is open: gate now so the window never
     // shows enabled steps.
@@ -128,7 +133,8 @@ void TScenarioBuilderForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (FirstShownDone_)
         return;
-    if (const QScreen* screen = this->screen())
+    const QScreen* screen = this->screen();
+    if (screen && !TWindowPlaces::Restored(this))
         move(screen->availableGeometry().center() - rect().center());
     if (ShowSplash_)
         QTimer::singleShot(0, this, &TScenarioBuilderForm::FirstShown);
@@ -227,6 +233,7 @@ void TScenarioBuilderForm::RunStepGating() {
     // The messages window lists the run's messages while it is open.
     if (MessagesForm_ && MessagesForm_->isVisible())
         MessagesForm_->Refill();
+    UpdateDesktopItems();
 }
 
 // ---- helpers -------------------------------------------------------------
@@ -299,6 +306,7 @@ bool TScenarioBuilderForm::LoadFolder(const QString& path, const QString& name) 
     }
     Data_ = std::move(data);
     ScenarioName_ = name;
+    RememberRecent();
     return true;
 }
 
@@ -339,7 +347,11 @@ bool TScenarioBuilderForm::OpenScenario() {
     const auto selected = Prompts().ChooseScenario(ScenarioFolderNames());
     if (!selected || selected->isEmpty())
         return false;
-    QString name = *selected;
+    return OpenListed(*selected);
+}
+
+bool TScenarioBuilderForm::OpenListed(const QString& chosen) {
+    QString name = chosen;
     if (IsDefaultScenario(name)) {
         Prompts().Message(
             QStringLiteral("Attention"),
@@ -419,6 +431,7 @@ bool TScenarioBuilderForm::CreateNewScenario() {
     if (created) {
         Data_ = std::move(data);
         ScenarioName_ = name;
+        RememberRecent();
         UpdateCaption();
         if (!SaveQuietly())
             SetModified(true);
@@ -506,14 +519,19 @@ bool TScenarioBuilderForm::SaveScenarioAs() {
         if (ScenarioExists(*typed) &&
             !Prompts().YesNo(QStringLiteral("Overwrite"), QLatin1String(OverwriteQuestion)))
             continue;
-        if (*typed != ScenarioName_)
+        // A scenario opened from elsewhere under the same name is copied too.
+        if (!SameFolder(Q(Data_->Folder()), Folders_.Scenarios() + *typed))
             ScenarioFolders::CopyFolder(Data_->Folder(), S(Folders_.Scenarios() + *typed));
         name = *typed;
         break;
     }
+    return SaveInto(Folders_.Scenarios() + name, name);
+}
+
+bool TScenarioBuilderForm::SaveInto(const QString& folder, const QString& name) {
     ScenarioName_ = name;
     try {
-        SaveWithBackup(S(Folders_.Scenarios() + name));
+        SaveWithBackup(S(folder));
     } catch (const std::exception& error) {
         // The documents now belong to the new folder; the next save goes there.
         ShowSaveError(error);
@@ -522,6 +540,7 @@ bool TScenarioBuilderForm::SaveScenarioAs() {
         RunStepGating();
         return false;
     }
+    RememberRecent();
     SetModified(false);
     UpdateCaption();
     RunStepGating();

@@ -28,6 +28,11 @@ QSize TMapView::sizeHint() const {
     return {MapWidth, MapHeight};
 }
 
+void TMapView::SetHint(const QString& hint) {
+    Hint_ = hint;
+    update();
+}
+
 void TMapView::SetPicture(const QImage& picture) {
     Picture_ = picture;
     update();
@@ -65,9 +70,13 @@ void TMapView::SetLabels(const std::vector<TLabel>& labels) {
 
 void TMapView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (Picture_.isNull())
+    if (Picture_.isNull()) {
         painter.fillRect(rect(), palette().color(QPalette::Window));
-    else
+        const int margin = fontMetrics().averageCharWidth() * 4;
+        painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
+        painter.drawText(rect().adjusted(margin, margin, -margin, -margin),
+                         Qt::AlignCenter | Qt::TextWordWrap, Hint_);
+    } else
         painter.drawImage(rect(), Picture_);
     if (hasFocus())
         PaintCrossHair(painter);

@@ -25,6 +25,10 @@ public:
 
     void SetPicture(const QImage& picture);
     const QImage& Picture() const { return Picture_; }
+    // Painted in place of a missing picture: what the designer should load.
+    void SetHint(const QString& hint);
+    bool ShowsHint() const { return Picture_.isNull() && !Hint_.isEmpty(); }
+    const QString& Hint() const { return Hint_; }
 
     struct TLabel {
         QString Text;
@@ -68,6 +72,7 @@ private:
     void PaintCrossHair(QPainter& painter) const;
 
     QImage Picture_;
+    QString Hint_;
     std::vector<QLabel*> Labels_;
     int Dragging_ = -1;
     QPoint GrabOffset_;

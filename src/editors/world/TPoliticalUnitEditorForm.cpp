@@ -81,6 +81,13 @@ TPoliticalUnitEditorForm::TPoliticalUnitEditorForm(TScenarioData& data, QWidget*
     ui->DetailsScrollArea->setMinimumWidth(
         ui->DetailsColumnWidget->minimumSizeHint().width() +
         ui->DetailsScrollArea->verticalScrollBar()->sizeHint().width());
+    // A scenario made from the template has no map yet.
+    ui->MapImage->SetHint(
+        QStringLiteral("No map yet. Use \"Load Map ...\" to load a bitmap of %1 x %2 pixels: "
+                       "each region filled with a colour of its own, the regions parted by "
+                       "black borders.")
+            .arg(RegionMap::Width)
+            .arg(RegionMap::Height));
     // Hiding the details must not move the map under the mouse.
     for (QWidget* group : {static_cast<QWidget*>(ui->DetailsGroup),
                            static_cast<QWidget*>(ui->DetailsContinuedGroup)}) {

@@ -410,6 +410,12 @@ private slots:
     }
 
     void LoadingAMapReplacesRegionsAndStoresIt() {
+        // Without a map the view says what to load.
+        QVERIFY(QFile::rename(Copy->FilePath("map.bmp"), Copy->FilePath("old.bmp")));
+        Open();
+        QVERIFY(Map()->ShowsHint());
+        QVERIFY(Map()->Hint().contains("501 x 381"));
+        QVERIFY(QFile::rename(Copy->FilePath("old.bmp"), Copy->FilePath("map.bmp")));
         QImage picture(100, 50, QImage::Format_RGB888);
         picture.fill(Qt::yellow);
         const QString source = Copy->FilePath("drawn.bmp");
@@ -425,6 +431,7 @@ private slots:
         const QImage stored(Copy->FilePath("map.bmp"));
         QCOMPARE(stored.size(), QSize(501, 381));
         QCOMPARE(stored.pixelColor(250, 190), QColor(Qt::yellow));
+        QVERIFY(!Map()->ShowsHint());
     }
 
     void AllIssueCentersSetEveryCentreOfTheSelectedRegions() {
