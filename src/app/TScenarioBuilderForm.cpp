@@ -103,7 +103,7 @@ TScenarioBuilderForm::TScenarioBuilderForm(const TAppFolders& folders, bool show
     ui->AutosaveItem->setChecked(Options_.Autosave);
     UpdateUndoItems();
     SetUpDesktopItems();
-    setFixedSize(sizeHint());
+    resize(sizeHint());
     // Before the first showing nothing is open: gate now so the window never
     // shows enabled steps.
     RunStepGating();

@@ -38,9 +38,9 @@ void TScenarioBuilderForm::SetUpDesktopItems() {
     OpenFolderItem_->setObjectName(QStringLiteral("OpenFolderItem"));
     OpenFolderItem_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+O")));
     connect(OpenFolderItem_, &QAction::triggered, this, &TScenarioBuilderForm::OpenFolderFromMenu);
-    RecentMenu_ = new QMenu(QStringLiteral("Open &Recent"), this);
+    RecentMenu_ = new QMenu(QStringLiteral("Open Recen&t"), this);
     RecentMenu_->setObjectName(QStringLiteral("OpenRecentMenu"));
-    SaveAsFolderItem_ = new QAction(QStringLiteral("Save As F&older..."), this);
+    SaveAsFolderItem_ = new QAction(QStringLiteral("Save As Fol&der..."), this);
     SaveAsFolderItem_->setObjectName(QStringLiteral("SaveAsFolderItem"));
     connect(SaveAsFolderItem_, &QAction::triggered, this, &TScenarioBuilderForm::SaveAsFolder);
     ui->FileMenu->insertAction(ui->SaveItem, OpenFolderItem_);
@@ -93,24 +93,27 @@ void TScenarioBuilderForm::UpdateDesktopItems() {
     if (StartPanel_->isHidden() == open)
         return;
     StartPanel_->setVisible(!open);
-    // A window of fixed size follows what it shows.
-    if (minimumSize() == maximumSize()) {
-        centralWidget()->layout()->activate();
-        setFixedSize(sizeHint());
-    }
+    // The window follows what it shows; the designer may still resize it.
+    centralWidget()->layout()->activate();
+    resize(sizeHint());
 }
 
 void TScenarioBuilderForm::UpdateRecentItems() {
     RecentMenu_->clear();
     for (const QString& folder : Recent_.Folders()) {
-        QAction* item = RecentMenu_->addAction(QDir(folder).dirName());
+        // Numbered, so each entry has a key whatever the folder is called.
+        const int number = static_cast<int>(RecentMenu_->actions().size()) + 1;
+        QString name = QDir(folder).dirName();
+        QAction* item = RecentMenu_->addAction(
+            number < 10 ? QStringLiteral("&%1 %2").arg(number).arg(name.replace('&', "&&"))
+                        : name.replace('&', "&&"));
         item->setToolTip(folder);
         item->setStatusTip(folder);
         connect(item, &QAction::triggered, this, [this, folder] { OpenRecent(folder); });
     }
     RecentMenu_->setToolTipsVisible(true);
     RecentMenu_->addSeparator();
-    QAction* clear = RecentMenu_->addAction(QStringLiteral("Clear Recent"));
+    QAction* clear = RecentMenu_->addAction(QStringLiteral("&Clear Recent"));
     clear->setObjectName(QStringLiteral("ClearRecentItem"));
     clear->setEnabled(!Recent_.Folders().isEmpty());
     connect(clear, &QAction::triggered, this, &TScenarioBuilderForm::ClearRecent);

@@ -15,13 +15,14 @@ TStartPanel::TStartPanel(QWidget* parent) : QFrame(parent), Recent_(new QListWid
     intro->setWordWrap(true);
     layout->addWidget(intro);
     connect(
-        AddButton(QStringLiteral("OpenSampleButton"), QStringLiteral("Open the sample scenario")),
+        AddButton(QStringLiteral("OpenSampleButton"), QStringLiteral("Open the sam&ple scenario")),
         &QPushButton::clicked, this, &TStartPanel::OpenSampleRequested);
     connect(AddButton(QStringLiteral("NewFromTemplateButton"),
-                      QStringLiteral("New scenario from the template")),
+                      QStringLiteral("New scenario fro&m the template")),
             &QPushButton::clicked, this, &TStartPanel::NewFromTemplateRequested);
-    connect(AddButton(QStringLiteral("OpenFolderButton"), QStringLiteral("Open a folder...")),
-            &QPushButton::clicked, this, &TStartPanel::OpenFolderRequested);
+    connect(
+        AddButton(QStringLiteral("OpenFolderButton"), QStringLiteral("&Browse for a folder...")),
+        &QPushButton::clicked, this, &TStartPanel::OpenFolderRequested);
 
     auto* recentLabel = new QLabel(QStringLiteral("&Recent scenarios:"), this);
     recentLabel->setObjectName(QStringLiteral("RecentLabel"));

@@ -551,8 +551,8 @@ private slots:
         QVERIFY(OpenAlpha());
         QCOMPARE(Form->Recent().Folders(), (QStringList{ScenarioPath("Alpha"), delta}));
         const QList<QAction*> items = Form->RecentMenu()->actions();
-        QCOMPARE(items[0]->text(), QStringLiteral("Alpha"));
-        QCOMPARE(items[1]->text(), QStringLiteral("Delta"));
+        QCOMPARE(items[0]->text(), QStringLiteral("&1 Alpha"));
+        QCOMPARE(items[1]->text(), QStringLiteral("&2 Delta"));
         QCOMPARE(items[1]->toolTip(), delta);
         auto* list = Form->findChild<QListWidget*>("RecentListBox");
         QCOMPARE(list->item(1)->toolTip(), delta);
