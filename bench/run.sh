@@ -6,9 +6,11 @@
 # timings.
 #
 #   bench/run.sh [--large] [--runs N] [--smoke] [--no-gui] [--build-dir DIR]
-#                [--no-build] [--work DIR]
+#                [--no-build] [--work DIR] [--concurrency]
 #
 # --large   adds k=1000 (148 MB of XML; minutes, not seconds)
+# --concurrency  adds bench/concurrency.sh: 2, 4 and 8 programs saving one
+#           k=100 scenario at once for a minute each
 # --runs N  repetitions per scale (default 5; 3 at k=100, 2 at k=1000)
 # --smoke   k=1 and k=10 once each, no figures worth reading: for the tests
 set -euo pipefail
@@ -22,6 +24,7 @@ build_first=1
 scales="1 real 10 100"
 smoke=0
 gui=1
+concurrency=0
 
 while [ $# -gt 0 ]; do
     case "$1" in
@@ -31,8 +34,9 @@ while [ $# -gt 0 ]; do
     --build-dir) build=$2; shift ;;
     --no-build) build_first=0 ;;
     --no-gui) gui=0 ;;
+    --concurrency) concurrency=1 ;;
     --work) work=$2; shift ;;
-    -h | --help) sed -n '2,15p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    -h | --help) sed -n '2,17p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) echo "run.sh: unknown option $1" >&2; exit 2 ;;
     esac
     shift
@@ -165,4 +169,10 @@ if [ $gui = 1 ] && [ $smoke = 0 ] && [ -x "$bin/map_bench" ]; then
         --benchmark_format=csv 2>/dev/null |
         awk -F, '$1 ~ /_median"?$/ { gsub(/"/, "", $1); sub(/_median$/, "", $1);
                                     printf "  %-44s %8.3f %s\n", $1, $4, $5 }'
+fi
+
+if [ $concurrency = 1 ]; then
+    echo
+    echo "Concurrency (programs opening, verifying and saving k=100 at once, 60 s each):"
+    "$here/concurrency.sh" --build-dir "$build" --work "$work"
 fi

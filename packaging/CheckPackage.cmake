@@ -26,6 +26,13 @@ foreach(library libqt6widgets6 libexpat1)
     endif()
 endforeach()
 
+# Debian's own checks: any error or warning fails (overrides need a reason).
+if(NOT LINTIAN)
+    message(FATAL_ERROR "lintian is missing (scripts/install-deps.sh installs it)")
+endif()
+run(${LINTIAN} --fail-on error,warning --no-tag-display-limit ${packages})
+message(STATUS "lintian: ${OUTPUT}")
+
 run(dpkg-deb -x ${packages} ${SCRATCH}/root)
 set(root ${SCRATCH}/root/usr)
 foreach(file bin/stumpcraft bin/stumpcraft-verify share/stumpcraft/default.vrx
@@ -35,6 +42,8 @@ foreach(file bin/stumpcraft bin/stumpcraft-verify share/stumpcraft/default.vrx
              share/icons/hicolor/scalable/apps/org.stumpcraft.Stumpcraft.svg
              share/icons/hicolor/48x48/apps/org.stumpcraft.Stumpcraft.png
              share/icons/hicolor/256x256/apps/org.stumpcraft.Stumpcraft.png
+             share/mime/packages/org.stumpcraft.Stumpcraft.xml
+             share/doc/stumpcraft/copyright share/doc/stumpcraft/changelog.gz
              share/man/man1/stumpcraft.1.gz share/man/man1/stumpcraft-verify.1.gz)
     if(NOT EXISTS ${root}/${file})
         message(FATAL_ERROR "the package lacks ${file}")

@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config libexpat1-dev libgtest-dev libbenchmark-dev
           qt6-base-dev qt6-base-dev-tools libgl-dev clang fonts-dejavu-core
-          desktop-file-utils appstream dpkg-dev man-db)
+          desktop-file-utils appstream dpkg-dev man-db lintian)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

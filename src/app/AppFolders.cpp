@@ -1,5 +1,6 @@
 #include "app/AppFolders.h"
 
+#include "app/AppSettings.h"
 #include "scenario/ScenarioFolders.h"
 
 #include <QCoreApplication>
@@ -81,7 +82,9 @@ TAppFolders ForThisProgram(const QString& explicitData) {
     QString user;
     if (explicitData.isEmpty())
         user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    return Resolve(application, explicitData, writable, user);
+    TAppFolders folders = Resolve(application, explicitData, writable, user);
+    folders.Settings = AppSettings::DefaultFile();
+    return folders;
 }
 
 } // namespace AppFolders

@@ -12,6 +12,9 @@ struct TAppFolders {
     QString Shipped;
     QString Data;
     QString Help;
+    // The per-user settings file (recent scenarios, window places); empty
+    // when nothing is remembered (tests, the gallery).
+    QString Settings;
 
     QString Scenarios() const { return Data + QStringLiteral("scenarios/"); }
     QString ScenarioList() const { return Scenarios() + QStringLiteral("scenarios.txt"); }

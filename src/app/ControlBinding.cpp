@@ -1,5 +1,6 @@
 #include "app/ControlBinding.h"
 
+#include "scenario/edit/MissingFields.h"
 #include "xml/TDate.h"
 #include "xml/TXmlNode.h"
 
@@ -8,7 +9,11 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
+
+#include <algorithm>
 
 namespace ControlBinding {
 
@@ -19,12 +24,12 @@ enum class TStoreKind { Text, Combo, Check, TextUnescaped, CheckUnescaped, Date 
 // Lives as a child of the control, so the binding goes with the control.
 class TBinding : public QObject {
 public:
-    TBinding(QWidget* control, TStoreKind kind, TXmlNode* element, TXmlAttribute* attribute)
-        : QObject(control), Kind(kind), Element(element), Attribute(attribute) {
+    TBinding(QWidget* control, TStoreKind kind, const TField& field, TXmlAttribute* attribute)
+        : QObject(control), Kind(kind), Field(field), Attribute(attribute) {
         setObjectName(QStringLiteral("ControlBinding"));
     }
     TStoreKind Kind;
-    TXmlNode* Element;
+    TField Field;
     TXmlAttribute* Attribute;
     // Set while the control is filled from the element, so filling does not
     // write back.
@@ -46,12 +51,12 @@ void RemoveBinding(QWidget* control) {
     }
 }
 
-TBinding* NewBinding(QWidget* control, TStoreKind kind, TXmlNode* element,
-                     TXmlAttribute* attribute) {
+TBinding* NewBinding(QWidget* control, TStoreKind kind, const TField& field,
+                     TXmlAttribute* attribute = nullptr) {
     RemoveBinding(control);
-    if (!element && !attribute)
+    if (!field.Bindable() && !attribute)
         return nullptr;
-    auto* binding = new TBinding(control, kind, element, attribute);
+    auto* binding = new TBinding(control, kind, field, attribute);
     binding->Filling = true;
     return binding;
 }
@@ -66,7 +71,7 @@ QString FromStd(const std::string& text) {
 
 // The raw (unescaped) value of the bound element or attribute.
 std::string RawValue(const TBinding& b) {
-    return b.Attribute ? b.Attribute->Value : b.Element->Text;
+    return b.Attribute ? b.Attribute->Value : b.Field.Element->Text;
 }
 
 void SetRawValue(TBinding& b, const std::string& value) {
@@ -74,19 +79,74 @@ void SetRawValue(TBinding& b, const std::string& value) {
         b.Attribute->Value = value;
         b.Attribute->MarkChanged();
     } else {
-        b.Element->Text = value;
-        b.Element->MarkChanged();
+        b.Field.Element->Text = value;
+        b.Field.Element->MarkChanged();
     }
 }
 
 bool Writable(const TBinding* b) {
-    return b && !b->Filling && (b->Element || b->Attribute);
+    return b && !b->Filling && (b->Field.Bindable() || b->Attribute);
+}
+
+// What a memo's plain text holds for a line break (toPlainText gives "\n"
+// for a block end and for U+2028) or a tab.
+bool BreaksLine(QChar c) {
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t') ||
+           c == QLatin1Char('\v') || c == QLatin1Char('\f') || c == QChar(0x85) ||
+           c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+}
+
+// Replaces every line break of the memo by a blank; the memo then reports
+// its text changed once more, folded.
+void FoldLineBreaks(QTextDocument* document) {
+    const QString text = document->toPlainText();
+    if (std::none_of(text.begin(), text.end(), BreaksLine))
+        return;
+    // Plain text positions are document positions: a block end counts one.
+    QTextCursor cursor(document);
+    // Part of the edit that brought the break, so one undo takes back both
+    // instead of bringing the break back to be folded again.
+    cursor.joinPreviousEditBlock();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!BreaksLine(text[i]))
+            continue;
+        cursor.setPosition(static_cast<int>(i));
+        cursor.setPosition(static_cast<int>(i) + 1, QTextCursor::KeepAnchor);
+        cursor.insertText(QStringLiteral(" "));
+    }
+    cursor.endEditBlock();
+}
+
+template <typename TMemo> void KeepMemoOnOneLine(TMemo* memo) {
+    const char* const Folding = "keepsOneLine";
+    if (memo->property(Folding).toBool())
+        return;
+    memo->setProperty(Folding, true);
+    QObject::connect(memo, &TMemo::textChanged, memo, [memo] { FoldLineBreaks(memo->document()); });
 }
 
 } // namespace
 
-void BindText(QLineEdit* control, TXmlNode* element) {
-    TBinding* b = NewBinding(control, TStoreKind::Text, element, nullptr);
+TField::TField(TXmlNode* owner, std::string path)
+    : Element(MissingFields::Find(owner, path)), Owner(owner), Path(std::move(path)) {}
+
+TXmlNode* TField::Make() {
+    if (!Element && Owner)
+        Element = MissingFields::Add(Owner, Path);
+    return Element;
+}
+
+void KeepOnOneLine(QPlainTextEdit* memo) {
+    KeepMemoOnOneLine(memo);
+}
+
+void KeepOnOneLine(QTextEdit* memo) {
+    KeepMemoOnOneLine(memo);
+}
+
+void BindText(QLineEdit* control, const TField& field) {
+    TXmlNode* element = field.Element;
+    TBinding* b = NewBinding(control, TStoreKind::Text, field);
     control->setText(element ? FromStd(element->GetText()) : QString());
     if (!b)
         return;
@@ -94,8 +154,10 @@ void BindText(QLineEdit* control, TXmlNode* element) {
     QObject::connect(control, &QLineEdit::textChanged, b, [control] { StoreControlText(control); });
 }
 
-void BindText(QPlainTextEdit* control, TXmlNode* element) {
-    TBinding* b = NewBinding(control, TStoreKind::Text, element, nullptr);
+void BindText(QPlainTextEdit* control, const TField& field) {
+    TXmlNode* element = field.Element;
+    KeepOnOneLine(control);
+    TBinding* b = NewBinding(control, TStoreKind::Text, field);
     control->setPlainText(element ? FromStd(element->GetText()) : QString());
     if (!b)
         return;
@@ -104,8 +166,10 @@ void BindText(QPlainTextEdit* control, TXmlNode* element) {
                      [control] { StoreControlText(control); });
 }
 
-void BindText(QTextEdit* control, TXmlNode* element) {
-    TBinding* b = NewBinding(control, TStoreKind::Text, element, nullptr);
+void BindText(QTextEdit* control, const TField& field) {
+    TXmlNode* element = field.Element;
+    KeepOnOneLine(control);
+    TBinding* b = NewBinding(control, TStoreKind::Text, field);
     control->setPlainText(element ? FromStd(element->GetText()) : QString());
     if (!b)
         return;
@@ -113,8 +177,9 @@ void BindText(QTextEdit* control, TXmlNode* element) {
     QObject::connect(control, &QTextEdit::textChanged, b, [control] { StoreControlText(control); });
 }
 
-void BindCombo(QComboBox* control, TXmlNode* element) {
-    TBinding* b = NewBinding(control, TStoreKind::Combo, element, nullptr);
+void BindCombo(QComboBox* control, const TField& field) {
+    TXmlNode* element = field.Element;
+    TBinding* b = NewBinding(control, TStoreKind::Combo, field);
     const QString text = element ? FromStd(element->GetText()) : QString();
     const int index = control->findText(text);
     control->setCurrentIndex(index);
@@ -127,8 +192,9 @@ void BindCombo(QComboBox* control, TXmlNode* element) {
                      [control] { StoreComboText(control); });
 }
 
-void BindCheck(QCheckBox* control, TXmlNode* element) {
-    TBinding* b = NewBinding(control, TStoreKind::Check, element, nullptr);
+void BindCheck(QCheckBox* control, const TField& field) {
+    TXmlNode* element = field.Element;
+    TBinding* b = NewBinding(control, TStoreKind::Check, field);
     control->setChecked(element && element->GetText() == "1");
     if (!b)
         return;
@@ -177,8 +243,9 @@ void BindCheckUnescaped(QCheckBox* control, TXmlAttribute* attribute) {
     BindRawCheck(control, nullptr, attribute);
 }
 
-void BindDate(QDateEdit* control, TXmlNode* element) {
-    TBinding* b = NewBinding(control, TStoreKind::Date, element, nullptr);
+void BindDate(QDateEdit* control, const TField& field) {
+    TXmlNode* element = field.Element;
+    TBinding* b = NewBinding(control, TStoreKind::Date, field);
     control->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
     if (element) {
         if (const auto date = TDate::Parse(element->GetText()))
@@ -196,7 +263,7 @@ void Unbind(QWidget* control) {
 
 TXmlNode* BoundElement(const QWidget* control) {
     const TBinding* b = BindingOf(control);
-    return b ? b->Element : nullptr;
+    return b ? b->Field.Element : nullptr;
 }
 
 TXmlAttribute* BoundAttribute(const QWidget* control) {
@@ -204,9 +271,14 @@ TXmlAttribute* BoundAttribute(const QWidget* control) {
     return b ? b->Attribute : nullptr;
 }
 
+bool Bound(const QWidget* control) {
+    const TBinding* b = BindingOf(control);
+    return b && (b->Field.Bindable() || b->Attribute);
+}
+
 void StoreControlText(QWidget* control) {
     TBinding* b = BindingOf(control);
-    if (!Writable(b) || !b->Element)
+    if (!Writable(b) || !b->Field.Make())
         return;
     QString text;
     if (auto* line = qobject_cast<QLineEdit*>(control))
@@ -217,21 +289,21 @@ void StoreControlText(QWidget* control) {
         text = rich->toPlainText();
     else
         return;
-    b->Element->SetText(ToStd(text));
+    b->Field.Element->SetText(ToStd(text));
 }
 
 void StoreComboText(QComboBox* control) {
     TBinding* b = BindingOf(control);
-    if (!Writable(b) || !b->Element || control->currentIndex() < 0)
+    if (!Writable(b) || control->currentIndex() < 0 || !b->Field.Make())
         return;
-    b->Element->SetText(ToStd(control->currentText()));
+    b->Field.Element->SetText(ToStd(control->currentText()));
 }
 
 void StoreCheckState(QCheckBox* control) {
     TBinding* b = BindingOf(control);
-    if (!Writable(b) || !b->Element)
+    if (!Writable(b) || !b->Field.Make())
         return;
-    b->Element->SetText(control->isChecked() ? "1" : "0");
+    b->Field.Element->SetText(control->isChecked() ? "1" : "0");
 }
 
 void StoreControlTextUnescaped(QLineEdit* control) {
@@ -250,10 +322,10 @@ void StoreCheckStateUnescaped(QCheckBox* control) {
 
 void StoreDate(QDateEdit* control) {
     TBinding* b = BindingOf(control);
-    if (!Writable(b) || !b->Element)
+    if (!Writable(b) || !b->Field.Make())
         return;
     const QDate date = control->date();
-    b->Element->SetText(TDate{date.year(), date.month(), date.day()}.ToString());
+    b->Field.Element->SetText(TDate{date.year(), date.month(), date.day()}.ToString());
 }
 
 } // namespace ControlBinding

@@ -52,9 +52,9 @@ void LimitLength(QPlainTextEdit* memo, int length) {
     });
 }
 
-void BindLimitedText(QPlainTextEdit* memo, TXmlNode* element) {
+void BindLimitedText(QPlainTextEdit* memo, const ControlBinding::TField& field) {
     memo->setProperty(Filling, true);
-    ControlBinding::BindText(memo, element);
+    ControlBinding::BindText(memo, field);
     memo->setProperty(Filling, false);
     memo->setProperty(PreviousLength, static_cast<int>(memo->toPlainText().size()));
 }
@@ -65,17 +65,18 @@ void LimitLength(QLineEdit* edit, int length) {
     QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] { FitMaxLength(edit); });
 }
 
-void BindLimitedText(QLineEdit* edit, TXmlNode* element) {
+void BindLimitedText(QLineEdit* edit, const ControlBinding::TField& field) {
     // Let go of the old element before the length may change, so a cut
     // is never written anywhere.
     ControlBinding::Unbind(edit);
     edit->setMaxLength(32767);
-    ControlBinding::BindText(edit, element);
+    ControlBinding::BindText(edit, field);
     FitMaxLength(edit);
 }
 
-void BindComboIgnoringCase(QComboBox* control, TXmlNode* element) {
-    ControlBinding::BindCombo(control, element);
+void BindComboIgnoringCase(QComboBox* control, const ControlBinding::TField& field) {
+    const TXmlNode* element = field.Element;
+    ControlBinding::BindCombo(control, field);
     if (!element || control->currentIndex() >= 0)
         return;
     const int index =
@@ -86,8 +87,9 @@ void BindComboIgnoringCase(QComboBox* control, TXmlNode* element) {
     }
 }
 
-void BindCheckNonZero(QCheckBox* control, TXmlNode* element) {
-    ControlBinding::BindCheck(control, element);
+void BindCheckNonZero(QCheckBox* control, const ControlBinding::TField& field) {
+    const TXmlNode* element = field.Element;
+    ControlBinding::BindCheck(control, field);
     bool number = false;
     const int value =
         element ? QString::fromStdString(element->GetText()).trimmed().toInt(&number) : 0;
@@ -95,12 +97,12 @@ void BindCheckNonZero(QCheckBox* control, TXmlNode* element) {
     control->setChecked(number && value != 0);
 }
 
-void BindDateOrBlank(QDateEdit* control, TXmlNode* element) {
+void BindDateOrBlank(QDateEdit* control, const ControlBinding::TField& field) {
     ControlBinding::Unbind(control);
     // The earliest date stands for "none" and shows as a blank.
     control->setSpecialValueText(QStringLiteral(" "));
     control->setDate(control->minimumDate());
-    ControlBinding::BindDate(control, element);
+    ControlBinding::BindDate(control, field);
 }
 
 QListWidgetItem* AddEntry(QListWidget* list, const QString& text, TXmlNode* element) {

@@ -100,6 +100,13 @@ std::optional<QString> TQtPrompts::OpenFile(const QString& caption, const QStrin
     return path;
 }
 
+std::optional<QString> TQtPrompts::ChooseFolder(const QString& caption, const QString& folder) {
+    const QString path = QFileDialog::getExistingDirectory(DialogParent(), caption, folder);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
 std::optional<QString> TQtPrompts::ChooseScenario(const QStringList& names) {
     TSelectScenarioForm form(DialogParent());
     form.SetScenarios(names);
@@ -117,6 +124,10 @@ std::optional<QString> TDecliningPrompts::Input(const QString&, const QString&, 
 }
 
 std::optional<QString> TDecliningPrompts::OpenFile(const QString&, const QString&, const QString&) {
+    return std::nullopt;
+}
+
+std::optional<QString> TDecliningPrompts::ChooseFolder(const QString&, const QString&) {
     return std::nullopt;
 }
 

@@ -26,6 +26,8 @@ public:
     // An open-file dialog starting in folder; empty when cancelled.
     virtual std::optional<QString> OpenFile(const QString& caption, const QString& folder,
                                             const QString& filter = BitmapFilter) = 0;
+    // A folder chooser starting in folder; empty when cancelled.
+    virtual std::optional<QString> ChooseFolder(const QString& caption, const QString& folder) = 0;
     // The scenario selection dialog over names; the chosen name, or empty
     // when cancelled.
     virtual std::optional<QString> ChooseScenario(const QStringList& names) = 0;
@@ -62,6 +64,7 @@ public:
                                  const QString& initial) override;
     std::optional<QString> OpenFile(const QString& caption, const QString& folder,
                                     const QString& filter) override;
+    std::optional<QString> ChooseFolder(const QString& caption, const QString& folder) override;
     std::optional<QString> ChooseScenario(const QStringList& names) override;
     std::optional<int> ChooseItem(const QString& caption, const QString& prompt,
                                   const QStringList& items) override;
@@ -77,6 +80,7 @@ public:
                                  const QString& initial) override;
     std::optional<QString> OpenFile(const QString& caption, const QString& folder,
                                     const QString& filter) override;
+    std::optional<QString> ChooseFolder(const QString& caption, const QString& folder) override;
     std::optional<QString> ChooseScenario(const QStringList& names) override;
     std::optional<int> ChooseItem(const QString& caption, const QString& prompt,
                                   const QStringList& items) override;

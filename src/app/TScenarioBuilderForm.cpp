@@ -8,12 +8,14 @@
 #include "app/TSplashScreenForm.h"
 #include "app/TVerificationMessagesForm.h"
 #include "app/TaboutForm.h"
+#include "app/WindowPlaces.h"
 #include "scenario/ElementTargets.h"
 #include "scenario/ScenarioBackups.h"
 #include "scenario/ScenarioFolders.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/QuickFixes.h"
 #include "ui_TScenarioBuilderForm.h"
+#include "xml/TFolderLock.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -26,7 +28,6 @@ namespace {
 
 const char* const NamePromptCaption = "Scenario Name";
 const char* const NamePrompt = "Enter the new name of your scenario.";
-const char* const OverwriteQuestion = "This scenario already exists. Overwrite?";
 const char* const InvalidScenarioSuffix = ".  Please ensure you are selecting a valid Scenario";
 const char* const FirstNewName = "United States - 2008 (Custom)";
 
@@ -38,12 +39,16 @@ std::string S(const QString& text) {
     return text.toStdString();
 }
 
+bool SameFolder(const QString& one, const QString& other) {
+    return TRecentScenarios::Normalized(one) == TRecentScenarios::Normalized(other);
+}
+
 } // namespace
 
 TScenarioBuilderForm::TScenarioBuilderForm(const TAppFolders& folders, bool showSplash,
                                            QWidget* parent)
     : QMainWindow(parent), ui(new Ui::TScenarioBuilderForm), Folders_(folders),
-      ShowSplash_(showSplash) {
+      ShowSplash_(showSplash), Recent_(folders.Settings) {
     ui->setupUi(this);
     setProperty("helpTopic", 100);
     setWindowTitle(QLatin1String(ProductTitle));
@@ -98,7 +103,8 @@ TScenarioBuilderForm::TScenarioBuilderForm(const TAppFolders& folders, bool show
     ui->AutoupdateItem->setChecked(Options_.Autoupdate);
     ui->AutosaveItem->setChecked(Options_.Autosave);
     UpdateUndoItems();
-    setFixedSize(sizeHint());
+    SetUpDesktopItems();
+    resize(sizeHint());
     // Before the first showing nothing is open: gate now so the window never
     // shows enabled steps.
     RunStepGating();
@@ -128,7 +134,8 @@ void TScenarioBuilderForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (FirstShownDone_)
         return;
-    if (const QScreen* screen = this->screen())
+    const QScreen* screen = this->screen();
+    if (screen && !TWindowPlaces::Restored(this))
         move(screen->availableGeometry().center() - rect().center());
     if (ShowSplash_)
         QTimer::singleShot(0, this, &TScenarioBuilderForm::FirstShown);
@@ -229,6 +236,7 @@ void TScenarioBuilderForm::RunStepGating() {
     // The messages window lists the run's messages while it is open.
     if (MessagesForm_ && MessagesForm_->isVisible())
         MessagesForm_->Refill();
+    UpdateDesktopItems();
 }
 
 // ---- helpers -------------------------------------------------------------
@@ -272,12 +280,17 @@ std::optional<QString> TScenarioBuilderForm::AskName(const QString& initial) {
     }
 }
 
+// A folder busy with another program's save is no fault of the scenario:
+// its one sentence says all.
 void TScenarioBuilderForm::ShowLoadError(const std::exception& error) {
-    Prompts().Error(Q(error.what()) + QLatin1String(InvalidScenarioSuffix));
+    const bool busy = dynamic_cast<const TFolderBusy*>(&error) != nullptr;
+    Prompts().Error(Q(error.what()) + (busy ? QString() : QLatin1String(InvalidScenarioSuffix)));
 }
 
 void TScenarioBuilderForm::ShowSaveError(const std::exception& error) {
-    Prompts().Error(QStringLiteral("The scenario was not saved.\n") + Q(error.what()));
+    const bool busy = dynamic_cast<const TFolderBusy*>(&error) != nullptr;
+    Prompts().Error((busy ? QString() : QStringLiteral("The scenario was not saved.\n")) +
+                    Q(error.what()));
 }
 
 void TScenarioBuilderForm::CopyScenario(const std::string& from, const std::string& to) {
@@ -303,6 +316,7 @@ bool TScenarioBuilderForm::LoadFolder(const QString& path, const QString& name) 
     Data_ = std::move(data);
     ScenarioName_ = name;
     NoteOpened();
+    RememberRecent();
     return true;
 }
 
@@ -310,9 +324,8 @@ bool TScenarioBuilderForm::SaveQuietly() {
     if (!Data_ || !Data_->Loaded())
         return false;
     TBusyProgress busy(this, QStringLiteral("Saving ") + ScenarioName_);
-    BackUpBeforeSave(Data_->Folder());
     try {
-        Data_->Save();
+        SaveWithBackup(Data_->Folder());
     } catch (const std::exception& error) {
         ShowSaveError(error);
         return false;
@@ -346,7 +359,11 @@ bool TScenarioBuilderForm::OpenScenario() {
     const auto selected = Prompts().ChooseScenario(ScenarioFolderNames());
     if (!selected || selected->isEmpty())
         return false;
-    QString name = *selected;
+    return OpenListed(*selected);
+}
+
+bool TScenarioBuilderForm::OpenListed(const QString& chosen) {
+    QString name = chosen;
     if (IsDefaultScenario(name)) {
         Prompts().Message(
             QStringLiteral("Attention"),
@@ -425,6 +442,7 @@ bool TScenarioBuilderForm::CreateNewScenario() {
     if (created) {
         Data_ = std::move(data);
         ScenarioName_ = name;
+        RememberRecent();
         UpdateCaption();
         if (!SaveQuietly())
             SetModified(true);
@@ -511,16 +529,20 @@ bool TScenarioBuilderForm::SaveScenarioAs() {
         if (ScenarioExists(*typed) &&
             !Prompts().YesNo(QStringLiteral("Overwrite"), QLatin1String(OverwriteQuestion)))
             continue;
-        if (*typed != ScenarioName_)
+        // A scenario opened from elsewhere under the same name is copied too.
+        if (!SameFolder(Q(Data_->Folder()), Folders_.Scenarios() + *typed))
             CopyScenario(Data_->Folder(), S(Folders_.Scenarios() + *typed));
         name = *typed;
         break;
     }
+    return SaveInto(Folders_.Scenarios() + name, name);
+}
+
+bool TScenarioBuilderForm::SaveInto(const QString& folder, const QString& name) {
     ScenarioName_ = name;
     TBusyProgress busy(this, QStringLiteral("Saving ") + name);
-    BackUpBeforeSave(S(Folders_.Scenarios() + name));
     try {
-        Data_->SaveAs(S(Folders_.Scenarios() + name));
+        SaveWithBackup(S(folder));
     } catch (const std::exception& error) {
         // The documents now belong to the new folder; the next save goes there.
         ShowSaveError(error);
@@ -530,6 +552,7 @@ bool TScenarioBuilderForm::SaveScenarioAs() {
         return false;
     }
     NoteSaved();
+    RememberRecent();
     SetModified(false);
     UpdateCaption();
     RunStepGating();
@@ -618,17 +641,18 @@ void TScenarioBuilderForm::UndoOrRedo(bool undo) {
     UpdateUndoItems();
 }
 
-void TScenarioBuilderForm::BackUpBeforeSave(const std::string& folder) {
-    try {
-        ScenarioBackups::BeforeSave(folder, Options_.BackupsKept, Data_.get(), &DiskState_);
-    } catch (const std::exception& error) {
-        if (!BackupProblemShown_) {
-            BackupProblemShown_ = true;
-            Prompts().Error(QStringLiteral("No backup could be kept; the scenario is saved "
-                                           "without one.\n") +
-                            Q(error.what()));
-        }
-    }
+void TScenarioBuilderForm::SaveWithBackup(const std::string& folder) {
+    ScenarioBackups::SaveWithBackup(
+        *Data_, folder, Options_.BackupsKept,
+        [this](const TFileError& error) {
+            if (!BackupProblemShown_) {
+                BackupProblemShown_ = true;
+                Prompts().Error(QStringLiteral("No backup could be kept; the scenario is saved "
+                                               "without one.\n") +
+                                Q(error.what()));
+            }
+        },
+        &DiskState_);
 }
 
 bool TScenarioBuilderForm::RestoreBackup() {

@@ -2,6 +2,7 @@
 
 #include "app/AppFolders.h"
 #include "app/Options.h"
+#include "app/RecentScenarios.h"
 #include "scenario/ScenarioHistory.h"
 #include "scenario/TScenarioDiskState.h"
 #include "scenario/verify/VerificationRun.h"
@@ -14,7 +15,10 @@
 #include <optional>
 
 class QAction;
+class QMenu;
 class QPushButton;
+class QTimer;
+class TStartPanel;
 class TScenarioData;
 class TVerificationMessagesForm;
 struct TElementTarget;
@@ -30,6 +34,7 @@ class TScenarioBuilderForm : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr const char* ProductTitle = "Stumpcraft for Votaris 2008";
+    static constexpr const char* OverwriteQuestion = "This scenario already exists. Overwrite?";
 
     TScenarioBuilderForm(const TAppFolders& folders, bool showSplash, QWidget* parent = nullptr);
     ~TScenarioBuilderForm() override;
@@ -66,6 +71,25 @@ public:
     bool OpenFolder(const QString& folder);
     // A scenario folder to open once the window has first shown.
     void SetStartFolder(const QString& folder) { StartFolder_ = folder; }
+    // File > Open Folder...: a scenario folder anywhere, chosen in a folder
+    // dialog and opened in place after the save-changes question.
+    bool OpenFolderFromMenu();
+    // File > Save As Folder...: writes the scenario into a chosen folder (a
+    // new one, or a scenario to overwrite) and goes on editing it there.
+    bool SaveAsFolder();
+    // File > Open Recent: one of the recent folders after the save-changes
+    // question; a folder that is gone is removed from the list with a message.
+    bool OpenRecent(const QString& folder);
+    void ClearRecent();
+    const TRecentScenarios& Recent() const { return Recent_; }
+    QMenu* RecentMenu() const { return RecentMenu_; }
+    TStartPanel* StartPanel() const { return StartPanel_; }
+    // The start panel's first way in: Open of the first shipped scenario.
+    bool OpenSample();
+    // A folder handed over by a later start of the program (empty: none).
+    // Raises the window; the folder opens after the save-changes question
+    // once no modal window is open over the main window.
+    void TakeHandOver(const QString& folder);
     // The save-changes question; false when the user cancelled (or the
     // save the user asked for failed).
     bool SaveChangesQuestion();
@@ -111,6 +135,9 @@ protected:
 
 private:
     bool SaveQuietly();
+    // Save As into folder, whose copy of the pictures is already there; the
+    // scenario goes on there under name.
+    bool SaveInto(const QString& folder, const QString& name);
     // Replaces the open scenario by one loaded from the scenarios folder
     // name; false (with the error shown and no scenario open) when loading
     // fails.
@@ -129,9 +156,9 @@ private:
     std::optional<QString> AskName(const QString& initial);
     void ShowLoadError(const std::exception& error);
     void ShowSaveError(const std::exception& error);
-    // Keeps the files on disk in folder as a backup; a failure is said once
-    // and never stops the save.
-    void BackUpBeforeSave(const std::string& folder);
+    // Saves into folder after keeping the files there as a backup; a backup
+    // that fails is said once and never stops the save. Throws as the save.
+    void SaveWithBackup(const std::string& folder);
     // A snapshot of the open scenario; empty (said once) when a picture
     // cannot be read, so the change goes on without undo.
     std::optional<TScenarioSnapshot> TakeSnapshot(const TScenarioSnapshot* previous = nullptr);
@@ -144,6 +171,18 @@ private:
     void UndoOrRedo(bool undo);
     void RunStepEditor(int step, const TElementTarget* target);
     void UpdateUndoItems();
+    // The items beside the specified menu: folders anywhere, the recent
+    // list, second shortcuts, the start panel.
+    void SetUpDesktopItems();
+    void UpdateDesktopItems();
+    void UpdateRecentItems();
+    void RememberRecent();
+    // Open after the scenario named was chosen (a shipped one is copied).
+    bool OpenListed(const QString& name);
+    // A folder anywhere; one of the shipped scenarios goes the way of Open.
+    bool OpenChosenFolder(const QString& folder);
+    std::optional<QString> ChooseTargetFolder();
+    void ProcessHandOvers();
 
     Ui::TScenarioBuilderForm* ui;
     TAppFolders Folders_;
@@ -162,4 +201,12 @@ private:
     TScenarioDiskState DiskState_;
     bool SnapshotProblemShown_ = false;
     bool BackupProblemShown_ = false;
+    TRecentScenarios Recent_;
+    QAction* OpenFolderItem_ = nullptr;
+    QAction* SaveAsFolderItem_ = nullptr;
+    QMenu* RecentMenu_ = nullptr;
+    TStartPanel* StartPanel_ = nullptr;
+    QStringList HandOvers_;
+    QTimer* HandOverTimer_ = nullptr;
+    bool HandingOver_ = false;
 };

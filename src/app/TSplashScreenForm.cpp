@@ -11,6 +11,7 @@ TSplashScreenForm::TSplashScreenForm(QWidget* parent)
     setObjectName(QStringLiteral("TSplashScreenForm"));
     SplashImage_ = new QLabel(this);
     SplashImage_->setObjectName(QStringLiteral("SplashImage"));
+    SplashImage_->setAccessibleName(QStringLiteral("Stumpcraft splash picture"));
     SplashImage_->setPixmap(Artwork::Splash());
     LoadingLabel_ = new QLabel(QStringLiteral("Loading"), this);
     LoadingLabel_->setObjectName(QStringLiteral("LoadingLabel"));

@@ -2,9 +2,13 @@
 
 #include <QDialog>
 
+#include <functional>
+
+class QLabel;
 class QListWidget;
 class QPushButton;
 class TScenarioData;
+struct TVerificationMessage;
 
 namespace Ui {
 class TVerificationMessagesForm;
@@ -22,6 +26,12 @@ public:
     // Empties the list and refills it: "No scenario loaded.", "No Errors."
     // or one line per message.
     void Refill();
+    // Names where a designer finds a message's element ("Step 5: Parties,
+    // field age"); empty when nowhere.
+    using TPlaceNamer = std::function<QString(const TVerificationMessage&)>;
+    void SetPlaceNamer(TPlaceNamer namer) { PlaceNamer_ = std::move(namer); }
+    // The current message whole, with where it is shown.
+    QLabel* DetailsLabel() const { return Details_; }
     // Refills and shows modally.
     void ShowFor(const TScenarioData* data);
     QListWidget* MessagesListBox() const;
@@ -44,9 +54,12 @@ protected:
 
 private:
     void UpdateActions();
+    QString Describe(const TVerificationMessage& message) const;
 
     Ui::TVerificationMessagesForm* ui;
     const TScenarioData* Data_ = nullptr;
     // Whether the lines are the scenario's messages, one each.
     bool ListsMessages_ = false;
+    TPlaceNamer PlaceNamer_;
+    QLabel* Details_ = nullptr;
 };

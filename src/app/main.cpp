@@ -1,31 +1,20 @@
 // stumpcraft: the scenario editor for Votaris 2008.
 
+#include "app/Accessibility.h"
 #include "app/AppFolders.h"
+#include "app/CommandLine.h"
 #include "app/Help.h"
 #include "app/Prompts.h"
 #include "app/SingleInstance.h"
 #include "app/TScenarioBuilderForm.h"
+#include "app/WindowPlaces.h"
 
 #include <QApplication>
 
 #include <cstdio>
-#include <cstring>
 #include <exception>
-#include <optional>
 
 namespace {
-
-const char* const Usage = "Usage: stumpcraft [options] [FOLDER]\n"
-                          "The scenario editor for Votaris 2008; opens the scenario\n"
-                          "folder FOLDER at start when one is given.\n"
-                          "\n"
-                          "Options:\n"
-                          "  --data DIR    keep scenarios, template and options in DIR\n"
-                          "                (default: beside the program, or the per-user\n"
-                          "                data folder when that is not writable)\n"
-                          "  --no-splash   start without the splash screen\n"
-                          "  -h, --help    show this text and exit\n"
-                          "  -v, --version show the version and exit\n";
 
 // Errors escaping a handler are shown in the error box instead of ending the
 // program.
@@ -42,55 +31,37 @@ public:
     }
 };
 
-struct TArguments {
-    bool Splash = true;
-    QString Data;
-    QString Folder;
-};
-
-// Parsed before Qt starts, so --help and --version answer without a display.
-// Returns an exit code when the program should end at once.
-std::optional<int> ParseArguments(int argc, char** argv, TArguments& arguments) {
-    for (int i = 1; i < argc; ++i) {
-        const char* argument = argv[i];
-        if (!std::strcmp(argument, "-h") || !std::strcmp(argument, "--help")) {
-            std::fputs(Usage, stdout);
-            return 0;
-        }
-        if (!std::strcmp(argument, "-v") || !std::strcmp(argument, "--version")) {
-            std::printf("stumpcraft %s\n", STUMPCRAFT_VERSION);
-            return 0;
-        }
-        if (!std::strcmp(argument, "--no-splash")) {
-            arguments.Splash = false;
-        } else if (!std::strcmp(argument, "--data") && i + 1 < argc) {
-            arguments.Data = QString::fromLocal8Bit(argv[++i]);
-        } else if (!std::strncmp(argument, "--data=", 7)) {
-            arguments.Data = QString::fromLocal8Bit(argument + 7);
-        } else if (argument[0] != '-' && arguments.Folder.isEmpty()) {
-            arguments.Folder = QString::fromLocal8Bit(argument);
-        } else {
-            std::fprintf(stderr, "stumpcraft: unknown option %s\n%s", argument, Usage);
-            return 2;
-        }
-    }
-    return std::nullopt;
+QStringList ArgumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    TArguments arguments;
-    if (const auto code = ParseArguments(argc, argv, arguments))
-        return *code;
+    // Parsed before Qt starts, so --help and --version answer without a
+    // display.
+    const CommandLine::TParsed parsed = CommandLine::Parse(ArgumentsOf(argc, argv));
+    if (parsed.Exit) {
+        std::fputs(parsed.Text.toLocal8Bit().constData(), *parsed.Exit == 0 ? stdout : stderr);
+        return *parsed.Exit;
+    }
+    const CommandLine::TArguments& arguments = parsed.Arguments;
 
     TApplication application(argc, argv);
+    Accessibility::Install();
     QApplication::setApplicationName(QStringLiteral("Stumpcraft"));
     QApplication::setApplicationVersion(QStringLiteral(STUMPCRAFT_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("org.stumpcraft.Stumpcraft"));
 
     // One editor at a time: two would write the same scenarios and options.
+    // A later start hands its folder to the running one.
     TSingleInstance instance;
     if (!instance.Acquire()) {
+        if (instance.HandOver(arguments.Folder))
+            return 0;
         std::fputs("stumpcraft: another Stumpcraft is already running\n", stderr);
         Prompts().Message(QLatin1String(TScenarioBuilderForm::ProductTitle),
                           QStringLiteral("Stumpcraft is already running."));
@@ -101,8 +72,11 @@ int main(int argc, char** argv) {
         const TAppFolders folders = AppFolders::ForThisProgram(arguments.Data);
         Help::SetHelpFolder(folders.Help);
         Help::InstallF1(application);
+        TWindowPlaces places(folders.Settings);
+        application.installEventFilter(&places);
         TScenarioBuilderForm window(folders, arguments.Splash);
         window.SetStartFolder(arguments.Folder);
+        instance.Listen([&window](const QString& folder) { window.TakeHandOver(folder); });
         window.show();
         return application.exec();
     } catch (const std::exception& error) {

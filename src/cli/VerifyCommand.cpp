@@ -2,6 +2,7 @@
 
 #include "scenario/TScenarioData.h"
 #include "scenario/verify/VerificationRun.h"
+#include "xml/TFolderLock.h"
 
 #include <exception>
 
@@ -35,6 +36,16 @@ Exit status:
   1  problems found (messages were printed)
   2  usage error, a file that is missing or not well-formed (one line on
      standard error naming the file; nothing is written), or a failed save
+  3  the folder is busy: another program was saving it for longer than a
+     few seconds; one line on standard error says
+       Another program is saving "FOLDER"; try again when it has finished.
+     and nothing was changed (with --write, the messages were printed
+     but the files were not saved)
+
+Other programs: the files are read under a shared lock and saved under an
+exclusive one (the file .stumpcraft-lock in the folder), so a reader never
+sees half a save. A save that was killed is finished by the next program
+that opens the folder; a folder that may not be changed is read as it is.
 )";
 
 const char* const UsageLine = "Usage: stumpcraft-verify [--all] [--json] [--write] FOLDER";
@@ -197,6 +208,9 @@ int RunVerifyCommand(const std::vector<std::string>& args, std::ostream& out, st
     std::string folder = folders[0];
     try {
         data.Load(folder);
+    } catch (const TFolderBusy& e) {
+        err << "stumpcraft-verify: " << OneLine(e.what()) << "\n";
+        return VerifyBusy;
     } catch (const std::exception& e) {
         err << "stumpcraft-verify: " << OneLine(e.what()) << "\n";
         return VerifyError;
@@ -223,6 +237,9 @@ int RunVerifyCommand(const std::vector<std::string>& args, std::ostream& out, st
     if (write) {
         try {
             data.Save();
+        } catch (const TFolderBusy& e) {
+            err << "stumpcraft-verify: " << OneLine(e.what()) << "\n";
+            return VerifyBusy;
         } catch (const std::exception& e) {
             err << "stumpcraft-verify: " << OneLine(e.what()) << "\n";
             return VerifyError;

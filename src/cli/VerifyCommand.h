@@ -10,6 +10,8 @@ class TScenarioData;
 inline constexpr int VerifyClean = 0;
 inline constexpr int VerifyProblems = 1;
 inline constexpr int VerifyError = 2;
+// Another program kept the folder busy with a save; nothing was changed.
+inline constexpr int VerifyBusy = 3;
 
 // stumpcraft-verify [--all] [--json] [--write] FOLDER. args excludes the
 // program name. Messages go to out, errors and notes to err.

@@ -1,9 +1,11 @@
 #include "scenario/ScenarioBackups.h"
 
+#include "scenario/InterruptedSaves.h"
 #include "scenario/ScenarioSnapshot.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/TScenarioDiskState.h"
 #include "xml/FileText.h"
+#include "xml/TFolderLock.h"
 
 #include <algorithm>
 #include <chrono>
@@ -29,6 +31,25 @@ bool IsBackupName(const std::string& name) {
             return false;
     }
     return name.size() == Shape.size() || name.compare(Shape.size(), 2, " (") == 0;
+}
+
+// ".2026-12-07 02-48-11.partial": a backup being built.
+const char* const UnfinishedSuffix = ".partial";
+
+bool IsUnfinishedName(const std::string& name) {
+    const std::string suffix = UnfinishedSuffix;
+    return name.size() > suffix.size() + 1 && name[0] == '.' &&
+           name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+std::vector<fs::path> Unfinished(const std::string& folder) {
+    std::vector<fs::path> found;
+    std::error_code ec;
+    for (fs::directory_iterator it(fs::path(folder) / FolderName, ec), end; !ec && it != end;
+         it.increment(ec))
+        if (IsUnfinishedName(it->path().filename().string()))
+            found.push_back(it->path());
+    return found;
 }
 
 std::string ReadOrEmpty(const fs::path& path, bool& exists) {
@@ -112,6 +133,7 @@ void BeforeSave(const std::string& folder, int kept, const TScenarioData* writin
                 const TScenarioDiskState* disk) {
     if (kept <= 0 || folder.empty())
         return;
+    TFolderLock lock(folder, TFolderLock::TMode::Exclusive);
     if (writing && disk && disk->Matches(*writing, folder))
         return;
     bool anyFile = false;
@@ -133,22 +155,63 @@ void BeforeSave(const std::string& folder, int kept, const TScenarioData* writin
     fs::path target = root / stamp;
     for (int n = 2; fs::exists(target, ec); ++n)
         target = root / (stamp + " (" + std::to_string(n) + ")");
-    if (!fs::create_directories(target, ec))
+    const fs::path building = root / ("." + target.filename().string() + UnfinishedSuffix);
+    fs::remove_all(building, ec);
+    if (!fs::create_directories(building, ec))
         throw TFileError(target.string() + ": the backup folder could not be made (" +
                          ec.message() + ")");
+    TFileSystem& files = TFileSystem::Current();
+    const auto fail = [&](const std::string& what, const std::string& reason) {
+        fs::remove_all(building, ec);
+        throw TFileError(what + ": the backup could not be written (" + reason + ")");
+    };
     for (TScenarioFile file : TScenarioData::AllFiles()) {
         const std::string name = TScenarioData::FileName(file);
         const fs::path source = fs::path(folder) / name;
         if (!fs::is_regular_file(source, ec))
             continue;
-        if (!fs::copy_file(source, target / name, ec)) {
-            const std::string reason = ec.message();
-            fs::remove_all(target, ec);
-            throw TFileError((target / name).string() + ": the backup could not be written (" +
-                             reason + ")");
+        std::string bytes;
+        try {
+            bytes = FileText::Read(source.string());
+        } catch (const TFileError& error) {
+            fail((target / name).string(), error.what());
         }
+        if (const int error = files.WriteNew((building / name).string(), bytes, source.string()))
+            fail((target / name).string(), FileText::WhyNotWritten(error));
     }
+    // Complete and on the disk before it takes a name that lists it.
+    if (const int error = files.SyncFolder(building.string()))
+        fail(target.string(), FileText::WhyNotWritten(error));
+    if (const int error = files.Rename(building.string(), target.string()))
+        fail(target.string(), FileText::WhyNotWritten(error));
+    files.SyncFolder(root.string());
     Rotate(folder, kept);
+}
+
+void SaveWithBackup(TScenarioData& data, const std::string& folder, int kept,
+                    const std::function<void(const TFileError&)>& backupFailed,
+                    const TScenarioDiskState* disk) {
+    TFolderLock lock(folder, TFolderLock::TMode::Exclusive);
+    // A backup of what a killed save left half done would be no version.
+    InterruptedSaves::FinishBeforeSaving(folder);
+    try {
+        BeforeSave(folder, kept, &data, disk);
+    } catch (const TFileError& error) {
+        if (backupFailed)
+            backupFailed(error);
+    }
+    data.SaveAs(folder);
+}
+
+bool HasUnfinished(const std::string& folder) {
+    return !Unfinished(folder).empty();
+}
+
+void RemoveUnfinished(const std::string& folder) {
+    for (const fs::path& path : Unfinished(folder)) {
+        std::error_code ec;
+        fs::remove_all(path, ec);
+    }
 }
 
 void Restore(const TBackup& backup, TScenarioData& data) {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
+class TFileError;
 class TScenarioData;
 class TScenarioDiskState;
 
@@ -26,9 +28,20 @@ struct TBackup {
 // equal what writing is about to write (nothing would be replaced; a disk
 // state that still matches says so without reading anything). The files
 // are copied as they are on disk. Throws TFileError naming what could not
-// be written (the caller goes on saving).
+// be written (the caller goes on saving). A backup is built under a hidden
+// name and appears under its own only when complete and synced.
 void BeforeSave(const std::string& folder, int kept, const TScenarioData* writing = nullptr,
                 const TScenarioDiskState* disk = nullptr);
+// Saves data into folder (TScenarioData::SaveAs) after keeping a backup of
+// the files there, with no other program's save in between. A backup that
+// cannot be kept goes to backupFailed and the save goes on. Throws
+// TFileError when the save fails.
+void SaveWithBackup(TScenarioData& data, const std::string& folder, int kept,
+                    const std::function<void(const TFileError&)>& backupFailed,
+                    const TScenarioDiskState* disk = nullptr);
+// Backups that a killed save left half built.
+bool HasUnfinished(const std::string& folder);
+void RemoveUnfinished(const std::string& folder);
 // The backups of folder, newest first.
 std::vector<TBackup> List(const std::string& folder);
 // Installs the backup's ten documents into data, marked changed, without

@@ -1,8 +1,10 @@
 #include "scenario/TScenarioData.h"
 
+#include "scenario/InterruptedSaves.h"
 #include "scenario/Progress.h"
 #include "scenario/ScenarioFolders.h"
 #include "xml/FileText.h"
+#include "xml/TFolderLock.h"
 
 namespace {
 
@@ -50,12 +52,17 @@ void TScenarioData::Load(std::string& folder) {
         return;
     folder = ScenarioFolders::WithTrailingSlash(folder);
     Loaded_ = false;
-    std::vector<std::string> names;
-    for (TScenarioFile file : Files)
-        names.push_back(FileName(file));
-    // A save that was killed or lost its power is finished (or its traces
-    // removed) before anything is read.
-    TFileTransaction::Recover(folder, names);
+    // No other program's save may come between the files read. A folder we
+    // may not change is read as it is.
+    TFolderLock lock(folder, TFolderLock::TMode::Shared);
+    if (lock.CanWrite() && InterruptedSaves::Pending(folder)) {
+        // A save that was killed or lost its power is finished (or its
+        // traces removed) before anything is read; a journal that cannot
+        // be removed stops the next save, not this open.
+        lock.Become(TFolderLock::TMode::Exclusive);
+        [[maybe_unused]] const int journalLeft = InterruptedSaves::Finish(folder);
+        lock.Become(TFolderLock::TMode::Shared);
+    }
     for (TScenarioFile file : LoadOrder) {
         Progress::Report("Reading " + FileName(file));
         TXmlDom& document = Document(file);
@@ -71,6 +78,8 @@ void TScenarioData::Save() {
     if (!Loaded_ || Folder_.empty())
         return;
     Folder_ = ScenarioFolders::WithTrailingSlash(Folder_);
+    TFolderLock lock(Folder_, TFolderLock::TMode::Exclusive);
+    InterruptedSaves::FinishBeforeSaving(Folder_);
     TFileTransaction transaction;
     for (TScenarioFile file : Files) {
         Progress::Report("Writing " + FileName(file));

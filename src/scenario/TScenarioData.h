@@ -43,10 +43,12 @@ public:
     // string). Throws TFileError for a file that is missing or does not
     // parse (the message names file, line, column and reason); the scenario
     // then stays unloaded. An interrupted save is finished first (see
-    // TFileTransaction::Recover).
+    // TFileTransaction::Recover). Reads under the folder's shared lock:
+    // throws TFolderBusy while another program saves for too long.
     void Load(std::string& folder);
     // Writes all ten files at once: either all are replaced or none is.
-    // Throws TFileError naming the file and the reason.
+    // Throws TFileError naming the file and the reason (TFolderBusy when
+    // another program is saving).
     void Save();
     void SaveAs(const std::string& folder);
     // Installs the template's ten children as the documents; writes nothing.

@@ -58,10 +58,13 @@ void TDoubleEdit::DoRangeChecking() {
 }
 
 void TDoubleEdit::keyPressEvent(QKeyEvent* event) {
+    const QString before = text();
     const QChar typed = NumericKeys::TypedCharacter(*event);
     if (!typed.isNull() && !IsValidDoubleKey(typed))
         event->accept();
     else
         QLineEdit::keyPressEvent(event);
-    DoRangeChecking();
+    // End, the arrows or Ctrl+C must not rewrite a stored value.
+    if (text() != before)
+        DoRangeChecking();
 }

@@ -4,7 +4,7 @@
 
 // A line edit for decimal numbers: digits, one ".", and "-" at the start.
 // A leading "." becomes "0."; with RangeChecking a positive value above Max
-// or below Min becomes that limit after every keystroke.
+// or below Min becomes that limit after every key that changes the text.
 class TDoubleEdit : public QLineEdit {
     Q_OBJECT
     Q_PROPERTY(double Min READ Min WRITE SetMin)

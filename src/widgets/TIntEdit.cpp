@@ -47,10 +47,13 @@ void TIntEdit::DoRangeChecking() {
 }
 
 void TIntEdit::keyPressEvent(QKeyEvent* event) {
+    const QString before = text();
     const QChar typed = NumericKeys::TypedCharacter(*event);
     if (!typed.isNull() && !IsValidIntKey(typed))
         event->accept();
     else
         QLineEdit::keyPressEvent(event);
-    DoRangeChecking();
+    // End, the arrows or Ctrl+C must not rewrite a stored value.
+    if (text() != before)
+        DoRangeChecking();
 }

@@ -4,7 +4,8 @@
 
 // A line edit for whole numbers: typed characters other than digits, and a
 // minus sign anywhere but at the start, are swallowed; with RangeChecking a
-// value above Max or below Min becomes that limit after every keystroke.
+// value above Max or below Min becomes that limit after every key that
+// changes the text.
 class TIntEdit : public QLineEdit {
     Q_OBJECT
     Q_PROPERTY(int Min READ Min WRITE SetMin)

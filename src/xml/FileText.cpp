@@ -4,11 +4,16 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,8 +24,12 @@ namespace {
 const char* const JournalHeader = "stumpcraft save journal\n";
 const char* const JournalEnd = "end\n";
 
-std::string Reason(int error) {
+std::string SystemText(int error) {
     return error ? std::strerror(error) : "unknown error";
+}
+
+std::string Reason(int error) {
+    return FileText::WhyNotWritten(error);
 }
 
 std::string ParentOf(const std::string& path) {
@@ -35,14 +44,6 @@ std::string BaseName(const std::string& path) {
 bool Exists(const std::string& path) {
     struct stat st;
     return ::lstat(path.c_str(), &st) == 0;
-}
-
-// Root may write anything, but a file without any write permission was
-// made read-only on purpose and is not replaced behind the user's back.
-bool MayWrite(const std::string& path, const struct stat& st) {
-    if (::access(path.c_str(), W_OK) != 0)
-        return false;
-    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
 }
 
 int WriteAll(int fd, const std::string& bytes) {
@@ -61,6 +62,40 @@ int WriteAll(int fd, const std::string& bytes) {
 
 TFileSystem* Installed = nullptr;
 
+// The STUMPCRAFT_STOP_AFTER hook for tests of concurrent programs.
+void StopAfter(const char* kind) {
+    struct TWanted {
+        std::string Kind;
+        int Count = 0;
+    };
+    static const TWanted wanted = [] {
+        TWanted w;
+        const char* value = std::getenv("STUMPCRAFT_STOP_AFTER");
+        if (!value)
+            return w;
+        const std::string text = value;
+        const size_t space = text.find(' ');
+        if (space != std::string::npos) {
+            w.Kind = text.substr(0, space);
+            w.Count = std::atoi(text.c_str() + space + 1);
+        }
+        return w;
+    }();
+    static int done = 0;
+    if (!wanted.Kind.empty() && wanted.Kind == kind && ++done == wanted.Count)
+        std::raise(SIGSTOP);
+}
+
+int Stepped(int error, const char* kind) {
+    if (!error)
+        StopAfter(kind);
+    return error;
+}
+
+const char* const JournalFile = ".stumpcraft-journal";
+const char* const NewSuffix = ".stumpcraft-new";
+const char* const OldSuffix = ".stumpcraft-old";
+
 } // namespace
 
 namespace FileText {
@@ -72,7 +107,7 @@ std::string Read(const std::string& path) {
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        throw TFileError("Cannot open file \"" + path + "\": " + Reason(errno));
+        throw TFileError("Cannot open file \"" + path + "\": " + SystemText(errno));
     // One read of the whole file; what cannot tell its size is read as a stream.
     std::string bytes;
     in.seekg(0, std::ios::end);
@@ -87,7 +122,7 @@ std::string Read(const std::string& path) {
         bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
     if (in.bad())
-        throw TFileError("Cannot read file \"" + path + "\": " + Reason(errno));
+        throw TFileError("Cannot read file \"" + path + "\": " + SystemText(errno));
     return bytes;
 }
 
@@ -122,11 +157,38 @@ size_t ReadInto(const std::string& path, const std::function<char*(size_t)>& roo
     }
     ::close(fd);
     if (error)
-        throw TFileError("Cannot read file \"" + path + "\": " + Reason(error));
+        throw TFileError("Cannot read file \"" + path + "\": " + SystemText(error));
     return done;
 }
 
+std::string WhyNotWritten(int error) {
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return "you do not have permission to change it";
+    case EROFS:
+        return "the file system is read-only";
+    case ENOSPC:
+        return "the disk is full";
+    case EDQUOT:
+        return "the disk quota is exhausted";
+    case EIO:
+        return "the disk reported an error";
+    default:
+        return SystemText(error);
+    }
+}
+
 } // namespace FileText
+
+int TFileSystem::MayReplace(const std::string& path) {
+    if (::access(path.c_str(), W_OK) != 0)
+        return errno;
+    struct stat st;
+    if (::stat(path.c_str(), &st) == 0 && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return EACCES;
+    return 0;
+}
 
 int TFileSystem::WriteNew(const std::string& path, const std::string& bytes,
                           const std::string& like) {
@@ -156,14 +218,14 @@ int TFileSystem::WriteNew(const std::string& path, const std::string& bytes,
         error = errno;
     if (error)
         ::unlink(path.c_str());
-    return error;
+    return Stepped(error, BaseName(path) == JournalFile ? "journal" : "write");
 }
 
 int TFileSystem::Link(const std::string& from, const std::string& to) {
     if (::unlink(to.c_str()) != 0 && errno != ENOENT)
         return errno;
     if (::link(from.c_str(), to.c_str()) == 0)
-        return 0;
+        return Stepped(0, "link");
     const int error = errno;
     // File systems without hard links (FAT on a memory stick) get a copy.
     if (error != EPERM && error != EOPNOTSUPP && error != EMLINK)
@@ -176,11 +238,11 @@ int TFileSystem::Link(const std::string& from, const std::string& to) {
 }
 
 int TFileSystem::Rename(const std::string& from, const std::string& to) {
-    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+    return Stepped(::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno, "rename");
 }
 
 int TFileSystem::Remove(const std::string& path) {
-    return ::unlink(path.c_str()) == 0 || errno == ENOENT ? 0 : errno;
+    return Stepped(::unlink(path.c_str()) == 0 || errno == ENOENT ? 0 : errno, "remove");
 }
 
 int TFileSystem::SyncFolder(const std::string& folder) {
@@ -193,7 +255,19 @@ int TFileSystem::SyncFolder(const std::string& folder) {
     if (error == EINVAL || error == ENOTSUP)
         error = 0;
     ::close(fd);
-    return error;
+    return Stepped(error, "sync");
+}
+
+int TFileSystem::OpenLock(const std::string& path, int& fd) {
+    fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd >= 0)
+        return 0;
+    const int error = errno;
+    if (error != EACCES && error != EPERM && error != EROFS)
+        return error;
+    // Readers of a folder they may not change still take part.
+    fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    return fd >= 0 ? 0 : error;
 }
 
 TFileSystem& TFileSystem::Current() {
@@ -207,16 +281,53 @@ TFileSystem* TFileSystem::Install(TFileSystem* fileSystem) {
     return previous;
 }
 
-std::string TFileTransaction::TemporaryName(const std::string& target) {
-    return (fs::path(ParentOf(target)) / ("." + BaseName(target) + ".stumpcraft-new")).string();
+namespace {
+
+constexpr size_t TokenLength = 16;
+
+bool IsToken(const std::string& text) {
+    return text.size() == TokenLength && std::all_of(text.begin(), text.end(), [](char c) {
+               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+           });
+}
+
+std::string NewToken() {
+    unsigned long long value = 0;
+    try {
+        std::random_device device;
+        value = (static_cast<unsigned long long>(device()) << 32) ^ device();
+    } catch (const std::exception&) {
+        value = static_cast<unsigned long long>(
+                    std::chrono::steady_clock::now().time_since_epoch().count()) ^
+                (static_cast<unsigned long long>(::getpid()) << 40);
+    }
+    char text[TokenLength + 1];
+    std::snprintf(text, sizeof text, "%016llx", value);
+    return text;
+}
+
+std::string LocalTimeNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    return text;
+}
+
+} // namespace
+
+std::string TFileTransaction::TemporaryName(const std::string& target, const std::string& token) {
+    const std::string middle = token.empty() ? "" : "." + token;
+    return (fs::path(ParentOf(target)) / ("." + BaseName(target) + middle + NewSuffix)).string();
 }
 
 std::string TFileTransaction::BackupName(const std::string& target) {
-    return (fs::path(ParentOf(target)) / ("." + BaseName(target) + ".stumpcraft-old")).string();
+    return (fs::path(ParentOf(target)) / ("." + BaseName(target) + OldSuffix)).string();
 }
 
 std::string TFileTransaction::JournalName(const std::string& folder) {
-    return (fs::path(folder) / ".stumpcraft-journal").string();
+    return (fs::path(folder) / JournalFile).string();
 }
 
 TFileTransaction::~TFileTransaction() {
@@ -228,24 +339,32 @@ std::string TFileTransaction::Folder() const {
 }
 
 void TFileTransaction::Stage(const std::string& path, const std::string& bytes) {
-    Entry entry{path, TemporaryName(path), BackupName(path)};
+    TFileSystem& files = TFileSystem::Current();
+    if (Entries_.empty()) {
+        // Its journal would be taken for ours, or ours for its.
+        const std::string journal = JournalName(ParentOf(path));
+        if (Exists(journal))
+            throw TFileError("Cannot save \"" + ParentOf(path) +
+                             "\": an earlier save is not finished (\"" + journal + "\" remains)");
+        Token_ = NewToken();
+    }
+    Entry entry{path, TemporaryName(path, Token_), BackupName(path), bytes.size()};
     struct stat st;
     if (::stat(path.c_str(), &st) == 0) {
         std::string problem;
         if (S_ISDIR(st.st_mode))
             problem = "it is a folder";
-        else if (!MayWrite(path, st))
-            problem = "you do not have permission to change it";
+        else if (const int error = files.MayReplace(path))
+            problem = Reason(error);
         if (!problem.empty()) {
             Abandon();
             throw TFileError("Cannot replace file \"" + path + "\": " + problem);
         }
         entry.HadOld = true;
     }
-    const int error =
-        TFileSystem::Current().WriteNew(entry.Temporary, bytes, entry.HadOld ? path : "");
+    const int error = files.WriteNew(entry.Temporary, bytes, entry.HadOld ? path : "");
     if (error) {
-        TFileSystem::Current().Remove(entry.Temporary);
+        files.Remove(entry.Temporary);
         Abandon();
         throw TFileError("Cannot create file \"" + path + "\": " + Reason(error));
     }
@@ -262,15 +381,14 @@ void TFileTransaction::Commit() {
     Journaled_ = Entries_.size() > 1 &&
                  std::all_of(Entries_.begin(), Entries_.end(),
                              [&](const Entry& e) { return ParentOf(e.Target) == folder; });
-    // file by value: undoing clears the entries it may come from.
-    const auto fail = [&](const std::string& what, std::string file, int error) {
-        Undo();
-        throw TFileError(what + " \"" + file + "\": " + Reason(error));
+    const auto fail = [&](const std::string& what, const std::string& file, int error) {
+        Undo(what + " \"" + file + "\": " + Reason(error));
     };
     if (Journaled_) {
         std::string text = JournalHeader;
+        text += "save " + Token_ + " " + LocalTimeNow() + "\n";
         for (const auto& e : Entries_)
-            text += BaseName(e.Target) + "\n";
+            text += BaseName(e.Target) + " " + std::to_string(e.Size) + "\n";
         text += JournalEnd;
         if (const int error = files.WriteNew(journal, text, ""))
             fail("Cannot create file", journal, error);
@@ -290,7 +408,7 @@ void TFileTransaction::Commit() {
     if (const int error = files.SyncFolder(folder))
         fail("Cannot save the folder of", Entries_.front().Target, error);
     // Saved. What remains is tidying up; whatever fails here the next open
-    // finishes.
+    // or save finishes.
     if (Journaled_) {
         files.Remove(journal);
         files.SyncFolder(folder);
@@ -302,22 +420,25 @@ void TFileTransaction::Commit() {
     Journaled_ = false;
 }
 
-void TFileTransaction::Undo() {
+void TFileTransaction::Undo(const std::string& failure) {
     TFileSystem& files = TFileSystem::Current();
     // Each replaced file goes back to its temporary name before its old copy
     // returns, so a kill in between leaves a journal that rolls forward.
     for (auto it = Entries_.rbegin(); it != Entries_.rend(); ++it) {
-        if (it->Replaced) {
-            if (files.Rename(it->Target, it->Temporary) != 0 ||
-                (it->BackedUp && files.Rename(it->Backup, it->Target) != 0)) {
-                Entries_.clear();
-                throw TFileError("Cannot restore file \"" + it->Target +
-                                 "\"; the save will be finished when the scenario is opened "
-                                 "again");
-            }
-            it->Replaced = false;
-            it->BackedUp = false;
+        if (!it->Replaced)
+            continue;
+        if (files.Rename(it->Target, it->Temporary) != 0 ||
+            (it->BackedUp && files.Rename(it->Backup, it->Target) != 0)) {
+            // The journal and the temporaries stay for the next open.
+            const std::string target = it->Target;
+            Entries_.clear();
+            Journaled_ = false;
+            throw TFileError(failure + "; cannot restore file \"" + target +
+                             "\" either; the save will be finished when the scenario is "
+                             "opened again");
         }
+        it->Replaced = false;
+        it->BackedUp = false;
     }
     if (Journaled_) {
         files.Remove(JournalName(Folder()));
@@ -325,6 +446,7 @@ void TFileTransaction::Undo() {
         Journaled_ = false;
     }
     Abandon();
+    throw TFileError(failure);
 }
 
 void TFileTransaction::Abandon() {
@@ -339,73 +461,156 @@ void TFileTransaction::Abandon() {
 
 namespace {
 
-// The names a complete journal lists that are among names; empty when the
-// journal is missing or was cut short.
-std::vector<std::string> JournaledNames(const std::string& journal,
-                                        const std::vector<std::string>& names) {
-    std::ifstream in(journal, std::ios::binary);
+struct TJournal {
+    // False when missing, cut short or not ours.
+    bool Complete = false;
+    // Empty in journals of versions whose temporaries had no token.
+    std::string Token;
+    std::string Time;
+    struct TFile {
+        std::string Name;
+        long long Size = -1; // -1: not recorded
+    };
+    std::vector<TFile> Files;
+};
+
+// The journal's files that are among names.
+TJournal ReadJournal(const std::string& path, const std::vector<std::string>& names) {
+    TJournal journal;
+    std::ifstream in(path, std::ios::binary);
     if (!in)
-        return {};
+        return journal;
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const std::string header = JournalHeader, end = JournalEnd;
     if (text.rfind(header, 0) != 0 || text.size() < header.size() + end.size() ||
         text.compare(text.size() - end.size(), end.size(), end) != 0)
-        return {};
-    std::vector<std::string> found;
-    size_t start = header.size();
+        return journal;
+    std::vector<std::string> lines;
     const size_t stop = text.size() - end.size();
-    while (start < stop) {
+    for (size_t start = header.size(); start < stop;) {
         const size_t newline = text.find('\n', start);
-        const std::string name = text.substr(start, newline - start);
-        if (std::find(names.begin(), names.end(), name) != names.end())
-            found.push_back(name);
+        lines.push_back(text.substr(start, newline - start));
         start = newline + 1;
+    }
+    const bool named = !lines.empty() && lines.front().rfind("save ", 0) == 0;
+    if (named) {
+        const std::string save = lines.front().substr(5);
+        const size_t space = save.find(' ');
+        journal.Token = save.substr(0, space);
+        journal.Time = space == std::string::npos ? "" : save.substr(space + 1);
+        // The token becomes part of file names: nothing but hex digits.
+        if (!IsToken(journal.Token))
+            return journal;
+        lines.erase(lines.begin());
+    }
+    for (const std::string& line : lines) {
+        TJournal::TFile file{line};
+        if (named) {
+            const size_t space = line.rfind(' ');
+            if (space == std::string::npos)
+                return journal;
+            file.Name = line.substr(0, space);
+            file.Size = std::atoll(line.c_str() + space + 1);
+        }
+        if (std::find(names.begin(), names.end(), file.Name) != names.end())
+            journal.Files.push_back(file);
+    }
+    journal.Complete = true;
+    return journal;
+}
+
+bool IsHexToken(const std::string& entry, size_t start, size_t length) {
+    return length == TokenLength && IsToken(entry.substr(start, length));
+}
+
+// What a save of name leaves until it is done: ".parties.xml.TOKEN.stumpcraft-new",
+// ".parties.xml.stumpcraft-old", and from earlier versions
+// ".parties.xml.stumpcraft-new" and ".parties.xml.123456.tmp".
+bool IsLeftoverOf(const std::string& entry, const std::string& name) {
+    const std::string prefix = "." + name + ".";
+    if (entry.rfind(prefix, 0) != 0)
+        return false;
+    const std::string rest = entry.substr(prefix.size());
+    const std::string newSuffix = std::string(NewSuffix).substr(1);
+    if (rest == newSuffix || rest == std::string(OldSuffix).substr(1))
+        return true;
+    const auto endsWith = [&](const std::string& suffix) {
+        return rest.size() > suffix.size() &&
+               rest.compare(rest.size() - suffix.size(), suffix.size(), suffix) == 0;
+    };
+    if (endsWith("." + newSuffix))
+        return IsHexToken(rest, 0, rest.size() - newSuffix.size() - 1);
+    if (endsWith(".tmp")) {
+        const std::string digits = rest.substr(0, rest.size() - 4);
+        return std::all_of(digits.begin(), digits.end(),
+                           [](char c) { return c >= '0' && c <= '9'; });
+    }
+    return false;
+}
+
+std::vector<std::string> Leftovers(const std::string& folder,
+                                   const std::vector<std::string>& names) {
+    std::error_code ec;
+    std::vector<std::string> found;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string entry = it->path().filename().string();
+        if (std::any_of(names.begin(), names.end(),
+                        [&](const std::string& name) { return IsLeftoverOf(entry, name); }))
+            found.push_back(it->path().string());
     }
     return found;
 }
 
-// ".parties.xml.123456.tmp": what saves before the journal left behind.
-bool IsOldStyleTemporary(const std::string& entry, const std::string& name) {
-    const std::string prefix = "." + name + ".", suffix = ".tmp";
-    if (entry.size() <= prefix.size() + suffix.size() || entry.rfind(prefix, 0) != 0 ||
-        entry.compare(entry.size() - suffix.size(), suffix.size(), suffix) != 0)
-        return false;
-    const std::string digits =
-        entry.substr(prefix.size(), entry.size() - prefix.size() - suffix.size());
-    return std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 } // namespace
 
-void TFileTransaction::Recover(const std::string& folder, const std::vector<std::string>& names) {
+bool TFileTransaction::NeedsRecovery(const std::string& folder,
+                                     const std::vector<std::string>& names) {
+    return Exists(JournalName(folder)) || !Leftovers(folder, names).empty();
+}
+
+int TFileTransaction::Recover(const std::string& folder, const std::vector<std::string>& names) {
     TFileSystem& files = TFileSystem::Current();
-    const std::string journal = JournalName(folder);
-    const std::vector<std::string> journaled = JournaledNames(journal, names);
-    // A complete journal means every new file was written and synced: the
-    // save is finished by renaming whatever was not yet renamed.
-    for (const std::string& name : journaled) {
-        const std::string target = (fs::path(folder) / name).string();
-        const std::string temporary = TemporaryName(target);
-        if (Exists(temporary))
+    const std::string journalPath = JournalName(folder);
+    const TJournal journal = ReadJournal(journalPath, names);
+    // A complete journal means every new file of its save was written and
+    // synced: the save is finished by renaming what was not yet renamed.
+    // Temporaries of any other save are not its files.
+    std::string broken;
+    std::vector<std::pair<std::string, std::string>> renames;
+    if (journal.Complete) {
+        for (const TJournal::TFile& file : journal.Files) {
+            const std::string target = (fs::path(folder) / file.Name).string();
+            const std::string temporary = TemporaryName(target, journal.Token);
+            struct stat st;
+            if (::lstat(temporary.c_str(), &st) != 0)
+                continue;
+            if (!S_ISREG(st.st_mode) || (file.Size >= 0 && st.st_size != file.Size)) {
+                broken = temporary;
+                break;
+            }
+            renames.emplace_back(temporary, target);
+        }
+    }
+    // All of them or none: a part would mix two versions.
+    if (broken.empty()) {
+        for (const auto& [temporary, target] : renames)
             if (const int error = files.Rename(temporary, target))
                 throw TFileError("Cannot finish the interrupted save of \"" + target +
                                  "\": " + Reason(error));
+        if (!renames.empty() && files.SyncFolder(folder) != 0)
+            throw TFileError("Cannot finish the interrupted save in \"" + folder + "\"");
     }
-    if (!journaled.empty() && files.SyncFolder(folder) != 0)
-        throw TFileError("Cannot finish the interrupted save in \"" + folder + "\"");
-    if (Exists(journal)) {
-        files.Remove(journal);
+    int journalError = 0;
+    if (Exists(journalPath)) {
+        journalError = files.Remove(journalPath);
         files.SyncFolder(folder);
     }
-    std::error_code ec;
-    std::vector<std::string> stale;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string entry = it->path().filename().string();
-        for (const std::string& name : names)
-            if (entry == "." + name + ".stumpcraft-new" ||
-                entry == "." + name + ".stumpcraft-old" || IsOldStyleTemporary(entry, name))
-                stale.push_back(it->path().string());
-    }
-    for (const std::string& path : stale)
+    for (const std::string& path : Leftovers(folder, names))
         files.Remove(path);
+    if (!broken.empty())
+        throw TFileError("The save of \"" + folder + "\"" +
+                         (journal.Time.empty() ? "" : " begun at " + journal.Time) +
+                         " could not be finished: \"" + broken +
+                         "\" was not written whole; the files are left as they were");
+    return journalError;
 }

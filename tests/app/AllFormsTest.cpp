@@ -1,18 +1,33 @@
-// Every window the gallery knows, driven from the keyboard: Enter in any text
-// box or numeric field must not press a button that asks or opens something,
-// and every list lays its rows out alike.
-// A window is picked up as soon as it registers a gallery page.
+// Every window the gallery knows, in every state its page shows, held to the
+// rules that hold for all fields: Enter presses nothing that asks or opens
+// something; a key that types nothing leaves a number alone; a check box
+// writes on any change of state; a memo keeps words apart on one line; and
+// whatever shows a field's text follows it however it is set; and every list
+// lays its rows out alike. A window is picked up as soon as it registers a
+// gallery page.
 
+#include "app/ControlBinding.h"
 #include "app/Prompts.h"
 #include "app/gallery/Gallery.h"
 #include "guisupport/ScenarioCopy.h"
 #include "guisupport/ScriptedPrompts.h"
+#include "widgets/TDoubleEdit.h"
+#include "widgets/TIntEdit.h"
+#include "xml/TXmlNode.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
 
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPointer>
 #include <QSet>
 #include <QTemporaryDir>
@@ -49,19 +64,72 @@ protected:
     }
 };
 
+// The controls of a kind a designer can use: enabled and shown. The text
+// box inside a spin box (date picker) or list is reached through that.
+template <typename T> QList<T*> Usable(QWidget* window) {
+    QList<T*> usable;
+    for (T* child : window->findChildren<T*>()) {
+        QWidget* parent = child->parentWidget();
+        const bool inner =
+            qobject_cast<QAbstractSpinBox*>(parent) || qobject_cast<QComboBox*>(parent);
+        if (!inner && child->isVisible() && child->isEnabled())
+            usable << child;
+    }
+    return usable;
+}
+
 // The fields Enter can be pressed in: text boxes (numeric ones too) and
-// spin boxes (date pickers), enabled and shown.
+// spin boxes (date pickers).
 QList<QWidget*> Fields(QWidget* window) {
     QList<QWidget*> fields;
-    for (QWidget* child : window->findChildren<QWidget*>()) {
-        const bool isField =
-            qobject_cast<QLineEdit*>(child) || qobject_cast<QAbstractSpinBox*>(child);
-        // A spin box's own text box is reached through the spin box.
-        const bool inSpinBox = qobject_cast<QAbstractSpinBox*>(child->parentWidget());
-        if (isField && !inSpinBox && child->isVisible() && child->isEnabled())
-            fields << child;
-    }
+    for (QLineEdit* edit : Usable<QLineEdit>(window))
+        fields << edit;
+    for (QAbstractSpinBox* spin : Usable<QAbstractSpinBox>(window))
+        fields << spin;
     return fields;
+}
+
+// Declines like the gallery and counts what was asked.
+class TCountingPrompts : public TDecliningPrompts {
+public:
+    int Asked = 0;
+    TPromptAnswer Message(const QString& title, const QString& text,
+                          TPromptButtons buttons) override {
+        ++Asked;
+        return TDecliningPrompts::Message(title, text, buttons);
+    }
+};
+
+// Everything a window shows that can mirror a field: list lines, labels
+// (the map's too), group titles, drop-down entries and the window title.
+QString Mirrors(QWidget* window) {
+    QStringList shown{window->windowTitle()};
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        if (auto* list = qobject_cast<QListWidget*>(child))
+            for (int row = 0; row < list->count(); ++row)
+                shown << list->item(row)->text();
+        else if (auto* label = qobject_cast<QLabel*>(child))
+            shown << label->text();
+        else if (auto* group = qobject_cast<QGroupBox*>(child))
+            shown << group->title();
+        else if (auto* combo = qobject_cast<QComboBox*>(child))
+            for (int row = 0; row < combo->count(); ++row)
+                shown << combo->itemText(row);
+    }
+    return shown.join(QLatin1Char('\n'));
+}
+
+bool IsNumeric(const QLineEdit* edit) {
+    return qobject_cast<const TIntEdit*>(edit) || qobject_cast<const TDoubleEdit*>(edit);
+}
+
+// A value one above a range-checked field's maximum; empty for other fields.
+QString BeyondRange(const QLineEdit* edit) {
+    if (auto* integer = qobject_cast<const TIntEdit*>(edit); integer && integer->RangeChecking())
+        return QString::number(static_cast<qint64>(integer->Max()) + 1);
+    if (auto* decimal = qobject_cast<const TDoubleEdit*>(edit); decimal && decimal->RangeChecking())
+        return TDoubleEdit::ShortestText(decimal->Max() + 1);
+    return {};
 }
 
 QString FieldName(const QWidget* field) {
@@ -74,74 +142,218 @@ QString FieldName(const QWidget* field) {
 class AllFormsTest : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<GuiTest::TScenarioCopy> Copy;
     // "page: field: what happened", one per fault.
     QStringList Faults;
-    int FieldsTried = 0;
+    // The names of the controls a check tried.
+    QStringList Tried;
 
-    // A list whose rows may differ in height is laid out whole on every
-    // change of one row: a keystroke in a name field of a long list stalls.
-    void CheckListsLayOutRowsAlike(const QString& page, QWidget* window) {
-        for (const QListWidget* list : window->findChildren<QListWidget*>())
-            if (!list->uniformItemSizes())
-                Faults << page + QStringLiteral(": ") + list->objectName() +
-                              QStringLiteral(": rows of differing height");
-    }
+    using TCheck = std::function<void(const QString& where, QWidget* window)>;
 
-    void PressEnterInEveryField(const QString& page, QWidget* window) {
-        for (QWidget* field : Fields(window)) {
-            if (!field->isVisible() || !field->isEnabled())
-                continue; // an earlier Enter hid it
-            ++FieldsTried;
-            TWindowWatch watch;
-            TScriptedPrompts prompts; // nothing scripted: every prompt is a fault
-            field->setFocus();
-            QTest::keyClick(field, Qt::Key_Return);
-            QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
-            QApplication::processEvents();
-            const QString where =
-                page + QStringLiteral(": ") + FieldName(field) + QStringLiteral(": ");
-            for (const TScriptedPrompts::TShown& shown : prompts.Shown())
-                Faults << where + QStringLiteral("asked \"%1\"").arg(shown.Title);
-            for (const QString& opened : watch.Opened)
-                Faults << where + QStringLiteral("opened ") + opened;
-            prompts.Clear(); // reported above, once
-        }
-    }
-
-private slots:
-    void EnterInAnyFieldOfAnyWindowOpensNothing() {
-        GuiTest::TScenarioCopy copy;
-        QVERIFY2(copy.IsOpen(), qPrintable(copy.Problem()));
+    // Renders every gallery page on a copy of the sample and hands each
+    // window, in each state its page shows, to check.
+    void CheckEveryWindow(const TCheck& check) {
         QTemporaryDir pictures;
-        // Setting a page up may ask things; only what Enter causes counts.
+        // Setting a page up may ask things; only what the check causes counts.
         TDecliningPrompts declining;
         TPrompts* previous = SetPrompts(&declining);
-
         const std::vector<Gallery::TPage> pages = Gallery::Pages();
         QStringList unvisited;
         for (const Gallery::TPage& page : pages) {
             TGalleryContext context;
-            context.Scenario = &copy.Data();
+            context.Scenario = &Copy->Data();
             context.DataFolder = GuiTest::ShippedData();
             context.OutputFolder = pictures.path();
             context.PageName = page.Name;
             bool visited = false;
             context.Visit = [&](QWidget* window) {
                 visited = true;
-                CheckListsLayOutRowsAlike(page.Name, window);
-                PressEnterInEveryField(page.Name, window);
+                check(page.Name + QStringLiteral(": "), window);
             };
             page.Render(context);
             if (!visited)
                 unvisited << page.Name;
         }
         SetPrompts(previous);
-
         QVERIFY2(pages.size() >= 10, "the windows of the program register gallery pages");
         QVERIFY2(unvisited.isEmpty(),
                  qPrintable(QStringLiteral("not shown: ") + unvisited.join(", ")));
-        QVERIFY(FieldsTried > 20);
+    }
+
+    std::string Documents() const {
+        std::string all;
+        for (TScenarioFile file : TScenarioData::AllFiles())
+            all += Copy->Data().Document(file).ToText();
+        return all;
+    }
+
+    static QString Where(const QString& page, const QWidget* control) {
+        return page + FieldName(control) + QStringLiteral(": ");
+    }
+
+    // A list whose rows may differ in height is laid out whole on every
+    // change of one row: a keystroke in a name field of a long list stalls.
+    void CheckListsLayOutRowsAlike(const QString& page, QWidget* window) {
+        for (const QListWidget* list : window->findChildren<QListWidget*>())
+            // A list that wraps its lines has rows as tall as their text.
+            if (!list->uniformItemSizes() && !list->wordWrap())
+                Faults << Where(page, list) + QStringLiteral("rows of differing height");
+    }
+
+    void PressEnterInEveryField(const QString& page, QWidget* window) {
+        for (QWidget* field : Fields(window)) {
+            if (!field->isVisible() || !field->isEnabled())
+                continue; // an earlier Enter hid it
+            Tried << FieldName(field);
+            TWindowWatch watch;
+            TScriptedPrompts prompts; // nothing scripted: every prompt is a fault
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_Return);
+            QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
+            QApplication::processEvents();
+            for (const TScriptedPrompts::TShown& shown : prompts.Shown())
+                Faults << Where(page, field) + QStringLiteral("asked \"%1\"").arg(shown.Title);
+            for (const QString& opened : watch.Opened)
+                Faults << Where(page, field) + QStringLiteral("opened ") + opened;
+            prompts.Clear(); // reported above, once
+        }
+    }
+
+    // A stored value beyond the range stays until the designer changes it.
+    void PressKeysThatTypeNothing(const QString& page, QWidget* window) {
+        for (QLineEdit* field : Usable<QLineEdit>(window)) {
+            const QString beyond = BeyondRange(field);
+            if (beyond.isEmpty())
+                continue;
+            Tried << FieldName(field);
+            const QString shown = field->text();
+            field->setText(beyond);
+            const std::string before = Documents();
+            field->setFocus();
+            for (const Qt::Key key : {Qt::Key_End, Qt::Key_Home, Qt::Key_Right, Qt::Key_Left,
+                                      Qt::Key_Shift, Qt::Key_Control})
+                QTest::keyClick(field, key);
+            QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+            if (field->text() != beyond || Documents() != before)
+                Faults << Where(page, field) + QStringLiteral("became ") + field->text();
+            field->setText(shown);
+        }
+    }
+
+    // As a screen reader or voice control does it: no click.
+    void ToggleEveryCheckBox(const QString& page, QWidget* window) {
+        for (QCheckBox* box : Usable<QCheckBox>(window)) {
+            QAccessibleInterface* access = QAccessible::queryAccessibleInterface(box);
+            QAccessibleActionInterface* actions = access ? access->actionInterface() : nullptr;
+            QVERIFY(actions);
+            Tried << FieldName(box);
+            for (int turn = 0; turn < 2; ++turn) { // there and back
+                TCountingPrompts prompts;
+                TPrompts* previous = SetPrompts(&prompts);
+                const bool was = box->isChecked();
+                const std::string before = Documents();
+                actions->doAction(QAccessibleActionInterface::toggleAction());
+                SetPrompts(previous);
+                if (box->isChecked() == was)
+                    Faults << Where(page, box) + QStringLiteral("did not toggle");
+                else if (Documents() == before && prompts.Asked == 0)
+                    Faults << Where(page, box) + QStringLiteral("toggled, wrote nothing");
+            }
+        }
+    }
+
+    void TypeLinesIntoEveryMemo(const QString& page, QWidget* window) {
+        for (QPlainTextEdit* memo : Usable<QPlainTextEdit>(window)) {
+            if (memo->isReadOnly())
+                continue;
+            Tried << FieldName(memo);
+            const QString shown = memo->toPlainText();
+            memo->setFocus();
+            memo->selectAll();
+            QTest::keyClicks(memo, QStringLiteral("every"));
+            QTest::keyClick(memo, Qt::Key_Return);
+            memo->insertPlainText(QStringLiteral("harbour\r\nquay\tend"));
+            const QString seen = memo->toPlainText();
+            const TXmlNode* element = ControlBinding::BoundElement(memo);
+            if (seen != QLatin1String("every harbour quay end"))
+                Faults << Where(page, memo) + QStringLiteral("shows ") + seen;
+            else if (element && element->GetText() != seen.toStdString())
+                Faults << Where(page, memo) + QStringLiteral("stored ") +
+                              QString::fromStdString(element->GetText());
+            memo->setPlainText(shown);
+        }
+    }
+
+    // Typing and setting the text (as the accessibility interface does) must
+    // leave the window and the documents alike.
+    void SetEveryTextAsTyped(const QString& page, QWidget* window) {
+        for (QLineEdit* field : Usable<QLineEdit>(window)) {
+            if (IsNumeric(field) || field->isReadOnly())
+                continue;
+            Tried << FieldName(field);
+            const QString shown = field->text();
+            field->setFocus();
+            field->end(false);
+            QTest::keyClick(field, 'Q');
+            const QString typed = Mirrors(window) + QString::fromStdString(Documents());
+            QTest::keyClick(field, Qt::Key_Backspace);
+            field->setText(shown + QLatin1Char('Q'));
+            if (Mirrors(window) + QString::fromStdString(Documents()) != typed)
+                Faults << Where(page, field) + QStringLiteral("set, not shown as typed");
+            field->setText(shown);
+        }
+    }
+
+    void Check(const TCheck& check) {
+        CheckEveryWindow(check);
         QVERIFY2(Faults.isEmpty(), qPrintable(Faults.join(QLatin1Char('\n'))));
+    }
+
+private slots:
+    void init() {
+        Copy = std::make_unique<GuiTest::TScenarioCopy>();
+        QVERIFY2(Copy->IsOpen(), qPrintable(Copy->Problem()));
+        Faults.clear();
+        Tried.clear();
+    }
+    void cleanup() { Copy.reset(); }
+
+    void EnterInAnyFieldOfAnyWindowOpensNothing() {
+        Check(
+            [this](const QString& page, QWidget* window) { PressEnterInEveryField(page, window); });
+        QVERIFY(Tried.size() > 20);
+    }
+
+    void EveryListLaysOutItsRowsAlike() {
+        Check([this](const QString& page, QWidget* window) {
+            CheckListsLayOutRowsAlike(page, window);
+        });
+    }
+
+    void KeysThatTypeNothingKeepEveryNumber() {
+        Check([this](const QString& page, QWidget* window) {
+            PressKeysThatTypeNothing(page, window);
+        });
+        // Region Info's "Number:", Step 3's poll time, a share of percentages.
+        for (const char* name : {"SeatNumberEdit", "PollEdit", "CommittedPercentageEdit"})
+            QVERIFY2(Tried.contains(QLatin1String(name)), name);
+    }
+
+    void EveryCheckBoxWritesOnAnyChangeOfState() {
+        Check([this](const QString& page, QWidget* window) { ToggleEveryCheckBox(page, window); });
+        for (const char* name : {"NationalEndorserCheckBox", "BallotCheckBox", "MajorityCheckBox"})
+            QVERIFY2(Tried.contains(QLatin1String(name)), name);
+    }
+
+    void EveryMemoKeepsWordsApart() {
+        Check(
+            [this](const QString& page, QWidget* window) { TypeLinesIntoEveryMemo(page, window); });
+        QVERIFY(Tried.size() >= 8);
+    }
+
+    void EveryTextSetOtherwiseShowsAsTyped() {
+        Check([this](const QString& page, QWidget* window) { SetEveryTextAsTyped(page, window); });
+        QVERIFY(Tried.contains(QStringLiteral("AbbreviationEdit")));
     }
 };
 

@@ -38,13 +38,22 @@ private slots:
         QCOMPARE(name->Text, std::string("A &#60; B"));
     }
 
-    void MemoStoresEveryChange() {
+    void MemoKeepsWordsApartOnOneLine() {
         QPlainTextEdit memo;
         TXmlNode* name = Root->GetChild("name");
         BindText(&memo, name);
-        memo.setPlainText(QStringLiteral("two\nlines"));
-        // Element text keeps no control characters.
-        QCOMPARE(name->GetText(), std::string("twolines"));
+        // Element text holds no line break: each becomes a blank the memo shows.
+        memo.setPlainText(QStringLiteral("every\nharbour"));
+        QCOMPARE(name->GetText(), std::string("every harbour"));
+        memo.moveCursor(QTextCursor::End);
+        QTest::keyClick(&memo, Qt::Key_Return);
+        memo.insertPlainText(QStringLiteral("a\r\nb\tc") + QChar::LineSeparator + 'd');
+        QCOMPARE(memo.toPlainText(), QStringLiteral("every harbour a b c d"));
+        QCOMPARE(name->GetText(), memo.toPlainText().toStdString());
+        // One undo takes back the paste with its blanks.
+        memo.undo();
+        QCOMPARE(memo.toPlainText(), QStringLiteral("every harbour "));
+        QCOMPARE(name->GetText(), std::string("every harbour "));
     }
 
     void NumericFieldStoresEachTypedText() {

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -123,6 +124,12 @@ private slots:
             QVERIFY(row >= 0);
             list->setCurrentRow(row);
             QVERIFY(window->OpenButton()->isEnabled());
+            // The whole message, and where the designer finds it.
+            const QString whole =
+                list->item(row)->text() + "\nShown in: Step 4: Ads, field base_power";
+            QCOMPARE(list->item(row)->toolTip(), whole);
+            QCOMPARE(window->DetailsLabel()->text(), whole);
+            QVERIFY(list->wordWrap());
             const QRect rect = list->visualItemRect(list->item(row));
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());

@@ -12,18 +12,22 @@
 #include "guisupport/ScriptedPrompts.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/verify/FileVerifiers.h"
+#include "support/StoppedSave.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <chrono>
 #include <memory>
 #include <stdexcept>
 
@@ -140,19 +144,27 @@ private slots:
                                    "Step &7: Create Endorsers",       "Step &8: Create Activities"};
         for (int step = 1; step <= 8; ++step)
             QCOMPARE(Form->StepButton(step)->text(), steps[step - 1]);
+        // The desktop's usual keys come second.
         const QList<std::pair<const char*, QString>> items = {
-            {"CreateNewItem", "Ctrl+N"}, {"CreateFromExistingItem", "Ctrl+E"},
-            {"OpenItem", "Ctrl+O"},      {"SaveItem", "Ctrl+S"},
-            {"SaveAsItem", "Ctrl+A"},    {"ExitItem", "Ctrl+X"}};
+            {"CreateNewItem", "Ctrl+N"},
+            {"CreateFromExistingItem", "Ctrl+E"},
+            {"OpenItem", "Ctrl+O"},
+            {"OpenFolderItem", "Ctrl+Shift+O"},
+            {"SaveItem", "Ctrl+S"},
+            {"SaveAsItem", "Ctrl+A; Ctrl+Shift+S"},
+            {"ExitItem", "Ctrl+X; Ctrl+Q"},
+            {"UndoItem", "Ctrl+Z"},
+            {"RedoItem", "Ctrl+Y; Ctrl+Shift+Z"}};
         for (const auto& [name, shortcut] : items)
-            QCOMPARE(Action(name)->shortcut().toString(), shortcut);
+            QCOMPARE(QKeySequence::listToString(Action(name)->shortcuts()), shortcut);
         QCOMPARE(Action("CreateNewItem")->text(), QStringLiteral("Create &New Scenario"));
         QCOMPARE(Action("SaveAsItem")->text(), QStringLiteral("Save &As"));
         QVERIFY(!Action("AutoupdateItem")->isVisible());
         QVERIFY(Action("AutosaveItem")->isCheckable());
         for (const char* hidden : {"IssuesVerificationButton", "PoliticalUnitsVerificationButton",
                                    "PartiesVerificationButton"})
-            QVERIFY(Button(hidden)->isHidden());
+            QVERIFY(Button(hidden)->isHidden() && !Button(hidden)->isEnabled() &&
+                    Button(hidden)->focusPolicy() == Qt::NoFocus); // not offered to a reader
         QCOMPARE(Form->property("helpTopic").toInt(), 100);
     }
 
@@ -433,6 +445,143 @@ private slots:
         QCOMPARE(StepStates(), QList<bool>(8, false));
     }
 
+    // ---- folders anywhere: Open Folder, Save As Folder, Open Recent ----------
+
+    void FoldersAnywhere_data() {
+        QTest::addColumn<bool>("saveAs");
+        QTest::addColumn<QStringList>("script");
+        QTest::addColumn<bool>("done");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("folder");
+        const QString none = QStringLiteral("Stumpcraft for Votaris 2008");
+        QTest::newRow("open in place")
+            << false << QStringList{"pick:@Delta"} << true << "Editing: Delta"
+            << "@Delta";
+        QTest::newRow("open no scenario")
+            << false << QStringList{"pick:@Empty", "ok:Error"} << false << none << "";
+        QTest::newRow("open cancelled") << false << QStringList{"cancel"} << false << none << "";
+        QTest::newRow("open shipped copies it")
+            << false << QStringList{"pick:$" + Shipped, "ok:Attention", "type:New Copy"} << true
+            << "Editing: New Copy"
+            << "$New Copy";
+        QTest::newRow("save into an empty folder")
+            << true << QStringList{"pick:@Empty"} << true << "Editing: Empty"
+            << "@Empty";
+        QTest::newRow("save refuses a cluttered folder and its own inside")
+            << true
+            << QStringList{"pick:@Cluttered", "ok:Error", "pick:$Alpha/sub", "ok:Error", "cancel"}
+            << false << "Editing: Alpha"
+            << "$Alpha";
+        QTest::newRow("save over a scenario asks")
+            << true << QStringList{"pick:$Target", "no:Overwrite", "pick:$Target", "yes:Overwrite"}
+            << true << "Editing: Target"
+            << "$Target";
+        QTest::newRow("save into its own folder")
+            << true << QStringList{"pick:$Alpha"} << true << "Editing: Alpha"
+            << "$Alpha";
+    }
+
+    void FoldersAnywhere() {
+        QFETCH(bool, saveAs);
+        QFETCH(QStringList, script);
+        QFETCH(bool, done);
+        QFETCH(QString, caption);
+        QFETCH(QString, folder);
+        QTemporaryDir elsewhere;
+        Data->AddScenario("Delta");
+        Data->AddScenario("Target");
+        QVERIFY(QDir().rename(ScenarioPath("Delta"), elsewhere.filePath("Delta")));
+        QDir().mkpath(elsewhere.filePath("Empty"));
+        QDir().mkpath(ScenarioPath("Alpha/sub"));
+        QDir().mkpath(elsewhere.filePath("Cluttered"));
+        WriteFile(elsewhere.filePath("Cluttered/notes.txt"), "");
+        const auto where = [&](const QString& token) {
+            if (token.startsWith('$'))
+                return ScenarioPath(token.mid(1));
+            return token.isEmpty() ? QString() : elsewhere.filePath(token.mid(1));
+        };
+        const auto away = Snapshot(where("@Delta"));
+        MakeForm();
+        if (saveAs)
+            QVERIFY(OpenAlpha());
+        TScriptedPrompts prompts;
+        for (const QString& step : script) {
+            const QString value = step.section(':', 1);
+            if (step.startsWith("pick:"))
+                prompts.PickFolder(where(value), saveAs ? "Save As Folder" : "Open Folder");
+            else if (step == "cancel")
+                prompts.CancelFolder();
+            else if (step.startsWith("type:"))
+                prompts.Type(value);
+            else
+                prompts.Answer(step.startsWith("ok:")    ? TPromptAnswer::Ok
+                               : step.startsWith("yes:") ? TPromptAnswer::Yes
+                                                         : TPromptAnswer::No,
+                               value);
+        }
+        QCOMPARE(saveAs ? Form->SaveAsFolder() : Form->OpenFolderFromMenu(), done);
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(Form->Caption(), caption);
+        const QString expected = where(folder);
+        QCOMPARE(Form->Scenario() ? QString::fromStdString(Form->Scenario()->Folder()) : QString(),
+                 expected.isEmpty() ? QString() : expected + "/");
+        if (done) {
+            QCOMPARE(Form->Recent().Folders().first(), expected);
+            QVERIFY(!Form->Modified());
+            for (const QString& name : TenFiles)
+                QVERIFY2(QFileInfo::exists(expected + "/" + name), qPrintable(name));
+        }
+        // Opening in place writes nothing.
+        QCOMPARE(Snapshot(where("@Delta")), away);
+    }
+
+    void OpenRecentAndTheStartPanel() {
+        MakeForm();
+        auto* panel = Form->findChild<QWidget*>("StartPanel");
+        QVERIFY(!panel->isHidden());
+        QTemporaryDir elsewhere;
+        const QString delta = elsewhere.filePath("Delta");
+        QVERIFY(QDir().rename(ScenarioPath("Alpha"), delta));
+        Data->AddScenario("Alpha");
+        TScriptedPrompts prompts;
+        prompts.PickFolder(delta, "Open Folder");
+        Button("OpenFolderButton")->click();
+        QCOMPARE(Form->Caption(), QStringLiteral("Editing: Delta"));
+        QVERIFY(panel->isHidden());
+        QVERIFY(OpenAlpha());
+        QCOMPARE(Form->Recent().Folders(), (QStringList{ScenarioPath("Alpha"), delta}));
+        const QList<QAction*> items = Form->RecentMenu()->actions();
+        QCOMPARE(items[0]->text(), QStringLiteral("&1 Alpha"));
+        QCOMPARE(items[1]->text(), QStringLiteral("&2 Delta"));
+        QCOMPARE(items[1]->toolTip(), delta);
+        auto* list = Form->findChild<QListWidget*>("RecentListBox");
+        QCOMPARE(list->item(1)->toolTip(), delta);
+
+        // A folder that is gone is said and dropped; the open one stays.
+        QVERIFY(QDir(delta).removeRecursively());
+        prompts.Ok("Open Recent");
+        QVERIFY(!Form->OpenRecent(delta));
+        QCOMPARE(Form->Recent().Folders(), QStringList{ScenarioPath("Alpha")});
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(Form->Caption(), QStringLiteral("Editing: Alpha"));
+        // One still there asks about the changes first.
+        Form->RunStep(1);
+        prompts.Answer(TPromptAnswer::Cancel, "Save Changes");
+        QVERIFY(!Form->OpenRecent(ScenarioPath("Alpha")));
+        QVERIFY(Form->Modified());
+        Form->findChild<QAction*>("ClearRecentItem")->trigger();
+        QVERIFY(Form->Recent().Folders().isEmpty());
+        QCOMPARE(list->count(), 0);
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+
+        // The sample is opened the way Open opens a shipped scenario.
+        MakeForm();
+        prompts.Ok("Attention").Type("New Sample", "Scenario Name");
+        Button("OpenSampleButton")->click();
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(Form->Caption(), QStringLiteral("Editing: New Sample"));
+    }
+
     // ---- Create New --------------------------------------------------------
 
     void CreateNewWritesTheTemplateAndFolders() {
@@ -604,6 +753,33 @@ private slots:
         prompts.Answer(TPromptAnswer::Yes, "Save Changes").Ok("Error");
         QVERIFY(!Form->close());
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+    }
+
+    // While another program saves the folder, a save and an open say so in
+    // its one sentence, and the scenario stays changed.
+    void ABusyFolderIsSaidInOneSentence() {
+        MakeForm();
+        QVERIFY(OpenAlpha());
+        Form->RunStep(2);
+        const TLockPatience patience(std::chrono::milliseconds(200));
+        const QString folder = ScenarioPath("Alpha");
+        const QString busy =
+            "Another program is saving \"" + folder + "\"; try again when it has finished.";
+        const std::string verify =
+            (QCoreApplication::applicationDirPath() + "/stumpcraft-verify").toStdString();
+        TScriptedPrompts prompts;
+        {
+            TStoppedSave saving(verify, folder.toStdString(), "journal 1");
+            QVERIFY(saving.Stopped());
+            prompts.Ok("Error");
+            QVERIFY(!Form->SaveFromButton());
+            QVERIFY(Form->Modified());
+            prompts.Answer(TPromptAnswer::No, "Save Changes").Choose("Alpha").Ok("Error");
+            QVERIFY(!Form->OpenScenario());
+        }
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(prompts.MessageTexts(),
+                 QStringList({busy, "Would you like to save changes?", busy}));
     }
 
     void SaveAsCopiesOverAndKeepsTargetOnlyFiles() {

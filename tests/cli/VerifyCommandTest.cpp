@@ -1,12 +1,16 @@
 #include "cli/VerifyCommand.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ScenarioFixture.h"
+#include "support/StoppedSave.h"
 #include "support/VerifyCases.h"
 #include "xml/FileText.h"
+#include "xml/TFolderLock.h"
 #include "xml/TXmlNode.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -255,3 +259,64 @@ TEST(VerifyCommandProgram, TheRealProgramKeepsTheContract) {
 }
 
 } // namespace
+
+namespace {
+
+// Reads the ten files of a folder.
+std::map<std::string, std::string> TenFiles(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (TScenarioFile file : TScenarioData::AllFiles())
+        files[TScenarioData::FileName(file)] = ReadFile(folder / TScenarioData::FileName(file));
+    return files;
+}
+
+// A scenario whose files a --write rewrites (LF line ends become CRLF), and
+// what that write makes of them, from an undisturbed run on a copy.
+struct TRewrittenScenario {
+    TRewrittenScenario() {
+        for (const TTemporaryFolder* folder : {&Folder, &Expected}) {
+            TestScenario::LoadCopy("verify/world", *folder);
+            for (TScenarioFile file : TScenarioData::AllFiles()) {
+                const fs::path path = folder->Path() / TScenarioData::FileName(file);
+                std::string text = ReadFile(path);
+                text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+                std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+            }
+        }
+        Old = TenFiles(Folder.Path());
+        ExpectedStatus = Verify({"--all", "--write", Expected.Str()}).Status;
+        New = TenFiles(Expected.Path());
+    }
+    TTemporaryFolder Folder, Expected;
+    std::map<std::string, std::string> Old, New;
+    int ExpectedStatus = -1;
+};
+
+} // namespace
+
+// Another program opening or saving the folder while a save is in flight
+// (suspended as Ctrl+Z does) waits, gives up with one sentence and changes
+// nothing; the save then ends as if alone.
+TEST(VerifyCommandConcurrency, ASaveInFlightIsNeitherFinishedNorUndoneByAnotherProgram) {
+    const TLockPatience patience(std::chrono::milliseconds(300));
+    for (const char* stopAfter : {"journal 1", "rename 2"}) {
+        SCOPED_TRACE(stopAfter);
+        TRewrittenScenario s;
+        const std::string folder = s.Folder.Str();
+        TStoppedSave saving(VERIFY_COMMAND, folder, stopAfter);
+        ASSERT_TRUE(saving.Stopped());
+        const std::string busy = "stumpcraft-verify: Another program is saving \"" +
+                                 s.Folder.Path().string() + "\"; try again when it has finished.\n";
+        for (const auto& args : std::vector<std::vector<std::string>>{
+                 {"--all", folder}, {"--all", "--write", folder}}) {
+            const TOutcome other = Verify(args);
+            EXPECT_EQ(other.Status, VerifyBusy);
+            EXPECT_EQ(other.Err, busy);
+            EXPECT_TRUE(other.Out.empty());
+        }
+        EXPECT_EQ(saving.Finish(), s.ExpectedStatus);
+        EXPECT_EQ(TenFiles(s.Folder.Path()), s.New);
+        EXPECT_EQ(TestScenario::FolderEntries(s.Folder.Path()),
+                  TestScenario::FolderEntries(s.Expected.Path()));
+    }
+}

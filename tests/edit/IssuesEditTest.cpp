@@ -227,7 +227,6 @@ TEST(IssuesEdit, PictureNamesForOldFilesAndEmptyNames) {
     EXPECT_EQ(IssuesEdit::PictureOf(*data, root->GetChildAt(0))->GetText(), "own.bmp");
     EXPECT_EQ(IssuesEdit::PictureOf(*data, root->GetChildAt(2))->GetText(), "c.bmp");
     EXPECT_EQ(IssuesEdit::PictureOf(*data, root->GetChildAt(3))->GetText(), "issue3.bmp");
-    EXPECT_EQ(IssuesEdit::PictureFolder(*data), "/scenario/issue_images/");
     EXPECT_EQ(IssuesEdit::CountText(*data), "4 of 22 Issues Created");
 }
 

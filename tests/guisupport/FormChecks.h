@@ -4,7 +4,10 @@
 
 #include <QWidget>
 
+#include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 class QDialog;
 
@@ -28,5 +31,13 @@ inline std::string Text(const TXmlNode* parent, const char* name) {
 // checks that nothing happened: no prompt, no button pressed, the form
 // still open, and no push button that Enter could press.
 void PressEnterEverywhere(QDialog* form);
+
+// Removes the fields at paths ("goals/seats") from item, opens the form with
+// open, and edits once each control named in controls (typing "7", choosing
+// the first entry, toggling). Returns what went wrong: an edit that stored
+// nothing, or the item's elements no longer laid out as before.
+QString EditsAddMissingFields(TXmlNode* item, const std::vector<std::string>& paths,
+                              const std::function<std::unique_ptr<QWidget>()>& open,
+                              const std::vector<const char*>& controls);
 
 } // namespace GuiTest

@@ -29,6 +29,11 @@ const char* const SmallTemplate = R"(<template>
 
 } // namespace
 
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QString ShippedData() {
     return QStringLiteral(SHIPPED_DATA_DIR "/");
 }

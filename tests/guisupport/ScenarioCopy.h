@@ -2,6 +2,7 @@
 
 #include "scenario/TScenarioData.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -17,6 +18,8 @@ QString SampleScenarioFolder();
 // data/default.vrx when it exists; otherwise a small template of the same
 // shape written into folder.
 QString TemplateFile(const QString& folder);
+// The whole file; empty when it cannot be read.
+QByteArray FileBytes(const QString& path);
 
 // A scenario copied to a temporary folder and opened from there, so a test
 // may edit and save it freely.

@@ -12,6 +12,8 @@ const char* KindName(TScriptedPrompts::TKind kind) {
         return "input box";
     case TScriptedPrompts::TKind::OpenFile:
         return "open-file dialog";
+    case TScriptedPrompts::TKind::ChooseFolder:
+        return "folder chooser";
     case TScriptedPrompts::TKind::ChooseScenario:
         return "scenario selection";
     case TScriptedPrompts::TKind::ChooseItem:
@@ -52,6 +54,16 @@ TScriptedPrompts& TScriptedPrompts::ChooseFile(const QString& path) {
 
 TScriptedPrompts& TScriptedPrompts::CancelFile() {
     Script_.push_back({TKind::OpenFile, QString(), TPromptAnswer::Cancel, std::nullopt});
+    return *this;
+}
+
+TScriptedPrompts& TScriptedPrompts::PickFolder(const QString& path, const QString& caption) {
+    Script_.push_back({TKind::ChooseFolder, caption, TPromptAnswer::Ok, path});
+    return *this;
+}
+
+TScriptedPrompts& TScriptedPrompts::CancelFolder(const QString& caption) {
+    Script_.push_back({TKind::ChooseFolder, caption, TPromptAnswer::Cancel, std::nullopt});
     return *this;
 }
 
@@ -149,6 +161,14 @@ std::optional<QString> TScriptedPrompts::OpenFile(const QString& caption, const 
                                                   const QString&) {
     TStep step;
     if (!Next({TKind::OpenFile, caption, folder, TPromptButtons::Ok, {}, {}}, step))
+        return std::nullopt;
+    return step.Text;
+}
+
+std::optional<QString> TScriptedPrompts::ChooseFolder(const QString& caption,
+                                                      const QString& folder) {
+    TStep step;
+    if (!Next({TKind::ChooseFolder, caption, folder, TPromptButtons::Ok, {}, {}}, step))
         return std::nullopt;
     return step.Text;
 }

@@ -19,7 +19,7 @@
 //     QVERIFY(prompts.Done());
 class TScriptedPrompts : public TPrompts {
 public:
-    enum class TKind { Message, Input, OpenFile, ChooseScenario, ChooseItem };
+    enum class TKind { Message, Input, OpenFile, ChooseFolder, ChooseScenario, ChooseItem };
 
     struct TShown {
         TKind Kind;
@@ -43,6 +43,8 @@ public:
     TScriptedPrompts& CancelInput(const QString& caption = QString());
     TScriptedPrompts& ChooseFile(const QString& path);
     TScriptedPrompts& CancelFile();
+    TScriptedPrompts& PickFolder(const QString& path, const QString& caption = QString());
+    TScriptedPrompts& CancelFolder(const QString& caption = QString());
     TScriptedPrompts& Choose(const QString& scenario);
     TScriptedPrompts& CancelChoice();
     // Picks the item at index from a list choice (a negative index cancels).
@@ -64,6 +66,7 @@ public:
                                  const QString& initial) override;
     std::optional<QString> OpenFile(const QString& caption, const QString& folder,
                                     const QString& filter) override;
+    std::optional<QString> ChooseFolder(const QString& caption, const QString& folder) override;
     std::optional<QString> ChooseScenario(const QStringList& names) override;
     std::optional<int> ChooseItem(const QString& caption, const QString& prompt,
                                   const QStringList& items) override;

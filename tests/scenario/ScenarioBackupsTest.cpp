@@ -3,6 +3,7 @@
 
 #include "scenario/ScenarioBackups.h"
 #include "scenario/verify/VerificationRun.h"
+#include "support/FaultyFileSystem.h"
 #include "support/ScenarioFixture.h"
 #include "xml/FileText.h"
 
@@ -125,6 +126,25 @@ TEST_F(ScenarioBackupsTest, BrokenBackupIsRefusedWithFileLineAndReason) {
     fs::remove(backup.Folder + "relations.xml");
     EXPECT_THROW(ScenarioBackups::Restore(backup, *Data), TFileError);
     EXPECT_EQ(Name(), "Edited");
+}
+
+TEST_F(ScenarioBackupsTest, ABackupKilledHalfWayIsNeverListedAndGoesAtTheNextOpen) {
+    for (const char* step : {"write events.xml", "sync folder"}) {
+        SCOPED_TRACE(step);
+        EXPECT_TRUE(KilledDoing([&](TFaultyFileSystem& faulty) { faulty.KillOn(step); },
+                                [&] { ScenarioBackups::BeforeSave(Folder.Str(), 10); }))
+            << "the backup was not killed";
+        EXPECT_TRUE(ScenarioBackups::List(Folder.Str()).empty());
+        std::string folder = Folder.Str();
+        TScenarioData().Load(folder);
+        EXPECT_TRUE(TestScenario::FolderEntries(Folder.Path() / "backups").empty());
+    }
+    // A whole one holds the ten files and nothing else.
+    ScenarioBackups::BeforeSave(Folder.Str(), 10);
+    const auto backups = ScenarioBackups::List(Folder.Str());
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(backups[0].Folder), fs::directory_iterator()),
+              10);
 }
 
 TEST_F(ScenarioBackupsTest, VerificationIgnoresTheBackupsFolder) {

@@ -4,6 +4,7 @@
 #include "support/FaultyFileSystem.h"
 #include "support/ScenarioFixture.h"
 #include "xml/FileText.h"
+#include "xml/TFolderLock.h"
 
 #include <gtest/gtest.h>
 
@@ -45,12 +46,7 @@ public:
         });
     }
     // Everything in the folder: the ten files when nothing is left behind.
-    std::set<std::string> Entries() const {
-        std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(Temp.Path()))
-            names.insert(entry.path().filename().string());
-        return names;
-    }
+    std::set<std::string> Entries() const { return TestScenario::FolderEntries(Temp.Path()); }
     std::set<std::string> TenFiles() const {
         std::set<std::string> names;
         for (const auto& entry : Old)
@@ -126,20 +122,11 @@ TEST(TScenarioData, AKillAtAnyStepOfASaveLeavesTheScenarioWhollyOldOrWhollyNewOn
     for (size_t step = 1; step <= steps.size(); ++step) {
         SCOPED_TRACE("killed at step " + std::to_string(step) + ": " + steps[step - 1]);
         TSaveCase c;
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            TFaultyFileSystem faulty;
-            faulty.AtStep(static_cast<int>(step), TFaultyFileSystem::TAction::Kill);
-            try {
-                c.Data.Save();
-            } catch (...) {
-            }
-            _exit(0);
-        }
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        EXPECT_TRUE(KilledDoing(
+            [&](TFaultyFileSystem& faulty) {
+                faulty.AtStep(static_cast<int>(step), TFaultyFileSystem::TAction::Kill);
+            },
+            [&] { c.Data.Save(); }));
         c.Reopen();
         const bool old = c.Holds(c.Old), now = c.Holds(c.New);
         EXPECT_TRUE(old || now);
@@ -226,4 +213,139 @@ TEST(TScenarioData, OpeningRemovesWhatKilledSavesLeftAndKeepsOtherFiles) {
     EXPECT_EQ(FileText::Read((folder / "parties.xml").string()), c.New["parties.xml"]);
     EXPECT_FALSE(fs::exists(folder / ".stumpcraft-journal"));
     EXPECT_FALSE(fs::exists(folder.parent_path() / "outside.xml"));
+
+    // A named journal takes only whole temporaries of its own save: another
+    // save's is no part of it, and one cut short stops it before any rename.
+    fs::remove(folder / ".outside.xml.stumpcraft-new");
+    const std::string token = "00000000000000aa";
+    const auto interrupted = [&](const std::string& issuesToken, size_t issuesSize) {
+        std::ofstream journal(folder / ".stumpcraft-journal", std::ios::binary);
+        journal << "stumpcraft save journal\nsave " << token << " 2026-12-07 10:00:00\n";
+        for (const char* name : {"ads.xml", "issues.xml"})
+            journal << name << " " << c.New[name].size() << "\n";
+        journal << "end\n";
+        std::ofstream(folder / (".ads.xml." + token + ".stumpcraft-new"), std::ios::binary)
+            << c.New["ads.xml"];
+        std::ofstream(folder / (".issues.xml." + issuesToken + ".stumpcraft-new"), std::ios::binary)
+            << c.New["issues.xml"].substr(0, issuesSize);
+    };
+    interrupted("00000000000000bb", std::string::npos);
+    c.Reopen();
+    EXPECT_EQ(FileText::Read((folder / "ads.xml").string()), c.New["ads.xml"]);
+    EXPECT_EQ(FileText::Read((folder / "issues.xml").string()), c.Old["issues.xml"]);
+    EXPECT_EQ(c.Entries(), expected);
+
+    std::ofstream(folder / "ads.xml", std::ios::binary) << c.Old["ads.xml"];
+    interrupted(token, 20);
+    try {
+        c.Reopen();
+        ADD_FAILURE() << "the open must say the save could not be finished";
+    } catch (const TFileError& e) {
+        EXPECT_NE(std::string(e.what()).find("begun at 2026-12-07 10:00:00 could not be "
+                                             "finished: \"" +
+                                             (folder / ".issues.xml.").string() + token),
+                  std::string::npos)
+            << e.what();
+    }
+    for (const char* name : {"ads.xml", "issues.xml"})
+        EXPECT_EQ(FileText::Read((folder / name).string()), c.Old[name]) << name;
+    EXPECT_EQ(c.Entries(), expected);
+}
+
+TEST(TScenarioData, ARollbackWhoseRenamesFailNamesTheFileAndTheNextOpenFinishesTheSave) {
+    for (int firstFailing : {2, 5, 10}) {
+        SCOPED_TRACE("renames failing from the " + std::to_string(firstFailing) + "th on");
+        TSaveCase c;
+        try {
+            TFaultyFileSystem faulty;
+            faulty.FailFrom("rename", firstFailing);
+            c.Data.Save();
+            FAIL() << "the save must fail";
+        } catch (const TFileError& e) {
+            const std::string message = e.what(), named = "cannot restore file \"" + c.Temp.Str();
+            const size_t at = message.find(named);
+            ASSERT_NE(at, std::string::npos) << message;
+            const std::string file = message.substr(at + named.size());
+            EXPECT_TRUE(TScenarioData::FileNamed(file.substr(0, file.find('"')))) << message;
+        }
+        c.Reopen();
+        EXPECT_TRUE(c.Holds(c.New));
+        EXPECT_EQ(c.Entries(), c.TenFiles());
+    }
+}
+
+TEST(TScenarioData, ASaveNeverStartsOverTheJournalOfAnEarlierOne) {
+    // The first save's journal could not be removed; the second is killed
+    // while it writes its files. The next open keeps the first save whole.
+    TSaveCase c;
+    {
+        TFaultyFileSystem faulty;
+        faulty.FailOn("remove .stumpcraft-journal");
+        c.Data.Save();
+    }
+    const std::map<std::string, std::string> first = c.New;
+    for (TScenarioFile file : TScenarioData::AllFiles())
+        c.Data.Root(file)->GetChild("item")->SetText("newer");
+    EXPECT_TRUE(KilledDoing(
+        [](TFaultyFileSystem& faulty) { faulty.KillOn("write .issues.xml.stumpcraft-new"); },
+        [&] { c.Data.Save(); }));
+    c.Reopen();
+    EXPECT_TRUE(c.Holds(first));
+    EXPECT_EQ(c.Entries(), c.TenFiles());
+
+    // A journal that cannot be removed at all refuses the save with why,
+    // before any file is written.
+    TFaultyFileSystem faulty;
+    faulty.FailFrom("remove", 1);
+    c.Data.Save();
+    const size_t stepsBefore = faulty.Steps.size();
+    try {
+        c.Data.Save();
+        FAIL() << "a save over a remaining journal must be refused";
+    } catch (const TFileError& e) {
+        EXPECT_NE(std::string(e.what()).find("cannot be removed: the disk reported an error"),
+                  std::string::npos)
+            << e.what();
+    }
+    EXPECT_FALSE(std::any_of(faulty.Steps.begin() + static_cast<long>(stepsBefore),
+                             faulty.Steps.end(),
+                             [](const std::string& s) { return s.rfind("write", 0) == 0; }));
+}
+
+TEST(TScenarioData, AFailedSaveNamesTheCauseTheSystemGave) {
+    const std::vector<std::pair<int, std::string>> causes = {
+        {EROFS, "the file system is read-only"}, {ENOSPC, "the disk is full"},
+        {EDQUOT, "the disk quota is exhausted"}, {EIO, "the disk reported an error"},
+        {EACCES, "you do not have permission"},  {EPERM, "you do not have permission"}};
+    // The lock, the check of a file before anything is written (where a
+    // read-only mount is first seen), a write and a rename.
+    for (const char* step :
+         {"lock .stumpcraft-lock", "check scenario.xml", "write .issues.xml.stumpcraft-new",
+          "rename .ads.xml.stumpcraft-new ads.xml"})
+        for (const auto& [error, words] : causes) {
+            SCOPED_TRACE(std::string(step) + ": " + words);
+            TSaveCase c;
+            TFaultyFileSystem faulty;
+            faulty.FailOn(step, error);
+            try {
+                c.Data.Save();
+                ADD_FAILURE() << "the save must fail";
+            } catch (const TFileError& e) {
+                EXPECT_NE(std::string(e.what()).find(words), std::string::npos) << e.what();
+            }
+            EXPECT_TRUE(c.Holds(c.Old));
+        }
+}
+
+TEST(TScenarioData, AFolderThatCannotBeLockedOpensAsItIsWithoutFinishingSaves) {
+    TSaveCase c;
+    const fs::path journal = c.Temp.Path() / ".stumpcraft-journal";
+    std::ofstream(journal) << "stumpcraft save journal\nparties.xml\nend\n";
+    std::ofstream(c.Temp.Path() / ".parties.xml.stumpcraft-new") << c.New["parties.xml"];
+    fs::remove(c.Temp.Path() / TFolderLock::FileName);
+    TFaultyFileSystem faulty;
+    faulty.FailOn("lock .stumpcraft-lock", EROFS);
+    c.Reopen();
+    EXPECT_TRUE(fs::exists(journal));
+    EXPECT_TRUE(c.Holds(c.Old));
 }

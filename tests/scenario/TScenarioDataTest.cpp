@@ -121,7 +121,7 @@ TEST(TScenarioData, ATargetThatCannotBeReplacedFailsBeforeAnyFileChanges) {
         EXPECT_NE(std::string(e.what()).find("scenario.xml"), std::string::npos) << e.what();
     }
     EXPECT_NE(Read(temp.Path() / "activities.xml").find(">activities<"), std::string::npos);
-    EXPECT_EQ(std::distance(fs::directory_iterator(temp.Path()), fs::directory_iterator()), 10);
+    EXPECT_EQ(TestScenario::FolderEntries(temp.Path()).size(), 10u);
 }
 
 TEST(TScenarioData, AFolderThatVanishedFailsTheSaveWithTheFileName) {

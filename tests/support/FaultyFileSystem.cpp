@@ -3,10 +3,14 @@
 #include <cerrno>
 #include <csignal>
 #include <filesystem>
+#include <regex>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 std::string Bare(const std::string& path) {
-    return std::filesystem::path(path).filename().string();
+    static const std::regex Token(R"(\.[0-9a-f]{16}(\.stumpcraft-new)$)");
+    return std::regex_replace(std::filesystem::path(path).filename().string(), Token, "$1");
 }
 } // namespace
 
@@ -16,18 +20,34 @@ TFaultyFileSystem::~TFaultyFileSystem() {
     TFileSystem::Install(Previous_);
 }
 
-void TFaultyFileSystem::AtStep(int step, TAction action) {
+void TFaultyFileSystem::AtStep(int step, TAction action, int error) {
     FaultStep_ = step;
     Action_ = action;
+    Error_ = error;
 }
 
-void TFaultyFileSystem::FailOn(const std::string& description) {
+void TFaultyFileSystem::FailOn(const std::string& description, int error) {
     FaultDescription_ = description;
     Action_ = TAction::Fail;
+    Error_ = error;
+}
+
+void TFaultyFileSystem::KillOn(const std::string& description) {
+    FaultDescription_ = description;
+    Action_ = TAction::Kill;
+}
+
+void TFaultyFileSystem::FailFrom(const std::string& kind, int nth, int error) {
+    FaultKind_ = kind;
+    FaultFrom_ = nth;
+    Error_ = error;
 }
 
 int TFaultyFileSystem::Step(const std::string& description) {
     Steps.push_back(description);
+    if (!FaultKind_.empty() && description.rfind(FaultKind_ + " ", 0) == 0 &&
+        ++KindSeen_ >= FaultFrom_)
+        return Error_;
     const bool hit = !Faulted_ && (static_cast<int>(Steps.size()) == FaultStep_ ||
                                    description == FaultDescription_);
     if (!hit)
@@ -35,7 +55,13 @@ int TFaultyFileSystem::Step(const std::string& description) {
     Faulted_ = true;
     if (Action_ == TAction::Kill)
         std::raise(SIGKILL);
-    return EIO;
+    return Error_;
+}
+
+int TFaultyFileSystem::MayReplace(const std::string& path) {
+    if (const int error = Step("check " + Bare(path)))
+        return error;
+    return TFileSystem::MayReplace(path);
 }
 
 int TFaultyFileSystem::WriteNew(const std::string& path, const std::string& bytes,
@@ -67,4 +93,27 @@ int TFaultyFileSystem::SyncFolder(const std::string& folder) {
     if (const int error = Step("sync folder"))
         return error;
     return TFileSystem::SyncFolder(folder);
+}
+
+int TFaultyFileSystem::OpenLock(const std::string& path, int& fd) {
+    if (const int error = Step("lock " + Bare(path)))
+        return error;
+    return TFileSystem::OpenLock(path, fd);
+}
+
+bool KilledDoing(const std::function<void(TFaultyFileSystem&)>& arm,
+                 const std::function<void()>& work) {
+    const pid_t child = fork();
+    if (child == 0) {
+        TFaultyFileSystem faulty;
+        arm(faulty);
+        try {
+            work();
+        } catch (...) {
+        }
+        _exit(0);
+    }
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFSIGNALED(status) &&
+           WTERMSIG(status) == SIGKILL;
 }

@@ -2,6 +2,7 @@
 
 #include "scenario/ScenarioFolders.h"
 #include "scenario/ScenarioSnapshot.h"
+#include "xml/TFolderLock.h"
 #include "xml/TXmlNode.h"
 
 #include <random>
@@ -100,6 +101,14 @@ std::vector<std::string> MessageTexts(const TScenarioData& data) {
     for (const auto& m : data.Messages())
         texts.push_back(m.Text());
     return texts;
+}
+
+std::set<std::string> FolderEntries(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (entry.path().filename() != TFolderLock::FileName)
+            names.insert(entry.path().filename().string());
+    return names;
 }
 
 } // namespace TestScenario

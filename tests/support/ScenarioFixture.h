@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -40,5 +41,8 @@ FromTexts(const std::vector<std::pair<TScenarioFile, std::string>>& documents,
 TXmlNode* At(TScenarioData& data, TScenarioFile file, const std::string& path);
 // The full texts of the messages, in order.
 std::vector<std::string> MessageTexts(const TScenarioData& data);
+// The names in folder, without the lock file that every open and save
+// leaves there.
+std::set<std::string> FolderEntries(const std::filesystem::path& folder);
 
 } // namespace TestScenario

@@ -2,6 +2,7 @@
 //
 //     stumpcraft-gallery --out DIR [--data DIR] [--scenario DIR] [PAGE...]
 
+#include "app/Accessibility.h"
 #include "app/Prompts.h"
 #include "app/gallery/Gallery.h"
 #include "scenario/ScenarioFolders.h"
@@ -32,6 +33,7 @@ QString SampleScenario(const QString& dataFolder) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    Accessibility::Install();
     QApplication::setApplicationName(QStringLiteral("stumpcraft-gallery"));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Renders every window to PNG files."));

@@ -3,11 +3,10 @@
 
 #include "app/ControlBinding.h"
 #include "app/ElementFocus.h"
-#include "app/Prompts.h"
+#include "app/Pictures.h"
 #include "app/RemovalNotice.h"
 #include "app/StepEditors.h"
 #include "app/gallery/Gallery.h"
-#include "editors/content/ActivityPictures.h"
 #include "editors/content/ShownElements.h"
 #include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
@@ -140,9 +139,8 @@ void TActivitiesEditorForm::ShowPicture(TXmlNode* activity) {
         ui->ActivityPicture->clear();
         return;
     }
-    const QString folder = QString::fromStdString(ActivitiesEdit::PictureFolder(Data_));
-    const QImage image = ActivityPictures::Show(folder, QString::fromStdString(picture->GetText()));
-    ui->ActivityPicture->setPixmap(QPixmap::fromImage(image));
+    ui->ActivityPicture->setPixmap(QPixmap::fromImage(Pictures::ShowCreatingMissing(
+        Data_, Pictures::Activity, QString::fromStdString(picture->GetText()))));
 }
 
 void TActivitiesEditorForm::NameEditChange() {
@@ -197,16 +195,10 @@ void TActivitiesEditorForm::ActivityPictureClick() {
     TXmlNode* picture = ChildOf(SelectedActivity(), "picture");
     if (!picture)
         return;
-    const QString folder = QString::fromStdString(ActivitiesEdit::PictureFolder(Data_));
-    const auto chosen = Prompts().OpenFile(QStringLiteral("Open"), folder);
-    if (!chosen || chosen->isEmpty())
+    const auto stored = Pictures::Choose(Data_, Pictures::Activity);
+    if (!stored)
         return;
-    const ActivityPictures::TStoreResult stored = ActivityPictures::Store(*chosen, folder);
-    if (stored.FileName.isEmpty()) {
-        Prompts().Error(stored.Problem);
-        return;
-    }
-    picture->SetText(stored.FileName.toStdString());
+    picture->SetText(stored->toStdString());
     Data_.SetChanged();
     ShowPicture(SelectedActivity());
 }

@@ -177,7 +177,7 @@ TEndorserEditorForm::TEndorserEditorForm(TScenarioData& data, QWidget* parent)
             [this] { LeadersComboBoxChange(); });
     connect(ui->IssuesComboBox, &QComboBox::currentIndexChanged, this,
             [this] { IssuesComboBoxChange(); });
-    connect(ui->NationalEndorserCheckBox, &QCheckBox::clicked, this,
+    connect(ui->NationalEndorserCheckBox, &QCheckBox::toggled, this,
             [this] { NationalEndorserCheckBoxClick(); });
     connect(ui->AddRegionButton, &QPushButton::clicked, this, [this] { AddRegionButtonClick(); });
     connect(ui->AddAllRegionsButton, &QPushButton::clicked, this,

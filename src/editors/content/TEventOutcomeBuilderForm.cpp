@@ -93,13 +93,14 @@ void TEventOutcomeBuilderForm::OutcomesListBoxClick() {
 }
 
 void TEventOutcomeBuilderForm::ShowOutcome(TXmlNode* outcome) {
-    BindText(ui->ChanceEdit, ChildOf(outcome, "chance"));
-    BindText(ui->ProfileChangeEdit, ChildOf(outcome, "profile_change"));
-    BindText(ui->ChanceIssueCenterMovesEdit, ChildOf(outcome, "chance_issue_center_moves"));
-    BindText(ui->DistanceCenterMovesEdit, ChildOf(outcome, "distance_issue_center_moves"));
-    BindText(ui->TargetCenterEdit, ChildOf(outcome, "target_issue_center"));
-    BindText(ui->MomentumChangeEdit, ChildOf(outcome, "momentum_change"));
-    BindLimitedText(ui->HeadlineMemo, ChildOf(outcome, "headline"));
+    // A field the outcome lacks is added at its first edit.
+    BindText(ui->ChanceEdit, {outcome, "chance"});
+    BindText(ui->ProfileChangeEdit, {outcome, "profile_change"});
+    BindText(ui->ChanceIssueCenterMovesEdit, {outcome, "chance_issue_center_moves"});
+    BindText(ui->DistanceCenterMovesEdit, {outcome, "distance_issue_center_moves"});
+    BindText(ui->TargetCenterEdit, {outcome, "target_issue_center"});
+    BindText(ui->MomentumChangeEdit, {outcome, "momentum_change"});
+    BindLimitedText(ui->HeadlineMemo, {outcome, "headline"});
     {
         const QSignalBlocker quiet(ui->IssueAffectedComboBox);
         EventNameLists::Fill(ui->IssueAffectedComboBox,
@@ -135,7 +136,7 @@ void TEventOutcomeBuilderForm::ShowEffects(TXmlNode* outcome) {
 }
 
 void TEventOutcomeBuilderForm::HeadlineMemoChange() {
-    if (!SelectedOutcome() || !BoundElement(ui->HeadlineMemo))
+    if (!SelectedOutcome() || !Bound(ui->HeadlineMemo))
         return;
     if (QListWidgetItem* line = ui->OutcomesListBox->currentItem())
         line->setText(ui->HeadlineMemo->toPlainText());

@@ -82,16 +82,17 @@ void TScriptedEventsEditorForm::EventsListBoxClick() {
 }
 
 void TScriptedEventsEditorForm::ShowEvent(TXmlNode* event) {
-    BindText(ui->NameEdit, ChildOf(event, "name"));
-    BindDateOrBlank(ui->StartDateTimePicker, ChildOf(event, "start_date"));
-    BindDateOrBlank(ui->EndDateTimePicker, ChildOf(event, "end_date"));
-    BindText(ui->TimesCanOccurEdit, ChildOf(event, "times_can_occur"));
-    BindText(ui->ChanceEdit, ChildOf(event, "chance_occurs"));
+    // A field the event lacks is added at its first edit.
+    BindText(ui->NameEdit, {event, "name"});
+    BindDateOrBlank(ui->StartDateTimePicker, {event, "start_date"});
+    BindDateOrBlank(ui->EndDateTimePicker, {event, "end_date"});
+    BindText(ui->TimesCanOccurEdit, {event, "times_can_occur"});
+    BindText(ui->ChanceEdit, {event, "chance_occurs"});
     TXmlNode* willOccur = ChildOf(event, "will_occur");
     {
         // Any non-zero number shows checked; showing writes nothing.
         const QSignalBlocker quiet(ui->WillOccurCheckBox);
-        BindCheck(ui->WillOccurCheckBox, willOccur);
+        BindCheck(ui->WillOccurCheckBox, {event, "will_occur"});
         ui->WillOccurCheckBox->setChecked(willOccur &&
                                           EventsEdit::IsSwitchedOn(willOccur->GetText()));
     }
@@ -100,7 +101,7 @@ void TScriptedEventsEditorForm::ShowEvent(TXmlNode* event) {
 }
 
 void TScriptedEventsEditorForm::NameEditChange() {
-    if (!SelectedEvent() || !BoundElement(ui->NameEdit))
+    if (!SelectedEvent() || !Bound(ui->NameEdit))
         return;
     if (QListWidgetItem* line = ui->EventsListBox->currentItem())
         line->setText(ui->NameEdit->text());

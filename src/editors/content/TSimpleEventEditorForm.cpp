@@ -36,6 +36,8 @@ TSimpleEventEditorForm::TSimpleEventEditorForm(TScenarioData& data, QWidget* par
     ui->setupUi(this);
     setProperty("helpTopic", 161);
     LimitLength(ui->HeadlineMemo, HeadlineLength);
+    // Its text becomes a headline's.
+    ControlBinding::KeepOnOneLine(ui->HeadlineMemo);
 
     connect(ui->EventsListBox, &QListWidget::currentRowChanged, this,
             [this] { EventsListBoxClick(); });

@@ -26,20 +26,22 @@ QObject* NewWriter(QComboBox* combo) {
 
 } // namespace
 
-void BindGender(QComboBox* combo, TXmlNode* sex) {
+void BindGender(QComboBox* combo, const ControlBinding::TField& sex) {
     QObject* writer = NewWriter(combo);
     {
         const QSignalBlocker quiet(combo);
-        const std::string text = sex ? sex->GetText() : std::string();
+        const std::string text = sex.Element ? sex.Element->GetText() : std::string();
         combo->setCurrentIndex(text.empty() ? -1
                                             : combo->findText(QString(QChar(text[0]).toUpper())));
     }
-    if (!sex)
+    if (!sex.Bindable())
         return;
-    QObject::connect(combo, &QComboBox::currentIndexChanged, writer, [combo, sex] {
-        if (combo->currentIndex() >= 0)
-            sex->SetText(combo->currentText() == QLatin1String("F") ? "female" : "male");
-    });
+    QObject::connect(combo, &QComboBox::currentIndexChanged, writer,
+                     [combo, field = ControlBinding::TField(sex)]() mutable {
+                         if (combo->currentIndex() >= 0 && field.Make())
+                             field.Element->SetText(
+                                 combo->currentText() == QLatin1String("F") ? "female" : "male");
+                     });
 }
 
 void BindHomeRegion(QComboBox* combo, const TScenarioData& data, const TXmlNode* home,
@@ -58,8 +60,6 @@ void BindHomeRegion(QComboBox* combo, const TScenarioData& data, const TXmlNode*
         }
         combo->setCurrentIndex(combo->findData(QString::fromStdString(homeId)));
     }
-    if (!home)
-        return;
     QObject::connect(combo, &QComboBox::currentIndexChanged, writer,
                      [combo, choose = std::move(choose)] {
                          if (combo->currentIndex() >= 0)
@@ -67,9 +67,9 @@ void BindHomeRegion(QComboBox* combo, const TScenarioData& data, const TXmlNode*
                      });
 }
 
-void BindRatings(QLineEdit* const (&edits)[7], TXmlNode* attributes) {
+void BindRatings(QLineEdit* const (&edits)[7], TXmlNode* candidate) {
     for (int i = 0; i < 7; ++i)
-        ControlBinding::BindText(edits[i], attributes ? attributes->GetChild(Ratings[i]) : nullptr);
+        ControlBinding::BindText(edits[i], {candidate, std::string("attributes/") + Ratings[i]});
 }
 
 } // namespace CandidateFields

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ControlBinding.h"
+
 #include <functional>
 #include <string>
 
@@ -15,16 +17,17 @@ namespace CandidateFields {
 
 // The gender list ("M", "F"): shows the first letter of sex in capitals,
 // writes "male" or "female".
-void BindGender(QComboBox* combo, TXmlNode* sex);
+void BindGender(QComboBox* combo, const ControlBinding::TField& sex);
 
 // The home region list: the name of every region; shows the region whose
-// id the home element's id attribute holds (none when it names none), and
-// calls choose with the chosen region's id.
+// id the home element's id attribute holds (none when it names none or is
+// missing), and calls choose with the chosen region's id.
 void BindHomeRegion(QComboBox* combo, const TScenarioData& data, const TXmlNode* home,
                     std::function<void(const std::string&)> choose);
 
-// The seven rating fields, in the order leadership, integrity, experience,
-// issue familiarity, charisma, stamina, debating.
-void BindRatings(QLineEdit* const (&edits)[7], TXmlNode* attributes);
+// The seven rating fields of candidate's attributes, in the order
+// leadership, integrity, experience, issue familiarity, charisma, stamina,
+// debating.
+void BindRatings(QLineEdit* const (&edits)[7], TXmlNode* candidate);
 
 } // namespace CandidateFields

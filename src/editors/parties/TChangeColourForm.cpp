@@ -4,6 +4,8 @@
 
 #include "ui_TChangeColourForm.h"
 
+#include <QKeyEvent>
+
 #include <QPainter>
 
 namespace {
@@ -74,4 +76,12 @@ QPixmap TChangeColourForm::Swatch(const QString& colour, const QSize& size) {
     painter.fillRect(QRect(0, size.height() / 2, size.width(), size.height() - size.height() / 2),
                      Shade(colour, ValueEncodings::TColourVariant::Main));
     return swatch;
+}
+
+void TChangeColourForm::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        ui->OkButton->isEnabled())
+        ui->OkButton->click();
+    else
+        QDialog::keyPressEvent(event);
 }

@@ -23,6 +23,10 @@ public:
     // the lower half; a name outside the 16 shows white.
     static QPixmap Swatch(const QString& colour, const QSize& size);
 
+protected:
+    // Enter chooses as "Ok" does; no button is left as the default one.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void ColorsListBoxClick();
     void ShowSwatch();

@@ -85,11 +85,12 @@ void TCrusadersEditorForm::ShowElement(const TElementTarget& target) {
 
 void TCrusadersEditorForm::ShowSelection() {
     TXmlNode* crusader = FormSupport::CurrentElement(ui->CrusadersListBox);
-    FormSupport::BindLimitedText(ui->FirstNameEdit, Child(crusader, "first_name"));
-    FormSupport::BindLimitedText(ui->LastNameEdit, Child(crusader, "last_name"));
-    BindText(ui->PointsCostEdit, Child(crusader, "political_points_cost"));
-    BindText(ui->BasePowerEdit, Child(crusader, "base_power"));
-    BindText(ui->DaysEdit, Child(crusader, "last_for_days"));
+    // A field the crusader lacks is added at its first edit.
+    FormSupport::BindLimitedText(ui->FirstNameEdit, {crusader, "first_name"});
+    FormSupport::BindLimitedText(ui->LastNameEdit, {crusader, "last_name"});
+    BindText(ui->PointsCostEdit, {crusader, "political_points_cost"});
+    BindText(ui->BasePowerEdit, {crusader, "base_power"});
+    BindText(ui->DaysEdit, {crusader, "last_for_days"});
     ui->DetailsGroup->setEnabled(crusader != nullptr);
     ui->DeleteButton->setEnabled(crusader != nullptr);
 }
@@ -97,7 +98,7 @@ void TCrusadersEditorForm::ShowSelection() {
 void TCrusadersEditorForm::NameEditChange() {
     auto* edit = qobject_cast<QLineEdit*>(sender());
     QListWidgetItem* entry = ui->CrusadersListBox->currentItem();
-    if (!edit || !entry || !BoundElement(edit))
+    if (!edit || !entry || !Bound(edit))
         return;
     // The entry is made from the elements: store the change first.
     StoreControlText(edit);

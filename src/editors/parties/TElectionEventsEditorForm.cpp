@@ -45,13 +45,12 @@ TElectionEventsEditorForm::TElectionEventsEditorForm(TScenarioData& data, TXmlNo
             &TElectionEventsEditorForm::RegionsListBoxClick);
     connect(ui->TypeComboBox, &QComboBox::currentIndexChanged, this,
             &TElectionEventsEditorForm::TypeComboBoxChange);
-    // Only the designer's clicks write: showing a region sets the boxes
-    // without touching the regions.
-    connect(ui->BallotCheckBox, &QCheckBox::clicked, this,
+    // Any change of state writes; showing a region sets the boxes quietly.
+    connect(ui->BallotCheckBox, &QCheckBox::toggled, this,
             &TElectionEventsEditorForm::BallotCheckBoxClick);
-    connect(ui->GovernorCheckBox, &QCheckBox::clicked, this,
+    connect(ui->GovernorCheckBox, &QCheckBox::toggled, this,
             &TElectionEventsEditorForm::GovernorCheckBoxClick);
-    connect(ui->MajorityCheckBox, &QCheckBox::clicked, this,
+    connect(ui->MajorityCheckBox, &QCheckBox::toggled, this,
             &TElectionEventsEditorForm::MajorityCheckBoxClick);
 }
 
@@ -123,9 +122,14 @@ void TElectionEventsEditorForm::RegionsListBoxClick() {
             QString::fromStdString(RegionElectionEdit::EventTypeEntry(Event_))));
     }
     const std::string party = PartyId();
-    ui->BallotCheckBox->setChecked(RegionElectionEdit::OnBallot(region, party));
-    ui->GovernorCheckBox->setChecked(RegionElectionEdit::HasGovernor(region, party));
-    ui->MajorityCheckBox->setChecked(RegionElectionEdit::HasMajority(region, party));
+    {
+        const QSignalBlocker quietBallot(ui->BallotCheckBox);
+        const QSignalBlocker quietGovernor(ui->GovernorCheckBox);
+        const QSignalBlocker quietMajority(ui->MajorityCheckBox);
+        ui->BallotCheckBox->setChecked(RegionElectionEdit::OnBallot(region, party));
+        ui->GovernorCheckBox->setChecked(RegionElectionEdit::HasGovernor(region, party));
+        ui->MajorityCheckBox->setChecked(RegionElectionEdit::HasMajority(region, party));
+    }
     ui->PrimaryGroup->setEnabled(Event_ != nullptr);
     ui->SeatsGroup->setEnabled(Event_ != nullptr);
     for (QCheckBox* box : {ui->BallotCheckBox, ui->GovernorCheckBox, ui->MajorityCheckBox})
@@ -149,6 +153,7 @@ void TElectionEventsEditorForm::BallotCheckBoxClick() {
                                      "ballot was not changed: %1.\nOpening a region in Step 3 "
                                      "gives it a general election event.")
                           .arg(names.join(QStringLiteral(", "))));
+    const QSignalBlocker quiet(ui->BallotCheckBox);
     ui->BallotCheckBox->setChecked(RegionElectionEdit::OnBallot(FocusedRegion(), PartyId()));
 }
 

@@ -4,10 +4,9 @@
 #include "app/ControlBinding.h"
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
-#include "app/Prompts.h"
+#include "app/Pictures.h"
 #include "app/gallery/Gallery.h"
 #include "editors/parties/CandidateFields.h"
-#include "editors/parties/CandidatePortraits.h"
 #include "editors/parties/GallerySamples.h"
 #include "editors/parties/PartyTargets.h"
 #include "editors/parties/TChangeColourForm.h"
@@ -17,10 +16,10 @@
 #include "editors/parties/TSelectVeepsForm.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/CandidatesEdit.h"
+#include "scenario/edit/MissingFields.h"
 #include "scenario/edit/PartiesEdit.h"
 #include "xml/TXmlNode.h"
 
-#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QShowEvent>
@@ -39,8 +38,9 @@ QString TextOf(const TXmlNode* parent, const char* name) {
     return child ? QString::fromStdString(child->GetText()) : QString();
 }
 
-void ShowPortrait(QLabel* frame, const QString& folder, const QString& name, QSize size) {
-    const QImage image = CandidatePortraits::Load(folder, name, size);
+void ShowPortrait(QLabel* frame, const TScenarioData& data, const Pictures::TKind& kind,
+                  const QString& name) {
+    const QImage image = Pictures::Load(data, kind, name);
     if (image.isNull())
         frame->clear();
     else
@@ -113,32 +113,32 @@ void TLeaderEditForm::FormShow() {
     CandidatesEdit::EnsurePortraitNames(Data_, l);
     CandidatesEdit::EnsureRegionBonuses(Data_, l);
 
-    BindCheck(ui->DefaultOnCheckBox, Child(l, "default_on"));
-    FormSupport::BindLimitedText(ui->TitleEdit, Child(l, "title"));
-    FormSupport::BindLimitedText(ui->FirstNameEdit, Child(l, "firstname"));
-    FormSupport::BindLimitedText(ui->LastNameEdit, Child(l, "lastname"));
+    // A field the leader lacks is added at its first edit.
+    BindCheck(ui->DefaultOnCheckBox, {l, "default_on"});
+    FormSupport::BindLimitedText(ui->TitleEdit, {l, "title"});
+    FormSupport::BindLimitedText(ui->FirstNameEdit, {l, "firstname"});
+    FormSupport::BindLimitedText(ui->LastNameEdit, {l, "lastname"});
     LastNameEditChange();
-    BindText(ui->AgeEdit, Child(l, "age"));
-    CandidateFields::BindGender(ui->GenderComboBox, Child(l, "sex"));
-    TXmlNode* home = Child(l, "home_political_unit");
+    BindText(ui->AgeEdit, {l, "age"});
+    CandidateFields::BindGender(ui->GenderComboBox, {l, "sex"});
     CandidateFields::BindHomeRegion(
-        ui->HomeRegionComboBox, Data_, home,
-        [home](const std::string& id) { home->SetAttribute("id", id); });
-    FormSupport::BindLimitedText(ui->PrimariesDescriptionMemo, Child(l, "primaries_description"));
-    FormSupport::BindLimitedText(ui->GeneralDescriptionMemo,
-                                 Child(l, "generalelection_description"));
-    BindText(ui->StartingFundsEdit, Child(l, "starting_funds"));
-    BindText(ui->InfluencePointsEdit, Child(l, "political_influence_points"));
-    FormSupport::BindComboIgnoringCase(ui->HowWellKnownComboBox, Child(l, "how_well_known"));
-    BindText(ui->EstablishedEdit, Child(l, "established_primaries"));
-    const TXmlNode* goals = Child(l, "goals");
-    BindText(ui->PercentageGoalEdit, Child(goals, "percentage"));
-    BindText(ui->SeatsGoalEdit, Child(goals, "seats"));
-    BindText(ui->LanguageBonusEdit, Child(l, "language_bonus"));
+        ui->HomeRegionComboBox, Data_, Child(l, "home_political_unit"), [l](const std::string& id) {
+            if (TXmlNode* home = MissingFields::Add(l, "home_political_unit"))
+                home->SetAttribute("id", id);
+        });
+    FormSupport::BindLimitedText(ui->PrimariesDescriptionMemo, {l, "primaries_description"});
+    FormSupport::BindLimitedText(ui->GeneralDescriptionMemo, {l, "generalelection_description"});
+    BindText(ui->StartingFundsEdit, {l, "starting_funds"});
+    BindText(ui->InfluencePointsEdit, {l, "political_influence_points"});
+    FormSupport::BindComboIgnoringCase(ui->HowWellKnownComboBox, {l, "how_well_known"});
+    BindText(ui->EstablishedEdit, {l, "established_primaries"});
+    BindText(ui->PercentageGoalEdit, {l, "goals/percentage"});
+    BindText(ui->SeatsGoalEdit, {l, "goals/seats"});
+    BindText(ui->LanguageBonusEdit, {l, "language_bonus"});
     CandidateFields::BindRatings({ui->LeadershipEdit, ui->IntegrityEdit, ui->ExperienceEdit,
                                   ui->IssueFamiliarityEdit, ui->CharismaEdit, ui->StaminaEdit,
                                   ui->DebatingEdit},
-                                 Child(l, "attributes"));
+                                 l);
     FillRegionBonuses();
     ShowPortraits();
     ShowColour();
@@ -176,45 +176,36 @@ void TLeaderEditForm::FillRegionBonuses() {
 
 void TLeaderEditForm::RegionBonusListBoxClick() {
     TXmlNode* entry = FormSupport::CurrentElement(ui->RegionBonusListBox);
-    BindText(ui->RegionBonusEdit, Child(entry, "bonus"));
-    ui->RegionBonusEdit->setEnabled(BoundElement(ui->RegionBonusEdit) != nullptr);
+    BindText(ui->RegionBonusEdit, {entry, "bonus"});
+    ui->RegionBonusEdit->setEnabled(entry != nullptr);
 }
 
 void TLeaderEditForm::ShowPortraits() {
-    const QString folder = QString::fromStdString(CandidatesEdit::PortraitFolder(Data_));
-    ShowPortrait(ui->LargeImage, folder, TextOf(Leader_, "image_large"),
-                 CandidatePortraits::LargeSize);
-    ShowPortrait(ui->SmallImage, folder, TextOf(Leader_, "image_small"),
-                 CandidatePortraits::SmallSize);
+    ShowPortrait(ui->LargeImage, Data_, Pictures::LargePortrait, TextOf(Leader_, "image_large"));
+    ShowPortrait(ui->SmallImage, Data_, Pictures::SmallPortrait, TextOf(Leader_, "image_small"));
 }
 
 void TLeaderEditForm::ChangeLargeImageClick() {
-    ChangePortrait("image_large", "_large", CandidatePortraits::LargeSize);
+    ChangePortrait("image_large", "_large", Pictures::LargePortrait);
 }
 
 void TLeaderEditForm::ChangeSmallImageClick() {
-    ChangePortrait("image_small", "_small", CandidatePortraits::SmallSize);
+    ChangePortrait("image_small", "_small", Pictures::SmallPortrait);
 }
 
-void TLeaderEditForm::ChangePortrait(const char* field, const char* suffix, QSize size) {
+void TLeaderEditForm::ChangePortrait(const char* field, const char* suffix,
+                                     const Pictures::TKind& kind) {
     if (!Leader_)
         return;
-    const QString folder = QString::fromStdString(CandidatesEdit::PortraitFolder(Data_));
-    const auto chosen = Prompts().OpenFile(QStringLiteral("Open"), folder);
-    if (!chosen || chosen->isEmpty())
+    const auto stored = Pictures::Choose(Data_, kind, [suffix](const QString& chosen) {
+        return QString::fromStdString(CandidatesEdit::PortraitName(chosen.toStdString(), suffix));
+    });
+    if (!stored)
         return;
-    const std::string name =
-        CandidatesEdit::PortraitName(QFileInfo(*chosen).fileName().toStdString(), suffix);
-    const CandidatePortraits::TStoreResult stored =
-        CandidatePortraits::Store(*chosen, folder, QString::fromStdString(name), size);
-    if (stored.Image.isNull()) {
-        Prompts().Error(stored.Problem);
-        return;
-    }
     TXmlNode* element = Child(Leader_, field);
     if (!element)
         element = Leader_->AddNewChild(field);
-    element->SetText(name);
+    element->SetText(stored->toStdString());
     Data_.SetChanged();
     ShowPortraits();
 }

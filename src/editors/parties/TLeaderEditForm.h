@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QSize>
 
 namespace Ui {
 class TLeaderEditForm;
@@ -10,6 +9,9 @@ class QLabel;
 class TScenarioData;
 class TXmlNode;
 struct TElementTarget;
+namespace Pictures {
+struct TKind;
+}
 
 // One leader of a party: names, descriptions, numbers, ratings, region
 // bonuses, portraits and colour, and the buttons that open the leader's
@@ -44,7 +46,7 @@ private:
     void ShowPortraits();
     void ShowColour();
     // Chooses a portrait for field ("image_large" or "image_small").
-    void ChangePortrait(const char* field, const char* suffix, QSize size);
+    void ChangePortrait(const char* field, const char* suffix, const Pictures::TKind& kind);
     QString LastName() const;
     void OpenVeeps(const TElementTarget* target);
     void OpenCrusaders(const TElementTarget* target);

@@ -3,23 +3,19 @@
 #include "app/ControlBinding.h"
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
-#include "app/Prompts.h"
+#include "app/Pictures.h"
 #include "editors/parties/PartyTargets.h"
 #include "editors/parties/TChangeColourForm.h"
 #include "editors/parties/TDebatesEditorForm.h"
 #include "editors/parties/TPercentagesEditorForm.h"
 #include "editors/parties/TPlatformEditorForm.h"
-#include "scenario/ScenarioFolders.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/PartiesEdit.h"
 #include "xml/TXmlNode.h"
 
 #include "ui_TPartyEditForm.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QMouseEvent>
-#include <QSaveFile>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -41,18 +37,6 @@ TXmlNode* Child(const TXmlNode* parent, const char* name) {
 QString TextOf(const TXmlNode* parent, const char* name) {
     const TXmlNode* child = Child(parent, name);
     return child ? QString::fromStdString(child->GetText()) : QString();
-}
-
-QImage BlankPicture() {
-    QImage blank(PartiesEdit::PictureSize, PartiesEdit::PictureSize, QImage::Format_RGB888);
-    blank.fill(Qt::white);
-    return blank;
-}
-
-QImage Fit(const QImage& image) {
-    return image.convertToFormat(QImage::Format_RGB888)
-        .scaled(PartiesEdit::PictureSize, PartiesEdit::PictureSize, Qt::IgnoreAspectRatio,
-                Qt::SmoothTransformation);
 }
 
 std::string AdIdOf(const QListWidgetItem* item) {
@@ -198,15 +182,8 @@ void TPartyEditForm::LocationComboBoxChange(int index) {
 }
 
 void TPartyEditForm::LoadPicture() {
-    Picture_ = BlankPicture();
     const std::string name = PartiesEdit::EnsurePictureName(Data_, Party_);
-    if (!name.empty())
-        if (const auto file =
-                ScenarioFolders::FindFileIgnoringCase(PartiesEdit::PictureFolder(Data_), name)) {
-            const QImage loaded(QString::fromStdString(*file));
-            if (!loaded.isNull())
-                Picture_ = Fit(loaded);
-        }
+    Picture_ = Pictures::Show(Data_, Pictures::Party, QString::fromStdString(name));
     ui->PartyImage->setPixmap(QPixmap::fromImage(Picture_));
 }
 
@@ -214,35 +191,12 @@ void TPartyEditForm::PartyImageClick() {
     TXmlNode* picture = Child(Party_, "picture");
     if (!picture)
         return;
-    const QString folder = QString::fromStdString(PartiesEdit::PictureFolder(Data_));
-    const std::optional<QString> chosen = Prompts().OpenFile(
-        QStringLiteral("Open"), folder, QString::fromLatin1(TPrompts::BitmapFilter));
-    if (!chosen || chosen->isEmpty())
+    const auto stored = Pictures::Choose(Data_, Pictures::Party);
+    if (!stored)
         return;
-    const QImage source(*chosen);
-    if (source.isNull()) {
-        Prompts().Error(QStringLiteral("%1 could not be read as a bitmap. The party picture has "
-                                       "not been changed.")
-                            .arg(QDir::toNativeSeparators(*chosen)));
-        return;
-    }
-    const QImage stored = Fit(source);
-    const QString name = QFileInfo(*chosen).fileName();
-    const QString target = QDir(folder).filePath(name);
-    QSaveFile file(target);
-    if (!QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly) || !stored.save(&file, "BMP") ||
-        !file.commit()) {
-        Prompts().Error(QStringLiteral("The party picture could not be written to %1.")
-                            .arg(QDir::toNativeSeparators(target)));
-        return;
-    }
-    picture->SetText(name.toStdString());
+    picture->SetText(stored->toStdString());
     Data_.SetChanged();
-    Picture_ = stored;
-    ui->PartyImage->setPixmap(QPixmap::fromImage(Picture_));
-    if (stored.width() != PartiesEdit::PictureSize || stored.height() != PartiesEdit::PictureSize)
-        Prompts().Error(
-            QStringLiteral("For some reason, the bitmap is not the proper size 101x101"));
+    LoadPicture();
 }
 
 void TPartyEditForm::ShowColour() {

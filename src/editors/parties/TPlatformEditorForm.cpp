@@ -70,7 +70,8 @@ void TPlatformEditorForm::AddRow(TXmlNode* issue, TXmlNode* entry) {
     TRow row{issue, entry, new QLabel(NameOf(issue), ui->RowsWidget),
              new QSlider(Qt::Horizontal, ui->RowsWidget), new QLabel(ui->RowsWidget)};
     row.IssueLabel->setObjectName(QStringLiteral("IssueLabel") + number);
-    row.IssueLabel->setBuddy(row.TrackBar);
+    // Issue names are data: no mnemonic can be fixed, so the bar is named.
+    row.TrackBar->setAccessibleName(row.IssueLabel->text());
     row.TrackBar->setObjectName(QStringLiteral("PositionTrackBar") + number);
     row.TrackBar->setRange(1, 7);
     row.TrackBar->setPageStep(1);

@@ -7,6 +7,8 @@
 
 #include "ui_TSelectPartyForm.h"
 
+#include <QKeyEvent>
+
 TSelectPartyForm::TSelectPartyForm(TScenarioData& data, const TXmlNode* except, QWidget* parent)
     : QDialog(parent), ui(new Ui::TSelectPartyForm) {
     ui->setupUi(this);
@@ -45,4 +47,12 @@ TXmlNode* TSelectPartyForm::Choose(TScenarioData& data, const TXmlNode* except, 
         return Chooser()(data, except);
     TSelectPartyForm form(data, except, parent);
     return form.exec() == QDialog::Accepted ? form.SelectedParty() : nullptr;
+}
+
+void TSelectPartyForm::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        ui->OkButton->isEnabled())
+        ui->OkButton->click();
+    else
+        QDialog::keyPressEvent(event);
 }

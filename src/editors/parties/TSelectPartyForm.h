@@ -32,6 +32,10 @@ public:
     // The party of the selected entry; null when none.
     TXmlNode* SelectedParty() const;
 
+protected:
+    // Enter chooses as "Ok" does; no button is left as the default one.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     Ui::TSelectPartyForm* ui;
 };

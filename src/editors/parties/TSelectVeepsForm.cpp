@@ -9,6 +9,7 @@
 #include "scenario/edit/CandidatesEdit.h"
 #include "xml/TXmlNode.h"
 
+#include <QKeyEvent>
 #include <QShowEvent>
 #include <QSignalBlocker>
 
@@ -49,6 +50,15 @@ void TSelectVeepsForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous())
         FillLists();
+}
+
+void TSelectVeepsForm::keyPressEvent(QKeyEvent* event) {
+    // Every move is written at once, so there is nothing to confirm: Enter
+    // closes the chooser as Escape does.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        accept();
+    else
+        QDialog::keyPressEvent(event);
 }
 
 void TSelectVeepsForm::FillLists() {

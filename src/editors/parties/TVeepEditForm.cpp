@@ -42,22 +42,27 @@ void TVeepEditForm::showEvent(QShowEvent* event) {
 
 void TVeepEditForm::FormShow() {
     TXmlNode* v = ViceLeader_;
-    BindText(ui->FirstNameEdit, Child(v, "firstname"));
-    BindText(ui->LastNameEdit, Child(v, "lastname"));
-    CandidateFields::BindGender(ui->GenderComboBox, Child(v, "sex"));
-    BindText(ui->AgeEdit, Child(v, "age"));
+    // A field the vice-leader lacks is added at its first edit.
+    BindText(ui->FirstNameEdit, {v, "firstname"});
+    BindText(ui->LastNameEdit, {v, "lastname"});
+    CandidateFields::BindGender(ui->GenderComboBox, {v, "sex"});
+    BindText(ui->AgeEdit, {v, "age"});
     CandidateFields::BindHomeRegion(ui->HomeRegionComboBox, Data_, Child(v, "home_political_unit"),
                                     [this](const std::string& id) {
                                         CandidatesEdit::SetViceLeaderHome(Data_, ViceLeader_, id);
                                     });
-    FormSupport::BindComboIgnoringCase(ui->HowWellKnownComboBox, Child(v, "how_well_known"));
-    BindText(ui->PointsCostEdit, Child(v, "political_points_cost"));
+    FormSupport::BindComboIgnoringCase(ui->HowWellKnownComboBox, {v, "how_well_known"});
+    BindText(ui->PointsCostEdit, {v, "political_points_cost"});
+    // The home bonus entry names the home region: without one there is
+    // nothing to type into.
     const TXmlNode* bonuses = Child(v, "percentage_bonuses");
-    BindText(ui->HomeBonusEdit, Child(bonuses ? bonuses->GetChildAt(0) : nullptr, "bonus"));
+    TXmlNode* homeBonus = bonuses ? bonuses->GetChildAt(0) : nullptr;
+    BindText(ui->HomeBonusEdit, {homeBonus, "bonus"});
+    ui->HomeBonusEdit->setEnabled(homeBonus != nullptr);
     CandidateFields::BindRatings({ui->LeadershipEdit, ui->IntegrityEdit, ui->ExperienceEdit,
                                   ui->IssueFamiliarityEdit, ui->CharismaEdit, ui->StaminaEdit,
                                   ui->DebatingEdit},
-                                 Child(v, "attributes"));
+                                 v);
 }
 
 void TVeepEditForm::ShowElement(const TElementTarget& target) {

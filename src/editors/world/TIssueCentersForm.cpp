@@ -54,7 +54,6 @@ TIssueCentersForm::TIssueCentersForm(TScenarioData& data, QWidget* parent)
     ui->setupUi(this);
     setProperty("helpTopic", 131);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     // The 18 rows: issue name, its centre from far left to far right, and
     // what that position stands for.
@@ -64,7 +63,6 @@ TIssueCentersForm::TIssueCentersForm(TScenarioData& data, QWidget* parent)
         row.Name = new QLabel(ui->CentersGroup);
         row.Name->setObjectName(QStringLiteral("IssueLabel%1").arg(i + 1));
         row.Bar = NewBar(ui->CentersGroup, QStringLiteral("CenterTrackBar%1").arg(i + 1));
-        row.Name->setBuddy(row.Bar);
         row.Description = new QLineEdit(ui->CentersGroup);
         row.Description->setObjectName(QStringLiteral("DescriptionEdit%1").arg(i + 1));
         row.Description->setReadOnly(true);
@@ -75,7 +73,7 @@ TIssueCentersForm::TIssueCentersForm(TScenarioData& data, QWidget* parent)
         connect(row.Bar, &QSlider::valueChanged, this, [this, i] { TrackBarChange(i); });
         Rows_.push_back(row);
     }
-    auto* allLabel = new QLabel(QStringLiteral("All Issue Centers"), ui->CentersGroup);
+    auto* allLabel = new QLabel(QStringLiteral("&All Issue Centers"), ui->CentersGroup);
     allLabel->setObjectName(QStringLiteral("AllCentersLabel"));
     AllCenters_ = NewBar(ui->CentersGroup, QStringLiteral("TrackBar1"));
     AllCenters_->setValue(4);
@@ -116,6 +114,9 @@ void TIssueCentersForm::FormShow() {
         TRow& row = Rows_[i];
         row.Issue = i < issues.size() ? issues[i] : nullptr;
         row.Name->setText(TextOf(row.Issue, "name"));
+        // Issue names are data: no mnemonic can be fixed, so the bar is named.
+        row.Bar->setAccessibleName(row.Name->text());
+        row.Description->setAccessibleName(row.Name->text() + QStringLiteral(" position"));
         for (QWidget* w : {static_cast<QWidget*>(row.Name), static_cast<QWidget*>(row.Bar),
                            static_cast<QWidget*>(row.Description)})
             w->setVisible(row.Issue != nullptr);

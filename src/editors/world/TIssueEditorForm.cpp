@@ -4,9 +4,8 @@
 #include "app/ControlBinding.h"
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
-#include "app/Prompts.h"
+#include "app/Pictures.h"
 #include "app/RemovalNotice.h"
-#include "editors/content/ActivityPictures.h"
 #include "editors/world/ElementEntries.h"
 #include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
@@ -15,8 +14,6 @@
 #include "xml/TXmlNode.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QSignalBlocker>
@@ -195,9 +192,8 @@ void TIssueEditorForm::ShowPicture(TXmlNode* issue) {
         ui->IssueImage->clear();
         return;
     }
-    const QString folder = QString::fromStdString(IssuesEdit::PictureFolder(Data_));
-    ui->IssueImage->setPixmap(QPixmap::fromImage(
-        ActivityPictures::Show(folder, QString::fromStdString(picture->GetText()))));
+    ui->IssueImage->setPixmap(QPixmap::fromImage(Pictures::ShowCreatingMissing(
+        Data_, Pictures::Issue, QString::fromStdString(picture->GetText()))));
 }
 
 void TIssueEditorForm::ShowCount() {
@@ -259,32 +255,10 @@ void TIssueEditorForm::IssueImageClick() {
     TXmlNode* picture = IssuesEdit::PictureOf(Data_, issue);
     if (!picture || IssuesEdit::IsAttribute(issue))
         return;
-    const QString folder = QString::fromStdString(IssuesEdit::PictureFolder(Data_));
-    const auto chosen = Prompts().OpenFile(QStringLiteral("Open"), folder);
-    if (!chosen || chosen->isEmpty())
+    const auto stored = Pictures::Choose(Data_, Pictures::Issue);
+    if (!stored)
         return;
-    if (QImage(*chosen).isNull()) {
-        Prompts().Error(QStringLiteral("%1 could not be read as a bitmap. The issue picture has "
-                                       "not been changed.")
-                            .arg(QDir::toNativeSeparators(*chosen)));
-        return;
-    }
-    const QString name = QFileInfo(*chosen).fileName();
-    picture->SetText(name.toStdString());
+    picture->SetText(stored->toStdString());
     Data_.SetChanged();
-
-    const QFileInfo target(QDir(folder).filePath(name));
-    const bool same =
-        target.exists() && target.canonicalFilePath() == QFileInfo(*chosen).canonicalFilePath();
-    const bool write =
-        !same && (!target.exists() ||
-                  Prompts().YesNo(QStringLiteral("Warning"),
-                                  QStringLiteral("Do you wish to overwrite %1?").arg(name)));
-    if (write) {
-        const ActivityPictures::TStoreResult stored = ActivityPictures::Store(*chosen, folder);
-        if (stored.FileName.isEmpty())
-            Prompts().Error(stored.Problem);
-    }
-    // What the issue shows from now on is the file under its name.
     ShowPicture(issue);
 }

@@ -3,13 +3,12 @@
 #include "app/ControlBinding.h"
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
+#include "app/Pictures.h"
 #include "app/Prompts.h"
 #include "app/RemovalNotice.h"
-#include "editors/content/ActivityPictures.h"
 #include "editors/world/ElementEntries.h"
 #include "editors/world/TIssueCentersForm.h"
 #include "scenario/ElementTargets.h"
-#include "scenario/ScenarioFolders.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/PoliticalUnitsEdit.h"
 #include "scenario/edit/ReferencesEdit.h"
@@ -18,11 +17,9 @@
 
 #include "ui_TPoliticalUnitEditorForm.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSaveFile>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <cstring>
@@ -63,17 +60,7 @@ QImage ToImage(const TPixelBuffer& pixels) {
     return image;
 }
 
-// The map is stored at the size it is shown. Borders must stay pure black,
-// so the picture is stretched without blending neighbouring pixels.
-QImage MapSized(const QImage& image) {
-    return image.convertToFormat(QImage::Format_RGB888)
-        .scaled(RegionMap::Width, RegionMap::Height, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-}
-
-bool SaveBitmap(const QImage& image, const QString& file) {
-    QSaveFile out(file);
-    return out.open(QIODevice::WriteOnly) && image.save(&out, "BMP") && out.commit();
-}
+const QString MapName = QStringLiteral("map.bmp");
 
 bool Holds(const TXmlNode* region, const TXmlNode* point) {
     const auto points = RegionMap::FillPoints(region);
@@ -87,9 +74,20 @@ TPoliticalUnitEditorForm::TPoliticalUnitEditorForm(TScenarioData& data, QWidget*
     ui->setupUi(this);
     setProperty("helpTopic", 130);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     ui->LogoImage->installEventFilter(this);
     ui->LogoImage->setCursor(Qt::PointingHandCursor);
+    // On a low screen the details scroll, but they never get narrower than
+    // their fields.
+    ui->DetailsScrollArea->setMinimumWidth(
+        ui->DetailsColumnWidget->minimumSizeHint().width() +
+        ui->DetailsScrollArea->verticalScrollBar()->sizeHint().width());
+    // A scenario made from the template has no map yet.
+    ui->MapImage->SetHint(
+        QStringLiteral("No map yet. Use \"Load Map ...\" to load a bitmap of %1 x %2 pixels: "
+                       "each region filled with a colour of its own, the regions parted by "
+                       "black borders.")
+            .arg(RegionMap::Width)
+            .arg(RegionMap::Height));
     // Hiding the details must not move the map under the mouse.
     for (QWidget* group : {static_cast<QWidget*>(ui->DetailsGroup),
                            static_cast<QWidget*>(ui->DetailsContinuedGroup)}) {
@@ -99,6 +97,8 @@ TPoliticalUnitEditorForm::TPoliticalUnitEditorForm(TScenarioData& data, QWidget*
     }
 
     connect(ui->MapImage, &TMapView::Clicked, this, &TPoliticalUnitEditorForm::MapImageMouseUp);
+    connect(ui->MapImage, &TMapView::CrossHairMoved, this,
+            &TPoliticalUnitEditorForm::AnnounceCrossHair);
     connect(ui->MapImage, &TMapView::LabelPressed, this, &TPoliticalUnitEditorForm::LabelMouseDown);
     connect(ui->MapImage, &TMapView::LabelDropped, this, &TPoliticalUnitEditorForm::LabelMouseUp);
     connect(ui->LoadButton, &QPushButton::clicked, this,
@@ -128,8 +128,8 @@ TPoliticalUnitEditorForm::TPoliticalUnitEditorForm(TScenarioData& data, QWidget*
             &TPoliticalUnitEditorForm::AddCityButtonClick);
     connect(ui->RemoveCityButton, &QPushButton::clicked, this,
             &TPoliticalUnitEditorForm::RemoveCityButtonClick);
-    connect(ui->NameEdit, &QLineEdit::textEdited, this, &TPoliticalUnitEditorForm::NameEditChange);
-    connect(ui->AbbreviationEdit, &QLineEdit::textEdited, this,
+    connect(ui->NameEdit, &QLineEdit::textChanged, this, &TPoliticalUnitEditorForm::NameEditChange);
+    connect(ui->AbbreviationEdit, &QLineEdit::textChanged, this,
             &TPoliticalUnitEditorForm::AbbreviationEditChange);
     connect(ui->ChangeLogoButton, &QPushButton::clicked, this,
             &TPoliticalUnitEditorForm::LogoImageClick);
@@ -172,11 +172,7 @@ void TPoliticalUnitEditorForm::FormShow() {
     for (TXmlNode* region : PU::Regions(Data_))
         PU::GeneralElection(Data_, region);
     FillRegionList();
-    const QString folder = QString::fromStdString(Data_.Folder());
-    const auto map = ScenarioFolders::FindFileIgnoringCase(Data_.Folder(), "map.bmp");
-    HasMap_ = map && LoadBaseMap(QString::fromStdString(*map));
-    if (HasMap_)
-        SaveBitmap(ToImage(Areas_.Base()), QString::fromStdString(*map));
+    SetBaseMap(Pictures::LoadAtSize(Data_, Pictures::Map, MapName));
     ShowUnit();
     Redraw();
 }
@@ -205,12 +201,9 @@ int TPoliticalUnitEditorForm::RowOf(const TXmlNode* region) const {
     return -1;
 }
 
-bool TPoliticalUnitEditorForm::LoadBaseMap(const QString& file) {
-    const QImage image(file);
-    if (image.isNull())
-        return false;
-    Areas_ = TMapAreas(ToPixels(MapSized(image)));
-    return true;
+void TPoliticalUnitEditorForm::SetBaseMap(const QImage& map) {
+    HasMap_ = !map.isNull();
+    Areas_ = HasMap_ ? TMapAreas(ToPixels(map)) : TMapAreas();
 }
 
 void TPoliticalUnitEditorForm::Redraw() {
@@ -237,6 +230,7 @@ void TPoliticalUnitEditorForm::Redraw() {
                           HasMap_ && at.has_value()});
     }
     ui->MapImage->SetLabels(labels);
+    AnnounceCrossHair();
 }
 
 void TPoliticalUnitEditorForm::UnbindDetails() {
@@ -303,15 +297,17 @@ void TPoliticalUnitEditorForm::ShowUnit() {
 
 void TPoliticalUnitEditorForm::ShowFlag(TXmlNode* unit) {
     TXmlNode* logo = Child(unit, "logo");
-    const QSize size(FlagWidth, FlagHeight);
+    // A pending region is no part of the document and writes nothing until
+    // it is added.
+    const bool pending = unit && unit == Pending_.get();
     if (logo && logo->GetText().empty() && !unit->AttributeValue("id").empty()) {
         logo->SetText(unit->AttributeValue("id") + ".bmp");
-        Data_.SetChanged();
+        if (!pending)
+            Data_.SetChanged();
     }
-    const QString folder = QString::fromStdString(Data_.Folder() + "region_images/");
-    Flag_ = logo && !Data_.Folder().empty()
-                ? ActivityPictures::Show(folder, QString::fromStdString(logo->GetText()), size)
-                : ActivityPictures::Blank(size);
+    const QString name = logo ? QString::fromStdString(logo->GetText()) : QString();
+    Flag_ = pending || !logo ? Pictures::Show(Data_, Pictures::Flag, name)
+                             : Pictures::ShowCreatingMissing(Data_, Pictures::Flag, name);
     ui->LogoImage->setPixmap(QPixmap::fromImage(Flag_));
     ui->ChangeLogoButton->setEnabled(logo != nullptr);
 }
@@ -358,6 +354,15 @@ void TPoliticalUnitEditorForm::MapImageMouseUp(QPoint at) {
     Redraw();
 }
 
+void TPoliticalUnitEditorForm::AnnounceCrossHair() {
+    const QPoint at = ui->MapImage->CrossHair();
+    const RegionMap::THit hit = HasMap_
+                                    ? RegionMap::HitTest(Areas_, PU::Regions(Data_), at.x(), at.y())
+                                    : RegionMap::THit{};
+    ui->MapImage->SetCrossHairPlace(hit.Region ? TextOf(hit.Region, "name")
+                                               : QStringLiteral("no region"));
+}
+
 void TPoliticalUnitEditorForm::LabelMouseDown(int index) {
     const auto regions = PU::Regions(Data_);
     if (index < 0 || index >= static_cast<int>(regions.size()))
@@ -390,29 +395,14 @@ void TPoliticalUnitEditorForm::LoadButtonClick() {
                          QStringLiteral("All currently defined regions will be lost. Do you wish "
                                         "to continue?")))
         return;
-    const QString folder = QString::fromStdString(Data_.Folder());
-    const std::optional<QString> chosen = Prompts().OpenFile(
-        QStringLiteral("Open"), folder, QString::fromLatin1(TPrompts::BitmapFilter));
-    if (!chosen || chosen->isEmpty())
+    // A file that is no bitmap, or one that cannot be stored, costs neither
+    // regions nor map.
+    if (!Pictures::Choose(
+            Data_, Pictures::Map, [](const QString&) { return MapName; },
+            Pictures::TReplace::Confirmed))
         return;
-    // Read first: a file that is no bitmap must cost neither regions nor map.
-    const QImage image(*chosen);
-    if (image.isNull()) {
-        Prompts().Error(QStringLiteral("%1 could not be read as a bitmap. The map and the "
-                                       "regions have not been changed.")
-                            .arg(QDir::toNativeSeparators(*chosen)));
-        return;
-    }
-    const QImage sized = MapSized(image);
-    const QString target = QDir(folder).filePath(QStringLiteral("map.bmp"));
-    if (!SaveBitmap(sized, target)) {
-        Prompts().Error(QStringLiteral("The map could not be written to %1.")
-                            .arg(QDir::toNativeSeparators(target)));
-        return;
-    }
     RemoveAllButtonClick();
-    Areas_ = TMapAreas(ToPixels(sized));
-    HasMap_ = true;
+    SetBaseMap(Pictures::Load(Data_, Pictures::Map, MapName));
     ShowUnit();
     Redraw();
 }
@@ -540,13 +530,17 @@ void TPoliticalUnitEditorForm::RemoveCityButtonClick() {
 }
 
 void TPoliticalUnitEditorForm::NameEditChange() {
-    if (Pending_ || !Selected_)
+    if (Pending_ || !Selected_ || BoundElement(ui->NameEdit) != Child(Selected_, "name"))
         return;
     if (QListWidgetItem* item = ui->RegionsListBox->item(RowOf(Selected_)))
         item->setText(ui->NameEdit->text());
 }
 
 void TPoliticalUnitEditorForm::AbbreviationEditChange() {
+    // Showing a unit fills the field with what is stored: nothing to draw.
+    const TXmlNode* stored = BoundElement(ui->AbbreviationEdit);
+    if (stored && QString::fromStdString(stored->GetText()) == ui->AbbreviationEdit->text())
+        return;
     // The labels are drawn from the document: store before the binding does.
     StoreControlText(ui->AbbreviationEdit);
     if (!Pending_ && Selected_)
@@ -557,18 +551,10 @@ void TPoliticalUnitEditorForm::LogoImageClick() {
     TXmlNode* logo = Child(ShownUnit(), "logo");
     if (!logo)
         return;
-    const QString folder = QString::fromStdString(Data_.Folder() + "region_images/");
-    const std::optional<QString> chosen = Prompts().OpenFile(
-        QStringLiteral("Open"), folder, QString::fromLatin1(TPrompts::BitmapFilter));
-    if (!chosen || chosen->isEmpty())
+    const auto stored = Pictures::Choose(Data_, Pictures::Flag);
+    if (!stored)
         return;
-    const ActivityPictures::TStoreResult stored =
-        ActivityPictures::Store(*chosen, folder, QSize(FlagWidth, FlagHeight));
-    if (stored.FileName.isEmpty()) {
-        Prompts().Error(stored.Problem + QStringLiteral(" The flag has not been changed."));
-        return;
-    }
-    logo->SetText(stored.FileName.toStdString());
+    logo->SetText(stored->toStdString());
     Data_.SetChanged();
     ShowFlag(ShownUnit());
 }

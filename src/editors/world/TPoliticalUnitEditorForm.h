@@ -25,9 +25,6 @@ struct TElementTarget;
 class TPoliticalUnitEditorForm : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int FlagWidth = 76;
-    static constexpr int FlagHeight = 57;
-
     TPoliticalUnitEditorForm(TScenarioData& data, QWidget* parent = nullptr);
     ~TPoliticalUnitEditorForm() override;
 
@@ -56,7 +53,8 @@ protected:
 
 private:
     void FormShow();
-    bool LoadBaseMap(const QString& file);
+    // The map as loaded (null: none).
+    void SetBaseMap(const QImage& map);
     void Redraw();
     void ShowUnit();
     void UnbindDetails();
@@ -64,6 +62,7 @@ private:
     void DropPending();
     void BuildPending(QPoint at);
     void SelectRegion(TXmlNode* region, TXmlNode* point);
+    void AnnounceCrossHair();
     void FillRegionList();
     int RowOf(const TXmlNode* region) const;
     // The selected entry of the region list and its region; -1 and null

@@ -3,13 +3,12 @@
 #include "app/ControlBinding.h"
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
-#include "app/Prompts.h"
+#include "app/Pictures.h"
 #include "editors/parties/TDebatesEditorForm.h"
 #include "editors/world/ElementEntries.h"
 #include "editors/world/TEconomyEditorForm.h"
 #include "editors/world/TInterviewerEditorForm.h"
 #include "scenario/ElementTargets.h"
-#include "scenario/ScenarioFolders.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/ValueEncodings.h"
 #include "scenario/edit/ScenarioEdit.h"
@@ -17,11 +16,7 @@
 
 #include "ui_TScenarioEditorForm.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QSaveFile>
 #include <QSignalBlocker>
 
 #include <tuple>
@@ -56,18 +51,7 @@ int WholeNumber(const QString& text) {
     return ok ? value : 0;
 }
 
-QImage BlankPicture() {
-    QImage blank(TScenarioEditorForm::ImageWidth, TScenarioEditorForm::ImageHeight,
-                 QImage::Format_RGB888);
-    blank.fill(Qt::white);
-    return blank;
-}
-
-// Writes through a temporary file, so a failed write leaves the old picture.
-bool SaveBitmap(const QImage& image, const QString& file) {
-    QSaveFile out(file);
-    return out.open(QIODevice::WriteOnly) && image.save(&out, "BMP") && out.commit();
-}
+const QString PictureName = QStringLiteral("scenario.bmp");
 
 } // namespace
 
@@ -76,7 +60,6 @@ TScenarioEditorForm::TScenarioEditorForm(TScenarioData& data, QWidget* parent)
     ui->setupUi(this);
     setProperty("helpTopic", 110);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     FormSupport::LimitLength(ui->NameEdit, 40);
     FormSupport::LimitLength(ui->CurrencySymbolEdit, 1);
     FormSupport::LimitLength(ui->PrimariesIntroMemo, 450);
@@ -213,70 +196,14 @@ void TScenarioEditorForm::BanAdsCheckBoxClick() {
     }
 }
 
-QString TScenarioEditorForm::PictureFile() const {
-    const QString folder = QString::fromStdString(Data_.Folder());
-    const QString exact = QDir(folder).filePath(QStringLiteral("scenario.bmp"));
-    if (QFileInfo::exists(exact))
-        return exact;
-    // Folders made on Windows may spell the name in any case.
-    const QStringList files = QDir(folder).entryList(QDir::Files);
-    for (const QString& file : files)
-        if (file.compare(QStringLiteral("scenario.bmp"), Qt::CaseInsensitive) == 0)
-            return QDir(folder).filePath(file);
-    return exact;
-}
-
 void TScenarioEditorForm::LoadPicture() {
-    Picture_ = BlankPicture();
-    if (!Data_.Folder().empty()) {
-        const QString file = PictureFile();
-        QImage loaded;
-        // A link leading out of the scenario is neither read nor written.
-        const bool contained = ScenarioFolders::IsContained(Data_.Folder(), file.toStdString());
-        if (contained && !QFileInfo::exists(file))
-            SaveBitmap(Picture_, file);
-        else if (contained && loaded.load(file))
-            Picture_ = loaded;
-        // A file that does not read as a picture is left alone; the area
-        // shows blank.
-    }
-    ShowPicture();
-}
-
-void TScenarioEditorForm::ShowPicture() {
+    Picture_ = Pictures::ShowCreatingMissing(Data_, Pictures::Scenario, PictureName);
     ui->ScenarioImage->setPixmap(QPixmap::fromImage(Picture_));
 }
 
 void TScenarioEditorForm::ScenarioImageClick() {
-    const QString folder = QString::fromStdString(Data_.Folder());
-    const std::optional<QString> chosen = Prompts().OpenFile(
-        QStringLiteral("Open"), folder, QString::fromLatin1(TPrompts::BitmapFilter));
-    if (!chosen || chosen->isEmpty())
-        return;
-    QImage source;
-    if (!source.load(*chosen)) {
-        Prompts().Error(QStringLiteral("%1 could not be read as a bitmap. The scenario picture "
-                                       "has not been changed.")
-                            .arg(QDir::toNativeSeparators(*chosen)));
-        return;
-    }
-    // Always stored at the size the game shows it, whatever size the old
-    // file had.
-    QImage stored = BlankPicture();
-    {
-        QPainter painter(&stored);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(stored.rect(), source.convertToFormat(QImage::Format_RGB888));
-    }
-    const QString file = PictureFile();
-    if (!ScenarioFolders::IsContained(Data_.Folder(), file.toStdString()) ||
-        !SaveBitmap(stored, file)) {
-        Prompts().Error(QStringLiteral("The scenario picture could not be written to %1.")
-                            .arg(QDir::toNativeSeparators(file)));
-        return;
-    }
-    Picture_ = stored;
-    ShowPicture();
+    if (Pictures::Choose(Data_, Pictures::Scenario, [](const QString&) { return PictureName; }))
+        LoadPicture();
 }
 
 void TScenarioEditorForm::ShowElement(const TElementTarget& target) {

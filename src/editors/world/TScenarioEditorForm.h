@@ -18,20 +18,13 @@ struct TElementTarget;
 class TScenarioEditorForm : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int ImageWidth = 65;
-    static constexpr int ImageHeight = 85;
-
     TScenarioEditorForm(TScenarioData& data, QWidget* parent = nullptr);
     ~TScenarioEditorForm() override;
 
-    // The picture file: scenario.bmp in the scenario folder, or the file of
-    // that name in another letter case when only such a one exists.
-    QString PictureFile() const;
     // What the picture area shows.
     const QImage& Picture() const { return Picture_; }
 
-    // Asks for a bitmap and stores it, stretched to 65 by 85, as the
-    // scenario picture.
+    // Asks for a bitmap and stores it as the scenario picture.
     void ScenarioImageClick();
 
     // Once shown, focuses the target's field, or opens the economy,
@@ -46,7 +39,6 @@ protected:
 private:
     void FormShow();
     void LoadPicture();
-    void ShowPicture();
     void PollResultsDayComboBoxChange(int index);
     void InitialEconomyComboBoxChange(int index);
     void BanAdsCheckBoxClick();

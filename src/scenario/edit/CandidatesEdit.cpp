@@ -3,6 +3,7 @@
 #include "scenario/ScenarioFolders.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/ValueEncodings.h"
+#include "scenario/edit/MissingFields.h"
 #include "scenario/edit/PartiesEdit.h"
 #include "scenario/edit/PercentagesEdit.h"
 #include "scenario/edit/ReferencesEdit.h"
@@ -148,7 +149,7 @@ std::string PortraitName(const std::string& chosen, const std::string& suffix) {
 void SetViceLeaderHome(TScenarioData& data, TXmlNode* viceLeader, const std::string& regionId) {
     if (!viceLeader)
         return;
-    ChildOrNew(viceLeader, "home_political_unit")->SetAttribute("id", regionId);
+    MissingFields::Add(viceLeader, "home_political_unit")->SetAttribute("id", regionId);
     const TXmlNode* bonuses = viceLeader->GetChild("percentage_bonuses");
     if (TXmlNode* first = bonuses ? bonuses->GetChildAt(0) : nullptr)
         first->SetAttribute("id", regionId);

@@ -101,10 +101,6 @@ TXmlNode* PictureOf(TScenarioData& data, TXmlNode* issue) {
     return picture;
 }
 
-std::string PictureFolder(const TScenarioData& data) {
-    return data.Folder() + "issue_images/";
-}
-
 TXmlNode* NewIssue(TScenarioData& data) {
     TXmlNode* root = data.Issues();
     if (!root || root->ChildCount() >= MaxIssues)

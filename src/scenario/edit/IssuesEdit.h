@@ -29,8 +29,6 @@ int32_t NamePicturesByPlace(TScenarioData& data);
 // the issue's id and ".bmp" ("issue" and its place when it has no id).
 // Null when the issue has no picture element.
 TXmlNode* PictureOf(TScenarioData& data, TXmlNode* issue);
-// The scenario's issue_images/ folder, ending with "/".
-std::string PictureFolder(const TScenarioData& data);
 
 // Appends a complete position issue "New Issue" with its seven positions,
 // an issue centre for it in every political unit (at any depth) and a

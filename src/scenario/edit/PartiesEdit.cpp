@@ -208,10 +208,6 @@ void RemoveAdCredit(TScenarioData& data, TXmlNode* party, const std::string& adI
         data.SetChanged();
 }
 
-std::string PictureFolder(const TScenarioData& data) {
-    return data.Folder() + "party_images/";
-}
-
 std::string EnsurePictureName(TScenarioData& data, TXmlNode* party) {
     if (!party)
         return {};

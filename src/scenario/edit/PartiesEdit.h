@@ -51,9 +51,6 @@ TXmlNode* AddAdCredit(TScenarioData& data, TXmlNode* party, const std::string& a
 // Removes every credit for adId.
 void RemoveAdCredit(TScenarioData& data, TXmlNode* party, const std::string& adId);
 
-// The party picture: a 101 by 101 bitmap in party_images.
-constexpr int PictureSize = 101;
-std::string PictureFolder(const TScenarioData& data);
 // An empty picture name becomes the party's id followed by ".bmp";
 // returns the name.
 std::string EnsurePictureName(TScenarioData& data, TXmlNode* party);

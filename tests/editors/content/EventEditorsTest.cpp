@@ -5,6 +5,7 @@
 #include "editors/content/TEventsEditorForm.h"
 #include "editors/content/TScriptedEventsEditorForm.h"
 #include "editors/content/TSimpleEventEditorForm.h"
+#include "guisupport/FormChecks.h"
 #include "guisupport/ScenarioCopy.h"
 #include "guisupport/ScriptedPrompts.h"
 #include "scenario/verify/FileVerifiers.h"
@@ -381,6 +382,19 @@ private slots:
         QTest::keyClick(memo, Qt::Key_Backspace);
         QCOMPARE(Text(Scripted()->GetChildAt(0)->GetChild("outcomes")->GetChildAt(0), "headline"),
                  std::string(299, 'h'));
+    }
+
+    void FieldsAnEventLacksAreAddedWhereTheyBelongOnFirstEdit() {
+        TXmlNode* event = Scripted()->GetChildAt(0);
+        QString faults = GuiTest::EditsAddMissingFields(
+            event, {"times_can_occur", "will_occur"},
+            [&] { return std::make_unique<TScriptedEventsEditorForm>(Data()); },
+            {"TimesCanOccurEdit", "WillOccurCheckBox"});
+        faults += GuiTest::EditsAddMissingFields(
+            event->GetChild("outcomes")->GetChildAt(0), {"profile_change"},
+            [&] { return std::make_unique<TEventOutcomeBuilderForm>(Data(), event); },
+            {"ProfileChangeEdit"});
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
     }
 
     void ConditionBuilderListsAndAddsConditions() {

@@ -1,7 +1,7 @@
 #include "editors/content/TActivitiesEditorForm.h"
+#include "app/Pictures.h"
 #include "app/StepEditors.h"
 #include "app/gallery/Gallery.h"
-#include "editors/content/ActivityPictures.h"
 #include "guisupport/ScenarioCopy.h"
 #include "guisupport/ScriptedPrompts.h"
 #include "scenario/verify/FileVerifiers.h"
@@ -48,17 +48,6 @@ void Type(QLineEdit* edit, const QString& text) {
     QTest::keyClicks(edit, text);
 }
 
-// Bits per pixel from a BMP file's info header.
-int BitsPerPixel(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray head = file.read(30);
-    if (head.size() < 30 || !head.startsWith("BM"))
-        return -1;
-    return static_cast<unsigned char>(head[28]) | static_cast<unsigned char>(head[29]) << 8;
-}
-
 } // namespace
 
 class TActivitiesEditorFormTest : public QObject {
@@ -93,7 +82,7 @@ class TActivitiesEditorFormTest : public QObject {
     }
     void WriteBlank(const QString& name) {
         QDir().mkpath(Pictures());
-        QVERIFY(ActivityPictures::Blank().save(Pictures() + name, "BMP"));
+        QVERIFY(Pictures::Blank(Pictures::Activity.Size).save(Pictures() + name, "BMP"));
     }
 
 private slots:
@@ -188,113 +177,13 @@ private slots:
             QCOMPARE(Text(activity, "energy_points"), std::string("2"));
             QCOMPARE(Text(activity, "chance_backfire"), std::string("0"));
             const QString file = Pictures() + QString::fromStdString(id + ".bmp");
-            const QImage picture(file);
-            QCOMPARE(picture.size(), QSize(32, 32));
-            QCOMPARE(BitsPerPixel(file), 24);
+            QVERIFY(Pictures::IsStoredAt(file, QSize(32, 32)));
         }
         QVERIFY(leader->AttributeValue("id") != veep->AttributeValue("id"));
 
         Data().Messages().clear();
         QVERIFY(VerifyActivities(Data()));
         QVERIFY(Data().Messages().empty());
-    }
-
-    void PictureFromAnotherFolderIsStoredAt32By32() {
-        Open(Lists);
-        QTemporaryDir elsewhere;
-        QImage big(120, 90, QImage::Format_RGB32);
-        big.fill(QColor(200, 30, 30));
-        const QString chosen = elsewhere.filePath(QStringLiteral("Big Rally.bmp"));
-        QVERIFY(big.save(chosen, "BMP"));
-
-        TScriptedPrompts prompts;
-        prompts.ChooseFile(chosen);
-        QTest::mouseClick(Button("ChangePictureButton"), Qt::LeftButton);
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(QDir(prompts.Shown().front().Text).absolutePath(),
-                 QDir(Pictures()).absolutePath());
-
-        TXmlNode* rest = ListNode("leaders")->GetChildAt(0);
-        QCOMPARE(Text(rest, "picture"), std::string("Big Rally.bmp"));
-        const QString stored = Pictures() + QStringLiteral("Big Rally.bmp");
-        const QImage copy(stored);
-        QCOMPARE(copy.size(), QSize(32, 32));
-        QCOMPARE(BitsPerPixel(stored), 24);
-        QCOMPARE(copy.pixelColor(16, 16), QColor(200, 30, 30));
-        // The picture the activity had before stays.
-        QVERIFY(QFileInfo::exists(Pictures() + QStringLiteral("rest.bmp")));
-        QCOMPARE(Find<QLabel>("ActivityPicture")->pixmap().toImage().pixelColor(16, 16),
-                 QColor(200, 30, 30));
-
-        // A click on the picture itself opens the dialog too.
-        prompts.CancelFile();
-        QTest::mouseClick(Find<QLabel>("ActivityPicture"), Qt::LeftButton);
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(Text(rest, "picture"), std::string("Big Rally.bmp"));
-    }
-
-    void UnreadablePictureWritesNothing() {
-        Open(Lists);
-        QTemporaryDir elsewhere;
-        const QString chosen = elsewhere.filePath(QStringLiteral("broken.bmp"));
-        QFile junk(chosen);
-        QVERIFY(junk.open(QIODevice::WriteOnly));
-        junk.write("BM not really a bitmap");
-        junk.close();
-
-        TScriptedPrompts prompts;
-        prompts.ChooseFile(chosen).Ok(QStringLiteral("Error"));
-        QTest::mouseClick(Button("ChangePictureButton"), Qt::LeftButton);
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QVERIFY(prompts.MessageTexts().front().contains(QStringLiteral("broken.bmp")));
-        QCOMPARE(Text(ListNode("leaders")->GetChildAt(0), "picture"), std::string("rest.bmp"));
-        QVERIFY(!QFileInfo::exists(Pictures() + QStringLiteral("broken.bmp")));
-    }
-
-    void ShowingLeavesExistingPicturesAlone() {
-        // Found in another letter case, and of another size: shown at 32 by
-        // 32, neither replaced by a blank nor rewritten.
-        QDir().mkpath(Pictures());
-        QImage green(40, 40, QImage::Format_RGB888);
-        green.fill(Qt::green);
-        QVERIFY(green.save(Pictures() + QStringLiteral("QUIET DAY.BMP"), "BMP"));
-        Open("<activities><leaders>" + Activity("rest", "Rest", "Quiet Day.bmp") +
-             "</leaders><viceleaders/></activities>");
-        QVERIFY(!QFileInfo::exists(Pictures() + QStringLiteral("Quiet Day.bmp")));
-        QCOMPARE(QImage(Pictures() + QStringLiteral("QUIET DAY.BMP")).size(), QSize(40, 40));
-        const QImage shown = Find<QLabel>("ActivityPicture")->pixmap().toImage();
-        QCOMPARE(shown.size(), QSize(32, 32));
-        QCOMPARE(shown.pixelColor(10, 10), QColor(Qt::green));
-    }
-
-    void PictureNamesWithFoldersAreNeverWritten() {
-        const std::string escaping = "<activities><leaders>" +
-                                     Activity("a1", "Outside", "../outside.bmp") +
-                                     "</leaders><viceleaders/></activities>";
-        Open(escaping);
-        QCOMPARE(Form->SelectedActivity()->AttributeValue("id"), std::string("a1"));
-        QVERIFY(!QFileInfo::exists(Copy->FilePath(QStringLiteral("outside.bmp"))));
-    }
-
-    void PicturesLinkedFromOutsideAreShownBlankAndNeverWritten() {
-        // A received scenario may link its pictures anywhere the user can
-        // write: neither the linked file nor a dangling link's target changes.
-        QDir().mkpath(Pictures());
-        const QString outside = Copy->FilePath(QStringLiteral("../outside.bmp"));
-        QImage green(40, 40, QImage::Format_RGB888);
-        green.fill(Qt::green);
-        QVERIFY(green.save(outside, "BMP"));
-        QVERIFY(QFile::link(outside, Pictures() + QStringLiteral("linked.bmp")));
-        const QString nowhere = Copy->FilePath(QStringLiteral("../created.bmp"));
-        QVERIFY(QFile::link(nowhere, Pictures() + QStringLiteral("dangling.bmp")));
-        Open("<activities><leaders>" + Activity("a1", "Linked", "linked.bmp") +
-             Activity("a2", "Dangling", "dangling.bmp") + "</leaders><viceleaders/></activities>");
-        QCOMPARE(Find<QLabel>("ActivityPicture")->pixmap().toImage().pixelColor(10, 10),
-                 QColor(Qt::white));
-        List()->setCurrentRow(1);
-        QCOMPARE(QImage(outside).size(), QSize(40, 40));
-        QVERIFY(!QFileInfo::exists(nowhere));
-        QFile::remove(outside);
     }
 
     void MissingListsAreShownAsEmpty() {

@@ -330,41 +330,6 @@ private slots:
         QCOMPARE(Text(leader, "image_large"), std::string("tobias_wrenfield_large.bmp"));
     }
 
-    void ChosenPortraitsAreStoredAtTheirSizes() {
-        TXmlNode* leader = Leader(0);
-        TLeaderEditForm form(Data(), leader);
-        form.show();
-        QTemporaryDir elsewhere;
-        const QString large = elsewhere.filePath(QStringLiteral("berg.bmp"));
-        const QString small = elsewhere.filePath(QStringLiteral("Berg_SMALL.bmp"));
-        QVERIFY(WriteBitmap(large, QSize(150, 150), QColor(200, 30, 30)));
-        QVERIFY(WriteBitmap(small, QSize(64, 64), QColor(30, 30, 200)));
-
-        TScriptedPrompts prompts;
-        prompts.ChooseFile(large).ChooseFile(small);
-        Control<QPushButton>(&form, "ChangeLargeImageButton")->click();
-        QTest::mouseClick(Control<QLabel>(&form, "SmallImage"), Qt::LeftButton);
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(QDir(prompts.Shown().front().Text).absolutePath(),
-                 QDir(Portraits()).absolutePath());
-        QCOMPARE(Text(leader, "image_large"), std::string("berg_large.bmp"));
-        QCOMPARE(Text(leader, "image_small"), std::string("Berg_SMALL.bmp"));
-        QCOMPARE(QImage(Portraits() + QStringLiteral("berg_large.bmp")).size(), QSize(75, 87));
-        QCOMPARE(QImage(Portraits() + QStringLiteral("Berg_SMALL.bmp")).size(), QSize(32, 32));
-        const QImage shown = Control<QLabel>(&form, "LargeImage")->pixmap().toImage();
-        QCOMPARE(shown.pixelColor(30, 30), QColor(200, 30, 30));
-
-        // A file that is no bitmap writes nothing and says so.
-        const QString junk = elsewhere.filePath(QStringLiteral("junk.bmp"));
-        WriteJunk(junk);
-        prompts.ChooseFile(junk).Ok(QStringLiteral("Error"));
-        Control<QPushButton>(&form, "ChangeLargeImageButton")->click();
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QVERIFY(prompts.MessageTexts().last().contains(QStringLiteral("junk.bmp")));
-        QCOMPARE(Text(leader, "image_large"), std::string("berg_large.bmp"));
-        QVERIFY(!QFileInfo::exists(Portraits() + QStringLiteral("junk_large.bmp")));
-    }
-
     void VeepEditorMovesTheHomeBonusWithTheHome() {
         TXmlNode* veep = Pool()->GetChildAt(0);
         TVeepEditForm form(Data(), veep);
@@ -385,6 +350,26 @@ private slots:
         GuiTest::PressEnterEverywhere(&form);
         if (QTest::currentTestFailed())
             return;
+    }
+
+    void FieldsACandidateLacksAreAddedWhereTheyBelongOnFirstEdit() {
+        TXmlNode* leader = Leader(0);
+        QString faults = GuiTest::EditsAddMissingFields(
+            leader, {"default_on", "sex", "age", "how_well_known", "goals", "attributes/charisma"},
+            [&] { return std::make_unique<TLeaderEditForm>(Data(), leader); },
+            {"DefaultOnCheckBox", "GenderComboBox", "AgeEdit", "HowWellKnownComboBox",
+             "PercentageGoalEdit", "SeatsGoalEdit", "CharismaEdit"});
+        TXmlNode* veep = Pool()->GetChildAt(0);
+        faults += GuiTest::EditsAddMissingFields(
+            veep, {"sex", "political_points_cost"},
+            [&] { return std::make_unique<TVeepEditForm>(Data(), veep); },
+            {"GenderComboBox", "PointsCostEdit"});
+        TXmlNode* crusaders = Leader(0)->GetChild("crusaders");
+        faults += GuiTest::EditsAddMissingFields(
+            crusaders->GetChildAt(0), {"base_power"},
+            [&] { return std::make_unique<TCrusadersEditorForm>(Data(), crusaders); },
+            {"BasePowerEdit"});
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
     }
 
     void RunningMateChooserListsAndRemovesMissingEntries() {

@@ -5,7 +5,6 @@
 #include "guisupport/FormChecks.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QImage>
 #include <QLineEdit>
 #include <QTimer>
@@ -44,12 +43,6 @@ inline void Type(QLineEdit* edit, const QString& text) {
 }
 
 // Writes a file that is not a readable bitmap.
-inline void WriteJunk(const QString& path) {
-    QFile junk(path);
-    if (junk.open(QIODevice::WriteOnly))
-        junk.write("BM not really a bitmap");
-}
-
 inline bool WriteBitmap(const QString& path, QSize size, QColor colour) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);

@@ -1,9 +1,11 @@
 // The windows the party and candidate editors share: the party chooser, the
 // platform editor and the starting percentages editor, on a copy of the
 // sample scenario.
+#include "editors/parties/TChangeColourForm.h"
 #include "editors/parties/TPercentagesEditorForm.h"
 #include "editors/parties/TPlatformEditorForm.h"
 #include "editors/parties/TSelectPartyForm.h"
+#include "editors/parties/TSelectVeepsForm.h"
 #include "guisupport/FormChecks.h"
 #include "guisupport/ScenarioCopy.h"
 #include "guisupport/ScriptedPrompts.h"
@@ -20,7 +22,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
+#include <utility>
 
 using GuiTest::Find;
 using GuiTest::Text;
@@ -57,13 +61,36 @@ private slots:
         QCOMPARE(form.SelectedParty(), Party(2));
     }
 
-    void EnterPressesNothingInTheChooserOrThePlatform() {
-        TSelectPartyForm chooser(Data(), Party(0));
-        chooser.show();
-        GuiTest::PressEnterEverywhere(&chooser);
+    void EnterPressesNothingInThePlatform() {
         TPlatformEditorForm platform(Data(), Party(0));
         platform.show();
         GuiTest::PressEnterEverywhere(&platform);
+    }
+
+    // In its list, Enter takes a chooser's choice and Escape leaves it.
+    void EnterAcceptsAndEscapeCancelsTheChoosers() {
+        const std::function<std::unique_ptr<QDialog>()> choosers[] = {
+            [&] { return std::make_unique<TSelectPartyForm>(Data(), Party(0)); },
+            [&] { return std::make_unique<TChangeColourForm>(QStringLiteral("blue")); },
+            [&] {
+                return std::make_unique<TSelectVeepsForm>(Data(), Party(0), FirstLeader(Party(0)));
+            },
+        };
+        const std::pair<Qt::Key, QDialog::DialogCode> keys[] = {
+            {Qt::Key_Return, QDialog::Accepted},
+            {Qt::Key_Enter, QDialog::Accepted},
+            {Qt::Key_Escape, QDialog::Rejected}};
+        for (const auto& make : choosers) {
+            for (const auto& [key, result] : keys) {
+                const std::unique_ptr<QDialog> chooser = make();
+                chooser->show();
+                auto* list = chooser->findChild<QListWidget*>();
+                list->setFocus();
+                QTest::keyClick(list, key);
+                QVERIFY2(chooser->isHidden(), qPrintable(chooser->objectName()));
+                QCOMPARE(chooser->result(), int(result));
+            }
+        }
     }
 
     void ChooserWithNothingToChooseDisablesOk() {
@@ -96,7 +123,8 @@ private slots:
         TPlatformEditorForm form(Data(), party);
         form.show();
         QCOMPARE(form.windowTitle(), QStringLiteral("Set Party / Leader Platform"));
-        QCOMPARE(Find<QGroupBox>(&form, "PlatformGroupBox")->title(), QStringLiteral(" Platform "));
+        QCOMPARE(Find<QGroupBox>(&form, "PlatformGroupBox")->title(),
+                 QStringLiteral(" &Platform "));
         QCOMPARE(int(form.Rows().size()), platform->ChildCount());
         // Rows follow issues.xml; the first row is the first issue that
         // takes positions.
@@ -107,7 +135,7 @@ private slots:
         auto* bar = Find<QSlider>(&form, "PositionTrackBar1");
         auto* description = Find<QLabel>(&form, "PositionDescriptionLabel1");
         QCOMPARE(label->text(), QString::fromStdString(Text(issue, "name")));
-        QCOMPARE(label->buddy(), bar);
+        QCOMPARE(bar->accessibleName(), label->text()); // a reader names the bar by its issue
         QCOMPARE(bar->value(), ValueEncodings::PositionValue(entry->GetText()));
         const TXmlNode* shown = issue->GetChild("positions")->GetChildAt(bar->value() - 1);
         QCOMPARE(description->text(),

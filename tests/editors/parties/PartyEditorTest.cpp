@@ -15,14 +15,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -221,49 +218,6 @@ private slots:
         QCOMPARE(selected->count(), 2);
         QCOMPARE(Find<QListWidget>(&form, "AvailableAdsListBox")->count(),
                  Data().Ads()->ChildCount() - 2);
-    }
-
-    void PictureIsStoredAt101Square() {
-        TXmlNode* party = Party(2);
-        QTemporaryDir outside;
-        const QString source = outside.filePath(QStringLiteral("banner.bmp"));
-        QImage wide(240, 60, QImage::Format_RGB32);
-        wide.fill(Qt::darkGreen);
-        QVERIFY(wide.save(source, "BMP"));
-        TPartyEditForm form(Data(), party);
-        form.show();
-        TScriptedPrompts prompts;
-        prompts.ChooseFile(source);
-        Find<QPushButton>(&form, "ChangeImageButton")->click();
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(QDir(prompts.Shown().front().Text).absolutePath(),
-                 QDir(PictureFolder()).absolutePath());
-        QCOMPARE(Text(party, "picture"), std::string("banner.bmp"));
-        const QImage stored(PictureFolder() + QStringLiteral("banner.bmp"));
-        QCOMPARE(stored.size(), QSize(101, 101));
-        QCOMPARE(stored.pixelColor(50, 50), QColor(Qt::darkGreen));
-    }
-
-    void UnreadablePictureWritesNothing() {
-        TXmlNode* party = Party(2);
-        QTemporaryDir outside;
-        const QString source = outside.filePath(QStringLiteral("broken.bmp"));
-        {
-            QFile file(source);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("not a picture");
-        }
-        const std::string picture = Text(party, "picture");
-        const QStringList files = QDir(PictureFolder()).entryList(QDir::Files);
-        TPartyEditForm form(Data(), party);
-        form.show();
-        TScriptedPrompts prompts;
-        prompts.ChooseFile(source).Ok(QStringLiteral("Error"));
-        Find<QPushButton>(&form, "ChangeImageButton")->click();
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QVERIFY(prompts.MessageTexts().front().contains(QStringLiteral("broken.bmp")));
-        QCOMPARE(Text(party, "picture"), picture);
-        QCOMPARE(QDir(PictureFolder()).entryList(QDir::Files), files);
     }
 
     void NewPartyGetsItsPictureNameAndNoHost() {

@@ -6,8 +6,6 @@
 #include "scenario/verify/FileVerifiers.h"
 #include "xml/TXmlNode.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,7 +13,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -30,17 +27,6 @@ void Type(QLineEdit* edit, const QString& text) {
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
     QTest::keyClicks(edit, text);
-}
-
-QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QString SavePicture(const QString& path, QColor colour, QSize size = QSize(64, 48)) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    return image.save(path, "BMP") ? path : QString();
 }
 
 } // namespace
@@ -232,84 +218,6 @@ private slots:
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
         QCOMPARE(Data().Issues()->ChildCount(), 22);
         QCOMPARE(Form->SelectedIssue(), Issue(FirstOwnPositionIssue()));
-    }
-
-    void PictureFromAnotherFolderAndTheOverwriteQuestion() {
-        Open();
-        const int row = FirstOwnPositionIssue();
-        List()->setCurrentRow(row);
-        QTemporaryDir elsewhere;
-        const QString red = SavePicture(elsewhere.filePath(QStringLiteral("Harbour.bmp")), Qt::red);
-        QVERIFY(!red.isEmpty());
-
-        TScriptedPrompts prompts;
-        prompts.ChooseFile(red);
-        QTest::mouseClick(Button("ChangeImageButton"), Qt::LeftButton);
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(QDir(prompts.Shown().front().Text).absolutePath(),
-                 QDir(Pictures()).absolutePath());
-        QCOMPARE(TextAt(Issue(row), "picture"), "Harbour.bmp");
-        const QString stored = Pictures() + QStringLiteral("Harbour.bmp");
-        QCOMPARE(QImage(stored).size(), QSize(32, 32));
-        QCOMPARE(QImage(stored).pixelColor(5, 5), QColor(Qt::red));
-        const QByteArray redBytes = Bytes(stored);
-
-        // Another issue takes a blue picture of the same name: No keeps the
-        // red file, and the issue now uses it.
-        const QString blue =
-            SavePicture(elsewhere.filePath(QStringLiteral("Harbour.bmp")), Qt::blue);
-        List()->setCurrentRow(row + 1);
-        prompts.ChooseFile(blue).Answer(TPromptAnswer::No, QStringLiteral("Warning"));
-        QTest::mouseClick(C<QLabel>("IssueImage"), Qt::LeftButton);
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(prompts.MessageTexts().back(),
-                 QStringLiteral("Do you wish to overwrite Harbour.bmp?"));
-        QCOMPARE(TextAt(Issue(row + 1), "picture"), "Harbour.bmp");
-        QCOMPARE(Bytes(stored), redBytes);
-        QCOMPARE(C<QLabel>("IssueImage")->pixmap().toImage().pixelColor(5, 5), QColor(Qt::red));
-
-        prompts.ChooseFile(blue).Answer(TPromptAnswer::Yes, QStringLiteral("Warning"));
-        QTest::mouseClick(Button("ChangeImageButton"), Qt::LeftButton);
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(QImage(stored).pixelColor(5, 5), QColor(Qt::blue));
-
-        // A picture already in issue_images is only named, never written.
-        const QByteArray blueBytes = Bytes(stored);
-        List()->setCurrentRow(row + 2);
-        prompts.ChooseFile(stored);
-        QTest::mouseClick(Button("ChangeImageButton"), Qt::LeftButton);
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(TextAt(Issue(row + 2), "picture"), "Harbour.bmp");
-        QCOMPARE(Bytes(stored), blueBytes);
-
-        // Cancelling changes nothing.
-        prompts.CancelFile();
-        QTest::mouseClick(Button("ChangeImageButton"), Qt::LeftButton);
-        QCOMPARE(TextAt(Issue(row + 2), "picture"), "Harbour.bmp");
-    }
-
-    void UnreadablePictureWritesNothing() {
-        Open();
-        const int row = FirstOwnPositionIssue();
-        List()->setCurrentRow(row);
-        const std::string before = TextAt(Issue(row), "picture");
-        const QString old = Pictures() + QString::fromStdString(before);
-        const QByteArray oldBytes = Bytes(old);
-        QVERIFY(!oldBytes.isEmpty());
-
-        QTemporaryDir elsewhere;
-        const QString chosen = elsewhere.filePath(QString::fromStdString(before));
-        QFile junk(chosen);
-        QVERIFY(junk.open(QIODevice::WriteOnly));
-        junk.write("BM not really a bitmap");
-        junk.close();
-
-        TScriptedPrompts prompts;
-        prompts.ChooseFile(chosen).Ok(QStringLiteral("Error"));
-        QTest::mouseClick(Button("ChangeImageButton"), Qt::LeftButton);
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(TextAt(Issue(row), "picture"), before);
-        QCOMPARE(Bytes(old), oldBytes);
     }
 
     void OldFilesGetPictureNamesAndMissingPicturesAreMadeBlank() {
