@@ -97,6 +97,13 @@ for scale in $scales; do
         timed "$t.floor" "$bin/stumpcraft-bench-floor" "$work/floor-$scale"
         "$bin/stumpcraft-bench-phases" "$work/product-$scale" >>"$t.phases"
     done
+    # The floor is only a yardstick while it writes what the editor writes.
+    for file in "$work/product-$scale"/*.xml; do
+        if ! cmp -s "$file" "$work/floor-$scale/${file##*/}"; then
+            echo "run.sh: scale $scale: the floor writes ${file##*/} unlike the editor" >&2
+            exit 1
+        fi
+    done
     total[$scale]=$(cut -d' ' -f1 "$t.product" | median)
     floor_total[$scale]=$(cut -d' ' -f1 "$t.floor" | median)
     peak[$scale]=$(cut -d' ' -f2 "$t.product" | median)
