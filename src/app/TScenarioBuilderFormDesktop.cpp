@@ -2,6 +2,7 @@
 // dialogs, the recent list, the start panel and folders handed over by a
 // later start of the program.
 
+#include "app/FieldCaptions.h"
 #include "app/Prompts.h"
 #include "app/TScenarioBuilderForm.h"
 #include "app/TStartPanel.h"
@@ -73,10 +74,20 @@ void TScenarioBuilderForm::SetUpDesktopItems() {
             Data_ ? ElementTargets::ForMessage(*Data_, message) : TElementTarget();
         if (!target.Found())
             return QString();
+        // The step, the window and the field in the words on screen, with the
+        // element's own name for those who read the files.
         QString place = StepLabel(target.Step);
-        if (!target.Field.empty())
-            place += QStringLiteral(", field ") + QString::fromStdString(target.Field);
-        return place;
+        const QString window = FieldCaptions::Window(target.Window);
+        if (!window.isEmpty() && !place.endsWith(window))
+            place += QStringLiteral(" > ") + window;
+        if (target.Field.empty())
+            return place;
+        const QString element = QString::fromStdString(target.Field);
+        const QString caption =
+            target.Element ? FieldCaptions::Field(target.Window, target.Element->Name, target.Field)
+                           : QString();
+        return place + QStringLiteral(" > ") +
+               (caption.isEmpty() ? element : caption + QStringLiteral(" (") + element + ')');
     });
 
     HandOverTimer_ = new QTimer(this);

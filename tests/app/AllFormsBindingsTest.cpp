@@ -3,6 +3,7 @@
 // lands in exactly the element the field is bound to.
 
 #include "app/ControlBinding.h"
+#include "app/FieldCaptions.h"
 #include "app/Prompts.h"
 #include "app/gallery/Gallery.h"
 #include "guisupport/ScenarioCopy.h"
@@ -17,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHash>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -152,6 +154,8 @@ class AllFormsBindingsTest : public QObject {
                 continue;
             const void* target = element ? static_cast<const void*>(element) : attribute;
             const QString field_name = NameOf(field);
+            if (element)
+                CheckCaption(where, window, field, *element);
             if (boundBy.contains(target))
                 Faults << where + field_name + QStringLiteral(" writes the element of ") +
                               boundBy.value(target);
@@ -172,6 +176,31 @@ class AllFormsBindingsTest : public QObject {
             if (!changed.isEmpty())
                 Faults << where + field_name + QStringLiteral(" also changed ") + changed;
         }
+    }
+
+    // Messages name a field by the caption in the table; it must be the one
+    // the window shows beside the field.
+    void CheckCaption(const QString& where, QWidget* window, QWidget* field,
+                      const TXmlNode& element) {
+        QString shown;
+        for (auto* label : window->findChildren<QLabel*>())
+            if (label->buddy() == field)
+                shown = label->text();
+        if (auto* box = qobject_cast<QCheckBox*>(field); box && shown.isEmpty())
+            shown = box->text();
+        if (shown.isEmpty())
+            shown = field->accessibleName();
+        const std::string form = field->window()->metaObject()->className();
+        const QString parent =
+            element.Parent() ? QString::fromStdString(element.Parent()->Name) : QString();
+        const QString listed = FieldCaptions::Field(form, parent.toStdString(), element.Name);
+        if (listed != FieldCaptions::Shown(shown))
+            Faults << where + NameOf(field) +
+                          QStringLiteral(" shows \"%1\" but messages call it \"%2\"")
+                              .arg(FieldCaptions::Shown(shown), listed);
+        if (FieldCaptions::Window(form).isEmpty())
+            Faults << where + QStringLiteral("messages have no title for ") +
+                          QString::fromStdString(form);
     }
 
 private slots:

@@ -126,7 +126,8 @@ private slots:
             QVERIFY(window->OpenButton()->isEnabled());
             // The whole message, and where the designer finds it.
             const QString whole =
-                list->item(row)->text() + "\nShown in: Step 4: Ads, field base_power";
+                list->item(row)->text() +
+                "\nShown in: Step 4: Ads > Create / Edit Ads > Base Power (base_power)";
             QCOMPARE(list->item(row)->toolTip(), whole);
             QCOMPARE(window->DetailsLabel()->text(), whole);
             QVERIFY(list->wordWrap());

@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFont>
+#include <QFontDatabase>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -45,8 +47,25 @@ int main(int argc, char** argv) {
     parser.addOption({QStringLiteral("scenario"),
                       QStringLiteral("Scenario folder to fill the windows from."),
                       QStringLiteral("dir")});
+    parser.addOption({QStringLiteral("font"),
+                      QStringLiteral("Render in this font family; exit 77 when it is missing."),
+                      QStringLiteral("family")});
     parser.addPositionalArgument(QStringLiteral("page"), QStringLiteral("Only these pages."));
     parser.process(app);
+
+    // Pictures compared byte for byte must not depend on which fonts happen
+    // to be installed besides the one asked for.
+    if (parser.isSet(QStringLiteral("font"))) {
+        const QString family = parser.value(QStringLiteral("font"));
+        if (!QFontDatabase::families().contains(family)) {
+            std::fprintf(stderr, "stumpcraft-gallery: font \"%s\" is not installed\n",
+                         qPrintable(family));
+            return 77;
+        }
+        QFont font(family);
+        font.setPointSizeF(QApplication::font().pointSizeF());
+        QApplication::setFont(font);
+    }
 
     TDecliningPrompts prompts;
     SetPrompts(&prompts);
