@@ -137,7 +137,7 @@ size_t ReadInto(const std::string& path, const std::function<char*(size_t)>& roo
         char* into = room(bytes.size());
         if (!into)
             throw TFileError("Cannot read file \"" + path + "\": it is too large");
-        std::memcpy(into, bytes.data(), bytes.size());
+        std::copy(bytes.begin(), bytes.end(), into);
         return bytes.size();
     }
     const size_t size = static_cast<size_t>(st.st_size);

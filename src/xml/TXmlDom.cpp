@@ -4,6 +4,7 @@
 #include "xml/TextEncoding.h"
 #include "xml/XmlNames.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 
@@ -101,7 +102,7 @@ bool TXmlDom::LoadFromFile(const std::string& fileName) {
     if (NeedsConverting(bytes))
         return LoadFromBytes(std::string(bytes));
     const std::string_view endLine = EndLineFor(bytes);
-    std::memcpy(buffer + size, endLine.data(), endLine.size());
+    std::copy(endLine.begin(), endLine.end(), buffer + size);
     BeginParse();
     ReadBytes_ = size;
     return EndParse(ParsePrepared(size + endLine.size()));

@@ -1,5 +1,6 @@
 #include "xml/dexpatpp.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
 #include <cstring>
@@ -83,8 +84,8 @@ bool dexpatpp::ParseDocument(std::string_view text, const char* encoding, std::s
     char* room = PrepareDocument(text.size() + tail.size(), encoding);
     if (!room)
         return false;
-    std::memcpy(room, text.data(), text.size());
-    std::memcpy(room + text.size(), tail.data(), tail.size());
+    // std::copy, not memcpy: an empty view may have no data at all.
+    std::copy(tail.begin(), tail.end(), std::copy(text.begin(), text.end(), room));
     return ParsePrepared(text.size() + tail.size());
 }
 
