@@ -1,5 +1,6 @@
 #include "scenario/ScenarioFolders.h"
 
+#include "scenario/OpenMarker.h"
 #include "scenario/Progress.h"
 
 #include <algorithm>
@@ -145,7 +146,8 @@ void CopyFolder(const std::string& source, const std::string& target) {
                     continue;
                 fs::create_directories(dest, itemError);
                 work.emplace_back(it->path(), dest);
-            } else {
+            } else if (it->path().filename() != OpenMarker::FileName) {
+                // Who has the source open has not opened the copy.
                 Progress::Report("Copying " + it->path().filename().string());
                 fs::copy_file(it->path(), dest, fs::copy_options::overwrite_existing, itemError);
             }

@@ -47,11 +47,8 @@ std::optional<TScenarioFile> TScenarioData::FileNamed(const std::string& name) {
     return std::nullopt;
 }
 
-void TScenarioData::Load(std::string& folder) {
-    if (folder.empty())
-        return;
-    folder = ScenarioFolders::WithTrailingSlash(folder);
-    Loaded_ = false;
+void TScenarioData::ReadFiles(const std::string& folder,
+                              std::array<TXmlDom, FileCount>& documents) {
     // No other program's save may come between the files read. A folder we
     // may not change is read as it is.
     TFolderLock lock(folder, TFolderLock::TMode::Shared);
@@ -65,13 +62,37 @@ void TScenarioData::Load(std::string& folder) {
     }
     for (TScenarioFile file : LoadOrder) {
         Progress::Report("Reading " + FileName(file));
-        TXmlDom& document = Document(file);
+        TXmlDom& document = documents[static_cast<size_t>(file)];
         if (!document.LoadFromFile(folder + FileName(file)))
             throw TFileError(document.LastError().ToString());
     }
+}
+
+void TScenarioData::Load(std::string& folder) {
+    if (folder.empty())
+        return;
+    folder = ScenarioFolders::WithTrailingSlash(folder);
+    Loaded_ = false;
+    ReadFiles(folder, Documents_);
+    for (TScenarioFile file : Files)
+        OnDisk_[static_cast<size_t>(file)] = {Document(file).ReadStamp(),
+                                              Document(file).ReadDigest(), false};
     Folder_ = folder;
     Loaded_ = true;
     Changed_ = false;
+}
+
+void TScenarioData::Reload() {
+    if (!Loaded_ || Folder_.empty())
+        return;
+    std::array<TXmlDom, FileCount> read;
+    ReadFiles(Folder_, read);
+    for (TScenarioFile file : Files) {
+        const size_t i = static_cast<size_t>(file);
+        OnDisk_[i] = {read[i].ReadStamp(), read[i].ReadDigest(), false};
+        Documents_[i].AdoptRoot(read[i].ReleaseRoot());
+    }
+    Changed_ = true;
 }
 
 void TScenarioData::Save() {
@@ -81,11 +102,17 @@ void TScenarioData::Save() {
     TFolderLock lock(Folder_, TFolderLock::TMode::Exclusive);
     InterruptedSaves::FinishBeforeSaving(Folder_);
     TFileTransaction transaction;
+    std::array<uint64_t, FileCount> digests{};
     for (TScenarioFile file : Files) {
         Progress::Report("Writing " + FileName(file));
-        transaction.Stage(Folder_ + FileName(file), Document(file).ToText());
+        const std::string text = Document(file).ToText();
+        digests[static_cast<size_t>(file)] = FileText::Digest(text);
+        transaction.Stage(Folder_ + FileName(file), text);
     }
     transaction.Commit();
+    for (TScenarioFile file : Files)
+        OnDisk_[static_cast<size_t>(file)] = {TFileStamp::Of(Folder_ + FileName(file)),
+                                              digests[static_cast<size_t>(file)], true};
     Changed_ = false;
 }
 
@@ -110,6 +137,7 @@ void TScenarioData::CreateFromTemplate(const std::string& templateFile, std::str
         else
             Document(file).AdoptRoot(nullptr);
     }
+    OnDisk_ = {};
     Loaded_ = true;
     Folder_ = folder;
 }

@@ -51,6 +51,10 @@ public:
     // another program is saving).
     void Save();
     void SaveAs(const std::string& folder);
+    // Reads the ten files of the folder again, replacing every document
+    // (all of them or, when a file fails, none), marked changed. Throws as
+    // Load.
+    void Reload();
     // Installs the template's ten children as the documents; writes nothing.
     // Throws TFileError when the template cannot be read.
     void CreateFromTemplate(const std::string& templateFile, std::string folder);
@@ -79,11 +83,24 @@ public:
     bool Changed() const { return Changed_; }
     void SetChanged(bool changed = true) { Changed_ = changed; }
 
+    // A file as this scenario last read or wrote it.
+    struct TOnDisk {
+        TFileStamp Stamp;
+        uint64_t Digest = 0;
+        // The bytes are those the document writes now.
+        bool Written = false;
+    };
+    const TOnDisk& OnDisk(TScenarioFile file) const { return OnDisk_[static_cast<size_t>(file)]; }
+
     std::vector<TVerificationMessage>& Messages() { return Messages_; }
     const std::vector<TVerificationMessage>& Messages() const { return Messages_; }
 
 private:
+    // Reads the files of folder into documents.
+    static void ReadFiles(const std::string& folder, std::array<TXmlDom, FileCount>& documents);
+
     std::array<TXmlDom, FileCount> Documents_;
+    std::array<TOnDisk, FileCount> OnDisk_{};
     std::string Folder_;
     bool Loaded_ = false;
     bool Changed_ = false;

@@ -62,6 +62,20 @@ int WriteAll(int fd, const std::string& bytes) {
 
 TFileSystem* Installed = nullptr;
 
+int64_t Nanoseconds(const timespec& time) {
+    return static_cast<int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+}
+
+TFileStamp StampOf(const struct stat& st) {
+    TFileStamp stamp;
+    stamp.Device = static_cast<uint64_t>(st.st_dev);
+    stamp.Inode = static_cast<uint64_t>(st.st_ino);
+    stamp.Size = static_cast<int64_t>(st.st_size);
+    stamp.ModifiedNs = Nanoseconds(st.st_mtim);
+    stamp.ChangedNs = Nanoseconds(st.st_ctim);
+    return stamp;
+}
+
 // The STUMPCRAFT_STOP_AFTER hook for tests of concurrent programs.
 void StopAfter(const char* kind) {
     struct TWanted {
@@ -126,10 +140,13 @@ std::string Read(const std::string& path) {
     return bytes;
 }
 
-size_t ReadInto(const std::string& path, const std::function<char*(size_t)>& room) {
+size_t ReadInto(const std::string& path, const std::function<char*(size_t)>& room,
+                TFileStamp* stamp) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     struct stat st;
     if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        if (stamp)
+            *stamp = TFileStamp::Of(path);
         if (fd >= 0)
             ::close(fd);
         // Folders, devices and what cannot be opened: as Read says it.
@@ -140,6 +157,8 @@ size_t ReadInto(const std::string& path, const std::function<char*(size_t)>& roo
         std::copy(bytes.begin(), bytes.end(), into);
         return bytes.size();
     }
+    if (stamp)
+        *stamp = StampOf(st);
     const size_t size = static_cast<size_t>(st.st_size);
     char* into = room(size);
     size_t done = 0;
@@ -159,6 +178,23 @@ size_t ReadInto(const std::string& path, const std::function<char*(size_t)>& roo
     if (error)
         throw TFileError("Cannot read file \"" + path + "\": " + SystemText(error));
     return done;
+}
+
+uint64_t Digest(std::string_view bytes) {
+    // FNV-1a over eight bytes at a time, then the tail: linear and cheap
+    // beside the parse that read them.
+    constexpr uint64_t Prime = 0x100000001b3ULL;
+    uint64_t hash = 0xcbf29ce484222325ULL ^ bytes.size();
+    size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        uint64_t word;
+        std::memcpy(&word, bytes.data() + i, 8);
+        hash = (hash ^ word) * Prime;
+        hash ^= hash >> 29;
+    }
+    for (; i < bytes.size(); ++i)
+        hash = (hash ^ static_cast<unsigned char>(bytes[i])) * Prime;
+    return hash;
 }
 
 std::string WhyNotWritten(int error) {
@@ -613,4 +649,9 @@ int TFileTransaction::Recover(const std::string& folder, const std::vector<std::
                          " could not be finished: \"" + broken +
                          "\" was not written whole; the files are left as they were");
     return journalError;
+}
+
+TFileStamp TFileStamp::Of(const std::string& path) {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 ? StampOf(st) : TFileStamp();
 }

@@ -1,8 +1,23 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+// Who a file is and when it last changed, as the system says: enough to see
+// that it was written or replaced since, without reading it.
+struct TFileStamp {
+    uint64_t Device = 0;
+    uint64_t Inode = 0;
+    int64_t Size = -1; // -1: there was no such file
+    int64_t ModifiedNs = 0;
+    int64_t ChangedNs = 0;
+    bool operator==(const TFileStamp&) const = default;
+    bool Exists() const { return Size >= 0; }
+    static TFileStamp Of(const std::string& path);
+};
 
 // Whole-file reading and all-or-nothing writing of several files.
 namespace FileText {
@@ -11,7 +26,12 @@ std::string Read(const std::string& path);
 // The same, into the buffer that room(size) hands out for the file's size;
 // returns how many bytes it holds. Throws TFileError also when room gives
 // none.
-size_t ReadInto(const std::string& path, const std::function<char*(size_t)>& room);
+// The file's stamp, taken from the open file before it is read, goes to
+// stamp when given.
+size_t ReadInto(const std::string& path, const std::function<char*(size_t)>& room,
+                TFileStamp* stamp = nullptr);
+// A fast digest of bytes, to tell contents apart (not for security).
+uint64_t Digest(std::string_view bytes);
 // Why a file could not be changed, in the designer's words ("the disk is
 // full"); the system's own text for causes without words of ours.
 std::string WhyNotWritten(int error);

@@ -97,8 +97,9 @@ bool TXmlDom::LoadFromFile(const std::string& fileName) {
     // Read straight into the parser's buffer, with room for a line end.
     char* buffer = nullptr;
     const size_t size = FileText::ReadInto(
-        fileName, [&](size_t bytes) { return buffer = PrepareDocument(bytes + 2); });
+        fileName, [&](size_t bytes) { return buffer = PrepareDocument(bytes + 2); }, &ReadStamp_);
     const std::string_view bytes(buffer, size);
+    ReadDigest_ = FileText::Digest(bytes);
     if (NeedsConverting(bytes))
         return LoadFromBytes(std::string(bytes));
     const std::string_view endLine = EndLineFor(bytes);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "xml/FileText.h"
 #include "xml/TXmlNode.h"
 #include "xml/dexpatpp.h"
 
@@ -59,6 +60,10 @@ public:
     // states of any document in this process.
     uint64_t Revision() const { return Revision_; }
     const std::string& FileName() const { return FileName_; }
+    // The file LoadFromFile last read, as it was when read, and the digest
+    // of its bytes.
+    const TFileStamp& ReadStamp() const { return ReadStamp_; }
+    uint64_t ReadDigest() const { return ReadDigest_; }
     const TParseError& LastError() const { return LastError_; }
 
 protected:
@@ -83,4 +88,6 @@ private:
     TParseError LastError_;
     uint64_t Revision_ = 0;
     size_t ReadBytes_ = 0;
+    TFileStamp ReadStamp_;
+    uint64_t ReadDigest_ = 0;
 };
