@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 
 namespace {
@@ -81,6 +82,22 @@ TPromptAnswer TQtPrompts::Message(const QString& title, const QString& text,
     return TPromptAnswer::Cancel;
 }
 
+int TQtPrompts::Ask(const QString& title, const QString& text, const QStringList& buttons) {
+    QMessageBox box(DialogParent());
+    box.setWindowTitle(title);
+    box.setText(text);
+    box.setIcon(QMessageBox::Warning);
+    QList<QPushButton*> pushed;
+    for (qsizetype i = 0; i < buttons.size(); ++i)
+        pushed << box.addButton(buttons[i], i + 1 == buttons.size() ? QMessageBox::RejectRole
+                                                                    : QMessageBox::AcceptRole);
+    if (!pushed.isEmpty())
+        box.setEscapeButton(pushed.last());
+    box.exec();
+    const qsizetype index = pushed.indexOf(qobject_cast<QPushButton*>(box.clickedButton()));
+    return static_cast<int>(index < 0 ? buttons.size() - 1 : index);
+}
+
 std::optional<QString> TQtPrompts::Input(const QString& caption, const QString& prompt,
                                          const QString& initial) {
     bool ok = false;
@@ -117,6 +134,10 @@ std::optional<QString> TQtPrompts::ChooseScenario(const QStringList& names) {
 
 TPromptAnswer TDecliningPrompts::Message(const QString&, const QString&, TPromptButtons buttons) {
     return buttons == TPromptButtons::Ok ? TPromptAnswer::Ok : TPromptAnswer::Cancel;
+}
+
+int TDecliningPrompts::Ask(const QString&, const QString&, const QStringList& buttons) {
+    return static_cast<int>(buttons.size() - 1);
 }
 
 std::optional<QString> TDecliningPrompts::Input(const QString&, const QString&, const QString&) {

@@ -20,6 +20,9 @@ public:
     // as No).
     virtual TPromptAnswer Message(const QString& title, const QString& text,
                                   TPromptButtons buttons = TPromptButtons::Ok) = 0;
+    // A question with buttons of its own; returns the index of the one
+    // pressed. The last button is the one that cancels (also closing the box).
+    virtual int Ask(const QString& title, const QString& text, const QStringList& buttons) = 0;
     // A one-line input box; empty when cancelled.
     virtual std::optional<QString> Input(const QString& caption, const QString& prompt,
                                          const QString& initial) = 0;
@@ -60,6 +63,7 @@ class TQtPrompts : public TPrompts {
 public:
     TPromptAnswer Message(const QString& title, const QString& text,
                           TPromptButtons buttons) override;
+    int Ask(const QString& title, const QString& text, const QStringList& buttons) override;
     std::optional<QString> Input(const QString& caption, const QString& prompt,
                                  const QString& initial) override;
     std::optional<QString> OpenFile(const QString& caption, const QString& folder,
@@ -76,6 +80,7 @@ class TDecliningPrompts : public TPrompts {
 public:
     TPromptAnswer Message(const QString& title, const QString& text,
                           TPromptButtons buttons) override;
+    int Ask(const QString& title, const QString& text, const QStringList& buttons) override;
     std::optional<QString> Input(const QString& caption, const QString& prompt,
                                  const QString& initial) override;
     std::optional<QString> OpenFile(const QString& caption, const QString& folder,

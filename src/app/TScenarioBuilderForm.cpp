@@ -10,6 +10,7 @@
 #include "app/TaboutForm.h"
 #include "app/WindowPlaces.h"
 #include "scenario/ElementTargets.h"
+#include "scenario/OpenMarker.h"
 #include "scenario/ScenarioBackups.h"
 #include "scenario/ScenarioFolders.h"
 #include "scenario/TScenarioData.h"
@@ -17,9 +18,13 @@
 #include "ui_TScenarioBuilderForm.h"
 #include "xml/TFolderLock.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <exception>
@@ -41,6 +46,32 @@ std::string S(const QString& text) {
 
 bool SameFolder(const QString& one, const QString& other) {
     return TRecentScenarios::Normalized(one) == TRecentScenarios::Normalized(other);
+}
+
+const char* const ChangedOnDiskTitle = "Changed on Disk";
+
+// The files another program changed that hold a version of its own: one
+// that was removed has nothing to keep or to reload, and the save puts it
+// back.
+std::vector<TScenarioFile> ChangedOnDisk(const TScenarioDiskState& disk) {
+    std::vector<TScenarioFile> changed = disk.ChangedSince();
+    std::erase_if(changed, [&disk](TScenarioFile file) {
+        return !QFileInfo::exists(Q(disk.Folder() + TScenarioData::FileName(file)));
+    });
+    return changed;
+}
+
+// "ads.xml was changed by another program after this scenario was opened."
+QString ChangedText(const std::vector<TScenarioFile>& files) {
+    QStringList names;
+    for (TScenarioFile file : files)
+        names << Q(TScenarioData::FileName(file));
+    QString list = names.last();
+    if (names.size() > 1)
+        list = names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
+               names.last();
+    return list + (names.size() > 1 ? QStringLiteral(" were") : QStringLiteral(" was")) +
+           QStringLiteral(" changed by another program after this scenario was opened.");
 }
 
 } // namespace
@@ -104,6 +135,15 @@ TScenarioBuilderForm::TScenarioBuilderForm(const TAppFolders& folders, bool show
     ui->AutosaveItem->setChecked(Options_.Autosave);
     UpdateUndoItems();
     SetUpDesktopItems();
+    Watcher_ = new QFileSystemWatcher(this);
+    DiskCheckTimer_ = new QTimer(this);
+    DiskCheckTimer_->setSingleShot(true);
+    // A program writes a file in several steps; look once they are done.
+    DiskCheckTimer_->setInterval(250);
+    connect(DiskCheckTimer_, &QTimer::timeout, this, &TScenarioBuilderForm::CheckDisk);
+    const auto changed = [this] { DiskCheckTimer_->start(); };
+    connect(Watcher_, &QFileSystemWatcher::fileChanged, this, changed);
+    connect(Watcher_, &QFileSystemWatcher::directoryChanged, this, changed);
     resize(sizeHint());
     // Before the first showing nothing is open: gate now so the window never
     // shows enabled steps.
@@ -111,7 +151,14 @@ TScenarioBuilderForm::TScenarioBuilderForm(const TAppFolders& folders, bool show
 }
 
 TScenarioBuilderForm::~TScenarioBuilderForm() {
+    if (!MarkedFolder_.empty())
+        OpenMarker::Remove(MarkedFolder_);
     delete ui;
+}
+
+QString TScenarioBuilderForm::StatusText() const {
+    const QStatusBar* bar = findChild<QStatusBar*>();
+    return bar ? bar->currentMessage() : QString();
 }
 
 QString TScenarioBuilderForm::Caption() const {
@@ -197,6 +244,8 @@ void TScenarioBuilderForm::CloseScenario() {
     UpdateUndoItems();
     Data_.reset();
     ScenarioName_.clear();
+    MarkOpenFolder();
+    WatchFiles();
     SetModified(false);
     UpdateCaption();
 }
@@ -303,6 +352,8 @@ bool TScenarioBuilderForm::LoadScenario(const QString& name) {
 }
 
 bool TScenarioBuilderForm::LoadFolder(const QString& path, const QString& name) {
+    if (!MayOpenBesideOthers(path, name))
+        return false;
     CloseScenario();
     TBusyProgress busy(this, QStringLiteral("Opening ") + name);
     auto data = std::make_unique<TScenarioData>();
@@ -316,12 +367,14 @@ bool TScenarioBuilderForm::LoadFolder(const QString& path, const QString& name) 
     Data_ = std::move(data);
     ScenarioName_ = name;
     NoteOpened();
+    NoteDisk();
+    MarkOpenFolder();
     RememberRecent();
     return true;
 }
 
-bool TScenarioBuilderForm::SaveQuietly() {
-    if (!Data_ || !Data_->Loaded())
+bool TScenarioBuilderForm::SaveQuietly(TSaveWay way) {
+    if (!Data_ || !Data_->Loaded() || !MaySaveOverDisk(way))
         return false;
     TBusyProgress busy(this, QStringLiteral("Saving ") + ScenarioName_);
     try {
@@ -442,6 +495,7 @@ bool TScenarioBuilderForm::CreateNewScenario() {
     if (created) {
         Data_ = std::move(data);
         ScenarioName_ = name;
+        MarkOpenFolder();
         RememberRecent();
         UpdateCaption();
         if (!SaveQuietly())
@@ -552,6 +606,7 @@ bool TScenarioBuilderForm::SaveInto(const QString& folder, const QString& name) 
         return false;
     }
     NoteSaved();
+    MarkOpenFolder();
     RememberRecent();
     SetModified(false);
     UpdateCaption();
@@ -604,7 +659,145 @@ void TScenarioBuilderForm::NoteOpened() {
 }
 
 void TScenarioBuilderForm::NoteSaved() {
+    NoteDisk();
+}
+
+// ---- other programs --------------------------------------------------------
+
+void TScenarioBuilderForm::NoteDisk() {
     DiskState_.Note(*Data_);
+    ReloadDeclined_ = false;
+    WatchFiles();
+}
+
+void TScenarioBuilderForm::WatchFiles(bool renew) {
+    if (!Watcher_)
+        return;
+    QStringList paths;
+    if (Data_ && Data_->Loaded() && !DiskState_.Folder().empty()) {
+        // The folder too: a file replaced by a rename leaves the watch, and
+        // the folder's change says when its new self is there to watch.
+        paths << Q(DiskState_.Folder());
+        for (TScenarioFile file : TScenarioData::AllFiles()) {
+            const QString path = Q(DiskState_.Folder() + TScenarioData::FileName(file));
+            if (QFileInfo::exists(path))
+                paths << path;
+        }
+    }
+    const QStringList watched = Watcher_->files() + Watcher_->directories();
+    if (renew || watched.isEmpty() || paths.isEmpty() || !watched.contains(paths.first())) {
+        if (!watched.isEmpty())
+            Watcher_->removePaths(watched);
+        if (!paths.isEmpty())
+            Watcher_->addPaths(paths);
+        return;
+    }
+    // What the editor itself just wrote is still watched, so its events
+    // come and are found to change nothing.
+    QStringList missing;
+    for (const QString& path : paths)
+        if (!watched.contains(path))
+            missing << path;
+    if (!missing.isEmpty())
+        Watcher_->addPaths(missing);
+}
+
+void TScenarioBuilderForm::CheckDisk() {
+    if (Data_ && Data_->Loaded()) {
+        // Files replaced by a rename are watched anew.
+        WatchFiles(true);
+        // The editor's own saves noted what they wrote: they change nothing here.
+        const std::vector<TScenarioFile> changed = ChangedOnDisk(DiskState_);
+        if (!changed.empty()) {
+            const QString what = ChangedText(changed);
+            // An editor open over this window holds the documents: no reload
+            // under it.
+            if (Modified_ || ReloadDeclined_ || QApplication::activeModalWidget()) {
+                statusBar()->showMessage(what +
+                                         QStringLiteral(" Save asks which version to keep."));
+            } else if (Prompts().Ask(QLatin1String(ChangedOnDiskTitle),
+                                     what + QStringLiteral(" Reload it from disk?"),
+                                     {QStringLiteral("Reload"), QStringLiteral("Keep Mine")}) ==
+                       0) {
+                ReloadFromDisk();
+            } else {
+                ReloadDeclined_ = true;
+                statusBar()->showMessage(what +
+                                         QStringLiteral(" Save asks which version to keep."));
+            }
+        }
+    }
+    emit DiskChecked();
+}
+
+bool TScenarioBuilderForm::MaySaveOverDisk(TSaveWay way) {
+    if (DiskState_.Folder() != ScenarioFolders::WithTrailingSlash(Data_->Folder()))
+        return true;
+    const std::vector<TScenarioFile> changed = ChangedOnDisk(DiskState_);
+    if (changed.empty())
+        return true;
+    const QString what = ChangedText(changed);
+    if (way == TSaveWay::Automatic) {
+        statusBar()->showMessage(QStringLiteral("Not saved automatically: ") + what +
+                                 QStringLiteral(" Save asks which version to keep."));
+        return false;
+    }
+    switch (Prompts().Ask(
+        QLatin1String(ChangedOnDiskTitle),
+        what + QStringLiteral(" Save anyway (the other version is kept in "
+                              "backups), Reload from disk, or Cancel?"),
+        {QStringLiteral("Save Anyway"), QStringLiteral("Reload"), QStringLiteral("Cancel")})) {
+    case 0:
+        return true;
+    case 1:
+        ReloadFromDisk();
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool TScenarioBuilderForm::ReloadFromDisk() {
+    std::optional<TScenarioSnapshot> before = TakeSnapshot(History_.Current());
+    try {
+        TBusyProgress busy(this, QStringLiteral("Reloading ") + ScenarioName_);
+        Data_->Reload();
+    } catch (const std::exception& error) {
+        Prompts().Error(QStringLiteral("The scenario was not reloaded.\n") + Q(error.what()));
+        return false;
+    }
+    NoteDisk();
+    // Undo brings back the version that was dropped.
+    RecordChange(QStringLiteral("Reload from Disk"), std::move(before));
+    RunStepGating();
+    SetModified(false);
+    statusBar()->showMessage(QStringLiteral("Reloaded from disk."));
+    return true;
+}
+
+bool TScenarioBuilderForm::MayOpenBesideOthers(const QString& folder, const QString& name) {
+    const std::optional<OpenMarker::TOwner> owner = OpenMarker::Elsewhere(S(folder));
+    if (!owner)
+        return true;
+    return Prompts().Ask(QStringLiteral("Open Elsewhere"),
+                         QLatin1Char('"') + name +
+                             QStringLiteral("\" is open in another editor: ") +
+                             Q(OpenMarker::Describe(*owner)) +
+                             QStringLiteral(". When both save, one overwrites the other's changes. "
+                                            "Open anyway?"),
+                         {QStringLiteral("Open Anyway"), QStringLiteral("Cancel")}) == 0;
+}
+
+void TScenarioBuilderForm::MarkOpenFolder() {
+    const std::string folder = Data_ && Data_->Loaded()
+                                   ? ScenarioFolders::WithTrailingSlash(Data_->Folder())
+                                   : std::string();
+    if (folder == MarkedFolder_)
+        return;
+    if (!MarkedFolder_.empty())
+        OpenMarker::Remove(MarkedFolder_);
+    // A folder that cannot be written gets none, and opens all the same.
+    MarkedFolder_ = !folder.empty() && OpenMarker::Leave(folder) ? folder : std::string();
 }
 
 void TScenarioBuilderForm::UpdateUndoItems() {
@@ -721,13 +914,13 @@ void TScenarioBuilderForm::RunStepEditor(int step, const TElementTarget* target)
         if (!Options_.Autosave)
             SetModified(true);
         else if (Modified_)
-            SaveQuietly();
+            SaveQuietly(TSaveWay::Automatic);
         return;
     }
     RunStepGating();
     SetModified(true);
     if (Options_.Autosave)
-        SaveQuietly();
+        SaveQuietly(TSaveWay::Automatic);
 }
 
 void TScenarioBuilderForm::OpenMessage(int index) {

@@ -15,6 +15,7 @@
 #include <optional>
 
 class QAction;
+class QFileSystemWatcher;
 class QMenu;
 class QPushButton;
 class QTimer;
@@ -125,16 +126,45 @@ public:
     // Writes the options and closes the window (which asks the question).
     void Exit();
 
+    // The status line's message, empty when none.
+    QString StatusText() const;
+
     // Tests replace the verification run (null restores the real one).
     using TVerify = std::function<TVerificationRunResult(TScenarioData*)>;
     void SetVerify(TVerify verify);
+
+signals:
+    // The open files were looked at after the watcher saw them change.
+    void DiskChecked();
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    bool SaveQuietly();
+    // A save the user asked for may ask about files changed on disk; an
+    // automatic one never asks and is skipped then.
+    enum class TSaveWay { Asked, Automatic };
+    bool SaveQuietly(TSaveWay way = TSaveWay::Asked);
+    // Whether the save may go on over files another program changed since
+    // they were read or saved: asks (Save Anyway, Reload, Cancel), or, for
+    // an automatic save, says so in the status line.
+    bool MaySaveOverDisk(TSaveWay way);
+    // Reload from disk: the files as they are now, as one undoable change.
+    bool ReloadFromDisk();
+    // After the watcher saw a file change: offers Reload while nothing is
+    // unsaved, else says so in the status line.
+    void CheckDisk();
+    // Watches the open scenario's folder and files; renew watches them
+    // all again, else only those not watched yet are added.
+    void WatchFiles(bool renew = false);
+    // After a load, reload or save: what the disk holds is ours.
+    void NoteDisk();
+    // Whether the folder may be opened here when another editor has it open.
+    bool MayOpenBesideOthers(const QString& folder, const QString& name);
+    // Leaves the open-elsewhere file in the open scenario's folder, or
+    // removes it when none is open.
+    void MarkOpenFolder();
     // Save As into folder, whose copy of the pictures is already there; the
     // scenario goes on there under name.
     bool SaveInto(const QString& folder, const QString& name);
@@ -199,6 +229,12 @@ private:
     TVerify Verify_;
     TScenarioHistory History_;
     TScenarioDiskState DiskState_;
+    QFileSystemWatcher* Watcher_ = nullptr;
+    QTimer* DiskCheckTimer_ = nullptr;
+    // The designer kept this version over one changed on disk: not asked
+    // again until the next load or save.
+    bool ReloadDeclined_ = false;
+    std::string MarkedFolder_;
     bool SnapshotProblemShown_ = false;
     bool BackupProblemShown_ = false;
     TRecentScenarios Recent_;

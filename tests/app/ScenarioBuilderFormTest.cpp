@@ -13,6 +13,7 @@
 #include "scenario/TScenarioData.h"
 #include "scenario/verify/FileVerifiers.h"
 #include "support/StoppedSave.h"
+#include "xml/FileText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -715,12 +716,14 @@ private slots:
         prompts.Answer(TPromptAnswer::No, "Save");
         QVERIFY(!Form->SaveFromMenu());
         QCOMPARE(ReadFile(file), QByteArray("<ads/>"));
-        prompts.Answer(TPromptAnswer::Yes, "Save").Ok("Saved");
+        // The file changed behind the editor's back, which Save asks about.
+        prompts.Answer(TPromptAnswer::Yes, "Save").Press("Save Anyway").Ok("Saved");
         QVERIFY(Form->SaveFromMenu());
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(prompts.MessageTexts(),
-                 (QStringList{"Are you sure you wish to save?", "Are you sure you wish to save?",
-                              "Scenario saved."}));
+        const QStringList texts = prompts.MessageTexts();
+        QCOMPARE(texts.size(), 4);
+        QCOMPARE(texts.mid(0, 2), QStringList(2, "Are you sure you wish to save?"));
+        QCOMPARE(texts.last(), QStringLiteral("Scenario saved."));
         QVERIFY(ReadFile(file) != QByteArray("<ads/>"));
     }
 
@@ -1107,6 +1110,151 @@ private slots:
         QVERIFY(!stillRunning);
         QCOMPARE(lastClosed.count(), 1);
         QVERIFY(!Help::Window()->isVisible());
+    }
+
+    // ---- other programs ---------------------------------------------------
+
+    // Another program adds an ad named name to Alpha's ads.xml; returns the
+    // bytes it wrote.
+    QByteArray ChangeAdsOutside(const QByteArray& name) {
+        const QString file = ScenarioPath("Alpha") + "/ads.xml";
+        QByteArray bytes = ReadFile(file);
+        bytes.replace("</ads>", "<ad id=\"977\"><name>" + name + "</name></ad></ads>");
+        WriteFile(file, bytes);
+        return bytes;
+    }
+
+    bool AdsHold(const char* name) const {
+        return Form->Scenario()->Document(TScenarioFile::Ads).ToText().find(name) !=
+               std::string::npos;
+    }
+
+    void SavingOverAnotherProgramsChangeAsksFirst() {
+        MakeForm();
+        QVERIFY(OpenAlpha());
+        Form->RunStep(2);
+        const QString folder = ScenarioPath("Alpha");
+        const QString question =
+            "ads.xml was changed by another program after this scenario was opened. Save anyway "
+            "(the other version is kept in backups), Reload from disk, or Cancel?";
+        TScriptedPrompts prompts;
+
+        ChangeAdsOutside("Elsewhere One");
+        const auto before = Snapshot(folder);
+        prompts.Press("Cancel", "Changed on Disk");
+        QVERIFY(!Form->SaveFromButton());
+        QCOMPARE(Snapshot(folder), before);
+        QVERIFY(Form->Modified() && !AdsHold("Elsewhere One"));
+
+        prompts.Press("Reload", "Changed on Disk");
+        QVERIFY(!Form->SaveFromButton());
+        QVERIFY(AdsHold("Elsewhere One"));
+        QCOMPARE(Snapshot(folder), before);
+        QCOMPARE(Action("UndoItem")->text(), QStringLiteral("&Undo Reload from Disk"));
+
+        // The other version is kept by the save's own backup, both under
+        // the one folder lock.
+        Form->RunStep(2);
+        const QByteArray other = ChangeAdsOutside("Elsewhere Two");
+        struct TCountingLocks : TFileSystem {
+            int Opened = 0;
+            TFileSystem* Previous = TFileSystem::Install(this);
+            ~TCountingLocks() override { TFileSystem::Install(Previous); }
+            int OpenLock(const std::string& path, int& fd) override {
+                ++Opened;
+                return TFileSystem::OpenLock(path, fd);
+            }
+        } locks;
+        prompts.Press("Save Anyway", "Changed on Disk").Ok("Saved");
+        QVERIFY(Form->SaveFromButton());
+        QCOMPARE(locks.Opened, 1);
+        QVERIFY(!ReadFile(folder + "/ads.xml").contains("Elsewhere Two"));
+        const QStringList backups =
+            QDir(folder + "/backups").entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        QVERIFY(!backups.isEmpty());
+        QCOMPARE(ReadFile(folder + "/backups/" + backups.last() + "/ads.xml"), other);
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(prompts.MessageTexts(),
+                 (QStringList{question, question, question, "Scenario saved."}));
+    }
+
+    // Changes seen on disk: Reload is offered at once while nothing is
+    // unsaved; with unsaved changes the status line says so, and an
+    // autosave does not go over them.
+    void TheWatcherOffersReloadOrSaysWhyNot() {
+        MakeForm();
+        QVERIFY(OpenAlpha());
+        QSignalSpy checked(Form.get(), &TScenarioBuilderForm::DiskChecked);
+        TScriptedPrompts prompts;
+        prompts.Press("Reload", "Changed on Disk");
+        ChangeAdsOutside("Elsewhere One");
+        QTRY_VERIFY_WITH_TIMEOUT(prompts.Done(), 10000);
+        QVERIFY(AdsHold("Elsewhere One"));
+        QCOMPARE(prompts.MessageTexts(),
+                 QStringList{"ads.xml was changed by another program after this scenario was "
+                             "opened. Reload it from disk?"});
+
+        Form->RunStep(2);
+        QTRY_VERIFY(checked.count() > 0);
+        checked.clear();
+        const QByteArray other = ChangeAdsOutside("Elsewhere Two");
+        QTRY_VERIFY_WITH_TIMEOUT(checked.count() > 0, 10000);
+        QVERIFY2(Form->StatusText().startsWith("ads.xml was changed by another program"),
+                 qPrintable(Form->StatusText()));
+        Form->ToggleAutosave();
+        Form->RunStep(2);
+        QVERIFY2(Form->StatusText().startsWith("Not saved automatically: ads.xml was changed"),
+                 qPrintable(Form->StatusText()));
+        QVERIFY(Form->Modified());
+        QCOMPARE(ReadFile(ScenarioPath("Alpha") + "/ads.xml"), other);
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(prompts.Shown().size(), 1);
+    }
+
+    void TheEditorsOwnSavesRaiseNoQuestion() {
+        MakeForm(true);
+        QSignalSpy checked(Form.get(), &TScenarioBuilderForm::DiskChecked);
+        TScriptedPrompts prompts;
+        // The open, its save at once, the autosave of a step and Save: each
+        // is seen by the watcher, and none asks.
+        QVERIFY(OpenAlpha());
+        QTRY_VERIFY_WITH_TIMEOUT(checked.count() > 0, 10000);
+        checked.clear();
+        StepEditors::Register(2, [](TScenarioData& data, QWidget*) {
+            data.Issues()->AddNewChild("marker", "edited");
+        });
+        Form->RunStep(2);
+        QVERIFY(!Form->Modified());
+        QTRY_VERIFY_WITH_TIMEOUT(checked.count() > 0, 10000);
+        checked.clear();
+        prompts.Ok("Saved");
+        QVERIFY(Form->SaveFromButton());
+        QTRY_VERIFY_WITH_TIMEOUT(checked.count() > 0, 10000);
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        QCOMPARE(prompts.Shown().size(), 1);
+        QCOMPARE(Form->StatusText(), QString());
+    }
+
+    void AFolderOpenInAnotherEditorAsksFirst() {
+        const QString marker = ScenarioPath("Alpha") + "/.stumpcraft-open";
+        WriteFile(marker, "user=bob\nhost=elsewhere-7\npid=42\nsince=1765000000\n");
+        MakeForm();
+        TScriptedPrompts prompts;
+        prompts.Choose("Alpha").Press("Cancel", "Open Elsewhere");
+        QVERIFY(!Form->OpenScenario());
+        QVERIFY(!Form->Scenario());
+        prompts.Choose("Alpha").Press("Open Anyway", "Open Elsewhere");
+        QVERIFY(Form->OpenScenario());
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        const QString asked = prompts.MessageTexts().first();
+        QVERIFY2(asked.startsWith("\"Alpha\" is open in another editor: bob on elsewhere-7 "
+                                  "(process 42) since "),
+                 qPrintable(asked));
+        // Ours now, and gone when the editor quits.
+        QVERIFY(ReadFile(marker).contains("\npid=" +
+                                          QByteArray::number(QCoreApplication::applicationPid())));
+        Form.reset();
+        QVERIFY(!QFile::exists(marker));
     }
 
     void OptionsFileWithThreeLinesIsRepairedAtStart() {

@@ -8,6 +8,8 @@ const char* KindName(TScriptedPrompts::TKind kind) {
     switch (kind) {
     case TScriptedPrompts::TKind::Message:
         return "message box";
+    case TScriptedPrompts::TKind::Ask:
+        return "question";
     case TScriptedPrompts::TKind::Input:
         return "input box";
     case TScriptedPrompts::TKind::OpenFile:
@@ -34,6 +36,11 @@ TScriptedPrompts::~TScriptedPrompts() {
 
 TScriptedPrompts& TScriptedPrompts::Answer(TPromptAnswer answer, const QString& title) {
     Script_.push_back({TKind::Message, title, answer, std::nullopt});
+    return *this;
+}
+
+TScriptedPrompts& TScriptedPrompts::Press(const QString& button, const QString& title) {
+    Script_.push_back({TKind::Ask, title, TPromptAnswer::Ok, button});
     return *this;
 }
 
@@ -96,7 +103,7 @@ QString TScriptedPrompts::Problems() const {
 QStringList TScriptedPrompts::MessageTitles() const {
     QStringList titles;
     for (const TShown& shown : Shown_)
-        if (shown.Kind == TKind::Message)
+        if (shown.Kind == TKind::Message || shown.Kind == TKind::Ask)
             titles << shown.Title;
     return titles;
 }
@@ -104,7 +111,7 @@ QStringList TScriptedPrompts::MessageTitles() const {
 QStringList TScriptedPrompts::MessageTexts() const {
     QStringList texts;
     for (const TShown& shown : Shown_)
-        if (shown.Kind == TKind::Message)
+        if (shown.Kind == TKind::Message || shown.Kind == TKind::Ask)
             texts << shown.Text;
     return texts;
 }
@@ -147,6 +154,22 @@ TPromptAnswer TScriptedPrompts::Message(const QString& title, const QString& tex
                    ? TPromptAnswer::Ok
                    : (buttons == TPromptButtons::YesNo ? TPromptAnswer::No : TPromptAnswer::Cancel);
     return step.Answer;
+}
+
+int TScriptedPrompts::Ask(const QString& title, const QString& text, const QStringList& buttons) {
+    const int cancel = static_cast<int>(buttons.size() - 1);
+    TStep step;
+    if (!Next({TKind::Ask, title, text, TPromptButtons::Ok, {}, buttons}, step))
+        return cancel;
+    const qsizetype index = buttons.indexOf(step.Text.value_or(QString()));
+    if (index < 0) {
+        const QString problem = QStringLiteral("no button \"%1\" in \"%2\": %3")
+                                    .arg(step.Text.value_or(QString()), title, buttons.join(", "));
+        Unexpected_ << problem;
+        QTest::qFail(qPrintable(problem), __FILE__, __LINE__);
+        return cancel;
+    }
+    return static_cast<int>(index);
 }
 
 std::optional<QString> TScriptedPrompts::Input(const QString& caption, const QString& prompt,

@@ -19,7 +19,7 @@
 //     QVERIFY(prompts.Done());
 class TScriptedPrompts : public TPrompts {
 public:
-    enum class TKind { Message, Input, OpenFile, ChooseFolder, ChooseScenario, ChooseItem };
+    enum class TKind { Message, Ask, Input, OpenFile, ChooseFolder, ChooseScenario, ChooseItem };
 
     struct TShown {
         TKind Kind;
@@ -27,7 +27,7 @@ public:
         QString Text;  // message text, input prompt, or dialog folder
         TPromptButtons Buttons = TPromptButtons::Ok;
         QString Initial;     // input box start text
-        QStringList Choices; // scenario names or items offered
+        QStringList Choices; // scenario names, items or buttons offered
     };
 
     TScriptedPrompts();
@@ -39,6 +39,8 @@ public:
     TScriptedPrompts& Ok(const QString& title = QString()) {
         return Answer(TPromptAnswer::Ok, title);
     }
+    // Presses the button captioned button in a question with its own buttons.
+    TScriptedPrompts& Press(const QString& button, const QString& title = QString());
     TScriptedPrompts& Type(const QString& text, const QString& caption = QString());
     TScriptedPrompts& CancelInput(const QString& caption = QString());
     TScriptedPrompts& ChooseFile(const QString& path);
@@ -55,13 +57,14 @@ public:
     // What went wrong, for QVERIFY2.
     QString Problems() const;
     const QList<TShown>& Shown() const { return Shown_; }
-    // Titles of the message boxes, and their texts, in order.
+    // Titles of the message boxes and questions, and their texts, in order.
     QStringList MessageTitles() const;
     QStringList MessageTexts() const;
     void Clear();
 
     TPromptAnswer Message(const QString& title, const QString& text,
                           TPromptButtons buttons) override;
+    int Ask(const QString& title, const QString& text, const QStringList& buttons) override;
     std::optional<QString> Input(const QString& caption, const QString& prompt,
                                  const QString& initial) override;
     std::optional<QString> OpenFile(const QString& caption, const QString& folder,
