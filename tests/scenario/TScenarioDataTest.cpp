@@ -141,12 +141,17 @@ TEST(TScenarioData, AFolderThatVanishedFailsTheSaveWithTheFileName) {
     EXPECT_FALSE(fs::exists(temp.Path() / "s"));
 }
 
-TEST(TScenarioData, CreateFromRootsInstallsCopiesAndLeavesTheOthersEmpty) {
+TEST(TScenarioData, CreateFromRootsInstallsCopiesAndEmptiesTheOthers) {
     TXmlDom issues;
     ASSERT_TRUE(issues.LoadFromBytes("<issues><issue id=\"5\"><name>Tax</name></issue></issues>"));
     std::array<const TXmlNode*, TScenarioData::FileCount> roots{};
-    roots[static_cast<size_t>(TScenarioFile::Issues)] = issues.Root();
     TScenarioData data;
+    roots[static_cast<size_t>(TScenarioFile::Parties)] = issues.Root();
+    data.CreateFromRoots(roots, "/nowhere/s");
+    ASSERT_NE(data.Parties(), nullptr);
+
+    roots = {};
+    roots[static_cast<size_t>(TScenarioFile::Issues)] = issues.Root();
     data.CreateFromRoots(roots, "/nowhere/s");
     EXPECT_TRUE(data.Loaded());
     EXPECT_EQ(data.Folder(), "/nowhere/s/");
