@@ -1,18 +1,35 @@
-// Mutates a whole scenario the way a careless or hostile designer might:
-// elements removed, duplicated, reordered or emptied; values replaced by
-// hostile ones; ids made to collide or dangle. Then every verifier runs with
-// its repairs, twice, the messages are printed as JSON that must parse, and
-// each document is saved to memory and must load again. The input bytes are
-// the mutation program, so libFuzzer explores mutations, not XML syntax.
+// Mutates a scenario the way a careless or hostile designer might: elements
+// removed, duplicated, reordered or emptied; values replaced by hostile ones;
+// ids made to collide or dangle. Then every verifier runs with its repairs,
+// twice, the messages are printed as JSON that must parse, and each document
+// is saved to memory and must load again. The input bytes are the mutation
+// program, so libFuzzer explores mutations, not XML syntax.
+//
+// The scenario is built once per process and copied for each input; nothing
+// is written, and each picture name is looked up on disk once. Built
+// with STUMPCRAFT_FUZZ_SCENARIO, it is that folder's scenario (slow);
+// otherwise the invented fuzz base, whose pictures are those of the folder
+// STUMPCRAFT_FUZZ_PICTURES.
 #include "cli/VerifyCommand.h"
+#include "scenario/ScenarioFolders.h"
 #include "scenario/TScenarioData.h"
+#include "scenario/verify/FieldChecks.h"
 #include "scenario/verify/VerificationRun.h"
 #include "xml/TXmlDom.h"
 
+#ifndef STUMPCRAFT_FUZZ_SCENARIO
+#include "sample/ScenarioDocuments.h"
+#endif
+
+#include <array>
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -146,8 +163,10 @@ void Mutate(TScenarioData& data, TProgram& program) {
         node->SetText(std::to_string(100000 + program.Number()));
         break;
     case 6: // a reference to whatever another element holds
-        if (other)
+        if (other) {
             node->Text = other->Text;
+            node->MarkChanged();
+        }
         break;
     case 7:
         node->SetAttribute("id", value);
@@ -248,12 +267,88 @@ private:
     std::abort();
 }
 
+// A saved document must load again and save the same way.
+void CheckSaved(const std::string& saved) {
+    TXmlDom again;
+    if (!again.LoadFromBytes(saved))
+        Fail(again.LastError().ToString().c_str(), saved);
+    if (again.ToText() != saved && !saved.empty())
+        // Only emptied blocks may change (they reload as empty leaves); a
+        // second round must then be stable.
+        if (TXmlDom third; !third.LoadFromBytes(again.ToText()) || third.ToText() != again.ToText())
+            Fail("a saved document does not settle:", saved);
+}
+
+struct TBase {
+    std::array<TXmlDom, TScenarioData::FileCount> Documents;
+    std::array<const TXmlNode*, TScenarioData::FileCount> Roots{};
+    // What each document saves as; checked once, so that an input need
+    // only check the documents it changed.
+    std::array<std::string, TScenarioData::FileCount> Saved;
+    std::string Folder;
+};
+
+// The pictures never change while the fuzzer runs: each name is looked up
+// on disk once.
+std::optional<std::string> RememberedFile(const std::string& folder, const std::string& name) {
+    static std::map<std::pair<std::string, std::string>, std::optional<std::string>> known;
+    const auto [at, added] = known.try_emplace({folder, name});
+    if (added)
+        at->second = ScenarioFolders::FindFileIgnoringCase(folder, name);
+    return at->second;
+}
+
+void Build(TBase& base) {
+    FieldChecks::InstallFileFinder(&RememberedFile);
+#ifdef STUMPCRAFT_FUZZ_SCENARIO
+    base.Folder = STUMPCRAFT_FUZZ_SCENARIO;
+#else
+    base.Folder = STUMPCRAFT_FUZZ_PICTURES;
+    auto built = Sample::BuildDocuments(Sample::FuzzWorld(), "");
+#endif
+    for (TScenarioFile file : TScenarioData::AllFiles()) {
+        TXmlDom& document = base.Documents[static_cast<size_t>(file)];
+#ifdef STUMPCRAFT_FUZZ_SCENARIO
+        // Read without the folder's lock, which would create a file in it.
+        const std::string path = base.Folder + TScenarioData::FileName(file);
+        if (!document.LoadFromFile(path))
+            Fail(document.LastError().ToString().c_str(), path);
+#else
+        auto& [name, root] = built.at(static_cast<size_t>(file));
+        if (name != TScenarioData::ElementName(file))
+            Fail("the fuzz base lists its documents in another order:", name);
+        TXmlDom written;
+        written.AdoptRoot(std::move(root));
+        // Held as the program holds what it reads.
+        if (!document.LoadFromBytes(written.ToText()))
+            Fail(document.LastError().ToString().c_str(), written.ToText());
+#endif
+        base.Roots[static_cast<size_t>(file)] = document.Root();
+        base.Saved[static_cast<size_t>(file)] = document.ToText();
+        CheckSaved(base.Saved[static_cast<size_t>(file)]);
+    }
+    // A base with problems would start every input from the same repairs.
+    TScenarioData data;
+    data.CreateFromRoots(base.Roots, base.Folder);
+    VerificationRun::Run(&data, true);
+    if (!data.Messages().empty() || data.Changed())
+        Fail("the fuzz base does not verify clean:", MessagesAsJson(data));
+}
+
+const TBase& Base() {
+    static TBase base;
+    [[maybe_unused]] static const bool built = (Build(base), true);
+    return base;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     TScenarioData data;
-    std::string folder = STUMPCRAFT_FUZZ_SCENARIO;
-    data.Load(folder);
+    data.CreateFromRoots(Base().Roots, Base().Folder);
+    std::array<uint64_t, TScenarioData::FileCount> copied{};
+    for (TScenarioFile file : TScenarioData::AllFiles())
+        copied[static_cast<size_t>(file)] = data.Document(file).Revision();
     TProgram program(bytes, size);
     for (int step = 0; step < 64 && !program.Done(); ++step)
         Mutate(data, program);
@@ -266,17 +361,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
         if (!TJsonChecker(json).Valid())
             Fail("the messages are not valid JSON:", json);
     }
+    // A document nothing changed saves as the base did.
     for (TScenarioFile file : TScenarioData::AllFiles()) {
-        const std::string saved = data.Document(file).ToText();
-        TXmlDom again;
-        if (!again.LoadFromBytes(saved))
-            Fail(again.LastError().ToString().c_str(), saved);
-        if (again.ToText() != saved && !saved.empty())
-            // Only emptied blocks may change (they reload as empty leaves);
-            // a second round must then be stable.
-            if (TXmlDom third;
-                !third.LoadFromBytes(again.ToText()) || third.ToText() != again.ToText())
-                Fail("a saved document does not settle:", saved);
+        const size_t at = static_cast<size_t>(file);
+        if (data.Document(file).Revision() == copied[at])
+            continue;
+        if (const std::string saved = data.Document(file).ToText(); saved != Base().Saved[at])
+            CheckSaved(saved);
     }
     return 0;
 }

@@ -16,7 +16,7 @@ cmake --build build -j"$jobs"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O0 -g1" \
     -DCMAKE_C_FLAGS_DEBUG="-O0 -g1" -DSTUMPCRAFT_GUI=OFF -DSTUMPCRAFT_BENCH=OFF -DSTUMPCRAFT_SANITIZE=ON
 cmake --build build-asan -j"$jobs" --target core_tests stumpcraft-verify document_fuzz_replay \
-    scenario_fuzz_replay
+    scenario_fuzz_replay base_fuzz_replay
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 (cd build-asan && ctest --output-on-failure -j"$jobs")

@@ -130,16 +130,24 @@ void TScenarioData::CreateFromTemplate(const std::string& templateFile, std::str
     TXmlDom source;
     if (!source.LoadFromFile(templateFile))
         throw TFileError(source.LastError().ToString());
+    std::array<const TXmlNode*, FileCount> parts{};
+    for (TScenarioFile file : Files)
+        if (source.Root())
+            parts[static_cast<size_t>(file)] = source.Root()->GetChild(ElementName(file));
+    CreateFromRoots(parts, folder);
+}
+
+void TScenarioData::CreateFromRoots(const std::array<const TXmlNode*, FileCount>& roots,
+                                    std::string folder) {
     for (TScenarioFile file : Files) {
-        const TXmlNode* part = source.Root() ? source.Root()->GetChild(ElementName(file)) : nullptr;
-        if (part)
-            Document(file).SetRoot(part);
+        if (const TXmlNode* root = roots[static_cast<size_t>(file)])
+            Document(file).SetRoot(root);
         else
             Document(file).AdoptRoot(nullptr);
     }
     OnDisk_ = {};
     Loaded_ = true;
-    Folder_ = folder;
+    Folder_ = ScenarioFolders::WithTrailingSlash(folder);
 }
 
 std::optional<TScenarioFile> TScenarioData::FileOf(const TXmlNode* element) const {

@@ -58,6 +58,9 @@ public:
     // Installs the template's ten children as the documents; writes nothing.
     // Throws TFileError when the template cannot be read.
     void CreateFromTemplate(const std::string& templateFile, std::string folder);
+    // Installs copies of roots (in AllFiles order; null for none) as the
+    // documents of folder; reads and writes nothing.
+    void CreateFromRoots(const std::array<const TXmlNode*, FileCount>& roots, std::string folder);
 
     TXmlDom& Document(TScenarioFile file) { return Documents_[static_cast<size_t>(file)]; }
     const TXmlDom& Document(TScenarioFile file) const {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 
 namespace fs = std::filesystem;
@@ -138,6 +139,28 @@ TEST(TScenarioData, AFolderThatVanishedFailsTheSaveWithTheFileName) {
         EXPECT_NE(std::string(e.what()).find("s/activities.xml"), std::string::npos) << e.what();
     }
     EXPECT_FALSE(fs::exists(temp.Path() / "s"));
+}
+
+TEST(TScenarioData, CreateFromRootsInstallsCopiesAndEmptiesTheOthers) {
+    TXmlDom issues;
+    ASSERT_TRUE(issues.LoadFromBytes("<issues><issue id=\"5\"><name>Tax</name></issue></issues>"));
+    std::array<const TXmlNode*, TScenarioData::FileCount> roots{};
+    TScenarioData data;
+    roots[static_cast<size_t>(TScenarioFile::Parties)] = issues.Root();
+    data.CreateFromRoots(roots, "/nowhere/s");
+    ASSERT_NE(data.Parties(), nullptr);
+
+    roots = {};
+    roots[static_cast<size_t>(TScenarioFile::Issues)] = issues.Root();
+    data.CreateFromRoots(roots, "/nowhere/s");
+    EXPECT_TRUE(data.Loaded());
+    EXPECT_EQ(data.Folder(), "/nowhere/s/");
+    EXPECT_EQ(data.Parties(), nullptr);
+    ASSERT_NE(data.Issues(), nullptr);
+    EXPECT_EQ(data.FileOf(data.Issues()->GetChild("issue")), TScenarioFile::Issues);
+    // The next scenario made from the same roots must find them unchanged.
+    data.Issues()->GetChild("issue")->GetChild("name")->SetText("Rent");
+    EXPECT_EQ(issues.Root()->GetChild("issue")->GetChild("name")->GetText(), "Tax");
 }
 
 TEST(TScenarioData, CreateFromTemplateCopiesTheTenPartsAndWritesNothing) {

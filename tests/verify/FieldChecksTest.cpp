@@ -134,6 +134,21 @@ TEST_F(CheckFileTest, FoldersAndNamesOutsideTheFolderAreNoFiles) {
     EXPECT_EQ(Check(outside, true).Message, Pictures() + outside + " does not exist.");
 }
 
+std::optional<std::string> OnlyRemembered(const std::string& folder, const std::string& name) {
+    return name == "remembered.bmp" ? std::optional(folder + name) : std::nullopt;
+}
+
+TEST_F(CheckFileTest, AnInstalledFinderAnswersInPlaceOfTheDisk) {
+    EXPECT_EQ(FieldChecks::InstallFileFinder(&OnlyRemembered), nullptr);
+    EXPECT_TRUE(Check("remembered.bmp", true).Ok);
+    EXPECT_FALSE(Check("Flag.bmp", true).Ok);
+    // What the finder is never asked about is refused before it.
+    EXPECT_FALSE(Check("/remembered.bmp", true).Ok);
+    EXPECT_EQ(FieldChecks::InstallFileFinder(nullptr), &OnlyRemembered);
+    EXPECT_TRUE(Check("Flag.bmp", true).Ok);
+    EXPECT_FALSE(Check("remembered.bmp", true).Ok);
+}
+
 class CheckReferenceTest : public testing::Test {
 protected:
     void SetUp() override {

@@ -250,7 +250,11 @@ std::unique_ptr<TXmlNode> TBuilder::Issues() {
 
 void TBuilder::AddIssueCentres(TXmlNode* unit, const TRegion* region) {
     TXmlNode* centres = Add(unit, "issue_centers");
+    bool attributeCentre = false;
     for (const TIssue& i : W_.Issues) {
+        if (i.Attribute && attributeCentre && !W_.AllIssueCentres)
+            continue;
+        attributeCentre = attributeCentre || i.Attribute;
         TXmlNode* centre = AddWithId(centres, "issue", IssueId(i.Key));
         if (!i.Attribute) {
             int position = 4;

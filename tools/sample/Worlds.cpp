@@ -1015,4 +1015,74 @@ TWorld BaseWorld() {
     return w;
 }
 
+TWorld FuzzWorld() {
+    // The base again with every text cut short, two regions, one leader
+    // and one crusader per party, two position issues (the game asks for
+    // 22 issues: the others become attribute issues), one activity of each
+    // origin per list and centres of one attribute issue only. Its names
+    // are the base's, so the base's pictures serve it.
+    TWorld w = BaseWorld();
+    w.Settings.Name = "Fuzz";
+    std::erase_if(w.Regions, [](const TRegion& r) { return r.Key == "aldmoor"; });
+    std::erase_if(w.Shares, [](const auto& share) { return share.first == "aldmoor"; });
+    for (TParty& party : w.Parties) {
+        party.Leaders.resize(1);
+        party.Leaders[0].Crusaders.resize(1);
+        for (TViceLeader& mate : party.ViceLeaders)
+            if (mate.Home == "aldmoor")
+                mate.Home = "aubrel";
+    }
+    w.ScriptedEvents[1].Conditions[1].Target = "odile_varenne";
+    w.Relations = {{"odile_varenne", "aurelio_fenn", "Bad"},
+                   {"aurelio_fenn", "odile_varenne", "Normal"}};
+    w.Settings.PrimariesIntroduction = "Primaries.";
+    w.Settings.GeneralIntroduction = "General.";
+    const std::vector<std::string> positionIssues = {"taxes", "labor_unions"};
+    const auto kept = [&](const std::string& issue) {
+        return std::find(positionIssues.begin(), positionIssues.end(), issue) !=
+               positionIssues.end();
+    };
+    for (TIssue& issue : w.Issues) {
+        issue.Attribute = issue.Attribute || !kept(issue.Key);
+        for (size_t p = 0; p < issue.Descriptions.size(); ++p)
+            issue.Descriptions[p] = std::to_string(p + 1);
+    }
+    w.AllIssueCentres = false;
+    const auto keepPositions = [&](std::vector<std::pair<std::string, int>>& list) {
+        std::erase_if(list, [&](const auto& entry) { return !kept(entry.first); });
+    };
+    w.Nation.Blurb = "N.";
+    w.Nation.FlagText = w.Nation.Motto = "N";
+    for (TRegion& region : w.Regions) {
+        region.Blurb = region.FlagText = region.Motto = region.Nickname = "R";
+        region.Cities.resize(1);
+        keepPositions(region.CentreOverrides);
+    }
+    for (TParty& party : w.Parties) {
+        keepPositions(party.Platform);
+        for (TLeader& leader : party.Leaders) {
+            leader.PrimariesDescription = leader.GeneralDescription = "L.";
+            keepPositions(leader.PlatformOverrides);
+        }
+    }
+    for (TAd& ad : w.Ads)
+        ad.Description = "A.";
+    for (TSimpleEvent& event : w.SimpleEvents)
+        event.Headlines.resize(1);
+    for (TScriptedEvent& event : w.ScriptedEvents)
+        for (TOutcome& outcome : event.Outcomes) {
+            outcome.Headline = "H";
+            if (!kept(outcome.Issue))
+                outcome.Issue = positionIssues[0];
+        }
+    for (TEndorser& endorser : w.Endorsers) {
+        endorser.Description = "E.";
+        if (endorser.Issue != "-1" && !kept(endorser.Issue))
+            endorser.Issue = positionIssues[1];
+    }
+    for (auto* list : {&w.LeaderActivities, &w.ViceLeaderActivities})
+        *list = {list->front(), list->back()};
+    return w;
+}
+
 } // namespace Sample

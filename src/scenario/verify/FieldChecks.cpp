@@ -13,7 +13,14 @@ namespace {
 TCheckResult Fail(std::string message) {
     return TCheckResult{false, std::move(message)};
 }
+TFileFinder Finder = nullptr;
 } // namespace
+
+TFileFinder InstallFileFinder(TFileFinder finder) {
+    const TFileFinder previous = Finder;
+    Finder = finder;
+    return previous;
+}
 
 TCheckResult CheckValue(const TXmlNode* element, TCheckKind kind, bool required) {
     if (!element)
@@ -53,7 +60,8 @@ TCheckResult CheckFile(const TXmlNode* element, const std::string& folder, bool 
     // The name is relative to folder: an absolute name would otherwise replace
     // the folder in the lookup and pass for a file outside the scenario.
     const bool absolute = !text.empty() && (text[0] == '/' || text[0] == '\\');
-    if (!text.empty() && !absolute && ScenarioFolders::FindFileIgnoringCase(folder, text))
+    if (!text.empty() && !absolute &&
+        (Finder ? Finder : &ScenarioFolders::FindFileIgnoringCase)(folder, text))
         return {};
     return Fail(folder + text + " does not exist.");
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 class TXmlNode;
@@ -31,6 +32,12 @@ TCheckResult CheckValue(const TXmlNode* element, TCheckKind kind, bool required)
 // The file folder + text must exist (in any letter case, for folders made on
 // Windows). folder ends with "/".
 TCheckResult CheckFile(const TXmlNode* element, const std::string& folder, bool required);
+// How CheckFile finds a file: ScenarioFolders::FindFileIgnoringCase, unless
+// another is installed (the fuzzer remembers the answers for a folder that
+// never changes). Null restores it; returns the previous one.
+using TFileFinder = std::optional<std::string> (*)(const std::string& folder,
+                                                   const std::string& name);
+TFileFinder InstallFileFinder(TFileFinder finder);
 // The element's id attribute must name an element called elementName (any
 // name when empty) in searchRoot's subtree; "-1" passes when allowNone.
 TCheckResult CheckReference(const TXmlNode* element, TXmlNode* searchRoot,
