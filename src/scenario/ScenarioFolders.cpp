@@ -1,6 +1,6 @@
 #include "scenario/ScenarioFolders.h"
 
-#include "scenario/Progress.h"
+#include "xml/Progress.h"
 
 #include <algorithm>
 #include <filesystem>
