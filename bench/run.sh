@@ -2,8 +2,8 @@
 # The benchmark in one command: builds the programs, makes the scaled
 # scenarios from the sample, checks that each verifies clean, then times the
 # product against the floor on each scale, alternating them, and prints
-# medians, ratios, growth from scale to scale and peak memory, then the GUI
-# timings.
+# medians, ratios, growth from scale to scale and peak memory, then the
+# editor's own timings at k=1, k=100 (and k=1000 with --large).
 #
 #   bench/run.sh [--large] [--runs N] [--smoke] [--no-gui] [--build-dir DIR]
 #                [--no-build] [--work DIR] [--concurrency]
@@ -139,27 +139,32 @@ for scale in $scales; do
 done
 
 if [ $gui = 1 ] && [ -x "$bin/stumpcraft-bench-gui" ]; then
-    echo
-    echo "GUI (offscreen, wall ms, median of ${runs:-5}):"
     gui_data="$work/gui-data"
     rm -rf "$gui_data"
     mkdir -p "$gui_data/scenarios"
     cp -r "$root/data/default.vrx" "$root/data/default_images" "$gui_data/" 2>/dev/null || true
-    cp -r "$sample" "$gui_data/scenarios/"
-    gui_scenarios=("Tellavar - 2008")
-    if [ -d "$work/scale-real" ]; then
-        cp -r "$work/scale-real" "$gui_data/scenarios/Real size"
-        gui_scenarios+=("Real size")
-    fi
     g="$work/times-gui"
     rm -f "$g"
-    for _ in $(seq "${runs:-5}"); do
-        QT_QPA_PLATFORM=offscreen "$bin/stumpcraft-bench-gui" "$gui_data" "${gui_scenarios[@]}" >>"$g" \
-            2>"$g.err"
+    # The scales that grow (not "real"), each in a program of its own: one
+    # scale's memory must not weigh on the next.
+    for scale in $scales; do
+        [ "$scale" = real ] && continue
+        [ "$scale" = 10 ] && [ $smoke = 0 ] && continue
+        name="k=$scale"
+        cp -r "$work/scale-$scale" "$gui_data/scenarios/$name"
+        n=${runs:-5}
+        [ -z "$runs" ] && [ "$scale" = 100 ] && n=3
+        [ -z "$runs" ] && [ "$scale" = 1000 ] && n=1
+        for _ in $(seq "$n"); do
+            QT_QPA_PLATFORM=offscreen "$bin/stumpcraft-bench-gui" "$gui_data" "$name" >>"$g" \
+                2>"$g.err" || { echo "run.sh: the GUI bench failed on $name:" >&2; cat "$g.err" >&2; exit 1; }
+        done
     done
-    # Lines are "label<TAB>ms"; one median per label, in first-seen order.
+    echo
+    echo "GUI (offscreen, wall ms unless the label says MB; median of ${runs:-5}, 3 at k=100, 1 at k=1000):"
+    # Lines are "label<TAB>value"; one median per label, in first-seen order.
     cut -f1 "$g" | awk '!seen[$0]++' | while IFS= read -r label; do
-        printf '  %-44s %8.1f\n' "$label" \
+        printf '  %-52s %9.2f\n' "$label" \
             "$(awk -F'\t' -v l="$label" '$1 == l { print $2 }' "$g" | median)"
     done
 fi

@@ -1,7 +1,7 @@
 #include "scenario/ScenarioFolders.h"
 
 #include "scenario/OpenMarker.h"
-#include "scenario/Progress.h"
+#include "xml/Progress.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,10 +1,12 @@
 #include "scenario/TScenarioData.h"
 
 #include "scenario/InterruptedSaves.h"
-#include "scenario/Progress.h"
 #include "scenario/ScenarioFolders.h"
 #include "xml/FileText.h"
+#include "xml/Progress.h"
 #include "xml/TFolderLock.h"
+
+#include <filesystem>
 
 namespace {
 
@@ -25,6 +27,23 @@ const std::array<TScenarioFile, TScenarioData::FileCount> LoadOrder = {
     TScenarioFile::Endorsers, TScenarioFile::Events,      TScenarioFile::Issues,
     TScenarioFile::Parties,   TScenarioFile::Percentages, TScenarioFile::PoliticalUnits,
     TScenarioFile::Relations};
+
+// The share of each file in an operation over them all is its size, so one
+// huge file does not leave most of the bar to the small ones. The last
+// entry is the sum.
+std::array<double, TScenarioData::FileCount + 1>
+SizesOnDisk(const std::string& folder,
+            const std::array<TScenarioFile, TScenarioData::FileCount>& files) {
+    std::array<double, TScenarioData::FileCount + 1> sizes{};
+    for (size_t i = 0; i < files.size(); ++i) {
+        std::error_code ec;
+        const auto size =
+            std::filesystem::file_size(folder + TScenarioData::FileName(files[i]), ec);
+        sizes[i] = ec ? 1.0 : static_cast<double>(size) + 1;
+        sizes.back() += sizes[i];
+    }
+    return sizes;
+}
 
 } // namespace
 
@@ -60,12 +79,16 @@ void TScenarioData::ReadFiles(const std::string& folder,
         [[maybe_unused]] const int journalLeft = InterruptedSaves::Finish(folder);
         lock.Become(TFolderLock::TMode::Shared);
     }
-    for (TScenarioFile file : LoadOrder) {
-        Progress::Report("Reading " + FileName(file));
+    const auto sizes = SizesOnDisk(folder, LoadOrder);
+    Progress::TOperation progress(sizes.back());
+    for (size_t i = 0; i < LoadOrder.size(); ++i) {
+        const TScenarioFile file = LoadOrder[i];
+        progress.Next("Reading " + FileName(file), sizes[i]);
         TXmlDom& document = documents[static_cast<size_t>(file)];
         if (!document.LoadFromFile(folder + FileName(file)))
             throw TFileError(document.LastError().ToString());
     }
+    progress.Done();
 }
 
 void TScenarioData::Load(std::string& folder) {
@@ -103,17 +126,21 @@ void TScenarioData::Save() {
     InterruptedSaves::FinishBeforeSaving(Folder_);
     TFileTransaction transaction;
     std::array<uint64_t, FileCount> digests{};
-    for (TScenarioFile file : Files) {
-        Progress::Report("Writing " + FileName(file));
-        const std::string text = Document(file).ToText();
-        digests[static_cast<size_t>(file)] = FileText::Digest(text);
-        transaction.Stage(Folder_ + FileName(file), text);
+    // What the last save or open found there is about what this one writes.
+    const auto sizes = SizesOnDisk(Folder_, Files);
+    Progress::TOperation progress(sizes.back());
+    for (size_t i = 0; i < Files.size(); ++i) {
+        progress.Next("Writing " + FileName(Files[i]), sizes[i]);
+        const std::string text = Document(Files[i]).ToText();
+        digests[static_cast<size_t>(Files[i])] = FileText::Digest(text);
+        transaction.Stage(Folder_ + FileName(Files[i]), text);
     }
     transaction.Commit();
     for (TScenarioFile file : Files)
         OnDisk_[static_cast<size_t>(file)] = {TFileStamp::Of(Folder_ + FileName(file)),
                                               digests[static_cast<size_t>(file)], true};
     Changed_ = false;
+    progress.Done();
 }
 
 void TScenarioData::SaveAs(const std::string& folder) {

@@ -1,6 +1,7 @@
 #include "xml/TXmlDom.h"
 
 #include "xml/FileText.h"
+#include "xml/Progress.h"
 #include "xml/TextEncoding.h"
 #include "xml/XmlNames.h"
 
@@ -20,6 +21,13 @@ TXmlDom::TXmlDom() {
 TXmlDom::~TXmlDom() = default;
 
 namespace {
+
+// How often a parse tells how far it is: often enough for a smooth bar,
+// rarely enough to cost nothing.
+constexpr size_t ElementsPerProgress = 2048;
+// Elements until the running parse tells how far it is; never while nobody
+// listens. One parse at a time runs on a thread.
+thread_local size_t UntilProgress = SIZE_MAX;
 
 // Lines joined with CR LF whatever their original line breaks. The lines
 // are found with memchr and copied whole: this runs over every byte loaded.
@@ -138,6 +146,7 @@ void TXmlDom::BeginParse() {
     InElement_ = false;
     Depth_ = 0;
     TooDeep_ = false;
+    UntilProgress = Progress::Listening() ? ElementsPerProgress : SIZE_MAX;
     LastError_ = TParseError{FileName_, 0, 0, {}};
 }
 
@@ -174,7 +183,26 @@ std::string TXmlDom::ToText() const {
     // spares copying a growing text of many megabytes.
     std::string text;
     text.reserve(ReadBytes_ + ReadBytes_ / 64);
-    if (!Root_->Write(text, true))
+    bool valid = true;
+    if (!Progress::Listening() || !Root_->HasChildren_) {
+        valid = Root_->Write(text, true);
+    } else {
+        // Child by child, telling how far the text has grown against what
+        // was read; the root's own names are checked as Write checks them.
+        valid = XmlNames::IsValid(Root_->Name);
+        for (const TXmlAttribute* a : Root_->Attributes_)
+            valid = valid && XmlNames::IsValid(a->Name);
+        if (valid) {
+            Root_->AppendStartTag(text);
+            text += "\r\n";
+        }
+        for (uint32_t i = 0; valid && i < Root_->Children_.Size(); ++i) {
+            valid = Root_->Children_[i]->Write(text, true);
+            Progress::Within(text.size(), std::max(ReadBytes_, text.size() + 1));
+        }
+        text += "</" + Root_->Name + ">\r\n";
+    }
+    if (!valid)
         throw TFileError((FileName_.empty() ? std::string("document") : FileName_) +
                          " cannot be written: " + XmlNames::FindInvalid(*Root_));
     if (text.capacity() - text.size() > text.size() / 8)
@@ -226,6 +254,10 @@ void TXmlDom::StartElement(const char* name, const char** attributes) {
         return;
     }
     InElement_ = true;
+    if (--UntilProgress == 0) {
+        UntilProgress = ElementsPerProgress;
+        Progress::Within(static_cast<size_t>(XML_GetCurrentByteIndex(Parser())), ReadBytes_);
+    }
     if (!Root_) {
         Root_ = std::make_unique<TXmlNode>(nullptr);
         Root_->Owner_ = this;

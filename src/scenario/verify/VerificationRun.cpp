@@ -1,9 +1,9 @@
 #include "scenario/verify/VerificationRun.h"
 
-#include "scenario/Progress.h"
 #include "scenario/ScenarioFolders.h"
 #include "scenario/verify/FileVerifiers.h"
 #include "scenario/verify/RunIndex.h"
+#include "xml/Progress.h"
 
 namespace {
 
@@ -47,16 +47,18 @@ TVerificationRunResult Run(TScenarioData* data, bool all) {
     RunIndex::TScope index;
     ScenarioFolders::TLookupScope folders;
     bool failed = false;
+    Progress::TOperation progress(static_cast<double>(Entries.size()));
     for (size_t i = 0; i < Entries.size(); ++i) {
         result.Ran[i] = true;
-        Progress::Report("Verifying " +
-                         TScenarioData::FileName(FileOf(static_cast<TVerifiedFile>(i))));
+        progress.Next("Verifying " +
+                      TScenarioData::FileName(FileOf(static_cast<TVerifiedFile>(i))));
         result.Passed[i] = Entries[i].Verify(*data);
         failed = failed || !result.Passed[i];
         if (failed && !all)
             break;
     }
     result.ProblemsExist = failed;
+    progress.Done();
     return result;
 }
 
