@@ -65,15 +65,15 @@ const TScenarioSnapshot* TScenarioHistory::Current() const {
 }
 
 size_t TScenarioHistory::Bytes() const {
-    std::unordered_set<const std::string*> counted;
+    std::unordered_set<const TPackedBytes*> counted;
     size_t bytes = 0;
     const auto add = [&](const TScenarioSnapshot& snapshot) {
         for (const auto& text : snapshot.Texts_)
             if (text && counted.insert(text.get()).second)
-                bytes += text->size();
+                bytes += text->PackedSize();
         for (const auto& picture : snapshot.Pictures_)
             if (counted.insert(picture.second.get()).second)
-                bytes += picture.second->size();
+                bytes += picture.second->PackedSize();
     };
     for (const TEntry& entry : Entries_) {
         add(entry.Before);

@@ -43,8 +43,8 @@ public:
     // The snapshot of the scenario as the history last left it (null when
     // it knows none): pass it to Capture so what is unchanged is shared.
     const TScenarioSnapshot* Current() const;
-    // The bytes of documents and pictures the entries hold, each shared
-    // text or picture counted once.
+    // The bytes the entries hold, packed as they are, each shared text or
+    // picture counted once.
     size_t Bytes() const;
 
 private:

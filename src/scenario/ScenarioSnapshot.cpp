@@ -84,7 +84,8 @@ void Install(TScenarioData& data, const TTexts& texts) {
 }
 
 bool SameText(const TScenarioSnapshot::TText& a, const TScenarioSnapshot::TText& b) {
-    return a == b || (a && b && *a == *b) || (!a && b && b->empty()) || (a && !b && a->empty());
+    return a == b || (a && b && *a == *b) || (!a && b && b->Size() == 0) ||
+           (a && !b && a->Size() == 0);
 }
 
 } // namespace
@@ -119,12 +120,12 @@ TScenarioSnapshot TScenarioSnapshot::Capture(const TScenarioData& data,
         if (previous && previous->Revisions_[index] == document.Revision() &&
             previous->Texts_[index]) {
             snapshot.Texts_[index] = previous->Texts_[index];
-            if (CheckSharedDocuments && *snapshot.Texts_[index] != document.ToText())
+            if (CheckSharedDocuments && snapshot.Texts_[index]->Unpack() != document.ToText())
                 throw std::logic_error(TScenarioData::FileName(file) +
                                        " changed without being marked changed");
             continue;
         }
-        auto text = std::make_shared<const std::string>(document.ToText());
+        TText text = Pack(document.ToText());
         // A document changed and changed back is the same document.
         if (previous && SameText(previous->Texts_[index], text))
             snapshot.Texts_[index] = previous->Texts_[index];
@@ -135,7 +136,7 @@ TScenarioSnapshot TScenarioSnapshot::Capture(const TScenarioData& data,
     for (const std::string& relative : ScenarioPictures(data.Folder())) {
         const fs::path path = fs::path(data.Folder()) / relative;
         const TStamp stamp = StampOf(path);
-        std::shared_ptr<const std::string> known;
+        TPacked known;
         if (previous) {
             const auto bytes = previous->Pictures_.find(relative);
             const auto seen = previous->Stamps_.find(relative);
@@ -150,7 +151,7 @@ TScenarioSnapshot TScenarioSnapshot::Capture(const TScenarioData& data,
                 }
             }
         }
-        auto bytes = std::make_shared<const std::string>(FileText::Read(path.string()));
+        TPacked bytes = Pack(FileText::Read(path.string()));
         if (known && *known == *bytes)
             bytes = known;
         snapshot.Pictures_[relative] = std::move(bytes);
@@ -169,14 +170,17 @@ void InstallDocuments(TScenarioData& data, const TScenarioSnapshot::TDocuments& 
 TScenarioSnapshot TScenarioSnapshot::Restore(TScenarioData& data,
                                              const TScenarioSnapshot* replacing) const {
     TTexts texts{};
+    TDocuments unpacked;
     for (TScenarioFile file : TScenarioData::AllFiles()) {
         const size_t index = static_cast<size_t>(file);
         // A document still as replacing left it, and the same here, stays.
         const bool same = replacing &&
                           replacing->Revisions_[index] == data.Document(file).Revision() &&
                           SameText(replacing->Texts_[index], Texts_[index]);
-        if (!same)
-            texts[index] = &Document(file);
+        if (!same) {
+            unpacked[index] = Document(file);
+            texts[index] = &unpacked[index];
+        }
     }
     Install(data, texts);
     data.SetChanged();
@@ -210,15 +214,16 @@ TScenarioSnapshot TScenarioSnapshot::Restore(TScenarioData& data,
                 continue;
             }
         }
+        const std::string raw = bytes->Unpack();
         bool same = false;
         try {
-            same = FileText::Read(path.string()) == *bytes;
+            same = FileText::Read(path.string()) == raw;
         } catch (const TFileError&) {
             // Missing or unreadable: written below.
         }
         if (!same) {
             try {
-                WriteBytes(path, *bytes);
+                WriteBytes(path, raw);
             } catch (const TFileError& error) {
                 if (failure.empty())
                     failure = error.what();
@@ -232,10 +237,9 @@ TScenarioSnapshot TScenarioSnapshot::Restore(TScenarioData& data,
     return now;
 }
 
-const std::string& TScenarioSnapshot::Document(TScenarioFile file) const {
-    static const std::string none;
+std::string TScenarioSnapshot::Document(TScenarioFile file) const {
     const TText& text = Texts_[static_cast<size_t>(file)];
-    return text ? *text : none;
+    return text ? text->Unpack() : std::string();
 }
 
 bool TScenarioSnapshot::operator==(const TScenarioSnapshot& other) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scenario/TPackedBytes.h"
 #include "scenario/TScenarioData.h"
 
 #include <array>
@@ -17,10 +18,12 @@
 // a document whose revision is the same is not written out again, and a
 // picture whose size and times are the same is not read again. So a
 // history of many sessions holds each changed document once per change.
+// Texts and pictures are held packed: a history costs about a tenth of the
+// bytes it could put back.
 class TScenarioSnapshot {
 public:
     using TDocuments = std::array<std::string, TScenarioData::FileCount>;
-    using TText = std::shared_ptr<const std::string>;
+    using TText = TPacked;
 
     // When set (tests set it), every document shared because its revision
     // did not change is written out all the same and compared: a change
@@ -45,11 +48,9 @@ public:
     TScenarioSnapshot Restore(TScenarioData& data,
                               const TScenarioSnapshot* replacing = nullptr) const;
 
-    const std::string& Document(TScenarioFile file) const;
+    std::string Document(TScenarioFile file) const;
     // Relative paths with "/" separators, and their bytes.
-    const std::map<std::string, std::shared_ptr<const std::string>>& Pictures() const {
-        return Pictures_;
-    }
+    const std::map<std::string, TPacked>& Pictures() const { return Pictures_; }
     bool operator==(const TScenarioSnapshot& other) const;
 
     // What a picture file looked like when it was read.
@@ -66,7 +67,7 @@ private:
 
     std::array<TText, TScenarioData::FileCount> Texts_;
     std::array<uint64_t, TScenarioData::FileCount> Revisions_{};
-    std::map<std::string, std::shared_ptr<const std::string>> Pictures_;
+    std::map<std::string, TPacked> Pictures_;
     std::map<std::string, TStamp> Stamps_;
     // When the pictures were looked at (ns since the epoch): a picture
     // written in the same moment may keep its stamp, so it is read again.
