@@ -742,10 +742,14 @@ bool TScenarioBuilderForm::MaySaveOverDisk(TSaveWay way) {
                                  QStringLiteral(" Save asks which version to keep."));
         return false;
     }
+    // With backups turned off nothing keeps the other version: say so.
+    const QString kept = Options_.BackupsKept > 0
+                             ? QStringLiteral("the other version is kept in backups")
+                             : QStringLiteral("the other version is lost: backups are turned off");
     switch (Prompts().Ask(
         QLatin1String(ChangedOnDiskTitle),
-        what + QStringLiteral(" Save anyway (the other version is kept in "
-                              "backups), Reload from disk, or Cancel?"),
+        what + QStringLiteral(" Save anyway (") + kept +
+            QStringLiteral("), Reload from disk, or Cancel?"),
         {QStringLiteral("Save Anyway"), QStringLiteral("Reload"), QStringLiteral("Cancel")})) {
     case 0:
         return true;

@@ -1176,6 +1176,21 @@ private slots:
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
         QCOMPARE(prompts.MessageTexts(),
                  (QStringList{question, question, question, "Scenario saved."}));
+
+        // With no backups kept, the question does not promise one.
+        Form.reset();
+        WriteFile(Data->Path() + "optionssc.vrx", "1\n0\nbackups=0\n");
+        Form = std::make_unique<TScenarioBuilderForm>(Folders(), false);
+        Form->FirstShown();
+        QVERIFY(OpenAlpha());
+        Form->RunStep(2);
+        ChangeAdsOutside("Elsewhere Three");
+        TScriptedPrompts unkept;
+        unkept.Press("Cancel", "Changed on Disk");
+        QVERIFY(!Form->SaveFromButton());
+        QVERIFY2(unkept.Done(), qPrintable(unkept.Problems()));
+        QVERIFY(unkept.MessageTexts().value(0).contains(
+            "Save anyway (the other version is lost: backups are turned off)"));
     }
 
     // Changes seen on disk: Reload is offered at once while nothing is
