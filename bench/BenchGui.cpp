@@ -1,7 +1,8 @@
 // The editor's timings, offscreen, wall clock: the main window up (without
 // splash), then for each named scenario of DATA/scenarios: opening it (load
 // and step gating), each step's window appearing and closing again
-// unchanged, a keystroke in the name field of the longest lists, Save, and
+// unchanged, a keystroke in the name field of the longest lists, the
+// campaign timeline and the starting race map appearing, Save, and
 // the undo history's size after ten sessions that each change one name.
 // Prints "label<TAB>value" lines for bench/run.sh (milliseconds unless the
 // label says otherwise).
@@ -41,30 +42,45 @@ void Settle() {
         QApplication::processEvents();
 }
 
+struct TShown {
+    double Appeared = -1; // from open until the window was usable
+    double Closed = -1;   // from closing it until the main window was idle
+};
+
+// Runs open, which shows a window modally; inWindow runs in it once it is
+// up, and then it closes.
+TShown ShowAndClose(const std::function<void()>& open,
+                    const std::function<void(QWidget*)>& inWindow = {}) {
+    TShown shown;
+    QElapsedTimer timer;
+    timer.start();
+    QElapsedTimer closing;
+    QTimer::singleShot(0, [&] {
+        shown.Appeared = Ms(timer);
+        QWidget* window = QApplication::activeModalWidget();
+        if (window && inWindow)
+            inWindow(window);
+        closing.start();
+        if (window)
+            window->close();
+    });
+    open();
+    Settle();
+    if (closing.isValid())
+        shown.Closed = Ms(closing);
+    return shown;
+}
+
 // Runs step as the button does; inEditor runs in the editor once it is up,
 // which then closes. Reports the wait until the window was usable and the
 // wait from closing it until the main window was idle again.
 void Session(TScenarioBuilderForm& window, int step, const QString& what,
              const std::function<void(QWidget*)>& inEditor = {}) {
-    QElapsedTimer timer;
-    timer.start();
-    double appeared = -1;
-    QElapsedTimer closing;
-    QTimer::singleShot(0, [&] {
-        appeared = Ms(timer);
-        QWidget* editor = QApplication::activeModalWidget();
-        if (editor && inEditor)
-            inEditor(editor);
-        closing.start();
-        if (editor)
-            editor->close();
-    });
-    window.RunStep(step);
-    Settle();
-    if (what.isEmpty() || appeared < 0)
+    const TShown shown = ShowAndClose([&] { window.RunStep(step); }, inEditor);
+    if (what.isEmpty() || shown.Appeared < 0)
         return;
-    Report(what + QStringLiteral(": step %1 window appears").arg(step), appeared);
-    Report(what + QStringLiteral(": step %1 closes unchanged").arg(step), Ms(closing));
+    Report(what + QStringLiteral(": step %1 window appears").arg(step), shown.Appeared);
+    Report(what + QStringLiteral(": step %1 closes unchanged").arg(step), shown.Closed);
 }
 
 // A key typed at the end of the name field of the last entry of the list.
@@ -118,6 +134,14 @@ void Measure(TScenarioBuilderForm& window, const QString& scenario) {
                        .arg(list.Step),
                    ms);
     }
+
+    // The views of the whole campaign, read from the documents each time.
+    const TShown timeline = ShowAndClose([&] { window.ShowCampaignTimeline(); });
+    if (timeline.Appeared >= 0)
+        Report(QStringLiteral("%1: campaign timeline appears").arg(scenario), timeline.Appeared);
+    const TShown race = ShowAndClose([&] { window.ShowStartingRace(); });
+    if (race.Appeared >= 0)
+        Report(QStringLiteral("%1: starting race map appears").arg(scenario), race.Appeared);
 
     timer.restart();
     window.SaveFromButton();

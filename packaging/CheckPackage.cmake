@@ -20,7 +20,7 @@ if(NOT count EQUAL 1)
 endif()
 
 run(dpkg-deb --field ${packages} Depends)
-foreach(library libqt6widgets6 libexpat1 zlib1g)
+foreach(library libqt6widgets6 libqt6svg6 libexpat1 zlib1g)
     if(NOT OUTPUT MATCHES "${library}")
         message(FATAL_ERROR "Depends lacks ${library}: ${OUTPUT}")
     endif()

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, when missing.
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config libexpat1-dev zlib1g-dev libgtest-dev libbenchmark-dev
-          qt6-base-dev qt6-base-dev-tools libgl-dev clang fonts-dejavu-core
+          qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev clang fonts-dejavu-core
           desktop-file-utils appstream dpkg-dev man-db lintian)
 missing=()
 for p in "${packages[@]}"; do

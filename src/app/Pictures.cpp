@@ -10,6 +10,8 @@
 #include <QSaveFile>
 #include <QtEndian>
 
+#include <cstring>
+
 namespace Pictures {
 
 namespace {
@@ -81,6 +83,23 @@ bool Store(const TScenarioData& data, const TKind& kind, const QString& chosen,
 }
 
 } // namespace
+
+TPixelBuffer ToPixels(const QImage& image) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    TPixelBuffer pixels(rgb.width(), rgb.height());
+    for (int y = 0; y < rgb.height(); ++y)
+        std::memcpy(&pixels.Rgb[pixels.Offset(0, y)], rgb.constScanLine(y),
+                    static_cast<size_t>(rgb.width()) * 3);
+    return pixels;
+}
+
+QImage ToImage(const TPixelBuffer& pixels) {
+    QImage image(pixels.Width, pixels.Height, QImage::Format_RGB888);
+    for (int y = 0; y < pixels.Height; ++y)
+        std::memcpy(image.scanLine(y), &pixels.Rgb[pixels.Offset(0, y)],
+                    static_cast<size_t>(pixels.Width) * 3);
+    return image;
+}
 
 QImage Blank(QSize size) {
     QImage image(size, QImage::Format_RGB888);

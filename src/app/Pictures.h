@@ -42,6 +42,10 @@ inline constexpr TKind Map{
 // A white picture, 24 bits per pixel.
 QImage Blank(QSize size);
 
+// The map's pixels for core (flood fill, hit tests) and back.
+TPixelBuffer ToPixels(const QImage& image);
+QImage ToImage(const TPixelBuffer& pixels);
+
 // The kind's folder in the scenario, ending in "/"; empty while the scenario
 // has no folder.
 QString Folder(const TScenarioData& data, const TKind& kind);

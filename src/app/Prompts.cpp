@@ -117,6 +117,14 @@ std::optional<QString> TQtPrompts::OpenFile(const QString& caption, const QStrin
     return path;
 }
 
+std::optional<QString> TQtPrompts::SaveFile(const QString& caption, const QString& path,
+                                            const QString& filter) {
+    const QString chosen = QFileDialog::getSaveFileName(DialogParent(), caption, path, filter);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
+}
+
 std::optional<QString> TQtPrompts::ChooseFolder(const QString& caption, const QString& folder) {
     const QString path = QFileDialog::getExistingDirectory(DialogParent(), caption, folder);
     if (path.isEmpty())
@@ -145,6 +153,10 @@ std::optional<QString> TDecliningPrompts::Input(const QString&, const QString&, 
 }
 
 std::optional<QString> TDecliningPrompts::OpenFile(const QString&, const QString&, const QString&) {
+    return std::nullopt;
+}
+
+std::optional<QString> TDecliningPrompts::SaveFile(const QString&, const QString&, const QString&) {
     return std::nullopt;
 }
 

@@ -29,6 +29,10 @@ public:
     // An open-file dialog starting in folder; empty when cancelled.
     virtual std::optional<QString> OpenFile(const QString& caption, const QString& folder,
                                             const QString& filter = BitmapFilter) = 0;
+    // A save-file dialog proposing path; the chosen path, or empty when
+    // cancelled. The dialog asks before a file is replaced.
+    virtual std::optional<QString> SaveFile(const QString& caption, const QString& path,
+                                            const QString& filter) = 0;
     // A folder chooser starting in folder; empty when cancelled.
     virtual std::optional<QString> ChooseFolder(const QString& caption, const QString& folder) = 0;
     // The scenario selection dialog over names; the chosen name, or empty
@@ -68,6 +72,8 @@ public:
                                  const QString& initial) override;
     std::optional<QString> OpenFile(const QString& caption, const QString& folder,
                                     const QString& filter) override;
+    std::optional<QString> SaveFile(const QString& caption, const QString& path,
+                                    const QString& filter) override;
     std::optional<QString> ChooseFolder(const QString& caption, const QString& folder) override;
     std::optional<QString> ChooseScenario(const QStringList& names) override;
     std::optional<int> ChooseItem(const QString& caption, const QString& prompt,
@@ -84,6 +90,8 @@ public:
     std::optional<QString> Input(const QString& caption, const QString& prompt,
                                  const QString& initial) override;
     std::optional<QString> OpenFile(const QString& caption, const QString& folder,
+                                    const QString& filter) override;
+    std::optional<QString> SaveFile(const QString& caption, const QString& path,
                                     const QString& filter) override;
     std::optional<QString> ChooseFolder(const QString& caption, const QString& folder) override;
     std::optional<QString> ChooseScenario(const QStringList& names) override;

@@ -4,8 +4,10 @@
 #include "app/Prompts.h"
 #include "app/StepEditors.h"
 #include "app/TBusyProgress.h"
+#include "app/TCampaignTimelineForm.h"
 #include "app/THelpWindow.h"
 #include "app/TSplashScreenForm.h"
+#include "app/TStartingRaceForm.h"
 #include "app/TVerificationMessagesForm.h"
 #include "app/TaboutForm.h"
 #include "app/WindowPlaces.h"
@@ -119,6 +121,10 @@ TScenarioBuilderForm::TScenarioBuilderForm(const TAppFolders& folders, bool show
     connect(ui->AutosaveItem, &QAction::triggered, this, &TScenarioBuilderForm::ToggleAutosave);
     connect(ui->VerifyCampaignItem, &QAction::triggered, this,
             &TScenarioBuilderForm::VerifyCampaign);
+    connect(ui->CampaignTimelineItem, &QAction::triggered, this,
+            &TScenarioBuilderForm::ShowCampaignTimeline);
+    connect(ui->StartingRaceItem, &QAction::triggered, this,
+            &TScenarioBuilderForm::ShowStartingRace);
     connect(ui->OnlineHelpItem, &QAction::triggered, this, [] { Help::OnlineHelp(); });
     connect(ui->LocalHelpItem, &QAction::triggered, this, [] { Help::ShowTopic(0); });
     connect(ui->AboutItem, &QAction::triggered, this, [this] {
@@ -263,6 +269,8 @@ void TScenarioBuilderForm::RunStepGating() {
     };
     const bool open = Data_ && Data_->Loaded();
     ui->RestoreBackupItem->setEnabled(open);
+    ui->CampaignTimelineItem->setEnabled(open);
+    ui->StartingRaceItem->setEnabled(open);
     if (!open) {
         HasProblems_ = true;
     } else {
@@ -897,8 +905,11 @@ void TScenarioBuilderForm::RunStepEditor(int step, const TElementTarget* target)
     if (!open || !Data_ || !Data_->Loaded())
         return;
     const StepEditors::TOpenAtElement* openAt = target ? StepEditors::FindAtElement(step) : nullptr;
-    // Over the messages window when opened from it, so it stays below.
+    // Over the window it was opened from (the messages window, a view of
+    // the campaign), so that stays below.
     QWidget* owner = MessagesForm_->isVisible() ? static_cast<QWidget*>(MessagesForm_) : this;
+    if (QWidget* modal = QApplication::activeModalWidget(); owner == this && modal)
+        owner = modal;
     std::optional<TScenarioSnapshot> before = TakeSnapshot(History_.Current());
     bool failed = false;
     try {
@@ -931,8 +942,15 @@ void TScenarioBuilderForm::OpenMessage(int index) {
     if (!Data_ || !Data_->Loaded() || index < 0 ||
         index >= static_cast<int>(Data_->Messages().size()))
         return;
-    const TElementTarget target =
-        ElementTargets::ForMessage(*Data_, Data_->Messages()[static_cast<size_t>(index)]);
+    OpenTarget(ElementTargets::ForMessage(*Data_, Data_->Messages()[static_cast<size_t>(index)]));
+}
+
+void TScenarioBuilderForm::OpenElement(TXmlNode* element, const QString& field) {
+    if (Data_ && Data_->Loaded())
+        OpenTarget(ElementTargets::Find(*Data_, element, field.toStdString()));
+}
+
+void TScenarioBuilderForm::OpenTarget(const TElementTarget& target) {
     const QString title = QStringLiteral("Open in Editor");
     if (!target.Found()) {
         Prompts().Message(title, QStringLiteral("The item of this message is no longer in the "
@@ -978,6 +996,22 @@ void TScenarioBuilderForm::VerifyCampaign() {
 
 void TScenarioBuilderForm::ViewErrors() {
     MessagesForm_->ShowFor(Data_.get());
+}
+
+void TScenarioBuilderForm::ShowCampaignTimeline() {
+    if (!Data_ || !Data_->Loaded())
+        return;
+    TCampaignTimelineForm timeline(*Data_, this);
+    connect(&timeline, &TCampaignTimelineForm::OpenRequested, this,
+            &TScenarioBuilderForm::OpenElement);
+    timeline.exec();
+}
+
+void TScenarioBuilderForm::ShowStartingRace() {
+    if (!Data_ || !Data_->Loaded())
+        return;
+    TStartingRaceForm race(*Data_, this);
+    race.exec();
 }
 
 void TScenarioBuilderForm::ToggleAutoupdate() {

@@ -22,6 +22,7 @@ class QTimer;
 class TStartPanel;
 class TScenarioData;
 class TVerificationMessagesForm;
+class TXmlNode;
 struct TElementTarget;
 
 namespace Ui {
@@ -120,6 +121,12 @@ public:
     QString StepLabel(int step) const;
     void RunStepGating();
     void VerifyCampaign();
+    // Tools > Campaign Timeline and Tools > Starting Race Map, shown
+    // modally; editors opened from the timeline open over it.
+    void ShowCampaignTimeline();
+    void ShowStartingRace();
+    // Opens the editor at element and its field, as for a message.
+    void OpenElement(TXmlNode* element, const QString& field);
     void ViewErrors();
     void ToggleAutoupdate();
     void ToggleAutosave();
@@ -200,6 +207,8 @@ private:
     void NoteSaved();
     void UndoOrRedo(bool undo);
     void RunStepEditor(int step, const TElementTarget* target);
+    // RunStepAt, or says why the target cannot be opened.
+    void OpenTarget(const TElementTarget& target);
     void UpdateUndoItems();
     // The items beside the specified menu: folders anywhere, the recent
     // list, second shortcuts, the start panel.

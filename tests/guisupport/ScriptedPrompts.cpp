@@ -14,6 +14,8 @@ const char* KindName(TScriptedPrompts::TKind kind) {
         return "input box";
     case TScriptedPrompts::TKind::OpenFile:
         return "open-file dialog";
+    case TScriptedPrompts::TKind::SaveFile:
+        return "save-file dialog";
     case TScriptedPrompts::TKind::ChooseFolder:
         return "folder chooser";
     case TScriptedPrompts::TKind::ChooseScenario:
@@ -61,6 +63,11 @@ TScriptedPrompts& TScriptedPrompts::ChooseFile(const QString& path) {
 
 TScriptedPrompts& TScriptedPrompts::CancelFile() {
     Script_.push_back({TKind::OpenFile, QString(), TPromptAnswer::Cancel, std::nullopt});
+    return *this;
+}
+
+TScriptedPrompts& TScriptedPrompts::SaveTo(const QString& path, const QString& caption) {
+    Script_.push_back({TKind::SaveFile, caption, TPromptAnswer::Ok, path});
     return *this;
 }
 
@@ -184,6 +191,14 @@ std::optional<QString> TScriptedPrompts::OpenFile(const QString& caption, const 
                                                   const QString&) {
     TStep step;
     if (!Next({TKind::OpenFile, caption, folder, TPromptButtons::Ok, {}, {}}, step))
+        return std::nullopt;
+    return step.Text;
+}
+
+std::optional<QString> TScriptedPrompts::SaveFile(const QString& caption, const QString& path,
+                                                  const QString&) {
+    TStep step;
+    if (!Next({TKind::SaveFile, caption, path, TPromptButtons::Ok, {}, {}}, step))
         return std::nullopt;
     return step.Text;
 }

@@ -19,7 +19,16 @@
 //     QVERIFY(prompts.Done());
 class TScriptedPrompts : public TPrompts {
 public:
-    enum class TKind { Message, Ask, Input, OpenFile, ChooseFolder, ChooseScenario, ChooseItem };
+    enum class TKind {
+        Message,
+        Ask,
+        Input,
+        OpenFile,
+        SaveFile,
+        ChooseFolder,
+        ChooseScenario,
+        ChooseItem
+    };
 
     struct TShown {
         TKind Kind;
@@ -45,6 +54,8 @@ public:
     TScriptedPrompts& CancelInput(const QString& caption = QString());
     TScriptedPrompts& ChooseFile(const QString& path);
     TScriptedPrompts& CancelFile();
+    // Answers a save-file dialog with path.
+    TScriptedPrompts& SaveTo(const QString& path, const QString& caption = QString());
     TScriptedPrompts& PickFolder(const QString& path, const QString& caption = QString());
     TScriptedPrompts& CancelFolder(const QString& caption = QString());
     TScriptedPrompts& Choose(const QString& scenario);
@@ -68,6 +79,8 @@ public:
     std::optional<QString> Input(const QString& caption, const QString& prompt,
                                  const QString& initial) override;
     std::optional<QString> OpenFile(const QString& caption, const QString& folder,
+                                    const QString& filter) override;
+    std::optional<QString> SaveFile(const QString& caption, const QString& path,
                                     const QString& filter) override;
     std::optional<QString> ChooseFolder(const QString& caption, const QString& folder) override;
     std::optional<QString> ChooseScenario(const QStringList& names) override;

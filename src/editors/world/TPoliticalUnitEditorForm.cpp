@@ -22,7 +22,6 @@
 #include <QScrollBar>
 
 #include <algorithm>
-#include <cstring>
 
 using namespace ControlBinding;
 namespace PU = PoliticalUnitsEdit;
@@ -41,23 +40,6 @@ QString TextOf(const TXmlNode* parent, const char* name) {
 template <typename TControl> void Bind(TControl* control, TXmlNode* element) {
     BindText(control, element);
     control->setEnabled(element != nullptr);
-}
-
-TPixelBuffer ToPixels(const QImage& image) {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-    TPixelBuffer pixels(rgb.width(), rgb.height());
-    for (int y = 0; y < rgb.height(); ++y)
-        std::memcpy(&pixels.Rgb[pixels.Offset(0, y)], rgb.constScanLine(y),
-                    static_cast<size_t>(rgb.width()) * 3);
-    return pixels;
-}
-
-QImage ToImage(const TPixelBuffer& pixels) {
-    QImage image(pixels.Width, pixels.Height, QImage::Format_RGB888);
-    for (int y = 0; y < pixels.Height; ++y)
-        std::memcpy(image.scanLine(y), &pixels.Rgb[pixels.Offset(0, y)],
-                    static_cast<size_t>(pixels.Width) * 3);
-    return image;
 }
 
 const QString MapName = QStringLiteral("map.bmp");
@@ -203,14 +185,14 @@ int TPoliticalUnitEditorForm::RowOf(const TXmlNode* region) const {
 
 void TPoliticalUnitEditorForm::SetBaseMap(const QImage& map) {
     HasMap_ = !map.isNull();
-    Areas_ = HasMap_ ? TMapAreas(ToPixels(map)) : TMapAreas();
+    Areas_ = HasMap_ ? TMapAreas(Pictures::ToPixels(map)) : TMapAreas();
 }
 
 void TPoliticalUnitEditorForm::Redraw() {
     const std::vector<TXmlNode*> regions = PU::Regions(Data_);
     QImage picture;
     if (HasMap_) {
-        picture = ToImage(RegionMap::Draw(Areas_, regions, Highlighted_, Pending_.get()));
+        picture = Pictures::ToImage(RegionMap::Draw(Areas_, regions, Highlighted_, Pending_.get()));
         const TXmlNode* named = Pending_ ? Pending_.get() : Selected_;
         if (const auto at = RegionMap::PointOf(RegionMap::AbbreviationPosition(named))) {
             QPainter painter(&picture);

@@ -59,6 +59,12 @@ THit HitTest(TMapAreas& areas, const std::vector<TXmlNode*>& regions, int32_t x,
     return {};
 }
 
+void PaintRegion(TMapAreas& areas, TPixelBuffer& picture, const TXmlNode* region,
+                 ValueEncodings::TRgb colour) {
+    for (const TXmlNode* point : FillPoints(region))
+        areas.Paint(picture, AreaOf(areas, point), colour);
+}
+
 TPixelBuffer Draw(TMapAreas& areas, const std::vector<TXmlNode*>& regions,
                   const TXmlNode* highlighted, const TXmlNode* pending) {
     TPixelBuffer picture = areas.Base();
@@ -68,8 +74,7 @@ TPixelBuffer Draw(TMapAreas& areas, const std::vector<TXmlNode*>& regions,
             if (point != highlighted)
                 areas.Paint(picture, AreaOf(areas, point), RegionColour);
     areas.Paint(picture, AreaOf(areas, highlighted), HighlightColour);
-    for (const TXmlNode* point : FillPoints(pending))
-        areas.Paint(picture, AreaOf(areas, point), PendingColour);
+    PaintRegion(areas, picture, pending, PendingColour);
     return picture;
 }
 

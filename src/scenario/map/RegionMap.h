@@ -42,6 +42,10 @@ struct THit {
 // (x, y); none when the click is on a border or on land of no region.
 THit HitTest(TMapAreas& areas, const std::vector<TXmlNode*>& regions, int32_t x, int32_t y);
 
+// Paints every area of region's fill points in colour.
+void PaintRegion(TMapAreas& areas, TPixelBuffer& picture, const TXmlNode* region,
+                 ValueEncodings::TRgb colour);
+
 // The base map with every region's areas green, the highlighted fill
 // point's area lime and the pending region's area red.
 TPixelBuffer Draw(TMapAreas& areas, const std::vector<TXmlNode*>& regions,

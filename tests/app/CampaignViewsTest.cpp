@@ -1,0 +1,232 @@
+// The campaign timeline and the starting race map, opened from the Tools
+// menu on a copy of the sample: what they show, opening an item's editor,
+// F1, and export as PNG and SVG. Neither changes a document. The editors
+// here are stand-ins that record where they were opened.
+
+#include "app/Help.h"
+#include "app/StepEditors.h"
+#include "app/TCampaignTimelineForm.h"
+#include "app/THelpWindow.h"
+#include "app/TScenarioBuilderForm.h"
+#include "app/TStartingRaceForm.h"
+#include "guisupport/MainWindowSetup.h"
+#include "guisupport/ModalWindows.h"
+#include "guisupport/ScenarioCopy.h"
+#include "guisupport/ScriptedPrompts.h"
+#include "scenario/ElementTargets.h"
+#include "scenario/map/RegionMap.h"
+#include "widgets/TMapView.h"
+#include "widgets/TTimelineChart.h"
+#include "xml/TXmlNode.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <memory>
+
+using GuiTest::TDataFolder;
+using GuiTest::TScenarioCopy;
+
+namespace {
+
+struct TOpened {
+    int Step = 0;
+    QString Window;
+    QString Field;
+    QWidget* Owner = nullptr;
+};
+
+} // namespace
+
+class CampaignViewsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TDataFolder> Data;
+    std::unique_ptr<TScenarioCopy> Copy;
+    std::unique_ptr<TScenarioBuilderForm> Form;
+    QList<TOpened> Opened;
+    QTemporaryDir Out;
+
+    std::string Documents() const {
+        std::string all;
+        for (TScenarioFile file : TScenarioData::AllFiles())
+            all += Form->Scenario()->Document(file).ToText();
+        return all;
+    }
+
+    // Runs the Tools menu item named item and look in the window it shows.
+    void FromMenu(const char* item, const QString& window,
+                  const std::function<void(QWidget*)>& look) {
+        QAction* action = Form->findChild<QAction*>(QLatin1String(item));
+        QVERIFY(action);
+        QVERIFY(action->isEnabled());
+        const std::string before = Documents();
+        bool looked = false;
+        GuiTest::WhenOnTop([action] { action->trigger(); }, window,
+                           [&](QWidget* top) {
+                               looked = true;
+                               look(top);
+                           });
+        QVERIFY(looked);
+        QVERIFY(Documents() == before);
+    }
+
+    // Exports through the button into a PNG and an SVG file, each of size.
+    void ExportsBoth(QPushButton* button, const QString& name, QSize size) {
+        TScriptedPrompts prompts;
+        prompts.SaveTo(Out.filePath(name)).SaveTo(Out.filePath(name + ".svg"));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+        // A name without suffix is a PNG picture.
+        const QImage png(Out.filePath(name + ".png"));
+        QCOMPARE(png.size(), size);
+        QFile svg(Out.filePath(name + ".svg"));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QByteArray text = svg.readAll();
+        QVERIFY(text.contains("<svg"));
+        QVERIFY(text.contains(QStringLiteral("width=\"%1\"").arg(size.width()).toUtf8()) ||
+                text.contains(QStringLiteral("%1px").arg(size.width()).toUtf8()) ||
+                text.contains(QString::number(size.width()).toUtf8()));
+    }
+
+    void ExpectF1Opens(QWidget* window, const QString& page) {
+        QTest::keyClick(window, Qt::Key_F1);
+        QVERIFY(Help::Window());
+        QVERIFY2(Help::Window()->CurrentFile().endsWith(page),
+                 qPrintable(Help::Window()->CurrentFile()));
+        Help::Window()->close();
+        window->activateWindow();
+    }
+
+private slots:
+    void initTestCase() {
+        Help::SetHelpFolder(GuiTest::ShippedData() + QStringLiteral("help"));
+        Help::InstallF1(*qApp);
+    }
+
+    void init() {
+        Data = std::make_unique<TDataFolder>();
+        Copy = std::make_unique<TScenarioCopy>();
+        QVERIFY(Copy->IsOpen());
+        // One scripted event ends on a day that does not exist.
+        Copy->Data()
+            .Events()
+            ->GetChild("scripted_events")
+            ->GetChildAt(2)
+            ->GetChild("end_date")
+            ->SetText("02/30/2008");
+        Copy->Data().Save();
+        Form = GuiTest::MainWindowOn(*Data, false, Copy->Folder());
+        QVERIFY(Form);
+        for (int step = 1; step <= 8; ++step)
+            StepEditors::RegisterAtElement(
+                step, [this](TScenarioData&, QWidget* owner, const TElementTarget& target) {
+                    Opened << TOpened{target.Step, QString::fromStdString(target.Window),
+                                      QString::fromStdString(target.Field), owner};
+                });
+        Opened.clear();
+    }
+
+    void cleanup() {
+        Form.reset();
+        Copy.reset();
+        Data.reset();
+        for (int step = 1; step <= 8; ++step)
+            StepEditors::RegisterAtElement(step, {});
+    }
+
+    void TimelineOpensItemsWarnsAndExports() {
+        FromMenu("CampaignTimelineItem", "TCampaignTimelineForm", [&](QWidget* top) {
+            auto* form = qobject_cast<TCampaignTimelineForm*>(top);
+            QVERIFY(form);
+            QCOMPARE(form->windowTitle(), QStringLiteral("Campaign Timeline"));
+            ExpectF1Opens(form, QStringLiteral("campaign-timeline.html"));
+            TTimelineChart* chart = form->Chart();
+            const auto& items = form->Timeline().Items;
+            QVERIFY(items.size() > 20);
+
+            // The broken event is listed; Enter on its entry opens Step 6.
+            QListWidget* problems = form->ProblemsListBox();
+            QCOMPARE(problems->count(), 1);
+            QVERIFY(problems->item(0)->text().contains(QStringLiteral("\"02/30/2008\"")));
+            problems->setCurrentRow(0);
+            QTest::keyClick(problems, Qt::Key_Return);
+            QCOMPARE(Opened.size(), 1);
+            QCOMPARE(Opened[0].Step, 6);
+            QCOMPARE(Opened[0].Window, QStringLiteral("TScriptedEventsEditorForm"));
+            QCOMPARE(Opened[0].Field, QStringLiteral("start_date"));
+            QCOMPARE(Opened[0].Owner, form);
+
+            // The first item (the primaries) by double-click, the next by
+            // Down and Enter; each tooltip names the item and its dates.
+            chart->SetCurrent(-1);
+            chart->horizontalScrollBar()->setValue(0);
+            chart->verticalScrollBar()->setValue(0);
+            const QRect first = chart->ItemRect(0);
+            QVERIFY(!first.isEmpty());
+            QCOMPARE(chart->ItemAt(first.center()), 0);
+            QVERIFY(chart->ToolTipOf(0).startsWith(QStringLiteral("Primaries\n02/04/2008 to ")));
+            QTest::mouseDClick(chart->viewport(), Qt::LeftButton, {}, first.center());
+            QCOMPARE(Opened.size(), 2);
+            QCOMPARE(Opened[1].Window, QStringLiteral("TScenarioEditorForm"));
+            QTest::keyClick(chart, Qt::Key_Down);
+            QCOMPARE(chart->Current(), 1);
+            QTest::keyClick(chart, Qt::Key_Return);
+            QCOMPARE(Opened.size(), 3);
+
+            const double width = chart->DayWidth();
+            QTest::keyClick(chart, Qt::Key_Plus);
+            QVERIFY(chart->DayWidth() > width);
+            ExportsBoth(top->findChild<QPushButton*>(QStringLiteral("ExportButton")),
+                        QStringLiteral("timeline"), chart->ChartSize());
+        });
+    }
+
+    void RaceMapShowsLeadersFiguresAndExports() {
+        FromMenu("StartingRaceItem", "TStartingRaceForm", [&](QWidget* top) {
+            auto* form = qobject_cast<TStartingRaceForm*>(top);
+            QVERIFY(form);
+            QCOMPARE(form->windowTitle(), QStringLiteral("Starting Race"));
+            ExpectF1Opens(form, QStringLiteral("starting-race.html"));
+            const TXmlNode* parties = Form->Scenario()->Parties();
+            QCOMPARE(form->RaceComboBox()->count(), parties->ChildCount() + 1);
+            QCOMPARE(form->TotalsList()->topLevelItemCount(), parties->ChildCount() + 2);
+
+            // Each region's area has its race colour; pointing at it shows its figures.
+            const QImage map = form->MapImage()->Picture();
+            QVERIFY(!map.isNull());
+            for (const auto& region : form->Race().Regions) {
+                const auto at = RegionMap::PointOf(RegionMap::FillPoints(region.Region).at(0));
+                QVERIFY(at);
+                const ValueEncodings::TRgb fill = StartingRace::Fill(form->Race(), region);
+                QCOMPARE(map.pixelColor(at->X, at->Y), QColor(fill.Red, fill.Green, fill.Blue));
+            }
+            const auto& first = form->Race().Regions.at(0);
+            const auto at = *RegionMap::PointOf(RegionMap::FillPoints(first.Region).at(0));
+            QTest::mouseMove(form->MapImage(), QPoint(at.X, at.Y));
+            QVERIFY(form->RegionLabel()->text().startsWith(QString::fromStdString(first.Name) +
+                                                           QStringLiteral("\nEligible voters: ")));
+
+            // A party's primaries: its leaders.
+            form->RaceComboBox()->setCurrentIndex(1);
+            const TXmlNode* leaders = parties->GetChildAt(0)->GetChild("leaders");
+            QCOMPARE(static_cast<int>(form->Race().Contenders.size()), leaders->ChildCount());
+            QCOMPARE(form->TotalsList()->topLevelItemCount(), leaders->ChildCount() + 2);
+            ExportsBoth(top->findChild<QPushButton*>(QStringLiteral("ExportButton")),
+                        QStringLiteral("race"), form->DrawingSize());
+        });
+    }
+};
+
+QTEST_MAIN(CampaignViewsTest)
+#include "CampaignViewsTest.moc"
