@@ -4,6 +4,7 @@
 #include "app/Prompts.h"
 #include "app/StepEditors.h"
 #include "app/TBusyProgress.h"
+#include "app/TFindInScenarioForm.h"
 #include "app/THelpWindow.h"
 #include "app/TSplashScreenForm.h"
 #include "app/TVerificationMessagesForm.h"
@@ -115,6 +116,7 @@ TScenarioBuilderForm::TScenarioBuilderForm(const TAppFolders& folders, bool show
     connect(ui->RestoreBackupItem, &QAction::triggered, this, &TScenarioBuilderForm::RestoreBackup);
     connect(ui->UndoItem, &QAction::triggered, this, &TScenarioBuilderForm::Undo);
     connect(ui->RedoItem, &QAction::triggered, this, &TScenarioBuilderForm::Redo);
+    connect(ui->FindItem, &QAction::triggered, this, &TScenarioBuilderForm::FindInScenario);
     connect(ui->AutoupdateItem, &QAction::triggered, this, &TScenarioBuilderForm::ToggleAutoupdate);
     connect(ui->AutosaveItem, &QAction::triggered, this, &TScenarioBuilderForm::ToggleAutosave);
     connect(ui->VerifyCampaignItem, &QAction::triggered, this,
@@ -263,6 +265,7 @@ void TScenarioBuilderForm::RunStepGating() {
     };
     const bool open = Data_ && Data_->Loaded();
     ui->RestoreBackupItem->setEnabled(open);
+    ui->FindItem->setEnabled(open);
     if (!open) {
         HasProblems_ = true;
     } else {
@@ -897,8 +900,12 @@ void TScenarioBuilderForm::RunStepEditor(int step, const TElementTarget* target)
     if (!open || !Data_ || !Data_->Loaded())
         return;
     const StepEditors::TOpenAtElement* openAt = target ? StepEditors::FindAtElement(step) : nullptr;
-    // Over the messages window when opened from it, so it stays below.
-    QWidget* owner = MessagesForm_->isVisible() ? static_cast<QWidget*>(MessagesForm_) : this;
+    // Over the messages or find window when opened from it, so it stays below.
+    QWidget* owner = this;
+    if (MessagesForm_->isVisible())
+        owner = MessagesForm_;
+    else if (FindForm_ && FindForm_->isVisible())
+        owner = FindForm_;
     std::optional<TScenarioSnapshot> before = TakeSnapshot(History_.Current());
     bool failed = false;
     try {
@@ -933,13 +940,38 @@ void TScenarioBuilderForm::OpenMessage(int index) {
         return;
     const TElementTarget target =
         ElementTargets::ForMessage(*Data_, Data_->Messages()[static_cast<size_t>(index)]);
-    const QString title = QStringLiteral("Open in Editor");
     if (!target.Found()) {
-        Prompts().Message(title, QStringLiteral("The item of this message is no longer in the "
-                                                "scenario. Verify the campaign to see the "
-                                                "messages as they are now."));
+        Prompts().Message(QStringLiteral("Open in Editor"),
+                          QStringLiteral("The item of this message is no longer in the "
+                                         "scenario. Verify the campaign to see the "
+                                         "messages as they are now."));
         return;
     }
+    RunStepIfUnlocked(target);
+}
+
+void TScenarioBuilderForm::FindInScenario() {
+    if (!Data_ || !Data_->Loaded())
+        return;
+    if (!FindForm_) {
+        FindForm_ = new TFindInScenarioForm(this);
+        connect(FindForm_, &TFindInScenarioForm::OpenRequested, this,
+                &TScenarioBuilderForm::OpenElement);
+    }
+    FindForm_->SetScenario(Data_.get());
+    FindForm_->exec();
+}
+
+void TScenarioBuilderForm::OpenElement(TXmlNode* element) {
+    if (!Data_ || !Data_->Loaded())
+        return;
+    const TElementTarget target = ElementTargets::Find(*Data_, element);
+    if (target.Found())
+        RunStepIfUnlocked(target);
+}
+
+void TScenarioBuilderForm::RunStepIfUnlocked(const TElementTarget& target) {
+    const QString title = QStringLiteral("Open in Editor");
     if (!StepButton(target.Step)->isEnabled()) {
         Prompts().Message(title, StepLabel(target.Step) +
                                      QStringLiteral(" is locked until the files of the steps "

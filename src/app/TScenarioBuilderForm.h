@@ -20,8 +20,10 @@ class QMenu;
 class QPushButton;
 class QTimer;
 class TStartPanel;
+class TFindInScenarioForm;
 class TScenarioData;
 class TVerificationMessagesForm;
+class TXmlNode;
 struct TElementTarget;
 
 namespace Ui {
@@ -113,6 +115,12 @@ public:
     void Undo();
     void Redo();
     const TScenarioHistory& History() const { return History_; }
+    // Edit > Find in Scenario...: finds a text anywhere in the open scenario;
+    // a place found opens its editor there.
+    void FindInScenario();
+    TFindInScenarioForm* FindForm() const { return FindForm_; }
+    // Opens the editor at element; a locked step says so.
+    void OpenElement(TXmlNode* element);
     // File > Restore Backup...: picks one of the backups kept by saves and
     // installs its documents as an undoable change, not saved yet.
     bool RestoreBackup();
@@ -200,6 +208,8 @@ private:
     void NoteSaved();
     void UndoOrRedo(bool undo);
     void RunStepEditor(int step, const TElementTarget* target);
+    // RunStepAt, or a message that target's step is locked.
+    void RunStepIfUnlocked(const TElementTarget& target);
     void UpdateUndoItems();
     // The items beside the specified menu: folders anywhere, the recent
     // list, second shortcuts, the start panel.
@@ -226,6 +236,7 @@ private:
     bool HasProblems_ = true;
     std::array<QPushButton*, 8> StepButtons_{};
     TVerificationMessagesForm* MessagesForm_;
+    TFindInScenarioForm* FindForm_ = nullptr;
     TVerify Verify_;
     TScenarioHistory History_;
     TScenarioDiskState DiskState_;
