@@ -71,6 +71,8 @@ QLineEdit* Add(QListWidget* list) {
     QLayout* layout = parent ? parent->layout() : nullptr;
     if (!layout)
         return nullptr;
+    // The field comes right before the list in Tab order.
+    QWidget* before = list->previousInFocusChain();
     auto* box = new QWidget(parent);
     box->setObjectName(list->objectName() + QStringLiteral("FilterBox"));
     delete layout->replaceWidget(list, box);
@@ -89,6 +91,8 @@ QLineEdit* Add(QListWidget* list) {
     row->addWidget(field, 1);
     column->addLayout(row);
     column->addWidget(list, 1);
+    if (before && before != list->window())
+        QWidget::setTabOrder(before, field);
     QWidget::setTabOrder(field, list);
     list->setProperty(FieldProperty, QVariant::fromValue(static_cast<QObject*>(field)));
 
