@@ -1,9 +1,9 @@
 // The editor's timings, offscreen, wall clock: the main window up (without
 // splash), then for each named scenario of DATA/scenarios: opening it (load
 // and step gating), each step's window appearing and closing again
-// unchanged, a keystroke in the name field of the longest lists, the
-// campaign timeline and the starting race map appearing, Save, and
-// the undo history's size after ten sessions that each change one name.
+// unchanged, a keystroke in the name field and in the filter of the longest
+// lists, the campaign timeline and the starting race map appearing, Save,
+// and the undo history's size after ten sessions that each change one name.
 // Prints "label<TAB>value" lines for bench/run.sh (milliseconds unless the
 // label says otherwise).
 //
@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -83,6 +84,21 @@ void Session(TScenarioBuilderForm& window, int step, const QString& what,
     Report(what + QStringLiteral(": step %1 closes unchanged").arg(step), shown.Closed);
 }
 
+// One key pressed and released at the end of field, until the window is
+// idle again.
+double Type(QLineEdit* field, int key, const QString& text) {
+    field->setFocus();
+    field->end(false);
+    QElapsedTimer timer;
+    timer.start();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(field, &press);
+    QApplication::sendEvent(field, &release);
+    Settle();
+    return Ms(timer);
+}
+
 // A key typed at the end of the name field of the last entry of the list.
 double Keystroke(QWidget* editor, const char* list, QChar key) {
     auto* entries = editor->findChild<QListWidget*>(QLatin1String(list));
@@ -91,16 +107,17 @@ double Keystroke(QWidget* editor, const char* list, QChar key) {
         return -1;
     entries->setCurrentRow(entries->count() - 1);
     Settle();
-    name->setFocus();
-    name->end(false);
-    QElapsedTimer timer;
-    timer.start();
-    QKeyEvent press(QEvent::KeyPress, key.unicode(), Qt::NoModifier, QString(key));
-    QKeyEvent release(QEvent::KeyRelease, key.unicode(), Qt::NoModifier, QString(key));
-    QApplication::sendEvent(name, &press);
-    QApplication::sendEvent(name, &release);
-    Settle();
-    return Ms(timer);
+    return Type(name, key.unicode(), QString(key));
+}
+
+// The slower of a letter typed into the list's filter, which hides nearly
+// every entry, and the Backspace that shows them all again.
+double FilterKeystroke(QWidget* editor, const char* list) {
+    auto* filter = editor->findChild<QLineEdit*>(QLatin1String(list) + QStringLiteral("Filter"));
+    if (!filter)
+        return -1;
+    const double narrowing = Type(filter, Qt::Key_Q, QStringLiteral("q"));
+    return std::max(narrowing, Type(filter, Qt::Key_Backspace, QString()));
 }
 
 void Measure(TScenarioBuilderForm& window, const QString& scenario) {
@@ -126,13 +143,21 @@ void Measure(TScenarioBuilderForm& window, const QString& scenario) {
         if (!window.StepButton(list.Step)->isEnabled())
             continue;
         double ms = -1;
-        Session(window, list.Step, {},
-                [&](QWidget* editor) { ms = Keystroke(editor, list.List, QLatin1Char('x')); });
+        double filtering = -1;
+        Session(window, list.Step, {}, [&](QWidget* editor) {
+            ms = Keystroke(editor, list.List, QLatin1Char('x'));
+            filtering = FilterKeystroke(editor, list.List);
+        });
         if (ms >= 0)
             Report(QStringLiteral("%1: keystroke in a name of the step %2 list")
                        .arg(scenario)
                        .arg(list.Step),
                    ms);
+        if (filtering >= 0)
+            Report(QStringLiteral("%1: keystroke in the filter of the step %2 list")
+                       .arg(scenario)
+                       .arg(list.Step),
+                   filtering);
     }
 
     // The views of the whole campaign, read from the documents each time.

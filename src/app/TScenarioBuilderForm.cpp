@@ -5,6 +5,7 @@
 #include "app/StepEditors.h"
 #include "app/TBusyProgress.h"
 #include "app/TCampaignTimelineForm.h"
+#include "app/TFindInScenarioForm.h"
 #include "app/THelpWindow.h"
 #include "app/TSplashScreenForm.h"
 #include "app/TStartingRaceForm.h"
@@ -117,6 +118,7 @@ TScenarioBuilderForm::TScenarioBuilderForm(const TAppFolders& folders, bool show
     connect(ui->RestoreBackupItem, &QAction::triggered, this, &TScenarioBuilderForm::RestoreBackup);
     connect(ui->UndoItem, &QAction::triggered, this, &TScenarioBuilderForm::Undo);
     connect(ui->RedoItem, &QAction::triggered, this, &TScenarioBuilderForm::Redo);
+    connect(ui->FindItem, &QAction::triggered, this, &TScenarioBuilderForm::FindInScenario);
     connect(ui->AutoupdateItem, &QAction::triggered, this, &TScenarioBuilderForm::ToggleAutoupdate);
     connect(ui->AutosaveItem, &QAction::triggered, this, &TScenarioBuilderForm::ToggleAutosave);
     connect(ui->VerifyCampaignItem, &QAction::triggered, this,
@@ -271,6 +273,7 @@ void TScenarioBuilderForm::RunStepGating() {
     ui->RestoreBackupItem->setEnabled(open);
     ui->CampaignTimelineItem->setEnabled(open);
     ui->StartingRaceItem->setEnabled(open);
+    ui->FindItem->setEnabled(open);
     if (!open) {
         HasProblems_ = true;
     } else {
@@ -905,10 +908,14 @@ void TScenarioBuilderForm::RunStepEditor(int step, const TElementTarget* target)
     if (!open || !Data_ || !Data_->Loaded())
         return;
     const StepEditors::TOpenAtElement* openAt = target ? StepEditors::FindAtElement(step) : nullptr;
-    // Over the window it was opened from (the messages window, a view of
-    // the campaign), so that stays below.
-    QWidget* owner = MessagesForm_->isVisible() ? static_cast<QWidget*>(MessagesForm_) : this;
-    if (QWidget* modal = QApplication::activeModalWidget(); owner == this && modal)
+    // Over the window it was opened from (the messages or find window, a
+    // view of the campaign), so that stays below.
+    QWidget* owner = this;
+    if (MessagesForm_->isVisible())
+        owner = MessagesForm_;
+    else if (FindForm_ && FindForm_->isVisible())
+        owner = FindForm_;
+    else if (QWidget* modal = QApplication::activeModalWidget())
         owner = modal;
     std::optional<TScenarioSnapshot> before = TakeSnapshot(History_.Current());
     bool failed = false;
@@ -966,6 +973,18 @@ void TScenarioBuilderForm::OpenTarget(const TElementTarget& target) {
         return;
     }
     RunStepAt(target);
+}
+
+void TScenarioBuilderForm::FindInScenario() {
+    if (!Data_ || !Data_->Loaded())
+        return;
+    if (!FindForm_) {
+        FindForm_ = new TFindInScenarioForm(this);
+        connect(FindForm_, &TFindInScenarioForm::OpenRequested, this,
+                [this](TXmlNode* element) { OpenElement(element, {}); });
+    }
+    FindForm_->SetScenario(Data_.get());
+    FindForm_->exec();
 }
 
 bool TScenarioBuilderForm::FixMessage(int index) {

@@ -20,6 +20,7 @@ class QMenu;
 class QPushButton;
 class QTimer;
 class TStartPanel;
+class TFindInScenarioForm;
 class TScenarioData;
 class TVerificationMessagesForm;
 class TXmlNode;
@@ -114,6 +115,10 @@ public:
     void Undo();
     void Redo();
     const TScenarioHistory& History() const { return History_; }
+    // Edit > Find in Scenario...: finds a text anywhere in the open scenario;
+    // a place found opens its editor there.
+    void FindInScenario();
+    TFindInScenarioForm* FindForm() const { return FindForm_; }
     // File > Restore Backup...: picks one of the backups kept by saves and
     // installs its documents as an undoable change, not saved yet.
     bool RestoreBackup();
@@ -126,7 +131,7 @@ public:
     void ShowCampaignTimeline();
     void ShowStartingRace();
     // Opens the editor at element and its field, as for a message.
-    void OpenElement(TXmlNode* element, const QString& field);
+    void OpenElement(TXmlNode* element, const QString& field = {});
     void ViewErrors();
     void ToggleAutoupdate();
     void ToggleAutosave();
@@ -235,6 +240,7 @@ private:
     bool HasProblems_ = true;
     std::array<QPushButton*, 8> StepButtons_{};
     TVerificationMessagesForm* MessagesForm_;
+    TFindInScenarioForm* FindForm_ = nullptr;
     TVerify Verify_;
     TScenarioHistory History_;
     TScenarioDiskState DiskState_;

@@ -1,5 +1,6 @@
 #include "app/TVerificationMessagesForm.h"
 
+#include "app/ListFilter.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/QuickFixes.h"
 #include "ui_TVerificationMessagesForm.h"
@@ -23,6 +24,7 @@ TVerificationMessagesForm::TVerificationMessagesForm(QWidget* parent)
     Details_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (auto* box = qobject_cast<QBoxLayout*>(layout()))
         box->insertWidget(box->indexOf(ui->MessagesListBox) + 1, Details_);
+    ListFilter::Add(ui->MessagesListBox);
     // Activation is a double-click, or Enter on the current line.
     connect(ui->MessagesListBox, &QListWidget::itemActivated, this, [this] {
         if (ui->OpenButton->isEnabled())

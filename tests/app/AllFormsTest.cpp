@@ -2,11 +2,15 @@
 // rules that hold for all fields: Enter presses nothing that asks or opens
 // something; a key that types nothing leaves a number alone; a check box
 // writes on any change of state; a memo keeps words apart on one line; and
-// whatever shows a field's text follows it however it is set; and every list
-// lays its rows out alike. A window is picked up as soon as it registers a
+// whatever shows a field's text follows it however it is set; every list
+// lays its rows out alike; and every long list narrows as its filter is
+// typed, writing nothing. A window is picked up as soon as it registers a
 // gallery page.
 
 #include "app/ControlBinding.h"
+#include "app/ElementFocus.h"
+#include "app/FormSupport.h"
+#include "app/ListFilter.h"
 #include "app/Prompts.h"
 #include "app/gallery/Gallery.h"
 #include "guisupport/ScenarioCopy.h"
@@ -304,6 +308,61 @@ class AllFormsTest : public QObject {
         }
     }
 
+    // Whether a control of window shows a field of the entry's element.
+    static bool ShowsFieldsOf(QWidget* window, const QListWidgetItem* entry) {
+        const TXmlNode* element = FormSupport::EntryElement(entry);
+        const QList<QWidget*> controls = window->findChildren<QWidget*>();
+        return element && std::any_of(controls.begin(), controls.end(), [element](QWidget* c) {
+                   return ElementFocus::Within(ControlBinding::BoundElement(c), element);
+               });
+    }
+
+    // Typing narrows the list to the entries holding the text in any case,
+    // the current one kept; a shown entry selected shows its element; and
+    // clearing shows all again. Filtering never writes.
+    void TypeIntoEveryFilter(const QString& page, QWidget* window) {
+        for (QListWidget* list : window->findChildren<QListWidget*>()) {
+            QLineEdit* filter = ListFilter::FieldOf(list);
+            if (!filter || list->count() < 2)
+                continue;
+            Tried << QLatin1String(window->metaObject()->className()) + QLatin1Char('.') +
+                         list->objectName();
+            list->setCurrentRow(0);
+            const bool showsFields = ShowsFieldsOf(window, list->item(0));
+            const std::string before = Documents();
+            const int last = list->count() - 1;
+            const QString wanted = list->item(last)->text();
+            filter->setFocus();
+            filter->clear();
+            QTest::keyClicks(filter, wanted.toUpper());
+            for (int row = 0; row < list->count(); ++row)
+                if (list->isRowHidden(row) ==
+                    (row == 0 || list->item(row)->text().contains(wanted, Qt::CaseInsensitive)))
+                    Faults << Where(page, list) + QStringLiteral("row %1 \"%2\" %3 for \"%4\"")
+                                                      .arg(row)
+                                                      .arg(list->item(row)->text(),
+                                                           list->isRowHidden(row)
+                                                               ? QStringLiteral("hidden")
+                                                               : QStringLiteral("shown"),
+                                                           wanted);
+            if (Documents() != before)
+                Faults << Where(page, list) + QStringLiteral("typing a filter wrote");
+            list->setCurrentRow(last);
+            if (showsFields && !ShowsFieldsOf(window, list->item(last)))
+                Faults << Where(page, list) + QStringLiteral("shows no field of the entry");
+            if (list->isRowHidden(0) == list->item(0)->text().contains(wanted, Qt::CaseInsensitive))
+                Faults << Where(page, list) + QStringLiteral("keeps a former entry");
+            const std::string selected = Documents();
+            filter->clear();
+            for (int row = 0; row < list->count(); ++row)
+                if (list->isRowHidden(row))
+                    Faults << Where(page, list) +
+                                  QStringLiteral("row %1 hidden unfiltered").arg(row);
+            if (Documents() != selected)
+                Faults << Where(page, list) + QStringLiteral("clearing a filter wrote");
+        }
+    }
+
     void Check(const TCheck& check) {
         CheckEveryWindow(check);
         QVERIFY2(Faults.isEmpty(), qPrintable(Faults.join(QLatin1Char('\n'))));
@@ -349,6 +408,18 @@ private slots:
         Check(
             [this](const QString& page, QWidget* window) { TypeLinesIntoEveryMemo(page, window); });
         QVERIFY(Tried.size() >= 8);
+    }
+
+    void EveryLongListNarrowsAsItsFilterIsTyped() {
+        Check([this](const QString& page, QWidget* window) { TypeIntoEveryFilter(page, window); });
+        for (const char* list :
+             {"TIssueEditorForm.IssuesListBox", "TPoliticalUnitEditorForm.RegionsListBox",
+              "TPartiesEditorForm.PartiesListBox", "TPartyLeaderVeepEditorForm.LeadersListBox",
+              "TPartyLeaderVeepEditorForm.VeepsListBox", "TSimpleEventEditorForm.EventsListBox",
+              "TScriptedEventsEditorForm.EventsListBox", "TEndorserEditorForm.EndorserListBox",
+              "TAdEditorForm.AdsListBox", "TActivitiesEditorForm.ActivitiesListBox",
+              "TVerificationMessagesForm.MessagesListBox"})
+            QVERIFY2(Tried.contains(QLatin1String(list)), list);
     }
 
     void EveryTextSetOtherwiseShowsAsTyped() {

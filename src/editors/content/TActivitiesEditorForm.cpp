@@ -3,6 +3,7 @@
 
 #include "app/ControlBinding.h"
 #include "app/ElementFocus.h"
+#include "app/ListFilter.h"
 #include "app/Pictures.h"
 #include "app/RemovalNotice.h"
 #include "app/StepEditors.h"
@@ -34,6 +35,7 @@ TActivitiesEditorForm::TActivitiesEditorForm(TScenarioData& data, QWidget* paren
     : QDialog(parent), ui(new Ui::TActivitiesEditorForm), Data_(data) {
     ui->setupUi(this);
     setProperty("helpTopic", 180);
+    ListFilter::Add(ui->ActivitiesListBox);
     ui->ActivityPicture->installEventFilter(this);
 
     connect(ui->ActivitiesListBox, &QListWidget::currentRowChanged, this,

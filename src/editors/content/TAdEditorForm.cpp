@@ -3,6 +3,7 @@
 
 #include "app/ControlBinding.h"
 #include "app/ElementFocus.h"
+#include "app/ListFilter.h"
 #include "app/RemovalNotice.h"
 #include "app/StepEditors.h"
 #include "app/gallery/Gallery.h"
@@ -34,6 +35,7 @@ TAdEditorForm::TAdEditorForm(TScenarioData& data, QWidget* parent)
     : QDialog(parent), ui(new Ui::TAdEditorForm), Data_(data) {
     ui->setupUi(this);
     setProperty("helpTopic", 140);
+    ListFilter::Add(ui->AdsListBox);
 
     connect(ui->AdsListBox, &QListWidget::currentRowChanged, this, [this] { AdsListBoxClick(); });
     connect(ui->AdQualitiesListBox, &QListWidget::currentRowChanged, this,

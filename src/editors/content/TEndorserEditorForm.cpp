@@ -4,6 +4,7 @@
 #include "app/ControlBinding.h"
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
+#include "app/ListFilter.h"
 #include "app/RemovalNotice.h"
 #include "editors/content/ShownElements.h"
 #include "scenario/ElementTargets.h"
@@ -159,6 +160,7 @@ TEndorserEditorForm::TEndorserEditorForm(TScenarioData& data, QWidget* parent)
     : QDialog(parent), ui(new Ui::TEndorserEditorForm), Data_(data) {
     ui->setupUi(this);
     setProperty("helpTopic", 170);
+    ListFilter::Add(ui->EndorserListBox);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     connect(ui->EndorserListBox, &QListWidget::currentRowChanged, this,

@@ -4,6 +4,7 @@
 #include "app/ControlBinding.h"
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
+#include "app/ListFilter.h"
 #include "app/RemovalNotice.h"
 #include "editors/content/EventNameLists.h"
 #include "editors/content/ShownElements.h"
@@ -32,6 +33,7 @@ TScriptedEventsEditorForm::TScriptedEventsEditorForm(TScenarioData& data, QWidge
     : QDialog(parent), ui(new Ui::TScriptedEventsEditorForm), Data_(data) {
     ui->setupUi(this);
     setProperty("helpTopic", 162);
+    ListFilter::Add(ui->EventsListBox);
 
     connect(ui->EventsListBox, &QListWidget::currentRowChanged, this,
             [this] { EventsListBoxClick(); });

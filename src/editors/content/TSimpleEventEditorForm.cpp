@@ -4,6 +4,7 @@
 #include "app/ControlBinding.h"
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
+#include "app/ListFilter.h"
 #include "editors/content/EventNameLists.h"
 #include "editors/content/ShownElements.h"
 #include "scenario/ElementTargets.h"
@@ -35,6 +36,7 @@ TSimpleEventEditorForm::TSimpleEventEditorForm(TScenarioData& data, QWidget* par
     : QDialog(parent), ui(new Ui::TSimpleEventEditorForm), Data_(data) {
     ui->setupUi(this);
     setProperty("helpTopic", 161);
+    ListFilter::Add(ui->EventsListBox);
     LimitLength(ui->HeadlineMemo, HeadlineLength);
     // Its text becomes a headline's.
     ControlBinding::KeepOnOneLine(ui->HeadlineMemo);

@@ -2,6 +2,7 @@
 
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
+#include "app/ListFilter.h"
 #include "app/Prompts.h"
 #include "app/RemovalNotice.h"
 #include "editors/parties/TPartyEditForm.h"
@@ -20,6 +21,7 @@ TPartiesEditorForm::TPartiesEditorForm(TScenarioData& data, QWidget* parent)
     : QDialog(parent), ui(new Ui::TPartiesEditorForm), Data_(data) {
     ui->setupUi(this);
     setProperty("helpTopic", 150);
+    ListFilter::Add(ui->PartiesListBox);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     connect(ui->EditButton, &QPushButton::clicked, this, &TPartiesEditorForm::EditButtonClick);
     connect(ui->PartiesListBox, &QListWidget::itemDoubleClicked, this,

@@ -3,6 +3,7 @@
 
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
+#include "app/ListFilter.h"
 #include "app/Prompts.h"
 #include "app/RemovalNotice.h"
 #include "app/gallery/Gallery.h"
@@ -51,6 +52,8 @@ TPartyLeaderVeepEditorForm::TPartyLeaderVeepEditorForm(TScenarioData& data, TXml
     : QDialog(parent), ui(new Ui::TPartyLeaderVeepEditorForm), Data_(data), Party_(party) {
     ui->setupUi(this);
     setProperty("helpTopic", 152);
+    ListFilter::Add(ui->LeadersListBox);
+    ListFilter::Add(ui->VeepsListBox);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     if (const TXmlNode* name = Child(party, "name"))
         setWindowTitle(QStringLiteral("Step 5: Create / Edit %1 Party's Leaders and Vice Leaders")

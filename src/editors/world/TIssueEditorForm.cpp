@@ -4,6 +4,7 @@
 #include "app/ControlBinding.h"
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
+#include "app/ListFilter.h"
 #include "app/Pictures.h"
 #include "app/RemovalNotice.h"
 #include "editors/world/ElementEntries.h"
@@ -46,6 +47,7 @@ TIssueEditorForm::TIssueEditorForm(TScenarioData& data, QWidget* parent)
     : QDialog(parent), ui(new Ui::TIssueEditorForm), Data_(data) {
     ui->setupUi(this);
     setProperty("helpTopic", 120);
+    ListFilter::Add(ui->IssuesListBox);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     FormSupport::LimitLength(ui->NameEdit, 30);
     FormSupport::LimitLength(ui->PositionDescriptionMemo, 120);

@@ -3,6 +3,7 @@
 #include "app/ControlBinding.h"
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
+#include "app/ListFilter.h"
 #include "app/Pictures.h"
 #include "app/Prompts.h"
 #include "app/RemovalNotice.h"
@@ -55,6 +56,7 @@ TPoliticalUnitEditorForm::TPoliticalUnitEditorForm(TScenarioData& data, QWidget*
     : QDialog(parent), ui(new Ui::TPoliticalUnitEditorForm), Data_(data) {
     ui->setupUi(this);
     setProperty("helpTopic", 130);
+    ListFilter::Add(ui->RegionsListBox);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     ui->LogoImage->installEventFilter(this);
     ui->LogoImage->setCursor(Qt::PointingHandCursor);
