@@ -3,14 +3,13 @@
 #include "scenario/edit/CandidatesEdit.h"
 #include "scenario/edit/PercentagesEdit.h"
 #include "scenario/verify/FileVerifiers.h"
-#include "verify/PartiesTestScenario.h"
+#include "support/ScenarioFixture.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
-using namespace PartiesTest;
 using TestScenario::At;
 using TestScenario::MessageTexts;
 using Texts = std::vector<std::string>;
@@ -21,7 +20,7 @@ namespace {
 class CandidatesEditTest : public testing::Test {
 protected:
     TTemporaryFolder Folder;
-    std::unique_ptr<TScenarioData> Data = Load(TDocuments{}, Folder);
+    std::unique_ptr<TScenarioData> Data = TestScenario::LoadCopy("parties-small", Folder);
 
     TXmlNode* Party(int n) {
         return At(*Data, TScenarioFile::Parties, "/parties/party[" + std::to_string(n) + "]");

@@ -4,7 +4,7 @@
 #include "scenario/edit/PercentagesEdit.h"
 #include "scenario/edit/RelationsEdit.h"
 #include "scenario/verify/FileVerifiers.h"
-#include "verify/PartiesTestScenario.h"
+#include "support/ScenarioFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,6 @@
 #include <fstream>
 #include <iterator>
 
-using namespace PartiesTest;
 using TestScenario::At;
 using TestScenario::MessageTexts;
 using Texts = std::vector<std::string>;
@@ -23,7 +22,7 @@ namespace {
 class PartiesEditTest : public testing::Test {
 protected:
     TTemporaryFolder Folder;
-    std::unique_ptr<TScenarioData> Data = Load(TDocuments{}, Folder);
+    std::unique_ptr<TScenarioData> Data = TestScenario::LoadCopy("parties-small", Folder);
 
     static std::string Text(const TXmlNode* parent, const std::string& path) {
         const TXmlNode* n = parent;
@@ -171,16 +170,10 @@ TEST_F(PartiesEditTest, RemovePartyClearsEndorserStancesNamingItOrItsLeaders) {
                "</party_stance><leader_stance>" + stance("leader", leader) +
                "</leader_stance></endorser>";
     };
-    PartiesTest::TDocuments d;
-    TTemporaryFolder scratch;
-    PartiesTest::WritePictures(scratch.Path());
-    auto data = TestScenario::FromTexts(
-        {{TScenarioFile::Parties, d.Parties},
-         {TScenarioFile::PoliticalUnits, d.PoliticalUnits},
-         {TScenarioFile::Endorsers, "<endorsers>" + endorser("p2", "l2") + endorser("p1", "l2") +
-                                        endorser("p2", "l1") + endorser("p3", "l3") +
-                                        "</endorsers>"}},
-        scratch.Str());
+    ASSERT_TRUE(Data->Document(TScenarioFile::Endorsers)
+                    .Parse("<endorsers>" + endorser("p2", "l2") + endorser("p1", "l2") +
+                           endorser("p2", "l1") + endorser("p3", "l3") + "</endorsers>"));
+    auto& data = Data;
     PartiesEdit::RemoveParty(*data, At(*data, TScenarioFile::Parties, "/parties/party[2]"));
     auto stance = [&](int endorser, const char* group) {
         const TXmlNode* g = data->Endorsers()->GetChildAt(endorser)->GetChild(group);

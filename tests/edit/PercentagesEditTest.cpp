@@ -1,11 +1,10 @@
 // The percentages editor's view of percentages.xml: one party's or leader's
 // entries by region, and a value written into several regions at once.
 #include "scenario/edit/PercentagesEdit.h"
-#include "verify/PartiesTestScenario.h"
+#include "support/ScenarioFixture.h"
 
 #include <gtest/gtest.h>
 
-using namespace PartiesTest;
 using PercentagesEdit::TShare;
 
 namespace {
@@ -13,7 +12,7 @@ namespace {
 class PercentagesEditTest : public testing::Test {
 protected:
     TTemporaryFolder Folder;
-    std::unique_ptr<TScenarioData> Data = Load(TDocuments{}, Folder);
+    std::unique_ptr<TScenarioData> Data = TestScenario::LoadCopy("parties-small", Folder);
 
     std::vector<TXmlNode*> Entries(const std::string& id) {
         std::vector<TXmlNode*> entries;

@@ -3,11 +3,10 @@
 #include "scenario/edit/RegionElectionEdit.h"
 #include "scenario/edit/PartiesEdit.h"
 #include "scenario/verify/FileVerifiers.h"
-#include "verify/PartiesTestScenario.h"
+#include "support/ScenarioFixture.h"
 
 #include <gtest/gtest.h>
 
-using namespace PartiesTest;
 using TestScenario::At;
 using TestScenario::MessageTexts;
 using Texts = std::vector<std::string>;
@@ -17,7 +16,7 @@ namespace {
 class RegionElectionEditTest : public testing::Test {
 protected:
     TTemporaryFolder Folder;
-    std::unique_ptr<TScenarioData> Data = Load(TDocuments{}, Folder);
+    std::unique_ptr<TScenarioData> Data = TestScenario::LoadCopy("parties-small", Folder);
 
     TXmlNode* Region(int n) {
         return At(*Data, TScenarioFile::PoliticalUnits,

@@ -1,17 +1,15 @@
 // The relations editor's operations on relations.xml.
 #include "scenario/edit/RelationsEdit.h"
-#include "verify/PartiesTestScenario.h"
+#include "support/ScenarioFixture.h"
 
 #include <gtest/gtest.h>
-
-using namespace PartiesTest;
 
 namespace {
 
 class RelationsEditTest : public testing::Test {
 protected:
     TTemporaryFolder Folder;
-    std::unique_ptr<TScenarioData> Data = Load(TDocuments{}, Folder);
+    std::unique_ptr<TScenarioData> Data = TestScenario::LoadCopy("parties-small", Folder);
 
     std::vector<std::string> Lines() {
         std::vector<std::string> lines;

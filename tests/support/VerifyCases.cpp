@@ -129,6 +129,10 @@ std::vector<std::string> ExpectedLines(const std::string& path, const std::strin
     return lines;
 }
 
+bool Fails(const std::string& name, const std::vector<std::string>& expected) {
+    return !expected.empty() && !fs::exists(CaseFolder(name) + "/passes");
+}
+
 std::vector<std::string> ReadLines(const std::string& path) {
     std::vector<std::string> lines;
     std::ifstream in(path, std::ios::binary);
@@ -230,11 +234,54 @@ bool Prepare(const std::string& name, const TTemporaryFolder& target, std::strin
     }
     ScenarioFolders::CopyFolder(source, target.Path().string());
     // The case's own notes are not part of the scenario.
-    for (const char* note : {"expected.txt", "expected-all.txt", "mutations.txt", "README.md"})
+    for (const char* note : {"expected.txt", "expected-all.txt", "expected-repairs.txt",
+                             "mutations.txt", "passes", "README.md"})
         fs::remove(target.Path() / note);
     if (mutated)
         ApplyMutations(mutations, target.Path().string());
     return true;
+}
+
+std::vector<std::string> UnmetRepairs(const std::vector<std::string>& lines, TScenarioData& data) {
+    std::vector<std::string> unmet;
+    for (const std::string& line : lines) {
+        const auto w = SplitWords(line);
+        if (w.empty() || w[0][0] == '#')
+            continue;
+        if (w.size() < 3)
+            Fail(line, "missing file or path");
+        const auto file = FileNamed(w[1]);
+        if (!file)
+            Fail(line, "unknown scenario file " + w[1]);
+        const TXmlNode* node = TestScenario::At(data, *file, w[2]);
+        if (w[0] == "none") {
+            Expect(w, 3, 3, line);
+            if (node)
+                unmet.push_back(line + ": the element is there");
+            continue;
+        }
+        std::string found, wanted;
+        if (w[0] == "count") {
+            Expect(w, 4, 4, line);
+            found = node ? std::to_string(node->ChildCount()) : "";
+            wanted = w[3];
+        } else if (w[0] == "text") {
+            Expect(w, 4, 4, line);
+            found = node ? node->GetText() : "";
+            wanted = w[3];
+        } else if (w[0] == "attr") {
+            Expect(w, 5, 5, line);
+            found = node ? node->AttributeValue(w[3]) : "";
+            wanted = w[4];
+        } else {
+            Fail(line, "unknown check " + w[0]);
+        }
+        if (!node)
+            unmet.push_back(line + ": no element there");
+        else if (found != wanted)
+            unmet.push_back(line + ": found \"" + found + "\"");
+    }
+    return unmet;
 }
 
 int RunProgram(const std::string& program, const std::vector<std::string>& args,

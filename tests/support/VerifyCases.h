@@ -21,6 +21,11 @@ std::vector<std::string> ReadLines(const std::string& path);
 // scenario folder (ending in "/"); empty lines at the end do not count.
 std::vector<std::string> ExpectedLines(const std::string& path, const std::string& folder);
 
+// Whether the library's run with these expected messages finds problems: it
+// does when there are any, unless the case holds a file "passes" (messages
+// that fail no file; the command still exits with 1 for them).
+bool Fails(const std::string& name, const std::vector<std::string>& expected);
+
 // One mutation line split into words: blanks separate words, "..." quotes a
 // word with \" \\ \n \t escapes. Throws std::runtime_error when malformed.
 std::vector<std::string> SplitWords(const std::string& line);
@@ -34,6 +39,11 @@ bool Prepare(const std::string& name, const TTemporaryFolder& target, std::strin
 // the scenario folder: file operations first, then the element operations
 // on the loaded documents, which are saved when there are any.
 void ApplyMutations(const std::vector<std::string>& lines, const std::string& folder);
+
+// The lines of an expected-repairs.txt that do not hold in data, each with
+// what was found; empty when all hold. Throws std::runtime_error for a
+// malformed line.
+std::vector<std::string> UnmetRepairs(const std::vector<std::string>& lines, TScenarioData& data);
 
 // Runs a program with arguments, returning its exit status; stdout goes to
 // output. For running the real command.

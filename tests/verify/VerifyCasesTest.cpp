@@ -39,6 +39,7 @@ protected:
         if (!VerifyCases::Prepare(name, folder, reason))
             GTEST_SKIP() << reason;
         const auto expected = VerifyCases::ExpectedLines(expectedPath, folder.Str());
+        const bool fails = VerifyCases::Fails(name, expected);
         SCOPED_TRACE(name + "/" + expectedFile);
 
         // The library.
@@ -47,7 +48,7 @@ protected:
         data.Load(path);
         const auto result = VerificationRun::Run(&data, all);
         EXPECT_EQ(Joined(TestScenario::MessageTexts(data)), Joined(expected));
-        EXPECT_EQ(result.ProblemsExist, !expected.empty());
+        EXPECT_EQ(result.ProblemsExist, fails);
 
         std::vector<std::string> args;
         if (all)
@@ -74,6 +75,39 @@ TEST_P(VerifyCase, GivesExactlyTheExpectedMessages) {
 
 TEST_P(VerifyCase, WithAllGivesExactlyTheExpectedMessages) {
     Check("expected-all.txt", true);
+}
+
+// Silent repairs: as a run leaves them in memory, as --write leaves them on
+// disk, and nothing is left to repair after that.
+TEST_P(VerifyCase, RepairsWhatItsRepairsFileSays) {
+    const std::string name = GetParam();
+    const auto repairs =
+        VerifyCases::ReadLines(VerifyCases::CaseFolder(name) + "/expected-repairs.txt");
+    if (repairs.empty())
+        return;
+    TTemporaryFolder folder;
+    std::string reason;
+    if (!VerifyCases::Prepare(name, folder, reason))
+        GTEST_SKIP() << reason;
+    const auto expected =
+        VerifyCases::ExpectedLines(VerifyCases::CaseFolder(name) + "/expected.txt", folder.Str());
+    std::string path = folder.Str();
+    {
+        TScenarioData data;
+        data.Load(path);
+        VerificationRun::Run(&data, false);
+        EXPECT_EQ(VerifyCases::UnmetRepairs(repairs, data), std::vector<std::string>{});
+    }
+    std::string output;
+    EXPECT_EQ(VerifyCases::RunProgram(VERIFY_COMMAND, {"--write", folder.Str()}, output),
+              expected.empty() ? VerifyClean : VerifyProblems);
+    EXPECT_EQ(output, Joined(expected));
+    TScenarioData written;
+    written.Load(path);
+    EXPECT_EQ(VerifyCases::UnmetRepairs(repairs, written), std::vector<std::string>{});
+    VerificationRun::Run(&written, false);
+    EXPECT_FALSE(written.Changed());
+    EXPECT_EQ(Joined(TestScenario::MessageTexts(written)), Joined(expected));
 }
 
 std::string TestName(const testing::TestParamInfo<std::string>& info) {
