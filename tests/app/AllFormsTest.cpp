@@ -417,8 +417,7 @@ private slots:
               "TPartiesEditorForm.PartiesListBox", "TPartyLeaderVeepEditorForm.LeadersListBox",
               "TPartyLeaderVeepEditorForm.VeepsListBox", "TSimpleEventEditorForm.EventsListBox",
               "TScriptedEventsEditorForm.EventsListBox", "TEndorserEditorForm.EndorserListBox",
-              "TAdEditorForm.AdsListBox", "TActivitiesEditorForm.ActivitiesListBox",
-              "TVerificationMessagesForm.MessagesListBox"})
+              "TAdEditorForm.AdsListBox", "TActivitiesEditorForm.ActivitiesListBox"})
             QVERIFY2(Tried.contains(QLatin1String(list)), list);
     }
 
