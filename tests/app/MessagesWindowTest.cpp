@@ -1,9 +1,12 @@
-// From a verification message to its item: the messages window asks the
-// main window to open the step's editor at the message's element, by
-// double-click, Enter or Open; locked steps and vanished elements say so.
-// The editors here are stand-ins that record where they were opened.
+// From a verification message or a place found to its item: the messages
+// window and Find in Scenario ask the main window to open the step's editor
+// at the element, by double-click, Enter or Open; locked steps and vanished
+// elements say so. The editors here are stand-ins that record where they
+// were opened.
 
+#include "app/ListFilter.h"
 #include "app/StepEditors.h"
+#include "app/TFindInScenarioForm.h"
 #include "app/TScenarioBuilderForm.h"
 #include "app/TVerificationMessagesForm.h"
 #include "guisupport/MainWindowSetup.h"
@@ -16,10 +19,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <functional>
 #include <memory>
@@ -99,6 +104,25 @@ class MessagesWindowTest : public QObject {
             window->reject();
         });
         Form->ViewErrors();
+        QVERIFY(ran);
+    }
+
+    // Opens Edit > Find in Scenario (Ctrl+F) and runs act inside
+    // the window, then closes it, even when act fails.
+    void WithFindWindow(const std::function<void(TFindInScenarioForm*)>& act) {
+        bool ran = false;
+        QTimer::singleShot(0, Form.get(), [&] {
+            TFindInScenarioForm* window = Form->FindForm();
+            if (window) {
+                act(window);
+                ran = true;
+                window->reject();
+            }
+        });
+        auto* find = Form->findChild<QAction*>(QStringLiteral("FindItem"));
+        QVERIFY(find && find->isEnabled());
+        QCOMPARE(find->shortcut(), QKeySequence(QStringLiteral("Ctrl+F")));
+        find->trigger();
         QVERIFY(ran);
     }
 
@@ -234,6 +258,79 @@ private slots:
         QVERIFY(!Form->FixMessage(0));
         QCOMPARE(Form->Scenario()->Document(TScenarioFile::Parties).ToText(), before);
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
+    }
+
+    // The filter narrows the messages as typed; Enter still opens the
+    // element of the line shown, and filtering changes nothing.
+    void FilteredMessagesStillOpenTheirItem() {
+        OpenBrokenSample();
+        Form->SetVerify([](TScenarioData* data) {
+            VerificationRun::Run(data, true);
+            TVerificationRunResult result;
+            result.Ran.fill(true);
+            result.Passed.fill(true);
+            return result;
+        });
+        Form->RunStepGating();
+        const std::string before = Form->Scenario()->Document(TScenarioFile::Ads).ToText();
+        WithMessagesWindow([&](TVerificationMessagesForm* window) {
+            QListWidget* list = window->MessagesListBox();
+            QLineEdit* filter = ListFilter::FieldOf(list);
+            QVERIFY(filter);
+            const int age = RowOf(QStringLiteral("age"));
+            const int power = RowOf(QStringLiteral("base_power"));
+            QVERIFY(age >= 0 && power >= 0);
+            list->setCurrentRow(power);
+            QTest::keyClicks(filter, QStringLiteral("BASE_POW"));
+            QVERIFY(list->isRowHidden(age));
+            QVERIFY(!list->isRowHidden(power));
+            QTest::keyClick(list, Qt::Key_Return);
+            QCOMPARE(Opened.size(), 1);
+            QCOMPARE(Opened[0].Items, QStringList{QStringLiteral("/ads/ad[2]")});
+            filter->clear();
+            QVERIFY(!list->isRowHidden(age));
+        });
+        QCOMPARE(Form->Scenario()->Document(TScenarioFile::Ads).ToText(), before);
+    }
+
+    // A text found in any letter case lists its places; Enter on one opens
+    // the editor at its item over the find window, and what that session
+    // changed is found anew.
+    void FindOpensTheEditorAtThePlaceFound() {
+        OpenBrokenSample();
+        TXmlNode* issue = Form->Scenario()->Issues()->GetChildAt(4);
+        QCOMPARE(issue->GetChild("name")->GetText(), std::string("Taxes"));
+        StepEditors::RegisterAtElement(
+            2, [this](TScenarioData&, QWidget* owner, const TElementTarget& target) {
+                Opened << TOpened{target.Step, QString::fromStdString(target.Window), {}, {}, owner};
+                for (const TXmlNode* item : target.Items)
+                    Opened.last().Items << QString::fromStdString(TVerifier::PathOf(item));
+                // The session renames the issue: the place is gone.
+                target.Element->SetText("Levies");
+            });
+        WithFindWindow([&](TFindInScenarioForm* window) {
+            auto* search = window->findChild<QLineEdit*>(QStringLiteral("SearchEdit"));
+            QVERIFY(search);
+            QTest::keyClicks(search, QStringLiteral("tAxEs"));
+            QTest::keyClick(search, Qt::Key_Return);
+            QTreeWidget* results = window->ResultsList();
+            const int listed = results->topLevelItemCount();
+            QVERIFY(listed > 1);
+            for (int row = 0; row < listed; ++row) {
+                QTreeWidgetItem* line = results->topLevelItem(row);
+                if (line->text(0) == QLatin1String("issues.xml") &&
+                    line->text(1) == QLatin1String("issue \"Taxes\" / name"))
+                    results->setCurrentItem(line);
+            }
+            QCOMPARE(window->CurrentElement(), issue->GetChild("name"));
+            results->setFocus();
+            QTest::keyClick(results, Qt::Key_Return);
+            QCOMPARE(Opened.size(), 1);
+            QCOMPARE(Opened[0].Window, QStringLiteral("TIssueEditorForm"));
+            QCOMPARE(Opened[0].Items, QStringList{QStringLiteral("/issues/issue[5]")});
+            QCOMPARE(Opened[0].Owner, window);
+            QCOMPARE(results->topLevelItemCount(), listed - 1);
+        });
     }
 
     // Lines that are no message open nothing.
