@@ -300,14 +300,14 @@ private slots:
         OpenBrokenSample();
         TXmlNode* issue = Form->Scenario()->Issues()->GetChildAt(4);
         QCOMPARE(issue->GetChild("name")->GetText(), std::string("Taxes"));
-        StepEditors::RegisterAtElement(
-            2, [this](TScenarioData&, QWidget* owner, const TElementTarget& target) {
-                Opened << TOpened{target.Step, QString::fromStdString(target.Window), {}, {}, owner};
-                for (const TXmlNode* item : target.Items)
-                    Opened.last().Items << QString::fromStdString(TVerifier::PathOf(item));
-                // The session renames the issue: the place is gone.
-                target.Element->SetText("Levies");
-            });
+        StepEditors::RegisterAtElement(2, [this](TScenarioData&, QWidget* owner,
+                                                 const TElementTarget& target) {
+            Opened << TOpened{target.Step, QString::fromStdString(target.Window), {}, {}, owner};
+            for (const TXmlNode* item : target.Items)
+                Opened.last().Items << QString::fromStdString(TVerifier::PathOf(item));
+            // The session renames the issue: the place is gone.
+            target.Element->SetText("Levies");
+        });
         WithFindWindow([&](TFindInScenarioForm* window) {
             auto* search = window->findChild<QLineEdit*>(QStringLiteral("SearchEdit"));
             QVERIFY(search);
