@@ -12,6 +12,7 @@
 #include "guisupport/MainWindowSetup.h"
 #include "guisupport/ScenarioCopy.h"
 #include "guisupport/ScriptedPrompts.h"
+#include "guisupport/StandInEditors.h"
 #include "scenario/ElementTargets.h"
 #include "scenario/verify/TVerifier.h"
 #include "xml/TXmlNode.h"
@@ -26,24 +27,12 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <array>
 #include <functional>
 #include <memory>
 
 using GuiTest::TDataFolder;
 using GuiTest::TScenarioCopy;
-
-namespace {
-
-// Where a stand-in editor was opened.
-struct TOpened {
-    int Step = 0;
-    QString Window;
-    QStringList Items;
-    QString Field;
-    QWidget* Owner = nullptr;
-};
-
-} // namespace
 
 class MessagesWindowTest : public QObject {
     Q_OBJECT
@@ -51,8 +40,7 @@ class MessagesWindowTest : public QObject {
     std::unique_ptr<TDataFolder> Data;
     std::unique_ptr<TScenarioCopy> Copy;
     std::unique_ptr<TScenarioBuilderForm> Form;
-    QList<TOpened> Opened;
-    int PlainRuns = 0;
+    std::unique_ptr<GuiTest::TStandInEditors> Editors;
 
     // The sample with one leader's age emptied and one ad's base power made unreadable:
     // Steps 1 to 4 verify, the ads file does not.
@@ -68,20 +56,7 @@ class MessagesWindowTest : public QObject {
         // Autosave off, so a session leaves the scenario modified.
         Form = GuiTest::MainWindowOn(*Data, false, Copy->Folder());
         QVERIFY(Form);
-        for (int step = 1; step <= 8; ++step) {
-            StepEditors::Register(step, [this](TScenarioData&, QWidget*) { ++PlainRuns; });
-            StepEditors::RegisterAtElement(
-                step, [this](TScenarioData&, QWidget* owner, const TElementTarget& target) {
-                    TOpened opened{target.Step,
-                                   QString::fromStdString(target.Window),
-                                   {},
-                                   QString::fromStdString(target.Field),
-                                   owner};
-                    for (const TXmlNode* item : target.Items)
-                        opened.Items << QString::fromStdString(TVerifier::PathOf(item));
-                    Opened << opened;
-                });
-        }
+        Editors = std::make_unique<GuiTest::TStandInEditors>();
         Form->RunStepGating();
     }
 
@@ -129,14 +104,21 @@ class MessagesWindowTest : public QObject {
 private slots:
     void cleanup() {
         Form.reset();
+        Editors.reset();
         Copy.reset();
         Data.reset();
-        for (int step = 1; step <= 8; ++step) {
-            StepEditors::Register(step, {});
-            StepEditors::RegisterAtElement(step, {});
-        }
-        Opened.clear();
-        PlainRuns = 0;
+    }
+
+    // Every verifier runs; passed says which steps count as verified.
+    void VerifyAll(const std::array<bool, 8>& passed) {
+        Form->SetVerify([passed](TScenarioData* data) {
+            VerificationRun::Run(data, true);
+            TVerificationRunResult result;
+            result.Ran.fill(true);
+            result.Passed = passed;
+            return result;
+        });
+        Form->RunStepGating();
     }
 
     void DoubleClickEnterAndOpenReachTheItem() {
@@ -158,23 +140,23 @@ private slots:
             const QRect rect = list->visualItemRect(list->item(row));
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-            QCOMPARE(Opened.size(), 1);
-            QCOMPARE(Opened[0].Step, 4);
-            QCOMPARE(Opened[0].Window, QStringLiteral("TAdEditorForm"));
-            QCOMPARE(Opened[0].Items, QStringList{QStringLiteral("/ads/ad[2]")});
-            QCOMPARE(Opened[0].Field, QStringLiteral("base_power"));
+            QCOMPARE(Editors->Opened.size(), 1);
+            QCOMPARE(Editors->Opened[0].Step, 4);
+            QCOMPARE(Editors->Opened[0].Window, QStringLiteral("TAdEditorForm"));
+            QCOMPARE(Editors->Opened[0].Items, QStringList{QStringLiteral("/ads/ad[2]")});
+            QCOMPARE(Editors->Opened[0].Field, QStringLiteral("base_power"));
             // The editor is owned by the messages window, which stays open
             // with the same line current after the session.
-            QCOMPARE(Opened[0].Owner, window);
+            QCOMPARE(Editors->Opened[0].Owner, window);
             QVERIFY(window->isVisible());
             QCOMPARE(list->currentRow(), row);
 
             QTest::keyClick(list, Qt::Key_Return);
-            QCOMPARE(Opened.size(), 2);
+            QCOMPARE(Editors->Opened.size(), 2);
             QTest::mouseClick(window->OpenButton(), Qt::LeftButton);
-            QCOMPARE(Opened.size(), 3);
+            QCOMPARE(Editors->Opened.size(), 3);
         });
-        QCOMPARE(PlainRuns, 0);
+        QCOMPARE(Editors->PlainRuns, 0);
         // Each session counts as a change of Step 4.
         QVERIFY(Form->Modified());
     }
@@ -183,14 +165,7 @@ private slots:
         OpenBrokenSample();
         // A complete run reports the leader too, whose Step 5 is locked
         // while the ads do not verify.
-        Form->SetVerify([](TScenarioData* data) {
-            VerificationRun::Run(data, true);
-            TVerificationRunResult result;
-            result.Ran.fill(true);
-            result.Passed = {true, true, true, false, false, true, true, true};
-            return result;
-        });
-        Form->RunStepGating();
+        VerifyAll({true, true, true, false, false, true, true, true});
         QVERIFY(!Form->StepButton(5)->isEnabled());
         TScriptedPrompts prompts;
         prompts.Ok("Open in Editor").Ok("Open in Editor");
@@ -208,7 +183,7 @@ private slots:
             QVERIFY(window->isVisible());
         });
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QVERIFY(Opened.isEmpty());
+        QVERIFY(Editors->Opened.isEmpty());
     }
 
     // A fix is one undoable change; the list follows it at once.
@@ -264,14 +239,7 @@ private slots:
     // element of the line shown, and filtering changes nothing.
     void FilteredMessagesStillOpenTheirItem() {
         OpenBrokenSample();
-        Form->SetVerify([](TScenarioData* data) {
-            VerificationRun::Run(data, true);
-            TVerificationRunResult result;
-            result.Ran.fill(true);
-            result.Passed.fill(true);
-            return result;
-        });
-        Form->RunStepGating();
+        VerifyAll({true, true, true, true, true, true, true, true});
         const std::string before = Form->Scenario()->Document(TScenarioFile::Ads).ToText();
         WithMessagesWindow([&](TVerificationMessagesForm* window) {
             QListWidget* list = window->MessagesListBox();
@@ -285,8 +253,8 @@ private slots:
             QVERIFY(list->isRowHidden(age));
             QVERIFY(!list->isRowHidden(power));
             QTest::keyClick(list, Qt::Key_Return);
-            QCOMPARE(Opened.size(), 1);
-            QCOMPARE(Opened[0].Items, QStringList{QStringLiteral("/ads/ad[2]")});
+            QCOMPARE(Editors->Opened.size(), 1);
+            QCOMPARE(Editors->Opened[0].Items, QStringList{QStringLiteral("/ads/ad[2]")});
             filter->clear();
             QVERIFY(!list->isRowHidden(age));
         });
@@ -300,14 +268,9 @@ private slots:
         OpenBrokenSample();
         TXmlNode* issue = Form->Scenario()->Issues()->GetChildAt(4);
         QCOMPARE(issue->GetChild("name")->GetText(), std::string("Taxes"));
-        StepEditors::RegisterAtElement(2, [this](TScenarioData&, QWidget* owner,
-                                                 const TElementTarget& target) {
-            Opened << TOpened{target.Step, QString::fromStdString(target.Window), {}, {}, owner};
-            for (const TXmlNode* item : target.Items)
-                Opened.last().Items << QString::fromStdString(TVerifier::PathOf(item));
-            // The session renames the issue: the place is gone.
-            target.Element->SetText("Levies");
-        });
+        // The session renames the issue: the place is gone.
+        Editors->SetSession(
+            [](const TElementTarget& target) { target.Element->SetText("Levies"); });
         WithFindWindow([&](TFindInScenarioForm* window) {
             auto* search = window->findChild<QLineEdit*>(QStringLiteral("SearchEdit"));
             QVERIFY(search);
@@ -325,10 +288,10 @@ private slots:
             QCOMPARE(window->CurrentElement(), issue->GetChild("name"));
             results->setFocus();
             QTest::keyClick(results, Qt::Key_Return);
-            QCOMPARE(Opened.size(), 1);
-            QCOMPARE(Opened[0].Window, QStringLiteral("TIssueEditorForm"));
-            QCOMPARE(Opened[0].Items, QStringList{QStringLiteral("/issues/issue[5]")});
-            QCOMPARE(Opened[0].Owner, window);
+            QCOMPARE(Editors->Opened.size(), 1);
+            QCOMPARE(Editors->Opened[0].Window, QStringLiteral("TIssueEditorForm"));
+            QCOMPARE(Editors->Opened[0].Items, QStringList{QStringLiteral("/issues/issue[5]")});
+            QCOMPARE(Editors->Opened[0].Owner, window);
             QCOMPARE(results->topLevelItemCount(), listed - 1);
         });
     }
@@ -352,7 +315,7 @@ private slots:
             QVERIFY(!window->FixButton()->isEnabled());
             QTest::keyClick(window->MessagesListBox(), Qt::Key_Return);
         });
-        QVERIFY(Opened.isEmpty());
+        QVERIFY(Editors->Opened.isEmpty());
     }
 };
 
