@@ -4,6 +4,7 @@
 // here are stand-ins that record where they were opened.
 
 #include "app/Help.h"
+#include "app/PictureExport.h"
 #include "app/StepEditors.h"
 #include "app/TCampaignTimelineForm.h"
 #include "app/THelpWindow.h"
@@ -176,6 +177,22 @@ private slots:
             ExportsBoth(top->findChild<QPushButton*>(QStringLiteral("ExportButton")),
                         QStringLiteral("timeline"), chart->ChartSize());
         });
+    }
+
+    // A chart of a huge scenario as a PNG would need gigabytes: refused
+    // with a word, while the drawing is written.
+    void PictureTooLargeForPngIsRefused() {
+        TScriptedPrompts prompts;
+        prompts.SaveTo(Out.filePath("huge")).Ok("Error").SaveTo(Out.filePath("huge.svg"));
+        const QSize size(800, PictureExport::LargestPicture + 1);
+        int painted = 0;
+        const auto paint = [&painted](QPainter&) { ++painted; };
+        QVERIFY(!PictureExport::Export(QStringLiteral("Export"), {}, size, paint));
+        QVERIFY(!QFile::exists(Out.filePath("huge.png")));
+        QVERIFY(prompts.MessageTexts().last().contains(QStringLiteral("SVG")));
+        QVERIFY(PictureExport::Export(QStringLiteral("Export"), {}, size, paint));
+        QCOMPARE(painted, 1);
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
     }
 
     void RaceMapShowsLeadersFiguresAndExports() {
