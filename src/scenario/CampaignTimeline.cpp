@@ -4,6 +4,7 @@
 #include "xml/NumberText.h"
 #include "xml/TDate.h"
 #include "xml/TXmlNode.h"
+#include "xml/TextCase.h"
 
 #include <algorithm>
 #include <array>
@@ -16,13 +17,6 @@ namespace {
 std::string TextOf(const TXmlNode* parent, const char* name) {
     const TXmlNode* child = parent ? parent->GetChild(name) : nullptr;
     return child ? child->GetText() : std::string();
-}
-
-std::string Lower(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return text;
 }
 
 struct TDay {
@@ -174,7 +168,7 @@ void Primaries(TBuilder& add, const TXmlNode* units,
         const std::string regionName = TextOf(region, "name");
         for (int32_t e = 0; events && e < events->ChildCount(); ++e) {
             TXmlNode* event = events->GetChildAt(e);
-            const std::string type = Lower(TextOf(event, "type"));
+            const std::string type = TextCase::Lower(TextOf(event, "type"));
             if (type != "primary" && type != "caucus")
                 continue;
             const TXmlNode* party = event->GetChild("party");

@@ -2,6 +2,7 @@
 
 #include "scenario/OpenMarker.h"
 #include "xml/Progress.h"
+#include "xml/TextCase.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -15,12 +16,6 @@ const char* const CreateStructureFailedMessage =
     "Unable to create scenario structure. Ensure you have rights to create directories.";
 
 namespace {
-
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
 
 bool IsHidden(const fs::path& p) {
     const std::string name = p.filename().string();
@@ -122,8 +117,9 @@ bool ListFolders(const std::string& path, std::vector<std::string>* list) {
             found.push_back(it->path().filename().string());
     }
     // Directory order is arbitrary on Linux; a sorted list is what people scan.
-    std::sort(found.begin(), found.end(),
-              [](const std::string& a, const std::string& b) { return Lower(a) < Lower(b); });
+    std::sort(found.begin(), found.end(), [](const std::string& a, const std::string& b) {
+        return TextCase::Lower(a) < TextCase::Lower(b);
+    });
     for (const auto& name : found)
         if (std::find(list->begin(), list->end(), name) == list->end())
             list->push_back(name);
@@ -214,10 +210,10 @@ std::optional<std::string> FindFileIgnoringCase(const std::string& folder,
     for (const auto& part : fs::path(relative)) {
         if (part.empty() || part == ".")
             continue;
-        const std::string wanted = Lower(part.string());
+        const std::string wanted = TextCase::Lower(part.string());
         std::optional<fs::path> match;
         for (fs::directory_iterator it(current, ec), end; !ec && it != end; it.increment(ec))
-            if (Lower(it->path().filename().string()) == wanted) {
+            if (TextCase::Lower(it->path().filename().string()) == wanted) {
                 match = it->path();
                 break;
             }

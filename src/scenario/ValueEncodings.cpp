@@ -1,6 +1,7 @@
 #include "scenario/ValueEncodings.h"
 
 #include "xml/TDate.h"
+#include "xml/TextCase.h"
 
 #include <algorithm>
 #include <chrono>
@@ -14,18 +15,6 @@ namespace {
 
 const std::array<const char*, 7> PositionDisplay = {
     "Far-Left", "Left", "Center-Left", "Center", "Center-Right", "Right", "Far-Right"};
-
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
-
-std::string Upper(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return s;
-}
 
 struct TNamedColour {
     const char* Name;
@@ -65,9 +54,9 @@ std::string PositionName(int number) {
 }
 
 int PositionValue(const std::string& text) {
-    const std::string upper = Upper(text);
+    const std::string upper = TextCase::Upper(text);
     for (int i = 1; i <= 7; ++i)
-        if (Upper(PositionDisplay[static_cast<size_t>(i - 1)]) == upper)
+        if (TextCase::Upper(PositionDisplay[static_cast<size_t>(i - 1)]) == upper)
             return i;
     return -1;
 }
@@ -75,7 +64,7 @@ int PositionValue(const std::string& text) {
 std::string PositionLowerName(int number) {
     if (number < 1 || number > 7)
         return {};
-    return Lower(PositionDisplay[static_cast<size_t>(number - 1)]);
+    return TextCase::Lower(PositionDisplay[static_cast<size_t>(number - 1)]);
 }
 
 bool IsPositionText(const std::string& text) {
@@ -83,7 +72,7 @@ bool IsPositionText(const std::string& text) {
 }
 
 std::optional<TRgb> ColourOf(const std::string& name, TColourVariant variant) {
-    const std::string lower = Lower(name);
+    const std::string lower = TextCase::Lower(name);
     for (const auto& c : Colours)
         if (lower == c.Name) {
             if (variant == TColourVariant::Main)
@@ -111,7 +100,7 @@ std::string DayName(const std::string& text) {
          {"friday", "Friday"},
          {"saturday", "Saturday"},
          {"sunday", "Sunday"}}};
-    const std::string lower = Lower(text);
+    const std::string lower = TextCase::Lower(text);
     if (!lower.empty())
         for (const auto& [full, display] : days)
             if (std::string(full).find(lower) != std::string::npos)
@@ -126,7 +115,7 @@ std::string DayAbbrev(const std::string& text) {
                                                                              {"fri", "Fri"},
                                                                              {"sat", "Sat"},
                                                                              {"sun", "Sun"}}};
-    const std::string lower = Lower(text);
+    const std::string lower = TextCase::Lower(text);
     for (const auto& [key, display] : days)
         if (lower.find(key) != std::string::npos)
             return display;
@@ -136,7 +125,7 @@ std::string DayAbbrev(const std::string& text) {
 std::string IdFromDayCount(double dayCount) {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.15g", dayCount);
-    std::string id = Lower(buf);
+    std::string id = TextCase::Lower(buf);
     for (char& c : id)
         if (!std::isalnum(static_cast<unsigned char>(c)))
             c = '_';

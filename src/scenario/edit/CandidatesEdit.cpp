@@ -8,6 +8,7 @@
 #include "scenario/edit/PercentagesEdit.h"
 #include "scenario/edit/ReferencesEdit.h"
 #include "xml/TXmlNode.h"
+#include "xml/TextCase.h"
 
 #include <algorithm>
 #include <array>
@@ -21,12 +22,6 @@ namespace {
 const std::array<const char*, 7> Ratings = {"leadership",        "integrity", "experience",
                                             "issue_familiarity", "charisma",  "stamina",
                                             "debating"};
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 TXmlNode* ChildOrNew(TXmlNode* parent, const char* name) {
     TXmlNode* child = parent->GetChild(name);
@@ -141,8 +136,9 @@ std::string PortraitFolder(const TScenarioData& data) {
 std::string PortraitName(const std::string& chosen, const std::string& suffix) {
     const size_t split = chosen.size() >= 4 ? chosen.size() - 4 : 0;
     const std::string rest = chosen.substr(0, split);
-    const bool hasSuffix = rest.size() >= suffix.size() &&
-                           Lower(rest.substr(rest.size() - suffix.size())) == Lower(suffix);
+    const bool hasSuffix =
+        rest.size() >= suffix.size() &&
+        TextCase::Lower(rest.substr(rest.size() - suffix.size())) == TextCase::Lower(suffix);
     return hasSuffix ? chosen : rest + suffix + chosen.substr(split);
 }
 
@@ -253,7 +249,7 @@ TXmlNode* NewLeader(TScenarioData& data, TXmlNode* party) {
     for (int32_t i = 0; issues && i < issues->ChildCount(); ++i) {
         const TXmlNode* issue = issues->GetChildAt(i);
         const TXmlNode* type = issue->GetChild("type");
-        if (type && Lower(type->GetText()) == "positionissue")
+        if (type && TextCase::Lower(type->GetText()) == "positionissue")
             platform->AddNewChild("issue", "center")
                 ->SetAttribute("id", issue->AttributeValue("id"));
     }

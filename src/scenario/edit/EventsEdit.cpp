@@ -6,6 +6,7 @@
 #include "xml/NumberText.h"
 #include "xml/TDate.h"
 #include "xml/TXmlNode.h"
+#include "xml/TextCase.h"
 
 #include <algorithm>
 #include <cctype>
@@ -14,12 +15,6 @@
 namespace EventsEdit {
 
 namespace {
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 std::string TrimBlanks(const std::string& text) {
     size_t b = 0, e = text.size();
@@ -48,7 +43,7 @@ std::string PersonName(const TXmlNode* person) {
 
 // "Momentum" or "Financial" by the reward's element name; empty otherwise.
 std::string RewardWord(const TXmlNode* reward) {
-    const std::string name = reward ? Lower(reward->Name) : std::string();
+    const std::string name = reward ? TextCase::Lower(reward->Name) : std::string();
     if (name == "momentum")
         return "Momentum";
     if (name == "financial")
@@ -105,7 +100,7 @@ TXmlNode* IssueById(const TScenarioData& data, const std::string& id) {
 }
 
 std::vector<TNamedItem> PositionList(const TXmlNode* issue) {
-    if (Lower(ChildText(issue, "type")) != "positionissue")
+    if (TextCase::Lower(ChildText(issue, "type")) != "positionissue")
         return {};
     return ChildrenByName(issue->GetChild("positions"));
 }
@@ -242,7 +237,7 @@ TXmlNode* NewOutcome(TScenarioData& data, TXmlNode* event) {
 
 TXmlNode* AddEffect(TScenarioData& data, TXmlNode* outcome, const TXmlNode* target,
                     const std::string& rewardWord, const std::string& amount) {
-    const std::string reward = Lower(rewardWord);
+    const std::string reward = TextCase::Lower(rewardWord);
     if (!outcome || !target || (reward != "momentum" && reward != "financial"))
         return nullptr;
     if (target->Name != "position" && target->Name != "party" && target->Name != "leader" &&

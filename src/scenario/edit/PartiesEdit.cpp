@@ -8,6 +8,7 @@
 #include "scenario/edit/ScenarioEdit.h"
 #include "xml/TDate.h"
 #include "xml/TXmlNode.h"
+#include "xml/TextCase.h"
 
 #include <algorithm>
 #include <cctype>
@@ -18,19 +19,13 @@ namespace PartiesEdit {
 
 namespace {
 
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
 void AddPlatform(const TScenarioData& data, TXmlNode* party) {
     TXmlNode* platform = party->AddNewChild("platform");
     const TXmlNode* issues = data.Issues();
     for (int32_t i = 0; issues && i < issues->ChildCount(); ++i) {
         const TXmlNode* issue = issues->GetChildAt(i);
         const TXmlNode* type = issue->GetChild("type");
-        if (type && Lower(type->GetText()) == "attribute")
+        if (type && TextCase::Lower(type->GetText()) == "attribute")
             continue;
         platform->AddNewChild("issue", "Center")->SetAttribute("id", issue->AttributeValue("id"));
     }

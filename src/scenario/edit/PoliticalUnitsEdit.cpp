@@ -4,6 +4,7 @@
 #include "scenario/ValueEncodings.h"
 #include "scenario/edit/ReferencesEdit.h"
 #include "xml/TXmlNode.h"
+#include "xml/TextCase.h"
 
 #include <algorithm>
 #include <cctype>
@@ -11,12 +12,6 @@
 namespace PoliticalUnitsEdit {
 
 namespace {
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 std::string TextOf(const TXmlNode* parent, const char* name) {
     const TXmlNode* child = parent ? parent->GetChild(name) : nullptr;
@@ -90,7 +85,7 @@ std::unique_ptr<TXmlNode> NewRegion(const TScenarioData& data, int32_t x, int32_
         const TXmlNode* issue = issues->GetChildAt(i);
         TXmlNode* centre = centres->AddNewChild("issue");
         centre->SetAttribute("id", issue->AttributeValue("id"));
-        if (Lower(TextOf(issue, "type")) != "attribute")
+        if (TextCase::Lower(TextOf(issue, "type")) != "attribute")
             centre->AddNewChild("center", "center");
         centre->AddNewChild("initial_primaries_profile", "Low");
         centre->AddNewChild("initial_generalelection_profile", "Low");
@@ -168,7 +163,7 @@ TXmlNode* GeneralElection(TScenarioData& data, TXmlNode* unit) {
     if (!events)
         return nullptr;
     for (int32_t i = 0; i < events->ChildCount(); ++i)
-        if (Lower(TextOf(events->GetChildAt(i), "type")) == "general")
+        if (TextCase::Lower(TextOf(events->GetChildAt(i), "type")) == "general")
             return events->GetChildAt(i);
     const TXmlNode* scenario = data.Scenario();
     TXmlNode* event = events->AddNewChild("event");
@@ -206,7 +201,7 @@ std::vector<TXmlNode*> PositionIssues(const TScenarioData& data) {
     std::vector<TXmlNode*> issues;
     const TXmlNode* root = data.Issues();
     for (int32_t i = 0; root && i < root->ChildCount(); ++i)
-        if (Lower(TextOf(root->GetChildAt(i), "type")) != "attribute")
+        if (TextCase::Lower(TextOf(root->GetChildAt(i), "type")) != "attribute")
             issues.push_back(root->GetChildAt(i));
     return issues;
 }

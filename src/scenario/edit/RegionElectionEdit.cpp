@@ -3,6 +3,7 @@
 #include "scenario/TScenarioData.h"
 #include "xml/TDate.h"
 #include "xml/TXmlNode.h"
+#include "xml/TextCase.h"
 
 #include <algorithm>
 #include <cctype>
@@ -12,12 +13,6 @@ namespace RegionElectionEdit {
 const char* const EventTypes[3] = {"Open Primary", "Closed Primary", "Caucus"};
 
 namespace {
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 std::string TextOf(const TXmlNode* parent, const char* name) {
     const TXmlNode* child = parent ? parent->GetChild(name) : nullptr;
@@ -96,17 +91,17 @@ TXmlNode* PartyEvent(TScenarioData& data, TXmlNode* region, const std::string& p
 TXmlNode* GeneralEvent(const TXmlNode* region) {
     const TXmlNode* events = region ? region->GetChild("election_events") : nullptr;
     for (int32_t i = 0; events && i < events->ChildCount(); ++i)
-        if (Lower(TextOf(events->GetChildAt(i), "type")) == "general")
+        if (TextCase::Lower(TextOf(events->GetChildAt(i), "type")) == "general")
             return events->GetChildAt(i);
     return nullptr;
 }
 
 std::string EventTypeEntry(const TXmlNode* event) {
-    const std::string type = Lower(TextOf(event, "type"));
+    const std::string type = TextCase::Lower(TextOf(event, "type"));
     const std::string shown =
-        type == "primary" ? Lower(TextOf(event, "open_closed")) + " " + type : type;
+        type == "primary" ? TextCase::Lower(TextOf(event, "open_closed")) + " " + type : type;
     for (const char* entry : EventTypes)
-        if (Lower(entry) == shown)
+        if (TextCase::Lower(entry) == shown)
             return entry;
     return {};
 }

@@ -2,6 +2,7 @@
 
 #include "scenario/verify/TVerifier.h"
 #include "xml/TXmlNode.h"
+#include "xml/TextCase.h"
 
 #include <algorithm>
 #include <cctype>
@@ -12,12 +13,6 @@ const std::string Issues = "Issues";
 // The game's issue screens are built for exactly this many issues.
 constexpr int32_t IssueCount = 22;
 
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
 void Walk(TVerifier& v, const TXmlNode* root) {
     TVerifier::Need(root);
     if (root->ChildCount() != IssueCount)
@@ -27,7 +22,7 @@ void Walk(TVerifier& v, const TXmlNode* root) {
         v.Check(issue, "name", TCheckKind::Text, true, Issues);
         v.Check(issue, "type", TCheckKind::Text, true, Issues);
         // Attribute issues are qualities of a candidate: no positions.
-        if (Lower(TVerifier::Need(issue->GetChild("type"))->GetText()) == "attribute")
+        if (TextCase::Lower(TVerifier::Need(issue->GetChild("type"))->GetText()) == "attribute")
             continue;
         const TXmlNode* positions = v.Group(issue, "positions", Issues);
         for (int32_t k = 0; k < positions->ChildCount(); ++k) {

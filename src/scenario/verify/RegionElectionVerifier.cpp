@@ -2,17 +2,12 @@
 
 #include "scenario/verify/RunIndex.h"
 #include "xml/TXmlNode.h"
+#include "xml/TextCase.h"
 
 #include <algorithm>
 #include <cctype>
 
 namespace {
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 std::string TextOf(const TXmlNode* parent, const char* name) {
     const TXmlNode* child = parent ? parent->GetChild(name) : nullptr;
@@ -66,7 +61,7 @@ void VerifyRegion(TVerifier& v, TXmlNode* region) {
     for (int32_t i = 0; i < events->ChildCount();) {
         TXmlNode* event = events->GetChildAt(i);
         v.Check(event, "type", TCheckKind::Text, true, eventsSection);
-        const std::string type = Lower(TextOf(event, "type"));
+        const std::string type = TextCase::Lower(TextOf(event, "type"));
         std::string e = eventsSection + " >> ";
         if (type == "general") {
             VerifyBallot(v, event, eventsSection);

@@ -2,6 +2,7 @@
 
 #include "scenario/verify/TVerifier.h"
 #include "xml/TXmlNode.h"
+#include "xml/TextCase.h"
 
 #include <algorithm>
 #include <cctype>
@@ -18,18 +19,12 @@ const std::string Leader = "Scenario >> Leader";
 const std::string Interviewers = "Scenario >> Interviewers >> ";
 const std::string Debates = "Scenario >> Debates >> General Election";
 
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
 // The game knows two kinds of general-election debate.
 void CheckDebate(TVerifier& v, const TXmlNode* debate) {
     v.Check(debate, "type", TCheckKind::Text, true, Debates);
     // A missing type was just reported; there is no text to judge, so the
     // guard ends the pass.
-    const std::string type = Lower(TVerifier::Need(debate->GetChild("type"))->GetText());
+    const std::string type = TextCase::Lower(TVerifier::Need(debate->GetChild("type"))->GetText());
     if (type != "leader" && type != "viceleader")
         v.AddMessage(Debates, "type", debate, "Invalid debate type.");
     v.Check(debate, "date", TCheckKind::Date, true, Debates);
