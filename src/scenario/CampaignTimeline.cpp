@@ -1,6 +1,7 @@
 #include "scenario/CampaignTimeline.h"
 
 #include "scenario/TScenarioData.h"
+#include "xml/ChildLookup.h"
 #include "xml/NumberText.h"
 #include "xml/TDate.h"
 #include "xml/TXmlNode.h"
@@ -13,11 +14,6 @@
 namespace CampaignTimeline {
 
 namespace {
-
-std::string TextOf(const TXmlNode* parent, const char* name) {
-    const TXmlNode* child = parent ? parent->GetChild(name) : nullptr;
-    return child ? child->GetText() : std::string();
-}
 
 struct TDay {
     std::optional<int> Day;
@@ -115,7 +111,7 @@ std::map<std::string, std::string> PartyNames(const TXmlNode* parties) {
     std::map<std::string, std::string> names;
     for (int32_t i = 0; parties && i < parties->ChildCount(); ++i) {
         const TXmlNode* party = parties->GetChildAt(i);
-        names.emplace(party->AttributeValue("id"), TextOf(party, "name"));
+        names.emplace(party->AttributeValue("id"), ChildLookup::Text(party, "name"));
     }
     return names;
 }
@@ -149,9 +145,9 @@ void Conventions(TBuilder& add, const TXmlNode* parties) {
         TXmlNode* convention = party->GetChild("convention");
         if (!convention)
             continue;
-        const std::string name = TextOf(party, "name");
-        std::string detail = "Nomination " + TextOf(convention, "nomination_date");
-        if (const std::string city = TextOf(convention, "location"); !city.empty())
+        const std::string name = ChildLookup::Text(party, "name");
+        std::string detail = "Nomination " + ChildLookup::Text(convention, "nomination_date");
+        if (const std::string city = ChildLookup::Text(convention, "location"); !city.empty())
             detail += ", " + city;
         add.Add(TKind::Convention, name, name + " convention", DayOf(convention, "start_date"),
                 DayOf(convention, "end_date"), convention, "start_date", detail);
@@ -165,17 +161,17 @@ void Primaries(TBuilder& add, const TXmlNode* units,
     for (int32_t r = 0; regions && r < regions->ChildCount(); ++r) {
         const TXmlNode* region = regions->GetChildAt(r);
         const TXmlNode* events = region->GetChild("election_events");
-        const std::string regionName = TextOf(region, "name");
+        const std::string regionName = ChildLookup::Text(region, "name");
         for (int32_t e = 0; events && e < events->ChildCount(); ++e) {
             TXmlNode* event = events->GetChildAt(e);
-            const std::string type = TextCase::Lower(TextOf(event, "type"));
+            const std::string type = TextCase::Lower(ChildLookup::Text(event, "type"));
             if (type != "primary" && type != "caucus")
                 continue;
             const TXmlNode* party = event->GetChild("party");
             const std::string partyName = NameOf(parties, party ? party->AttributeValue("id") : "");
             const TDay day = DayOf(event, "date");
             add.Add(TKind::Primary, "Primaries: " + partyName, regionName + " (" + type + ")", day,
-                    day, event, "date", TextOf(event, "open_closed"));
+                    day, event, "date", ChildLookup::Text(event, "open_closed"));
         }
     }
 }
@@ -187,8 +183,9 @@ void Debates(TBuilder& add, const TXmlNode* scenario,
     for (int32_t i = 0; general && i < general->ChildCount(); ++i) {
         TXmlNode* debate = general->GetChildAt(i);
         const TDay day = DayOf(debate, "date");
-        add.Add(TKind::Debate, "Debates: General Election", TextOf(debate, "type") + " debate", day,
-                day, debate, "date", TextOf(debate, "language"));
+        add.Add(TKind::Debate, "Debates: General Election",
+                ChildLookup::Text(debate, "type") + " debate", day, day, debate, "date",
+                ChildLookup::Text(debate, "language"));
     }
     const TXmlNode* primaries = debates ? debates->GetChild("primaries") : nullptr;
     for (int32_t p = 0; primaries && p < primaries->ChildCount(); ++p) {
@@ -198,7 +195,7 @@ void Debates(TBuilder& add, const TXmlNode* scenario,
             TXmlNode* debate = entry->GetChildAt(i);
             const TDay day = DayOf(debate, "date");
             add.Add(TKind::Debate, "Debates: " + party, party + " debate", day, day, debate, "date",
-                    TextOf(debate, "language"));
+                    ChildLookup::Text(debate, "language"));
         }
     }
 }
@@ -207,7 +204,7 @@ void ScriptedEvents(TBuilder& add, const TXmlNode* events) {
     const TXmlNode* scripted = events ? events->GetChild("scripted_events") : nullptr;
     for (int32_t i = 0; scripted && i < scripted->ChildCount(); ++i) {
         TXmlNode* event = scripted->GetChildAt(i);
-        const std::string name = TextOf(event, "name");
+        const std::string name = ChildLookup::Text(event, "name");
         add.Add(TKind::ScriptedEvent, name, name, DayOf(event, "start_date"),
                 DayOf(event, "end_date"), event, "start_date");
     }
@@ -218,17 +215,17 @@ void Endorsers(TBuilder& add, const TTimeline& t, const TXmlNode* endorsers) {
     const TDay end{t.Last, "end_date is -1 and the general election's end_date is not a date"};
     for (int32_t i = 0; endorsers && i < endorsers->ChildCount(); ++i) {
         TXmlNode* endorser = endorsers->GetChildAt(i);
-        const std::string name = TextOf(endorser, "name");
+        const std::string name = ChildLookup::Text(endorser, "name");
         // "-1" stands for the campaign's own ends.
         add.Add(TKind::Endorser, name, name, DayOf(endorser, "start_date", &start),
                 DayOf(endorser, "end_date", &end), endorser, "start_date",
-                TextOf(endorser, "description"));
+                ChildLookup::Text(endorser, "description"));
     }
 }
 
 void AdsBan(TBuilder& add, const TTimeline& t, const TXmlNode* scenario) {
     TXmlNode* advertising = scenario ? scenario->GetChild("advertising") : nullptr;
-    const std::string text = TextOf(advertising, "ban_days_before_election");
+    const std::string text = ChildLookup::Text(advertising, "ban_days_before_election");
     const std::optional<int32_t> days = NumberText::ParseInteger(text);
     if (days && *days <= 0)
         return; // "-1" is no ban, and 0 days ban nothing

@@ -2,6 +2,7 @@
 
 #include "scenario/TScenarioData.h"
 #include "scenario/map/RegionMap.h"
+#include "xml/ChildLookup.h"
 #include "xml/NumberText.h"
 #include "xml/TXmlNode.h"
 
@@ -11,11 +12,6 @@
 namespace StartingRace {
 
 namespace {
-
-std::string TextOf(const TXmlNode* parent, const char* name) {
-    const TXmlNode* child = parent ? parent->GetChild(name) : nullptr;
-    return child ? child->GetText() : std::string();
-}
 
 std::optional<double> NumberOf(const TXmlNode* parent, const char* name) {
     const TXmlNode* child = parent ? parent->GetChild(name) : nullptr;
@@ -93,7 +89,7 @@ TRace Build(const TScenarioData& data, std::vector<TContender> contenders, const
     for (int32_t r = 0; regions && r < regions->ChildCount(); ++r) {
         TRegion region;
         region.Region = regions->GetChildAt(r);
-        region.Name = TextOf(region.Region, "name");
+        region.Name = ChildLookup::Text(region.Region, "name");
         region.EligibleVoters = NumberOf(region.Region, "eligible_voters");
         const auto entry = entries.find(region.Region->AttributeValue("id"));
         const TXmlNode* unit = entry != entries.end() ? entry->second : nullptr;
@@ -121,8 +117,8 @@ TRace General(const TScenarioData& data) {
     const TXmlNode* root = data.Parties();
     for (int32_t i = 0; root && i < root->ChildCount(); ++i) {
         const TXmlNode* party = root->GetChildAt(i);
-        parties.push_back({party->AttributeValue("id"), TextOf(party, "name"),
-                           ColourNamed(TextOf(party, "color"))});
+        parties.push_back({party->AttributeValue("id"), ChildLookup::Text(party, "name"),
+                           ColourNamed(ChildLookup::Text(party, "color"))});
     }
     return Build(data, std::move(parties), {}, GeneralFigure);
 }
@@ -132,9 +128,10 @@ TRace Primaries(const TScenarioData& data, const TXmlNode* party) {
     const TXmlNode* list = party ? party->GetChild("leaders") : nullptr;
     for (int32_t i = 0; list && i < list->ChildCount(); ++i) {
         const TXmlNode* leader = list->GetChildAt(i);
-        leaders.push_back({leader->AttributeValue("id"),
-                           TextOf(leader, "firstname") + " " + TextOf(leader, "lastname"),
-                           ColourNamed(TextOf(leader, "leader_color"))});
+        leaders.push_back(
+            {leader->AttributeValue("id"),
+             ChildLookup::Text(leader, "firstname") + " " + ChildLookup::Text(leader, "lastname"),
+             ColourNamed(ChildLookup::Text(leader, "leader_color"))});
     }
     return Build(data, std::move(leaders), party ? party->AttributeValue("id") : std::string(),
                  PrimaryFigure);

@@ -13,6 +13,7 @@
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/ActivitiesEdit.h"
 #include "scenario/edit/ReferencesEdit.h"
+#include "xml/ChildLookup.h"
 #include "xml/TXmlNode.h"
 
 #include <QMouseEvent>
@@ -22,14 +23,6 @@
 #include <algorithm>
 
 using namespace ControlBinding;
-
-namespace {
-
-TXmlNode* ChildOf(TXmlNode* parent, const char* name) {
-    return parent ? parent->GetChild(name) : nullptr;
-}
-
-} // namespace
 
 TActivitiesEditorForm::TActivitiesEditorForm(TScenarioData& data, QWidget* parent)
     : QDialog(parent), ui(new Ui::TActivitiesEditorForm), Data_(data) {
@@ -73,7 +66,7 @@ bool TActivitiesEditorForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 TXmlNode* TActivitiesEditorForm::List(const char* name) const {
-    return ChildOf(Data_.Activities(), name);
+    return ChildLookup::Child(Data_.Activities(), name);
 }
 
 void TActivitiesEditorForm::FormShow() {
@@ -119,24 +112,24 @@ void TActivitiesEditorForm::ActivitiesListBoxClick() {
 }
 
 void TActivitiesEditorForm::ShowActivity(TXmlNode* activity) {
-    BindText(ui->NameEdit, ChildOf(activity, "name"));
-    BindText(ui->EPEdit, ChildOf(activity, "energy_points"));
-    BindText(ui->CPEdit, ChildOf(activity, "command_points"));
-    BindText(ui->CostEdit, ChildOf(activity, "cost"));
-    BindText(ui->PowerEdit, ChildOf(activity, "base_power"));
-    BindText(ui->ChanceOfNewsEdit, ChildOf(activity, "chance_national_news"));
-    BindCheck(ui->IssueFocusCheckBox, ChildOf(activity, "has_issue_focus"));
-    BindCheck(ui->LocationCheckBox, ChildOf(activity, "requires_location"));
+    BindText(ui->NameEdit, ChildLookup::Child(activity, "name"));
+    BindText(ui->EPEdit, ChildLookup::Child(activity, "energy_points"));
+    BindText(ui->CPEdit, ChildLookup::Child(activity, "command_points"));
+    BindText(ui->CostEdit, ChildLookup::Child(activity, "cost"));
+    BindText(ui->PowerEdit, ChildLookup::Child(activity, "base_power"));
+    BindText(ui->ChanceOfNewsEdit, ChildLookup::Child(activity, "chance_national_news"));
+    BindCheck(ui->IssueFocusCheckBox, ChildLookup::Child(activity, "has_issue_focus"));
+    BindCheck(ui->LocationCheckBox, ChildLookup::Child(activity, "requires_location"));
 
     const bool builtIn = ActivitiesEdit::IsBuiltIn(activity);
     ui->NameEdit->setReadOnly(builtIn);
     ui->RemoveActivityButton->setEnabled(activity && !builtIn);
-    ui->ChangePictureButton->setEnabled(ChildOf(activity, "picture") != nullptr);
+    ui->ChangePictureButton->setEnabled(ChildLookup::Child(activity, "picture") != nullptr);
     ShowPicture(activity);
 }
 
 void TActivitiesEditorForm::ShowPicture(TXmlNode* activity) {
-    const TXmlNode* picture = ChildOf(activity, "picture");
+    const TXmlNode* picture = ChildLookup::Child(activity, "picture");
     if (!picture) {
         ui->ActivityPicture->clear();
         return;
@@ -194,7 +187,7 @@ void TActivitiesEditorForm::RemoveActivityButtonClick() {
 }
 
 void TActivitiesEditorForm::ActivityPictureClick() {
-    TXmlNode* picture = ChildOf(SelectedActivity(), "picture");
+    TXmlNode* picture = ChildLookup::Child(SelectedActivity(), "picture");
     if (!picture)
         return;
     const auto stored = Pictures::Choose(Data_, Pictures::Activity);

@@ -12,6 +12,7 @@
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/AdsEdit.h"
 #include "scenario/edit/ReferencesEdit.h"
+#include "xml/ChildLookup.h"
 #include "xml/TXmlNode.h"
 
 #include <QSignalBlocker>
@@ -23,10 +24,6 @@ namespace {
 QString NameOf(const TXmlNode* item) {
     const TXmlNode* name = item ? item->GetChild("name") : nullptr;
     return name ? QString::fromStdString(name->GetText()) : QString();
-}
-
-TXmlNode* ChildOf(TXmlNode* parent, const char* name) {
-    return parent ? parent->GetChild(name) : nullptr;
 }
 
 } // namespace
@@ -80,7 +77,7 @@ TXmlNode* TAdEditorForm::SelectedAd() const {
 }
 
 TXmlNode* TAdEditorForm::SelectedQuality() const {
-    TXmlNode* qualities = ChildOf(SelectedAd(), "ad_qualities");
+    TXmlNode* qualities = ChildLookup::Child(SelectedAd(), "ad_qualities");
     const int row = ui->AdQualitiesListBox->currentRow();
     if (!qualities || row < 0 || row >= qualities->ChildCount())
         return nullptr;
@@ -102,8 +99,8 @@ void TAdEditorForm::AdsListBoxClick() {
 }
 
 void TAdEditorForm::ShowAd(TXmlNode* ad) {
-    BindText(ui->NameEdit, ChildOf(ad, "name"));
-    BindText(ui->DescriptionMemo, ChildOf(ad, "description"));
+    BindText(ui->NameEdit, ChildLookup::Child(ad, "name"));
+    BindText(ui->DescriptionMemo, ChildLookup::Child(ad, "description"));
     const std::pair<QLineEdit*, const char*> numbers[] = {
         {ui->PowerEdit, "base_power"},
         {ui->ChanceBackfireEdit, "attack_backfire_chance"},
@@ -114,7 +111,7 @@ void TAdEditorForm::ShowAd(TXmlNode* ad) {
         {ui->CostCoefficientEdit, "cost_coefficient"},
     };
     for (const auto& [edit, element] : numbers) {
-        BindText(edit, ChildOf(ad, element));
+        BindText(edit, ChildLookup::Child(ad, element));
         if (!ad)
             edit->setText(QStringLiteral("0"));
     }
@@ -122,7 +119,7 @@ void TAdEditorForm::ShowAd(TXmlNode* ad) {
     {
         const QSignalBlocker blocker(ui->AdQualitiesListBox);
         ui->AdQualitiesListBox->clear();
-        if (TXmlNode* qualities = ChildOf(ad, "ad_qualities"))
+        if (TXmlNode* qualities = ChildLookup::Child(ad, "ad_qualities"))
             for (int32_t i = 0; i < qualities->ChildCount(); ++i)
                 ui->AdQualitiesListBox->addItem(NameOf(qualities->GetChildAt(i)));
         if (ui->AdQualitiesListBox->count() > 0)
@@ -136,9 +133,9 @@ void TAdEditorForm::AdQualitiesListBoxClick() {
 }
 
 void TAdEditorForm::ShowQuality(TXmlNode* quality) {
-    BindText(ui->BudgetEdit, ChildOf(quality, "budget"));
-    BindText(ui->TurnsToMakeEdit, ChildOf(quality, "turns_to_make"));
-    BindText(ui->ChanceSuccessEdit, ChildOf(quality, "chance_of_success"));
+    BindText(ui->BudgetEdit, ChildLookup::Child(quality, "budget"));
+    BindText(ui->TurnsToMakeEdit, ChildLookup::Child(quality, "turns_to_make"));
+    BindText(ui->ChanceSuccessEdit, ChildLookup::Child(quality, "chance_of_success"));
 }
 
 void TAdEditorForm::NameEditChange() {
@@ -191,7 +188,7 @@ void TAdEditorForm::ShowTarget(const TElementTarget& target) {
     }
     ShownElements::SelectRow(ui->AdsListBox, row);
     TXmlNode* ad = SelectedAd();
-    const TXmlNode* qualities = ChildOf(ad, "ad_qualities");
+    const TXmlNode* qualities = ChildLookup::Child(ad, "ad_qualities");
     for (int32_t q = 0; qualities && q < qualities->ChildCount(); ++q)
         if (ShownElements::Contains(qualities->GetChildAt(q), target.Element)) {
             ShownElements::SelectRow(ui->AdQualitiesListBox, q);

@@ -12,6 +12,7 @@
 #include "scenario/edit/EndorsersEdit.h"
 #include "scenario/edit/IssuesEdit.h"
 #include "scenario/edit/ReferencesEdit.h"
+#include "xml/ChildLookup.h"
 #include "xml/TDate.h"
 #include "xml/TXmlNode.h"
 
@@ -29,10 +30,6 @@ namespace {
 // Choice entries hold the id they stand for; a missing one is marked.
 constexpr int IdRole = Qt::UserRole;
 constexpr int MissingRole = Qt::UserRole + 1;
-
-TXmlNode* ChildOf(const TXmlNode* parent, const char* name) {
-    return parent ? parent->GetChild(name) : nullptr;
-}
 
 QString TextOf(const TXmlNode* element) {
     return element ? QString::fromStdString(element->GetText()) : QString();
@@ -53,7 +50,7 @@ std::vector<TChoice> PartyChoices(const TScenarioData& data) {
     const TXmlNode* root = data.Parties();
     for (int32_t i = 0; root && i < root->ChildCount(); ++i) {
         const TXmlNode* party = root->GetChildAt(i);
-        choices.push_back({TextOf(ChildOf(party, "name")), party->AttributeValue("id")});
+        choices.push_back({TextOf(ChildLookup::Child(party, "name")), party->AttributeValue("id")});
     }
     return choices;
 }
@@ -62,11 +59,11 @@ std::vector<TChoice> LeaderChoices(const TScenarioData& data) {
     std::vector<TChoice> choices{{QStringLiteral("None"), {}}};
     const TXmlNode* root = data.Parties();
     for (int32_t i = 0; root && i < root->ChildCount(); ++i) {
-        const TXmlNode* leaders = ChildOf(root->GetChildAt(i), "leaders");
+        const TXmlNode* leaders = ChildLookup::Child(root->GetChildAt(i), "leaders");
         for (int32_t j = 0; leaders && j < leaders->ChildCount(); ++j) {
             const TXmlNode* leader = leaders->GetChildAt(j);
-            choices.push_back({TextOf(ChildOf(leader, "firstname")) + QLatin1Char(' ') +
-                                   TextOf(ChildOf(leader, "lastname")),
+            choices.push_back({TextOf(ChildLookup::Child(leader, "firstname")) + QLatin1Char(' ') +
+                                   TextOf(ChildLookup::Child(leader, "lastname")),
                                leader->AttributeValue("id")});
         }
     }
@@ -79,7 +76,8 @@ std::vector<TChoice> IssueChoices(const TScenarioData& data) {
     for (int32_t i = 0; root && i < root->ChildCount(); ++i) {
         const TXmlNode* issue = root->GetChildAt(i);
         if (!IssuesEdit::IsAttribute(issue))
-            choices.push_back({TextOf(ChildOf(issue, "name")), issue->AttributeValue("id")});
+            choices.push_back(
+                {TextOf(ChildLookup::Child(issue, "name")), issue->AttributeValue("id")});
     }
     return choices;
 }
@@ -123,7 +121,7 @@ void BindWord(QComboBox* combo, TXmlNode* element) {
 }
 
 TXmlNode* AffectedUnits(const TXmlNode* endorser) {
-    return ChildOf(endorser, "political_units_affected");
+    return ChildLookup::Child(endorser, "political_units_affected");
 }
 
 TXmlNode* EntryOf(const TXmlNode* endorser, const std::string& id) {
@@ -220,7 +218,8 @@ void TEndorserEditorForm::FillList() {
     ui->EndorserListBox->clear();
     if (TXmlNode* root = Data_.Endorsers())
         for (int32_t i = 0; i < root->ChildCount(); ++i)
-            FormSupport::AddEntry(ui->EndorserListBox, TextOf(ChildOf(root->GetChildAt(i), "name")),
+            FormSupport::AddEntry(ui->EndorserListBox,
+                                  TextOf(ChildLookup::Child(root->GetChildAt(i), "name")),
                                   root->GetChildAt(i));
     ui->NewEndorserButton->setEnabled(Data_.Endorsers() != nullptr);
 }
@@ -240,13 +239,13 @@ void TEndorserEditorForm::EndorserListBoxClick() {
 
 void TEndorserEditorForm::ShowEndorser(TXmlNode* endorser) {
     Filling_ = true;
-    BindText(ui->NameEdit, ChildOf(endorser, "name"));
-    BindText(ui->DescriptionMemo, ChildOf(endorser, "description"));
-    BindText(ui->PIPEffectEdit, ChildOf(endorser, "pp_effect"));
-    BindText(ui->MonetaryBonusEdit, ChildOf(endorser, "monetary_bonus"));
-    ShowDate(ui->StartDatePicker, ChildOf(endorser, "start_date"),
+    BindText(ui->NameEdit, ChildLookup::Child(endorser, "name"));
+    BindText(ui->DescriptionMemo, ChildLookup::Child(endorser, "description"));
+    BindText(ui->PIPEffectEdit, ChildLookup::Child(endorser, "pp_effect"));
+    BindText(ui->MonetaryBonusEdit, ChildLookup::Child(endorser, "monetary_bonus"));
+    ShowDate(ui->StartDatePicker, ChildLookup::Child(endorser, "start_date"),
              EndorsersEdit::PrimariesStart(Data_));
-    ShowDate(ui->EndDatePicker, ChildOf(endorser, "end_date"),
+    ShowDate(ui->EndDatePicker, ChildLookup::Child(endorser, "end_date"),
              EndorsersEdit::GeneralElectionEnd(Data_));
     ShowStance(ui->PartiesComboBox, ui->PartyStanceComboBox, endorser, "party_stance", "party");
     ShowStance(ui->LeadersComboBox, ui->LeaderStanceComboBox, endorser, "leader_stance", "leader");
@@ -287,7 +286,7 @@ void TEndorserEditorForm::ShowDate(QDateEdit* picker, TXmlNode* element,
 }
 
 void TEndorserEditorForm::DateChange(QDateEdit* picker, bool start) {
-    TXmlNode* element = ChildOf(SelectedEndorser(), start ? "start_date" : "end_date");
+    TXmlNode* element = ChildLookup::Child(SelectedEndorser(), start ? "start_date" : "end_date");
     const QDate chosen = picker->date();
     if (Filling_ || !element || chosen == picker->minimumDate())
         return;
@@ -299,13 +298,13 @@ void TEndorserEditorForm::DateChange(QDateEdit* picker, bool start) {
 
 void TEndorserEditorForm::ShowStance(QComboBox* choices, QComboBox* stance, TXmlNode* endorser,
                                      const char* group, const char* target) {
-    const TXmlNode* chosen = ChildOf(ChildOf(endorser, group), target);
+    const TXmlNode* chosen = ChildLookup::Child(ChildLookup::Child(endorser, group), target);
     std::string id = chosen ? chosen->AttributeValue("id") : std::string();
     if (id == "-1")
         id.clear();
     FillChoices(choices,
                 choices == ui->PartiesComboBox ? PartyChoices(Data_) : LeaderChoices(Data_), id);
-    BindWord(stance, ChildOf(chosen, "initial_stance"));
+    BindWord(stance, ChildLookup::Child(chosen, "initial_stance"));
 }
 
 void TEndorserEditorForm::StanceChange(QComboBox* choices, QComboBox* stance) {
@@ -318,7 +317,7 @@ void TEndorserEditorForm::StanceChange(QComboBox* choices, QComboBox* stance) {
     TXmlNode* chosen = choices == ui->PartiesComboBox
                            ? EndorsersEdit::SetPartyStance(Data_, endorser, id)
                            : EndorsersEdit::SetLeaderStance(Data_, endorser, id);
-    BindWord(stance, ChildOf(chosen, "initial_stance"));
+    BindWord(stance, ChildLookup::Child(chosen, "initial_stance"));
     DropMissingChoice(choices);
 }
 
@@ -331,14 +330,15 @@ void TEndorserEditorForm::LeadersComboBoxChange() {
 }
 
 void TEndorserEditorForm::ShowIssue(TXmlNode* endorser) {
-    TXmlNode* issue =
-        ChildOf(endorser, "issues") ? ChildOf(endorser, "issues")->GetChildAt(0) : nullptr;
+    TXmlNode* issue = ChildLookup::Child(endorser, "issues")
+                          ? ChildLookup::Child(endorser, "issues")->GetChildAt(0)
+                          : nullptr;
     std::string id = issue ? issue->AttributeValue("id") : std::string("-1");
     if (id.empty())
         id = "-1";
     FillChoices(ui->IssuesComboBox, IssueChoices(Data_), id);
     ui->IssuesComboBox->setEnabled(endorser != nullptr);
-    BindWord(ui->FavouredPositionComboBox, ChildOf(issue, "favored_position"));
+    BindWord(ui->FavouredPositionComboBox, ChildLookup::Child(issue, "favored_position"));
 }
 
 void TEndorserEditorForm::IssuesComboBoxChange() {
@@ -347,7 +347,7 @@ void TEndorserEditorForm::IssuesComboBoxChange() {
         return;
     Unbind(ui->FavouredPositionComboBox);
     TXmlNode* issue = EndorsersEdit::SetIssue(Data_, endorser, IdOf(ui->IssuesComboBox));
-    BindWord(ui->FavouredPositionComboBox, ChildOf(issue, "favored_position"));
+    BindWord(ui->FavouredPositionComboBox, ChildLookup::Child(issue, "favored_position"));
     DropMissingChoice(ui->IssuesComboBox);
 }
 
@@ -365,7 +365,7 @@ void TEndorserEditorForm::ShowRegions(TXmlNode* endorser) {
             known.insert(id);
             const bool selected = endorser && !national && EntryOf(endorser, id);
             AddRegionLine(selected ? ui->SelectedRegionsListBox : ui->AvailableRegionsListBox,
-                          TextOf(ChildOf(region, "name")), id);
+                          TextOf(ChildLookup::Child(region, "name")), id);
         }
         // Entries naming a region that is gone stay visible so they can go.
         const TXmlNode* units = national ? nullptr : AffectedUnits(endorser);
@@ -408,8 +408,8 @@ void TEndorserEditorForm::ShowRegions(TXmlNode* endorser) {
 
 void TEndorserEditorForm::ShowBonuses(TXmlNode* entry) {
     Filling_ = true;
-    const TXmlNode* soldiers = ChildOf(entry, "footsoldiers");
-    ui->MomentumEdit->setText(TextOf(ChildOf(entry, "momentum")));
+    const TXmlNode* soldiers = ChildLookup::Child(entry, "footsoldiers");
+    ui->MomentumEdit->setText(TextOf(ChildLookup::Child(entry, "momentum")));
     ui->FootsoldierEdit->setText(TextOf(soldiers));
     ui->FootsoldierChanceEdit->setText(
         soldiers ? QString::fromStdString(soldiers->AttributeValue("chance")) : QString());
@@ -501,7 +501,8 @@ void TEndorserEditorForm::NewEndorserButtonClick() {
     TXmlNode* endorser = EndorsersEdit::NewEndorser(Data_);
     if (!endorser)
         return;
-    FormSupport::AddEntry(ui->EndorserListBox, TextOf(ChildOf(endorser, "name")), endorser);
+    FormSupport::AddEntry(ui->EndorserListBox, TextOf(ChildLookup::Child(endorser, "name")),
+                          endorser);
     SelectEndorser(ui->EndorserListBox->count() - 1);
 }
 

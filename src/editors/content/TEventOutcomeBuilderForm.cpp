@@ -9,6 +9,7 @@
 #include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/EventsEdit.h"
+#include "xml/ChildLookup.h"
 #include "xml/TXmlNode.h"
 
 #include <QSignalBlocker>
@@ -20,12 +21,8 @@ namespace {
 
 constexpr int HeadlineLength = 250;
 
-TXmlNode* ChildOf(TXmlNode* parent, const char* name) {
-    return parent ? parent->GetChild(name) : nullptr;
-}
-
 QString HeadlineOf(TXmlNode* outcome) {
-    const TXmlNode* headline = ChildOf(outcome, "headline");
+    const TXmlNode* headline = ChildLookup::Child(outcome, "headline");
     return headline ? QString::fromStdString(headline->GetText()) : QString();
 }
 
@@ -70,7 +67,7 @@ void TEventOutcomeBuilderForm::FormShow() {
     {
         const QSignalBlocker quiet(ui->OutcomesListBox);
         ui->OutcomesListBox->clear();
-        TXmlNode* outcomes = ChildOf(Event_, "outcomes");
+        TXmlNode* outcomes = ChildLookup::Child(Event_, "outcomes");
         for (int32_t i = 0; outcomes && i < outcomes->ChildCount(); ++i)
             AddEntry(ui->OutcomesListBox, HeadlineOf(outcomes->GetChildAt(i)),
                      outcomes->GetChildAt(i));
@@ -106,7 +103,7 @@ void TEventOutcomeBuilderForm::ShowOutcome(TXmlNode* outcome) {
         EventNameLists::Fill(ui->IssueAffectedComboBox,
                              outcome ? EventsEdit::IssueList(Data_)
                                      : std::vector<EventsEdit::TNamedItem>{});
-        const TXmlNode* affected = ChildOf(outcome, "issue_affected");
+        const TXmlNode* affected = ChildLookup::Child(outcome, "issue_affected");
         EventNameLists::ChooseById(ui->IssueAffectedComboBox,
                                    affected ? affected->AttributeValue("id") : std::string());
     }
@@ -126,7 +123,7 @@ void TEventOutcomeBuilderForm::ShowEffects(TXmlNode* outcome) {
     EventsEdit::DropDanglingEffects(Data_, outcome, issue);
     const QSignalBlocker quiet(ui->EffectsListBox);
     ui->EffectsListBox->clear();
-    TXmlNode* effects = ChildOf(outcome, "effects");
+    TXmlNode* effects = ChildLookup::Child(outcome, "effects");
     for (int32_t i = 0; effects && i < effects->ChildCount(); ++i) {
         TXmlNode* effect = effects->GetChildAt(i);
         AddEntry(ui->EffectsListBox,

@@ -14,20 +14,13 @@
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/EventsEdit.h"
 #include "scenario/edit/ReferencesEdit.h"
+#include "xml/ChildLookup.h"
 #include "xml/TXmlNode.h"
 
 #include <QSignalBlocker>
 
 using namespace ControlBinding;
 using namespace FormSupport;
-
-namespace {
-
-TXmlNode* ChildOf(TXmlNode* parent, const char* name) {
-    return parent ? parent->GetChild(name) : nullptr;
-}
-
-} // namespace
 
 TScriptedEventsEditorForm::TScriptedEventsEditorForm(TScenarioData& data, QWidget* parent)
     : QDialog(parent), ui(new Ui::TScriptedEventsEditorForm), Data_(data) {
@@ -61,7 +54,7 @@ void TScriptedEventsEditorForm::FormShow() {
     {
         const QSignalBlocker quiet(ui->EventsListBox);
         ui->EventsListBox->clear();
-        TXmlNode* list = ChildOf(Data_.Events(), "scripted_events");
+        TXmlNode* list = ChildLookup::Child(Data_.Events(), "scripted_events");
         for (int32_t i = 0; list && i < list->ChildCount(); ++i)
             AddEntry(ui->EventsListBox, EventNameLists::EventName(list->GetChildAt(i)),
                      list->GetChildAt(i));
@@ -90,7 +83,7 @@ void TScriptedEventsEditorForm::ShowEvent(TXmlNode* event) {
     BindDateOrBlank(ui->EndDateTimePicker, {event, "end_date"});
     BindText(ui->TimesCanOccurEdit, {event, "times_can_occur"});
     BindText(ui->ChanceEdit, {event, "chance_occurs"});
-    TXmlNode* willOccur = ChildOf(event, "will_occur");
+    TXmlNode* willOccur = ChildLookup::Child(event, "will_occur");
     {
         // Any non-zero number shows checked; showing writes nothing.
         const QSignalBlocker quiet(ui->WillOccurCheckBox);

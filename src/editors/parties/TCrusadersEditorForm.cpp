@@ -10,6 +10,7 @@
 #include "editors/parties/PartyTargets.h"
 #include "scenario/edit/CandidatesEdit.h"
 #include "scenario/edit/ReferencesEdit.h"
+#include "xml/ChildLookup.h"
 #include "xml/TXmlNode.h"
 
 #include <QShowEvent>
@@ -19,13 +20,9 @@ using namespace ControlBinding;
 
 namespace {
 
-TXmlNode* Child(const TXmlNode* parent, const char* name) {
-    return parent ? parent->GetChild(name) : nullptr;
-}
-
 QString Caption(const TXmlNode* crusader) {
-    const TXmlNode* first = Child(crusader, "first_name");
-    const TXmlNode* last = Child(crusader, "last_name");
+    const TXmlNode* first = ChildLookup::Child(crusader, "first_name");
+    const TXmlNode* last = ChildLookup::Child(crusader, "last_name");
     return QString::fromStdString((first ? first->GetText() : std::string()) + " " +
                                   (last ? last->GetText() : std::string()));
 }

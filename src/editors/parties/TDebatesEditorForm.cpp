@@ -8,6 +8,7 @@
 #include "xml/TXmlNode.h"
 
 #include "ui_TDebatesEditorForm.h"
+#include "xml/ChildLookup.h"
 
 #include <QShowEvent>
 #include <QSignalBlocker>
@@ -15,10 +16,6 @@
 using namespace ControlBinding;
 
 namespace {
-
-TXmlNode* Child(const TXmlNode* parent, const char* name) {
-    return parent ? parent->GetChild(name) : nullptr;
-}
 
 QString Caption(const TXmlNode* debate) {
     return QString::fromStdString(ScenarioEdit::DebateCaption(debate));
@@ -66,7 +63,7 @@ std::unique_ptr<TDebatesEditorForm> TDebatesEditorForm::ForParty(TScenarioData& 
         std::make_unique<TDebatesEditorForm>(data, ScenarioEdit::PartyDebates(data, party), parent);
     // Without a list the form still must not offer general-election debates.
     form->Primaries_ = true;
-    const TXmlNode* name = Child(party, "name");
+    const TXmlNode* name = ChildLookup::Child(party, "name");
     form->setWindowTitle(QStringLiteral("Step 5: Create / Edit %1 Party's Debates")
                              .arg(name ? QString::fromStdString(name->GetText()) : QString()));
     return form;
@@ -98,11 +95,12 @@ void TDebatesEditorForm::FormShow() {
 
 void TDebatesEditorForm::ShowSelection() {
     TXmlNode* debate = FormSupport::CurrentElement(ui->DebatesListBox);
-    FormSupport::BindDateOrBlank(ui->DateTimePicker, Child(debate, "date"));
-    TXmlNode* type = Child(debate, "type");
+    FormSupport::BindDateOrBlank(ui->DateTimePicker, ChildLookup::Child(debate, "date"));
+    TXmlNode* type = ChildLookup::Child(debate, "type");
     FormSupport::BindComboIgnoringCase(ui->TypeComboBox, type);
-    FormSupport::BindComboIgnoringCase(ui->LanguageComboBox, Child(debate, "language"));
-    BindText(ui->PercentToQualifyEdit, Child(debate, "percent_to_qualify"));
+    FormSupport::BindComboIgnoringCase(ui->LanguageComboBox,
+                                       ChildLookup::Child(debate, "language"));
+    BindText(ui->PercentToQualifyEdit, ChildLookup::Child(debate, "percent_to_qualify"));
 
     // The type is shown only for debates that have one; with nothing
     // selected it stays in view (disabled) outside primaries mode.

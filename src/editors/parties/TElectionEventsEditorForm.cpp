@@ -11,6 +11,7 @@
 #include "editors/parties/TPartyEditForm.h"
 #include "scenario/edit/PartiesEdit.h"
 #include "scenario/edit/RegionElectionEdit.h"
+#include "xml/ChildLookup.h"
 #include "xml/TXmlNode.h"
 
 #include <QShowEvent>
@@ -20,12 +21,8 @@ using namespace ControlBinding;
 
 namespace {
 
-TXmlNode* Child(const TXmlNode* parent, const char* name) {
-    return parent ? parent->GetChild(name) : nullptr;
-}
-
 QString NameOf(const TXmlNode* item) {
-    const TXmlNode* name = Child(item, "name");
+    const TXmlNode* name = ChildLookup::Child(item, "name");
     return name ? QString::fromStdString(name->GetText()) : QString();
 }
 
@@ -37,7 +34,7 @@ TElectionEventsEditorForm::TElectionEventsEditorForm(TScenarioData& data, TXmlNo
     ui->setupUi(this);
     setProperty("helpTopic", 154);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    if (Child(party, "name"))
+    if (ChildLookup::Child(party, "name"))
         setWindowTitle(
             QStringLiteral("Step 5: %1 Party's Regional Information").arg(NameOf(party)));
 
@@ -110,12 +107,12 @@ void TElectionEventsEditorForm::RegionsListBoxClick() {
     TXmlNode* region = FocusedRegion();
     // The fields let go of the old event before the new one is looked up.
     Event_ = RegionElectionEdit::PartyEvent(Data_, region, PartyId());
-    TXmlNode* seat = Child(Event_, "seat");
-    FormSupport::BindDateOrBlank(ui->DateTimePicker, Child(Event_, "date"));
-    BindText(ui->BonusEdit, Child(Event_, "profile_bonus"));
-    FormSupport::BindComboIgnoringCase(ui->SeatTypeComboBox, Child(seat, "type"));
-    BindText(ui->SeatNumberEdit, Child(seat, "number"));
-    BindText(ui->CutOffEdit, Child(seat, "cut_off"));
+    TXmlNode* seat = ChildLookup::Child(Event_, "seat");
+    FormSupport::BindDateOrBlank(ui->DateTimePicker, ChildLookup::Child(Event_, "date"));
+    BindText(ui->BonusEdit, ChildLookup::Child(Event_, "profile_bonus"));
+    FormSupport::BindComboIgnoringCase(ui->SeatTypeComboBox, ChildLookup::Child(seat, "type"));
+    BindText(ui->SeatNumberEdit, ChildLookup::Child(seat, "number"));
+    BindText(ui->CutOffEdit, ChildLookup::Child(seat, "cut_off"));
     {
         const QSignalBlocker quiet(ui->TypeComboBox);
         ui->TypeComboBox->setCurrentIndex(ui->TypeComboBox->findText(

@@ -18,6 +18,7 @@
 #include "scenario/edit/CandidatesEdit.h"
 #include "scenario/edit/MissingFields.h"
 #include "scenario/edit/PartiesEdit.h"
+#include "xml/ChildLookup.h"
 #include "xml/TXmlNode.h"
 
 #include <QMouseEvent>
@@ -29,12 +30,8 @@ using namespace ControlBinding;
 
 namespace {
 
-TXmlNode* Child(const TXmlNode* parent, const char* name) {
-    return parent ? parent->GetChild(name) : nullptr;
-}
-
 QString TextOf(const TXmlNode* parent, const char* name) {
-    const TXmlNode* child = Child(parent, name);
+    const TXmlNode* child = ChildLookup::Child(parent, name);
     return child ? QString::fromStdString(child->GetText()) : QString();
 }
 
@@ -122,7 +119,8 @@ void TLeaderEditForm::FormShow() {
     BindText(ui->AgeEdit, {l, "age"});
     CandidateFields::BindGender(ui->GenderComboBox, {l, "sex"});
     CandidateFields::BindHomeRegion(
-        ui->HomeRegionComboBox, Data_, Child(l, "home_political_unit"), [l](const std::string& id) {
+        ui->HomeRegionComboBox, Data_, ChildLookup::Child(l, "home_political_unit"),
+        [l](const std::string& id) {
             if (TXmlNode* home = MissingFields::Add(l, "home_political_unit"))
                 home->SetAttribute("id", id);
         });
@@ -161,7 +159,7 @@ void TLeaderEditForm::FillRegionBonuses() {
         const QSignalBlocker quiet(ui->RegionBonusListBox);
         ui->RegionBonusListBox->clear();
         const TXmlNode* regions = PartiesEdit::RegionList(Data_);
-        const TXmlNode* bonuses = Child(Leader_, "percentage_bonuses");
+        const TXmlNode* bonuses = ChildLookup::Child(Leader_, "percentage_bonuses");
         for (int32_t i = 0; regions && bonuses && i < regions->ChildCount(); ++i) {
             const TXmlNode* region = regions->GetChildAt(i);
             FormSupport::AddEntry(
@@ -202,7 +200,7 @@ void TLeaderEditForm::ChangePortrait(const char* field, const char* suffix,
     });
     if (!stored)
         return;
-    TXmlNode* element = Child(Leader_, field);
+    TXmlNode* element = ChildLookup::Child(Leader_, field);
     if (!element)
         element = Leader_->AddNewChild(field);
     element->SetText(stored->toStdString());
@@ -232,7 +230,7 @@ void TLeaderEditForm::FocusTarget(const TElementTarget& target) {
     const TXmlNode* node = PartyTargets::Node(target);
     // A region bonus: its region's entry, then its field.
     if (const TXmlNode* bonus =
-            PartyTargets::ChildOnPath(node, Child(Leader_, "percentage_bonuses"))) {
+            PartyTargets::ChildOnPath(node, ChildLookup::Child(Leader_, "percentage_bonuses"))) {
         if (ElementFocus::SelectEntry(ui->RegionBonusListBox, bonus))
             return ElementFocus::FocusControl(ui->RegionBonusEdit);
         return ElementFocus::FocusControl(ui->RegionBonusListBox);
@@ -277,7 +275,7 @@ void TLeaderEditForm::CrusadersButtonClick() {
 void TLeaderEditForm::OpenCrusaders(const TElementTarget* target) {
     if (!Leader_)
         return;
-    TXmlNode* crusaders = Child(Leader_, "crusaders");
+    TXmlNode* crusaders = ChildLookup::Child(Leader_, "crusaders");
     if (!crusaders)
         crusaders = Leader_->AddNewChild("crusaders");
     TCrusadersEditorForm form(Data_, crusaders, this);
@@ -301,7 +299,7 @@ void TLeaderEditForm::ShowColour() {
 void TLeaderEditForm::ChangeColorClick() {
     if (!Leader_)
         return;
-    TXmlNode* colour = Child(Leader_, "leader_color");
+    TXmlNode* colour = ChildLookup::Child(Leader_, "leader_color");
     TChangeColourForm chooser(colour ? QString::fromStdString(colour->GetText()) : QString(), this);
     if (chooser.exec() != QDialog::Accepted || chooser.ChosenColour().isEmpty())
         return;

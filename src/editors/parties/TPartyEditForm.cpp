@@ -14,6 +14,7 @@
 #include "xml/TXmlNode.h"
 
 #include "ui_TPartyEditForm.h"
+#include "xml/ChildLookup.h"
 
 #include <QMouseEvent>
 #include <QSignalBlocker>
@@ -30,12 +31,8 @@ constexpr int AbbreviationLength = 3;
 // the ad's id.
 constexpr int AdIdRole = Qt::UserRole + 1;
 
-TXmlNode* Child(const TXmlNode* parent, const char* name) {
-    return parent ? parent->GetChild(name) : nullptr;
-}
-
 QString TextOf(const TXmlNode* parent, const char* name) {
-    const TXmlNode* child = Child(parent, name);
+    const TXmlNode* child = ChildLookup::Child(parent, name);
     return child ? QString::fromStdString(child->GetText()) : QString();
 }
 
@@ -115,24 +112,26 @@ bool TPartyEditForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TPartyEditForm::FormShow() {
-    FormSupport::BindLimitedText(ui->NameEdit, Child(Party_, "name"));
-    FormSupport::BindLimitedText(ui->AbbreviationEdit, Child(Party_, "abbreviation"));
-    BindText(ui->FundsEdit, Child(Party_, "funds"));
-    BindText(ui->BlockGrantEdit, Child(Party_, "generalelection_block_grant"));
-    BindText(ui->FundraisingEdit, Child(Party_, "fundraising_coefficient"));
-    BindText(ui->EstablishedEdit, Child(Party_, "established"));
+    FormSupport::BindLimitedText(ui->NameEdit, ChildLookup::Child(Party_, "name"));
+    FormSupport::BindLimitedText(ui->AbbreviationEdit, ChildLookup::Child(Party_, "abbreviation"));
+    BindText(ui->FundsEdit, ChildLookup::Child(Party_, "funds"));
+    BindText(ui->BlockGrantEdit, ChildLookup::Child(Party_, "generalelection_block_grant"));
+    BindText(ui->FundraisingEdit, ChildLookup::Child(Party_, "fundraising_coefficient"));
+    BindText(ui->EstablishedEdit, ChildLookup::Child(Party_, "established"));
 
-    TXmlNode* convention = Child(Party_, "convention");
-    FormSupport::BindDateOrBlank(ui->StartDateTimePicker, Child(convention, "start_date"));
-    FormSupport::BindDateOrBlank(ui->EndDateTimePicker, Child(convention, "end_date"));
+    TXmlNode* convention = ChildLookup::Child(Party_, "convention");
+    FormSupport::BindDateOrBlank(ui->StartDateTimePicker,
+                                 ChildLookup::Child(convention, "start_date"));
+    FormSupport::BindDateOrBlank(ui->EndDateTimePicker, ChildLookup::Child(convention, "end_date"));
     FormSupport::BindDateOrBlank(ui->NominationDateTimePicker,
-                                 Child(convention, "nomination_date"));
+                                 ChildLookup::Child(convention, "nomination_date"));
     FillLocations();
-    BindText(ui->CityEdit, Child(convention, "location"));
+    BindText(ui->CityEdit, ChildLookup::Child(convention, "location"));
 
-    FormSupport::BindCheckNonZero(ui->DefaultOnCheckBox, Child(Party_, "default_on"));
-    FormSupport::BindCheckNonZero(ui->IncumbentCheckBox, Child(Party_, "incumbent"));
-    FormSupport::BindCheckNonZero(ui->PACCheckBox, Child(Child(Party_, "advertising"), "pac"));
+    FormSupport::BindCheckNonZero(ui->DefaultOnCheckBox, ChildLookup::Child(Party_, "default_on"));
+    FormSupport::BindCheckNonZero(ui->IncumbentCheckBox, ChildLookup::Child(Party_, "incumbent"));
+    FormSupport::BindCheckNonZero(
+        ui->PACCheckBox, ChildLookup::Child(ChildLookup::Child(Party_, "advertising"), "pac"));
 
     // Each control works only when its element is there.
     for (QWidget* control : std::initializer_list<QWidget*>{
@@ -145,7 +144,7 @@ void TPartyEditForm::FormShow() {
     LoadPicture();
     ShowColour();
     FillAdLists();
-    ui->PlatformButton->setEnabled(Child(Party_, "platform") != nullptr);
+    ui->PlatformButton->setEnabled(ChildLookup::Child(Party_, "platform") != nullptr);
     ui->CandidatesButton->setEnabled(Party_ && OpenCandidates());
     ui->RegionInfoButton->setEnabled(Party_ && OpenRegionInfo());
 }
@@ -158,7 +157,8 @@ void TPartyEditForm::FillLocations() {
     const QSignalBlocker quiet(ui->LocationComboBox);
     ui->LocationComboBox->clear();
     const TXmlNode* regions = PartiesEdit::RegionList(Data_);
-    const TXmlNode* host = Child(Child(Party_, "convention"), "political_unit");
+    const TXmlNode* host =
+        ChildLookup::Child(ChildLookup::Child(Party_, "convention"), "political_unit");
     const std::string hostId = host ? host->AttributeValue("id") : std::string();
     int shown = -1;
     for (int32_t i = 0; regions && i < regions->ChildCount(); ++i) {
@@ -188,7 +188,7 @@ void TPartyEditForm::LoadPicture() {
 }
 
 void TPartyEditForm::PartyImageClick() {
-    TXmlNode* picture = Child(Party_, "picture");
+    TXmlNode* picture = ChildLookup::Child(Party_, "picture");
     if (!picture)
         return;
     const auto stored = Pictures::Choose(Data_, Pictures::Party);
@@ -205,7 +205,7 @@ void TPartyEditForm::ShowColour() {
 }
 
 void TPartyEditForm::ColorShapeClick() {
-    TXmlNode* colour = Child(Party_, "color");
+    TXmlNode* colour = ChildLookup::Child(Party_, "color");
     if (!colour)
         return;
     TChangeColourForm chooser(QString::fromStdString(colour->GetText()), this);
@@ -254,7 +254,7 @@ void TPartyEditForm::FillAdLists(const std::vector<std::string>& select) {
 void TPartyEditForm::SelectedAdsListBoxClick() {
     const QListWidgetItem* entry = ui->SelectedAdsListBox->currentItem();
     TXmlNode* credit = entry ? PartiesEdit::AdCredit(Party_, AdIdOf(entry)) : nullptr;
-    BindText(ui->CreditsEdit, Child(credit, "credits"));
+    BindText(ui->CreditsEdit, ChildLookup::Child(credit, "credits"));
     ui->CreditsEdit->setEnabled(BoundElement(ui->CreditsEdit) != nullptr);
 }
 
@@ -333,7 +333,8 @@ void TPartyEditForm::FocusTarget(const TElementTarget& target) {
         return;
     const TXmlNode* node = PartyTargets::Node(target);
     // An ad's credits: its entry among the selected ads.
-    const TXmlNode* credits = Child(Child(Party_, "advertising"), "ad_credits");
+    const TXmlNode* credits =
+        ChildLookup::Child(ChildLookup::Child(Party_, "advertising"), "ad_credits");
     if (const TXmlNode* credit = PartyTargets::ChildOnPath(node, credits)) {
         const QString id = QString::fromStdString(credit->AttributeValue("id"));
         for (int row = 0; row < ui->SelectedAdsListBox->count(); ++row)
@@ -350,7 +351,7 @@ void TPartyEditForm::FocusTarget(const TElementTarget& target) {
         ElementFocus::FocusControl(ui->ChangeColorButton);
     else if (name == "picture")
         ElementFocus::FocusControl(ui->ChangeImageButton);
-    else if (name == "political_unit" && node->Parent() == Child(Party_, "convention"))
+    else if (name == "political_unit" && node->Parent() == ChildLookup::Child(Party_, "convention"))
         ElementFocus::FocusControl(ui->LocationComboBox);
     else if (name == "ad_credits" || name == "advertising")
         ElementFocus::FocusControl(ui->SelectedAdsListBox);

@@ -16,16 +16,13 @@
 #include "scenario/ElementTargets.h"
 #include "scenario/edit/CandidatesEdit.h"
 #include "scenario/edit/ReferencesEdit.h"
+#include "xml/ChildLookup.h"
 #include "xml/TXmlNode.h"
 
 #include <QShowEvent>
 #include <QSignalBlocker>
 
 namespace {
-
-TXmlNode* Child(const TXmlNode* parent, const char* name) {
-    return parent ? parent->GetChild(name) : nullptr;
-}
 
 // Fills list with the candidates of group and selects wanted (else the
 // first entry).
@@ -55,7 +52,7 @@ TPartyLeaderVeepEditorForm::TPartyLeaderVeepEditorForm(TScenarioData& data, TXml
     ListFilter::Add(ui->LeadersListBox);
     ListFilter::Add(ui->VeepsListBox);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    if (const TXmlNode* name = Child(party, "name"))
+    if (const TXmlNode* name = ChildLookup::Child(party, "name"))
         setWindowTitle(QStringLiteral("Step 5: Create / Edit %1 Party's Leaders and Vice Leaders")
                            .arg(QString::fromStdString(name->GetText())));
 
@@ -110,8 +107,8 @@ TXmlNode* TPartyLeaderVeepEditorForm::SelectedLeader() const {
 }
 
 void TPartyLeaderVeepEditorForm::FillLists(const TXmlNode* viceLeader, const TXmlNode* leader) {
-    Fill(ui->VeepsListBox, Child(Party_, "viceleaders"), viceLeader);
-    Fill(ui->LeadersListBox, Child(Party_, "leaders"), leader);
+    Fill(ui->VeepsListBox, ChildLookup::Child(Party_, "viceleaders"), viceLeader);
+    Fill(ui->LeadersListBox, ChildLookup::Child(Party_, "leaders"), leader);
     UpdateButtons();
 }
 
@@ -133,10 +130,11 @@ void TPartyLeaderVeepEditorForm::ShowElement(const TElementTarget& target) {
     ElementFocus::WhenShown(this, [this, target] {
         TXmlNode* candidate = target.ItemAfter(Party_);
         const TXmlNode* group = candidate ? candidate->Parent() : nullptr;
-        const bool leader = group && group == Child(Party_, "leaders");
+        const bool leader = group && group == ChildLookup::Child(Party_, "leaders");
         QListWidget* list = leader ? ui->LeadersListBox : ui->VeepsListBox;
         if (!group || !ElementFocus::SelectEntry(list, candidate)) {
-            const bool pool = ElementFocus::Within(target.Element, Child(Party_, "viceleaders"));
+            const bool pool =
+                ElementFocus::Within(target.Element, ChildLookup::Child(Party_, "viceleaders"));
             return ElementFocus::FocusControl(pool ? ui->VeepsListBox : ui->LeadersListBox);
         }
         if (leader)

@@ -8,14 +8,11 @@
 #include "xml/TXmlNode.h"
 
 #include "ui_TPartyRelationsEditorForm.h"
+#include "xml/ChildLookup.h"
 
 #include <QShowEvent>
 
 namespace {
-
-TXmlNode* Child(const TXmlNode* parent, const char* name) {
-    return parent ? parent->GetChild(name) : nullptr;
-}
 
 QVariant Hold(TXmlNode* element) {
     return QVariant::fromValue(static_cast<void*>(element));
@@ -53,9 +50,11 @@ void TPartyRelationsEditorForm::showEvent(QShowEvent* event) {
 
 void TPartyRelationsEditorForm::FormShow() {
     TXmlNode* root = Data_.Relations();
-    FormSupport::BindCheckNonZero(ui->EndorsementCheckBox, Child(root, "endorsement_offers"));
-    FormSupport::BindCheckNonZero(ui->NonAggressionCheckBox, Child(root, "non_aggression_offers"));
-    FormSupport::BindCheckNonZero(ui->VeepCheckBox, Child(root, "viceleader_offers"));
+    FormSupport::BindCheckNonZero(ui->EndorsementCheckBox,
+                                  ChildLookup::Child(root, "endorsement_offers"));
+    FormSupport::BindCheckNonZero(ui->NonAggressionCheckBox,
+                                  ChildLookup::Child(root, "non_aggression_offers"));
+    FormSupport::BindCheckNonZero(ui->VeepCheckBox, ChildLookup::Child(root, "viceleader_offers"));
 
     RelationsEdit::RemoveStaleRelations(Data_);
     {

@@ -9,19 +9,12 @@
 #include "editors/parties/GallerySamples.h"
 #include "editors/parties/PartyTargets.h"
 #include "scenario/edit/CandidatesEdit.h"
+#include "xml/ChildLookup.h"
 #include "xml/TXmlNode.h"
 
 #include <QShowEvent>
 
 using namespace ControlBinding;
-
-namespace {
-
-TXmlNode* Child(const TXmlNode* parent, const char* name) {
-    return parent ? parent->GetChild(name) : nullptr;
-}
-
-} // namespace
 
 TVeepEditForm::TVeepEditForm(TScenarioData& data, TXmlNode* viceLeader, QWidget* parent)
     : QDialog(parent), ui(new Ui::TVeepEditForm), Data_(data), ViceLeader_(viceLeader) {
@@ -47,7 +40,8 @@ void TVeepEditForm::FormShow() {
     BindText(ui->LastNameEdit, {v, "lastname"});
     CandidateFields::BindGender(ui->GenderComboBox, {v, "sex"});
     BindText(ui->AgeEdit, {v, "age"});
-    CandidateFields::BindHomeRegion(ui->HomeRegionComboBox, Data_, Child(v, "home_political_unit"),
+    CandidateFields::BindHomeRegion(ui->HomeRegionComboBox, Data_,
+                                    ChildLookup::Child(v, "home_political_unit"),
                                     [this](const std::string& id) {
                                         CandidatesEdit::SetViceLeaderHome(Data_, ViceLeader_, id);
                                     });
@@ -55,7 +49,7 @@ void TVeepEditForm::FormShow() {
     BindText(ui->PointsCostEdit, {v, "political_points_cost"});
     // The home bonus entry names the home region: without one there is
     // nothing to type into.
-    const TXmlNode* bonuses = Child(v, "percentage_bonuses");
+    const TXmlNode* bonuses = ChildLookup::Child(v, "percentage_bonuses");
     TXmlNode* homeBonus = bonuses ? bonuses->GetChildAt(0) : nullptr;
     BindText(ui->HomeBonusEdit, {homeBonus, "bonus"});
     ui->HomeBonusEdit->setEnabled(homeBonus != nullptr);
@@ -72,7 +66,7 @@ void TVeepEditForm::ShowElement(const TElementTarget& target) {
         // The controls that show an element without a binding; the home
         // bonus is the one region bonus a vice-leader has.
         const TXmlNode* node = PartyTargets::Node(target);
-        if (ElementFocus::Within(node, Child(ViceLeader_, "percentage_bonuses")))
+        if (ElementFocus::Within(node, ChildLookup::Child(ViceLeader_, "percentage_bonuses")))
             return ElementFocus::FocusControl(ui->HomeBonusEdit);
         if (node && node->Name == "sex")
             return ElementFocus::FocusControl(ui->GenderComboBox);

@@ -8,19 +8,12 @@
 #include "xml/TXmlNode.h"
 
 #include "ui_TEconomyEditorForm.h"
+#include "xml/ChildLookup.h"
 
 #include <QShowEvent>
 #include <QSignalBlocker>
 
 using namespace ControlBinding;
-
-namespace {
-
-TXmlNode* Child(const TXmlNode* parent, const char* name) {
-    return parent ? parent->GetChild(name) : nullptr;
-}
-
-} // namespace
 
 TEconomyEditorForm::TEconomyEditorForm(TScenarioData& data, QWidget* parent)
     : QDialog(parent), ui(new Ui::TEconomyEditorForm), Data_(data) {
@@ -56,8 +49,9 @@ void TEconomyEditorForm::FormShow() {
         ui->TargetsListBox->clear();
         for (int32_t i = 0; targets && i < targets->ChildCount(); ++i) {
             TXmlNode* target = targets->GetChildAt(i);
-            FormSupport::AddEntry(ui->TargetsListBox,
-                                  QString::fromStdString(Child(target, "name")->GetText()), target);
+            FormSupport::AddEntry(
+                ui->TargetsListBox,
+                QString::fromStdString(ChildLookup::Child(target, "name")->GetText()), target);
         }
     }
     FormSupport::SelectQuietly(ui->TargetsListBox, ui->TargetsListBox->count() > 0 ? 0 : -1);
@@ -67,10 +61,10 @@ void TEconomyEditorForm::FormShow() {
 
 void TEconomyEditorForm::ShowSelection() {
     TXmlNode* target = FormSupport::CurrentElement(ui->TargetsListBox);
-    BindText(ui->NameEdit, Child(target, "name"));
-    BindText(ui->TargetEdit, Child(target, "economy_target"));
-    FormSupport::BindComboIgnoringCase(ui->SpeedComboBox, Child(target, "speed"));
-    BindText(ui->ChanceEdit, Child(target, "chance"));
+    BindText(ui->NameEdit, ChildLookup::Child(target, "name"));
+    BindText(ui->TargetEdit, ChildLookup::Child(target, "economy_target"));
+    FormSupport::BindComboIgnoringCase(ui->SpeedComboBox, ChildLookup::Child(target, "speed"));
+    BindText(ui->ChanceEdit, ChildLookup::Child(target, "chance"));
     // A detail whose element the target lacks stays disabled.
     ui->NameEdit->setEnabled(BoundElement(ui->NameEdit));
     ui->TargetEdit->setEnabled(BoundElement(ui->TargetEdit));

@@ -8,6 +8,7 @@
 #include "xml/TXmlNode.h"
 
 #include "ui_TInterviewerEditorForm.h"
+#include "xml/ChildLookup.h"
 
 #include <QShowEvent>
 #include <QSignalBlocker>
@@ -16,12 +17,8 @@ using namespace ControlBinding;
 
 namespace {
 
-TXmlNode* Child(const TXmlNode* parent, const char* name) {
-    return parent ? parent->GetChild(name) : nullptr;
-}
-
 QString NameOf(const TXmlNode* interviewer) {
-    const TXmlNode* name = Child(interviewer, "name");
+    const TXmlNode* name = ChildLookup::Child(interviewer, "name");
     return name ? QString::fromStdString(name->GetText()) : QString();
 }
 
@@ -72,11 +69,13 @@ void TInterviewerEditorForm::FormShow() {
 
 void TInterviewerEditorForm::ShowSelection() {
     TXmlNode* interviewer = FormSupport::CurrentElement(ui->InterviewersListBox);
-    BindText(ui->NameEdit, Child(interviewer, "name"));
-    FormSupport::BindComboIgnoringCase(ui->StanceComboBox, Child(interviewer, "stance"));
-    FormSupport::BindComboIgnoringCase(ui->VisibilityComboBox, Child(interviewer, "visibility"));
+    BindText(ui->NameEdit, ChildLookup::Child(interviewer, "name"));
+    FormSupport::BindComboIgnoringCase(ui->StanceComboBox,
+                                       ChildLookup::Child(interviewer, "stance"));
+    FormSupport::BindComboIgnoringCase(ui->VisibilityComboBox,
+                                       ChildLookup::Child(interviewer, "visibility"));
     FormSupport::BindComboIgnoringCase(ui->ContentiousnessComboBox,
-                                       Child(interviewer, "contentiousness"));
+                                       ChildLookup::Child(interviewer, "contentiousness"));
     // A detail whose element the interviewer lacks stays disabled.
     ui->NameEdit->setEnabled(BoundElement(ui->NameEdit));
     ui->StanceComboBox->setEnabled(BoundElement(ui->StanceComboBox));

@@ -12,6 +12,7 @@
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/IssuesEdit.h"
 #include "scenario/edit/ReferencesEdit.h"
+#include "xml/ChildLookup.h"
 #include "xml/TXmlNode.h"
 
 #include <QApplication>
@@ -23,12 +24,8 @@ using namespace ControlBinding;
 
 namespace {
 
-TXmlNode* ChildOf(const TXmlNode* parent, const char* name) {
-    return parent ? parent->GetChild(name) : nullptr;
-}
-
 QString NameOf(const TXmlNode* issue) {
-    const TXmlNode* name = ChildOf(issue, "name");
+    const TXmlNode* name = ChildLookup::Child(issue, "name");
     return name ? QString::fromStdString(name->GetText()) : QString();
 }
 
@@ -126,7 +123,7 @@ void TIssueEditorForm::FocusElement(const TElementTarget& target) {
         return;
     }
     // A position's place in the positions list, as a click there selects it.
-    const TXmlNode* positions = ChildOf(issue, "positions");
+    const TXmlNode* positions = ChildLookup::Child(issue, "positions");
     bool onPosition = false;
     for (int32_t i = 0; positions && ui->IssuePositionsListBox->isEnabled() &&
                         i < positions->ChildCount() && i < ui->IssuePositionsListBox->count();
@@ -150,8 +147,8 @@ void TIssueEditorForm::IssuesListBoxClick() {
 }
 
 void TIssueEditorForm::ShowIssue(TXmlNode* issue) {
-    FormSupport::BindLimitedText(ui->NameEdit, ChildOf(issue, "name"));
-    BindText(ui->TypeEdit, ChildOf(issue, "type"));
+    FormSupport::BindLimitedText(ui->NameEdit, ChildLookup::Child(issue, "name"));
+    BindText(ui->TypeEdit, ChildLookup::Child(issue, "type"));
     const bool attribute = IssuesEdit::IsAttribute(issue);
     const bool position = issue && !attribute;
     const int row = ui->IssuesListBox->currentRow();
@@ -166,7 +163,7 @@ void TIssueEditorForm::ShowIssue(TXmlNode* issue) {
     ui->IssueImageGroup->setVisible(!attribute);
 
     // The position list edits the positions by place.
-    const bool hasPositions = ChildOf(issue, "positions") != nullptr;
+    const bool hasPositions = ChildLookup::Child(issue, "positions") != nullptr;
     ui->IssuePositionsListBox->setEnabled(position && hasPositions);
     {
         const QSignalBlocker quiet(ui->IssuePositionsListBox);
@@ -180,11 +177,13 @@ void TIssueEditorForm::ShowIssue(TXmlNode* issue) {
 
 void TIssueEditorForm::IssuePositionsListBoxClick() {
     TXmlNode* issue = SelectedIssue();
-    TXmlNode* positions = IssuesEdit::IsAttribute(issue) ? nullptr : ChildOf(issue, "positions");
+    TXmlNode* positions =
+        IssuesEdit::IsAttribute(issue) ? nullptr : ChildLookup::Child(issue, "positions");
     const int row = ui->IssuePositionsListBox->currentRow();
     TXmlNode* position = positions && row >= 0 ? positions->GetChildAt(row) : nullptr;
-    FormSupport::BindLimitedText(ui->PositionDescriptionMemo, ChildOf(position, "description"));
-    ui->PositionDescriptionMemo->setEnabled(ChildOf(position, "description") != nullptr);
+    FormSupport::BindLimitedText(ui->PositionDescriptionMemo,
+                                 ChildLookup::Child(position, "description"));
+    ui->PositionDescriptionMemo->setEnabled(ChildLookup::Child(position, "description") != nullptr);
 }
 
 void TIssueEditorForm::ShowPicture(TXmlNode* issue) {

@@ -17,6 +17,7 @@
 #include "xml/TXmlNode.h"
 
 #include "ui_TPoliticalUnitEditorForm.h"
+#include "xml/ChildLookup.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -29,12 +30,8 @@ namespace PU = PoliticalUnitsEdit;
 
 namespace {
 
-TXmlNode* Child(const TXmlNode* parent, const char* name) {
-    return parent ? parent->GetChild(name) : nullptr;
-}
-
 QString TextOf(const TXmlNode* parent, const char* name) {
-    const TXmlNode* child = Child(parent, name);
+    const TXmlNode* child = ChildLookup::Child(parent, name);
     return child ? QString::fromStdString(child->GetText()) : QString();
 }
 
@@ -227,19 +224,19 @@ void TPoliticalUnitEditorForm::UnbindDetails() {
 
 void TPoliticalUnitEditorForm::ShowUnit() {
     TXmlNode* unit = ShownUnit();
-    Bind(ui->PopulationEdit, Child(unit, "population"));
-    Bind(ui->VotersEdit, Child(unit, "eligible_voters"));
-    Bind(ui->NameEdit, Child(unit, "name"));
-    Bind(ui->AbbreviationEdit, Child(unit, "abbreviation"));
-    Bind(ui->CapitalEdit, Child(unit, "capital"));
-    Bind(ui->MottoEdit, Child(unit, "motto"));
-    Bind(ui->NicknameEdit, Child(unit, "nickname"));
-    Bind(ui->FlagEdit, Child(unit, "flag"));
-    Bind(ui->YearEntryEdit, Child(unit, "year_of_entry"));
-    Bind(ui->PollEdit, Child(unit, "poll_open_time"));
+    Bind(ui->PopulationEdit, ChildLookup::Child(unit, "population"));
+    Bind(ui->VotersEdit, ChildLookup::Child(unit, "eligible_voters"));
+    Bind(ui->NameEdit, ChildLookup::Child(unit, "name"));
+    Bind(ui->AbbreviationEdit, ChildLookup::Child(unit, "abbreviation"));
+    Bind(ui->CapitalEdit, ChildLookup::Child(unit, "capital"));
+    Bind(ui->MottoEdit, ChildLookup::Child(unit, "motto"));
+    Bind(ui->NicknameEdit, ChildLookup::Child(unit, "nickname"));
+    Bind(ui->FlagEdit, ChildLookup::Child(unit, "flag"));
+    Bind(ui->YearEntryEdit, ChildLookup::Child(unit, "year_of_entry"));
+    Bind(ui->PollEdit, ChildLookup::Child(unit, "poll_open_time"));
 
     // The media market exists only where the unit has one.
-    TXmlNode* market = Child(unit, "media_market_name");
+    TXmlNode* market = ChildLookup::Child(unit, "media_market_name");
     Bind(ui->MediaMarketEdit, market);
     if (!market)
         ui->MediaMarketEdit->clear();
@@ -247,7 +244,7 @@ void TPoliticalUnitEditorForm::ShowUnit() {
     {
         const QSignalBlocker quiet(ui->CitiesListBox);
         ui->CitiesListBox->clear();
-        const TXmlNode* cities = Child(unit, "cities");
+        const TXmlNode* cities = ChildLookup::Child(unit, "cities");
         for (int32_t i = 0; cities && i < cities->ChildCount(); ++i)
             FormSupport::AddEntry(ui->CitiesListBox,
                                   QString::fromStdString(cities->GetChildAt(i)->GetText()),
@@ -255,10 +252,10 @@ void TPoliticalUnitEditorForm::ShowUnit() {
     }
     ui->CityEdit->setEnabled(unit != nullptr);
 
-    TXmlNode* seat = Child(unit ? PU::GeneralElection(Data_, unit) : nullptr, "seat");
-    FormSupport::BindComboIgnoringCase(ui->SeatsTypeComboBox, Child(seat, "type"));
-    ui->SeatsTypeComboBox->setEnabled(Child(seat, "type") != nullptr);
-    Bind(ui->SeatsNumberEdit, Child(seat, "number"));
+    TXmlNode* seat = ChildLookup::Child(unit ? PU::GeneralElection(Data_, unit) : nullptr, "seat");
+    FormSupport::BindComboIgnoringCase(ui->SeatsTypeComboBox, ChildLookup::Child(seat, "type"));
+    ui->SeatsTypeComboBox->setEnabled(ChildLookup::Child(seat, "type") != nullptr);
+    Bind(ui->SeatsNumberEdit, ChildLookup::Child(seat, "number"));
 
     ShowFlag(unit);
 
@@ -280,7 +277,7 @@ void TPoliticalUnitEditorForm::ShowUnit() {
 }
 
 void TPoliticalUnitEditorForm::ShowFlag(TXmlNode* unit) {
-    TXmlNode* logo = Child(unit, "logo");
+    TXmlNode* logo = ChildLookup::Child(unit, "logo");
     // A pending region is no part of the document and writes nothing until
     // it is added.
     const bool pending = unit && unit == Pending_.get();
@@ -360,14 +357,14 @@ void TPoliticalUnitEditorForm::LabelMouseUp(int index, QPoint topLeft) {
     if (index < 0 || index >= static_cast<int>(regions.size()))
         return;
     TXmlNode* region = regions[static_cast<size_t>(index)];
-    TXmlNode* map = Child(region, "map");
+    TXmlNode* map = ChildLookup::Child(region, "map");
     if (!map)
         map = region->AddNewChild("map", "regional");
     TXmlNode* position = RegionMap::AbbreviationPosition(region);
     if (!position)
         position = map->AddNewChild("abbreviation_position");
     for (const auto& [name, value] : {std::pair{"x", topLeft.x()}, std::pair{"y", topLeft.y()}}) {
-        TXmlNode* coordinate = Child(position, name);
+        TXmlNode* coordinate = ChildLookup::Child(position, name);
         (coordinate ? coordinate : position->AddNewChild(name))->SetText(std::to_string(value));
     }
     Data_.SetChanged();
@@ -514,7 +511,8 @@ void TPoliticalUnitEditorForm::RemoveCityButtonClick() {
 }
 
 void TPoliticalUnitEditorForm::NameEditChange() {
-    if (Pending_ || !Selected_ || BoundElement(ui->NameEdit) != Child(Selected_, "name"))
+    if (Pending_ || !Selected_ ||
+        BoundElement(ui->NameEdit) != ChildLookup::Child(Selected_, "name"))
         return;
     if (QListWidgetItem* item = ui->RegionsListBox->item(RowOf(Selected_)))
         item->setText(ui->NameEdit->text());
@@ -532,7 +530,7 @@ void TPoliticalUnitEditorForm::AbbreviationEditChange() {
 }
 
 void TPoliticalUnitEditorForm::LogoImageClick() {
-    TXmlNode* logo = Child(ShownUnit(), "logo");
+    TXmlNode* logo = ChildLookup::Child(ShownUnit(), "logo");
     if (!logo)
         return;
     const auto stored = Pictures::Choose(Data_, Pictures::Flag);
@@ -585,16 +583,18 @@ QWidget* TPoliticalUnitEditorForm::UnboundControl(const TElementTarget& target) 
     const TXmlNode* unit = ShownUnit();
     const TXmlNode* field = ElementEntries::FieldElement(target);
     const std::string name = ElementEntries::FieldName(target);
-    if (name == "cities" || name == "city" || ElementFocus::Within(field, Child(unit, "cities"))) {
+    if (name == "cities" || name == "city" ||
+        ElementFocus::Within(field, ChildLookup::Child(unit, "cities"))) {
         ElementFocus::SelectEntry(ui->CitiesListBox, field);
         return ui->CitiesListBox;
     }
     if (name == "logo")
         return ui->ChangeLogoButton;
     // The seats are those of the general election.
-    if (name == "election_events" || ElementFocus::Within(field, Child(unit, "election_events")))
+    if (name == "election_events" ||
+        ElementFocus::Within(field, ChildLookup::Child(unit, "election_events")))
         return ui->SeatsNumberEdit->isEnabled() ? ui->SeatsNumberEdit : nullptr;
-    if (name == "map" || ElementFocus::Within(field, Child(unit, "map")))
+    if (name == "map" || ElementFocus::Within(field, ChildLookup::Child(unit, "map")))
         return HasMap_ ? ui->MapImage : nullptr;
     return nullptr;
 }

@@ -15,6 +15,7 @@
 #include "xml/TXmlNode.h"
 
 #include "ui_TScenarioEditorForm.h"
+#include "xml/ChildLookup.h"
 
 #include <QMouseEvent>
 #include <QSignalBlocker>
@@ -24,10 +25,6 @@
 using namespace ControlBinding;
 
 namespace {
-
-TXmlNode* Child(const TXmlNode* parent, const char* name) {
-    return parent ? parent->GetChild(name) : nullptr;
-}
 
 template <typename TControl> void Bind(TControl* control, TXmlNode* element) {
     BindText(control, element);
@@ -101,19 +98,19 @@ bool TScenarioEditorForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TScenarioEditorForm::FormShow() {
     TXmlNode* root = Data_.Scenario();
-    BindLimited(ui->NameEdit, Child(root, "name"));
-    Bind(ui->MoneyCoefficientEdit, Child(root, "money_coefficient"));
-    Bind(ui->FundraisingCoefficientEdit, Child(root, "fundraising_coefficient"));
-    BindLimited(ui->PrimariesIntroMemo, Child(root, "primaries_introduction"));
-    BindLimited(ui->GeneralIntroMemo, Child(root, "generalelection_introduction"));
+    BindLimited(ui->NameEdit, ChildLookup::Child(root, "name"));
+    Bind(ui->MoneyCoefficientEdit, ChildLookup::Child(root, "money_coefficient"));
+    Bind(ui->FundraisingCoefficientEdit, ChildLookup::Child(root, "fundraising_coefficient"));
+    BindLimited(ui->PrimariesIntroMemo, ChildLookup::Child(root, "primaries_introduction"));
+    BindLimited(ui->GeneralIntroMemo, ChildLookup::Child(root, "generalelection_introduction"));
 
-    TXmlNode* leader = Child(root, "leader");
-    Bind(ui->ElectedPositionEdit, Child(leader, "position"));
-    Bind(ui->ElectedInstitutionEdit, Child(leader, "institution"));
-    Bind(ui->AppointedByEdit, Child(leader, "appointed_by"));
+    TXmlNode* leader = ChildLookup::Child(root, "leader");
+    Bind(ui->ElectedPositionEdit, ChildLookup::Child(leader, "position"));
+    Bind(ui->ElectedInstitutionEdit, ChildLookup::Child(leader, "institution"));
+    Bind(ui->AppointedByEdit, ChildLookup::Child(leader, "appointed_by"));
 
     // Stored as the short day name, so it is written by its own handler.
-    PollResultsDay_ = Child(root, "pollresults_day");
+    PollResultsDay_ = ChildLookup::Child(root, "pollresults_day");
     {
         const QSignalBlocker quiet(ui->PollResultsDayComboBox);
         ui->PollResultsDayComboBox->setCurrentIndex(
@@ -123,12 +120,12 @@ void TScenarioEditorForm::FormShow() {
     }
     ui->PollResultsDayComboBox->setEnabled(PollResultsDay_ != nullptr);
 
-    BindLimited(ui->CurrencySymbolEdit, Child(root, "currency_symbol"));
-    Bind(ui->BaseCPEdit, Child(root, "base_cp"));
+    BindLimited(ui->CurrencySymbolEdit, ChildLookup::Child(root, "currency_symbol"));
+    Bind(ui->BaseCPEdit, ChildLookup::Child(root, "base_cp"));
 
-    TXmlNode* advertising = Child(root, "advertising");
-    Bind(ui->MaxAdsEdit, Child(advertising, "max_per_player"));
-    TXmlNode* ban = Child(advertising, "ban_days_before_election");
+    TXmlNode* advertising = ChildLookup::Child(root, "advertising");
+    Bind(ui->MaxAdsEdit, ChildLookup::Child(advertising, "max_per_player"));
+    TXmlNode* ban = ChildLookup::Child(advertising, "ban_days_before_election");
     Bind(ui->BanAdsDaysEdit, ban);
     RememberedBanDays_ = WholeNumber(ui->BanAdsDaysEdit->text());
     {
@@ -138,7 +135,7 @@ void TScenarioEditorForm::FormShow() {
     ui->BanAdsCheckBox->setEnabled(ban != nullptr);
     BanAdsCheckBoxClick();
 
-    TXmlNode* pac = Child(advertising, "pac");
+    TXmlNode* pac = ChildLookup::Child(advertising, "pac");
     BindCheck(ui->PACCheckBox, pac);
     {
         // Any whole number but 0 means on; showing writes nothing.
@@ -147,7 +144,7 @@ void TScenarioEditorForm::FormShow() {
     }
     ui->PACCheckBox->setEnabled(pac != nullptr);
 
-    InitialEconomy_ = Child(Child(root, "economy"), "initial");
+    InitialEconomy_ = ChildLookup::Child(ChildLookup::Child(root, "economy"), "initial");
     {
         const QSignalBlocker quiet(ui->InitialEconomyComboBox);
         const int value = InitialEconomy_ ? InitialEconomy_->AsInteger() : 0;
@@ -155,12 +152,14 @@ void TScenarioEditorForm::FormShow() {
     }
     ui->InitialEconomyComboBox->setEnabled(InitialEconomy_ != nullptr);
 
-    BindPicker(ui->PrimariesStartDateTimePicker, Child(Child(root, "primaries"), "start_date"));
-    TXmlNode* general = Child(root, "general_election");
-    BindPicker(ui->GeneralStartDateTimePicker, Child(general, "start_date"));
-    BindPicker(ui->GeneralEndDateTimePicker, Child(general, "end_date"));
+    BindPicker(ui->PrimariesStartDateTimePicker,
+               ChildLookup::Child(ChildLookup::Child(root, "primaries"), "start_date"));
+    TXmlNode* general = ChildLookup::Child(root, "general_election");
+    BindPicker(ui->GeneralStartDateTimePicker, ChildLookup::Child(general, "start_date"));
+    BindPicker(ui->GeneralEndDateTimePicker, ChildLookup::Child(general, "end_date"));
 
-    Bind(ui->UniversalAlienatedEdit, Child(Data_.Percentages(), "universal_alienated"));
+    Bind(ui->UniversalAlienatedEdit,
+         ChildLookup::Child(Data_.Percentages(), "universal_alienated"));
 
     LoadPicture();
 

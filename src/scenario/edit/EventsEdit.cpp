@@ -3,6 +3,7 @@
 #include "scenario/TScenarioData.h"
 #include "scenario/ValueEncodings.h"
 #include "scenario/edit/ReferencesEdit.h"
+#include "xml/ChildLookup.h"
 #include "xml/NumberText.h"
 #include "xml/TDate.h"
 #include "xml/TXmlNode.h"
@@ -32,13 +33,8 @@ std::string Today() {
     return TDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}.ToString();
 }
 
-std::string ChildText(const TXmlNode* node, const std::string& name) {
-    const TXmlNode* child = node ? node->GetChild(name) : nullptr;
-    return child ? child->GetText() : std::string();
-}
-
 std::string PersonName(const TXmlNode* person) {
-    return ChildText(person, "firstname") + " " + ChildText(person, "lastname");
+    return ChildLookup::Text(person, "firstname") + " " + ChildLookup::Text(person, "lastname");
 }
 
 // "Momentum" or "Financial" by the reward's element name; empty otherwise.
@@ -84,7 +80,7 @@ std::vector<TNamedItem> PeopleList(const TScenarioData& data, const char* list, 
 std::vector<TNamedItem> ChildrenByName(const TXmlNode* parent) {
     std::vector<TNamedItem> items;
     for (int32_t i = 0; parent && i < parent->ChildCount(); ++i)
-        items.push_back({ChildText(parent->GetChildAt(i), "name"), parent->GetChildAt(i)});
+        items.push_back({ChildLookup::Text(parent->GetChildAt(i), "name"), parent->GetChildAt(i)});
     return items;
 }
 
@@ -100,7 +96,7 @@ TXmlNode* IssueById(const TScenarioData& data, const std::string& id) {
 }
 
 std::vector<TNamedItem> PositionList(const TXmlNode* issue) {
-    if (TextCase::Lower(ChildText(issue, "type")) != "positionissue")
+    if (TextCase::Lower(ChildLookup::Text(issue, "type")) != "positionissue")
         return {};
     return ChildrenByName(issue->GetChild("positions"));
 }
@@ -297,7 +293,7 @@ std::string SimpleEventLine(const TScenarioData& data, const TXmlNode* simpleEve
     const TXmlNode* issue = issues ? issues->FindNode("issue", "id", id) : nullptr;
     if (!issue)
         return "Issue not found : " + id;
-    return ChildText(issue, "name");
+    return ChildLookup::Text(issue, "name");
 }
 
 std::string ConditionLine(const TScenarioData& data, const TXmlNode* condition) {
@@ -319,7 +315,7 @@ std::string ConditionLine(const TScenarioData& data, const TXmlNode* condition) 
         const TXmlNode* event = list ? list->FindChild("event", "id", id) : nullptr;
         if (!event)
             return "Event not found : " + id;
-        return ChildText(event, "name") +
+        return ChildLookup::Text(event, "name") +
                (type == "event_occurred" ? " Event Has Occurred" : " Event Has Not Occurred");
     }
     return "Unknown condition : " + type +
@@ -342,7 +338,7 @@ std::optional<std::string> EffectLine(const TScenarioData& data, const TXmlNode*
         if (!target || word.empty())
             return std::nullopt;
         const std::string name =
-            effect->Name == "party" ? ChildText(target, "name") : PersonName(target);
+            effect->Name == "party" ? ChildLookup::Text(target, "name") : PersonName(target);
         return name + " : " + word + " (" + amount + ")";
     }
     if (effect->Name == "issue_position") {
@@ -350,7 +346,7 @@ std::optional<std::string> EffectLine(const TScenarioData& data, const TXmlNode*
         const TXmlNode* position = positions ? positions->FindChild("position", "id", id) : nullptr;
         if (!position)
             return std::nullopt;
-        return ChildText(position, "name") + " : Momentum (" + amount + ")";
+        return ChildLookup::Text(position, "name") + " : Momentum (" + amount + ")";
     }
     return effect->Name + " : " + (reward ? reward->Name : std::string()) + " (" + amount + ")";
 }

@@ -6,6 +6,7 @@
 #include "scenario/edit/ReferencesEdit.h"
 #include "scenario/edit/RegionElectionEdit.h"
 #include "scenario/edit/ScenarioEdit.h"
+#include "xml/ChildLookup.h"
 #include "xml/TDate.h"
 #include "xml/TXmlNode.h"
 #include "xml/TextCase.h"
@@ -40,15 +41,6 @@ void AddPrimaryEvents(TScenarioData& data, const std::string& partyId) {
             events = region->AddNewChild("election_events");
         RegionElectionEdit::AppendPrimaryEvent(events, partyId);
     }
-}
-
-TXmlNode* Child(const TXmlNode* parent, const char* name) {
-    return parent ? parent->GetChild(name) : nullptr;
-}
-
-std::string TextOf(const TXmlNode* parent, const char* name) {
-    const TXmlNode* child = Child(parent, name);
-    return child ? child->GetText() : std::string();
 }
 
 // Removes the children of list for which remove is true; returns how many.
@@ -163,10 +155,11 @@ TAdCreditLists AdCreditLists(const TScenarioData& data, const TXmlNode* party) {
         TXmlNode* ad = ads->GetChildAt(i);
         const std::string id = ad->AttributeValue("id");
         known.insert(id);
-        TAdItem item{id, TextOf(ad, "name"), ad};
+        TAdItem item{id, ChildLookup::Text(ad, "name"), ad};
         (AdCredit(party, id) ? lists.Selected : lists.Available).push_back(item);
     }
-    const TXmlNode* credits = Child(Child(party, "advertising"), "ad_credits");
+    const TXmlNode* credits =
+        ChildLookup::Child(ChildLookup::Child(party, "advertising"), "ad_credits");
     for (int32_t i = 0; credits && i < credits->ChildCount(); ++i) {
         const std::string id = credits->GetChildAt(i)->AttributeValue("id");
         if (known.insert(id).second)
@@ -176,7 +169,7 @@ TAdCreditLists AdCreditLists(const TScenarioData& data, const TXmlNode* party) {
 }
 
 TXmlNode* AdCredit(const TXmlNode* party, const std::string& adId) {
-    TXmlNode* credits = Child(Child(party, "advertising"), "ad_credits");
+    TXmlNode* credits = ChildLookup::Child(ChildLookup::Child(party, "advertising"), "ad_credits");
     return credits ? credits->FindChild("", "id", adId) : nullptr;
 }
 
@@ -194,7 +187,7 @@ TXmlNode* AddAdCredit(TScenarioData& data, TXmlNode* party, const std::string& a
 }
 
 void RemoveAdCredit(TScenarioData& data, TXmlNode* party, const std::string& adId) {
-    TXmlNode* credits = Child(Child(party, "advertising"), "ad_credits");
+    TXmlNode* credits = ChildLookup::Child(ChildLookup::Child(party, "advertising"), "ad_credits");
     if (RemoveChildrenIf(credits,
                          [&](const TXmlNode* c) { return c->AttributeValue("id") == adId; }))
         data.SetChanged();
@@ -266,12 +259,12 @@ void SetPlatformPosition(TScenarioData& data, TXmlNode* entry, int number) {
 }
 
 std::string PositionDescription(const TXmlNode* issue, int number) {
-    const TXmlNode* positions = Child(issue, "positions");
+    const TXmlNode* positions = ChildLookup::Child(issue, "positions");
     const TXmlNode* position =
         positions && number >= 1 ? positions->GetChildAt(number - 1) : nullptr;
     if (!position)
         return {};
-    return TextOf(position, "name") + " - " + TextOf(position, "description");
+    return ChildLookup::Text(position, "name") + " - " + ChildLookup::Text(position, "description");
 }
 
 int32_t MoveChild(TXmlNode* list, int32_t index, int direction) {

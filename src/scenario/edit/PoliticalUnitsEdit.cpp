@@ -3,6 +3,7 @@
 #include "scenario/TScenarioData.h"
 #include "scenario/ValueEncodings.h"
 #include "scenario/edit/ReferencesEdit.h"
+#include "xml/ChildLookup.h"
 #include "xml/TXmlNode.h"
 #include "xml/TextCase.h"
 
@@ -12,11 +13,6 @@
 namespace PoliticalUnitsEdit {
 
 namespace {
-
-std::string TextOf(const TXmlNode* parent, const char* name) {
-    const TXmlNode* child = parent ? parent->GetChild(name) : nullptr;
-    return child ? child->GetText() : std::string();
-}
 
 TXmlNode* ChildOrNew(TXmlNode* parent, const char* name) {
     TXmlNode* child = parent->GetChild(name);
@@ -85,7 +81,7 @@ std::unique_ptr<TXmlNode> NewRegion(const TScenarioData& data, int32_t x, int32_
         const TXmlNode* issue = issues->GetChildAt(i);
         TXmlNode* centre = centres->AddNewChild("issue");
         centre->SetAttribute("id", issue->AttributeValue("id"));
-        if (TextCase::Lower(TextOf(issue, "type")) != "attribute")
+        if (TextCase::Lower(ChildLookup::Text(issue, "type")) != "attribute")
             centre->AddNewChild("center", "center");
         centre->AddNewChild("initial_primaries_profile", "Low");
         centre->AddNewChild("initial_generalelection_profile", "Low");
@@ -163,14 +159,15 @@ TXmlNode* GeneralElection(TScenarioData& data, TXmlNode* unit) {
     if (!events)
         return nullptr;
     for (int32_t i = 0; i < events->ChildCount(); ++i)
-        if (TextCase::Lower(TextOf(events->GetChildAt(i), "type")) == "general")
+        if (TextCase::Lower(ChildLookup::Text(events->GetChildAt(i), "type")) == "general")
             return events->GetChildAt(i);
     const TXmlNode* scenario = data.Scenario();
     TXmlNode* event = events->AddNewChild("event");
     event->AddNewChild("type", "General");
     event->AddNewChild("open_closed", "open");
     event->AddNewChild(
-        "date", TextOf(scenario ? scenario->GetChild("general_election") : nullptr, "end_date"));
+        "date",
+        ChildLookup::Text(scenario ? scenario->GetChild("general_election") : nullptr, "end_date"));
     event->AddNewChild("ballot");
     TXmlNode* seat = event->AddNewChild("seat");
     seat->AddNewChild("type", "FPP");
@@ -201,14 +198,14 @@ std::vector<TXmlNode*> PositionIssues(const TScenarioData& data) {
     std::vector<TXmlNode*> issues;
     const TXmlNode* root = data.Issues();
     for (int32_t i = 0; root && i < root->ChildCount(); ++i)
-        if (TextCase::Lower(TextOf(root->GetChildAt(i), "type")) != "attribute")
+        if (TextCase::Lower(ChildLookup::Text(root->GetChildAt(i), "type")) != "attribute")
             issues.push_back(root->GetChildAt(i));
     return issues;
 }
 
 int32_t CentrePosition(const TXmlNode* unit, const std::string& issueId) {
     const int32_t value =
-        ValueEncodings::PositionValue(TextOf(IssueCentre(unit, issueId), "center"));
+        ValueEncodings::PositionValue(ChildLookup::Text(IssueCentre(unit, issueId), "center"));
     return value >= 1 && value <= 7 ? value : 4;
 }
 

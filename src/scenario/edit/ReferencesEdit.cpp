@@ -2,6 +2,7 @@
 
 #include "scenario/edit/QuickFixes.h"
 #include "scenario/verify/TVerifier.h"
+#include "xml/ChildLookup.h"
 #include "xml/TXmlNode.h"
 
 #include <algorithm>
@@ -75,16 +76,11 @@ const TXmlNode* OwnerOf(const TReferenceField& field, const TXmlNode* reference)
     return depth <= chain.size() ? chain[chain.size() - depth] : reference;
 }
 
-std::string ChildText(const TXmlNode* node, const char* name) {
-    const TXmlNode* child = node->GetChild(name);
-    return child ? child->GetText() : std::string();
-}
-
 // "Endorser "Harbour Guild" is left with no region."
 std::string NoteOn(const TReferenceField& field, const TXmlNode* owner) {
-    std::string name = ChildText(owner, "name");
+    std::string name = ChildLookup::Text(owner, "name");
     if (name.empty())
-        name = ChildText(owner, "firstname") + " " + ChildText(owner, "lastname");
+        name = ChildLookup::Text(owner, "firstname") + " " + ChildLookup::Text(owner, "lastname");
     std::string noun = field.Noun;
     noun[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(noun[0])));
     return noun + " \"" + name + "\" " + field.Note + ".";

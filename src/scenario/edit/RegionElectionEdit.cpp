@@ -1,6 +1,7 @@
 #include "scenario/edit/RegionElectionEdit.h"
 
 #include "scenario/TScenarioData.h"
+#include "xml/ChildLookup.h"
 #include "xml/TDate.h"
 #include "xml/TXmlNode.h"
 #include "xml/TextCase.h"
@@ -13,11 +14,6 @@ namespace RegionElectionEdit {
 const char* const EventTypes[3] = {"Open Primary", "Closed Primary", "Caucus"};
 
 namespace {
-
-std::string TextOf(const TXmlNode* parent, const char* name) {
-    const TXmlNode* child = parent ? parent->GetChild(name) : nullptr;
-    return child ? child->GetText() : std::string();
-}
 
 TXmlNode* ChildOrNew(TXmlNode* parent, const char* name, const char* text = "") {
     TXmlNode* child = parent->GetChild(name);
@@ -91,15 +87,16 @@ TXmlNode* PartyEvent(TScenarioData& data, TXmlNode* region, const std::string& p
 TXmlNode* GeneralEvent(const TXmlNode* region) {
     const TXmlNode* events = region ? region->GetChild("election_events") : nullptr;
     for (int32_t i = 0; events && i < events->ChildCount(); ++i)
-        if (TextCase::Lower(TextOf(events->GetChildAt(i), "type")) == "general")
+        if (TextCase::Lower(ChildLookup::Text(events->GetChildAt(i), "type")) == "general")
             return events->GetChildAt(i);
     return nullptr;
 }
 
 std::string EventTypeEntry(const TXmlNode* event) {
-    const std::string type = TextCase::Lower(TextOf(event, "type"));
+    const std::string type = TextCase::Lower(ChildLookup::Text(event, "type"));
     const std::string shown =
-        type == "primary" ? TextCase::Lower(TextOf(event, "open_closed")) + " " + type : type;
+        type == "primary" ? TextCase::Lower(ChildLookup::Text(event, "open_closed")) + " " + type
+                          : type;
     for (const char* entry : EventTypes)
         if (TextCase::Lower(entry) == shown)
             return entry;

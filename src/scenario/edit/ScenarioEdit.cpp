@@ -3,32 +3,25 @@
 #include "scenario/TScenarioData.h"
 #include "scenario/ValueEncodings.h"
 #include "scenario/edit/ReferencesEdit.h"
+#include "xml/ChildLookup.h"
 #include "xml/TXmlNode.h"
 
 namespace ScenarioEdit {
 
-namespace {
-
-TXmlNode* Child(const TXmlNode* parent, const char* name) {
-    return parent ? parent->GetChild(name) : nullptr;
-}
-
-} // namespace
-
 TXmlNode* Targets(const TScenarioData& data) {
-    return Child(Child(data.Scenario(), "economy"), "targets");
+    return ChildLookup::Child(ChildLookup::Child(data.Scenario(), "economy"), "targets");
 }
 
 TXmlNode* Interviewers(const TScenarioData& data) {
-    return Child(data.Scenario(), "interviewers");
+    return ChildLookup::Child(data.Scenario(), "interviewers");
 }
 
 TXmlNode* Debates(const TScenarioData& data) {
-    return Child(data.Scenario(), "debates");
+    return ChildLookup::Child(data.Scenario(), "debates");
 }
 
 TXmlNode* GeneralElectionDebates(const TScenarioData& data) {
-    return Child(Debates(data), "general_election");
+    return ChildLookup::Child(Debates(data), "general_election");
 }
 
 TXmlNode* NewTarget(TScenarioData& data) {
@@ -92,7 +85,7 @@ bool IsPrimariesList(const TXmlNode* list) {
 }
 
 TXmlNode* PartyDebates(TScenarioData& data, const TXmlNode* party) {
-    TXmlNode* primaries = Child(Debates(data), "primaries");
+    TXmlNode* primaries = ChildLookup::Child(Debates(data), "primaries");
     const TXmlAttribute* id = party ? party->GetAttribute("id") : nullptr;
     if (!primaries || !id || id->Value.empty())
         return nullptr;

@@ -1,6 +1,7 @@
 #include "scenario/verify/PartyChecks.h"
 
 #include "scenario/verify/RunIndex.h"
+#include "xml/ChildLookup.h"
 #include "xml/TXmlNode.h"
 #include "xml/TextCase.h"
 
@@ -8,11 +9,6 @@
 #include <cctype>
 
 namespace {
-
-std::string TextOf(const TXmlNode* parent, const char* name) {
-    const TXmlNode* child = parent ? parent->GetChild(name) : nullptr;
-    return child ? child->GetText() : std::string();
-}
 
 // Ballot entries naming parties that are gone are dropped; the emptiness
 // check comes after that, so a ballot emptied by the repair is reported in
@@ -46,7 +42,7 @@ void VerifyEventDetails(TVerifier& v, TXmlNode* event, const std::string& e) {
 void VerifyRegion(TVerifier& v, TXmlNode* region) {
     TScenarioData& data = v.Data();
     TXmlNode* parties = data.Parties();
-    const std::string r = "Parties >> RegionInfo >> " + TextOf(region, "name");
+    const std::string r = "Parties >> RegionInfo >> " + ChildLookup::Text(region, "name");
 
     const TXmlNode* majority = region->GetChild("party_with_existing_majority");
     if (!majority || majority->AttributeValue("id") != "tie")
@@ -61,7 +57,7 @@ void VerifyRegion(TVerifier& v, TXmlNode* region) {
     for (int32_t i = 0; i < events->ChildCount();) {
         TXmlNode* event = events->GetChildAt(i);
         v.Check(event, "type", TCheckKind::Text, true, eventsSection);
-        const std::string type = TextCase::Lower(TextOf(event, "type"));
+        const std::string type = TextCase::Lower(ChildLookup::Text(event, "type"));
         std::string e = eventsSection + " >> ";
         if (type == "general") {
             VerifyBallot(v, event, eventsSection);
@@ -77,7 +73,7 @@ void VerifyRegion(TVerifier& v, TXmlNode* region) {
                 continue;
             }
             const std::string partyId = event->GetChild("party")->AttributeValue("id");
-            e += TextOf(parties->FindChild("", "id", partyId), "name");
+            e += ChildLookup::Text(parties->FindChild("", "id", partyId), "name");
         } else {
             v.AddMessage(eventsSection, "type", event, "Invalid Election Event Type.");
         }
