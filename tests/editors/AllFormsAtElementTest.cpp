@@ -88,7 +88,11 @@ struct TCase {
 // The item at index is no longer in the documents, as after a removal.
 template <int Index> void Gone(TElementTarget& target) {
     static TXmlNode stray;
-    target.Items.at(Index) = &stray;
+    TXmlNode*& item = target.Items.at(Index);
+    for (const TXmlNode* node = target.Element; node; node = node->Parent())
+        if (node == item)
+            target.Element = &stray;
+    item = &stray;
 }
 
 // Showing the capital selects the region and highlights its area, as a click on it does.
@@ -170,17 +174,8 @@ const TCase Cases[] = {
      "/political_units/political_unit/political_units/political_unit[1]/issue_centers/issue[5]",
      "center", "TPoliticalUnitEditorForm", "RegionsListBox", "", Gone<0>},
     {"national profile", TFile::PoliticalUnits,
-     "/political_units/political_unit/issue_centers/issue", "initial_generalelection_profile",
-     "TIssueCentersForm", "AttributeGeneralProfileComboBox", "IssuesListBox=Experience", nullptr,
-     [](TScenarioData& data) {
-         TXmlNode* centre = data.PoliticalUnits()
-                                ->GetChild("political_unit")
-                                ->AddNewChild("issue_centers")
-                                ->AddNewChild("issue");
-         centre->SetAttribute("id", data.Issues()->GetChildAt(2)->AttributeValue("id"));
-         centre->AddNewChild("initial_primaries_profile", "Low");
-         centre->AddNewChild("initial_generalelection_profile", "High");
-     }},
+     "/political_units/political_unit/issue_centers/issue[3]", "initial_generalelection_profile",
+     "TIssueCentersForm", "AttributeGeneralProfileComboBox", "IssuesListBox=Experience"},
     // Step 5
     {"leader field", TFile::Parties, "/parties/party[2]/leaders/leader[1]", "age",
      "TPartiesEditorForm>TPartyEditForm>TPartyLeaderVeepEditorForm>TLeaderEditForm", "AgeEdit",
@@ -298,7 +293,8 @@ const TCase Cases[] = {
      "TEndorserEditorForm", "IssuesComboBox", ""},
     {"endorser's region", TFile::Endorsers,
      "/endorsers/endorser[1]/political_units_affected/political_unit[2]", "footsoldiers",
-     "TEndorserEditorForm", "FootsoldierEdit", "SelectedRegionsListBox=?|FootsoldierEdit=@"},
+     "TEndorserEditorForm", "FootsoldierEdit",
+     "SelectedRegionsListBox=Quen Isles|FootsoldierEdit=@"},
     {"national endorser's regions", TFile::Endorsers,
      "/endorsers/endorser[2]/political_units_affected", "political_unit", "TEndorserEditorForm",
      "NationalEndorserCheckBox", ""},
@@ -308,9 +304,9 @@ const TCase Cases[] = {
     {"activity", TFile::Activities, "/activities/leaders/activity[3]", "cost",
      "TActivitiesEditorForm", "CostEdit", "ActivitiesListBox#2"},
     {"vice-leaders' activity", TFile::Activities, "/activities/viceleaders/activity[2]", "picture",
-     "TActivitiesEditorForm", "ChangePictureButton", "ActivitiesListBox#?"},
+     "TActivitiesEditorForm", "ChangePictureButton", "ActivitiesListBox#9"},
     {"activity field without a control", TFile::Activities, "/activities/viceleaders/activity[2]",
-     "chance_backfire", "TActivitiesEditorForm", "ActivitiesListBox", "ActivitiesListBox#?"},
+     "chance_backfire", "TActivitiesEditorForm", "ActivitiesListBox", "ActivitiesListBox#9"},
     {"gone activity", TFile::Activities, "/activities/leaders/activity[3]", "cost",
      "TActivitiesEditorForm", "ActivitiesListBox", "ActivitiesListBox#0", Gone<0>},
 };

@@ -7,6 +7,7 @@
 #include "guisupport/ScriptedPrompts.h"
 
 #include <QObject>
+#include <QTest>
 
 #include <memory>
 #include <utility>

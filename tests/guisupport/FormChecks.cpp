@@ -101,6 +101,31 @@ QString WhileModal(const std::function<void()>& open, const std::function<void(Q
     return opened;
 }
 
+QString BindingFaults(const QWidget* form, const TXmlNode* item,
+                      const std::vector<TBinding>& bindings) {
+    QStringList faults;
+    for (const TBinding& binding : bindings) {
+        const QString name = QString::fromLatin1(binding.Control);
+        const auto* control = form->findChild<QWidget*>(name);
+        const TXmlNode* element = At(item, binding.Path);
+        if (!control || !element) {
+            faults << QStringLiteral("no %1 or no %2").arg(name, QLatin1String(binding.Path));
+            continue;
+        }
+        QString shown = QString::fromStdString(element->GetText());
+        if (const auto* edit = qobject_cast<const QLineEdit*>(control))
+            shown = edit->text();
+        else if (const auto* memo = qobject_cast<const QPlainTextEdit*>(control))
+            shown = memo->toPlainText();
+        if (ControlBinding::BoundElement(control) != element)
+            faults
+                << QStringLiteral("%1 is not bound to %2").arg(name, QLatin1String(binding.Path));
+        else if (shown.toStdString() != element->GetText())
+            faults << QStringLiteral("%1 shows %2").arg(name, shown);
+    }
+    return faults.join(QLatin1Char('\n'));
+}
+
 namespace {
 
 // The names of node's elements in document order, nested in brackets.

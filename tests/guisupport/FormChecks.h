@@ -54,6 +54,16 @@ void Click(QWidget* form, const char* name);
 QString WhileModal(const std::function<void()>& open,
                    const std::function<void(QWidget*)>& act = {});
 
+// A control and the element it edits, as a path below the form's item.
+struct TBinding {
+    const char* Control;
+    const char* Path;
+};
+// What is wrong with the bindings of form: a control bound to another element
+// than its path names, or a text box or memo not showing that element's text.
+QString BindingFaults(const QWidget* form, const TXmlNode* item,
+                      const std::vector<TBinding>& bindings);
+
 // Removes the fields at paths ("goals/seats") from item, opens the form with
 // open, and edits once each control named in controls (typing "7", choosing
 // the first entry, toggling). Returns what went wrong: an edit that stored

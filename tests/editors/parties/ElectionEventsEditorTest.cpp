@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 
 #include <memory>
