@@ -117,11 +117,10 @@ private slots:
                  Data().Ads()->ChildCount() - 2);
     }
 
-    void NewPartyGetsItsPictureNameAndNoHost() {
+    void NewPartyHasNoHostAndABlankPicture() {
         TXmlNode* party = PartiesEdit::NewParty(Data());
         TPartyEditForm form(Data(), party);
         form.show();
-        QCOMPARE(Text(party, "picture"), party->AttributeValue("id") + ".bmp");
         QCOMPARE(Find<QComboBox>(&form, "LocationComboBox")->currentIndex(), -1);
         QCOMPARE(party->GetChild("convention")->GetChild("political_unit")->AttributeValue("id"),
                  std::string("-1"));
@@ -183,16 +182,9 @@ private slots:
             WhileModal([&] { Find<QPushButton>(&form, "PercentagesButton")->click(); }, caption),
             QStringLiteral("TPercentagesEditorForm"));
         QCOMPARE(title, QStringLiteral("Step 5: Civic Front"));
-
-        // Without any primaries debates the party's list is made.
-        TXmlNode* debates = Data().Scenario()->GetChild("debates");
-        if (TXmlNode* primaries = debates->GetChild("primaries"))
-            debates->RemoveChild(primaries);
         QCOMPARE(WhileModal([&] { Find<QPushButton>(&form, "DebatesButton")->click(); }, caption),
                  QStringLiteral("TDebatesEditorForm"));
         QCOMPARE(title, QStringLiteral("Step 5: Create / Edit Civic Front Party's Debates"));
-        QVERIFY(
-            debates->GetChild("primaries")->FindChild("party", "id", party->AttributeValue("id")));
     }
 
     void CandidatesAndRegionInfoOpenThroughTheirHooks() {
