@@ -186,8 +186,33 @@ class AllEditorsRulesTest : public QObject {
         }
     }
 
-    // Second round: a long text is shown whole, typing cannot lengthen it and
-    // deleting writes it shorter; a short one keeps to the limit.
+    // A long text is shown whole, typing at its end cannot lengthen it and a
+    // deletion writes it shorter.
+    void CheckLongText(const QString& field, QWidget* control, const QString& shown,
+                       const TXmlNode* element, int& checked) {
+        ++checked;
+        const std::string stored = element->GetText();
+        if (shown.toStdString() != stored) {
+            Faults << field + QStringLiteral("shows %1 of %2 characters")
+                                  .arg(shown.size())
+                                  .arg(stored.size());
+            return;
+        }
+        control->setFocus();
+        if (auto* edit = qobject_cast<QLineEdit*>(control))
+            edit->end(false);
+        else
+            static_cast<QPlainTextEdit*>(control)->moveCursor(QTextCursor::End);
+        QTest::keyClicks(control, QStringLiteral("x"));
+        if (element->GetText() != stored)
+            Faults << field + QStringLiteral("typing lengthened it");
+        QTest::keyClick(control, Qt::Key_Backspace);
+        if (element->GetText() != stored.substr(0, stored.size() - 1))
+            Faults << field + QStringLiteral("a deletion stored %1 characters")
+                                  .arg(element->GetText().size());
+    }
+
+    // Second round: every long text as above; a short one keeps to the limit.
     void CheckLongTexts(const QString& where, QWidget* window, int& checked) {
         for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
             TXmlNode* element = ControlBinding::BoundElement(edit);
@@ -195,55 +220,19 @@ class AllEditorsRulesTest : public QObject {
             if (!element || limit <= 0 || !edit->isVisible() || !edit->isEnabled() ||
                 edit->isReadOnly())
                 continue;
-            const std::string stored = element->GetText();
             const QString field = where + NameOf(edit) + QStringLiteral(": ");
-            if (static_cast<int>(stored.size()) <= limit) {
-                if (edit->maxLength() != limit)
-                    Faults
-                        << field +
-                               QStringLiteral("takes %1, not %2").arg(edit->maxLength()).arg(limit);
-                continue;
-            }
-            ++checked;
-            if (edit->text().toStdString() != stored) {
-                Faults << field + QStringLiteral("shows %1 of %2 characters")
-                                      .arg(edit->text().size())
-                                      .arg(stored.size());
-                continue;
-            }
-            edit->setFocus();
-            edit->end(false);
-            QTest::keyClicks(edit, QStringLiteral("x"));
-            if (element->GetText() != stored)
-                Faults << field + QStringLiteral("typing lengthened it");
-            QTest::keyClick(edit, Qt::Key_Backspace);
-            if (element->GetText() != stored.substr(0, stored.size() - 1))
-                Faults << field + QStringLiteral("a deletion stored ") +
-                              QString::fromStdString(element->GetText());
+            if (static_cast<int>(element->GetText().size()) > limit)
+                CheckLongText(field, edit, edit->text(), element, checked);
+            else if (edit->maxLength() != limit)
+                Faults << field +
+                              QStringLiteral("takes %1, not %2").arg(edit->maxLength()).arg(limit);
         }
         for (QPlainTextEdit* memo : window->findChildren<QPlainTextEdit*>()) {
             TXmlNode* element = ControlBinding::BoundElement(memo);
-            if (!element || !Limited(memo) || element->Text.size() < LongMemo ||
-                !memo->isVisible() || memo->isReadOnly())
-                continue;
-            ++checked;
-            const std::string stored = element->GetText();
-            const QString field = where + NameOf(memo) + QStringLiteral(": ");
-            if (memo->toPlainText().toStdString() != stored) {
-                Faults << field + QStringLiteral("shows %1 of %2 characters")
-                                      .arg(memo->toPlainText().size())
-                                      .arg(stored.size());
-                continue;
-            }
-            memo->setFocus();
-            memo->moveCursor(QTextCursor::End);
-            QTest::keyClicks(memo, QStringLiteral("x"));
-            if (element->GetText() != stored)
-                Faults << field + QStringLiteral("typing lengthened it");
-            QTest::keyClick(memo, Qt::Key_Backspace);
-            if (element->GetText() != stored.substr(0, stored.size() - 1))
-                Faults << field + QStringLiteral("a deletion stored %1 characters")
-                                      .arg(element->GetText().size());
+            if (element && Limited(memo) && element->Text.size() >= LongMemo && memo->isVisible() &&
+                !memo->isReadOnly())
+                CheckLongText(where + NameOf(memo) + QStringLiteral(": "), memo,
+                              memo->toPlainText(), element, checked);
         }
     }
 
