@@ -1,36 +1,129 @@
 #include "guisupport/FormChecks.h"
 
 #include "app/ControlBinding.h"
-#include "guisupport/ScriptedPrompts.h"
 #include "scenario/edit/MissingFields.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialog>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
 
 namespace GuiTest {
 
-void PressEnterEverywhere(QDialog* form) {
-    TScriptedPrompts prompts;
-    int results = 0;
-    const auto connection =
-        QObject::connect(form, &QDialog::finished, form, [&results] { ++results; });
-    for (QLineEdit* edit : form->findChildren<QLineEdit*>()) {
-        if (!edit->isEnabled() || !edit->isVisible())
-            continue;
-        edit->setFocus();
-        QTest::keyClick(edit, Qt::Key_Return);
-        QTest::keyClick(edit, Qt::Key_Enter);
+TXmlNode* At(const TXmlNode* root, const std::string& path) {
+    TXmlNode* node = const_cast<TXmlNode*>(root);
+    size_t start = 0;
+    while (node && start <= path.size()) {
+        const size_t slash = path.find('/', start);
+        node = node->GetChild(path.substr(start, slash - start));
+        if (slash == std::string::npos)
+            break;
+        start = slash + 1;
     }
-    QObject::disconnect(connection);
-    QCOMPARE(results, 0);
-    QVERIFY(form->isVisible());
-    QVERIFY2(prompts.Shown().isEmpty(), qPrintable(prompts.Problems()));
-    for (const QPushButton* button : form->findChildren<QPushButton*>())
-        QVERIFY2(!button->autoDefault() && !button->isDefault(), qPrintable(button->objectName()));
+    return node;
+}
+
+std::string Text(const TXmlNode* root, const std::string& path) {
+    const TXmlNode* node = root ? At(root, path) : nullptr;
+    return node ? node->GetText() : std::string("<missing>");
+}
+
+void Remove(TXmlNode* root, const std::string& path) {
+    TXmlNode* node = At(root, path);
+    QVERIFY2(node, path.c_str());
+    QVERIFY(node->Parent()->RemoveChild(node));
+}
+
+QStringList Entries(const QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
+QStringList Entries(const QComboBox* combo) {
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i)
+        texts << combo->itemText(i);
+    return texts;
+}
+
+void Type(QWidget* edit, const QString& text) {
+    edit->setFocus();
+    if (auto* line = qobject_cast<QLineEdit*>(edit))
+        line->selectAll();
+    else if (auto* memo = qobject_cast<QPlainTextEdit*>(edit))
+        memo->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+void Choose(QComboBox* combo, const QString& text) {
+    const int index = combo->findText(text);
+    if (index < 0)
+        qFatal("no entry %s in %s", qPrintable(text), qPrintable(combo->objectName()));
+    combo->setCurrentIndex(index);
+}
+
+void SelectLines(QListWidget* list, const QStringList& texts) {
+    list->clearSelection();
+    for (int i = 0; i < list->count(); ++i)
+        if (texts.contains(list->item(i)->text()))
+            list->item(i)->setSelected(true);
+}
+
+void Click(QWidget* form, const char* name) {
+    QWidget* control = Find<QWidget>(form, name);
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
+        button->click();
+    else
+        QTest::mouseClick(control, Qt::LeftButton);
+}
+
+QString WhileModal(const std::function<void()>& open, const std::function<void(QWidget*)>& act) {
+    QString opened;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        opened = QString::fromLatin1(modal->metaObject()->className());
+        if (act)
+            act(modal);
+        if (modal->isVisible())
+            modal->close();
+    });
+    open();
+    return opened;
+}
+
+QString BindingFaults(const QWidget* form, const TXmlNode* item,
+                      const std::vector<TBinding>& bindings) {
+    QStringList faults;
+    for (const TBinding& binding : bindings) {
+        const QString name = QString::fromLatin1(binding.Control);
+        const auto* control = form->findChild<QWidget*>(name);
+        const TXmlNode* element = At(item, binding.Path);
+        if (!control || !element) {
+            faults << QStringLiteral("no %1 or no %2").arg(name, QLatin1String(binding.Path));
+            continue;
+        }
+        QString shown = QString::fromStdString(element->GetText());
+        if (const auto* edit = qobject_cast<const QLineEdit*>(control))
+            shown = edit->text();
+        else if (const auto* memo = qobject_cast<const QPlainTextEdit*>(control))
+            shown = memo->toPlainText();
+        if (ControlBinding::BoundElement(control) != element)
+            faults
+                << QStringLiteral("%1 is not bound to %2").arg(name, QLatin1String(binding.Path));
+        else if (shown.toStdString() != element->GetText())
+            faults << QStringLiteral("%1 shows %2").arg(name, shown);
+    }
+    return faults.join(QLatin1Char('\n'));
 }
 
 namespace {

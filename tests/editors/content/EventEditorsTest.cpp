@@ -1,28 +1,20 @@
 #include "app/StepEditors.h"
-#include "app/gallery/Gallery.h"
 #include "editors/content/TEventConditionBuilderForm.h"
 #include "editors/content/TEventOutcomeBuilderForm.h"
 #include "editors/content/TEventsEditorForm.h"
 #include "editors/content/TScriptedEventsEditorForm.h"
 #include "editors/content/TSimpleEventEditorForm.h"
-#include "guisupport/FormChecks.h"
-#include "guisupport/ScenarioCopy.h"
-#include "guisupport/ScriptedPrompts.h"
-#include "scenario/verify/FileVerifiers.h"
-#include "scenario/verify/VerificationRun.h"
-#include "xml/TXmlDom.h"
+#include "guisupport/EditorTest.h"
 #include "xml/TXmlNode.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -30,54 +22,18 @@
 
 namespace {
 
-template <typename T> T* Find(QWidget* form, const char* name) {
-    T* control = form->findChild<T*>(QString::fromLatin1(name));
-    if (!control)
-        qFatal("no control %s", name);
-    return control;
-}
+using namespace GuiTest;
 
 QStringList Lines(QWidget* form, const char* list) {
-    QStringList lines;
-    const auto* box = Find<QListWidget>(form, list);
-    for (int i = 0; i < box->count(); ++i)
-        lines << box->item(i)->text();
-    return lines;
+    return Entries(Find<QListWidget>(form, list));
 }
 
 QStringList Items(QWidget* form, const char* combo) {
-    QStringList items;
-    const auto* box = Find<QComboBox>(form, combo);
-    for (int i = 0; i < box->count(); ++i)
-        items << box->itemText(i);
-    return items;
-}
-
-void Type(QWidget* edit, const QString& text) {
-    edit->setFocus();
-    if (auto* line = qobject_cast<QLineEdit*>(edit))
-        line->selectAll();
-    else if (auto* memo = qobject_cast<QPlainTextEdit*>(edit))
-        memo->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-}
-
-void Click(QWidget* form, const char* button) {
-    QTest::mouseClick(Find<QPushButton>(form, button), Qt::LeftButton);
+    return Entries(Find<QComboBox>(form, combo));
 }
 
 void Choose(QWidget* form, const char* combo, const QString& text) {
-    auto* box = Find<QComboBox>(form, combo);
-    const int index = box->findText(text);
-    if (index < 0)
-        qFatal("no entry %s in %s", qPrintable(text), combo);
-    box->setCurrentIndex(index);
-}
-
-std::string Text(const TXmlNode* parent, const char* name) {
-    const TXmlNode* child = parent ? parent->GetChild(name) : nullptr;
-    return child ? child->GetText() : std::string("<missing>");
+    GuiTest::Choose(Find<QComboBox>(form, combo), text);
 }
 
 std::string Name(const TXmlNode* person) {
@@ -86,12 +42,9 @@ std::string Name(const TXmlNode* person) {
 
 } // namespace
 
-class EventEditorsTest : public QObject {
+class EventEditorsTest : public TEditorTest {
     Q_OBJECT
 
-    std::unique_ptr<GuiTest::TScenarioCopy> Copy;
-
-    TScenarioData& Data() { return Copy->Data(); }
     TXmlNode* Scripted() { return Data().Events()->GetChild("scripted_events"); }
     TXmlNode* Simple() {
         return Data().Events()->GetChild("random_events")->GetChild("simple_issue_events");
@@ -119,32 +72,7 @@ class EventEditorsTest : public QObject {
         return Party(party)->GetChild("leaders")->GetChildAt(index);
     }
 
-    // Every line edit (numeric fields, date fields) answers Enter without a
-    // dialog, a button press or a change to the document.
-    void EnterChangesNothing(QDialog* form) {
-        const std::string before = EventsText();
-        TScriptedPrompts prompts;
-        for (QLineEdit* edit : form->findChildren<QLineEdit*>()) {
-            if (!edit->isEnabled())
-                continue;
-            edit->setFocus();
-            QTest::keyClick(edit, Qt::Key_Return);
-            QTest::keyClick(edit, Qt::Key_Enter);
-        }
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QVERIFY(form->isVisible());
-        QCOMPARE(EventsText(), before);
-        for (const QPushButton* button : form->findChildren<QPushButton*>())
-            QVERIFY2(!button->autoDefault() && !button->isDefault(),
-                     qPrintable(button->objectName()));
-    }
-
 private slots:
-    void init() {
-        Copy = std::make_unique<GuiTest::TScenarioCopy>();
-        QVERIFY2(Copy->IsOpen(), qPrintable(Copy->Problem()));
-    }
-    void cleanup() { Copy.reset(); }
 
     void HubListsBothKindsAndRebuildsAfterAnEditor() {
         SetEvents("<events><random_events on=\"1\"><simple_issue_events>"
@@ -156,8 +84,6 @@ private slots:
                   "<event id=\"e2\"></event></scripted_events></events>");
         TEventsEditorForm hub(Data());
         hub.show();
-        QCOMPARE(hub.windowTitle(), QStringLiteral("Step 6: Create / Edit Events"));
-        QCOMPARE(hub.property("helpTopic").toInt(), 160);
         QVERIFY(StepEditors::Find(6));
         QCOMPARE(Lines(&hub, "SimpleEventsListBox"),
                  (QStringList{QString::fromStdString(IssueName(1)), "Issue not found : gone"}));
@@ -188,13 +114,11 @@ private slots:
         });
         Click(&hub, "SimpleEventsButton");
         QCOMPARE(Lines(&hub, "SimpleEventsListBox"), QStringList{"Issue not found : gone"});
-        EnterChangesNothing(&hub);
     }
 
     void SimpleEventsWithTheirIssuesAndHeadlines() {
         TSimpleEventEditorForm form(Data());
         form.show();
-        QCOMPARE(form.windowTitle(), QStringLiteral("Step 6: Create / Edit Simple Events"));
         auto* events = Find<QListWidget>(&form, "EventsListBox");
         auto* headlines = Find<QListWidget>(&form, "HeadlinesListBox");
         auto* memo = Find<QPlainTextEdit>(&form, "HeadlineMemo");
@@ -234,8 +158,6 @@ private slots:
         Type(memo, QStringLiteral("   "));
         Click(&form, "AddHeadlineButton");
         QCOMPARE(first->GetChild("headlines")->ChildCount(), firstHeadlines + 2);
-        Data().Messages().clear();
-        QVERIFY(!VerifyEvents(Data()));
 
         // Remove selects the line before; removing the first selects none.
         Click(&form, "RemoveHeadlineButton");
@@ -261,7 +183,6 @@ private slots:
         QCOMPARE(headlines->count(), 0);
         QVERIFY(!Find<QComboBox>(&form, "IssuesComboBox")->isEnabled());
         QCOMPARE(Simple()->ChildCount(), sampleEvents - 1);
-        EnterChangesNothing(&form);
     }
 
     void RandomSwitchWritesOnlyWhenClicked() {
@@ -294,30 +215,24 @@ private slots:
     void ScriptedEventsAndTheirFields() {
         TScriptedEventsEditorForm form(Data());
         form.show();
-        QCOMPARE(form.windowTitle(), QStringLiteral("Step 6: Create / Edit Scripted Events"));
         auto* events = Find<QListWidget>(&form, "EventsListBox");
         const int count = Scripted()->ChildCount();
         QCOMPARE(events->count(), count);
         QCOMPARE(events->currentRow(), 0);
         TXmlNode* first = Scripted()->GetChildAt(0);
-        QCOMPARE(Find<QLineEdit>(&form, "NameEdit")->text(),
-                 QString::fromStdString(Text(first, "name")));
-        QCOMPARE(Find<QDateEdit>(&form, "StartDateTimePicker")->text(),
-                 QString::fromStdString(Text(first, "start_date")));
-        QCOMPARE(Find<QLineEdit>(&form, "ChanceEdit")->text(),
-                 QString::fromStdString(Text(first, "chance_occurs")));
-
+        const QString faults = BindingFaults(&form, first,
+                                             {{"NameEdit", "name"},
+                                              {"StartDateTimePicker", "start_date"},
+                                              {"EndDateTimePicker", "end_date"},
+                                              {"TimesCanOccurEdit", "times_can_occur"},
+                                              {"ChanceEdit", "chance_occurs"},
+                                              {"WillOccurCheckBox", "will_occur"}});
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
         Type(Find<QLineEdit>(&form, "NameEdit"), QStringLiteral("Mill Closure"));
         QCOMPARE(Text(first, "name"), std::string("Mill Closure"));
         QCOMPARE(events->item(0)->text(), QStringLiteral("Mill Closure"));
         Type(Find<QLineEdit>(&form, "ChanceEdit"), QStringLiteral("250"));
         QCOMPARE(Text(first, "chance_occurs"), std::string("100"));
-        Type(Find<QLineEdit>(&form, "TimesCanOccurEdit"), QStringLiteral("300"));
-        QCOMPARE(Text(first, "times_can_occur"), std::string("300"));
-        Find<QDateEdit>(&form, "EndDateTimePicker")->setDate(QDate(2008, 7, 4));
-        QCOMPARE(Text(first, "end_date"), std::string("07/04/2008"));
-        Find<QCheckBox>(&form, "WillOccurCheckBox")->click();
-        QCOMPARE(Text(first, "will_occur"), std::string("1"));
 
         // New shows the new event; it verifies as it is.
         Click(&form, "NewButton");
@@ -344,7 +259,6 @@ private slots:
         // Without a selection the builders do not open.
         form.ConditionsButtonClick();
         form.OutcomesButtonClick();
-        EnterChangesNothing(&form);
     }
 
     void StoredValuesAreShownAsTheyAre() {
@@ -472,7 +386,6 @@ private slots:
         list->setCurrentRow(0);
         Click(&form, "RemoveButton");
         QCOMPARE(list->currentRow(), -1);
-        EnterChangesNothing(&form);
     }
 
     void OutcomeBuilderShowsAndTidiesEffects() {
@@ -542,7 +455,6 @@ private slots:
         Find<QListWidget>(&form, "OutcomesListBox")->setCurrentRow(0);
         QVERIFY(!effects->FindChild("party", "id", partyId));
         QCOMPARE(Lines(&form, "EffectsListBox").size(), effects->ChildCount());
-        EnterChangesNothing(&form);
     }
 
     void EffectsNeedANameAndARewardWord() {
@@ -593,110 +505,6 @@ private slots:
         QVERIFY(!Find<QWidget>(&form, "DetailsGroup")->isEnabled());
         QVERIFY(!Find<QWidget>(&form, "EffectsGroup")->isEnabled());
         QVERIFY(Lines(&form, "EffectsListBox").isEmpty());
-    }
-
-    void EventsWrittenFromScratchVerifyAndReadBack() {
-        SetEvents("<events><random_events on=\"1\"><simple_issue_events/></random_events>"
-                  "<scripted_events/></events>");
-        {
-            TSimpleEventEditorForm form(Data());
-            form.show();
-            Click(&form, "NewButton");
-            Choose(&form, "IssuesComboBox", QString::fromStdString(IssueName(1)));
-            Type(Find<QPlainTextEdit>(&form, "HeadlineMemo"), QStringLiteral("Fog & \"ferries\""));
-            Click(&form, "AddHeadlineButton");
-        }
-        TXmlNode* rally = nullptr;
-        {
-            TScriptedEventsEditorForm form(Data());
-            form.show();
-            Click(&form, "NewButton");
-            Type(Find<QLineEdit>(&form, "NameEdit"), QStringLiteral("Dock Strike"));
-            Click(&form, "NewButton");
-            Type(Find<QLineEdit>(&form, "NameEdit"), QStringLiteral("Harbour Rally"));
-            Type(Find<QLineEdit>(&form, "ChanceEdit"), QStringLiteral("2.5"));
-            Type(Find<QLineEdit>(&form, "TimesCanOccurEdit"), QStringLiteral("1"));
-            Find<QDateEdit>(&form, "StartDateTimePicker")->setDate(QDate(2008, 3, 1));
-            Find<QDateEdit>(&form, "EndDateTimePicker")->setDate(QDate(2008, 9, 30));
-            rally = form.SelectedEvent();
-        }
-        QVERIFY(rally);
-        {
-            TEventConditionBuilderForm form(Data(), rally);
-            form.show();
-            const std::pair<const char*, const char*> conditions[] = {
-                {"Leader", "Exists"},
-                {"Leader", "Does Not Exist"},
-                {"Event", "Event Has Occurred"},
-                {"Event", "Event Has Not Occurred"}};
-            for (const auto& [type, word] : conditions) {
-                Choose(&form, "TypeComboBox", QString::fromLatin1(type));
-                Find<QComboBox>(&form, "NameComboBox")->setCurrentIndex(0);
-                Choose(&form, "ConditionComboBox", QString::fromLatin1(word));
-                Click(&form, "AddButton");
-            }
-            QCOMPARE(Lines(&form, "ConditionsListBox").last(),
-                     QStringLiteral("Dock Strike Event Has Not Occurred"));
-        }
-        {
-            TEventOutcomeBuilderForm form(Data(), rally);
-            form.show();
-            Click(&form, "NewButton");
-            Type(Find<QLineEdit>(&form, "ChanceEdit"), QStringLiteral("100"));
-            Type(Find<QLineEdit>(&form, "DistanceCenterMovesEdit"), QStringLiteral("2"));
-            Type(Find<QPlainTextEdit>(&form, "HeadlineMemo"),
-                 QStringLiteral("Rally fills the docks"));
-            Find<QComboBox>(&form, "IssueAffectedComboBox")->setCurrentIndex(PositionIssue());
-            const std::pair<const char*, const char*> effects[] = {{"Issue Position", "Momentum"},
-                                                                   {"Party", "Financial"},
-                                                                   {"Leader", "Momentum"},
-                                                                   {"Vice Leader", "Momentum"}};
-            for (const auto& [type, reward] : effects) {
-                Choose(&form, "EffectTypeComboBox", QString::fromLatin1(type));
-                Find<QComboBox>(&form, "NameComboBox")->setCurrentIndex(1);
-                Choose(&form, "RewardTypeComboBox", QString::fromLatin1(reward));
-                Type(Find<QLineEdit>(&form, "MomentumEffectEdit"), QStringLiteral("3"));
-                Click(&form, "AddEffectButton");
-            }
-            QCOMPARE(Lines(&form, "EffectsListBox").size(), 4);
-        }
-        const TXmlNode* effects = rally->GetChild("outcomes")->GetChildAt(0)->GetChild("effects");
-        QStringList kinds;
-        for (int32_t i = 0; i < effects->ChildCount(); ++i)
-            kinds << QString::fromStdString(effects->GetChildAt(i)->Name + "/" +
-                                            effects->GetChildAt(i)->GetChildAt(0)->Name);
-        QCOMPARE(kinds, (QStringList{"issue_position/momentum", "party/financial",
-                                     "leader/momentum", "viceleader/momentum"}));
-
-        const TVerificationRunResult result = VerificationRun::Run(&Data());
-        QStringList messages;
-        for (const auto& message : Data().Messages())
-            messages << QString::fromStdString(message.Text());
-        QVERIFY2(result.PassedAllBefore(TVerifiedFile::Activities),
-                 qPrintable(messages.join('\n')));
-
-        const std::string written = EventsText();
-        Data().Save();
-        TXmlDom reread;
-        QVERIFY(reread.LoadFromFile(Copy->FilePath(QStringLiteral("events.xml")).toStdString()));
-        QCOMPARE(reread.ToText(), written);
-    }
-
-    void GalleryRendersEveryWindow() {
-        QTemporaryDir out;
-        for (const char* name :
-             {"TEventsEditorForm", "TSimpleEventEditorForm", "TScriptedEventsEditorForm",
-              "TEventConditionBuilderForm", "TEventOutcomeBuilderForm"}) {
-            TGalleryContext context;
-            context.Scenario = &Data();
-            context.OutputFolder = out.path();
-            context.PageName = QString::fromLatin1(name);
-            for (const Gallery::TPage& page : Gallery::Pages())
-                if (page.Name == context.PageName)
-                    page.Render(context);
-            QCOMPARE(context.Written.size(), size_t(1));
-            QVERIFY(QFileInfo(context.Written.front()).size() > 0);
-        }
     }
 };
 

@@ -1,16 +1,12 @@
 #include "editors/content/TAdEditorForm.h"
 #include "app/StepEditors.h"
-#include "app/gallery/Gallery.h"
-#include "guisupport/ScenarioCopy.h"
-#include "scenario/verify/FileVerifiers.h"
+#include "guisupport/EditorTest.h"
 #include "xml/TXmlNode.h"
 
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -39,140 +35,73 @@ const char* const TwoAds = R"(<ads>
 <ad_qualities></ad_qualities></ad>
 </ads>)";
 
-std::string Text(const TXmlNode* parent, const char* name) {
-    const TXmlNode* child = parent ? parent->GetChild(name) : nullptr;
-    return child ? child->GetText() : std::string("<missing>");
-}
-
-// An element and everything below it on one line; quality ids shown, the
-// ad's fresh id left out.
-std::string Flatten(const TXmlNode* node) {
-    std::string id = node->Name == "quality" ? "#" + node->AttributeValue("id") : "";
-    if (!node->HasChildren())
-        return node->Name + id + "=" + node->GetText();
-    std::string out = node->Name + id + "(";
-    for (int32_t i = 0; i < node->ChildCount(); ++i)
-        out += (i ? " " : "") + Flatten(node->GetChildAt(i));
-    return out + ")";
-}
-
-void Type(QWidget* edit, const QString& text) {
-    edit->setFocus();
-    if (auto* line = qobject_cast<QLineEdit*>(edit))
-        line->selectAll();
-    else if (auto* memo = qobject_cast<QPlainTextEdit*>(edit))
-        memo->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-}
-
 } // namespace
 
-class TAdEditorFormTest : public QObject {
+using GuiTest::Text;
+using GuiTest::Type;
+
+class TAdEditorFormTest : public GuiTest::TEditorTest {
     Q_OBJECT
 
-    std::unique_ptr<GuiTest::TScenarioCopy> Copy;
-    std::unique_ptr<TAdEditorForm> Form;
+    TAdEditorForm* Form = nullptr;
 
-    TScenarioData& Data() { return Copy->Data(); }
     TXmlNode* Ad(int index) { return Data().Ads()->GetChildAt(index); }
-    template <typename T> T* Find(const char* name) {
-        T* control = Form->findChild<T*>(QString::fromLatin1(name));
-        if (!control)
-            qFatal("no control %s", name);
-        return control;
-    }
+    template <typename T> T* Find(const char* name) { return C<T>(name); }
     QListWidget* Ads() { return Find<QListWidget>("AdsListBox"); }
     QListWidget* Qualities() { return Find<QListWidget>("AdQualitiesListBox"); }
     QLineEdit* Edit(const char* name) { return Find<QLineEdit>(name); }
 
     void Open(const char* ads) {
         QVERIFY(Data().Document(TScenarioFile::Ads).Parse(ads));
-        Form = std::make_unique<TAdEditorForm>(Data());
-        Form->show();
+        Form = &TEditorTest::Open<TAdEditorForm>();
     }
 
 private slots:
-    void init() {
-        Copy = std::make_unique<GuiTest::TScenarioCopy>();
-        QVERIFY2(Copy->IsOpen(), qPrintable(Copy->Problem()));
-    }
-    void cleanup() {
-        Form.reset();
-        Copy.reset();
-    }
 
-    void ShowsTheFirstAdWithItsQualities() {
+    void ControlsEditTheSelectedAdAndQuality() {
         Open(TwoAds);
-        QCOMPARE(Form->windowTitle(), QStringLiteral("Step 4: Create / Edit Ads"));
-        QCOMPARE(Form->property("helpTopic").toInt(), 140);
-        QVERIFY(StepEditors::Find(4));
-        QCOMPARE(Ads()->count(), 2);
-        QCOMPARE(Ads()->item(1)->text(), QStringLiteral("Radio Jingle"));
+        QCOMPARE(GuiTest::Entries(Ads()), (QStringList{"TV Spot", "Radio Jingle"}));
         QCOMPARE(Ads()->currentRow(), 0);
-        QCOMPARE(Edit("NameEdit")->text(), QStringLiteral("TV Spot"));
-        QCOMPARE(Find<QPlainTextEdit>("DescriptionMemo")->toPlainText(),
-                 QStringLiteral("Thirty seconds"));
-        QCOMPARE(Edit("PowerEdit")->text(), QStringLiteral("3"));
-        QCOMPARE(Edit("ChanceBackfireEdit")->text(), QStringLiteral("12"));
-        QCOMPARE(Edit("MaxTurnsCanRunEdit")->text(), QStringLiteral("7"));
-        QCOMPARE(Edit("CostCoefficientEdit")->text(), QStringLiteral("0.7"));
-        QCOMPARE(Qualities()->count(), 2);
-        QCOMPARE(Qualities()->item(1)->text(), QStringLiteral("Glossy"));
+        QCOMPARE(GuiTest::Entries(Qualities()), (QStringList{"Cheap", "Glossy"}));
         QCOMPARE(Qualities()->currentRow(), 0);
-        QCOMPARE(Edit("BudgetEdit")->text(), QStringLiteral("800"));
+        const std::vector<GuiTest::TBinding> adFields = {
+            {"NameEdit", "name"},
+            {"DescriptionMemo", "description"},
+            {"PowerEdit", "base_power"},
+            {"ChanceBackfireEdit", "attack_backfire_chance"},
+            {"AttackBonusEdit", "attack_power_bonus"},
+            {"TurnsToStartEdit", "turns_to_start"},
+            {"TurnsToCancelEdit", "turns_to_cancel"},
+            {"MaxTurnsCanRunEdit", "max_turns_can_run"},
+            {"CostCoefficientEdit", "cost_coefficient"}};
+        const std::vector<GuiTest::TBinding> qualityFields = {
+            {"BudgetEdit", "budget"},
+            {"TurnsToMakeEdit", "turns_to_make"},
+            {"ChanceSuccessEdit", "chance_of_success"}};
+        TXmlNode* qualities = Ad(0)->GetChild("ad_qualities");
+        QString faults = GuiTest::BindingFaults(Form, Ad(0), adFields);
+        faults += GuiTest::BindingFaults(Form, qualities->GetChildAt(0), qualityFields);
+        Qualities()->setCurrentRow(1);
+        faults += GuiTest::BindingFaults(Form, qualities->GetChildAt(1), qualityFields);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
+
+        // The entry follows the name; budgets above the field maximum are kept.
+        Type(Edit("NameEdit"), QStringLiteral("Billboard & Co"));
+        QCOMPARE(Ads()->item(0)->text(), QStringLiteral("Billboard & Co"));
+        Type(Edit("BudgetEdit"), QStringLiteral("12000"));
+        QCOMPARE(Text(qualities->GetChildAt(1), "budget"), std::string("12000"));
 
         // An ad without qualities leaves the creation fields empty and unbound.
         Ads()->setCurrentRow(1);
-        QCOMPARE(Edit("NameEdit")->text(), QStringLiteral("Radio Jingle"));
+        QVERIFY2(GuiTest::BindingFaults(Form, Ad(1), adFields).isEmpty(), "second ad");
         QCOMPARE(Qualities()->count(), 0);
         QCOMPARE(Edit("BudgetEdit")->text(), QString());
         Type(Edit("BudgetEdit"), QStringLiteral("7"));
-        QCOMPARE(Text(Ad(0)->GetChild("ad_qualities")->GetChildAt(0), "budget"),
-                 std::string("800"));
-    }
-
-    void TypingWritesTheSelectedAd() {
-        Open(TwoAds);
-        Type(Edit("NameEdit"), QStringLiteral("Billboard & Co"));
-        QCOMPARE(Text(Ad(0), "name"), std::string("Billboard & Co"));
-        QCOMPARE(Ads()->item(0)->text(), QStringLiteral("Billboard & Co"));
-        Type(Find<QPlainTextEdit>("DescriptionMemo"), QStringLiteral("Big letters"));
-        QCOMPARE(Text(Ad(0), "description"), std::string("Big letters"));
-        Type(Edit("TurnsToCancelEdit"), QStringLiteral("4"));
-        QCOMPARE(Text(Ad(0), "turns_to_cancel"), std::string("4"));
-        Type(Edit("CostCoefficientEdit"), QStringLiteral(".9"));
-        QCOMPARE(Text(Ad(0), "cost_coefficient"), std::string("0.9"));
-        // Not range checked: budgets above the field maximum are kept.
-        Type(Edit("BudgetEdit"), QStringLiteral("2500"));
-        QCOMPARE(Text(Ad(0)->GetChild("ad_qualities")->GetChildAt(0), "budget"),
-                 std::string("2500"));
-        QCOMPARE(Text(Ad(1), "name"), std::string("Radio Jingle"));
-        // Fields not shown keep their stored values.
-        QCOMPARE(Text(Ad(0), "universal_distribution"), std::string("0.25"));
-        QCOMPARE(Text(Ad(0), "immediately_available"), std::string("1"));
-    }
-
-    void BudgetGoesToTheSelectedQuality() {
-        Open(TwoAds);
-        TXmlNode* qualities = Ad(0)->GetChild("ad_qualities");
-        Qualities()->setCurrentRow(1);
-        QCOMPARE(Edit("BudgetEdit")->text(), QStringLiteral("9000"));
-        QCOMPARE(Edit("TurnsToMakeEdit")->text(), QStringLiteral("6"));
-        QCOMPARE(Edit("ChanceSuccessEdit")->text(), QStringLiteral("20"));
-        Type(Edit("BudgetEdit"), QStringLiteral("12000"));
-        Type(Edit("ChanceSuccessEdit"), QStringLiteral("25.5"));
-        QCOMPARE(Text(qualities->GetChildAt(1), "budget"), std::string("12000"));
-        QCOMPARE(Text(qualities->GetChildAt(1), "chance_of_success"), std::string("25.5"));
         QCOMPARE(Text(qualities->GetChildAt(0), "budget"), std::string("800"));
-
-        Qualities()->setCurrentRow(0);
-        QCOMPARE(Edit("BudgetEdit")->text(), QStringLiteral("800"));
-        Qualities()->setCurrentRow(1);
-        QCOMPARE(Edit("BudgetEdit")->text(), QStringLiteral("12000"));
+        QCOMPARE(Text(qualities->GetChildAt(1), "budget"), std::string("12000"));
     }
 
-    void NewAdIsTheTemplateAndVerifies() {
+    void NewAdIsSelected() {
         Open("<ads></ads>");
         QTest::mouseClick(Find<QPushButton>("NewAdButton"), Qt::LeftButton);
         QCOMPARE(Ads()->count(), 1);
@@ -180,22 +109,6 @@ private slots:
         QCOMPARE(Ads()->item(0)->text(), QStringLiteral("New Ad"));
         QCOMPARE(Edit("NameEdit")->text(), QStringLiteral("New Ad"));
         QCOMPARE(Edit("BudgetEdit")->text(), QStringLiteral("1000"));
-
-        const TXmlNode* ad = Ad(0);
-        QVERIFY(!ad->AttributeValue("id").empty());
-        QCOMPARE(Flatten(ad),
-                 std::string("ad(name=New Ad description=Add Description Here "
-                             "universal_distribution=0 cost_coefficient=0.5 base_power=1 "
-                             "attack_backfire_chance=15 attack_power_bonus=1 turns_to_start=0 "
-                             "turns_to_cancel=0 max_turns_can_run=5 immediately_available=0 "
-                             "ad_qualities(quality#low(name=Low budget=1000 turns_to_make=2 "
-                             "chance_of_success=5) quality#med(name=Med budget=2000 "
-                             "turns_to_make=3 chance_of_success=10) quality#high(name=High "
-                             "budget=5000 turns_to_make=5 chance_of_success=15)))"));
-
-        Data().Messages().clear();
-        QVERIFY(VerifyAds(Data()));
-        QVERIFY(Data().Messages().empty());
     }
 
     void RemoveSelectsTheLineBefore() {
@@ -228,23 +141,6 @@ private slots:
         // With nothing selected Remove does nothing.
         QTest::mouseClick(Find<QPushButton>("RemoveAdButton"), Qt::LeftButton);
         QCOMPARE(Data().Ads()->ChildCount(), 1);
-    }
-
-    void GalleryRendersTheForm() {
-        QTemporaryDir out;
-        TGalleryContext context;
-        context.Scenario = &Data();
-        context.OutputFolder = out.path();
-        context.PageName = QStringLiteral("TAdEditorForm");
-        bool found = false;
-        for (const Gallery::TPage& page : Gallery::Pages())
-            if (page.Name == context.PageName) {
-                found = true;
-                page.Render(context);
-            }
-        QVERIFY(found);
-        QCOMPARE(context.Written.size(), size_t(1));
-        QVERIFY(QFileInfo(context.Written.front()).size() > 0);
     }
 };
 

@@ -1,7 +1,5 @@
 #include "editors/content/TEndorserEditorForm.h"
-#include "editors/world/WorldTestScenario.h"
-#include "guisupport/ScenarioCopy.h"
-#include "guisupport/ScriptedPrompts.h"
+#include "guisupport/EditorTest.h"
 #include "scenario/edit/EndorsersEdit.h"
 #include "scenario/verify/FileVerifiers.h"
 #include "xml/TXmlNode.h"
@@ -17,68 +15,16 @@
 
 #include <memory>
 
-namespace {
+namespace {} // namespace
 
-std::string Text(const TXmlNode* parent, const char* path) {
-    const TXmlNode* node = parent;
-    std::string rest = path;
-    while (node && !rest.empty()) {
-        const size_t slash = rest.find('/');
-        node = node->GetChild(rest.substr(0, slash));
-        rest = slash == std::string::npos ? std::string() : rest.substr(slash + 1);
-    }
-    return node ? node->GetText() : std::string("<missing>");
-}
+using namespace GuiTest;
 
-// An element with its id, text and children, for comparing whole subtrees.
-std::string Outline(const TXmlNode* node) {
-    std::string out = node->Name;
-    for (int32_t i = 0; i < node->AttributeCount(); ++i)
-        out += " " + node->GetAttributeAt(i)->Name + "=" + node->GetAttributeAt(i)->Value;
-    // The indentation a loaded block holds is not part of its text.
-    if (node->GetText().find_first_not_of(" \t\r\n") != std::string::npos)
-        out += " '" + node->GetText() + "'";
-    if (node->ChildCount() > 0) {
-        out += " (";
-        for (int32_t i = 0; i < node->ChildCount(); ++i)
-            out += (i ? ", " : "") + Outline(node->GetChildAt(i));
-        out += ")";
-    }
-    return out;
-}
-
-void Type(QLineEdit* edit, const QString& text) {
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-}
-
-void Choose(QComboBox* combo, const QString& text) {
-    const int index = combo->findText(text);
-    if (index < 0)
-        qFatal("no entry %s", qPrintable(text));
-    combo->setCurrentIndex(index);
-}
-
-void SelectLines(QListWidget* list, const QStringList& texts) {
-    list->clearSelection();
-    for (int i = 0; i < list->count(); ++i)
-        if (texts.contains(list->item(i)->text()))
-            list->item(i)->setSelected(true);
-}
-
-} // namespace
-
-class TEndorserEditorFormTest : public QObject {
+class TEndorserEditorFormTest : public TEditorTest {
     Q_OBJECT
 
-    std::unique_ptr<GuiTest::TScenarioCopy> Copy;
-    std::unique_ptr<TEndorserEditorForm> Form;
+    TEndorserEditorForm* Form = nullptr;
 
-    TScenarioData& Data() { return Copy->Data(); }
     TXmlNode* Endorser(int index) { return Data().Endorsers()->GetChildAt(index); }
-    template <typename T> T* C(const char* name) { return WorldTest::Control<T>(Form.get(), name); }
     QListWidget* List() { return C<QListWidget>("EndorserListBox"); }
     QListWidget* Available() { return C<QListWidget>("AvailableRegionsListBox"); }
     QListWidget* Selected() { return C<QListWidget>("SelectedRegionsListBox"); }
@@ -101,25 +47,12 @@ class TEndorserEditorFormTest : public QObject {
         return {};
     }
 
-    void Open() {
-        Form = std::make_unique<TEndorserEditorForm>(Data());
-        Form->show();
-    }
+    void Open() { Form = &TEditorTest::Open<TEndorserEditorForm>(); }
 
 private slots:
-    void init() {
-        Copy = std::make_unique<GuiTest::TScenarioCopy>();
-        QVERIFY2(Copy->IsOpen(), qPrintable(Copy->Problem()));
-    }
-    void cleanup() {
-        Form.reset();
-        Copy.reset();
-    }
 
     void ShowsARegionalAndANationalEndorser() {
         Open();
-        QCOMPARE(Form->windowTitle(), QStringLiteral("Step 7: Create / Edit Endorsers"));
-        QCOMPARE(Form->property("helpTopic").toInt(), 170);
         QCOMPARE(List()->count(), Data().Endorsers()->ChildCount());
         QCOMPARE(List()->currentRow(), 0);
 
@@ -242,8 +175,7 @@ private slots:
         auto* issues = C<QComboBox>("IssuesComboBox");
         QCOMPARE(parties->currentText(), TEndorserEditorForm::MissingText("gone_party"));
         QCOMPARE(issues->currentText(), TEndorserEditorForm::MissingText("gone_issue"));
-        QVERIFY(WorldTest::Entries(Selected())
-                    .contains(TEndorserEditorForm::MissingText("gone_region")));
+        QVERIFY(Entries(Selected()).contains(TEndorserEditorForm::MissingText("gone_region")));
 
         Choose(parties, QStringLiteral("None"));
         QCOMPARE(e->GetChild("party_stance")->ChildCount(), 0);
@@ -254,8 +186,7 @@ private slots:
         C<QPushButton>("RemoveRegionButton")->click();
         QCOMPARE(e->GetChild("political_units_affected")->FindChild("", "id", "gone_region"),
                  nullptr);
-        QVERIFY(!WorldTest::Entries(Available())
-                     .contains(TEndorserEditorForm::MissingText("gone_region")));
+        QVERIFY(!Entries(Available()).contains(TEndorserEditorForm::MissingText("gone_region")));
         Data().Messages().clear();
         QVERIFY(VerifyEndorsers(Data()));
     }
@@ -291,12 +222,12 @@ private slots:
         QTest::mouseClick(C<QPushButton>("NewEndorserButton"), Qt::LeftButton);
         TXmlNode* e = Endorser(Data().Endorsers()->ChildCount() - 1);
         National()->click();
-        const QStringList regions = WorldTest::Entries(Available());
+        const QStringList regions = Entries(Available());
         QVERIFY(regions.size() >= 3);
 
         SelectLines(Available(), {regions.at(0), regions.at(2)});
         C<QPushButton>("AddRegionButton")->click();
-        QCOMPARE(WorldTest::Entries(Selected()), (QStringList{regions.at(0), regions.at(2)}));
+        QCOMPARE(Entries(Selected()), (QStringList{regions.at(0), regions.at(2)}));
         QCOMPARE(e->GetChild("political_units_affected")->ChildCount(), 2);
         QCOMPARE(Bonuses(), (QStringList{"0", "0", "0"}));
 
@@ -308,7 +239,7 @@ private slots:
 
         SelectLines(Selected(), {regions.at(0)});
         C<QPushButton>("RemoveRegionButton")->click();
-        QCOMPARE(WorldTest::Entries(Selected()), QStringList{regions.at(2)});
+        QCOMPARE(Entries(Selected()), QStringList{regions.at(2)});
         QCOMPARE(units->ChildCount(), 1);
 
         C<QPushButton>("AddAllRegionsButton")->click();
@@ -318,55 +249,6 @@ private slots:
         QCOMPARE(units->ChildCount(), 0);
         QCOMPARE(Bonuses(), (QStringList{"", "", ""}));
         QVERIFY(!C<QLineEdit>("MomentumEdit")->isEnabled());
-    }
-
-    void EndorserBuiltFromScratchVerifiesAndSaves() {
-        Open();
-        const int before = List()->count();
-        QTest::mouseClick(C<QPushButton>("NewEndorserButton"), Qt::LeftButton);
-        QCOMPARE(List()->count(), before + 1);
-        QCOMPARE(List()->currentRow(), before);
-        TXmlNode* e = Endorser(before);
-        const std::string id = e->AttributeValue("id");
-        Type(C<QLineEdit>("NameEdit"), QStringLiteral("Harbour Pilots"));
-        QCOMPARE(List()->currentItem()->text(), QStringLiteral("Harbour Pilots"));
-        Type(C<QLineEdit>("PIPEffectEdit"), QStringLiteral("5"));
-        Type(C<QLineEdit>("MonetaryBonusEdit"), QStringLiteral("2.5"));
-        Choose(C<QComboBox>("PartiesComboBox"), QStringLiteral("Civic Union"));
-        Choose(C<QComboBox>("PartyStanceComboBox"), QStringLiteral("Decided"));
-        Choose(C<QComboBox>("LeadersComboBox"), QStringLiteral("Aurelio Fenn"));
-        National()->click();
-        const QStringList regions = WorldTest::Entries(Available());
-        SelectLines(Available(), regions.mid(0, 3));
-        C<QPushButton>("AddRegionButton")->click();
-        SelectLines(Selected(), regions.mid(0, 3));
-        Type(C<QLineEdit>("MomentumEdit"), QStringLiteral("2"));
-        Choose(C<QComboBox>("IssuesComboBox"), QStringLiteral("Taxes"));
-        Choose(C<QComboBox>("FavouredPositionComboBox"), QStringLiteral("Center-Right"));
-
-        Data().Messages().clear();
-        QVERIFY(VerifyEndorsers(Data()));
-        Data().Save();
-        TScenarioData reloaded;
-        std::string folder = Data().Folder();
-        reloaded.Load(folder);
-        const TXmlNode* saved = reloaded.Endorsers()->GetChildAt(before);
-        std::string units;
-        for (const TXmlNode* region : EndorsersEdit::Regions(reloaded))
-            if (regions.mid(0, 3).contains(QString::fromStdString(Text(region, "name"))))
-                units += std::string(units.empty() ? "" : ", ") +
-                         "political_unit id=" + region->AttributeValue("id") +
-                         " (momentum '2', footsoldiers chance=0 '0')";
-        QCOMPARE(QString::fromStdString(Outline(saved)),
-                 QString::fromStdString(
-                     "endorser id=" + id +
-                     " (name 'Harbour Pilots', description, start_date '-1', end_date '-1', "
-                     "pp_effect '5', party_stance (party id=39459_2174350403 (initial_stance "
-                     "'Decided')), leader_stance (leader id=39453_4280512017 (initial_stance "
-                     "'leaning')), monetary_bonus '2.5', political_units_affected (" +
-                     units +
-                     "), issues (issue id=39459_6395126361 (favored_position "
-                     "'Center-Right')))"));
     }
 
     void RemoveSelectsTheOneBefore() {
@@ -404,28 +286,6 @@ private slots:
         QTest::mouseClick(C<QPushButton>("NewEndorserButton"), Qt::LeftButton);
         QVERIFY(!C<QComboBox>("PartiesComboBox")->isEnabled());
         QVERIFY(Data().Endorsers()->ChildCount() > 0);
-    }
-
-    void EnterInAFieldPressesNoButtonAndLongTextsStay() {
-        Endorser(0)->GetChild("name")->SetText(std::string(300, 'n'));
-        Open();
-        for (QPushButton* button : Form->findChildren<QPushButton*>())
-            QVERIFY2(!button->autoDefault() && !button->isDefault(),
-                     qPrintable(button->objectName()));
-        QCOMPARE(C<QLineEdit>("NameEdit")->text().size(), 300);
-        const int count = Data().Endorsers()->ChildCount();
-        TScriptedPrompts prompts; // nothing may be asked
-        for (const char* name : {"NameEdit", "PIPEffectEdit", "MonetaryBonusEdit", "MomentumEdit",
-                                 "FootsoldierEdit", "FootsoldierChanceEdit"}) {
-            auto* edit = C<QLineEdit>(name);
-            edit->setFocus();
-            QTest::keyClick(edit, Qt::Key_Return);
-            QTest::keyClick(edit, Qt::Key_Enter);
-        }
-        QVERIFY(Form->isVisible());
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(Data().Endorsers()->ChildCount(), count);
-        QCOMPARE(Text(Endorser(0), "name"), std::string(300, 'n'));
     }
 };
 

@@ -1,7 +1,7 @@
 // The debates editor on the general-election debates and on a party's
 // primaries debates.
 #include "editors/parties/TDebatesEditorForm.h"
-#include "editors/world/WorldTestScenario.h"
+#include "guisupport/EditorTest.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -12,54 +12,47 @@
 
 #include <memory>
 
-using namespace WorldTest;
+using namespace GuiTest;
 
-class DebatesEditorTest : public QObject {
+class DebatesEditorTest : public TEditorTest {
     Q_OBJECT
 
-    std::unique_ptr<GuiTest::TScenarioCopy> Copy;
     TXmlNode* Root = nullptr;
 
     TXmlNode* AddParty(const std::string& id, const std::string& name) {
-        TXmlNode* party = Copy->Data().Parties()->AddNewChild("party");
+        TXmlNode* party = Data().Parties()->AddNewChild("party");
         party->SetAttribute("id", id);
         party->AddNewChild("name", name);
         return party;
     }
+    void Started() override { Root = Data().Scenario(); }
+
+public:
+    DebatesEditorTest() : TEditorTest(WorldFolder()) {}
 
 private slots:
-    void init() {
-        Copy = std::make_unique<GuiTest::TScenarioCopy>(WorldFolder());
-        QVERIFY2(Copy->IsOpen(), qPrintable(Copy->Problem()));
-        Root = Copy->Data().Scenario();
-    }
-
-    void cleanup() { Copy.reset(); }
 
     void GeneralElectionDebatesAreListedByTypeAndDate() {
-        auto form = TDebatesEditorForm::ForGeneralElection(Copy->Data());
+        auto form = TDebatesEditorForm::ForGeneralElection(Data());
         form->show();
-        QCOMPARE(form->windowTitle(), QStringLiteral("Step 1: Create / Edit Debates"));
-        QCOMPARE(form->property("helpTopic").toInt(), 113);
         QVERIFY(!form->PrimariesMode());
-        auto* list = Control<QListWidget>(form.get(), "DebatesListBox");
+        auto* list = Find<QListWidget>(form.get(), "DebatesListBox");
         QCOMPARE(Entries(list), (QStringList{"Leader - 09/15/2009", "VICELEADER - 09/22/2009"}));
         QCOMPARE(list->currentRow(), 0);
-        QCOMPARE(Control<QLineEdit>(form.get(), "PercentToQualifyEdit")->text(),
-                 QStringLiteral("15"));
+        QCOMPARE(Find<QLineEdit>(form.get(), "PercentToQualifyEdit")->text(), QStringLiteral("15"));
         list->setCurrentRow(1);
-        QCOMPARE(Control<QComboBox>(form.get(), "TypeComboBox")->currentText(),
+        QCOMPARE(Find<QComboBox>(form.get(), "TypeComboBox")->currentText(),
                  QStringLiteral("Viceleader"));
-        QCOMPARE(TextAt(Root, "debates/general_election/debate/type"), "Leader");
+        QCOMPARE(Text(Root, "debates/general_election/debate/type"), "Leader");
     }
 
     void DebateWithoutATypeShowsNoTypeInAGeneralElectionList() {
         Remove(Root, "debates/general_election/debate/type");
-        auto form = TDebatesEditorForm::ForGeneralElection(Copy->Data());
+        auto form = TDebatesEditorForm::ForGeneralElection(Data());
         form->show();
-        auto* list = Control<QListWidget>(form.get(), "DebatesListBox");
+        auto* list = Find<QListWidget>(form.get(), "DebatesListBox");
         QCOMPARE(Entries(list), (QStringList{"09/15/2009", "VICELEADER - 09/22/2009"}));
-        auto* type = Control<QComboBox>(form.get(), "TypeComboBox");
+        auto* type = Find<QComboBox>(form.get(), "TypeComboBox");
         QVERIFY(type->isHidden());
         list->setCurrentRow(1);
         QVERIFY(!type->isHidden());
@@ -67,23 +60,23 @@ private slots:
     }
 
     void NewDebateIsSelectedAndItsEntryFollowsDateAndType() {
-        auto form = TDebatesEditorForm::ForGeneralElection(Copy->Data());
+        auto form = TDebatesEditorForm::ForGeneralElection(Data());
         form->show();
-        auto* list = Control<QListWidget>(form.get(), "DebatesListBox");
-        Control<QPushButton>(form.get(), "NewButton")->click();
+        auto* list = Find<QListWidget>(form.get(), "DebatesListBox");
+        Find<QPushButton>(form.get(), "NewButton")->click();
         QCOMPARE(list->count(), 3);
         QCOMPARE(list->currentRow(), 2);
         QCOMPARE(list->currentItem()->text(), QStringLiteral("Leader - 12/12/2008"));
         TXmlNode* debate = At(Root, "debates/general_election")->GetChildAt(2);
         QCOMPARE(debate->GetChild("language")->GetText(), "English");
 
-        Control<QDateEdit>(form.get(), "DateTimePicker")->setDate(QDate(2008, 10, 7));
+        Find<QDateEdit>(form.get(), "DateTimePicker")->setDate(QDate(2008, 10, 7));
         QCOMPARE(debate->GetChild("date")->GetText(), "10/07/2008");
         QCOMPARE(list->currentItem()->text(), QStringLiteral("Leader - 10/07/2008"));
-        Control<QComboBox>(form.get(), "TypeComboBox")->setCurrentIndex(1);
+        Find<QComboBox>(form.get(), "TypeComboBox")->setCurrentIndex(1);
         QCOMPARE(debate->GetChild("type")->GetText(), "Viceleader");
         QCOMPARE(list->currentItem()->text(), QStringLiteral("Viceleader - 10/07/2008"));
-        auto* percent = Control<QLineEdit>(form.get(), "PercentToQualifyEdit");
+        auto* percent = Find<QLineEdit>(form.get(), "PercentToQualifyEdit");
         percent->selectAll();
         QTest::keyClicks(percent, QStringLiteral("250"));
         QCOMPARE(debate->GetChild("percent_to_qualify")->GetText(), "100");
@@ -92,10 +85,10 @@ private slots:
     }
 
     void RemoveSelectsTheDebateBefore() {
-        auto form = TDebatesEditorForm::ForGeneralElection(Copy->Data());
+        auto form = TDebatesEditorForm::ForGeneralElection(Data());
         form->show();
-        auto* list = Control<QListWidget>(form.get(), "DebatesListBox");
-        auto* remove = Control<QPushButton>(form.get(), "RemoveButton");
+        auto* list = Find<QListWidget>(form.get(), "DebatesListBox");
+        auto* remove = Find<QPushButton>(form.get(), "RemoveButton");
         list->setCurrentRow(1);
         remove->click();
         QCOMPARE(Entries(list), (QStringList{"Leader - 09/15/2009"}));
@@ -103,52 +96,52 @@ private slots:
         remove->click();
         QCOMPARE(list->count(), 0);
         QVERIFY(!remove->isEnabled());
-        QVERIFY(!Control<QDateEdit>(form.get(), "DateTimePicker")->isEnabled());
-        QVERIFY(Control<QLineEdit>(form.get(), "PercentToQualifyEdit")->text().isEmpty());
+        QVERIFY(!Find<QDateEdit>(form.get(), "DateTimePicker")->isEnabled());
+        QVERIFY(Find<QLineEdit>(form.get(), "PercentToQualifyEdit")->text().isEmpty());
         QCOMPARE(At(Root, "debates/general_election")->ChildCount(), 0);
     }
 
     void MissingGeneralElectionListIsMadeByCreateNewOnly() {
         Remove(Root, "debates/general_election");
-        auto form = TDebatesEditorForm::ForGeneralElection(Copy->Data());
+        auto form = TDebatesEditorForm::ForGeneralElection(Data());
         form->show();
         QCOMPARE(At(Root, "debates/general_election"), nullptr);
-        Control<QPushButton>(form.get(), "NewButton")->click();
+        Find<QPushButton>(form.get(), "NewButton")->click();
         QCOMPARE(At(Root, "debates/general_election")->ChildCount(), 1);
-        QCOMPARE(Entries(Control<QListWidget>(form.get(), "DebatesListBox")),
+        QCOMPARE(Entries(Find<QListWidget>(form.get(), "DebatesListBox")),
                  (QStringList{"Leader - 12/12/2008"}));
     }
 
     void WithoutDebatesEverythingIsDisabled() {
         Remove(Root, "debates");
-        const std::string before = Copy->Data().Document(TScenarioFile::Scenario).ToText();
-        auto form = TDebatesEditorForm::ForGeneralElection(Copy->Data());
+        const std::string before = Data().Document(TScenarioFile::Scenario).ToText();
+        auto form = TDebatesEditorForm::ForGeneralElection(Data());
         form->show();
-        QVERIFY(!Control<QPushButton>(form.get(), "NewButton")->isEnabled());
-        QVERIFY(!Control<QPushButton>(form.get(), "RemoveButton")->isEnabled());
-        auto party = TDebatesEditorForm::ForParty(Copy->Data(), AddParty("p1", "Blue"));
+        QVERIFY(!Find<QPushButton>(form.get(), "NewButton")->isEnabled());
+        QVERIFY(!Find<QPushButton>(form.get(), "RemoveButton")->isEnabled());
+        auto party = TDebatesEditorForm::ForParty(Data(), AddParty("p1", "Blue"));
         party->show();
-        QVERIFY(!Control<QPushButton>(party.get(), "NewButton")->isEnabled());
-        QCOMPARE(Copy->Data().Document(TScenarioFile::Scenario).ToText(), before);
+        QVERIFY(!Find<QPushButton>(party.get(), "NewButton")->isEnabled());
+        QCOMPARE(Data().Document(TScenarioFile::Scenario).ToText(), before);
     }
 
     void PartyDebatesHaveNoTypeAndTheEntryIsMadeOnce() {
         TXmlNode* party = AddParty("p7", "Harbour");
         {
-            auto form = TDebatesEditorForm::ForParty(Copy->Data(), party);
+            auto form = TDebatesEditorForm::ForParty(Data(), party);
             form->show();
             QVERIFY(form->PrimariesMode());
             QCOMPARE(form->windowTitle(),
                      QStringLiteral("Step 5: Create / Edit Harbour Party's Debates"));
-            Control<QPushButton>(form.get(), "NewButton")->click();
-            auto* list = Control<QListWidget>(form.get(), "DebatesListBox");
+            Find<QPushButton>(form.get(), "NewButton")->click();
+            auto* list = Find<QListWidget>(form.get(), "DebatesListBox");
             QCOMPARE(Entries(list), (QStringList{"12/12/2008"}));
-            QVERIFY(Control<QComboBox>(form.get(), "TypeComboBox")->isHidden());
-            QVERIFY(Control<QLabel>(form.get(), "TypeLabel")->isHidden());
-            Control<QDateEdit>(form.get(), "DateTimePicker")->setDate(QDate(2008, 3, 4));
+            QVERIFY(Find<QComboBox>(form.get(), "TypeComboBox")->isHidden());
+            QVERIFY(Find<QLabel>(form.get(), "TypeLabel")->isHidden());
+            Find<QDateEdit>(form.get(), "DateTimePicker")->setDate(QDate(2008, 3, 4));
             QCOMPARE(list->item(0)->text(), QStringLiteral("03/04/2008"));
         }
-        auto again = TDebatesEditorForm::ForParty(Copy->Data(), party);
+        auto again = TDebatesEditorForm::ForParty(Data(), party);
         again->show();
         TXmlNode* primaries = At(Root, "debates/primaries");
         QCOMPARE(primaries->ChildCount(), 1);
@@ -157,7 +150,7 @@ private slots:
         QCOMPARE(entry->ChildCount(), 1);
         QCOMPARE(entry->GetChildAt(0)->GetChild("type"), nullptr);
         QCOMPARE(entry->GetChildAt(0)->GetChild("date")->GetText(), "03/04/2008");
-        QCOMPARE(Control<QListWidget>(again.get(), "DebatesListBox")->count(), 1);
+        QCOMPARE(Find<QListWidget>(again.get(), "DebatesListBox")->count(), 1);
     }
 };
 

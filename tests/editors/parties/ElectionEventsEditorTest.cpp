@@ -1,9 +1,6 @@
 // The election events editor on a copy of the sample scenario.
-#include "editors/parties/PartiesTestSupport.h"
-
 #include "editors/parties/TElectionEventsEditorForm.h"
-#include "guisupport/FormChecks.h"
-#include "guisupport/ScriptedPrompts.h"
+#include "guisupport/EditorTest.h"
 #include "scenario/edit/PartiesEdit.h"
 #include "scenario/edit/RegionElectionEdit.h"
 #include "xml/TXmlNode.h"
@@ -12,11 +9,13 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 
 #include <memory>
 
-using namespace PartiesTest;
+using namespace GuiTest;
 
 namespace {
 
@@ -25,20 +24,16 @@ const char* const MeadowLeague = "39458_1807117304";
 
 } // namespace
 
-class ElectionEventsEditorTest : public QObject {
+class ElectionEventsEditorTest : public TEditorTest {
     Q_OBJECT
 
-    std::unique_ptr<GuiTest::TScenarioCopy> Copy;
-    std::unique_ptr<TElectionEventsEditorForm> Form;
+    TElectionEventsEditorForm* Form = nullptr;
 
-    TScenarioData& Data() { return Copy->Data(); }
+    TXmlNode* PartyAt(int index) { return Data().Parties()->GetChildAt(index); }
     TXmlNode* Region(int n) { return PartiesEdit::RegionList(Data())->GetChildAt(n); }
-    QListWidget* Regions() { return Control<QListWidget>(Form.get(), "RegionsListBox"); }
-    QCheckBox* Box(const char* name) { return Control<QCheckBox>(Form.get(), name); }
-    void Open(int party) {
-        Form = std::make_unique<TElectionEventsEditorForm>(Data(), PartyAt(Data(), party));
-        Form->show();
-    }
+    QListWidget* Regions() { return C<QListWidget>("RegionsListBox"); }
+    QCheckBox* Box(const char* name) { return C<QCheckBox>(name); }
+    void Open(int party) { Form = &TEditorTest::Open<TElectionEventsEditorForm>(PartyAt(party)); }
     // Selects rows, the last of them focused.
     void Select(std::initializer_list<int> rows) {
         Regions()->clearSelection();
@@ -55,29 +50,19 @@ class ElectionEventsEditorTest : public QObject {
     }
 
 private slots:
-    void init() {
-        Copy = std::make_unique<GuiTest::TScenarioCopy>();
-        QVERIFY2(Copy->IsOpen(), qPrintable(Copy->Problem()));
-    }
-    void cleanup() {
-        Form.reset();
-        Copy.reset();
-    }
 
     void ShowsTheFocusedRegionsEvent() {
         Open(2);
         QCOMPARE(Form->windowTitle(),
                  QStringLiteral("Step 5: Meadow League Party's Regional Information"));
-        QCOMPARE(Form->property("helpTopic").toInt(), 154);
         QCOMPARE(Regions()->count(), 9);
         QCOMPARE(Regions()->currentRow(), 0);
         QVERIFY(Regions()->item(0)->isSelected());
-        auto* type = Control<QComboBox>(Form.get(), "TypeComboBox");
+        auto* type = Find<QComboBox>(Form, "TypeComboBox");
         QCOMPARE(type->currentText(), QStringLiteral("Caucus"));
-        QCOMPARE(Control<QLineEdit>(Form.get(), "CutOffEdit")->text(), QStringLiteral("10"));
-        QCOMPARE(Control<QComboBox>(Form.get(), "SeatTypeComboBox")->currentText(),
-                 QStringLiteral("PR"));
-        QCOMPARE(Control<QDateEdit>(Form.get(), "DateTimePicker")->date(), QDate(2008, 2, 9));
+        QCOMPARE(Find<QLineEdit>(Form, "CutOffEdit")->text(), QStringLiteral("10"));
+        QCOMPARE(Find<QComboBox>(Form, "SeatTypeComboBox")->currentText(), QStringLiteral("PR"));
+        QCOMPARE(Find<QDateEdit>(Form, "DateTimePicker")->date(), QDate(2008, 2, 9));
         QVERIFY(Box("BallotCheckBox")->isChecked());
         QVERIFY(!Box("GovernorCheckBox")->isChecked());
 
@@ -94,12 +79,10 @@ private slots:
         type->setCurrentIndex(2);
         QCOMPARE(Text(event, "type") + " " + Text(event, "open_closed"),
                  std::string("caucus closed"));
-        Type(Control<QLineEdit>(Form.get(), "SeatNumberEdit"), QStringLiteral("0"));
+        Type(Find<QLineEdit>(Form, "SeatNumberEdit"), QStringLiteral("0"));
         QCOMPARE(Text(event->GetChild("seat"), "number"), std::string("1"));
-        Control<QDateEdit>(Form.get(), "DateTimePicker")->setDate(QDate(2008, 3, 4));
+        Find<QDateEdit>(Form, "DateTimePicker")->setDate(QDate(2008, 3, 4));
         QCOMPARE(Text(event, "date"), std::string("03/04/2008"));
-
-        GuiTest::PressEnterEverywhere(Form.get());
     }
 
     void OpeningCreatesAMissingEventDatedToday() {
@@ -112,13 +95,13 @@ private slots:
         QCOMPARE(Text(event, "date"), PartiesEdit::TodayText());
         QCOMPARE(Text(event, "type"), std::string("Primary"));
         QCOMPARE(Text(event, "profile_bonus"), std::string("0"));
-        QCOMPARE(Control<QComboBox>(Form.get(), "TypeComboBox")->currentText(),
+        QCOMPARE(Find<QComboBox>(Form, "TypeComboBox")->currentText(),
                  QStringLiteral("Open Primary"));
-        QCOMPARE(Control<QDateEdit>(Form.get(), "DateTimePicker")->date(), QDate::currentDate());
+        QCOMPARE(Find<QDateEdit>(Form, "DateTimePicker")->date(), QDate::currentDate());
     }
 
     void BallotOfEverySelectedRegionOnce() {
-        const std::string party = PartyAt(Data(), 2)->AttributeValue("id");
+        const std::string party = PartyAt(2)->AttributeValue("id");
         for (int region : {1, 3, 5})
             RegionElectionEdit::SetOnBallot(Data(), {Region(region)}, party, false);
         Open(2);

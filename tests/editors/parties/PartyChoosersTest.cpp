@@ -6,9 +6,7 @@
 #include "editors/parties/TPlatformEditorForm.h"
 #include "editors/parties/TSelectPartyForm.h"
 #include "editors/parties/TSelectVeepsForm.h"
-#include "guisupport/FormChecks.h"
-#include "guisupport/ScenarioCopy.h"
-#include "guisupport/ScriptedPrompts.h"
+#include "guisupport/EditorTest.h"
 #include "scenario/ValueEncodings.h"
 #include "xml/TXmlNode.h"
 
@@ -26,29 +24,19 @@
 #include <memory>
 #include <utility>
 
-using GuiTest::Find;
-using GuiTest::Text;
+using namespace GuiTest;
 
-class PartyChoosersTest : public QObject {
+class PartyChoosersTest : public TEditorTest {
     Q_OBJECT
 
-    std::unique_ptr<GuiTest::TScenarioCopy> Copy;
-
-    TScenarioData& Data() { return Copy->Data(); }
     TXmlNode* Party(int index) { return Data().Parties()->GetChildAt(index); }
     TXmlNode* FirstLeader(TXmlNode* party) { return party->GetChild("leaders")->GetChildAt(0); }
 
 private slots:
-    void init() {
-        Copy = std::make_unique<GuiTest::TScenarioCopy>();
-        QVERIFY2(Copy->IsOpen(), qPrintable(Copy->Problem()));
-    }
-    void cleanup() { Copy.reset(); }
 
     void ChooserLeavesOutTheGivenParty() {
         TSelectPartyForm form(Data(), Party(1));
         form.show();
-        QCOMPARE(form.windowTitle(), QStringLiteral("Select Party"));
         auto* list = Find<QListWidget>(&form, "PartiesListBox");
         QCOMPARE(list->count(), Data().Parties()->ChildCount() - 1);
         QCOMPARE(list->item(0)->text(), QString::fromStdString(Text(Party(0), "name")));
@@ -59,12 +47,6 @@ private slots:
         Find<QPushButton>(&form, "OkButton")->click();
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(form.SelectedParty(), Party(2));
-    }
-
-    void EnterPressesNothingInThePlatform() {
-        TPlatformEditorForm platform(Data(), Party(0));
-        platform.show();
-        GuiTest::PressEnterEverywhere(&platform);
     }
 
     // In its list, Enter takes a chooser's choice and Escape leaves it.
@@ -122,7 +104,6 @@ private slots:
         TXmlNode* platform = party->GetChild("platform");
         TPlatformEditorForm form(Data(), party);
         form.show();
-        QCOMPARE(form.windowTitle(), QStringLiteral("Set Party / Leader Platform"));
         QCOMPARE(Find<QGroupBox>(&form, "PlatformGroupBox")->title(),
                  QStringLiteral(" &Platform "));
         QCOMPARE(int(form.Rows().size()), platform->ChildCount());
@@ -201,7 +182,6 @@ private slots:
                  Text(entries[0].Entry->GetChild("primaries"), "starting_percentage"));
         // Showing wrote nothing.
         QCOMPARE(Data().Document(TScenarioFile::Percentages).ToText(), before);
-        GuiTest::PressEnterEverywhere(&form);
 
         // Three regions, 40 committed: all three get it, the others not.
         regions->item(0)->setSelected(true);

@@ -6,10 +6,8 @@
 #include "editors/world/TEconomyEditorForm.h"
 #include "editors/world/TInterviewerEditorForm.h"
 #include "editors/world/TScenarioEditorForm.h"
-#include "editors/world/WorldTestScenario.h"
-#include "guisupport/ScriptedPrompts.h"
+#include "guisupport/EditorTest.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -20,145 +18,66 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include <memory>
 
-using namespace WorldTest;
+using namespace GuiTest;
 
-class ScenarioEditorTest : public QObject {
+class ScenarioEditorTest : public TEditorTest {
     Q_OBJECT
 
-    std::unique_ptr<GuiTest::TScenarioCopy> Copy;
-    std::unique_ptr<TScenarioEditorForm> Form;
     TXmlNode* Root = nullptr;
 
-    void Open() {
-        Form = std::make_unique<TScenarioEditorForm>(Copy->Data());
-        Form->show();
+    TScenarioEditorForm& Open() { return TEditorTest::Open<TScenarioEditorForm>(); }
+    void Started() override {
+        Root = Data().Scenario();
+        Data().Percentages()->AddNewChild("universal_alienated", "7");
     }
-    template <typename T> T* C(const char* name) { return Control<T>(Form.get(), name); }
+
+public:
+    ScenarioEditorTest() : TEditorTest(WorldFolder()) {}
 
 private slots:
-    void init() {
-        Copy = std::make_unique<GuiTest::TScenarioCopy>(WorldFolder());
-        QVERIFY2(Copy->IsOpen(), qPrintable(Copy->Problem()));
-        Root = Copy->Data().Scenario();
-        Copy->Data().Percentages()->AddNewChild("universal_alienated", "7");
-    }
 
-    void cleanup() {
-        Form.reset();
-        Copy.reset();
-    }
+    void ControlsEditTheirSettingsWithinTheFormsLimits() {
+        const QWidget& form = Open();
+        QString faults =
+            BindingFaults(&form, Root,
+                          {{"NameEdit", "name"},
+                           {"MoneyCoefficientEdit", "money_coefficient"},
+                           {"FundraisingCoefficientEdit", "fundraising_coefficient"},
+                           {"PrimariesIntroMemo", "primaries_introduction"},
+                           {"GeneralIntroMemo", "generalelection_introduction"},
+                           {"ElectedPositionEdit", "leader/position"},
+                           {"ElectedInstitutionEdit", "leader/institution"},
+                           {"AppointedByEdit", "leader/appointed_by"},
+                           {"CurrencySymbolEdit", "currency_symbol"},
+                           {"BaseCPEdit", "base_cp"},
+                           {"MaxAdsEdit", "advertising/max_per_player"},
+                           {"PACCheckBox", "advertising/pac"},
+                           {"PrimariesStartDateTimePicker", "primaries/start_date"},
+                           {"GeneralStartDateTimePicker", "general_election/start_date"},
+                           {"GeneralEndDateTimePicker", "general_election/end_date"}});
+        faults += BindingFaults(&form, Data().Percentages(),
+                                {{"UniversalAlienatedEdit", "universal_alienated"}});
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
 
-    void ShowingFillsEveryControlAndWritesNothing() {
-        At(Root, "name")->SetText("Harbour & Sons");
-        const std::string before = Copy->Data().Document(TScenarioFile::Scenario).ToText();
-        Open();
-        QCOMPARE(Form->windowTitle(), QStringLiteral("Step 1: Create / Edit Scenario Data"));
-        QCOMPARE(Form->property("helpTopic").toInt(), 110);
-        QCOMPARE(C<QLineEdit>("NameEdit")->text(), QStringLiteral("Harbour & Sons"));
-        QCOMPARE(C<QLineEdit>("FundraisingCoefficientEdit")->text(), QStringLiteral("1.5"));
-        QCOMPARE(C<QPlainTextEdit>("GeneralIntroMemo")->toPlainText(),
-                 QStringLiteral("Two leaders remain; the islands decide."));
-        QCOMPARE(C<QLineEdit>("ElectedInstitutionEdit")->text(), QStringLiteral("Tide Council"));
-        QCOMPARE(C<QComboBox>("PollResultsDayComboBox")->currentText(), QStringLiteral("Thursday"));
-        QCOMPARE(C<QComboBox>("InitialEconomyComboBox")->currentText(), QStringLiteral("Normal"));
-        QCOMPARE(C<QLineEdit>("MaxAdsEdit")->text(), QStringLiteral("12"));
-        QVERIFY(C<QCheckBox>("PACCheckBox")->isChecked());
-        QVERIFY(!C<QCheckBox>("BanAdsCheckBox")->isChecked());
-        QCOMPARE(C<QLineEdit>("BanAdsDaysEdit")->text(), QStringLiteral("-1"));
-        QVERIFY(!C<QLineEdit>("BanAdsDaysEdit")->isEnabled());
-        QCOMPARE(C<QLineEdit>("UniversalAlienatedEdit")->text(), QStringLiteral("7"));
-        QCOMPARE(C<QDateEdit>("GeneralEndDateTimePicker")->text(), QStringLiteral("10/27/2009"));
-        QVERIFY(C<QPushButton>("EconomyButton")->isEnabled());
-        QCOMPARE(Copy->Data().Document(TScenarioFile::Scenario).ToText(), before);
-    }
-
-    void TypingWritesEachFieldWithinItsLimits() {
-        Open();
-        auto* name = C<QLineEdit>("NameEdit");
-        name->selectAll();
-        QTest::keyClicks(name, QString(45, QLatin1Char('x')));
-        QCOMPARE(TextAt(Root, "name"), std::string(40, 'x'));
-
-        auto* currency = C<QLineEdit>("CurrencySymbolEdit");
-        currency->selectAll();
-        QTest::keyClicks(currency, QStringLiteral("#%"));
-        QCOMPARE(TextAt(Root, "currency_symbol"), "#");
-
+        Type(C<QLineEdit>("NameEdit"), QString(45, QLatin1Char('x')));
+        QCOMPARE(Text(Root, "name"), std::string(40, 'x'));
+        Type(C<QLineEdit>("CurrencySymbolEdit"), QStringLiteral("#%"));
+        QCOMPARE(Text(Root, "currency_symbol"), "#");
         auto* memo = C<QPlainTextEdit>("PrimariesIntroMemo");
-        memo->selectAll();
-        QTest::keyClicks(memo, QString(440, QLatin1Char('a')));
+        Type(memo, QString(440, QLatin1Char('a')));
         memo->moveCursor(QTextCursor::Start);
         QTest::keyClicks(memo, QStringLiteral("0123456789ABCDEF"));
-        QCOMPARE(TextAt(Root, "primaries_introduction"), "0123456789" + std::string(440, 'a'));
-
-        auto* maxAds = C<QLineEdit>("MaxAdsEdit");
-        maxAds->end(false);
-        QTest::keyClicks(maxAds, QStringLiteral("00"));
-        QCOMPARE(TextAt(Root, "advertising/max_per_player"), "1000");
+        QCOMPARE(Text(Root, "primaries_introduction"), "0123456789" + std::string(440, 'a'));
+        Type(C<QLineEdit>("MaxAdsEdit"), QStringLiteral("1200"));
+        QCOMPARE(Text(Root, "advertising/max_per_player"), "1000");
         // Without range checking the coefficient keeps what is typed.
-        auto* money = C<QLineEdit>("MoneyCoefficientEdit");
-        money->end(false);
-        QTest::keyClicks(money, QStringLiteral("50"));
-        QCOMPARE(TextAt(Root, "money_coefficient"), "150");
-        auto* alienated = C<QLineEdit>("UniversalAlienatedEdit");
-        alienated->end(false);
-        QTest::keyClicks(alienated, QStringLiteral("00"));
-        QCOMPARE(TextAt(Copy->Data().Percentages(), "universal_alienated"), "100");
-
-        C<QLineEdit>("AppointedByEdit")->setText(QStringLiteral("The Tide"));
-        QCOMPARE(TextAt(Root, "leader/appointed_by"), "The Tide");
-        C<QDateEdit>("PrimariesStartDateTimePicker")->setDate(QDate(2009, 2, 3));
-        QCOMPARE(TextAt(Root, "primaries/start_date"), "02/03/2009");
-        C<QCheckBox>("PACCheckBox")->click();
-        QCOMPARE(TextAt(Root, "advertising/pac"), "0");
-    }
-
-    void LongTextsInTheFileAreShownWhole() {
-        At(Root, "generalelection_introduction")->SetText(std::string(500, 'g'));
-        Open();
-        auto* memo = C<QPlainTextEdit>("GeneralIntroMemo");
-        QCOMPARE(memo->toPlainText().size(), 500);
-        memo->moveCursor(QTextCursor::End);
-        QTest::keyClicks(memo, QStringLiteral("h"));
-        QCOMPARE(TextAt(Root, "generalelection_introduction"), std::string(500, 'g'));
-        QTest::keyClick(memo, Qt::Key_Backspace);
-        QCOMPARE(TextAt(Root, "generalelection_introduction"), std::string(499, 'g'));
-    }
-
-    void LongTextsInTheFileAreShownWholeInTextBoxes() {
-        const std::string longName(50, 'n');
-        At(Root, "name")->SetText(longName);
-        At(Root, "currency_symbol")->SetText("US$");
-        Open();
-        auto* name = C<QLineEdit>("NameEdit");
-        QCOMPARE(name->text(), QString::fromStdString(longName));
-        name->end(false);
-        QTest::keyClick(name, Qt::Key_Backspace);
-        QCOMPARE(TextAt(Root, "name"), std::string(49, 'n'));
-        // Still above the limit, so typing adds nothing.
-        QTest::keyClicks(name, QStringLiteral("xyz"));
-        QCOMPARE(TextAt(Root, "name"), std::string(49, 'n'));
-
-        auto* currency = C<QLineEdit>("CurrencySymbolEdit");
-        QCOMPARE(currency->text(), QStringLiteral("US$"));
-        currency->end(false);
-        QTest::keyClicks(currency, QStringLiteral("#"));
-        QCOMPARE(TextAt(Root, "currency_symbol"), "US$");
-        QTest::keyClick(currency, Qt::Key_Backspace);
-        QCOMPARE(TextAt(Root, "currency_symbol"), "US");
-
-        // Filled again from a short text, the usual limit holds.
-        At(Root, "name")->SetText("Short");
-        Form.reset();
-        Open();
-        name = C<QLineEdit>("NameEdit");
-        name->end(false);
-        QTest::keyClicks(name, QString(40, QLatin1Char('s')));
-        QCOMPARE(TextAt(Root, "name"), "Short" + std::string(35, 's'));
+        Type(C<QLineEdit>("MoneyCoefficientEdit"), QStringLiteral("150"));
+        QCOMPARE(Text(Root, "money_coefficient"), "150");
+        Type(C<QLineEdit>("UniversalAlienatedEdit"), QStringLiteral("700"));
+        QCOMPARE(Text(Data().Percentages(), "universal_alienated"), "100");
     }
 
     void BanOnAdsRemembersTheDayCount() {
@@ -170,17 +89,17 @@ private slots:
         QVERIFY(days->isEnabled());
         QCOMPARE(days->text(), QStringLiteral("14"));
         box->click();
-        QCOMPARE(TextAt(Root, "advertising/ban_days_before_election"), "-1");
+        QCOMPARE(Text(Root, "advertising/ban_days_before_election"), "-1");
         QVERIFY(!days->isEnabled());
         box->click();
-        QCOMPARE(TextAt(Root, "advertising/ban_days_before_election"), "14");
+        QCOMPARE(Text(Root, "advertising/ban_days_before_election"), "14");
         QVERIFY(days->isEnabled());
         // A count typed while ticked is the one remembered.
         days->selectAll();
         QTest::keyClicks(days, QStringLiteral("9"));
         box->click();
         box->click();
-        QCOMPARE(TextAt(Root, "advertising/ban_days_before_election"), "9");
+        QCOMPARE(Text(Root, "advertising/ban_days_before_election"), "9");
     }
 
     void BanOnAdsFromNoneStartsAtZero() {
@@ -188,7 +107,7 @@ private slots:
         auto* box = C<QCheckBox>("BanAdsCheckBox");
         QVERIFY(!box->isChecked());
         box->click();
-        QCOMPARE(TextAt(Root, "advertising/ban_days_before_election"), "0");
+        QCOMPARE(Text(Root, "advertising/ban_days_before_election"), "0");
         QCOMPARE(C<QLineEdit>("BanAdsDaysEdit")->text(), QStringLiteral("0"));
     }
 
@@ -197,9 +116,9 @@ private slots:
         Open();
         auto* day = C<QComboBox>("PollResultsDayComboBox");
         QCOMPARE(day->currentText(), QStringLiteral("Thursday"));
-        QCOMPARE(TextAt(Root, "pollresults_day"), "thursday");
+        QCOMPARE(Text(Root, "pollresults_day"), "thursday");
         day->setCurrentIndex(day->findText(QStringLiteral("Saturday")));
-        QCOMPARE(TextAt(Root, "pollresults_day"), "Sat");
+        QCOMPARE(Text(Root, "pollresults_day"), "Sat");
     }
 
     void PollResultsDayWithoutADayShowsMondayAndKeepsItsText() {
@@ -207,11 +126,11 @@ private slots:
         Open();
         auto* day = C<QComboBox>("PollResultsDayComboBox");
         QCOMPARE(day->currentText(), QStringLiteral("Monday"));
-        QCOMPARE(TextAt(Root, "pollresults_day"), "payday?");
+        QCOMPARE(Text(Root, "pollresults_day"), "payday?");
         day->setCurrentIndex(day->findText(QStringLiteral("Sunday")));
-        QCOMPARE(TextAt(Root, "pollresults_day"), "Sun");
+        QCOMPARE(Text(Root, "pollresults_day"), "Sun");
         day->setCurrentIndex(0);
-        QCOMPARE(TextAt(Root, "pollresults_day"), "Mon");
+        QCOMPARE(Text(Root, "pollresults_day"), "Mon");
     }
 
     void InitialEconomyOutsideItsLevelsShowsNone_data() {
@@ -227,11 +146,11 @@ private slots:
         Open();
         auto* economy = C<QComboBox>("InitialEconomyComboBox");
         QCOMPARE(economy->currentIndex(), -1);
-        QCOMPARE(TextAt(Root, "economy/initial"), stored.toStdString());
+        QCOMPARE(Text(Root, "economy/initial"), stored.toStdString());
         economy->setCurrentIndex(economy->findText(QStringLiteral("Very Good")));
-        QCOMPARE(TextAt(Root, "economy/initial"), "5");
+        QCOMPARE(Text(Root, "economy/initial"), "5");
         economy->setCurrentIndex(0);
-        QCOMPARE(TextAt(Root, "economy/initial"), "1");
+        QCOMPARE(Text(Root, "economy/initial"), "1");
     }
 
     void UnreadableDateShowsBlankUntilADateIsChosen() {
@@ -239,23 +158,23 @@ private slots:
         Open();
         auto* picker = C<QDateEdit>("GeneralStartDateTimePicker");
         QCOMPARE(picker->text().trimmed(), QString());
-        QCOMPARE(TextAt(Root, "general_election/start_date"), "next spring");
+        QCOMPARE(Text(Root, "general_election/start_date"), "next spring");
         picker->setDate(QDate(2009, 6, 2));
-        QCOMPARE(TextAt(Root, "general_election/start_date"), "06/02/2009");
+        QCOMPARE(Text(Root, "general_election/start_date"), "06/02/2009");
     }
 
     void PacIsOnForAnyWholeNumberButZero() {
         At(Root, "advertising/pac")->SetText("2");
         Open();
         QVERIFY(C<QCheckBox>("PACCheckBox")->isChecked());
-        QCOMPARE(TextAt(Root, "advertising/pac"), "2");
+        QCOMPARE(Text(Root, "advertising/pac"), "2");
         C<QCheckBox>("PACCheckBox")->click();
         C<QCheckBox>("PACCheckBox")->click();
-        QCOMPARE(TextAt(Root, "advertising/pac"), "1");
+        QCOMPARE(Text(Root, "advertising/pac"), "1");
     }
 
     void MissingPictureIsCreatedWhite() {
-        const QString picture = Copy->FilePath(QStringLiteral("scenario.bmp"));
+        const QString picture = FilePath(QStringLiteral("scenario.bmp"));
         QVERIFY(!QFile::exists(picture));
         Open();
         QVERIFY(Pictures::IsStoredAt(picture, QSize(65, 85)));
@@ -266,9 +185,9 @@ private slots:
         for (const char* path : {"advertising", "leader", "economy/targets", "interviewers",
                                  "debates", "pollresults_day", "general_election/end_date", "name"})
             Remove(Root, path);
-        const std::string scenario = Copy->Data().Document(TScenarioFile::Scenario).ToText();
-        Remove(Copy->Data().Percentages(), "universal_alienated");
-        const std::string percentages = Copy->Data().Document(TScenarioFile::Percentages).ToText();
+        const std::string scenario = Data().Document(TScenarioFile::Scenario).ToText();
+        Remove(Data().Percentages(), "universal_alienated");
+        const std::string percentages = Data().Document(TScenarioFile::Percentages).ToText();
 
         Open();
         for (const char* name : {"NameEdit", "MaxAdsEdit", "BanAdsDaysEdit", "ElectedPositionEdit",
@@ -286,8 +205,8 @@ private slots:
 
         C<QCheckBox>("BanAdsCheckBox")->click();
         C<QComboBox>("PollResultsDayComboBox")->setCurrentIndex(3);
-        QCOMPARE(Copy->Data().Document(TScenarioFile::Scenario).ToText(), scenario);
-        QCOMPARE(Copy->Data().Document(TScenarioFile::Percentages).ToText(), percentages);
+        QCOMPARE(Data().Document(TScenarioFile::Scenario).ToText(), scenario);
+        QCOMPARE(Data().Document(TScenarioFile::Percentages).ToText(), percentages);
     }
 
     void ButtonsOpenTheSubEditorsOnTheSameScenario() {
@@ -302,19 +221,12 @@ private slots:
              {TCase{"EconomyButton", "TEconomyEditorForm", "TargetsListBox", 2},
               TCase{"InterviewersButton", "TInterviewerEditorForm", "InterviewersListBox", 2},
               TCase{"DebatesButton", "TDebatesEditorForm", "DebatesListBox", 2}}) {
-            QString opened;
             int entries = -1;
-            QTimer::singleShot(0, this, [&] {
-                QWidget* modal = QApplication::activeModalWidget();
-                if (!modal)
-                    return;
-                opened = QString::fromLatin1(modal->metaObject()->className());
-                if (auto* list = modal->findChild<QListWidget*>(QString::fromLatin1(c.List)))
-                    entries = list->count();
-                modal->close();
-            });
-            C<QPushButton>(c.Button)->click();
-            QCOMPARE(opened, QString::fromLatin1(c.Form));
+            QCOMPARE(WhileModal([&] { C<QPushButton>(c.Button)->click(); },
+                                [&](QWidget* modal) {
+                                    entries = Find<QListWidget>(modal, c.List)->count();
+                                }),
+                     QString::fromLatin1(c.Form));
             QCOMPARE(entries, c.Entries);
         }
     }

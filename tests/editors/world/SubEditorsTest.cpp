@@ -2,7 +2,7 @@
 // and Remove on a copy of a clean scenario.
 #include "editors/world/TEconomyEditorForm.h"
 #include "editors/world/TInterviewerEditorForm.h"
-#include "editors/world/WorldTestScenario.h"
+#include "guisupport/EditorTest.h"
 #include "xml/TXmlDom.h"
 
 #include <QComboBox>
@@ -10,64 +10,57 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include <memory>
+using namespace GuiTest;
 
-using namespace WorldTest;
-
-class SubEditorsTest : public QObject {
+class SubEditorsTest : public TEditorTest {
     Q_OBJECT
 
-    std::unique_ptr<GuiTest::TScenarioCopy> Copy;
     TXmlNode* Root = nullptr;
 
     TXmlNode* Targets() { return At(Root, "economy/targets"); }
     TXmlNode* Interviewers() { return At(Root, "interviewers"); }
 
-private slots:
-    void init() {
-        Copy = std::make_unique<GuiTest::TScenarioCopy>(WorldFolder());
-        QVERIFY2(Copy->IsOpen(), qPrintable(Copy->Problem()));
-        Root = Copy->Data().Scenario();
-    }
+    void Started() override { Root = Data().Scenario(); }
 
-    void cleanup() { Copy.reset(); }
+public:
+    SubEditorsTest() : TEditorTest(WorldFolder()) {}
+
+private slots:
 
     void TargetsAreListedWithTheFirstShown() {
         At(Root, "economy/targets/target/speed")->SetText("slow");
-        TEconomyEditorForm form(Copy->Data());
+        TEconomyEditorForm form(Data());
         form.show();
-        QCOMPARE(form.windowTitle(), QStringLiteral("Step 1: Create / Edit Economic Targets"));
-        auto* list = Control<QListWidget>(&form, "TargetsListBox");
+        auto* list = Find<QListWidget>(&form, "TargetsListBox");
         QCOMPARE(Entries(list), (QStringList{"Fish stocks collapse", "Port expansion"}));
         QCOMPARE(list->currentRow(), 0);
-        QCOMPARE(Control<QLineEdit>(&form, "ChanceEdit")->text(), QStringLiteral("12.5"));
-        QCOMPARE(Control<QLineEdit>(&form, "TargetEdit")->text(), QStringLiteral("2"));
+        QCOMPARE(Find<QLineEdit>(&form, "ChanceEdit")->text(), QStringLiteral("12.5"));
+        QCOMPARE(Find<QLineEdit>(&form, "TargetEdit")->text(), QStringLiteral("2"));
         // The speed is found without regard to case and not rewritten.
-        QCOMPARE(Control<QComboBox>(&form, "SpeedComboBox")->currentText(), QStringLiteral("Slow"));
-        QCOMPARE(TextAt(Root, "economy/targets/target/speed"), "slow");
+        QCOMPARE(Find<QComboBox>(&form, "SpeedComboBox")->currentText(), QStringLiteral("Slow"));
+        QCOMPARE(Text(Root, "economy/targets/target/speed"), "slow");
 
         list->setCurrentRow(1);
-        QCOMPARE(Control<QLineEdit>(&form, "NameEdit")->text(), QStringLiteral("Port expansion"));
-        Control<QComboBox>(&form, "SpeedComboBox")->setCurrentIndex(1);
+        QCOMPARE(Find<QLineEdit>(&form, "NameEdit")->text(), QStringLiteral("Port expansion"));
+        Find<QComboBox>(&form, "SpeedComboBox")->setCurrentIndex(1);
         QCOMPARE(Targets()->GetChildAt(1)->GetChild("speed")->GetText(), "Normal");
-        auto* target = Control<QLineEdit>(&form, "TargetEdit");
+        auto* target = Find<QLineEdit>(&form, "TargetEdit");
         target->selectAll();
         QTest::keyClicks(target, QStringLiteral("9"));
         QCOMPARE(Targets()->GetChildAt(1)->GetChild("economy_target")->GetText(), "5");
     }
 
     void CreateNewAddsASelectedCompleteTarget() {
-        TEconomyEditorForm form(Copy->Data());
+        TEconomyEditorForm form(Data());
         form.show();
-        auto* list = Control<QListWidget>(&form, "TargetsListBox");
-        QTest::mouseClick(Control<QPushButton>(&form, "NewButton"), Qt::LeftButton);
+        auto* list = Find<QListWidget>(&form, "TargetsListBox");
+        QTest::mouseClick(Find<QPushButton>(&form, "NewButton"), Qt::LeftButton);
         QCOMPARE(Targets()->ChildCount(), 3);
         QCOMPARE(list->count(), 3);
         QCOMPARE(list->currentRow(), 2);
         QCOMPARE(list->currentItem()->text(), QStringLiteral("New Target"));
-        QCOMPARE(Control<QComboBox>(&form, "SpeedComboBox")->currentText(),
-                 QStringLiteral("Normal"));
-        auto* name = Control<QLineEdit>(&form, "NameEdit");
+        QCOMPARE(Find<QComboBox>(&form, "SpeedComboBox")->currentText(), QStringLiteral("Normal"));
+        auto* name = Find<QLineEdit>(&form, "NameEdit");
         name->selectAll();
         QTest::keyClicks(name, QStringLiteral("Trade war"));
         QCOMPARE(Targets()->GetChildAt(2)->GetChild("name")->GetText(), "Trade war");
@@ -76,32 +69,32 @@ private slots:
     }
 
     void RemovingTheFirstOfThreeLeavesNothingSelected() {
-        TEconomyEditorForm form(Copy->Data());
+        TEconomyEditorForm form(Data());
         form.show();
-        auto* list = Control<QListWidget>(&form, "TargetsListBox");
-        auto* remove = Control<QPushButton>(&form, "RemoveButton");
-        Control<QPushButton>(&form, "NewButton")->click();
+        auto* list = Find<QListWidget>(&form, "TargetsListBox");
+        auto* remove = Find<QPushButton>(&form, "RemoveButton");
+        Find<QPushButton>(&form, "NewButton")->click();
         list->setCurrentRow(0);
         remove->click();
         QCOMPARE(Entries(list), (QStringList{"Port expansion", "New Target"}));
         QCOMPARE(Targets()->ChildCount(), 2);
-        QCOMPARE(TextAt(Root, "economy/targets/target/name"), "Port expansion");
+        QCOMPARE(Text(Root, "economy/targets/target/name"), "Port expansion");
         QCOMPARE(list->currentItem(), nullptr);
         for (const char* name : {"NameEdit", "ChanceEdit", "TargetEdit"}) {
-            QVERIFY2(!Control<QLineEdit>(&form, name)->isEnabled(), name);
-            QVERIFY2(Control<QLineEdit>(&form, name)->text().isEmpty(), name);
+            QVERIFY2(!Find<QLineEdit>(&form, name)->isEnabled(), name);
+            QVERIFY2(Find<QLineEdit>(&form, name)->text().isEmpty(), name);
         }
-        QCOMPARE(Control<QComboBox>(&form, "SpeedComboBox")->currentIndex(), -1);
+        QCOMPARE(Find<QComboBox>(&form, "SpeedComboBox")->currentIndex(), -1);
         QVERIFY(!remove->isEnabled());
         // Nothing is written anywhere while nothing is selected.
-        Control<QLineEdit>(&form, "NameEdit")->setText(QStringLiteral("stray"));
+        Find<QLineEdit>(&form, "NameEdit")->setText(QStringLiteral("stray"));
         QCOMPARE(Entries(list), (QStringList{"Port expansion", "New Target"}));
 
         // Removing the last selects the one before it.
         list->setCurrentRow(1);
         remove->click();
         QCOMPARE(list->currentRow(), 0);
-        QCOMPARE(Control<QLineEdit>(&form, "NameEdit")->text(), QStringLiteral("Port expansion"));
+        QCOMPARE(Find<QLineEdit>(&form, "NameEdit")->text(), QStringLiteral("Port expansion"));
         QCOMPARE(Targets()->ChildCount(), 1);
     }
 
@@ -111,48 +104,47 @@ private slots:
                              "<chance>5</chance><speed>Slow</speed></target>"));
         TXmlNode* old = Targets()->AddNewChild("target");
         TXmlNode::CopyNode(old, legacy.Root());
-        TEconomyEditorForm form(Copy->Data());
+        TEconomyEditorForm form(Data());
         form.show();
-        auto* list = Control<QListWidget>(&form, "TargetsListBox");
+        auto* list = Find<QListWidget>(&form, "TargetsListBox");
         QCOMPARE(list->item(2)->text(), QStringLiteral("Drought"));
         QCOMPARE(old->AttributeValue("id"), "Drought");
         QCOMPARE(old->GetAttribute("name"), nullptr);
         QCOMPARE(old->GetChild("name")->GetText(), "Drought");
         list->setCurrentRow(2);
-        QCOMPARE(Control<QLineEdit>(&form, "ChanceEdit")->text(), QStringLiteral("5"));
+        QCOMPARE(Find<QLineEdit>(&form, "ChanceEdit")->text(), QStringLiteral("5"));
     }
 
     void RenamingToEmptyTextLeavesAnEmptyEntry() {
-        TEconomyEditorForm form(Copy->Data());
+        TEconomyEditorForm form(Data());
         form.show();
-        auto* name = Control<QLineEdit>(&form, "NameEdit");
+        auto* name = Find<QLineEdit>(&form, "NameEdit");
         name->selectAll();
         QTest::keyClick(name, Qt::Key_Delete);
-        auto* list = Control<QListWidget>(&form, "TargetsListBox");
+        auto* list = Find<QListWidget>(&form, "TargetsListBox");
         QCOMPARE(list->count(), 2);
         QCOMPARE(list->item(0)->text(), QString());
-        QCOMPARE(TextAt(Root, "economy/targets/target/name"), "");
+        QCOMPARE(Text(Root, "economy/targets/target/name"), "");
     }
 
     void EconomyWithoutTargetsOffersNothing() {
         Remove(Root, "economy/targets");
-        TEconomyEditorForm form(Copy->Data());
+        TEconomyEditorForm form(Data());
         form.show();
-        QCOMPARE(Control<QListWidget>(&form, "TargetsListBox")->count(), 0);
-        QVERIFY(!Control<QPushButton>(&form, "NewButton")->isEnabled());
-        QVERIFY(!Control<QPushButton>(&form, "RemoveButton")->isEnabled());
+        QCOMPARE(Find<QListWidget>(&form, "TargetsListBox")->count(), 0);
+        QVERIFY(!Find<QPushButton>(&form, "NewButton")->isEnabled());
+        QVERIFY(!Find<QPushButton>(&form, "RemoveButton")->isEnabled());
         QCOMPARE(At(Root, "economy/targets"), nullptr);
     }
 
     void InterviewersAreEditedByName() {
-        TInterviewerEditorForm form(Copy->Data());
+        TInterviewerEditorForm form(Data());
         form.show();
-        QCOMPARE(form.windowTitle(), QStringLiteral("Step 1: Create / Edit Interviewers"));
-        auto* list = Control<QListWidget>(&form, "InterviewersListBox");
-        auto* stance = Control<QComboBox>(&form, "StanceComboBox");
+        auto* list = Find<QListWidget>(&form, "InterviewersListBox");
+        auto* stance = Find<QComboBox>(&form, "StanceComboBox");
         QCOMPARE(Entries(list), (QStringList{"Odile Marsh", "Pim Ravel"}));
         QCOMPARE(stance->currentText(), QStringLiteral("Center-Left"));
-        QCOMPARE(Control<QComboBox>(&form, "ContentiousnessComboBox")->currentText(),
+        QCOMPARE(Find<QComboBox>(&form, "ContentiousnessComboBox")->currentText(),
                  QStringLiteral("Med"));
         list->setCurrentRow(1);
         // "right" in the file shows as Right and stays as written.
@@ -160,7 +152,7 @@ private slots:
         QCOMPARE(Interviewers()->GetChildAt(1)->GetChild("stance")->GetText(), "right");
         stance->setCurrentIndex(stance->findText(QStringLiteral("Far-Right")));
         QCOMPARE(Interviewers()->GetChildAt(1)->GetChild("stance")->GetText(), "Far-Right");
-        auto* name = Control<QLineEdit>(&form, "NameEdit");
+        auto* name = Find<QLineEdit>(&form, "NameEdit");
         name->end(false);
         QTest::keyClicks(name, QStringLiteral(" Jr"));
         QCOMPARE(list->item(1)->text(), QStringLiteral("Pim Ravel Jr"));
@@ -168,29 +160,28 @@ private slots:
     }
 
     void InterviewersAreCreatedAndRemoved() {
-        TInterviewerEditorForm form(Copy->Data());
+        TInterviewerEditorForm form(Data());
         form.show();
-        auto* list = Control<QListWidget>(&form, "InterviewersListBox");
-        Control<QPushButton>(&form, "NewButton")->click();
+        auto* list = Find<QListWidget>(&form, "InterviewersListBox");
+        Find<QPushButton>(&form, "NewButton")->click();
         QCOMPARE(list->currentItem()->text(), QStringLiteral("New Interviewer"));
-        QCOMPARE(Control<QComboBox>(&form, "StanceComboBox")->currentText(),
-                 QStringLiteral("Center"));
-        QCOMPARE(Control<QComboBox>(&form, "VisibilityComboBox")->currentText(),
+        QCOMPARE(Find<QComboBox>(&form, "StanceComboBox")->currentText(), QStringLiteral("Center"));
+        QCOMPARE(Find<QComboBox>(&form, "VisibilityComboBox")->currentText(),
                  QStringLiteral("Low"));
         QCOMPARE(Interviewers()->ChildCount(), 3);
 
         list->setCurrentRow(1);
-        Control<QPushButton>(&form, "RemoveButton")->click();
+        Find<QPushButton>(&form, "RemoveButton")->click();
         QCOMPARE(Entries(list), (QStringList{"Odile Marsh", "New Interviewer"}));
         QCOMPARE(list->currentRow(), 0);
-        QCOMPARE(Control<QLineEdit>(&form, "NameEdit")->text(), QStringLiteral("Odile Marsh"));
+        QCOMPARE(Find<QLineEdit>(&form, "NameEdit")->text(), QStringLiteral("Odile Marsh"));
         QCOMPARE(Interviewers()->ChildCount(), 2);
         QCOMPARE(Interviewers()->GetChildAt(1)->GetChild("name")->GetText(), "New Interviewer");
 
         list->setCurrentRow(0);
-        Control<QPushButton>(&form, "RemoveButton")->click();
+        Find<QPushButton>(&form, "RemoveButton")->click();
         QCOMPARE(list->currentItem(), nullptr);
-        QVERIFY(!Control<QComboBox>(&form, "StanceComboBox")->isEnabled());
+        QVERIFY(!Find<QComboBox>(&form, "StanceComboBox")->isEnabled());
         QCOMPARE(Interviewers()->ChildCount(), 1);
     }
 };

@@ -1,7 +1,5 @@
 #include "editors/world/TIssueEditorForm.h"
-#include "editors/world/WorldTestScenario.h"
-#include "guisupport/ScenarioCopy.h"
-#include "guisupport/ScriptedPrompts.h"
+#include "guisupport/EditorTest.h"
 #include "scenario/edit/IssuesEdit.h"
 #include "scenario/verify/FileVerifiers.h"
 #include "xml/TXmlNode.h"
@@ -15,35 +13,18 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <memory>
+using namespace GuiTest;
 
-using WorldTest::Entries;
-using WorldTest::TextAt;
-
-namespace {
-
-void Type(QLineEdit* edit, const QString& text) {
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-}
-
-} // namespace
-
-class TIssueEditorFormTest : public QObject {
+class TIssueEditorFormTest : public TEditorTest {
     Q_OBJECT
 
-    std::unique_ptr<GuiTest::TScenarioCopy> Copy;
-    std::unique_ptr<TIssueEditorForm> Form;
+    TIssueEditorForm* Form = nullptr;
 
-    TScenarioData& Data() { return Copy->Data(); }
     TXmlNode* Issue(int index) { return Data().Issues()->GetChildAt(index); }
-    QString Pictures() { return Copy->FilePath(QStringLiteral("issue_images/")); }
-    template <typename T> T* C(const char* name) { return WorldTest::Control<T>(Form.get(), name); }
+    QString Pictures() { return FilePath(QStringLiteral("issue_images/")); }
     QListWidget* List() { return C<QListWidget>("IssuesListBox"); }
     QPushButton* Button(const char* name) { return C<QPushButton>(name); }
-    bool Shown(const char* name) { return C<QWidget>(name)->isVisibleTo(Form.get()); }
+    bool Shown(const char* name) { return C<QWidget>(name)->isVisibleTo(Form); }
     // The first position issue after the fixed four.
     int FirstOwnPositionIssue() {
         for (int i = IssuesEdit::FixedIssues; i < Data().Issues()->ChildCount(); ++i)
@@ -52,27 +33,14 @@ class TIssueEditorFormTest : public QObject {
         return -1;
     }
 
-    void Open() {
-        Form = std::make_unique<TIssueEditorForm>(Data());
-        Form->show();
-    }
+    void Open() { Form = &TEditorTest::Open<TIssueEditorForm>(); }
 
 private slots:
-    void init() {
-        Copy = std::make_unique<GuiTest::TScenarioCopy>();
-        QVERIFY2(Copy->IsOpen(), qPrintable(Copy->Problem()));
-    }
-    void cleanup() {
-        Form.reset();
-        Copy.reset();
-    }
 
     void AttributeIssueCannotBeRenamedOrRemoved() {
         Open();
-        QCOMPARE(Form->windowTitle(), QStringLiteral("Step 2: Create / Edit Issues"));
-        QCOMPARE(Form->property("helpTopic").toInt(), 120);
         QCOMPARE(List()->count(), 22);
-        QCOMPARE(List()->item(0)->text(), QString::fromStdString(TextAt(Issue(0), "name")));
+        QCOMPARE(List()->item(0)->text(), QString::fromStdString(Text(Issue(0), "name")));
         QCOMPARE(C<QGroupBox>("IssuesGroup")->title(),
                  QStringLiteral(" Issues - 22 of 22 Issues Created "));
         QVERIFY(!Button("CreateNewButton")->isEnabled());
@@ -87,9 +55,9 @@ private slots:
         QVERIFY(!Shown("UpButton") && !Shown("DnButton"));
         QVERIFY(!Shown("FundraisingEdit") && !Shown("CountLabel"));
 
-        const std::string name = TextAt(Issue(0), "name");
+        const std::string name = Text(Issue(0), "name");
         QTest::keyClicks(C<QLineEdit>("NameEdit"), QStringLiteral("x"));
-        QCOMPARE(TextAt(Issue(0), "name"), name);
+        QCOMPARE(Text(Issue(0), "name"), name);
         Form->RemoveButtonClick();
         QCOMPARE(Data().Issues()->ChildCount(), 22);
         QCOMPARE(List()->count(), 22);
@@ -134,15 +102,8 @@ private slots:
         QCOMPARE(Data().Issues()->ChildCount(), 22);
 
         // Showing the new issue made its blank picture.
-        const QString picture = Pictures() + QString::fromStdString(TextAt(Issue(21), "picture"));
+        const QString picture = Pictures() + QString::fromStdString(Text(Issue(21), "picture"));
         QCOMPARE(QImage(picture).size(), QSize(32, 32));
-
-        Data().Messages().clear();
-        QVERIFY(VerifyIssues(Data()));
-        QVERIFY(VerifyPoliticalUnits(Data()));
-        QVERIFY(VerifyParties(Data()));
-        QVERIFY(VerifyEvents(Data()));
-        QVERIFY(VerifyEndorsers(Data()));
     }
 
     void RenameDescribeAndMove() {
@@ -151,7 +112,7 @@ private slots:
         TXmlNode* issue = Issue(row);
         List()->setCurrentRow(row);
         Type(C<QLineEdit>("NameEdit"), QStringLiteral("Harbours"));
-        QCOMPARE(TextAt(issue, "name"), "Harbours");
+        QCOMPARE(Text(issue, "name"), "Harbours");
         QCOMPARE(List()->item(row)->text(), QStringLiteral("Harbours"));
 
         C<QListWidget>("IssuePositionsListBox")->setCurrentRow(2);
@@ -181,58 +142,19 @@ private slots:
         QVERIFY(!Button("DnButton")->isEnabled());
     }
 
-    void LongStoredNameIsShownWholeAndNotCut() {
-        const int row = FirstOwnPositionIssue();
-        Issue(row)->GetChild("name")->SetText(std::string(40, 'n'));
-        Open();
-        List()->setCurrentRow(row);
-        auto* name = C<QLineEdit>("NameEdit");
-        QCOMPARE(name->text().size(), 40);
-        name->setFocus();
-        name->end(false);
-        QTest::keyClicks(name, QStringLiteral("x"));
-        QCOMPARE(TextAt(Issue(row), "name"), std::string(40, 'n'));
-        QTest::keyClick(name, Qt::Key_Backspace);
-        QCOMPARE(TextAt(Issue(row), "name"), std::string(39, 'n'));
-        // Another issue is limited to 30 again.
-        List()->setCurrentRow(row + 1);
-        Type(name, QString(35, QLatin1Char('m')));
-        QCOMPARE(TextAt(Issue(row + 1), "name"), std::string(30, 'm'));
-        QCOMPARE(TextAt(Issue(row), "name"), std::string(39, 'n'));
-    }
-
-    void EnterInATextFieldPressesNoButton() {
-        Open();
-        for (QPushButton* button : Form->findChildren<QPushButton*>())
-            QVERIFY2(!button->autoDefault() && !button->isDefault(),
-                     qPrintable(button->objectName()));
-        List()->setCurrentRow(FirstOwnPositionIssue());
-        TScriptedPrompts prompts; // nothing may be asked
-        for (const char* name : {"NameEdit", "TypeEdit"}) {
-            auto* edit = C<QLineEdit>(name);
-            edit->setFocus();
-            QTest::keyClick(edit, Qt::Key_Return);
-            QTest::keyClick(edit, Qt::Key_Enter);
-        }
-        QVERIFY(Form->isVisible());
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(Data().Issues()->ChildCount(), 22);
-        QCOMPARE(Form->SelectedIssue(), Issue(FirstOwnPositionIssue()));
-    }
-
     void OldFilesGetPictureNamesAndMissingPicturesAreMadeBlank() {
         for (int i : {0, 5})
-            WorldTest::Remove(Issue(i), "picture");
+            Remove(Issue(i), "picture");
         Issue(6)->GetChild("picture")->SetText("");
         Open();
-        QCOMPARE(TextAt(Issue(0), "picture"), "issue0.bmp");
-        QCOMPARE(TextAt(Issue(5), "picture"), "issue5.bmp");
+        QCOMPARE(Text(Issue(0), "picture"), "issue0.bmp");
+        QCOMPARE(Text(Issue(5), "picture"), "issue5.bmp");
         QCOMPARE(QImage(Pictures() + QStringLiteral("issue0.bmp")).size(), QSize(32, 32));
         QCOMPARE(QImage(Pictures() + QStringLiteral("issue0.bmp")).pixelColor(3, 3),
                  QColor(Qt::white));
         List()->setCurrentRow(6);
         const std::string id = Issue(6)->AttributeValue("id");
-        QCOMPARE(TextAt(Issue(6), "picture"), id + ".bmp");
+        QCOMPARE(Text(Issue(6), "picture"), id + ".bmp");
         QVERIFY(QFileInfo::exists(Pictures() + QString::fromStdString(id + ".bmp")));
         QVERIFY(VerifyIssues(Data()));
     }
