@@ -2,7 +2,7 @@
 // sub-editors.
 #include "app/StepEditors.h"
 #include "app/gallery/Gallery.h"
-#include "editors/parties/TDebatesEditorForm.h"
+#include "editors/world/TDebatesEditorForm.h"
 #include "editors/world/TEconomyEditorForm.h"
 #include "editors/world/TInterviewerEditorForm.h"
 #include "editors/world/TScenarioEditorForm.h"

@@ -2,7 +2,7 @@
 // ticking and choosing write the elements; the picture file is made and
 // replaced; missing elements leave their controls disabled.
 #include "app/Pictures.h"
-#include "editors/parties/TDebatesEditorForm.h"
+#include "editors/world/TDebatesEditorForm.h"
 #include "editors/world/TEconomyEditorForm.h"
 #include "editors/world/TInterviewerEditorForm.h"
 #include "editors/world/TScenarioEditorForm.h"

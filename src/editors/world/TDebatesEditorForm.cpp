@@ -1,4 +1,4 @@
-#include "editors/parties/TDebatesEditorForm.h"
+#include "editors/world/TDebatesEditorForm.h"
 
 #include "app/ControlBinding.h"
 #include "app/FormSupport.h"

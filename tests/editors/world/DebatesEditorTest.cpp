@@ -1,6 +1,6 @@
 // The debates editor on the general-election debates and on a party's
 // primaries debates.
-#include "editors/parties/TDebatesEditorForm.h"
+#include "editors/world/TDebatesEditorForm.h"
 #include "guisupport/EditorTest.h"
 
 #include <QComboBox>
