@@ -372,32 +372,6 @@ TRevisions Revisions(TScenarioData& data) {
     return revisions;
 }
 
-// The scenario the inputs work on. Between inputs only the documents an
-// input changed are copied from the base again: the others are as the base
-// left them, which the replay of the corpus checks.
-class TWorkingScenario {
-public:
-    TScenarioData& Fresh() {
-        if (!Made_) {
-            Data_.CreateFromRoots(Base().Roots, Base().Folder);
-            Made_ = true;
-        } else {
-            for (size_t at = 0; at < TScenarioData::FileCount; ++at)
-                if (Data_.Document(TScenarioData::AllFiles()[at]).Revision() != Copied_[at])
-                    Data_.Document(TScenarioData::AllFiles()[at]).SetRoot(Base().Roots[at]);
-        }
-        Data_.SetChanged(false);
-        Copied_ = Revisions(Data_);
-        return Data_;
-    }
-    const TRevisions& Copied() const { return Copied_; }
-
-private:
-    TScenarioData Data_;
-    TRevisions Copied_{};
-    bool Made_ = false;
-};
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {

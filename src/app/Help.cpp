@@ -88,8 +88,10 @@ int TopicOf(const QWidget* window) {
 }
 
 THelpWindow* ShowTopic(int topic) {
-    if (!HelpWindow)
-        HelpWindow = new THelpWindow;
+    if (!HelpWindow) {
+        HelpWindow = new THelpWindow(PageForTopic(0));
+        QObject::connect(HelpWindow, &THelpWindow::ExternalLinkClicked, &OpenUrl);
+    }
     HelpWindow->setAttribute(Qt::WA_DeleteOnClose, false);
     // Under an open modal dialog a plain window takes no input; show the
     // manual above it instead.

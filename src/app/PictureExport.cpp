@@ -37,6 +37,16 @@ bool Export(const QString& caption, const QString& proposed, QSize size, const T
         return false;
     if (QFileInfo(*path).suffix().isEmpty())
         *path += QStringLiteral(".png");
+    // A chart of thousands of rows would need gigabytes as a picture; a
+    // drawing keeps it whole at any size.
+    if (QFileInfo(*path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) != 0 &&
+        (size.width() > LargestPicture || size.height() > LargestPicture)) {
+        Prompts().Error(QStringLiteral("A picture of %1 x %2 pixels is too large for a PNG "
+                                       "file; save it as an SVG drawing (.svg) instead.")
+                            .arg(size.width())
+                            .arg(size.height()));
+        return false;
+    }
     if (Write(*path, size, caption, paint))
         return true;
     Prompts().Error(QStringLiteral("Could not write %1.").arg(*path));

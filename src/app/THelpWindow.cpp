@@ -1,13 +1,12 @@
 #include "app/THelpWindow.h"
 
-#include "app/Help.h"
-
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+THelpWindow::THelpWindow(const QString& contentsPage, QWidget* parent)
+    : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("THelpWindow"));
     setWindowTitle(QStringLiteral("Stumpcraft Help"));
     setProperty("helpTopic", 0);
@@ -29,7 +28,8 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(forward, &QPushButton::clicked, Browser_, &QTextBrowser::forward);
     connect(Browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     connect(Browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
-    connect(contents, &QPushButton::clicked, this, [this] { ShowPage(Help::PageForTopic(0)); });
+    connect(contents, &QPushButton::clicked, this,
+            [this, contentsPage] { ShowPage(contentsPage); });
     back->setEnabled(false);
     forward->setEnabled(false);
 
@@ -66,5 +66,5 @@ void THelpWindow::LinkClicked(const QUrl& url) {
             return;
         }
     }
-    Help::OpenUrl(url);
+    emit ExternalLinkClicked(url);
 }

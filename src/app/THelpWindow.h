@@ -9,12 +9,17 @@ class QUrl;
 class THelpWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit THelpWindow(QWidget* parent = nullptr);
+    // contents is the manual's first page, for the Contents button.
+    explicit THelpWindow(const QString& contents, QWidget* parent = nullptr);
 
     void ShowPage(const QString& file);
     QTextBrowser* Browser() const { return Browser_; }
     // The file shown, empty before the first page.
     QString CurrentFile() const;
+
+signals:
+    // A link out of the manual (a web page, a mail address) was clicked.
+    void ExternalLinkClicked(const QUrl& url);
 
 private:
     void LinkClicked(const QUrl& url);

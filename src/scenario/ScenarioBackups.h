@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scenario/ScenarioFolders.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,7 +15,7 @@ class TScenarioDiskState;
 // of the save ("2026-12-07 02-48-11"), so names sort by age.
 namespace ScenarioBackups {
 
-constexpr const char* FolderName = "backups";
+constexpr const char* FolderName = ScenarioFolders::BackupsFolderName;
 constexpr int DefaultKept = 10;
 
 struct TBackup {

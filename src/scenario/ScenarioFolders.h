@@ -9,6 +9,9 @@
 // without a trailing "/".
 namespace ScenarioFolders {
 
+// The folder inside a scenario folder that holds its backups.
+constexpr const char* BackupsFolderName = "backups";
+
 std::string WithTrailingSlash(std::string path);
 bool DirectoryExists(const std::string& path);
 // Appends the subfolder names of path not yet in list; false without a list.

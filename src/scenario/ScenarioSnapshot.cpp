@@ -1,6 +1,6 @@
 #include "scenario/ScenarioSnapshot.h"
 
-#include "scenario/ScenarioBackups.h"
+#include "scenario/ScenarioFolders.h"
 #include "xml/FileText.h"
 
 #include <algorithm>
@@ -99,7 +99,7 @@ std::vector<std::string> ScenarioPictures(const std::string& folder) {
     for (; !ec && it != end; it.increment(ec)) {
         const fs::path relative = it->path().lexically_relative(folder);
         if (it.depth() == 0 && it->is_directory(ec) &&
-            relative.string() == ScenarioBackups::FolderName) {
+            relative.string() == ScenarioFolders::BackupsFolderName) {
             it.disable_recursion_pending();
             continue;
         }

@@ -1,6 +1,6 @@
 #include "xml/FileText.h"
 
-#include "xml/TXmlDom.h"
+#include "xml/TFileError.h"
 
 #include <algorithm>
 #include <cerrno>

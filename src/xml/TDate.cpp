@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <ctime>
 
 namespace {
 
@@ -82,6 +83,13 @@ TDate TDate::FromDayNumber(int days) {
     const int d = doy - (153 * mp + 2) / 5 + 1;
     const int m = mp + (mp < 10 ? 3 : -9);
     return TDate{yoe + era * 400 + (m <= 2), m, d};
+}
+
+TDate TDate::Today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return TDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
 int TDate::Weekday() const {

@@ -17,6 +17,8 @@ struct TDate {
     // Days since 30 December 1899, the game's day count.
     int DayNumber() const;
     static TDate FromDayNumber(int days);
+    // Today, in local time.
+    static TDate Today();
     static bool IsValid(int year, int month, int day);
     static int DaysInMonth(int year, int month);
     // 0 = Monday ... 6 = Sunday

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "xml/FileText.h"
+#include "xml/TFileError.h"
 #include "xml/TXmlNode.h"
 #include "xml/dexpatpp.h"
 
@@ -8,12 +9,6 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-
-// A file that cannot be opened, read, created or written.
-class TFileError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // Where and why the last parse failed.
 struct TParseError {

@@ -4,6 +4,7 @@
 // here are stand-ins that record where they were opened.
 
 #include "app/Help.h"
+#include "app/PictureExport.h"
 #include "app/StepEditors.h"
 #include "app/TCampaignTimelineForm.h"
 #include "app/THelpWindow.h"
@@ -13,6 +14,7 @@
 #include "guisupport/ModalWindows.h"
 #include "guisupport/ScenarioCopy.h"
 #include "guisupport/ScriptedPrompts.h"
+#include "guisupport/StandInEditors.h"
 #include "scenario/ElementTargets.h"
 #include "scenario/map/RegionMap.h"
 #include "widgets/TMapView.h"
@@ -38,24 +40,13 @@
 using GuiTest::TDataFolder;
 using GuiTest::TScenarioCopy;
 
-namespace {
-
-struct TOpened {
-    int Step = 0;
-    QString Window;
-    QString Field;
-    QWidget* Owner = nullptr;
-};
-
-} // namespace
-
 class CampaignViewsTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TDataFolder> Data;
     std::unique_ptr<TScenarioCopy> Copy;
     std::unique_ptr<TScenarioBuilderForm> Form;
-    QList<TOpened> Opened;
+    std::unique_ptr<GuiTest::TStandInEditors> Editors;
     QTemporaryDir Out;
 
     std::string Documents() const {
@@ -128,27 +119,16 @@ private slots:
             ->SetText("02/30/2008");
         Copy->Data().Save();
         // A step without an editor stays locked.
-        for (int step = 1; step <= 8; ++step)
-            StepEditors::Register(step, [](TScenarioData&, QWidget*) {});
+        Editors = std::make_unique<GuiTest::TStandInEditors>();
         Form = GuiTest::MainWindowOn(*Data, false, Copy->Folder());
         QVERIFY(Form);
-        for (int step = 1; step <= 8; ++step)
-            StepEditors::RegisterAtElement(
-                step, [this](TScenarioData&, QWidget* owner, const TElementTarget& target) {
-                    Opened << TOpened{target.Step, QString::fromStdString(target.Window),
-                                      QString::fromStdString(target.Field), owner};
-                });
-        Opened.clear();
     }
 
     void cleanup() {
         Form.reset();
+        Editors.reset();
         Copy.reset();
         Data.reset();
-        for (int step = 1; step <= 8; ++step) {
-            StepEditors::Register(step, {});
-            StepEditors::RegisterAtElement(step, {});
-        }
     }
 
     void TimelineOpensItemsWarnsAndExports() {
@@ -166,11 +146,11 @@ private slots:
             QVERIFY(problems->item(0)->text().contains(QStringLiteral("\"02/30/2008\"")));
             problems->setCurrentRow(0);
             QTest::keyClick(problems, Qt::Key_Return);
-            QCOMPARE(Opened.size(), 1);
-            QCOMPARE(Opened[0].Step, 6);
-            QCOMPARE(Opened[0].Window, QStringLiteral("TScriptedEventsEditorForm"));
-            QCOMPARE(Opened[0].Field, QStringLiteral("start_date"));
-            QCOMPARE(Opened[0].Owner, form);
+            QCOMPARE(Editors->Opened.size(), 1);
+            QCOMPARE(Editors->Opened[0].Step, 6);
+            QCOMPARE(Editors->Opened[0].Window, QStringLiteral("TScriptedEventsEditorForm"));
+            QCOMPARE(Editors->Opened[0].Field, QStringLiteral("start_date"));
+            QCOMPARE(Editors->Opened[0].Owner, form);
 
             // The first item (the primaries) by double-click, the next by
             // Down and Enter; each tooltip names the item and its dates.
@@ -182,13 +162,13 @@ private slots:
             QCOMPARE(chart->ItemAt(first.center()), 0);
             QVERIFY(chart->ToolTipOf(0).startsWith(QStringLiteral("Primaries\n02/04/2008 to ")));
             QTest::mouseDClick(chart->viewport(), Qt::LeftButton, {}, first.center());
-            QCOMPARE(Opened.size(), 2);
-            QCOMPARE(Opened[1].Window, QStringLiteral("TScenarioEditorForm"));
+            QCOMPARE(Editors->Opened.size(), 2);
+            QCOMPARE(Editors->Opened[1].Window, QStringLiteral("TScenarioEditorForm"));
             // The chart was drawn again after the editor: nothing is current.
             QTest::keyClick(chart, Qt::Key_Down);
             QCOMPARE(chart->Current(), 0);
             QTest::keyClick(chart, Qt::Key_Return);
-            QCOMPARE(Opened.size(), 3);
+            QCOMPARE(Editors->Opened.size(), 3);
 
             const double width = chart->DayWidth();
             QTest::keyClick(chart, Qt::Key_Plus);
@@ -196,6 +176,22 @@ private slots:
             ExportsBoth(top->findChild<QPushButton*>(QStringLiteral("ExportButton")),
                         QStringLiteral("timeline"), chart->ChartSize());
         });
+    }
+
+    // A chart of a huge scenario as a PNG would need gigabytes: refused
+    // with a word, while the drawing is written.
+    void PictureTooLargeForPngIsRefused() {
+        TScriptedPrompts prompts;
+        prompts.SaveTo(Out.filePath("huge")).Ok("Error").SaveTo(Out.filePath("huge.svg"));
+        const QSize size(800, PictureExport::LargestPicture + 1);
+        int painted = 0;
+        const auto paint = [&painted](QPainter&) { ++painted; };
+        QVERIFY(!PictureExport::Export(QStringLiteral("Export"), {}, size, paint));
+        QVERIFY(!QFile::exists(Out.filePath("huge.png")));
+        QVERIFY(prompts.MessageTexts().last().contains(QStringLiteral("SVG")));
+        QVERIFY(PictureExport::Export(QStringLiteral("Export"), {}, size, paint));
+        QCOMPARE(painted, 1);
+        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
     }
 
     void RaceMapShowsLeadersFiguresAndExports() {

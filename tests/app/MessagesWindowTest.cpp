@@ -1,14 +1,18 @@
-// From a verification message to its item: the messages window asks the
-// main window to open the step's editor at the message's element, by
-// double-click, Enter or Open; locked steps and vanished elements say so.
-// The editors here are stand-ins that record where they were opened.
+// From a verification message or a place found to its item: the messages
+// window and Find in Scenario ask the main window to open the step's editor
+// at the element, by double-click, Enter or Open; locked steps and vanished
+// elements say so. The editors here are stand-ins that record where they
+// were opened.
 
+#include "app/ListFilter.h"
 #include "app/StepEditors.h"
+#include "app/TFindInScenarioForm.h"
 #include "app/TScenarioBuilderForm.h"
 #include "app/TVerificationMessagesForm.h"
 #include "guisupport/MainWindowSetup.h"
 #include "guisupport/ScenarioCopy.h"
 #include "guisupport/ScriptedPrompts.h"
+#include "guisupport/StandInEditors.h"
 #include "scenario/ElementTargets.h"
 #include "scenario/verify/TVerifier.h"
 #include "xml/TXmlNode.h"
@@ -16,29 +20,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
+#include <array>
 #include <functional>
 #include <memory>
 
 using GuiTest::TDataFolder;
 using GuiTest::TScenarioCopy;
-
-namespace {
-
-// Where a stand-in editor was opened.
-struct TOpened {
-    int Step = 0;
-    QString Window;
-    QStringList Items;
-    QString Field;
-    QWidget* Owner = nullptr;
-};
-
-} // namespace
 
 class MessagesWindowTest : public QObject {
     Q_OBJECT
@@ -46,8 +40,7 @@ class MessagesWindowTest : public QObject {
     std::unique_ptr<TDataFolder> Data;
     std::unique_ptr<TScenarioCopy> Copy;
     std::unique_ptr<TScenarioBuilderForm> Form;
-    QList<TOpened> Opened;
-    int PlainRuns = 0;
+    std::unique_ptr<GuiTest::TStandInEditors> Editors;
 
     // The sample with one leader's age emptied and one ad's base power made unreadable:
     // Steps 1 to 4 verify, the ads file does not.
@@ -63,20 +56,7 @@ class MessagesWindowTest : public QObject {
         // Autosave off, so a session leaves the scenario modified.
         Form = GuiTest::MainWindowOn(*Data, false, Copy->Folder());
         QVERIFY(Form);
-        for (int step = 1; step <= 8; ++step) {
-            StepEditors::Register(step, [this](TScenarioData&, QWidget*) { ++PlainRuns; });
-            StepEditors::RegisterAtElement(
-                step, [this](TScenarioData&, QWidget* owner, const TElementTarget& target) {
-                    TOpened opened{target.Step,
-                                   QString::fromStdString(target.Window),
-                                   {},
-                                   QString::fromStdString(target.Field),
-                                   owner};
-                    for (const TXmlNode* item : target.Items)
-                        opened.Items << QString::fromStdString(TVerifier::PathOf(item));
-                    Opened << opened;
-                });
-        }
+        Editors = std::make_unique<GuiTest::TStandInEditors>();
         Form->RunStepGating();
     }
 
@@ -102,17 +82,43 @@ class MessagesWindowTest : public QObject {
         QVERIFY(ran);
     }
 
+    // Opens Edit > Find in Scenario (Ctrl+F) and runs act inside
+    // the window, then closes it, even when act fails.
+    void WithFindWindow(const std::function<void(TFindInScenarioForm*)>& act) {
+        bool ran = false;
+        QTimer::singleShot(0, Form.get(), [&] {
+            TFindInScenarioForm* window = Form->FindForm();
+            if (window) {
+                act(window);
+                ran = true;
+                window->reject();
+            }
+        });
+        auto* find = Form->findChild<QAction*>(QStringLiteral("FindItem"));
+        QVERIFY(find && find->isEnabled());
+        QCOMPARE(find->shortcut(), QKeySequence(QStringLiteral("Ctrl+F")));
+        find->trigger();
+        QVERIFY(ran);
+    }
+
 private slots:
     void cleanup() {
         Form.reset();
+        Editors.reset();
         Copy.reset();
         Data.reset();
-        for (int step = 1; step <= 8; ++step) {
-            StepEditors::Register(step, {});
-            StepEditors::RegisterAtElement(step, {});
-        }
-        Opened.clear();
-        PlainRuns = 0;
+    }
+
+    // Every verifier runs; passed says which steps count as verified.
+    void VerifyAll(const std::array<bool, 8>& passed) {
+        Form->SetVerify([passed](TScenarioData* data) {
+            VerificationRun::Run(data, true);
+            TVerificationRunResult result;
+            result.Ran.fill(true);
+            result.Passed = passed;
+            return result;
+        });
+        Form->RunStepGating();
     }
 
     void DoubleClickEnterAndOpenReachTheItem() {
@@ -134,23 +140,23 @@ private slots:
             const QRect rect = list->visualItemRect(list->item(row));
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-            QCOMPARE(Opened.size(), 1);
-            QCOMPARE(Opened[0].Step, 4);
-            QCOMPARE(Opened[0].Window, QStringLiteral("TAdEditorForm"));
-            QCOMPARE(Opened[0].Items, QStringList{QStringLiteral("/ads/ad[2]")});
-            QCOMPARE(Opened[0].Field, QStringLiteral("base_power"));
+            QCOMPARE(Editors->Opened.size(), 1);
+            QCOMPARE(Editors->Opened[0].Step, 4);
+            QCOMPARE(Editors->Opened[0].Window, QStringLiteral("TAdEditorForm"));
+            QCOMPARE(Editors->Opened[0].Items, QStringList{QStringLiteral("/ads/ad[2]")});
+            QCOMPARE(Editors->Opened[0].Field, QStringLiteral("base_power"));
             // The editor is owned by the messages window, which stays open
             // with the same line current after the session.
-            QCOMPARE(Opened[0].Owner, window);
+            QCOMPARE(Editors->Opened[0].Owner, window);
             QVERIFY(window->isVisible());
             QCOMPARE(list->currentRow(), row);
 
             QTest::keyClick(list, Qt::Key_Return);
-            QCOMPARE(Opened.size(), 2);
+            QCOMPARE(Editors->Opened.size(), 2);
             QTest::mouseClick(window->OpenButton(), Qt::LeftButton);
-            QCOMPARE(Opened.size(), 3);
+            QCOMPARE(Editors->Opened.size(), 3);
         });
-        QCOMPARE(PlainRuns, 0);
+        QCOMPARE(Editors->PlainRuns, 0);
         // Each session counts as a change of Step 4.
         QVERIFY(Form->Modified());
     }
@@ -159,14 +165,7 @@ private slots:
         OpenBrokenSample();
         // A complete run reports the leader too, whose Step 5 is locked
         // while the ads do not verify.
-        Form->SetVerify([](TScenarioData* data) {
-            VerificationRun::Run(data, true);
-            TVerificationRunResult result;
-            result.Ran.fill(true);
-            result.Passed = {true, true, true, false, false, true, true, true};
-            return result;
-        });
-        Form->RunStepGating();
+        VerifyAll({true, true, true, false, false, true, true, true});
         QVERIFY(!Form->StepButton(5)->isEnabled());
         TScriptedPrompts prompts;
         prompts.Ok("Open in Editor").Ok("Open in Editor");
@@ -184,7 +183,7 @@ private slots:
             QVERIFY(window->isVisible());
         });
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QVERIFY(Opened.isEmpty());
+        QVERIFY(Editors->Opened.isEmpty());
     }
 
     // A fix is one undoable change; the list follows it at once.
@@ -236,6 +235,67 @@ private slots:
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
     }
 
+    // The filter narrows the messages as typed; Enter still opens the
+    // element of the line shown, and filtering changes nothing.
+    void FilteredMessagesStillOpenTheirItem() {
+        OpenBrokenSample();
+        VerifyAll({true, true, true, true, true, true, true, true});
+        const std::string before = Form->Scenario()->Document(TScenarioFile::Ads).ToText();
+        WithMessagesWindow([&](TVerificationMessagesForm* window) {
+            QListWidget* list = window->MessagesListBox();
+            QLineEdit* filter = ListFilter::FieldOf(list);
+            QVERIFY(filter);
+            const int age = RowOf(QStringLiteral("age"));
+            const int power = RowOf(QStringLiteral("base_power"));
+            QVERIFY(age >= 0 && power >= 0);
+            list->setCurrentRow(power);
+            QTest::keyClicks(filter, QStringLiteral("BASE_POW"));
+            QVERIFY(list->isRowHidden(age));
+            QVERIFY(!list->isRowHidden(power));
+            QTest::keyClick(list, Qt::Key_Return);
+            QCOMPARE(Editors->Opened.size(), 1);
+            QCOMPARE(Editors->Opened[0].Items, QStringList{QStringLiteral("/ads/ad[2]")});
+            filter->clear();
+            QVERIFY(!list->isRowHidden(age));
+        });
+        QCOMPARE(Form->Scenario()->Document(TScenarioFile::Ads).ToText(), before);
+    }
+
+    // A text found in any letter case lists its places; Enter on one opens
+    // the editor at its item over the find window, and what that session
+    // changed is found anew.
+    void FindOpensTheEditorAtThePlaceFound() {
+        OpenBrokenSample();
+        TXmlNode* issue = Form->Scenario()->Issues()->GetChildAt(4);
+        QCOMPARE(issue->GetChild("name")->GetText(), std::string("Taxes"));
+        // The session renames the issue: the place is gone.
+        Editors->SetSession(
+            [](const TElementTarget& target) { target.Element->SetText("Levies"); });
+        WithFindWindow([&](TFindInScenarioForm* window) {
+            auto* search = window->findChild<QLineEdit*>(QStringLiteral("SearchEdit"));
+            QVERIFY(search);
+            QTest::keyClicks(search, QStringLiteral("tAxEs"));
+            QTest::keyClick(search, Qt::Key_Return);
+            QTreeWidget* results = window->ResultsList();
+            const int listed = results->topLevelItemCount();
+            QVERIFY(listed > 1);
+            for (int row = 0; row < listed; ++row) {
+                QTreeWidgetItem* line = results->topLevelItem(row);
+                if (line->text(0) == QLatin1String("issues.xml") &&
+                    line->text(1) == QLatin1String("issue \"Taxes\" / name"))
+                    results->setCurrentItem(line);
+            }
+            QCOMPARE(window->CurrentElement(), issue->GetChild("name"));
+            results->setFocus();
+            QTest::keyClick(results, Qt::Key_Return);
+            QCOMPARE(Editors->Opened.size(), 1);
+            QCOMPARE(Editors->Opened[0].Window, QStringLiteral("TIssueEditorForm"));
+            QCOMPARE(Editors->Opened[0].Items, QStringList{QStringLiteral("/issues/issue[5]")});
+            QCOMPARE(Editors->Opened[0].Owner, window);
+            QCOMPARE(results->topLevelItemCount(), listed - 1);
+        });
+    }
+
     // Lines that are no message open nothing.
     void NoErrorsLineOpensNothing() {
         OpenBrokenSample();
@@ -255,7 +315,7 @@ private slots:
             QVERIFY(!window->FixButton()->isEnabled());
             QTest::keyClick(window->MessagesListBox(), Qt::Key_Return);
         });
-        QVERIFY(Opened.isEmpty());
+        QVERIFY(Editors->Opened.isEmpty());
     }
 };
 

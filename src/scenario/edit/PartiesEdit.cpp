@@ -87,10 +87,7 @@ TXmlNode* AdCreditList(TScenarioData& data, TXmlNode* party) {
 } // namespace
 
 std::string TodayText() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return TDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}.ToString();
+    return TDate::Today().ToString();
 }
 
 TXmlNode* RegionList(const TScenarioData& data) {

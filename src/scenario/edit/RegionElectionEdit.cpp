@@ -1,7 +1,7 @@
 #include "scenario/edit/RegionElectionEdit.h"
 
 #include "scenario/TScenarioData.h"
-#include "scenario/edit/PartiesEdit.h"
+#include "xml/TDate.h"
 #include "xml/TXmlNode.h"
 
 #include <algorithm>
@@ -57,7 +57,7 @@ TXmlNode* AppendPrimaryEvent(TXmlNode* events, const std::string& partyId) {
     event->AddNewChild("type", "Primary");
     event->AddNewChild("open_closed", "open");
     event->AddNewChild("party")->SetAttribute("id", partyId);
-    event->AddNewChild("date", PartiesEdit::TodayText());
+    event->AddNewChild("date", TDate::Today().ToString());
     event->AddNewChild("ballot");
     TXmlNode* seat = event->AddNewChild("seat");
     seat->AddNewChild("type", "FPP");
