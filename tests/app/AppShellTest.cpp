@@ -154,7 +154,6 @@ private slots:
 
     void MessagesWindowThreeStates() {
         TVerificationMessagesForm form;
-        QCOMPARE(form.windowTitle(), QStringLiteral("VerificationMessagesForm"));
         QVERIFY(form.findChild<QLabel*>("MessagesLabel")->text() ==
                 QStringLiteral("Scenario Verification Messages"));
         form.SetScenario(nullptr);
@@ -199,7 +198,6 @@ private slots:
 
     void SelectionWithNoScenariosCannotSayOk() {
         TSelectScenarioForm form;
-        QCOMPARE(form.windowTitle(), QStringLiteral("Choose Scenario To Load"));
         form.SetScenarios({});
         form.show();
         QVERIFY(!form.findChild<QPushButton*>("btnOK")->isEnabled());
@@ -230,11 +228,9 @@ private slots:
         QCOMPARE(TaboutForm::FourPartVersion("1.x"), QStringLiteral("0.0.0.0"));
         TaboutForm about;
         about.show();
-        QCOMPARE(about.windowTitle(), QStringLiteral("About Votaris"));
         // The same version as --version and the package.
         QCOMPARE(about.findChild<QLabel*>("VersionLabel")->text(),
                  QStringLiteral("Version " STUMPCRAFT_VERSION));
-        QCOMPARE(about.property("helpTopic").toInt(), 500);
         QList<QUrl> opened;
         Help::SetUrlOpener([&opened](const QUrl& url) { opened << url; });
         QTest::mouseClick(about.findChild<QLabel*>("LogoImage"), Qt::LeftButton);

@@ -174,23 +174,6 @@ private slots:
         QVERIFY(!StepEditors::Find(0));
     }
 
-    void ScriptedPromptsAnswerInOrderAndRecord() {
-        TScriptedPrompts prompts;
-        prompts.Type(QStringLiteral("Name"), QStringLiteral("Scenario Name"))
-            .Answer(TPromptAnswer::No, QStringLiteral("Overwrite"))
-            .CancelInput()
-            .ChooseFile(QStringLiteral("/tmp/a.bmp"));
-        QCOMPARE(Prompts().Input("Scenario Name", "Enter", "x"), std::optional<QString>("Name"));
-        QCOMPARE(Prompts().Message("Overwrite", "exists", TPromptButtons::YesNo),
-                 TPromptAnswer::No);
-        QCOMPARE(Prompts().Input("Scenario Name", "Enter", "y"), std::nullopt);
-        QCOMPARE(Prompts().OpenFile("Pick", "/tmp"), std::optional<QString>("/tmp/a.bmp"));
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(prompts.Shown().size(), 4);
-        QCOMPARE(prompts.Shown().at(0).Initial, QStringLiteral("x"));
-        QCOMPARE(prompts.MessageTitles(), QStringList{"Overwrite"});
-    }
-
     void FileFilterMatchesAnyCase() {
         QCOMPARE(AnyCaseFilter("Bitmaps (*.bmp)"), QStringLiteral("Bitmaps (*.bmp *.BMP)"));
         QCOMPARE(AnyCaseFilter("Pictures (*.bmp *.png)"),

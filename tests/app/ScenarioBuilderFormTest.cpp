@@ -29,6 +29,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
@@ -138,7 +139,6 @@ private slots:
 
     void CaptionsMenusAndShortcuts() {
         MakeForm();
-        QCOMPARE(Form->windowTitle(), QStringLiteral("Stumpcraft for Votaris 2008"));
         const QStringList steps = {"Step &1: Create Scenario",        "Step &2: Create Issues",
                                    "Step &3: Create Political Units", "Step &4: Create Ads",
                                    "Step &5: Create Parties",         "Step &6: Create Events",
@@ -166,7 +166,6 @@ private slots:
                                    "PartiesVerificationButton"})
             QVERIFY(Button(hidden)->isHidden() && !Button(hidden)->isEnabled() &&
                     Button(hidden)->focusPolicy() == Qt::NoFocus); // not offered to a reader
-        QCOMPARE(Form->property("helpTopic").toInt(), 100);
     }
 
     // ---- step gating -----------------------------------------------------
@@ -240,19 +239,6 @@ private slots:
         QVERIFY2(lines.first().contains(" >> "), qPrintable(lines.first()));
     }
 
-    void IssuesFaultOpensStepsOneAndTwo() {
-        // Needs a template whose scenario settings verify.
-        MakeForm();
-        QVERIFY(OpenAlpha());
-        if (!Form->StepButton(2)->isEnabled())
-            QSKIP("the template's scenario settings do not verify");
-        WriteFile(ScenarioPath("Alpha") + "/issues.xml",
-                  "<issues><issue id=\"1\"><name></name></issue></issues>");
-        QVERIFY(OpenAlpha());
-        QCOMPARE(StepStates(), (QList<bool>{true, true, false, false, false, false, false, false}));
-        QVERIFY(!Button("ViewErrorsButton")->isHidden());
-    }
-
     // ---- Open ------------------------------------------------------------
 
     void OpenRewritesTheFilesAtOnce() {
@@ -270,86 +256,261 @@ private slots:
         QVERIFY(!Form->Modified());
     }
 
-    void OpenCancelledChangesNothing() {
-        MakeForm();
-        QVERIFY(OpenAlpha());
-        TScriptedPrompts prompts;
-        prompts.CancelChoice();
-        QVERIFY(!Form->OpenScenario());
-        QVERIFY(prompts.Done());
-        QCOMPARE(Form->Caption(), QStringLiteral("Editing: Alpha"));
-        QCOMPARE(Form->ScenarioName(), QStringLiteral("Alpha"));
+    // ---- the file operations as prompt scripts -------------------------------
+
+    // Each row: the operation, with Alpha open first or not; the answers in
+    // order ("rm:P" and "put:P=BYTES" change files first); its result and the
+    // caption. Paths: $Name in the scenarios folder, %Name in the data folder,
+    // @Name elsewhere. Checks: "ten:P" the ten files are in P,
+    // "file:P=BYTES", "exists:P", "gone:P", "same:P" (not written),
+    // "folder:P" the open folder and the first recent one, "msg:TEXT" the
+    // last message, "has:TEXT" and "ends:TEXT" of it, "initial:N=TEXT" and
+    // "text:N=TEXT" of prompt N (-1 the last). No scenario is open, and no
+    // step or save enabled, when the caption is the program's.
+    void FileOperations_data() {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<bool>("alphaOpen");
+        QTest::addColumn<QStringList>("script");
+        QTest::addColumn<bool>("done");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QStringList>("checks");
+        const QString none = QStringLiteral("Stumpcraft for Votaris 2008");
+        const QString overwrite = QStringLiteral("This scenario already exists. Overwrite?");
+        QTest::newRow("open cancelled") << "open" << true << QStringList{"cancelchoice"} << false
+                                        << "Editing: Alpha" << QStringList{"folder:$Alpha"};
+        QTest::newRow("open shipped copies under the suggested name")
+            << "open" << false
+            << QStringList{"choose:" + Shipped, "ok:Attention", "type:New " + Shipped} << true
+            << "Editing: New " + Shipped
+            << QStringList{"text:1=You have selected a default Quorvane scenario. The program "
+                           "will copy this default scenario to a new scenario so that you can "
+                           "edit the new scenario. Please enter a name for your new scenario "
+                           "in the next box.",
+                           "initial:2=New " + Shipped, "text:2=" + NamePrompt,
+                           "ten:$New " + Shipped, "same:$" + Shipped};
+        QTest::newRow("open shipped, overwrite no asks again from the name typed")
+            << "open" << false
+            << QStringList{"choose:" + Shipped, "ok:Attention", "type:Taken", "no:Overwrite",
+                           "cancelinput"}
+            << false << none << QStringList{"msg:" + overwrite, "initial:-1=Taken"};
+        QTest::newRow("open shipped refuses another default's name")
+            << "open" << false
+            << QStringList{"choose:" + Shipped, "ok:Attention", "type:Second Default",
+                           "yes:Overwrite",     "ok:Attention", "cancelinput"}
+            << false << none
+            << QStringList{"msg:This is a default Quorvane scenario. Please select a different "
+                           "name for your new scenario.",
+                           "same:$Second Default"};
+        QTest::newRow("open shipped, overwrite yes copies onto the folder")
+            << "open" << false
+            << QStringList{"choose:" + Shipped, "ok:Attention", "type:Taken", "yes:Overwrite"}
+            << true << "Editing: Taken" << QStringList{"file:$Taken/notes.txt=mine"};
+        QTest::newRow("create over a scenario, no asks again")
+            << "create" << false << QStringList{"type:Alpha", "no:Overwrite", "cancelinput"}
+            << false << none
+            << QStringList{"msg:" + overwrite, "initial:-1=Alpha", "exists:$Alpha/alpha.txt"};
+        QTest::newRow("create over a scenario, yes deletes it first")
+            << "create" << false << QStringList{"type:Alpha", "yes:Overwrite"} << true
+            << "Editing: Alpha" << QStringList{"gone:$Alpha/alpha.txt", "ten:$Alpha"};
+        QTest::newRow("create where a file is in the way asks again")
+            << "create" << false << QStringList{"type:Blocked", "ok:Error", "cancelinput"} << false
+            << none
+            << QStringList{"msg:Unable to create scenario structure. Ensure you have rights to "
+                           "create directories.",
+                           "initial:-1=Blocked"};
+        QTest::newRow("copy refuses the source's name; copied, not saved")
+            << "copy" << false << QStringList{"choose:Alpha", "type:Alpha", "ok:Error", "type:Beta"}
+            << true << "Editing: Beta"
+            << QStringList{"initial:1=Alpha",
+                           "msg:Cannot overwrite source scenario.  Please enter new name.",
+                           "file:$Beta/relations.xml=<relations/>"};
+        QTest::newRow("copy over a scenario: no, then yes")
+            << "copy" << false
+            << QStringList{"choose:Alpha", "type:Taken", "no:Overwrite", "type:Taken",
+                           "yes:Overwrite"}
+            << true << "Editing: Taken"
+            << QStringList{"file:$Taken/relations.xml=<relations/>", "file:$Taken/notes.txt=mine"};
+        QTest::newRow("save as over a scenario: no, then yes; its own files stay")
+            << "saveAs" << true
+            << QStringList{"type:Target", "no:Overwrite", "type:Target", "yes:Overwrite"} << true
+            << "Editing: Target"
+            << QStringList{"initial:0=", "file:$Target/notes.txt=target only",
+                           "file:$Target/alpha.txt=from alpha", "folder:$Target"};
+        QTest::newRow("save as a new name") << "saveAs" << true << QStringList{"type:Gamma"} << true
+                                            << "Editing: Gamma" << QStringList{"ten:$Gamma"};
+        QTest::newRow("open folder in place writes nothing")
+            << "openFolder" << false << QStringList{"pick:@Delta"} << true << "Editing: Delta"
+            << QStringList{"folder:@Delta", "ten:@Delta", "same:@Delta"};
+        QTest::newRow("open folder without a scenario")
+            << "openFolder" << false << QStringList{"pick:@Empty", "ok:Error"} << false << none
+            << QStringList{};
+        QTest::newRow("open folder cancelled")
+            << "openFolder" << false << QStringList{"cancelfolder"} << false << none
+            << QStringList{};
+        QTest::newRow("open folder of a shipped scenario copies it")
+            << "openFolder" << false
+            << QStringList{"pick:$" + Shipped, "ok:Attention", "type:New Copy"} << true
+            << "Editing: New Copy" << QStringList{"folder:$New Copy", "ten:$New Copy"};
+        QTest::newRow("save as folder into an empty folder")
+            << "saveAsFolder" << true << QStringList{"pick:@Empty"} << true << "Editing: Empty"
+            << QStringList{"folder:@Empty", "ten:@Empty"};
+        QTest::newRow("save as folder refuses a cluttered folder and one inside its own")
+            << "saveAsFolder" << true
+            << QStringList{"pick:@Cluttered", "ok:Error", "pick:$Alpha/sub", "ok:Error",
+                           "cancelfolder"}
+            << false << "Editing: Alpha" << QStringList{"folder:$Alpha"};
+        QTest::newRow("save as folder over a scenario asks")
+            << "saveAsFolder" << true
+            << QStringList{"pick:$Target", "no:Overwrite", "pick:$Target", "yes:Overwrite"} << true
+            << "Editing: Target" << QStringList{"folder:$Target", "ten:$Target"};
+        QTest::newRow("save as folder into its own folder")
+            << "saveAsFolder" << true << QStringList{"pick:$Alpha"} << true << "Editing: Alpha"
+            << QStringList{"folder:$Alpha"};
+        QTest::newRow("open an unparsable file writes nothing")
+            << "open" << true
+            << QStringList{"put:$Alpha/issues.xml=<issues>\n<issue>\n</issues>", "choose:Alpha",
+                           "ok:Error"}
+            << false << none
+            << QStringList{"has:issues.xml", "has:line 3", "ends:" + LoadSuffix, "same:$Alpha"};
+        QTest::newRow("open with a file missing")
+            << "open" << false << QStringList{"rm:$Alpha/ads.xml", "choose:Alpha", "ok:Error"}
+            << false << none << QStringList{"has:ads.xml", "ends:" + LoadSuffix};
+        QTest::newRow("create writes the template, its folders and pictures")
+            << "create" << false << QStringList{"type:Fresh"} << true << "Editing: Fresh"
+            << QStringList{"initial:0=United States - 2008 (Custom)",
+                           "ten:$Fresh",
+                           "exists:$Fresh/party_images/candidates",
+                           "exists:$Fresh/region_images",
+                           "exists:$Fresh/activity_images/rest.bmp",
+                           "exists:$Fresh/issue_images/taxes.bmp"};
+        QTest::newRow("create without a template")
+            << "create" << true << QStringList{"rm:%default.vrx", "type:Fresh", "ok:Error"} << false
+            << none << QStringList{"ends:" + LoadSuffix};
+        QTest::newRow("open shipped cancelled at the name")
+            << "open" << true << QStringList{"choose:" + Shipped, "ok:Attention", "cancelinput"}
+            << false << "Editing: Alpha" << QStringList{"folder:$Alpha", "gone:$New " + Shipped};
+        QTest::newRow("create cancelled") << "create" << true << QStringList{"cancelinput"} << false
+                                          << "Editing: Alpha" << QStringList{"folder:$Alpha"};
+        QTest::newRow("copy cancelled at the name")
+            << "copy" << true << QStringList{"choose:Alpha", "cancelinput"} << false
+            << "Editing: Alpha" << QStringList{"folder:$Alpha"};
+        QTest::newRow("copy cancelled at the choice")
+            << "copy" << true << QStringList{"cancelchoice"} << false << "Editing: Alpha"
+            << QStringList{"folder:$Alpha"};
+        QTest::newRow("save as cancelled")
+            << "saveAs" << true << QStringList{"cancelinput"} << false << "Editing: Alpha"
+            << QStringList{"folder:$Alpha"};
     }
 
-    void OpenDefaultCopiesUnderTheSuggestedName() {
+    void FileOperations() {
+        QFETCH(QString, operation);
+        QFETCH(bool, alphaOpen);
+        QFETCH(QStringList, script);
+        QFETCH(bool, done);
+        QFETCH(QString, caption);
+        QFETCH(QStringList, checks);
+        QTemporaryDir elsewhere;
+        const auto where = [&](const QString& token) {
+            return token.startsWith('$')   ? ScenarioPath(token.mid(1))
+                   : token.startsWith('%') ? Data->Path() + token.mid(1)
+                                           : elsewhere.filePath(token.mid(1));
+        };
+        for (const char* name : {"Taken", "Target", "Delta"})
+            Data->AddScenario(name);
+        QVERIFY(QDir().rename(ScenarioPath("Delta"), where("@Delta")));
+        for (const char* folder : {"@Empty", "@Cluttered", "$Alpha/sub"})
+            QDir().mkpath(where(folder));
+        WriteFile(where("@Cluttered/notes.txt"), "");
+        WriteFile(where("$Taken/notes.txt"), "mine");
+        WriteFile(where("$Target/notes.txt"), "target only");
+        WriteFile(where("$Alpha/alpha.txt"), "from alpha");
+        WriteFile(where("$Alpha/relations.xml"), "<relations/>");
+        WriteFile(where("$Blocked"), "in the way");
         MakeForm();
-        const auto before = Snapshot(ScenarioPath(Shipped));
+        if (alphaOpen)
+            QVERIFY(OpenAlpha());
+        for (const QString& step : script)
+            if (step.startsWith("rm:"))
+                QVERIFY(QFile::remove(where(step.mid(3))));
+            else if (step.startsWith("put:"))
+                WriteFile(where(step.mid(4).section('=', 0, 0)), step.section('=', 1).toUtf8());
+        QMap<QString, QMap<QString, QByteArray>> before;
+        for (const QString& check : checks)
+            if (check.startsWith("same:"))
+                before[check.mid(5)] = Snapshot(where(check.mid(5)));
+        if (operation == "saveAs")
+            Form->RunStep(1); // saved as although changed
         TScriptedPrompts prompts;
-        prompts.Choose(Shipped).Ok("Attention").Type("New " + Shipped, "Scenario Name");
-        QVERIFY(Form->OpenScenario());
+        for (const QString& step : script) {
+            const QString value = step.section(':', 1);
+            if (step.startsWith("choose:"))
+                prompts.Choose(value);
+            else if (step == "cancelchoice")
+                prompts.CancelChoice();
+            else if (step.startsWith("type:"))
+                prompts.Type(value);
+            else if (step == "cancelinput")
+                prompts.CancelInput();
+            else if (step.startsWith("pick:"))
+                prompts.PickFolder(where(value),
+                                   operation == "saveAsFolder" ? "Save As Folder" : "Open Folder");
+            else if (step == "cancelfolder")
+                prompts.CancelFolder();
+            else if (!step.startsWith("rm:") && !step.startsWith("put:"))
+                prompts.Answer(step.startsWith("ok:")    ? TPromptAnswer::Ok
+                               : step.startsWith("yes:") ? TPromptAnswer::Yes
+                                                         : TPromptAnswer::No,
+                               value);
+        }
+        const QMap<QString, std::function<bool()>> run = {
+            {"open", [&] { return Form->OpenScenario(); }},
+            {"create", [&] { return Form->CreateNewScenario(); }},
+            {"copy", [&] { return Form->CreateFromExisting(); }},
+            {"saveAs", [&] { return Form->SaveScenarioAs(); }},
+            {"openFolder", [&] { return Form->OpenFolderFromMenu(); }},
+            {"saveAsFolder", [&] { return Form->SaveAsFolder(); }}};
+        QCOMPARE(run[operation](), done);
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(prompts.Shown()[1].Text,
-                 QStringLiteral("You have selected a default Quorvane scenario. The program will "
-                                "copy this default scenario to a new scenario so that you can "
-                                "edit the new scenario. Please enter a name for your new scenario "
-                                "in the next box."));
-        QCOMPARE(prompts.Shown()[2].Initial, "New " + Shipped);
-        QCOMPARE(prompts.Shown()[2].Text, NamePrompt);
-        QCOMPARE(Form->Caption(), "Editing: New " + Shipped);
-        QCOMPARE(Data->Files("New " + Shipped), TenFiles);
-        QCOMPARE(Snapshot(ScenarioPath(Shipped)), before);
-    }
-
-    void OpenDefaultOverwriteNoAsksAgain() {
-        Data->AddScenario("Taken");
-        MakeForm();
-        TScriptedPrompts prompts;
-        prompts.Choose(Shipped)
-            .Ok("Attention")
-            .Type("Taken")
-            .Answer(TPromptAnswer::No, "Overwrite")
-            .CancelInput();
-        QVERIFY(!Form->OpenScenario());
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(prompts.MessageTexts().last(),
-                 QStringLiteral("This scenario already exists. Overwrite?"));
-        // Asked again starting from the name typed.
-        QCOMPARE(prompts.Shown().last().Initial, QStringLiteral("Taken"));
-        QVERIFY(!Form->Scenario());
-        QCOMPARE(Form->Caption(), QStringLiteral("Stumpcraft for Votaris 2008"));
-    }
-
-    void OpenDefaultRefusesAnotherDefaultName() {
-        MakeForm();
-        const auto before = Snapshot(ScenarioPath("Second Default"));
-        TScriptedPrompts prompts;
-        prompts.Choose(Shipped)
-            .Ok("Attention")
-            .Type("Second Default")
-            .Answer(TPromptAnswer::Yes, "Overwrite")
-            .Ok("Attention")
-            .CancelInput();
-        QVERIFY(!Form->OpenScenario());
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(prompts.MessageTexts().last(),
-                 QStringLiteral("This is a default Quorvane scenario. Please select a different "
-                                "name for your new scenario."));
-        QCOMPARE(Snapshot(ScenarioPath("Second Default")), before);
-    }
-
-    void OpenDefaultOverwriteYesCopiesOntoTheFolder() {
-        Data->AddScenario("Taken");
-        WriteFile(ScenarioPath("Taken") + "/notes.txt", "mine");
-        MakeForm();
-        TScriptedPrompts prompts;
-        prompts.Choose(Shipped)
-            .Ok("Attention")
-            .Type("Taken")
-            .Answer(TPromptAnswer::Yes, "Overwrite");
-        QVERIFY(Form->OpenScenario());
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(Form->Caption(), QStringLiteral("Editing: Taken"));
-        QCOMPARE(ReadFile(ScenarioPath("Taken") + "/notes.txt"), QByteArray("mine"));
+        QCOMPARE(Form->Caption(), caption);
+        const bool closed = caption == "Stumpcraft for Votaris 2008";
+        QCOMPARE(Form->Scenario() == nullptr, closed);
+        if (closed)
+            QCOMPARE(StepStates() << Action("SaveItem")->isEnabled(), QList<bool>(9, false));
+        if (done)
+            QVERIFY(!Form->Modified());
+        for (const QString& check : checks) {
+            const QString kind = check.section(':', 0, 0), value = check.mid(kind.size() + 1);
+            const QString key = value.section('=', 0, 0), bytes = value.section('=', 1);
+            const QString path = where(key);
+            const auto shown = [&] {
+                const int n = key.toInt();
+                return prompts.Shown().value(n < 0 ? prompts.Shown().size() + n : n);
+            };
+            if (kind == "ten")
+                for (const QString& name : TenFiles)
+                    QVERIFY2(QFileInfo::exists(path + "/" + name), qPrintable(check));
+            else if (kind == "file")
+                QCOMPARE(ReadFile(path), bytes.toUtf8());
+            else if (kind == "exists" || kind == "gone")
+                QVERIFY2(QFileInfo::exists(path) == (kind == "exists"), qPrintable(check));
+            else if (kind == "same")
+                QVERIFY2(Snapshot(path) == before[value], qPrintable(check));
+            else if (kind == "folder") {
+                QCOMPARE(QString::fromStdString(Form->Scenario()->Folder()), path + "/");
+                QCOMPARE(Form->Recent().Folders().first(), path);
+            } else if (kind == "msg")
+                QCOMPARE(prompts.MessageTexts().last(), value);
+            else if (kind == "has" || kind == "ends")
+                QVERIFY2(kind == "has" ? prompts.MessageTexts().last().contains(value)
+                                       : prompts.MessageTexts().last().endsWith(value),
+                         qPrintable(prompts.MessageTexts().last()));
+            else if (kind == "initial")
+                QCOMPARE(shown().Initial, bytes);
+            else if (kind == "text")
+                QCOMPARE(shown().Text, bytes);
+            else
+                QFAIL(qPrintable("unknown check " + check));
+        }
     }
 
     void BadScenarioNamesAreRefusedAndAskedAgain_data() {
@@ -381,36 +542,6 @@ private slots:
         QCOMPARE(QDir(Data->Scenarios()).entryList(QDir::AllEntries), before);
         QCOMPARE(QDir(Data->Path()).entryList(QDir::AllEntries), parent);
         QCOMPARE(Form->Caption(), QStringLiteral("Editing: Alpha"));
-    }
-
-    void UnparsableFileLeavesNothingOpenAndWritesNothing() {
-        MakeForm();
-        QVERIFY(OpenAlpha());
-        WriteFile(ScenarioPath("Alpha") + "/issues.xml", "<issues>\n<issue>\n</issues>");
-        const auto before = Snapshot(ScenarioPath("Alpha"));
-        TScriptedPrompts prompts;
-        prompts.Choose("Alpha").Ok("Error");
-        QVERIFY(!Form->OpenScenario());
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        const QString message = prompts.MessageTexts().last();
-        QVERIFY2(message.contains("issues.xml") && message.contains("line 3"), qPrintable(message));
-        QVERIFY(message.endsWith(LoadSuffix));
-        QVERIFY(!Form->Scenario());
-        QCOMPARE(Form->Caption(), QStringLiteral("Stumpcraft for Votaris 2008"));
-        QCOMPARE(StepStates(), QList<bool>(8, false));
-        QVERIFY(!Action("SaveItem")->isEnabled());
-        QCOMPARE(Snapshot(ScenarioPath("Alpha")), before);
-    }
-
-    void MissingFileFailsTheOpen() {
-        QFile::remove(ScenarioPath("Alpha") + "/ads.xml");
-        MakeForm();
-        TScriptedPrompts prompts;
-        prompts.Choose("Alpha").Ok("Error");
-        QVERIFY(!Form->OpenScenario());
-        QVERIFY(prompts.MessageTexts().last().contains("ads.xml"));
-        QVERIFY(prompts.MessageTexts().last().endsWith(LoadSuffix));
-        QVERIFY(!Form->Scenario());
     }
 
     void FolderGivenAtStartOpensAfterTheFirstShowing() {
@@ -447,94 +578,6 @@ private slots:
     }
 
     // ---- folders anywhere: Open Folder, Save As Folder, Open Recent ----------
-
-    void FoldersAnywhere_data() {
-        QTest::addColumn<bool>("saveAs");
-        QTest::addColumn<QStringList>("script");
-        QTest::addColumn<bool>("done");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("folder");
-        const QString none = QStringLiteral("Stumpcraft for Votaris 2008");
-        QTest::newRow("open in place")
-            << false << QStringList{"pick:@Delta"} << true << "Editing: Delta"
-            << "@Delta";
-        QTest::newRow("open no scenario")
-            << false << QStringList{"pick:@Empty", "ok:Error"} << false << none << "";
-        QTest::newRow("open cancelled") << false << QStringList{"cancel"} << false << none << "";
-        QTest::newRow("open shipped copies it")
-            << false << QStringList{"pick:$" + Shipped, "ok:Attention", "type:New Copy"} << true
-            << "Editing: New Copy"
-            << "$New Copy";
-        QTest::newRow("save into an empty folder")
-            << true << QStringList{"pick:@Empty"} << true << "Editing: Empty"
-            << "@Empty";
-        QTest::newRow("save refuses a cluttered folder and its own inside")
-            << true
-            << QStringList{"pick:@Cluttered", "ok:Error", "pick:$Alpha/sub", "ok:Error", "cancel"}
-            << false << "Editing: Alpha"
-            << "$Alpha";
-        QTest::newRow("save over a scenario asks")
-            << true << QStringList{"pick:$Target", "no:Overwrite", "pick:$Target", "yes:Overwrite"}
-            << true << "Editing: Target"
-            << "$Target";
-        QTest::newRow("save into its own folder")
-            << true << QStringList{"pick:$Alpha"} << true << "Editing: Alpha"
-            << "$Alpha";
-    }
-
-    void FoldersAnywhere() {
-        QFETCH(bool, saveAs);
-        QFETCH(QStringList, script);
-        QFETCH(bool, done);
-        QFETCH(QString, caption);
-        QFETCH(QString, folder);
-        QTemporaryDir elsewhere;
-        Data->AddScenario("Delta");
-        Data->AddScenario("Target");
-        QVERIFY(QDir().rename(ScenarioPath("Delta"), elsewhere.filePath("Delta")));
-        QDir().mkpath(elsewhere.filePath("Empty"));
-        QDir().mkpath(ScenarioPath("Alpha/sub"));
-        QDir().mkpath(elsewhere.filePath("Cluttered"));
-        WriteFile(elsewhere.filePath("Cluttered/notes.txt"), "");
-        const auto where = [&](const QString& token) {
-            if (token.startsWith('$'))
-                return ScenarioPath(token.mid(1));
-            return token.isEmpty() ? QString() : elsewhere.filePath(token.mid(1));
-        };
-        const auto away = Snapshot(where("@Delta"));
-        MakeForm();
-        if (saveAs)
-            QVERIFY(OpenAlpha());
-        TScriptedPrompts prompts;
-        for (const QString& step : script) {
-            const QString value = step.section(':', 1);
-            if (step.startsWith("pick:"))
-                prompts.PickFolder(where(value), saveAs ? "Save As Folder" : "Open Folder");
-            else if (step == "cancel")
-                prompts.CancelFolder();
-            else if (step.startsWith("type:"))
-                prompts.Type(value);
-            else
-                prompts.Answer(step.startsWith("ok:")    ? TPromptAnswer::Ok
-                               : step.startsWith("yes:") ? TPromptAnswer::Yes
-                                                         : TPromptAnswer::No,
-                               value);
-        }
-        QCOMPARE(saveAs ? Form->SaveAsFolder() : Form->OpenFolderFromMenu(), done);
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(Form->Caption(), caption);
-        const QString expected = where(folder);
-        QCOMPARE(Form->Scenario() ? QString::fromStdString(Form->Scenario()->Folder()) : QString(),
-                 expected.isEmpty() ? QString() : expected + "/");
-        if (done) {
-            QCOMPARE(Form->Recent().Folders().first(), expected);
-            QVERIFY(!Form->Modified());
-            for (const QString& name : TenFiles)
-                QVERIFY2(QFileInfo::exists(expected + "/" + name), qPrintable(name));
-        }
-        // Opening in place writes nothing.
-        QCOMPARE(Snapshot(where("@Delta")), away);
-    }
 
     void OpenRecentAndTheStartPanel() {
         MakeForm();
@@ -581,128 +624,6 @@ private slots:
         Button("OpenSampleButton")->click();
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
         QCOMPARE(Form->Caption(), QStringLiteral("Editing: New Sample"));
-    }
-
-    // ---- Create New --------------------------------------------------------
-
-    void CreateNewWritesTheTemplateAndFolders() {
-        MakeForm();
-        TScriptedPrompts prompts;
-        prompts.Type("Fresh", "Scenario Name");
-        QVERIFY(Form->CreateNewScenario());
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(prompts.Shown().first().Initial, QStringLiteral("United States - 2008 (Custom)"));
-        QCOMPARE(Form->Caption(), QStringLiteral("Editing: Fresh"));
-        QCOMPARE(Data->Files("Fresh"), TenFiles);
-        for (const char* folder : {"activity_images", "issue_images", "party_images",
-                                   "party_images/candidates", "region_images"})
-            QVERIFY2(QFileInfo(ScenarioPath("Fresh") + "/" + folder).isDir(), folder);
-        QVERIFY(Form->StepButton(1)->isEnabled());
-        // The template's pictures come along, so its activities verify at once.
-        QVERIFY(QFileInfo::exists(ScenarioPath("Fresh") + "/activity_images/rest.bmp"));
-        QVERIFY(QFileInfo::exists(ScenarioPath("Fresh") + "/issue_images/taxes.bmp"));
-        QVERIFY(VerifyActivities(*Form->Scenario()));
-    }
-
-    void CreateNewOverwriteNoThenYes() {
-        WriteFile(ScenarioPath("Alpha") + "/notes.txt", "old");
-        MakeForm();
-        TScriptedPrompts prompts;
-        prompts.Type("Alpha").Answer(TPromptAnswer::No, "Overwrite").CancelInput();
-        QVERIFY(!Form->CreateNewScenario());
-        QVERIFY(prompts.Done());
-        QCOMPARE(prompts.Shown().last().Initial, QStringLiteral("Alpha"));
-        QVERIFY(QFileInfo::exists(ScenarioPath("Alpha") + "/notes.txt"));
-        prompts.Clear();
-        prompts.Type("Alpha").Answer(TPromptAnswer::Yes, "Overwrite");
-        QVERIFY(Form->CreateNewScenario());
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        // The old folder was deleted first.
-        QVERIFY(!QFileInfo::exists(ScenarioPath("Alpha") + "/notes.txt"));
-        QCOMPARE(Data->Files("Alpha"), TenFiles);
-    }
-
-    void CreateNewStructureFailureAsksAgain() {
-        // A file where the folder should go cannot become a scenario.
-        WriteFile(ScenarioPath("Blocked"), "in the way");
-        MakeForm();
-        TScriptedPrompts prompts;
-        prompts.Type("Blocked").Ok("Error").CancelInput();
-        QVERIFY(!Form->CreateNewScenario());
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(prompts.MessageTexts().first(),
-                 QStringLiteral("Unable to create scenario structure. Ensure you have rights to "
-                                "create directories."));
-        QCOMPARE(prompts.Shown().last().Initial, QStringLiteral("Blocked"));
-    }
-
-    void CreateNewWithoutTemplateLeavesNothingOpen() {
-        QFile::remove(Data->Path() + "default.vrx");
-        MakeForm();
-        QVERIFY(OpenAlpha());
-        TScriptedPrompts prompts;
-        prompts.Type("Fresh").Ok("Error");
-        QVERIFY(!Form->CreateNewScenario());
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QVERIFY(prompts.MessageTexts().last().endsWith(LoadSuffix));
-        QVERIFY(!Form->Scenario());
-        QCOMPARE(StepStates(), QList<bool>(8, false));
-    }
-
-    // ---- Create From Existing ----------------------------------------------
-
-    void CreateFromExistingRefusesTheSourceName() {
-        WriteFile(ScenarioPath("Alpha") + "/relations.xml", "<relations/>");
-        MakeForm();
-        TScriptedPrompts prompts;
-        prompts.Choose("Alpha").Type("Alpha").Ok("Error").Type("Beta");
-        QVERIFY(Form->CreateFromExisting());
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(prompts.Shown()[1].Initial, QStringLiteral("Alpha"));
-        QCOMPARE(prompts.MessageTexts().first(),
-                 QStringLiteral("Cannot overwrite source scenario.  Please enter new name."));
-        QCOMPARE(Form->Caption(), QStringLiteral("Editing: Beta"));
-        // Copied and opened, not saved.
-        QCOMPARE(ReadFile(ScenarioPath("Beta") + "/relations.xml"), QByteArray("<relations/>"));
-    }
-
-    void CreateFromExistingOverwrite() {
-        Data->AddScenario("Taken");
-        WriteFile(ScenarioPath("Taken") + "/notes.txt", "kept");
-        WriteFile(ScenarioPath("Alpha") + "/relations.xml", "<relations/>");
-        MakeForm();
-        TScriptedPrompts prompts;
-        prompts.Choose("Alpha")
-            .Type("Taken")
-            .Answer(TPromptAnswer::No, "Overwrite")
-            .Type("Taken")
-            .Answer(TPromptAnswer::Yes, "Overwrite");
-        QVERIFY(Form->CreateFromExisting());
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(ReadFile(ScenarioPath("Taken") + "/relations.xml"), QByteArray("<relations/>"));
-        QCOMPARE(ReadFile(ScenarioPath("Taken") + "/notes.txt"), QByteArray("kept"));
-    }
-
-    void CancelAtEveryNameBoxKeepsTheScenario() {
-        MakeForm();
-        QVERIFY(OpenAlpha());
-        TScenarioData* open = Form->Scenario();
-        TScriptedPrompts prompts;
-        prompts.Choose(Shipped).Ok("Attention").CancelInput();
-        QVERIFY(!Form->OpenScenario());
-        prompts.CancelInput();
-        QVERIFY(!Form->CreateNewScenario());
-        prompts.Choose("Alpha").CancelInput();
-        QVERIFY(!Form->CreateFromExisting());
-        prompts.CancelChoice();
-        QVERIFY(!Form->CreateFromExisting());
-        prompts.CancelInput();
-        QVERIFY(!Form->SaveScenarioAs());
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(Form->Scenario(), open);
-        QCOMPARE(Form->Caption(), QStringLiteral("Editing: Alpha"));
-        QCOMPARE(QDir(Data->Scenarios()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
-                 (QStringList{"Alpha", "Second Default", Shipped}));
     }
 
     // ---- Save and Save As -------------------------------------------------
@@ -785,28 +706,6 @@ private slots:
                  QStringList({busy, "Would you like to save changes?", busy}));
     }
 
-    void SaveAsCopiesOverAndKeepsTargetOnlyFiles() {
-        Data->AddScenario("Target");
-        WriteFile(ScenarioPath("Target") + "/notes.txt", "target only");
-        WriteFile(ScenarioPath("Alpha") + "/alpha.txt", "from alpha");
-        MakeForm();
-        QVERIFY(OpenAlpha());
-        Form->RunStep(1);
-        TScriptedPrompts prompts;
-        prompts.Type("Target")
-            .Answer(TPromptAnswer::No, "Overwrite")
-            .Type("Target")
-            .Answer(TPromptAnswer::Yes, "Overwrite");
-        QVERIFY(Form->SaveScenarioAs());
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(prompts.Shown().first().Initial, QString());
-        QCOMPARE(Form->Caption(), QStringLiteral("Editing: Target"));
-        QVERIFY(!Form->Modified());
-        QCOMPARE(ReadFile(ScenarioPath("Target") + "/notes.txt"), QByteArray("target only"));
-        QCOMPARE(ReadFile(ScenarioPath("Target") + "/alpha.txt"), QByteArray("from alpha"));
-        QCOMPARE(QString::fromStdString(Form->Scenario()->Folder()), ScenarioPath("Target") + "/");
-    }
-
     void SaveAndSaveAsGateTheStepsAgain() {
         MakeForm();
         Form->SetVerify([](TScenarioData*) { return PassedUpTo(-1); });
@@ -833,17 +732,6 @@ private slots:
         QCOMPARE(runs, 2);
         QCOMPARE(StepStates(),
                  (QList<bool>{true, false, false, false, false, false, false, false}));
-    }
-
-    void SaveAsNewName() {
-        MakeForm();
-        QVERIFY(OpenAlpha());
-        TScriptedPrompts prompts;
-        prompts.Type("Gamma");
-        QVERIFY(Form->SaveScenarioAs());
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(Data->Files("Gamma"), TenFiles);
-        QCOMPARE(Form->Caption(), QStringLiteral("Editing: Gamma"));
     }
 
     // ---- steps, save-changes question, autosave -----------------------------
@@ -1270,14 +1158,6 @@ private slots:
                                           QByteArray::number(QCoreApplication::applicationPid())));
         Form.reset();
         QVERIFY(!QFile::exists(marker));
-    }
-
-    void OptionsFileWithThreeLinesIsRepairedAtStart() {
-        WriteFile(Data->Path() + "optionssc.vrx", "0\n0\n0\n");
-        Form = std::make_unique<TScenarioBuilderForm>(Folders(), false);
-        Form->show();
-        QVERIFY(Form->Options().Autosave);
-        QCOMPARE(ReadFile(Data->Path() + "optionssc.vrx"), QByteArray("1\n1\n"));
     }
 };
 

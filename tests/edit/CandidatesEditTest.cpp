@@ -80,14 +80,12 @@ TEST_F(CandidatesEditTest, FreshCandidatesReportWhatIsStillMissing) {
               (Texts{l + " >> image_large >> " + folder + id + "_large.bmp does not exist.",
                      l + " >> image_small >> " + folder + id + "_small.bmp does not exist.",
                      l + " >> viceleaders >> Leader needs minimum of one Vice-Leader"}));
-}
-
-TEST_F(CandidatesEditTest, RemoveLeaderTakesItsEntriesFromEveryUnit) {
-    CandidatesEdit::RemoveLeader(
-        *Data, At(*Data, TScenarioFile::Parties, "/parties/party[3]/leaders/leader"));
-    EXPECT_EQ(Party(3)->GetChild("leaders")->ChildCount(), 0);
-    EXPECT_EQ(LeaderEntries("p3"), "||");
-    EXPECT_EQ(LeaderEntries("p1"), "l1 |l1 |");
+    // With a running mate and its portraits, nothing is missing.
+    CandidatesEdit::AddRunningMate(*Data, leader, viceLeader->AttributeValue("id"));
+    for (const char* suffix : {"_large.bmp", "_small.bmp"})
+        std::ofstream(Folder.Path() / "party_images" / "candidates" / (id + suffix)) << "BM";
+    Data->Messages().clear();
+    EXPECT_TRUE(VerifyParties(*Data)) << testing::PrintToString(MessageTexts(*Data));
 }
 
 TEST_F(CandidatesEditTest, CopyLeaderCopiesPortraitsAndEntries) {
@@ -110,18 +108,6 @@ TEST_F(CandidatesEditTest, CopyLeaderCopiesPortraitsAndEntries) {
     EXPECT_EQ(LeaderEntries("p1"), "l1 " + id + " |l1 " + id + " |");
     const TXmlNode* entry = PercentagesEdit::UnitEntries(*Data)[1]->FindNode("leader", "id", id);
     EXPECT_EQ(entry->GetChild("starting_percentage")->GetText(), "30");
-}
-
-TEST_F(CandidatesEditTest, NewCandidatesChosenAsRunningMatesVerifyClean) {
-    TXmlNode* party = Party(2);
-    TXmlNode* viceLeader = CandidatesEdit::NewViceLeader(*Data, party);
-    TXmlNode* leader = CandidatesEdit::NewLeader(*Data, party);
-    CandidatesEdit::AddRunningMate(*Data, leader, viceLeader->AttributeValue("id"));
-    const std::string id = leader->AttributeValue("id");
-    for (const char* suffix : {"_large.bmp", "_small.bmp"})
-        std::ofstream(Folder.Path() / "party_images" / "candidates" / (id + suffix)) << "BM";
-    EXPECT_TRUE(VerifyParties(*Data));
-    EXPECT_EQ(MessageTexts(*Data), Texts{});
 }
 
 TEST_F(CandidatesEditTest, CopyLeaderToAnotherPartyKeepsOnlyItsPoolsRunningMates) {

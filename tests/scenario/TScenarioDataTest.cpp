@@ -106,25 +106,6 @@ TEST(TScenarioData, SaveWritesTheLayoutAndSaveAsMovesTheFolder) {
               data.Document(TScenarioFile::Ads).ToText());
 }
 
-TEST(TScenarioData, ATargetThatCannotBeReplacedFailsBeforeAnyFileChanges) {
-    TTemporaryFolder temp;
-    WriteScenario(temp.Path());
-    TScenarioData data;
-    std::string folder = temp.Str();
-    data.Load(folder);
-    data.Activities()->GetChild("item")->SetText("changed");
-    fs::remove(temp.Path() / "scenario.xml");
-    fs::create_directory(temp.Path() / "scenario.xml");
-    try {
-        data.Save();
-        FAIL() << "a folder in place of a file must fail the save";
-    } catch (const TFileError& e) {
-        EXPECT_NE(std::string(e.what()).find("scenario.xml"), std::string::npos) << e.what();
-    }
-    EXPECT_NE(Read(temp.Path() / "activities.xml").find(">activities<"), std::string::npos);
-    EXPECT_EQ(TestScenario::FolderEntries(temp.Path()).size(), 10u);
-}
-
 TEST(TScenarioData, AFolderThatVanishedFailsTheSaveWithTheFileName) {
     TTemporaryFolder temp;
     WriteScenario(temp.Path() / "s");
