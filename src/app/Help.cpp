@@ -68,10 +68,11 @@ QString PageForTopic(int topic) {
         const QStringList parts = in.readLine().split(QLatin1Char(' '), Qt::SkipEmptyParts);
         bool ok = false;
         if (parts.size() >= 2 && parts[0].toInt(&ok) == topic && ok) {
-            const QString page = Folder + parts[1];
+            // A page may name a part of itself: "page.html#part".
+            const QString file = parts[1].section(QLatin1Char('#'), 0, 0);
             // Only pages inside the manual's folder.
-            if (!parts[1].contains(QLatin1String("..")) && QFileInfo::exists(page))
-                return page;
+            if (!parts[1].contains(QLatin1String("..")) && QFileInfo::exists(Folder + file))
+                return Folder + parts[1];
             return start;
         }
     }

@@ -45,6 +45,12 @@ QString Caption(const QWidget* window) {
         if (!taken.contains(QKeySequence::mnemonic(caption)))
             return caption + QLatin1Char(':');
     }
+    // A crowded window: a free letter of its own beside the word.
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        const QString caption = QStringLiteral("Filter (&%1):").arg(QLatin1Char(letter));
+        if (!taken.contains(QKeySequence::mnemonic(caption)))
+            return caption;
+    }
     return QStringLiteral("&Filter:");
 }
 

@@ -13,7 +13,7 @@ namespace ListFilter {
 
 // Puts the field above list in list's layout and returns it. The label's
 // mnemonic is the first letter of "Filter" no other caption of the window
-// uses yet.
+// uses yet, or else another free letter shown beside it ("Filter (&J):").
 QLineEdit* Add(QListWidget* list);
 // The field Add put above list; null when it has none.
 QLineEdit* FieldOf(const QListWidget* list);

@@ -45,7 +45,12 @@ THelpWindow::THelpWindow(const QString& contentsPage, QWidget* parent)
 }
 
 void THelpWindow::ShowPage(const QString& file) {
-    Browser_->setSource(QUrl::fromLocalFile(file));
+    // "page.html#part" shows the page at that part.
+    const qsizetype part = file.indexOf(QLatin1Char('#'));
+    QUrl url = QUrl::fromLocalFile(part < 0 ? file : file.left(part));
+    if (part >= 0)
+        url.setFragment(file.mid(part + 1));
+    Browser_->setSource(url);
 }
 
 QString THelpWindow::CurrentFile() const {

@@ -12,6 +12,7 @@ public:
     // contents is the manual's first page, for the Contents button.
     explicit THelpWindow(const QString& contents, QWidget* parent = nullptr);
 
+    // file may end in "#part" to show that part of the page.
     void ShowPage(const QString& file);
     QTextBrowser* Browser() const { return Browser_; }
     // The file shown, empty before the first page.

@@ -952,21 +952,9 @@ private slots:
             Walk(page, window);
         });
         QVERIFY(walked > 20);
-        // Faults of windows that came while this check was not run; a line
-        // goes when its window is mended, and no other fault may come.
-        const QStringList known = {
-            "TCampaignTimelineForm: OpenButton \"&Open in Editor\" has the mnemonic of "
-            "ZoomOutButton \"Zoom &Out\"",
-            "TEndorserEditorForm: FootsoldierLabel \"&Footsoldier Bonus:\" has the mnemonic of "
-            "QLabel \"&Filter:\"",
-            "TPartyLeaderVeepEditorForm: QLabel \"&Filter:\" has the mnemonic of QLabel "
-            "\"&Filter:\"",
-            "TStartingRaceForm: RaceComboBox is announced as \"Race:\""};
         QStringList faults(QSet<QString>(Faults.begin(), Faults.end()).values());
         faults.sort();
-        for (const QString& fault : faults)
-            qInfo().noquote() << fault;
-        QCOMPARE(faults, known);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 };
 

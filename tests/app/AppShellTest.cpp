@@ -245,11 +245,17 @@ private slots:
         WriteFile(dir.filePath("help/index.html"), "<h1>Start</h1>");
         WriteFile(dir.filePath("help/about.html"), "<h1>About</h1>");
         WriteFile(dir.filePath("help/topics.map"),
-                  "0 index.html\n500 about.html\n600 missing.html\n700 ../outside.html\n");
+                  "0 index.html\n500 about.html\n510 about.html#team\n600 missing.html\n"
+                  "700 ../outside.html\n");
         Help::SetHelpFolder(dir.filePath("help"));
         const QString help = dir.filePath("help/");
         QCOMPARE(Help::PageForTopic(0), help + "index.html");
         QCOMPARE(Help::PageForTopic(500), help + "about.html");
+        QCOMPARE(Help::PageForTopic(510), help + "about.html#team");
+        THelpWindow shown(help + "index.html");
+        shown.ShowPage(Help::PageForTopic(510));
+        QCOMPARE(shown.Browser()->source().fragment(), QStringLiteral("team"));
+        QCOMPARE(shown.CurrentFile(), help + "about.html");
         QCOMPARE(Help::PageForTopic(600), help + "index.html");
         QCOMPARE(Help::PageForTopic(700), help + "index.html");
         QCOMPARE(Help::PageForTopic(42), help + "index.html");
