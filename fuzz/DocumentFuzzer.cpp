@@ -1,17 +1,20 @@
 // Feeds arbitrary bytes to the document reader. Loading must never crash,
 // and whatever loads must write, load and write again to the same bytes.
 #include "xml/TXmlDom.h"
+#include "xml/TreeBlocksInUse.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+namespace {
+
+void RoundTrip(const uint8_t* data, size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     TXmlDom first;
     if (!first.LoadFromBytes(bytes))
-        return 0;
+        return;
     const std::string written = first.ToText();
     TXmlDom second;
     if (!second.LoadFromBytes(written)) {
@@ -22,6 +25,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (second.ToText() != written) {
         std::fprintf(stderr, "second save differs:\n%s\n---\n%s\n", written.c_str(),
                      second.ToText().c_str());
+        std::abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    // The elements live in chunks the leak checker does not see into.
+    const size_t blocks = TreeBlocks::InUse();
+    RoundTrip(data, size);
+    if (TreeBlocks::InUse() != blocks) {
+        std::fprintf(stderr, "%zu element blocks were leaked\n", TreeBlocks::InUse() - blocks);
         std::abort();
     }
     return 0;

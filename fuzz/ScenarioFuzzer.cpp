@@ -19,6 +19,7 @@
 #include "scenario/verify/FieldChecks.h"
 #include "scenario/verify/VerificationRun.h"
 #include "xml/TXmlDom.h"
+#include "xml/TreeBlocksInUse.h"
 
 #ifndef STUMPCRAFT_FUZZ_SCENARIO
 #include "sample/ScenarioDocuments.h"
@@ -372,9 +373,7 @@ TRevisions Revisions(TScenarioData& data) {
     return revisions;
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
+void RunProgram(const uint8_t* bytes, size_t size) {
     TScenarioData data;
     data.CreateFromRoots(Base().Roots, Base().Folder);
     const TRevisions copied = Revisions(data);
@@ -418,5 +417,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
             saved != Base().Saved[at])
             CheckSaved(saved);
     }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
+    Base();
+    // The elements live in chunks the leak checker does not see into.
+    const size_t blocks = TreeBlocks::InUse();
+    RunProgram(bytes, size);
+    if (TreeBlocks::InUse() != blocks)
+        Fail("elements or attributes were leaked:",
+             std::to_string(TreeBlocks::InUse() - blocks) + " blocks");
     return 0;
 }

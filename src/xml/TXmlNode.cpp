@@ -127,8 +127,11 @@ TXmlNode* TXmlNode::FindNode(const std::string& name, const std::string& attrNam
 }
 
 void TXmlNode::SetLevel(int32_t level) {
-    if (Level_ != level)
-        MarkChanged();
+    // A child is always one level below its parent: a node at its level
+    // has its whole subtree right.
+    if (Level_ == level)
+        return;
+    MarkChanged();
     if (Children_.Empty()) {
         Level_ = level;
         return;
