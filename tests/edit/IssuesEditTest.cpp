@@ -1,4 +1,5 @@
 #include "scenario/edit/IssuesEdit.h"
+#include "scenario/IssueKinds.h"
 #include "scenario/verify/FileVerifiers.h"
 #include "support/ScenarioFixture.h"
 #include "xml/TXmlNode.h"
@@ -8,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <vector>
 
 using TestScenario::At;
 
@@ -230,4 +232,18 @@ TEST(IssuesEdit, PictureNamesForOldFilesAndEmptyNames) {
     EXPECT_EQ(IssuesEdit::PictureOf(*data, root->GetChildAt(2))->GetText(), "c.bmp");
     EXPECT_EQ(IssuesEdit::PictureOf(*data, root->GetChildAt(3))->GetText(), "issue3.bmp");
     EXPECT_EQ(IssuesEdit::CountText(*data), "4 of 22 Issues Created");
+}
+
+// One rule for every editor and verifier: platforms, centres and the
+// positions check all skip the same issues.
+TEST(IssueKinds, AttributeInAnyCaseAndNoTypeMeansPositions) {
+    TXmlNode issues;
+    for (const char* type : {"attribute", "ATTRIBUTE", "Attribute", "position", ""})
+        issues.AddNewChild("issue")->AddNewChild("type", type);
+    issues.AddNewChild("issue");
+    std::vector<bool> attribute;
+    for (int32_t i = 0; i < issues.ChildCount(); ++i)
+        attribute.push_back(IssueKinds::IsAttribute(issues.GetChildAt(i)));
+    EXPECT_EQ(attribute, (std::vector<bool>{true, true, true, false, false, false}));
+    EXPECT_FALSE(IssueKinds::IsAttribute(nullptr));
 }

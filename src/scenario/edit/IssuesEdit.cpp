@@ -66,16 +66,6 @@ int32_t IndexOf(const TXmlNode* root, const TXmlNode* child) {
 
 } // namespace
 
-bool IsAttribute(const TXmlNode* issue) {
-    const TXmlNode* type = issue ? issue->GetChild("type") : nullptr;
-    if (!type)
-        return false;
-    std::string text = type->GetText();
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text == "attribute";
-}
-
 int32_t NamePicturesByPlace(TScenarioData& data) {
     TXmlNode* root = data.Issues();
     int32_t added = 0;

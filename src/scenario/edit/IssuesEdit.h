@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scenario/IssueKinds.h"
+
 #include <cstdint>
 #include <string>
 
@@ -18,8 +20,7 @@ constexpr int32_t MaxIssues = 22;
 // The first issues of the file keep their places.
 constexpr int32_t FixedIssues = 4;
 
-// Whether the issue's type is "attribute" in any letter case.
-bool IsAttribute(const TXmlNode* issue);
+using IssueKinds::IsAttribute;
 
 // Files of older versions have no picture names: every issue without a
 // picture element gets one named "issue" and its place (from 0) and ".bmp".

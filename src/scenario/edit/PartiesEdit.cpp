@@ -1,5 +1,6 @@
 #include "scenario/edit/PartiesEdit.h"
 
+#include "scenario/IssueKinds.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/ValueEncodings.h"
 #include "scenario/edit/PercentagesEdit.h"
@@ -9,7 +10,6 @@
 #include "xml/ChildLookup.h"
 #include "xml/TDate.h"
 #include "xml/TXmlNode.h"
-#include "xml/TextCase.h"
 
 #include <algorithm>
 #include <cctype>
@@ -25,8 +25,7 @@ void AddPlatform(const TScenarioData& data, TXmlNode* party) {
     const TXmlNode* issues = data.Issues();
     for (int32_t i = 0; issues && i < issues->ChildCount(); ++i) {
         const TXmlNode* issue = issues->GetChildAt(i);
-        const TXmlNode* type = issue->GetChild("type");
-        if (type && TextCase::Lower(type->GetText()) == "attribute")
+        if (IssueKinds::IsAttribute(issue))
             continue;
         platform->AddNewChild("issue", "Center")->SetAttribute("id", issue->AttributeValue("id"));
     }

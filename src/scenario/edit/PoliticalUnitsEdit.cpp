@@ -1,5 +1,6 @@
 #include "scenario/edit/PoliticalUnitsEdit.h"
 
+#include "scenario/IssueKinds.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/ValueEncodings.h"
 #include "scenario/edit/ReferencesEdit.h"
@@ -81,7 +82,7 @@ std::unique_ptr<TXmlNode> NewRegion(const TScenarioData& data, int32_t x, int32_
         const TXmlNode* issue = issues->GetChildAt(i);
         TXmlNode* centre = centres->AddNewChild("issue");
         centre->SetAttribute("id", issue->AttributeValue("id"));
-        if (TextCase::Lower(ChildLookup::Text(issue, "type")) != "attribute")
+        if (!IssueKinds::IsAttribute(issue))
             centre->AddNewChild("center", "center");
         centre->AddNewChild("initial_primaries_profile", "Low");
         centre->AddNewChild("initial_generalelection_profile", "Low");
@@ -198,7 +199,7 @@ std::vector<TXmlNode*> PositionIssues(const TScenarioData& data) {
     std::vector<TXmlNode*> issues;
     const TXmlNode* root = data.Issues();
     for (int32_t i = 0; root && i < root->ChildCount(); ++i)
-        if (TextCase::Lower(ChildLookup::Text(root->GetChildAt(i), "type")) != "attribute")
+        if (!IssueKinds::IsAttribute(root->GetChildAt(i)))
             issues.push_back(root->GetChildAt(i));
     return issues;
 }

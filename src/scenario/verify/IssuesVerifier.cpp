@@ -1,8 +1,8 @@
 #include "scenario/verify/FileVerifiers.h"
 
+#include "scenario/IssueKinds.h"
 #include "scenario/verify/TVerifier.h"
 #include "xml/TXmlNode.h"
-#include "xml/TextCase.h"
 
 #include <algorithm>
 #include <cctype>
@@ -22,7 +22,9 @@ void Walk(TVerifier& v, const TXmlNode* root) {
         v.Check(issue, "name", TCheckKind::Text, true, Issues);
         v.Check(issue, "type", TCheckKind::Text, true, Issues);
         // Attribute issues are qualities of a candidate: no positions.
-        if (TextCase::Lower(TVerifier::Need(issue->GetChild("type"))->GetText()) == "attribute")
+        // A missing type ends the pass.
+        TVerifier::Need(issue->GetChild("type"));
+        if (IssueKinds::IsAttribute(issue))
             continue;
         const TXmlNode* positions = v.Group(issue, "positions", Issues);
         for (int32_t k = 0; k < positions->ChildCount(); ++k) {
