@@ -10,10 +10,7 @@ struct TElementTarget;
 // so the main window needs no list of them. A step without an editor stays
 // disabled.
 //
-//     STUMPCRAFT_REGISTER_STEP(4, [](TScenarioData& data, QWidget* owner) {
-//         TAdEditorForm form(data, owner);
-//         form.exec();
-//     });
+//     STUMPCRAFT_REGISTER_STEP_FORM(4, TAdEditorForm);
 namespace StepEditors {
 
 // Opens the step's editor modally for data, owned by owner; returns when it
@@ -37,13 +34,26 @@ using TOpenAtElement =
 bool RegisterAtElement(int step, TOpenAtElement open);
 const TOpenAtElement* FindAtElement(int step);
 
+// Registers Form, made from (data, owner), as the step's editor both ways:
+// shown as it opens, or first told to show the target (Form::ShowElement).
+template <class Form> bool RegisterForm(int step) {
+    const bool opens = Register(step, [](TScenarioData& data, QWidget* owner) {
+        Form form(data, owner);
+        form.exec();
+    });
+    return RegisterAtElement(step,
+                             [](TScenarioData& data, QWidget* owner, const TElementTarget& target) {
+                                 Form form(data, owner);
+                                 form.ShowElement(target);
+                                 form.exec();
+                             }) &&
+           opens;
+}
+
 } // namespace StepEditors
 
 #define STUMPCRAFT_STEP_CONCAT2(a, b) a##b
 #define STUMPCRAFT_STEP_CONCAT(a, b) STUMPCRAFT_STEP_CONCAT2(a, b)
-#define STUMPCRAFT_REGISTER_STEP(step, ...)                                                        \
-    static const bool STUMPCRAFT_STEP_CONCAT(StepEditorRegistered, __LINE__) =                     \
-        StepEditors::Register(step, __VA_ARGS__)
-#define STUMPCRAFT_REGISTER_STEP_AT_ELEMENT(step, ...)                                             \
-    static const bool STUMPCRAFT_STEP_CONCAT(StepElementEditorRegistered, __LINE__) =              \
-        StepEditors::RegisterAtElement(step, __VA_ARGS__)
+#define STUMPCRAFT_REGISTER_STEP_FORM(step, Form)                                                  \
+    static const bool STUMPCRAFT_STEP_CONCAT(StepFormRegistered, __LINE__) =                       \
+        StepEditors::RegisterForm<Form>(step)

@@ -1,7 +1,6 @@
 #include "app/TFindInScenarioForm.h"
 #include "ui_TFindInScenarioForm.h"
 
-#include "app/gallery/Gallery.h"
 #include "scenario/ScenarioSearch.h"
 #include "scenario/TScenarioData.h"
 
@@ -112,10 +111,3 @@ void TFindInScenarioForm::Open() {
 void TFindInScenarioForm::UpdateActions() {
     ui->OpenButton->setEnabled(CurrentElement() != nullptr);
 }
-
-STUMPCRAFT_GALLERY_PAGE("TFindInScenarioForm", [](TGalleryContext& context) {
-    TFindInScenarioForm form;
-    form.SetScenario(context.Scenario);
-    form.Search(QStringLiteral("tax"));
-    context.Shoot(&form);
-});

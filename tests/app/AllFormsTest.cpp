@@ -523,7 +523,7 @@ class AllFormsTest : public QObject {
         const TXmlNode* element = FormSupport::EntryElement(entry);
         const QList<QWidget*> controls = window->findChildren<QWidget*>();
         return element && std::any_of(controls.begin(), controls.end(), [element](QWidget* c) {
-                   return ElementFocus::Within(ControlBinding::BoundElement(c), element);
+                   return ElementFocus::Contains(element, ControlBinding::BoundElement(c));
                });
     }
 

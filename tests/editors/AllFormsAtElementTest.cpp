@@ -367,6 +367,7 @@ private slots:
             c.Adjust(target);
         const StepEditors::TOpenAtElement* open = StepEditors::FindAtElement(target.Step);
         QVERIFY(open);
+        QVERIFY(StepEditors::Find(target.Step));
         const std::string before = AllText(Data());
         const QString windows = QString::fromLatin1(c.Windows);
         TShown shown;

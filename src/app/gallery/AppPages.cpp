@@ -2,6 +2,7 @@
 
 #include "app/AppFolders.h"
 #include "app/Help.h"
+#include "app/TFindInScenarioForm.h"
 #include "app/THelpWindow.h"
 #include "app/TScenarioBuilderForm.h"
 #include "app/TSelectScenarioForm.h"
@@ -113,4 +114,11 @@ STUMPCRAFT_GALLERY_PAGE("THelpWindow", [](TGalleryContext& context) {
     THelpWindow* window = Help::ShowTopic(100);
     context.Shoot(window);
     window->close();
+});
+
+STUMPCRAFT_GALLERY_PAGE("TFindInScenarioForm", [](TGalleryContext& context) {
+    TFindInScenarioForm form;
+    form.SetScenario(context.Scenario);
+    form.Search(QStringLiteral("tax"));
+    context.Shoot(&form);
 });

@@ -8,17 +8,7 @@
 
 #include <QListWidget>
 
-STUMPCRAFT_REGISTER_STEP(7, [](TScenarioData& data, QWidget* owner) {
-    TEndorserEditorForm form(data, owner);
-    form.exec();
-});
-
-STUMPCRAFT_REGISTER_STEP_AT_ELEMENT(7, [](TScenarioData& data, QWidget* owner,
-                                          const TElementTarget& target) {
-    TEndorserEditorForm form(data, owner);
-    form.ShowElement(target);
-    form.exec();
-});
+STUMPCRAFT_REGISTER_STEP_FORM(7, TEndorserEditorForm);
 
 STUMPCRAFT_GALLERY_PAGE("TEndorserEditorForm", [](TGalleryContext& context) {
     TEndorserEditorForm form(*context.Scenario);

@@ -6,9 +6,6 @@
 #include "app/ListFilter.h"
 #include "app/Pictures.h"
 #include "app/RemovalNotice.h"
-#include "app/StepEditors.h"
-#include "app/gallery/Gallery.h"
-#include "editors/content/ShownElements.h"
 #include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/ActivitiesEdit.h"
@@ -208,43 +205,18 @@ void TActivitiesEditorForm::ShowTarget(const TElementTarget& target) {
         ElementFocus::FocusControl(ui->ActivitiesListBox);
         return;
     }
-    ShownElements::SelectRow(ui->ActivitiesListBox, static_cast<int>(found - Lines_.begin()));
-    const ShownElements::TFieldControls controls{{"name", ui->NameEdit},
-                                                 {"energy_points", ui->EPEdit},
-                                                 {"command_points", ui->CPEdit},
-                                                 {"cost", ui->CostEdit},
-                                                 {"base_power", ui->PowerEdit},
-                                                 {"chance_national_news", ui->ChanceOfNewsEdit},
-                                                 {"has_issue_focus", ui->IssueFocusCheckBox},
-                                                 {"requires_location", ui->LocationCheckBox},
-                                                 {"picture", ui->ChangePictureButton}};
-    ShownElements::FocusTarget(
-        this, target, ShownElements::ControlFor(controls, ShownElements::FieldName(target, *found)),
+    ElementFocus::SelectRow(ui->ActivitiesListBox, static_cast<int>(found - Lines_.begin()));
+    const ElementFocus::TFieldControls controls{{"name", ui->NameEdit},
+                                                {"energy_points", ui->EPEdit},
+                                                {"command_points", ui->CPEdit},
+                                                {"cost", ui->CostEdit},
+                                                {"base_power", ui->PowerEdit},
+                                                {"chance_national_news", ui->ChanceOfNewsEdit},
+                                                {"has_issue_focus", ui->IssueFocusCheckBox},
+                                                {"requires_location", ui->LocationCheckBox},
+                                                {"picture", ui->ChangePictureButton}};
+    ElementFocus::FocusTarget(
+        this, target,
+        ElementFocus::ControlFor(controls, ElementFocus::FieldNameBelow(target, *found)),
         ui->ActivitiesListBox);
 }
-
-STUMPCRAFT_REGISTER_STEP(8, [](TScenarioData& data, QWidget* owner) {
-    TActivitiesEditorForm form(data, owner);
-    form.exec();
-});
-
-STUMPCRAFT_REGISTER_STEP_AT_ELEMENT(8, [](TScenarioData& data, QWidget* owner,
-                                          const TElementTarget& target) {
-    TActivitiesEditorForm form(data, owner);
-    form.ShowElement(target);
-    form.exec();
-});
-
-STUMPCRAFT_GALLERY_PAGE("TActivitiesEditorForm", [](TGalleryContext& context) {
-    TActivitiesEditorForm form(*context.Scenario, nullptr);
-    context.Shoot(&form);
-    // An activity of the scenario's own, with its name editable.
-    auto* list = form.findChild<QListWidget*>(QStringLiteral("ActivitiesListBox"));
-    for (int row = 0; list && row < list->count(); ++row) {
-        list->setCurrentRow(row);
-        if (!ActivitiesEdit::IsBuiltIn(form.SelectedActivity())) {
-            context.Shoot(&form, QStringLiteral("own"));
-            break;
-        }
-    }
-});

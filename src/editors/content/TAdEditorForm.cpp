@@ -5,9 +5,6 @@
 #include "app/ElementFocus.h"
 #include "app/ListFilter.h"
 #include "app/RemovalNotice.h"
-#include "app/StepEditors.h"
-#include "app/gallery/Gallery.h"
-#include "editors/content/ShownElements.h"
 #include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/AdsEdit.h"
@@ -181,57 +178,39 @@ void TAdEditorForm::ShowElement(const TElementTarget& target) {
 
 void TAdEditorForm::ShowTarget(const TElementTarget& target) {
     TXmlNode* root = Data_.Ads();
-    const int row = ShownElements::IndexOf(root, target.Item());
+    const int row = ElementFocus::IndexOf(root, target.Item());
     if (row < 0 || row >= ui->AdsListBox->count()) {
         ElementFocus::FocusControl(ui->AdsListBox);
         return;
     }
-    ShownElements::SelectRow(ui->AdsListBox, row);
+    ElementFocus::SelectRow(ui->AdsListBox, row);
     TXmlNode* ad = SelectedAd();
     const TXmlNode* qualities = ChildLookup::Child(ad, "ad_qualities");
     for (int32_t q = 0; qualities && q < qualities->ChildCount(); ++q)
-        if (ShownElements::Contains(qualities->GetChildAt(q), target.Element)) {
-            ShownElements::SelectRow(ui->AdQualitiesListBox, q);
+        if (ElementFocus::Contains(qualities->GetChildAt(q), target.Element)) {
+            ElementFocus::SelectRow(ui->AdQualitiesListBox, q);
             break;
         }
     const bool inQuality = SelectedQuality() && target.Element != ad &&
-                           ShownElements::Contains(SelectedQuality(), target.Element);
-    const std::string field = ShownElements::FieldName(target, ad);
-    const ShownElements::TFieldControls controls =
-        inQuality
-            ? ShownElements::TFieldControls{{"budget", ui->BudgetEdit},
-                                            {"turns_to_make", ui->TurnsToMakeEdit},
-                                            {"chance_of_success", ui->ChanceSuccessEdit},
-                                            {"quality", ui->AdQualitiesListBox},
-                                            {"name", ui->AdQualitiesListBox}}
-            : ShownElements::TFieldControls{{"name", ui->NameEdit},
-                                            {"description", ui->DescriptionMemo},
-                                            {"base_power", ui->PowerEdit},
-                                            {"attack_backfire_chance", ui->ChanceBackfireEdit},
-                                            {"attack_power_bonus", ui->AttackBonusEdit},
-                                            {"turns_to_start", ui->TurnsToStartEdit},
-                                            {"turns_to_cancel", ui->TurnsToCancelEdit},
-                                            {"max_turns_can_run", ui->MaxTurnsCanRunEdit},
-                                            {"cost_coefficient", ui->CostCoefficientEdit},
-                                            {"ad_qualities", ui->AdQualitiesListBox}};
+                           ElementFocus::Contains(SelectedQuality(), target.Element);
+    const std::string field = ElementFocus::FieldNameBelow(target, ad);
+    const ElementFocus::TFieldControls controls =
+        inQuality ? ElementFocus::TFieldControls{{"budget", ui->BudgetEdit},
+                                                 {"turns_to_make", ui->TurnsToMakeEdit},
+                                                 {"chance_of_success", ui->ChanceSuccessEdit},
+                                                 {"quality", ui->AdQualitiesListBox},
+                                                 {"name", ui->AdQualitiesListBox}}
+                  : ElementFocus::TFieldControls{{"name", ui->NameEdit},
+                                                 {"description", ui->DescriptionMemo},
+                                                 {"base_power", ui->PowerEdit},
+                                                 {"attack_backfire_chance", ui->ChanceBackfireEdit},
+                                                 {"attack_power_bonus", ui->AttackBonusEdit},
+                                                 {"turns_to_start", ui->TurnsToStartEdit},
+                                                 {"turns_to_cancel", ui->TurnsToCancelEdit},
+                                                 {"max_turns_can_run", ui->MaxTurnsCanRunEdit},
+                                                 {"cost_coefficient", ui->CostCoefficientEdit},
+                                                 {"ad_qualities", ui->AdQualitiesListBox}};
     QWidget* fallback = inQuality ? static_cast<QWidget*>(ui->AdQualitiesListBox)
                                   : static_cast<QWidget*>(ui->AdsListBox);
-    ShownElements::FocusTarget(this, target, ShownElements::ControlFor(controls, field), fallback);
+    ElementFocus::FocusTarget(this, target, ElementFocus::ControlFor(controls, field), fallback);
 }
-
-STUMPCRAFT_REGISTER_STEP(4, [](TScenarioData& data, QWidget* owner) {
-    TAdEditorForm form(data, owner);
-    form.exec();
-});
-
-STUMPCRAFT_REGISTER_STEP_AT_ELEMENT(4, [](TScenarioData& data, QWidget* owner,
-                                          const TElementTarget& target) {
-    TAdEditorForm form(data, owner);
-    form.ShowElement(target);
-    form.exec();
-});
-
-STUMPCRAFT_GALLERY_PAGE("TAdEditorForm", [](TGalleryContext& context) {
-    TAdEditorForm form(*context.Scenario, nullptr);
-    context.Shoot(&form);
-});

@@ -6,7 +6,6 @@
 #include "app/FormSupport.h"
 #include "app/ListFilter.h"
 #include "app/RemovalNotice.h"
-#include "editors/content/ShownElements.h"
 #include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/EndorsersEdit.h"
@@ -541,15 +540,15 @@ void TEndorserEditorForm::SelectRegion(const std::string& id) {
 }
 
 void TEndorserEditorForm::ShowTarget(const TElementTarget& target) {
-    TXmlNode* endorser = ShownElements::SelectEntryHolding(ui->EndorserListBox, target.Item());
+    TXmlNode* endorser = ElementFocus::SelectEntryHolding(ui->EndorserListBox, target.Item());
     if (!endorser) {
         ElementFocus::FocusControl(ui->EndorserListBox);
         return;
     }
     // The group of the endorser the element lies in (party_stance,
     // political_units_affected, ...) and the entry of that group.
-    const TXmlNode* part = ShownElements::ChildHolding(endorser, target.Element);
-    const TXmlNode* entry = ShownElements::ChildHolding(part, target.Element);
+    const TXmlNode* part = ElementFocus::ChildHolding(endorser, target.Element);
+    const TXmlNode* entry = ElementFocus::ChildHolding(part, target.Element);
     const std::string group = part ? part->Name : target.Field;
     std::string leaf = target.Field;
     if (leaf.empty() && entry && entry != target.Element)
@@ -570,16 +569,16 @@ void TEndorserEditorForm::ShowTarget(const TElementTarget& target) {
     QWidget* issue = leaf == "favored_position"
                          ? static_cast<QWidget*>(ui->FavouredPositionComboBox)
                          : static_cast<QWidget*>(ui->IssuesComboBox);
-    const ShownElements::TFieldControls controls{{"name", ui->NameEdit},
-                                                 {"description", ui->DescriptionMemo},
-                                                 {"start_date", ui->StartDatePicker},
-                                                 {"end_date", ui->EndDatePicker},
-                                                 {"pp_effect", ui->PIPEffectEdit},
-                                                 {"monetary_bonus", ui->MonetaryBonusEdit},
-                                                 {"party_stance", party},
-                                                 {"leader_stance", leader},
-                                                 {"political_units_affected", bonus},
-                                                 {"issues", issue}};
-    ShownElements::FocusTarget(this, target, ShownElements::ControlFor(controls, group),
-                               ui->EndorserListBox);
+    const ElementFocus::TFieldControls controls{{"name", ui->NameEdit},
+                                                {"description", ui->DescriptionMemo},
+                                                {"start_date", ui->StartDatePicker},
+                                                {"end_date", ui->EndDatePicker},
+                                                {"pp_effect", ui->PIPEffectEdit},
+                                                {"monetary_bonus", ui->MonetaryBonusEdit},
+                                                {"party_stance", party},
+                                                {"leader_stance", leader},
+                                                {"political_units_affected", bonus},
+                                                {"issues", issue}};
+    ElementFocus::FocusTarget(this, target, ElementFocus::ControlFor(controls, group),
+                              ui->EndorserListBox);
 }

@@ -4,7 +4,6 @@
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
 #include "editors/content/EventNameLists.h"
-#include "editors/content/ShownElements.h"
 #include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/EventsEdit.h"
@@ -128,6 +127,6 @@ void TEventConditionBuilderForm::ShowElement(const TElementTarget& target) {
 
 void TEventConditionBuilderForm::ShowTarget(const TElementTarget& target) {
     // A condition is shown by its line only.
-    ShownElements::SelectEntryHolding(ui->ConditionsListBox, target.ItemAfter(Event_));
+    ElementFocus::SelectEntryHolding(ui->ConditionsListBox, target.ItemAfter(Event_));
     ElementFocus::FocusControl(ui->ConditionsListBox);
 }

@@ -5,7 +5,6 @@
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
 #include "editors/content/EventNameLists.h"
-#include "editors/content/ShownElements.h"
 #include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/EventsEdit.h"
@@ -227,19 +226,19 @@ void TEventOutcomeBuilderForm::ShowElement(const TElementTarget& target) {
 
 void TEventOutcomeBuilderForm::ShowTarget(const TElementTarget& target) {
     TXmlNode* outcome =
-        ShownElements::SelectEntryHolding(ui->OutcomesListBox, target.ItemAfter(Event_));
+        ElementFocus::SelectEntryHolding(ui->OutcomesListBox, target.ItemAfter(Event_));
     if (!outcome) {
         ElementFocus::FocusControl(ui->OutcomesListBox);
         return;
     }
     // Showing the outcome may have dropped the effect asked for: its place
     // is then the list of effects.
-    if (ShownElements::SelectEntryHolding(ui->EffectsListBox, target.Element) ||
-        !ShownElements::Contains(outcome, target.Element)) {
+    if (ElementFocus::SelectEntryHolding(ui->EffectsListBox, target.Element) ||
+        !ElementFocus::Contains(outcome, target.Element)) {
         ElementFocus::FocusControl(ui->EffectsListBox);
         return;
     }
-    const ShownElements::TFieldControls controls{
+    const ElementFocus::TFieldControls controls{
         {"chance", ui->ChanceEdit},
         {"profile_change", ui->ProfileChangeEdit},
         {"chance_issue_center_moves", ui->ChanceIssueCenterMovesEdit},
@@ -249,8 +248,8 @@ void TEventOutcomeBuilderForm::ShowTarget(const TElementTarget& target) {
         {"headline", ui->HeadlineMemo},
         {"issue_affected", ui->IssueAffectedComboBox},
         {"effects", ui->EffectsListBox}};
-    ShownElements::FocusTarget(
+    ElementFocus::FocusTarget(
         this, target,
-        ShownElements::ControlFor(controls, ShownElements::FieldName(target, outcome)),
+        ElementFocus::ControlFor(controls, ElementFocus::FieldNameBelow(target, outcome)),
         ui->OutcomesListBox);
 }

@@ -2,9 +2,6 @@
 #include "ui_TEventsEditorForm.h"
 
 #include "app/ElementFocus.h"
-#include "app/StepEditors.h"
-#include "app/gallery/Gallery.h"
-#include "editors/content/ShownElements.h"
 #include "editors/content/TEventConditionBuilderForm.h"
 #include "editors/content/TEventOutcomeBuilderForm.h"
 #include "editors/content/TScriptedEventsEditorForm.h"
@@ -91,11 +88,11 @@ void TEventsEditorForm::ShowTarget(const TElementTarget& target) {
     const TXmlNode* random = root ? root->GetChild("random_events") : nullptr;
     const TXmlNode* events = target.Items.empty() ? nullptr : target.Items.front();
     const int simple =
-        ShownElements::IndexOf(random ? random->GetChild("simple_issue_events") : nullptr, events);
+        ElementFocus::IndexOf(random ? random->GetChild("simple_issue_events") : nullptr, events);
     const int scripted =
-        ShownElements::IndexOf(root ? root->GetChild("scripted_events") : nullptr, events);
-    ShownElements::SelectRow(ui->SimpleEventsListBox, simple);
-    ShownElements::SelectRow(ui->ScriptedEventsListBox, scripted);
+        ElementFocus::IndexOf(root ? root->GetChild("scripted_events") : nullptr, events);
+    ElementFocus::SelectRow(ui->SimpleEventsListBox, simple);
+    ElementFocus::SelectRow(ui->ScriptedEventsListBox, scripted);
 
     if (target.Window == "TSimpleEventEditorForm") {
         ElementFocus::FocusControl(ui->SimpleEventsButton);
@@ -111,68 +108,3 @@ void TEventsEditorForm::ShowTarget(const TElementTarget& target) {
         ElementFocus::FocusControl(ui->SimpleEventsListBox);
     }
 }
-
-// Step 6 opens the hub; the gallery shows it with the editors and builders
-// it leads to, each builder on the sample's event with the most entries.
-namespace {
-
-// The sample's scripted event with the most entries in its list element
-// ("conditions", "outcomes"); null when there is no scripted event.
-TXmlNode* FullestScriptedEvent(const TScenarioData& data, const char* list) {
-    const TXmlNode* root = data.Events();
-    const TXmlNode* events = root ? root->GetChild("scripted_events") : nullptr;
-    TXmlNode* fullest = nullptr;
-    int32_t most = -1;
-    for (int32_t i = 0; events && i < events->ChildCount(); ++i) {
-        const TXmlNode* entries = events->GetChildAt(i)->GetChild(list);
-        const int32_t count = entries ? entries->ChildCount() : 0;
-        if (count > most) {
-            most = count;
-            fullest = events->GetChildAt(i);
-        }
-    }
-    return fullest;
-}
-
-} // namespace
-
-STUMPCRAFT_REGISTER_STEP(6, [](TScenarioData& data, QWidget* owner) {
-    TEventsEditorForm form(data, owner);
-    form.exec();
-});
-
-STUMPCRAFT_REGISTER_STEP_AT_ELEMENT(6, [](TScenarioData& data, QWidget* owner,
-                                          const TElementTarget& target) {
-    TEventsEditorForm form(data, owner);
-    form.ShowElement(target);
-    form.exec();
-});
-
-STUMPCRAFT_GALLERY_PAGE("TEventsEditorForm", [](TGalleryContext& context) {
-    TEventsEditorForm form(*context.Scenario);
-    context.Shoot(&form);
-});
-
-STUMPCRAFT_GALLERY_PAGE("TSimpleEventEditorForm", [](TGalleryContext& context) {
-    TSimpleEventEditorForm form(*context.Scenario);
-    context.Shoot(&form);
-});
-
-STUMPCRAFT_GALLERY_PAGE("TScriptedEventsEditorForm", [](TGalleryContext& context) {
-    TScriptedEventsEditorForm form(*context.Scenario);
-    context.Shoot(&form);
-});
-
-STUMPCRAFT_GALLERY_PAGE("TEventConditionBuilderForm", [](TGalleryContext& context) {
-    if (TXmlNode* event = FullestScriptedEvent(*context.Scenario, "conditions")) {
-        TEventConditionBuilderForm form(*context.Scenario, event);
-        context.Shoot(&form);
-    }
-});
-
-STUMPCRAFT_GALLERY_PAGE("TEventOutcomeBuilderForm", [](TGalleryContext& context) {
-    if (TXmlNode* event = FullestScriptedEvent(*context.Scenario, "outcomes")) {
-        TEventOutcomeBuilderForm form(*context.Scenario, event);
-        context.Shoot(&form);
-    }
-});

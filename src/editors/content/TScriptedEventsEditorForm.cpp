@@ -7,7 +7,6 @@
 #include "app/ListFilter.h"
 #include "app/RemovalNotice.h"
 #include "editors/content/EventNameLists.h"
-#include "editors/content/ShownElements.h"
 #include "editors/content/TEventConditionBuilderForm.h"
 #include "editors/content/TEventOutcomeBuilderForm.h"
 #include "scenario/ElementTargets.h"
@@ -153,10 +152,9 @@ void TScriptedEventsEditorForm::ShowElement(const TElementTarget& target) {
 }
 
 void TScriptedEventsEditorForm::ShowTarget(const TElementTarget& target) {
-    TXmlNode* event =
-        target.Items.empty()
-            ? nullptr
-            : ShownElements::SelectEntryHolding(ui->EventsListBox, target.Items.front());
+    TXmlNode* event = target.Items.empty() ? nullptr
+                                           : ElementFocus::SelectEntryHolding(ui->EventsListBox,
+                                                                              target.Items.front());
     if (!event) {
         ElementFocus::FocusControl(ui->EventsListBox);
         return;
@@ -171,15 +169,16 @@ void TScriptedEventsEditorForm::ShowTarget(const TElementTarget& target) {
         OpenOutcomes(&target);
         return;
     }
-    const ShownElements::TFieldControls controls{{"name", ui->NameEdit},
-                                                 {"start_date", ui->StartDateTimePicker},
-                                                 {"end_date", ui->EndDateTimePicker},
-                                                 {"times_can_occur", ui->TimesCanOccurEdit},
-                                                 {"chance_occurs", ui->ChanceEdit},
-                                                 {"will_occur", ui->WillOccurCheckBox},
-                                                 {"conditions", ui->ConditionsButton},
-                                                 {"outcomes", ui->OutcomesButton}};
-    ShownElements::FocusTarget(
-        this, target, ShownElements::ControlFor(controls, ShownElements::FieldName(target, event)),
+    const ElementFocus::TFieldControls controls{{"name", ui->NameEdit},
+                                                {"start_date", ui->StartDateTimePicker},
+                                                {"end_date", ui->EndDateTimePicker},
+                                                {"times_can_occur", ui->TimesCanOccurEdit},
+                                                {"chance_occurs", ui->ChanceEdit},
+                                                {"will_occur", ui->WillOccurCheckBox},
+                                                {"conditions", ui->ConditionsButton},
+                                                {"outcomes", ui->OutcomesButton}};
+    ElementFocus::FocusTarget(
+        this, target,
+        ElementFocus::ControlFor(controls, ElementFocus::FieldNameBelow(target, event)),
         ui->EventsListBox);
 }

@@ -6,7 +6,6 @@
 #include "app/FormSupport.h"
 #include "app/ListFilter.h"
 #include "editors/content/EventNameLists.h"
-#include "editors/content/ShownElements.h"
 #include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/EventsEdit.h"
@@ -205,7 +204,7 @@ void TSimpleEventEditorForm::ShowElement(const TElementTarget& target) {
 }
 
 void TSimpleEventEditorForm::ShowTarget(const TElementTarget& target) {
-    TXmlNode* event = ShownElements::SelectEntryHolding(ui->EventsListBox, target.Item());
+    TXmlNode* event = ElementFocus::SelectEntryHolding(ui->EventsListBox, target.Item());
     if (!event) {
         // The switch of all simple events, or the list as a whole.
         const bool onSwitch = target.Element == RandomEvents(Data_) && target.Field == "on";
@@ -213,15 +212,15 @@ void TSimpleEventEditorForm::ShowTarget(const TElementTarget& target) {
                                             : static_cast<QWidget*>(ui->EventsListBox));
         return;
     }
-    if (ShownElements::SelectEntryHolding(ui->HeadlinesListBox, target.Element)) {
+    if (ElementFocus::SelectEntryHolding(ui->HeadlinesListBox, target.Element)) {
         ElementFocus::FocusControl(ui->HeadlinesListBox);
         return;
     }
-    const std::string field = ShownElements::FieldName(target, event);
-    const ShownElements::TFieldControls controls{{"headlines", ui->HeadlinesListBox},
-                                                 {"headline", ui->HeadlinesListBox},
-                                                 {"id", ui->IssuesComboBox},
-                                                 {"issue", ui->IssuesComboBox}};
-    ShownElements::FocusTarget(this, target, ShownElements::ControlFor(controls, field),
-                               ui->EventsListBox);
+    const std::string field = ElementFocus::FieldNameBelow(target, event);
+    const ElementFocus::TFieldControls controls{{"headlines", ui->HeadlinesListBox},
+                                                {"headline", ui->HeadlinesListBox},
+                                                {"id", ui->IssuesComboBox},
+                                                {"issue", ui->IssuesComboBox}};
+    ElementFocus::FocusTarget(this, target, ElementFocus::ControlFor(controls, field),
+                              ui->EventsListBox);
 }

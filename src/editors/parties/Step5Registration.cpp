@@ -5,27 +5,23 @@
 #include "app/gallery/Gallery.h"
 #include "editors/parties/GallerySamples.h"
 #include "editors/parties/TChangeColourForm.h"
+#include "editors/parties/TCrusadersEditorForm.h"
+#include "editors/parties/TElectionEventsEditorForm.h"
+#include "editors/parties/TLeaderEditForm.h"
 #include "editors/parties/TPartiesEditorForm.h"
 #include "editors/parties/TPartyEditForm.h"
+#include "editors/parties/TPartyLeaderVeepEditorForm.h"
 #include "editors/parties/TPartyRelationsEditorForm.h"
 #include "editors/parties/TPercentagesEditorForm.h"
 #include "editors/parties/TPlatformEditorForm.h"
 #include "editors/parties/TSelectPartyForm.h"
+#include "editors/parties/TSelectVeepsForm.h"
+#include "editors/parties/TVeepEditForm.h"
 #include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "xml/TXmlNode.h"
 
-STUMPCRAFT_REGISTER_STEP(5, [](TScenarioData& data, QWidget* owner) {
-    TPartiesEditorForm form(data, owner);
-    form.exec();
-});
-
-STUMPCRAFT_REGISTER_STEP_AT_ELEMENT(5, [](TScenarioData& data, QWidget* owner,
-                                          const TElementTarget& target) {
-    TPartiesEditorForm form(data, owner);
-    form.ShowElement(target);
-    form.exec();
-});
+STUMPCRAFT_REGISTER_STEP_FORM(5, TPartiesEditorForm);
 
 STUMPCRAFT_GALLERY_PAGE("TPartiesEditorForm", [](TGalleryContext& context) {
     TPartiesEditorForm form(*context.Scenario);
@@ -69,5 +65,42 @@ STUMPCRAFT_GALLERY_PAGE("TPercentagesEditorForm", [](TGalleryContext& context) {
 
 STUMPCRAFT_GALLERY_PAGE("TPartyRelationsEditorForm", [](TGalleryContext& context) {
     TPartyRelationsEditorForm form(*context.Scenario);
+    context.Shoot(&form);
+});
+
+STUMPCRAFT_GALLERY_PAGE("TCrusadersEditorForm", [](TGalleryContext& context) {
+    TXmlNode* leader = GallerySamples::FirstCandidate(*context.Scenario, "leaders");
+    TCrusadersEditorForm form(*context.Scenario, leader ? leader->GetChild("crusaders") : nullptr);
+    context.Shoot(&form);
+});
+
+STUMPCRAFT_GALLERY_PAGE("TElectionEventsEditorForm", [](TGalleryContext& context) {
+    TElectionEventsEditorForm form(*context.Scenario,
+                                   GallerySamples::FirstParty(*context.Scenario));
+    context.Shoot(&form);
+});
+
+STUMPCRAFT_GALLERY_PAGE("TLeaderEditForm", [](TGalleryContext& context) {
+    TLeaderEditForm form(*context.Scenario,
+                         GallerySamples::FirstCandidate(*context.Scenario, "leaders"));
+    context.Shoot(&form);
+});
+
+STUMPCRAFT_GALLERY_PAGE("TPartyLeaderVeepEditorForm", [](TGalleryContext& context) {
+    TPartyLeaderVeepEditorForm form(*context.Scenario,
+                                    GallerySamples::FirstParty(*context.Scenario));
+    context.Shoot(&form);
+});
+
+STUMPCRAFT_GALLERY_PAGE("TSelectVeepsForm", [](TGalleryContext& context) {
+    TXmlNode* party = GallerySamples::FirstParty(*context.Scenario);
+    TSelectVeepsForm form(*context.Scenario, party,
+                          GallerySamples::FirstCandidate(*context.Scenario, "leaders"));
+    context.Shoot(&form);
+});
+
+STUMPCRAFT_GALLERY_PAGE("TVeepEditForm", [](TGalleryContext& context) {
+    TVeepEditForm form(*context.Scenario,
+                       GallerySamples::FirstCandidate(*context.Scenario, "viceleaders"));
     context.Shoot(&form);
 });

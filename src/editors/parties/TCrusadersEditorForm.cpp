@@ -5,8 +5,6 @@
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
 #include "app/RemovalNotice.h"
-#include "app/gallery/Gallery.h"
-#include "editors/parties/GallerySamples.h"
 #include "editors/parties/PartyTargets.h"
 #include "scenario/edit/CandidatesEdit.h"
 #include "scenario/edit/ReferencesEdit.h"
@@ -123,9 +121,3 @@ void TCrusadersEditorForm::DeleteButtonClick() {
     CandidatesEdit::RemoveCrusader(Data_, crusader, &repairs);
     TellRemovalRepairs(repairs, TScenarioFile::Parties);
 }
-
-STUMPCRAFT_GALLERY_PAGE("TCrusadersEditorForm", [](TGalleryContext& context) {
-    TXmlNode* leader = GallerySamples::FirstCandidate(*context.Scenario, "leaders");
-    TCrusadersEditorForm form(*context.Scenario, leader ? leader->GetChild("crusaders") : nullptr);
-    context.Shoot(&form);
-});

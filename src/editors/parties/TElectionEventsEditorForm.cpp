@@ -5,8 +5,6 @@
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
 #include "app/Prompts.h"
-#include "app/gallery/Gallery.h"
-#include "editors/parties/GallerySamples.h"
 #include "editors/parties/PartyTargets.h"
 #include "editors/parties/TPartyEditForm.h"
 #include "scenario/edit/PartiesEdit.h"
@@ -163,12 +161,6 @@ void TElectionEventsEditorForm::MajorityCheckBoxClick() {
     RegionElectionEdit::SetMajority(Data_, SelectedRegions(), PartyId(),
                                     ui->MajorityCheckBox->isChecked());
 }
-
-STUMPCRAFT_GALLERY_PAGE("TElectionEventsEditorForm", [](TGalleryContext& context) {
-    TElectionEventsEditorForm form(*context.Scenario,
-                                   GallerySamples::FirstParty(*context.Scenario));
-    context.Shoot(&form);
-});
 
 // The party editor's "Region Info ..." button opens this window.
 static const bool RegionInfoWindowRegistered = [] {

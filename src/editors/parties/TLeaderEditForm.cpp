@@ -5,9 +5,7 @@
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
 #include "app/Pictures.h"
-#include "app/gallery/Gallery.h"
 #include "editors/parties/CandidateFields.h"
-#include "editors/parties/GallerySamples.h"
 #include "editors/parties/PartyTargets.h"
 #include "editors/parties/TChangeColourForm.h"
 #include "editors/parties/TCrusadersEditorForm.h"
@@ -284,12 +282,6 @@ void TLeaderEditForm::OpenCrusaders(const TElementTarget* target) {
         form.ShowElement(*target);
     form.exec();
 }
-
-STUMPCRAFT_GALLERY_PAGE("TLeaderEditForm", [](TGalleryContext& context) {
-    TLeaderEditForm form(*context.Scenario,
-                         GallerySamples::FirstCandidate(*context.Scenario, "leaders"));
-    context.Shoot(&form);
-});
 
 void TLeaderEditForm::ShowColour() {
     ui->ColorSwatch->setPixmap(

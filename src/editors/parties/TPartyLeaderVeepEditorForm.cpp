@@ -6,8 +6,6 @@
 #include "app/ListFilter.h"
 #include "app/Prompts.h"
 #include "app/RemovalNotice.h"
-#include "app/gallery/Gallery.h"
-#include "editors/parties/GallerySamples.h"
 #include "editors/parties/PartyTargets.h"
 #include "editors/parties/TLeaderEditForm.h"
 #include "editors/parties/TPartyEditForm.h"
@@ -134,7 +132,7 @@ void TPartyLeaderVeepEditorForm::ShowElement(const TElementTarget& target) {
         QListWidget* list = leader ? ui->LeadersListBox : ui->VeepsListBox;
         if (!group || !ElementFocus::SelectEntry(list, candidate)) {
             const bool pool =
-                ElementFocus::Within(target.Element, ChildLookup::Child(Party_, "viceleaders"));
+                ElementFocus::Contains(ChildLookup::Child(Party_, "viceleaders"), target.Element);
             return ElementFocus::FocusControl(pool ? ui->VeepsListBox : ui->LeadersListBox);
         }
         if (leader)
@@ -218,12 +216,6 @@ void TPartyLeaderVeepEditorForm::MoveLeader(int direction) {
     }
     FormSupport::SelectQuietly(ui->LeadersListBox, to);
 }
-
-STUMPCRAFT_GALLERY_PAGE("TPartyLeaderVeepEditorForm", [](TGalleryContext& context) {
-    TPartyLeaderVeepEditorForm form(*context.Scenario,
-                                    GallerySamples::FirstParty(*context.Scenario));
-    context.Shoot(&form);
-});
 
 // The party editor's "Candidates ..." button opens this list.
 static const bool CandidatesWindowRegistered = [] {

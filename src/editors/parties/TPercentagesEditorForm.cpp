@@ -79,8 +79,8 @@ void TPercentagesEditorForm::ShowElement(const TElementTarget& target) {
             const TXmlNode* node = PartyTargets::Node(target);
             for (const TField& field : Fields_)
                 if (field.Edit->isEnabled() &&
-                    ElementFocus::Within(
-                        node, PercentagesEdit::ShareElement(entry, IsParty_, field.Share)))
+                    ElementFocus::Contains(
+                        PercentagesEdit::ShareElement(entry, IsParty_, field.Share), node))
                     return ElementFocus::FocusControl(field.Edit);
         }
         ElementFocus::FocusControl(ui->RegionsListBox);

@@ -57,7 +57,7 @@ void TPlatformEditorForm::ShowElement(const TElementTarget& target) {
         const TXmlNode* node = PartyTargets::Node(target);
         const TRow* shown = &Rows_.front();
         for (const TRow& row : Rows_)
-            if (ElementFocus::Within(node, row.Entry))
+            if (ElementFocus::Contains(row.Entry, node))
                 shown = &row;
         ui->RowsScrollArea->ensureWidgetVisible(shown->TrackBar);
         ElementFocus::FocusControl(shown->TrackBar);

@@ -3,8 +3,6 @@
 
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
-#include "app/gallery/Gallery.h"
-#include "editors/parties/GallerySamples.h"
 #include "editors/parties/PartyTargets.h"
 #include "scenario/edit/CandidatesEdit.h"
 #include "xml/TXmlNode.h"
@@ -109,10 +107,3 @@ void TSelectVeepsForm::Move(QListWidget* list, bool all, bool add) {
     }
     FillLists();
 }
-
-STUMPCRAFT_GALLERY_PAGE("TSelectVeepsForm", [](TGalleryContext& context) {
-    TXmlNode* party = GallerySamples::FirstParty(*context.Scenario);
-    TSelectVeepsForm form(*context.Scenario, party,
-                          GallerySamples::FirstCandidate(*context.Scenario, "leaders"));
-    context.Shoot(&form);
-});

@@ -4,9 +4,7 @@
 #include "app/ControlBinding.h"
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
-#include "app/gallery/Gallery.h"
 #include "editors/parties/CandidateFields.h"
-#include "editors/parties/GallerySamples.h"
 #include "editors/parties/PartyTargets.h"
 #include "scenario/edit/CandidatesEdit.h"
 #include "xml/ChildLookup.h"
@@ -66,7 +64,7 @@ void TVeepEditForm::ShowElement(const TElementTarget& target) {
         // The controls that show an element without a binding; the home
         // bonus is the one region bonus a vice-leader has.
         const TXmlNode* node = PartyTargets::Node(target);
-        if (ElementFocus::Within(node, ChildLookup::Child(ViceLeader_, "percentage_bonuses")))
+        if (ElementFocus::Contains(ChildLookup::Child(ViceLeader_, "percentage_bonuses"), node))
             return ElementFocus::FocusControl(ui->HomeBonusEdit);
         if (node && node->Name == "sex")
             return ElementFocus::FocusControl(ui->GenderComboBox);
@@ -74,9 +72,3 @@ void TVeepEditForm::ShowElement(const TElementTarget& target) {
             return ElementFocus::FocusControl(ui->HomeRegionComboBox);
     });
 }
-
-STUMPCRAFT_GALLERY_PAGE("TVeepEditForm", [](TGalleryContext& context) {
-    TVeepEditForm form(*context.Scenario,
-                       GallerySamples::FirstCandidate(*context.Scenario, "viceleaders"));
-    context.Shoot(&form);
-});

@@ -10,17 +10,7 @@
 #include "scenario/TScenarioData.h"
 #include "xml/TXmlNode.h"
 
-STUMPCRAFT_REGISTER_STEP(1, [](TScenarioData& data, QWidget* owner) {
-    TScenarioEditorForm form(data, owner);
-    form.exec();
-});
-
-STUMPCRAFT_REGISTER_STEP_AT_ELEMENT(1, [](TScenarioData& data, QWidget* owner,
-                                          const TElementTarget& target) {
-    TScenarioEditorForm form(data, owner);
-    form.ShowElement(target);
-    form.exec();
-});
+STUMPCRAFT_REGISTER_STEP_FORM(1, TScenarioEditorForm);
 
 STUMPCRAFT_GALLERY_PAGE("TScenarioEditorForm", [](TGalleryContext& context) {
     TScenarioEditorForm form(*context.Scenario);

@@ -8,17 +8,7 @@
 
 #include <QListWidget>
 
-STUMPCRAFT_REGISTER_STEP(2, [](TScenarioData& data, QWidget* owner) {
-    TIssueEditorForm form(data, owner);
-    form.exec();
-});
-
-STUMPCRAFT_REGISTER_STEP_AT_ELEMENT(2, [](TScenarioData& data, QWidget* owner,
-                                          const TElementTarget& target) {
-    TIssueEditorForm form(data, owner);
-    form.ShowElement(target);
-    form.exec();
-});
+STUMPCRAFT_REGISTER_STEP_FORM(2, TIssueEditorForm);
 
 STUMPCRAFT_GALLERY_PAGE("TIssueEditorForm", [](TGalleryContext& context) {
     TIssueEditorForm form(*context.Scenario);

@@ -12,17 +12,7 @@
 
 #include <QListWidget>
 
-STUMPCRAFT_REGISTER_STEP(3, [](TScenarioData& data, QWidget* owner) {
-    TPoliticalUnitEditorForm form(data, owner);
-    form.exec();
-});
-
-STUMPCRAFT_REGISTER_STEP_AT_ELEMENT(3, [](TScenarioData& data, QWidget* owner,
-                                          const TElementTarget& target) {
-    TPoliticalUnitEditorForm form(data, owner);
-    form.ShowElement(target);
-    form.exec();
-});
+STUMPCRAFT_REGISTER_STEP_FORM(3, TPoliticalUnitEditorForm);
 
 STUMPCRAFT_GALLERY_PAGE("TPoliticalUnitEditorForm", [](TGalleryContext& context) {
     TPoliticalUnitEditorForm form(*context.Scenario);

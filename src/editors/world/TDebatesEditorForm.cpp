@@ -1,8 +1,8 @@
 #include "editors/world/TDebatesEditorForm.h"
 
 #include "app/ControlBinding.h"
+#include "app/ElementFocus.h"
 #include "app/FormSupport.h"
-#include "editors/world/ElementEntries.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/ScenarioEdit.h"
 #include "xml/TXmlNode.h"
@@ -70,7 +70,7 @@ std::unique_ptr<TDebatesEditorForm> TDebatesEditorForm::ForParty(TScenarioData& 
 }
 
 void TDebatesEditorForm::ShowElement(const TElementTarget& target) {
-    ElementEntries::ShowInList(this, ui->DebatesListBox, target);
+    ElementFocus::ShowInList(this, ui->DebatesListBox, target);
 }
 
 void TDebatesEditorForm::showEvent(QShowEvent* event) {

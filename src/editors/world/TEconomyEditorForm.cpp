@@ -1,8 +1,8 @@
 #include "editors/world/TEconomyEditorForm.h"
 
 #include "app/ControlBinding.h"
+#include "app/ElementFocus.h"
 #include "app/FormSupport.h"
-#include "editors/world/ElementEntries.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/ScenarioEdit.h"
 #include "xml/TXmlNode.h"
@@ -32,7 +32,7 @@ TEconomyEditorForm::~TEconomyEditorForm() {
 }
 
 void TEconomyEditorForm::ShowElement(const TElementTarget& target) {
-    ElementEntries::ShowInList(this, ui->TargetsListBox, target);
+    ElementFocus::ShowInList(this, ui->TargetsListBox, target);
 }
 
 void TEconomyEditorForm::showEvent(QShowEvent* event) {

@@ -1,8 +1,8 @@
 #include "editors/world/TInterviewerEditorForm.h"
 
 #include "app/ControlBinding.h"
+#include "app/ElementFocus.h"
 #include "app/FormSupport.h"
-#include "editors/world/ElementEntries.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/ScenarioEdit.h"
 #include "xml/TXmlNode.h"
@@ -42,7 +42,7 @@ TInterviewerEditorForm::~TInterviewerEditorForm() {
 }
 
 void TInterviewerEditorForm::ShowElement(const TElementTarget& target) {
-    ElementEntries::ShowInList(this, ui->InterviewersListBox, target);
+    ElementFocus::ShowInList(this, ui->InterviewersListBox, target);
 }
 
 void TInterviewerEditorForm::showEvent(QShowEvent* event) {

@@ -2,7 +2,6 @@
 
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
-#include "editors/world/ElementEntries.h"
 #include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/ValueEncodings.h"
@@ -152,7 +151,7 @@ void TIssueCentersForm::FocusElement(const TElementTarget& target) {
         if (node->Name == "issue" && node->Parent() && node->Parent()->Name == "issue_centers")
             id = IdOf(node);
     const TXmlNode* unit = target.Item();
-    if (ElementEntries::SelectEntryOf(ui->RegionsListBox, target)) {
+    if (ElementFocus::SelectEntryOf(ui->RegionsListBox, target)) {
         for (const TRow& row : Rows_)
             if (row.Issue && !id.empty() && IdOf(row.Issue) == id) {
                 ElementFocus::FocusControl(row.Bar);
@@ -163,7 +162,7 @@ void TIssueCentersForm::FocusElement(const TElementTarget& target) {
         for (int i = 0; !id.empty() && i < ui->IssuesListBox->count(); ++i)
             if (IdOf(FormSupport::EntryElement(ui->IssuesListBox->item(i))) == id) {
                 ui->IssuesListBox->setCurrentRow(i);
-                ElementFocus::FocusControl(ElementEntries::FieldName(target) ==
+                ElementFocus::FocusControl(ElementFocus::FieldName(target) ==
                                                    "initial_generalelection_profile"
                                                ? ui->AttributeGeneralProfileComboBox
                                                : ui->AttributePrimariesProfileComboBox);

@@ -7,7 +7,6 @@
 #include "app/ListFilter.h"
 #include "app/Pictures.h"
 #include "app/RemovalNotice.h"
-#include "editors/world/ElementEntries.h"
 #include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
 #include "scenario/edit/IssuesEdit.h"
@@ -117,7 +116,7 @@ void TIssueEditorForm::ShowElement(const TElementTarget& target) {
 }
 
 void TIssueEditorForm::FocusElement(const TElementTarget& target) {
-    TXmlNode* issue = ElementEntries::SelectEntryOf(ui->IssuesListBox, target);
+    TXmlNode* issue = ElementFocus::SelectEntryOf(ui->IssuesListBox, target);
     if (!issue) {
         ElementFocus::FocusControl(ui->IssuesListBox);
         return;
@@ -128,14 +127,14 @@ void TIssueEditorForm::FocusElement(const TElementTarget& target) {
     for (int32_t i = 0; positions && ui->IssuePositionsListBox->isEnabled() &&
                         i < positions->ChildCount() && i < ui->IssuePositionsListBox->count();
          ++i)
-        if (ElementFocus::Within(target.Element, positions->GetChildAt(i))) {
+        if (ElementFocus::Contains(positions->GetChildAt(i), target.Element)) {
             ui->IssuePositionsListBox->setCurrentRow(i);
             onPosition = true;
         }
     if (ElementFocus::FocusField(this, target.Element, target.Field))
         return;
     QWidget* control = ui->IssuesListBox;
-    if (ElementEntries::FieldName(target) == "picture" && ui->ChangeImageButton->isEnabled())
+    if (ElementFocus::FieldName(target) == "picture" && ui->ChangeImageButton->isEnabled())
         control = ui->ChangeImageButton;
     else if (onPosition)
         control = ui->IssuePositionsListBox;

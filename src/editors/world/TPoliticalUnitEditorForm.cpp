@@ -7,7 +7,6 @@
 #include "app/Pictures.h"
 #include "app/Prompts.h"
 #include "app/RemovalNotice.h"
-#include "editors/world/ElementEntries.h"
 #include "editors/world/TIssueCentersForm.h"
 #include "scenario/ElementTargets.h"
 #include "scenario/TScenarioData.h"
@@ -553,7 +552,7 @@ void TPoliticalUnitEditorForm::ShowElement(const TElementTarget& target) {
 }
 
 void TPoliticalUnitEditorForm::FocusElement(const TElementTarget& target) {
-    TXmlNode* region = ElementEntries::EntryOf(ui->RegionsListBox, target);
+    TXmlNode* region = ElementFocus::EntryOf(ui->RegionsListBox, target);
     if (region) {
         const auto points = RegionMap::FillPoints(region);
         SelectRegion(region, points.empty() ? nullptr : points.front());
@@ -581,10 +580,10 @@ void TPoliticalUnitEditorForm::FocusElement(const TElementTarget& target) {
 
 QWidget* TPoliticalUnitEditorForm::UnboundControl(const TElementTarget& target) {
     const TXmlNode* unit = ShownUnit();
-    const TXmlNode* field = ElementEntries::FieldElement(target);
-    const std::string name = ElementEntries::FieldName(target);
+    const TXmlNode* field = ElementFocus::FieldElement(target);
+    const std::string name = ElementFocus::FieldName(target);
     if (name == "cities" || name == "city" ||
-        ElementFocus::Within(field, ChildLookup::Child(unit, "cities"))) {
+        ElementFocus::Contains(ChildLookup::Child(unit, "cities"), field)) {
         ElementFocus::SelectEntry(ui->CitiesListBox, field);
         return ui->CitiesListBox;
     }
@@ -592,9 +591,9 @@ QWidget* TPoliticalUnitEditorForm::UnboundControl(const TElementTarget& target) 
         return ui->ChangeLogoButton;
     // The seats are those of the general election.
     if (name == "election_events" ||
-        ElementFocus::Within(field, ChildLookup::Child(unit, "election_events")))
+        ElementFocus::Contains(ChildLookup::Child(unit, "election_events"), field))
         return ui->SeatsNumberEdit->isEnabled() ? ui->SeatsNumberEdit : nullptr;
-    if (name == "map" || ElementFocus::Within(field, ChildLookup::Child(unit, "map")))
+    if (name == "map" || ElementFocus::Contains(ChildLookup::Child(unit, "map"), field))
         return HasMap_ ? ui->MapImage : nullptr;
     return nullptr;
 }

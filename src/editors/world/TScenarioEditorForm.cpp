@@ -4,7 +4,6 @@
 #include "app/ElementFocus.h"
 #include "app/FormSupport.h"
 #include "app/Pictures.h"
-#include "editors/world/ElementEntries.h"
 #include "editors/world/TDebatesEditorForm.h"
 #include "editors/world/TEconomyEditorForm.h"
 #include "editors/world/TInterviewerEditorForm.h"
@@ -233,7 +232,7 @@ void TScenarioEditorForm::ShowElement(const TElementTarget& target) {
 void TScenarioEditorForm::FocusElement(const TElementTarget& target) {
     // The day and the economy are written by their own handlers, and the
     // ban days are disabled while no ban is set.
-    const TXmlNode* field = ElementEntries::FieldElement(target);
+    const TXmlNode* field = ElementFocus::FieldElement(target);
     QWidget* control = nullptr;
     if (field && field == PollResultsDay_)
         control = ui->PollResultsDayComboBox;

@@ -1,4 +1,3 @@
-#include "app/StepEditors.h"
 #include "editors/content/TEventConditionBuilderForm.h"
 #include "editors/content/TEventOutcomeBuilderForm.h"
 #include "editors/content/TEventsEditorForm.h"
@@ -84,7 +83,6 @@ private slots:
                   "<event id=\"e2\"></event></scripted_events></events>");
         TEventsEditorForm hub(Data());
         hub.show();
-        QVERIFY(StepEditors::Find(6));
         QCOMPARE(Lines(&hub, "SimpleEventsListBox"),
                  (QStringList{QString::fromStdString(IssueName(1)), "Issue not found : gone"}));
         // An event without a name is given its id as name.

@@ -1,6 +1,5 @@
 #include "editors/content/TActivitiesEditorForm.h"
 #include "app/Pictures.h"
-#include "app/StepEditors.h"
 #include "guisupport/EditorTest.h"
 #include "xml/TXmlNode.h"
 
@@ -62,7 +61,6 @@ private slots:
 
     void ListsLeadersThenVeepsAndEditsTheSelected() {
         Open(Lists);
-        QVERIFY(StepEditors::Find(8));
         QCOMPARE(Lines(), (QStringList{"Leader Rest", "Leader Town Hall", "Veep Fundraiser"}));
         QCOMPARE(List()->currentRow(), 0);
         List()->setCurrentRow(2);
