@@ -23,6 +23,7 @@
 #include "scenario/ElementTargets.h"
 #include "xml/TXmlNode.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -34,6 +35,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -48,11 +50,16 @@ const char* const Forms =
     "TSimpleEventEditorForm TScriptedEventsEditorForm TEventConditionBuilderForm "
     "TEventOutcomeBuilderForm TEndorserEditorForm TActivitiesEditorForm";
 
-// Answers every question with Yes (or Ok), as a designer sure of a removal.
+// Answers every question with Yes (or Ok), as a designer sure of a removal,
+// and keeps the titles of the questions.
 class TAgreeingPrompts : public TDecliningPrompts {
 public:
-    TPromptAnswer Message(const QString&, const QString&, TPromptButtons buttons) override {
-        return buttons == TPromptButtons::Ok ? TPromptAnswer::Ok : TPromptAnswer::Yes;
+    QStringList Asked;
+    TPromptAnswer Message(const QString& title, const QString&, TPromptButtons buttons) override {
+        if (buttons == TPromptButtons::Ok)
+            return TPromptAnswer::Ok;
+        Asked << title;
+        return TPromptAnswer::Yes;
     }
 };
 
@@ -84,8 +91,10 @@ struct TRemoval {
     const char* Button;
     const char* Field;
     int AfterFirst;
-    // Separated by spaces.
-    const char* Disabled;
+    // Separated by spaces: controls disabled and blank, lists emptied.
+    const char* Cleared;
+    // The question each removal asks; none when empty.
+    const char* Asks = "";
 };
 
 using TFile = TScenarioFile;
@@ -101,7 +110,7 @@ const TRemoval Removals[] = {
      -1, "DateTimePicker RemoveButton"},
     {"simple event", Plain<TSimpleEventEditorForm>, TFile::Events,
      "/events/random_events/simple_issue_events", "EventsListBox", "RemoveButton", nullptr, -1,
-     "IssuesComboBox"},
+     "IssuesComboBox HeadlinesListBox"},
     {"headline", Plain<TSimpleEventEditorForm>, TFile::Events,
      "/events/random_events/simple_issue_events/issue[1]/headlines", "HeadlinesListBox",
      "RemoveHeadlineButton", nullptr, -1, ""},
@@ -112,17 +121,18 @@ const TRemoval Removals[] = {
      -1, ""},
     {"outcome", On<TEventOutcomeBuilderForm, 1>, TFile::Events,
      "/events/scripted_events/event[1]/outcomes", "OutcomesListBox", "RemoveOutcomeButton",
-     "ChanceEdit", -1, "DetailsGroup EffectsGroup"},
+     "ChanceEdit", -1, "DetailsGroup EffectsGroup EffectsListBox"},
     {"effect", On<TEventOutcomeBuilderForm, 3>, TFile::Events,
      "/events/scripted_events/event[1]/outcomes/outcome[1]/effects", "EffectsListBox",
      "RemoveEffectButton", nullptr, -1, ""},
     // The parties list shows a party whenever there is one.
     {"party", Plain<TPartiesEditorForm>, TFile::Parties, "/parties", "PartiesListBox",
-     "RemoveButton", nullptr, 0, ""},
+     "RemoveButton", nullptr, 0, "", "Remove Party"},
     {"vice-leader", On<TPartyLeaderVeepEditorForm, 1>, TFile::Parties,
-     "/parties/party[1]/viceleaders", "VeepsListBox", "RemoveVeepButton", nullptr, -1, ""},
+     "/parties/party[1]/viceleaders", "VeepsListBox", "RemoveVeepButton", nullptr, -1, "",
+     "Remove Vice-Leader"},
     {"leader", On<TPartyLeaderVeepEditorForm, 1>, TFile::Parties, "/parties/party[1]/leaders",
-     "LeadersListBox", "RemoveLeaderButton", nullptr, -1, ""},
+     "LeadersListBox", "RemoveLeaderButton", nullptr, -1, "", "Remove Leader"},
     {"crusader", On<TCrusadersEditorForm, 0>, TFile::Parties,
      "/parties/party[1]/leaders/leader[1]/crusaders", "CrusadersListBox", "DeleteButton",
      "FirstNameEdit", -1, ""},
@@ -131,7 +141,7 @@ const TRemoval Removals[] = {
     {"endorser", Plain<TEndorserEditorForm>, TFile::Endorsers, "/endorsers", "EndorserListBox",
      "RemoveButton", "NameEdit", -1, "DetailsGroup"},
     {"ad", Plain<TAdEditorForm>, TFile::Ads, "/ads", "AdsListBox", "RemoveAdButton", "NameEdit", -1,
-     ""}};
+     "AdQualitiesListBox"}};
 
 bool Inside(const TXmlNode* node, const TXmlNode* ancestor) {
     for (node = node ? node->Parent() : nullptr; node; node = node->Parent())
@@ -309,6 +319,22 @@ class AllEditorsRulesTest : public QObject {
         }
     }
 
+    // What is wrong after Remove took the entry at row of list and the
+    // element of items beside it.
+    void CheckTaken(QListWidget* list, const TXmlNode* items, QStringList entries,
+                    std::vector<TXmlNode*> kept, int row, const QString& when) {
+        entries.removeAt(row);
+        kept.erase(kept.begin() + row);
+        if (GuiTest::Entries(list) != entries)
+            Faults << when + QStringLiteral("lists ") +
+                          GuiTest::Entries(list).join(QLatin1Char('|'));
+        std::vector<TXmlNode*> left;
+        for (int32_t i = 0; i < items->ChildCount(); ++i)
+            left.push_back(items->GetChildAt(i));
+        if (left != kept)
+            Faults << when + QStringLiteral("another element went");
+    }
+
 private slots:
     void init() {
         Copy = std::make_unique<GuiTest::TScenarioCopy>();
@@ -331,32 +357,40 @@ private slots:
         QVERIFY2(checked >= 15, qPrintable(QString::number(checked)));
         Check();
     }
+
     void RemoveSelectsTheEntryBeforeAndThenNone_data() {
         QTest::addColumn<int>("index");
         for (size_t i = 0; i < std::size(Removals); ++i)
             QTest::newRow(Removals[i].Name) << static_cast<int>(i);
     }
 
-    // Removing the second entry selects and shows the first; removing the
-    // first leaves the selection as the row says, and with none selected no
-    // control edits an entry, typing writes nothing and Remove does nothing.
+    // Removing the second entry takes it and its element, and selects and
+    // shows the first; removing the first leaves the selection as the row
+    // says, and with none selected no control edits an entry, the details are
+    // cleared, typing writes nothing and Remove does nothing.
     void RemoveSelectsTheEntryBeforeAndThenNone() {
         QFETCH(int, index);
         const TRemoval& r = Removals[index];
         TAgreeingPrompts agreeing;
-        TPrompts* previous = SetPrompts(&agreeing);
+        struct TRestore {
+            TPrompts* Previous;
+            ~TRestore() { SetPrompts(Previous); }
+        } restore{SetPrompts(&agreeing)};
         TXmlNode* items = ElementTargets::Resolve(Copy->Data(), r.File, r.Items);
         QVERIFY2(items, r.Items);
         std::unique_ptr<QWidget> form = r.Open(Copy->Data(), items);
         form->show();
         auto* list = GuiTest::Find<QListWidget>(form.get(), r.List);
-        const int count = list->count();
-        QVERIFY2(count >= 2 && items->ChildCount() == count, qPrintable(QString::number(count)));
+        QStringList entries = GuiTest::Entries(list);
+        std::vector<TXmlNode*> kept;
+        for (int32_t i = 0; i < items->ChildCount(); ++i)
+            kept.push_back(items->GetChildAt(i));
+        QVERIFY2(entries.size() >= 2 && kept.size() == size_t(entries.size()),
+                 qPrintable(entries.join(QLatin1Char('|'))));
 
         list->setCurrentRow(1);
         GuiTest::Click(form.get(), r.Button);
-        QCOMPARE(list->count(), count - 1);
-        QCOMPARE(items->ChildCount(), count - 1);
+        CheckTaken(list, items, entries, kept, 1, QStringLiteral("second: "));
         QCOMPARE(list->currentRow(), 0);
         CheckBoundBelow(form.get(), items, items->GetChildAt(0), QStringLiteral("second: "));
         if (r.Field) {
@@ -366,30 +400,39 @@ private slots:
             QCOMPARE(field->text().toStdString(), shown->GetText());
         }
 
+        entries = GuiTest::Entries(list);
+        kept.erase(kept.begin() + 1);
         list->setCurrentRow(0);
         GuiTest::Click(form.get(), r.Button);
-        QCOMPARE(list->count(), count - 2);
-        QCOMPARE(items->ChildCount(), count - 2);
+        CheckTaken(list, items, entries, kept, 0, QStringLiteral("first: "));
         QCOMPARE(list->currentRow(), r.AfterFirst);
+        const QStringList asked = *r.Asks ? QStringList{r.Asks, r.Asks} : QStringList{};
+        QCOMPARE(agreeing.Asked, asked);
         if (r.AfterFirst < 0) {
             CheckBoundBelow(form.get(), items, nullptr, QStringLiteral("first: "));
             for (const QString& name :
-                 QString::fromLatin1(r.Disabled).split(QLatin1Char(' '), Qt::SkipEmptyParts))
-                if (GuiTest::Find<QWidget>(form.get(), qPrintable(name))->isEnabled())
-                    Faults << name + QStringLiteral(" enabled with nothing selected");
+                 QString::fromLatin1(r.Cleared).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+                auto* control = GuiTest::Find<QWidget>(form.get(), qPrintable(name));
+                auto* cleared = qobject_cast<QListWidget*>(control);
+                auto* edit = qobject_cast<QLineEdit*>(control);
+                auto* combo = qobject_cast<QComboBox*>(control);
+                if (cleared ? cleared->count() > 0
+                            : control->isEnabled() || (edit && !edit->text().isEmpty()) ||
+                                  (combo && combo->currentIndex() >= 0))
+                    Faults << name + QStringLiteral(" not cleared with nothing selected");
+            }
             const std::string before = Documents(Copy->Data());
+            entries = GuiTest::Entries(list);
             if (r.Field) {
                 auto* field = GuiTest::Find<QLineEdit>(form.get(), r.Field);
                 QCOMPARE(field->text(), QString());
                 GuiTest::Type(field, QStringLiteral("Stray"));
             }
             GuiTest::Click(form.get(), r.Button);
-            QCOMPARE(list->count(), count - 2);
+            QCOMPARE(GuiTest::Entries(list), entries);
             if (Documents(Copy->Data()) != before)
                 Faults << QStringLiteral("with nothing selected a document was written");
         }
-        form.reset();
-        SetPrompts(previous);
         Check();
     }
 };
