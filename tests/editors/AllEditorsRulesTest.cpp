@@ -378,6 +378,13 @@ private slots:
         } restore{SetPrompts(&agreeing)};
         TXmlNode* items = ElementTargets::Resolve(Copy->Data(), r.File, r.Items);
         QVERIFY2(items, r.Items);
+        // Three entries at least, so that one is left after the first is removed.
+        while (items->ChildCount() < 3) {
+            const TXmlNode* last = items->GetChildAt(items->ChildCount() - 1);
+            TXmlNode* copy = TXmlNode::CopyNode(items->AddNewChild(last->Name), last);
+            if (!last->AttributeValue("id").empty())
+                copy->SetAttribute("id", last->AttributeValue("id") + "c");
+        }
         std::unique_ptr<QWidget> form = r.Open(Copy->Data(), items);
         form->show();
         auto* list = GuiTest::Find<QListWidget>(form.get(), r.List);
