@@ -1,65 +1,154 @@
-// Every window the gallery knows, held to the rules every editor keeps: its page renders a
-// picture; it carries the title and manual topic listed below; Enter neither closes it nor
-// presses a button; and a stored text longer than its field allows is shown whole and never
-// cut, while a short one keeps to the limit.
+// Every window the gallery knows, held to the rules every editor keeps: Enter neither closes it,
+// presses a button nor writes; a stored text longer than its field allows is shown whole and never
+// cut, while a short one keeps to the limit; and Remove in any list selects the entry before,
+// shows it, and with none left edits nothing. Titles and manual topics: tests/app/AllFormsTest.
 #include "app/ControlBinding.h"
 #include "app/Prompts.h"
 #include "app/gallery/Gallery.h"
+#include "editors/content/TAdEditorForm.h"
+#include "editors/content/TEndorserEditorForm.h"
+#include "editors/content/TEventConditionBuilderForm.h"
+#include "editors/content/TEventOutcomeBuilderForm.h"
+#include "editors/content/TScriptedEventsEditorForm.h"
+#include "editors/content/TSimpleEventEditorForm.h"
+#include "editors/parties/TCrusadersEditorForm.h"
+#include "editors/parties/TPartiesEditorForm.h"
+#include "editors/parties/TPartyLeaderVeepEditorForm.h"
+#include "editors/parties/TPartyRelationsEditorForm.h"
+#include "editors/world/TDebatesEditorForm.h"
+#include "editors/world/TEconomyEditorForm.h"
+#include "editors/world/TInterviewerEditorForm.h"
+#include "guisupport/FormChecks.h"
 #include "guisupport/ScenarioCopy.h"
+#include "scenario/ElementTargets.h"
 #include "xml/TXmlNode.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <algorithm>
 #include <functional>
+#include <memory>
+#include <vector>
 
 namespace {
 
-struct TWindow {
-    const char* Form;
-    // "*" stands for a name the window shows of its item.
-    const char* Title;
-    int Topic;
+// The editor windows Enter is tried in, separated by spaces.
+const char* const Forms =
+    "TScenarioEditorForm TEconomyEditorForm TInterviewerEditorForm "
+    "TDebatesEditorForm TIssueEditorForm TPoliticalUnitEditorForm TIssueCentersForm "
+    "TAdEditorForm TPartiesEditorForm TPartyEditForm TPartyLeaderVeepEditorForm "
+    "TElectionEventsEditorForm TLeaderEditForm TCrusadersEditorForm TSelectVeepsForm "
+    "TPlatformEditorForm TPercentagesEditorForm TVeepEditForm TChangeColourForm "
+    "TSelectPartyForm TPartyRelationsEditorForm TEventsEditorForm "
+    "TSimpleEventEditorForm TScriptedEventsEditorForm TEventConditionBuilderForm "
+    "TEventOutcomeBuilderForm TEndorserEditorForm TActivitiesEditorForm";
+
+// Answers every question with Yes (or Ok), as a designer sure of a removal,
+// and keeps the titles of the questions.
+class TAgreeingPrompts : public TDecliningPrompts {
+public:
+    QStringList Asked;
+    TPromptAnswer Message(const QString& title, const QString&, TPromptButtons buttons) override {
+        if (buttons == TPromptButtons::Ok)
+            return TPromptAnswer::Ok;
+        Asked << title;
+        return TPromptAnswer::Yes;
+    }
 };
 
-const TWindow Windows[] = {
-    {"TScenarioEditorForm", "Step 1: Create / Edit Scenario Data", 110},
-    {"TEconomyEditorForm", "Step 1: Create / Edit Economic Targets", 111},
-    {"TInterviewerEditorForm", "Step 1: Create / Edit Interviewers", 112},
-    {"TDebatesEditorForm", "Step *: Create / Edit *Debates", 113},
-    {"TIssueEditorForm", "Step 2: Create / Edit Issues", 120},
-    {"TPoliticalUnitEditorForm", "Step 3: Create / Edit Political Units", 130},
-    {"TIssueCentersForm", "Step 3: Regional Centers / Profiles", 131},
-    {"TAdEditorForm", "Step 4: Create / Edit Ads", 140},
-    {"TPartiesEditorForm", "Step 5: Create / Edit Parties", 150},
-    {"TPartyEditForm", "Step 5: Edit Selected Party", 151},
-    {"TPartyLeaderVeepEditorForm", "Step 5: Create / Edit * Party's Leaders and Vice Leaders", 152},
-    {"TElectionEventsEditorForm", "Step 5: * Party's Regional Information", 154},
-    {"TLeaderEditForm", "Step 5: Edit Selected Leader", 153},
-    {"TCrusadersEditorForm", "Create / Edit Crusaders", 158},
-    {"TSelectVeepsForm", "Select Leader Vice-Presidential Candidates", 153},
-    {"TPlatformEditorForm", "Set Party / Leader Platform", 151},
-    {"TPercentagesEditorForm", "Step 5: Edit Regional Percentages", 155},
-    {"TVeepEditForm", "Edit Selected Vice President", 157},
-    {"TChangeColourForm", "Select Color", 151},
-    {"TSelectPartyForm", "Select Party", 151},
-    {"TPartyRelationsEditorForm", "Step 6: Party Relations", 156},
-    {"TEventsEditorForm", "Step 6: Create / Edit Events", 160},
-    {"TSimpleEventEditorForm", "Step 6: Create / Edit Simple Events", 161},
-    {"TScriptedEventsEditorForm", "Step 6: Create / Edit Scripted Events", 162},
-    {"TEventConditionBuilderForm", "Step 6: * Event Conditions", 163},
-    {"TEventOutcomeBuilderForm", "Step 6: * Event Outcomes", 164},
-    {"TEndorserEditorForm", "Step 7: Create / Edit Endorsers", 170},
-    {"TActivitiesEditorForm", "Step 8: Create / Edit Activities", 180},
+// Opens a form on the documents; items is the element whose children its list shows.
+using TOpen = std::unique_ptr<QWidget> (*)(TScenarioData&, TXmlNode* items);
+template <typename TForm> std::unique_ptr<QWidget> Plain(TScenarioData& data, TXmlNode*) {
+    return std::make_unique<TForm>(data);
+}
+// A form on the element up levels above items.
+template <typename TForm, int Up>
+std::unique_ptr<QWidget> On(TScenarioData& data, TXmlNode* items) {
+    for (int level = 0; level < Up; ++level)
+        items = items->Parent();
+    return std::make_unique<TForm>(data, items);
+}
+std::unique_ptr<QWidget> GeneralDebates(TScenarioData& data, TXmlNode*) {
+    return TDebatesEditorForm::ForGeneralElection(data);
+}
+
+// A list with a Remove button: the element whose children it lists, the
+// control showing the current entry (if any), where the selection goes when
+// the first entry is removed, and what is disabled while none is selected.
+struct TRemoval {
+    const char* Name;
+    TOpen Open;
+    TScenarioFile File;
+    const char* Items;
+    const char* List;
+    const char* Button;
+    const char* Field;
+    int AfterFirst;
+    // Separated by spaces: controls disabled and blank, lists emptied.
+    const char* Cleared;
+    // The question each removal asks; none when empty.
+    const char* Asks = "";
 };
+
+using TFile = TScenarioFile;
+
+const TRemoval Removals[] = {
+    {"economic target", Plain<TEconomyEditorForm>, TFile::Scenario, "/scenario/economy/targets",
+     "TargetsListBox", "RemoveButton", "NameEdit", -1,
+     "NameEdit ChanceEdit TargetEdit SpeedComboBox RemoveButton"},
+    {"interviewer", Plain<TInterviewerEditorForm>, TFile::Scenario, "/scenario/interviewers",
+     "InterviewersListBox", "RemoveButton", "NameEdit", -1, "StanceComboBox"},
+    {"general election debate", GeneralDebates, TFile::Scenario,
+     "/scenario/debates/general_election", "DebatesListBox", "RemoveButton", "PercentToQualifyEdit",
+     -1, "DateTimePicker RemoveButton"},
+    {"simple event", Plain<TSimpleEventEditorForm>, TFile::Events,
+     "/events/random_events/simple_issue_events", "EventsListBox", "RemoveButton", nullptr, -1,
+     "IssuesComboBox HeadlinesListBox"},
+    {"headline", Plain<TSimpleEventEditorForm>, TFile::Events,
+     "/events/random_events/simple_issue_events/issue[1]/headlines", "HeadlinesListBox",
+     "RemoveHeadlineButton", nullptr, -1, ""},
+    {"scripted event", Plain<TScriptedEventsEditorForm>, TFile::Events, "/events/scripted_events",
+     "EventsListBox", "RemoveButton", "NameEdit", -1, "DetailsGroup RemoveButton"},
+    {"condition", On<TEventConditionBuilderForm, 1>, TFile::Events,
+     "/events/scripted_events/event[3]/conditions", "ConditionsListBox", "RemoveButton", nullptr,
+     -1, ""},
+    {"outcome", On<TEventOutcomeBuilderForm, 1>, TFile::Events,
+     "/events/scripted_events/event[1]/outcomes", "OutcomesListBox", "RemoveOutcomeButton",
+     "ChanceEdit", -1, "DetailsGroup EffectsGroup EffectsListBox"},
+    {"effect", On<TEventOutcomeBuilderForm, 3>, TFile::Events,
+     "/events/scripted_events/event[1]/outcomes/outcome[1]/effects", "EffectsListBox",
+     "RemoveEffectButton", nullptr, -1, ""},
+    // The parties list shows a party whenever there is one.
+    {"party", Plain<TPartiesEditorForm>, TFile::Parties, "/parties", "PartiesListBox",
+     "RemoveButton", nullptr, 0, "", "Remove Party"},
+    {"vice-leader", On<TPartyLeaderVeepEditorForm, 1>, TFile::Parties,
+     "/parties/party[1]/viceleaders", "VeepsListBox", "RemoveVeepButton", nullptr, -1, "",
+     "Remove Vice-Leader"},
+    {"leader", On<TPartyLeaderVeepEditorForm, 1>, TFile::Parties, "/parties/party[1]/leaders",
+     "LeadersListBox", "RemoveLeaderButton", nullptr, -1, "", "Remove Leader"},
+    {"crusader", On<TCrusadersEditorForm, 0>, TFile::Parties,
+     "/parties/party[1]/leaders/leader[1]/crusaders", "CrusadersListBox", "DeleteButton",
+     "FirstNameEdit", -1, ""},
+    {"relation", Plain<TPartyRelationsEditorForm>, TFile::Relations, "/relations/leaders",
+     "RelationsListBox", "RemoveButton", nullptr, -1, ""},
+    {"endorser", Plain<TEndorserEditorForm>, TFile::Endorsers, "/endorsers", "EndorserListBox",
+     "RemoveButton", "NameEdit", -1, "DetailsGroup"},
+    {"ad", Plain<TAdEditorForm>, TFile::Ads, "/ads", "AdsListBox", "RemoveAdButton", "NameEdit", -1,
+     "AdQualitiesListBox"}};
+
+bool Inside(const TXmlNode* node, const TXmlNode* ancestor) {
+    for (node = node ? node->Parent() : nullptr; node; node = node->Parent())
+        if (node == ancestor)
+            return true;
+    return false;
+}
 
 // The limit a field keeps to while it holds a short text; 0 when it has none.
 int LimitOf(const QLineEdit* edit) {
@@ -121,26 +210,7 @@ class AllEditorsRulesTest : public QObject {
 
     static bool Listed(const QWidget* window) {
         const char* form = window->metaObject()->className();
-        return std::any_of(std::begin(Windows), std::end(Windows), [form](const TWindow& listed) {
-            return qstrcmp(listed.Form, form) == 0;
-        });
-    }
-
-    void CheckTitleAndTopic(const QString& where, QWidget* window, QSet<QString>& seen) {
-        const QString form = QString::fromLatin1(window->metaObject()->className());
-        for (const TWindow& listed : Windows) {
-            if (form != QLatin1String(listed.Form))
-                continue;
-            seen << form;
-            const QRegularExpression title(QRegularExpression::anchoredPattern(
-                QRegularExpression::escape(QLatin1String(listed.Title))
-                    .replace(QStringLiteral("\\*"), QStringLiteral(".*"))));
-            if (!title.match(window->windowTitle()).hasMatch())
-                Faults << where + QStringLiteral("titled \"%1\"").arg(window->windowTitle());
-            if (window->property("helpTopic").toInt() != listed.Topic)
-                Faults << where + QStringLiteral("manual topic %1")
-                                      .arg(window->property("helpTopic").toInt());
-        }
+        return QString::fromLatin1(Forms).split(QLatin1Char(' ')).contains(QLatin1String(form));
     }
 
     void PressEnterInEveryField(const QString& where, QWidget* window) {
@@ -238,6 +308,33 @@ class AllEditorsRulesTest : public QObject {
 
     void Check() { QVERIFY2(Faults.isEmpty(), qPrintable(Faults.join(QLatin1Char('\n')))); }
 
+    // The controls of form bound to an element below items, and what is wrong
+    // with them when each must lie below entry (none at all when entry is null).
+    void CheckBoundBelow(QWidget* form, const TXmlNode* items, const TXmlNode* entry,
+                         const QString& when) {
+        for (QWidget* control : form->findChildren<QWidget*>()) {
+            const TXmlNode* bound = ControlBinding::BoundElement(control);
+            if (Inside(bound, items) && !(entry && (bound == entry || Inside(bound, entry))))
+                Faults << when + NameOf(control) + QStringLiteral(" still edits another entry");
+        }
+    }
+
+    // What is wrong after Remove took the entry at row of list and the
+    // element of items beside it.
+    void CheckTaken(QListWidget* list, const TXmlNode* items, QStringList entries,
+                    std::vector<TXmlNode*> kept, int row, const QString& when) {
+        entries.removeAt(row);
+        kept.erase(kept.begin() + row);
+        if (GuiTest::Entries(list) != entries)
+            Faults << when + QStringLiteral("lists ") +
+                          GuiTest::Entries(list).join(QLatin1Char('|'));
+        std::vector<TXmlNode*> left;
+        for (int32_t i = 0; i < items->ChildCount(); ++i)
+            left.push_back(items->GetChildAt(i));
+        if (left != kept)
+            Faults << when + QStringLiteral("another element went");
+    }
+
 private slots:
     void init() {
         Copy = std::make_unique<GuiTest::TScenarioCopy>();
@@ -245,17 +342,6 @@ private slots:
         Faults.clear();
     }
     void cleanup() { Copy.reset(); }
-
-    void EveryPageRendersWithItsTitleAndTopic() {
-        QSet<QString> seen;
-        VisitEveryWindow([&](const QString& where, QWidget* window) {
-            CheckTitleAndTopic(where, window, seen);
-        });
-        for (const TWindow& listed : Windows)
-            if (!seen.contains(QLatin1String(listed.Form)))
-                Faults << QStringLiteral("%1: not shown").arg(QLatin1String(listed.Form));
-        Check();
-    }
 
     void EnterInAnyFieldNeitherClosesNorPresses() {
         VisitEveryWindow(
@@ -269,6 +355,91 @@ private slots:
         VisitEveryWindow(
             [&](const QString& where, QWidget* window) { CheckLongTexts(where, window, checked); });
         QVERIFY2(checked >= 15, qPrintable(QString::number(checked)));
+        Check();
+    }
+
+    void RemoveSelectsTheEntryBeforeAndThenNone_data() {
+        QTest::addColumn<int>("index");
+        for (size_t i = 0; i < std::size(Removals); ++i)
+            QTest::newRow(Removals[i].Name) << static_cast<int>(i);
+    }
+
+    // Removing the second entry takes it and its element, and selects and
+    // shows the first; removing the first leaves the selection as the row
+    // says, and with none selected no control edits an entry, the details are
+    // cleared, typing writes nothing and Remove does nothing.
+    void RemoveSelectsTheEntryBeforeAndThenNone() {
+        QFETCH(int, index);
+        const TRemoval& r = Removals[index];
+        TAgreeingPrompts agreeing;
+        struct TRestore {
+            TPrompts* Previous;
+            ~TRestore() { SetPrompts(Previous); }
+        } restore{SetPrompts(&agreeing)};
+        TXmlNode* items = ElementTargets::Resolve(Copy->Data(), r.File, r.Items);
+        QVERIFY2(items, r.Items);
+        // Three entries at least, so that one is left after the first is removed.
+        while (items->ChildCount() < 3) {
+            const TXmlNode* last = items->GetChildAt(items->ChildCount() - 1);
+            TXmlNode* copy = TXmlNode::CopyNode(items->AddNewChild(last->Name), last);
+            if (!last->AttributeValue("id").empty())
+                copy->SetAttribute("id", last->AttributeValue("id") + "c");
+        }
+        std::unique_ptr<QWidget> form = r.Open(Copy->Data(), items);
+        form->show();
+        auto* list = GuiTest::Find<QListWidget>(form.get(), r.List);
+        QStringList entries = GuiTest::Entries(list);
+        std::vector<TXmlNode*> kept;
+        for (int32_t i = 0; i < items->ChildCount(); ++i)
+            kept.push_back(items->GetChildAt(i));
+        QVERIFY2(entries.size() >= 2 && kept.size() == size_t(entries.size()),
+                 qPrintable(entries.join(QLatin1Char('|'))));
+
+        list->setCurrentRow(1);
+        GuiTest::Click(form.get(), r.Button);
+        CheckTaken(list, items, entries, kept, 1, QStringLiteral("second: "));
+        QCOMPARE(list->currentRow(), 0);
+        CheckBoundBelow(form.get(), items, items->GetChildAt(0), QStringLiteral("second: "));
+        if (r.Field) {
+            auto* field = GuiTest::Find<QLineEdit>(form.get(), r.Field);
+            const TXmlNode* shown = ControlBinding::BoundElement(field);
+            QVERIFY2(shown && Inside(shown, items), r.Field);
+            QCOMPARE(field->text().toStdString(), shown->GetText());
+        }
+
+        entries = GuiTest::Entries(list);
+        kept.erase(kept.begin() + 1);
+        list->setCurrentRow(0);
+        GuiTest::Click(form.get(), r.Button);
+        CheckTaken(list, items, entries, kept, 0, QStringLiteral("first: "));
+        QCOMPARE(list->currentRow(), r.AfterFirst);
+        const QStringList asked = *r.Asks ? QStringList{r.Asks, r.Asks} : QStringList{};
+        QCOMPARE(agreeing.Asked, asked);
+        if (r.AfterFirst < 0) {
+            CheckBoundBelow(form.get(), items, nullptr, QStringLiteral("first: "));
+            for (const QString& name :
+                 QString::fromLatin1(r.Cleared).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+                auto* control = GuiTest::Find<QWidget>(form.get(), qPrintable(name));
+                auto* cleared = qobject_cast<QListWidget*>(control);
+                auto* edit = qobject_cast<QLineEdit*>(control);
+                auto* combo = qobject_cast<QComboBox*>(control);
+                if (cleared ? cleared->count() > 0
+                            : control->isEnabled() || (edit && !edit->text().isEmpty()) ||
+                                  (combo && combo->currentIndex() >= 0))
+                    Faults << name + QStringLiteral(" not cleared with nothing selected");
+            }
+            const std::string before = Documents(Copy->Data());
+            entries = GuiTest::Entries(list);
+            if (r.Field) {
+                auto* field = GuiTest::Find<QLineEdit>(form.get(), r.Field);
+                QCOMPARE(field->text(), QString());
+                GuiTest::Type(field, QStringLiteral("Stray"));
+            }
+            GuiTest::Click(form.get(), r.Button);
+            QCOMPARE(GuiTest::Entries(list), entries);
+            if (Documents(Copy->Data()) != before)
+                Faults << QStringLiteral("with nothing selected a document was written");
+        }
         Check();
     }
 };

@@ -15,8 +15,6 @@
 
 #include <memory>
 
-namespace {} // namespace
-
 using namespace GuiTest;
 
 class TEndorserEditorFormTest : public TEditorTest {
@@ -249,18 +247,6 @@ private slots:
         QCOMPARE(units->ChildCount(), 0);
         QCOMPARE(Bonuses(), (QStringList{"", "", ""}));
         QVERIFY(!C<QLineEdit>("MomentumEdit")->isEnabled());
-    }
-
-    void RemoveSelectsTheOneBefore() {
-        Open();
-        List()->setCurrentRow(2);
-        const std::string next = Text(Endorser(3), "name");
-        QTest::mouseClick(C<QPushButton>("RemoveButton"), Qt::LeftButton);
-        QCOMPARE(List()->currentRow(), 1);
-        QCOMPARE(C<QLineEdit>("NameEdit")->text(),
-                 QString::fromStdString(Text(Endorser(1), "name")));
-        QCOMPARE(Text(Endorser(2), "name"), next);
-        QCOMPARE(List()->count(), Data().Endorsers()->ChildCount());
     }
 
     void ScenarioWithoutRegionsOrPartiesNeverFails() {

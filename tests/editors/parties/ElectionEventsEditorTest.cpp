@@ -53,8 +53,6 @@ private slots:
 
     void ShowsTheFocusedRegionsEvent() {
         Open(2);
-        QCOMPARE(Form->windowTitle(),
-                 QStringLiteral("Step 5: Meadow League Party's Regional Information"));
         QCOMPARE(Regions()->count(), 9);
         QCOMPARE(Regions()->currentRow(), 0);
         QVERIFY(Regions()->item(0)->isSelected());

@@ -84,23 +84,6 @@ private slots:
         QCOMPARE(list->item(0)->text(), QStringLiteral("Leader - 09/15/2009"));
     }
 
-    void RemoveSelectsTheDebateBefore() {
-        auto form = TDebatesEditorForm::ForGeneralElection(Data());
-        form->show();
-        auto* list = Find<QListWidget>(form.get(), "DebatesListBox");
-        auto* remove = Find<QPushButton>(form.get(), "RemoveButton");
-        list->setCurrentRow(1);
-        remove->click();
-        QCOMPARE(Entries(list), (QStringList{"Leader - 09/15/2009"}));
-        QCOMPARE(list->currentRow(), 0);
-        remove->click();
-        QCOMPARE(list->count(), 0);
-        QVERIFY(!remove->isEnabled());
-        QVERIFY(!Find<QDateEdit>(form.get(), "DateTimePicker")->isEnabled());
-        QVERIFY(Find<QLineEdit>(form.get(), "PercentToQualifyEdit")->text().isEmpty());
-        QCOMPARE(At(Root, "debates/general_election")->ChildCount(), 0);
-    }
-
     void MissingGeneralElectionListIsMadeByCreateNewOnly() {
         Remove(Root, "debates/general_election");
         auto form = TDebatesEditorForm::ForGeneralElection(Data());
@@ -131,8 +114,6 @@ private slots:
             auto form = TDebatesEditorForm::ForParty(Data(), party);
             form->show();
             QVERIFY(form->PrimariesMode());
-            QCOMPARE(form->windowTitle(),
-                     QStringLiteral("Step 5: Create / Edit Harbour Party's Debates"));
             Find<QPushButton>(form.get(), "NewButton")->click();
             auto* list = Find<QListWidget>(form.get(), "DebatesListBox");
             QCOMPARE(Entries(list), (QStringList{"12/12/2008"}));

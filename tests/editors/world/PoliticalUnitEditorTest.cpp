@@ -215,12 +215,9 @@ private slots:
         events->RemoveChild(PU::GeneralElection(Data(), Region(3)));
         const int32_t count = events->ChildCount();
         Open();
+        // What it holds: PoliticalUnitsEditTest.GeneralElectionIsFoundOrAddedAtTheEndDate.
         QCOMPARE(events->ChildCount(), count + 1);
-        const TXmlNode* general = events->GetChildAt(count);
-        QCOMPARE(Text(general, "type"), std::string("General"));
-        QCOMPARE(Text(general, "date"),
-                 Text(Data().Scenario()->GetChild("general_election"), "end_date"));
-        QCOMPARE(Text(general->GetChild("seat"), "number"), std::string("0"));
+        QCOMPARE(events->GetChildAt(count), PU::GeneralElection(Data(), Region(3)));
     }
 
     void ClickOnABorderChangesNothing() {
