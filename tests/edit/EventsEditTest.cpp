@@ -51,6 +51,8 @@ TEST(EventsEdit, SimpleEventsNeedAHeadline) {
     ASSERT_NE(event, nullptr);
     EXPECT_EQ(event->AttributeValue("id"), "i1");
     EXPECT_EQ(EventsEdit::SimpleEventLine(*data, event), "Ferries");
+    // The list is there to fill: only the missing headline is reported.
+    EXPECT_EQ(ChildNames(event), std::vector<std::string>{"headlines"});
     EXPECT_FALSE(VerifyEvents(*data));
 
     EXPECT_EQ(EventsEdit::AddHeadline(*data, event, ""), nullptr);
