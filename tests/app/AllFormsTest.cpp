@@ -665,6 +665,7 @@ class AllFormsTest : public QObject {
     }
 
     void Walk(const QString& where, QWidget* window) {
+        CheckListsLayOutRowsAlike(where, window);
         WalkTab(where, window);
         CheckMnemonics(where, window);
         CheckNames(where, window);
@@ -831,8 +832,6 @@ private slots:
         QVERIFY(Tried.size() > 20);
     }
 
-    void EveryListLaysOutItsRowsAlike() { Check(&AllFormsTest::CheckListsLayOutRowsAlike); }
-
     void KeysThatTypeNothingKeepEveryNumber() {
         Check(&AllFormsTest::PressKeysThatTypeNothing);
         // Region Info's "Number:", Step 3's poll time, a share of percentages.
@@ -935,7 +934,7 @@ private slots:
         QVERIFY(FieldsTyped > 100);
     }
 
-    // Tab, mnemonics, accessible names and size, for every window.
+    // Tab, mnemonics, accessible names, size and list rows, for every window.
     void EveryWindowWorksFromKeyboardAndScreenReader() {
         Accessibility::Install();
         int walked = 0;

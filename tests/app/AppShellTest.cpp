@@ -170,7 +170,7 @@ private slots:
 
     // ---- scenario selection -----------------------------------------------
 
-    void SelectionWithNoScenariosCannotSayOk() {
+    void SelectionWithNoScenariosCannotSayOkAndDoubleClickAccepts() {
         TSelectScenarioForm form;
         form.SetScenarios({});
         form.show();
@@ -178,19 +178,17 @@ private slots:
         QCOMPARE(form.findChild<QPushButton*>("btnOK")->text(), QStringLiteral("&Ok"));
         QCOMPARE(form.findChild<QPushButton*>("btnCancel")->text(), QStringLiteral("&Cancel"));
         QCOMPARE(form.SelectedScenario(), QString());
-    }
-
-    void SelectionSelectsTheFirstAndDoubleClickAccepts() {
-        TSelectScenarioForm form;
-        form.SetScenarios({"Alpha", "Beta"});
-        form.show();
-        QVERIFY(form.findChild<QPushButton*>("btnOK")->isEnabled());
-        QCOMPARE(form.SelectedScenario(), QStringLiteral("Alpha"));
-        auto* list = form.findChild<QListWidget*>("lstScenarios");
+        // With scenarios the first is selected, and a double-click accepts.
+        TSelectScenarioForm some;
+        some.SetScenarios({"Alpha", "Beta"});
+        some.show();
+        QVERIFY(some.findChild<QPushButton*>("btnOK")->isEnabled());
+        QCOMPARE(some.SelectedScenario(), QStringLiteral("Alpha"));
+        auto* list = some.findChild<QListWidget*>("lstScenarios");
         list->setCurrentRow(1);
         emit list->itemDoubleClicked(list->item(1));
-        QCOMPARE(form.result(), int(QDialog::Accepted));
-        QCOMPARE(form.SelectedScenario(), QStringLiteral("Beta"));
+        QCOMPARE(some.result(), int(QDialog::Accepted));
+        QCOMPARE(some.SelectedScenario(), QStringLiteral("Beta"));
     }
 
     // ---- about box ------------------------------------------------------------
@@ -339,7 +337,7 @@ private slots:
 
     // ---- data folder ----------------------------------------------------------
 
-    void DataFolderIsTheProgramFolderWhenWritable() {
+    void DataFolderIsTheProgramFolderWhenWritableOrTheOneGiven() {
         QTemporaryDir app;
         const TAppFolders folders = AppFolders::Resolve(app.path(), {}, true, "/nonexistent");
         QCOMPARE(folders.Data, app.path() + "/");
@@ -347,6 +345,13 @@ private slots:
         QCOMPARE(folders.Scenarios(), app.path() + "/scenarios/");
         QCOMPARE(folders.OptionsFile(), app.path() + "/optionssc.vrx");
         QVERIFY(AppFolders::IsWritable(app.path()));
+        // A data folder given explicitly wins, and is made a data folder.
+        QTemporaryDir chosen;
+        WriteBytes(app.filePath("default.vrx"), "<template/>");
+        const TAppFolders explicitly = AppFolders::Resolve(app.path(), chosen.path(), true, {});
+        QCOMPARE(explicitly.Data, chosen.path() + "/");
+        QVERIFY(QFileInfo::exists(chosen.filePath("default.vrx")));
+        QVERIFY(QFileInfo(chosen.filePath("scenarios")).isDir());
     }
 
     void ReadOnlyProgramFolderSeedsTheUserFolder() {
@@ -391,16 +396,6 @@ private slots:
         QCOMPARE(folders.Help, prefix.filePath("share/stumpcraft/help/"));
         QCOMPARE(FileBytes(user.filePath("default.vrx")), QByteArray("<template/>"));
         QCOMPARE(FileBytes(user.filePath("scenarios/scenarios.txt")), QByteArray("Shipped\n"));
-    }
-
-    void ExplicitDataFolderWins() {
-        QTemporaryDir app;
-        QTemporaryDir chosen;
-        WriteBytes(app.filePath("default.vrx"), "<template/>");
-        const TAppFolders folders = AppFolders::Resolve(app.path(), chosen.path(), true, {});
-        QCOMPARE(folders.Data, chosen.path() + "/");
-        QVERIFY(QFileInfo::exists(chosen.filePath("default.vrx")));
-        QVERIFY(QFileInfo(chosen.filePath("scenarios")).isDir());
     }
 };
 
