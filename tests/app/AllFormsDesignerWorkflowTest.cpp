@@ -32,13 +32,7 @@ class AllFormsDesignerWorkflowTest : public QObject {
 
     TVerificationMessagesForm* Messages() const { return Form->MessagesForm(); }
 
-    int RowOf(const QString& part) const {
-        const QStringList lines = Messages()->Lines();
-        for (int row = 0; row < lines.size(); ++row)
-            if (lines[row].contains(part))
-                return row;
-        return -1;
-    }
+    int RowOf(const QString& part) const { return GuiTest::MessageRow(*Form, part); }
 
     // Opens the message containing part with Enter; once window is on top
     // with focus in the field named focus, types text there and closes the
@@ -71,9 +65,7 @@ private slots:
         Copy = std::make_unique<TScenarioCopy>();
         QVERIFY2(Copy->IsOpen(), qPrintable(Copy->Problem()));
         TScenarioData& data = Copy->Data();
-        data.Ads()->GetChildAt(1)->GetChild("base_power")->SetText("lots");
-        data.Parties()->GetChildAt(1)->GetChild("leaders")->GetChildAt(0)->GetChild("age")->SetText(
-            "");
+        GuiTest::BreakAdAndLeader(data);
         data.Parties()
             ->GetChildAt(0)
             ->GetChild("platform")

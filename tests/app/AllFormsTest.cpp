@@ -59,6 +59,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -394,12 +395,7 @@ class AllFormsTest : public QObject {
                  qPrintable(QStringLiteral("not shown or not drawn: ") + unvisited.join(", ")));
     }
 
-    std::string Documents() const {
-        std::string all;
-        for (TScenarioFile file : TScenarioData::AllFiles())
-            all += Copy->Data().Document(file).ToText();
-        return all;
-    }
+    TTexts Documents() const { return TextsOf(Copy->Data()); }
 
     static QString Where(const QString& page, const QWidget* control) {
         return page + FieldName(control) + QStringLiteral(": ");
@@ -414,6 +410,15 @@ class AllFormsTest : public QObject {
                 Faults << Where(page, list) + QStringLiteral("rows of differing height");
     }
 
+    // Every prompt shown and window opened is a fault, reported once.
+    void Unasked(const QString& where, TScriptedPrompts& prompts, const TWindowWatch& watch) {
+        for (const TScriptedPrompts::TShown& shown : prompts.Shown())
+            Faults << where + QStringLiteral("asked \"%1\"").arg(shown.Title);
+        prompts.Clear();
+        for (const QString& opened : watch.Opened)
+            Faults << where + QStringLiteral("opened ") + opened;
+    }
+
     void PressEnterInEveryField(const QString& page, QWidget* window) {
         for (QWidget* field : Fields(window)) {
             if (!field->isVisible() || !field->isEnabled())
@@ -425,11 +430,7 @@ class AllFormsTest : public QObject {
             QTest::keyClick(field, Qt::Key_Return);
             QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
             QApplication::processEvents();
-            for (const TScriptedPrompts::TShown& shown : prompts.Shown())
-                Faults << Where(page, field) + QStringLiteral("asked \"%1\"").arg(shown.Title);
-            for (const QString& opened : watch.Opened)
-                Faults << Where(page, field) + QStringLiteral("opened ") + opened;
-            prompts.Clear(); // reported above, once
+            Unasked(Where(page, field), prompts, watch);
         }
     }
 
@@ -442,7 +443,7 @@ class AllFormsTest : public QObject {
             Tried << FieldName(field);
             const QString shown = field->text();
             field->setText(beyond);
-            const std::string before = Documents();
+            const TTexts before = Documents();
             field->setFocus();
             for (const Qt::Key key : {Qt::Key_End, Qt::Key_Home, Qt::Key_Right, Qt::Key_Left,
                                       Qt::Key_Shift, Qt::Key_Control})
@@ -465,7 +466,7 @@ class AllFormsTest : public QObject {
                 TCountingPrompts prompts;
                 TPrompts* previous = SetPrompts(&prompts);
                 const bool was = box->isChecked();
-                const std::string before = Documents();
+                const TTexts before = Documents();
                 actions->doAction(QAccessibleActionInterface::toggleAction());
                 SetPrompts(previous);
                 if (box->isChecked() == was)
@@ -509,10 +510,10 @@ class AllFormsTest : public QObject {
             field->setFocus();
             field->end(false);
             QTest::keyClick(field, 'Q');
-            const QString typed = Mirrors(window) + QString::fromStdString(Documents());
+            const auto typed = std::make_pair(Mirrors(window), Documents());
             QTest::keyClick(field, Qt::Key_Backspace);
             field->setText(shown + QLatin1Char('Q'));
-            if (Mirrors(window) + QString::fromStdString(Documents()) != typed)
+            if (std::make_pair(Mirrors(window), Documents()) != typed)
                 Faults << Where(page, field) + QStringLiteral("set, not shown as typed");
             field->setText(shown);
         }
@@ -539,7 +540,7 @@ class AllFormsTest : public QObject {
                          list->objectName();
             list->setCurrentRow(0);
             const bool showsFields = ShowsFieldsOf(window, list->item(0));
-            const std::string before = Documents();
+            const TTexts before = Documents();
             const int last = list->count() - 1;
             const QString wanted = list->item(last)->text();
             filter->setFocus();
@@ -562,7 +563,7 @@ class AllFormsTest : public QObject {
                 Faults << Where(page, list) + QStringLiteral("shows no field of the entry");
             if (list->isRowHidden(0) == list->item(0)->text().contains(wanted, Qt::CaseInsensitive))
                 Faults << Where(page, list) + QStringLiteral("keeps a former entry");
-            const std::string selected = Documents();
+            const TTexts selected = Documents();
             filter->clear();
             for (int row = 0; row < list->count(); ++row)
                 if (list->isRowHidden(row))
@@ -576,7 +577,7 @@ class AllFormsTest : public QObject {
     // Selects every entry of every list in turn. (Drop-downs are not walked:
     // choosing an entry there is an edit in most windows.)
     void ShowEveryEntry(const QString& where, QWidget* window) {
-        const TTexts before = TextsOf(Copy->Data());
+        const TTexts before = Documents();
         for (auto* view : window->findChildren<QAbstractItemView*>()) {
             if (!IsUsable(view) || !view->model() || qobject_cast<QComboBox*>(view->parentWidget()))
                 continue;
@@ -623,7 +624,7 @@ class AllFormsTest : public QObject {
 
             std::string& stored = element ? element->Text : attribute->Value;
             const std::string old = stored;
-            const TTexts before = TextsOf(Copy->Data());
+            const TTexts before = Documents();
             Type(field, DistinctValue(field));
             ++FieldsTyped;
             if (stored == old)
@@ -664,6 +665,7 @@ class AllFormsTest : public QObject {
     }
 
     void Walk(const QString& where, QWidget* window) {
+        CheckListsLayOutRowsAlike(where, window);
         WalkTab(where, window);
         CheckMnemonics(where, window);
         CheckNames(where, window);
@@ -711,11 +713,7 @@ class AllFormsTest : public QObject {
         for (QWidget* control : controls)
             if (!reached.contains(control) && TakesTab(control))
                 Faults << where + QStringLiteral("Tab never reaches %1").arg(FieldName(control));
-        for (const TScriptedPrompts::TShown& shown : prompts.Shown())
-            Faults << where + QStringLiteral("Tab asked \"%1\"").arg(shown.Title);
-        prompts.Clear();
-        for (const QString& opened : watch.Opened)
-            Faults << where + QStringLiteral("Tab opened ") + opened;
+        Unasked(where + QStringLiteral("Tab "), prompts, watch);
     }
 
     void CheckMnemonics(const QString& where, QWidget* window) {
@@ -810,6 +808,9 @@ class AllFormsTest : public QObject {
             Faults << where + QStringLiteral("cannot be resized");
     }
 
+    void Check(void (AllFormsTest::*each)(const QString&, QWidget*)) {
+        Check([this, each](const QString& page, QWidget* window) { (this->*each)(page, window); });
+    }
     void Check(const TCheck& check) {
         CheckEveryWindow(check);
         for (const QString& fault : Faults) // may be too many for one message
@@ -827,40 +828,30 @@ private slots:
     void cleanup() { Copy.reset(); }
 
     void EnterInAnyFieldOfAnyWindowOpensNothing() {
-        Check(
-            [this](const QString& page, QWidget* window) { PressEnterInEveryField(page, window); });
+        Check(&AllFormsTest::PressEnterInEveryField);
         QVERIFY(Tried.size() > 20);
     }
 
-    void EveryListLaysOutItsRowsAlike() {
-        Check([this](const QString& page, QWidget* window) {
-            CheckListsLayOutRowsAlike(page, window);
-        });
-    }
-
     void KeysThatTypeNothingKeepEveryNumber() {
-        Check([this](const QString& page, QWidget* window) {
-            PressKeysThatTypeNothing(page, window);
-        });
+        Check(&AllFormsTest::PressKeysThatTypeNothing);
         // Region Info's "Number:", Step 3's poll time, a share of percentages.
         for (const char* name : {"SeatNumberEdit", "PollEdit", "CommittedPercentageEdit"})
             QVERIFY2(Tried.contains(QLatin1String(name)), name);
     }
 
     void EveryCheckBoxWritesOnAnyChangeOfState() {
-        Check([this](const QString& page, QWidget* window) { ToggleEveryCheckBox(page, window); });
+        Check(&AllFormsTest::ToggleEveryCheckBox);
         for (const char* name : {"NationalEndorserCheckBox", "BallotCheckBox", "MajorityCheckBox"})
             QVERIFY2(Tried.contains(QLatin1String(name)), name);
     }
 
     void EveryMemoKeepsWordsApart() {
-        Check(
-            [this](const QString& page, QWidget* window) { TypeLinesIntoEveryMemo(page, window); });
+        Check(&AllFormsTest::TypeLinesIntoEveryMemo);
         QVERIFY(Tried.size() >= 8);
     }
 
     void EveryLongListNarrowsAsItsFilterIsTyped() {
-        Check([this](const QString& page, QWidget* window) { TypeIntoEveryFilter(page, window); });
+        Check(&AllFormsTest::TypeIntoEveryFilter);
         for (const char* list :
              {"TIssueEditorForm.IssuesListBox", "TPoliticalUnitEditorForm.RegionsListBox",
               "TPartiesEditorForm.PartiesListBox", "TPartyLeaderVeepEditorForm.LeadersListBox",
@@ -929,7 +920,7 @@ private slots:
     }
 
     void EveryTextSetOtherwiseShowsAsTyped() {
-        Check([this](const QString& page, QWidget* window) { SetEveryTextAsTyped(page, window); });
+        Check(&AllFormsTest::SetEveryTextAsTyped);
         QVERIFY(Tried.contains(QStringLiteral("AbbreviationEdit")));
     }
     void EveryWindowShowsWithoutWritingAndTypesIntoItsOwnElements() {
@@ -943,7 +934,7 @@ private slots:
         QVERIFY(FieldsTyped > 100);
     }
 
-    // Tab, mnemonics, accessible names and size, for every window.
+    // Tab, mnemonics, accessible names, size and list rows, for every window.
     void EveryWindowWorksFromKeyboardAndScreenReader() {
         Accessibility::Install();
         int walked = 0;

@@ -28,22 +28,8 @@
 #include <QTextBrowser>
 #include <QTimer>
 
-namespace {
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
+using GuiTest::FileBytes;
+using GuiTest::WriteBytes;
 
 class AppShellTest : public QObject {
     Q_OBJECT
@@ -58,40 +44,34 @@ private slots:
         QTest::addColumn<bool>("autosave");
         QTest::addColumn<QByteArray>("afterwards");
         QTest::addColumn<int>("backups");
+        const auto kept = [](const char* name, const QByteArray& file, bool update, bool save,
+                             int backups) {
+            QTest::newRow(name) << file << true << update << save << file << backups;
+        };
+        kept("backups line", "0\n1\nbackups=3\n", false, true, 3);
+        kept("backups off", "1\n1\nbackups=0", true, true, 0);
+        for (const int most : {TOptions::MaxBackupsKept - 1, TOptions::MaxBackupsKept})
+            kept(qPrintable(QStringLiteral("backups %1").arg(most)),
+                 "0\n1\nbackups=" + QByteArray::number(most) + "\n", false, true, most);
+        kept("good, off", "0\n0\n", false, false, 10);
+        kept("good, any non-zero is on", "7\r\n-2\r\n", true, true, 10);
+        kept("no final line end", "0\n1", false, true, 10);
+        // Whatever else is there is replaced by the defaults.
         QTest::newRow("missing") << QByteArray() << false << true << true << QByteArray("1\n1\n")
                                  << 10;
-        QTest::newRow("backups line") << QByteArray("0\n1\nbackups=3\n") << true << false << true
-                                      << QByteArray("0\n1\nbackups=3\n") << 3;
-        QTest::newRow("backups off") << QByteArray("1\n1\nbackups=0") << true << true << true
-                                     << QByteArray("1\n1\nbackups=0") << 0;
-        QTest::newRow("backups out of range is an unknown third line")
-            << QByteArray("0\n0\nbackups=-1\n") << true << true << true << QByteArray("1\n1\n")
-            << 10;
-        for (const int kept : {TOptions::MaxBackupsKept - 1, TOptions::MaxBackupsKept}) {
-            const QByteArray file = "0\n1\nbackups=" + QByteArray::number(kept) + "\n";
-            QTest::addRow("backups %d", kept) << file << true << false << true << file << kept;
-        }
-        QTest::newRow("backups one above the largest")
-            << "0\n1\nbackups=" + QByteArray::number(TOptions::MaxBackupsKept + 1) + "\n"
-            << true << true << true << QByteArray("1\n1\n") << 10;
-        QTest::newRow("good, off")
-            << QByteArray("0\n0\n") << true << false << false << QByteArray("0\n0\n") << 10;
-        QTest::newRow("good, any non-zero is on")
-            << QByteArray("7\r\n-2\r\n") << true << true << true << QByteArray("7\r\n-2\r\n") << 10;
-        QTest::newRow("no final line end")
-            << QByteArray("0\n1") << true << false << true << QByteArray("0\n1") << 10;
-        QTest::newRow("three lines")
-            << QByteArray("0\n0\n0\n") << true << true << true << QByteArray("1\n1\n") << 10;
-        QTest::newRow("one line") << QByteArray("0\n") << true << true << true
-                                  << QByteArray("1\n1\n") << 10;
-        QTest::newRow("empty") << QByteArray("") << true << true << true << QByteArray("1\n1\n")
-                               << 10;
+        const QList<std::pair<const char*, QByteArray>> repaired = {
+            {"backups out of range is an unknown third line", "0\n0\nbackups=-1\n"},
+            {"backups one above the largest",
+             "0\n1\nbackups=" + QByteArray::number(TOptions::MaxBackupsKept + 1) + "\n"},
+            {"three lines", "0\n0\n0\n"},
+            {"one line", "0\n"},
+            {"empty", ""},
+            {"first not a number", "on\n0\n"},
+            {"hex is not decimal", "0x1\n0\n"}};
+        for (const auto& [name, file] : repaired)
+            QTest::newRow(name) << file << true << true << true << QByteArray("1\n1\n") << 10;
         QTest::newRow("second not a number keeps the first")
             << QByteArray("0\nyes\n") << true << false << true << QByteArray("0\n1\n") << 10;
-        QTest::newRow("first not a number")
-            << QByteArray("on\n0\n") << true << true << true << QByteArray("1\n1\n") << 10;
-        QTest::newRow("hex is not decimal")
-            << QByteArray("0x1\n0\n") << true << true << true << QByteArray("1\n1\n") << 10;
     }
 
     void OptionsFileRepairs() {
@@ -104,23 +84,31 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("optionssc.vrx");
         if (exists)
-            WriteFile(path, content);
+            WriteBytes(path, content);
         const TOptions options = OptionsFile::Read(path);
         QCOMPARE(options.Autoupdate, autoupdate);
         QCOMPARE(options.Autosave, autosave);
         QCOMPARE(options.BackupsKept, backups);
-        QCOMPARE(ReadFile(path), afterwards);
+        QCOMPARE(FileBytes(path), afterwards);
     }
 
     // ---- splash ------------------------------------------------------------
 
-    void SplashCyclesAndClosesOnTheEleventhTick() {
+    void SplashIsCentredCyclesAndClosesOnTheEleventhTick() {
         TSplashScreenForm splash;
         QCOMPARE(splash.LoadingLabel()->text(), QStringLiteral("Loading"));
         QCOMPARE(splash.Timer()->interval(), 400);
         QVERIFY(!splash.Timer()->isActive());
         splash.show();
         QVERIFY(splash.Timer()->isActive());
+        const QRect screen = splash.screen()->availableGeometry();
+        QVERIFY(splash.width() > 100);
+        QVERIFY2((splash.geometry().center() - screen.center()).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("splash at %1,%2 %3x%4")
+                                .arg(splash.x())
+                                .arg(splash.y())
+                                .arg(splash.width())
+                                .arg(splash.height())));
         QStringList seen;
         for (int tick = 1; tick <= 10; ++tick) {
             splash.Tick();
@@ -134,20 +122,6 @@ private slots:
         QVERIFY(!splash.isVisible());
         QCOMPARE(splash.result(), int(QDialog::Accepted));
         QVERIFY(!splash.Timer()->isActive());
-    }
-
-    void SplashIsCentredOnTheScreen() {
-        TSplashScreenForm splash;
-        splash.show();
-        const QRect screen = splash.screen()->availableGeometry();
-        QVERIFY(splash.width() > 100);
-        QVERIFY2((splash.geometry().center() - screen.center()).manhattanLength() <= 2,
-                 qPrintable(QStringLiteral("splash at %1,%2 %3x%4")
-                                .arg(splash.x())
-                                .arg(splash.y())
-                                .arg(splash.width())
-                                .arg(splash.height())));
-        splash.Timer()->stop();
     }
 
     // ---- messages window ---------------------------------------------------
@@ -196,7 +170,7 @@ private slots:
 
     // ---- scenario selection -----------------------------------------------
 
-    void SelectionWithNoScenariosCannotSayOk() {
+    void SelectionWithNoScenariosCannotSayOkAndDoubleClickAccepts() {
         TSelectScenarioForm form;
         form.SetScenarios({});
         form.show();
@@ -204,19 +178,17 @@ private slots:
         QCOMPARE(form.findChild<QPushButton*>("btnOK")->text(), QStringLiteral("&Ok"));
         QCOMPARE(form.findChild<QPushButton*>("btnCancel")->text(), QStringLiteral("&Cancel"));
         QCOMPARE(form.SelectedScenario(), QString());
-    }
-
-    void SelectionSelectsTheFirstAndDoubleClickAccepts() {
-        TSelectScenarioForm form;
-        form.SetScenarios({"Alpha", "Beta"});
-        form.show();
-        QVERIFY(form.findChild<QPushButton*>("btnOK")->isEnabled());
-        QCOMPARE(form.SelectedScenario(), QStringLiteral("Alpha"));
-        auto* list = form.findChild<QListWidget*>("lstScenarios");
+        // With scenarios the first is selected, and a double-click accepts.
+        TSelectScenarioForm some;
+        some.SetScenarios({"Alpha", "Beta"});
+        some.show();
+        QVERIFY(some.findChild<QPushButton*>("btnOK")->isEnabled());
+        QCOMPARE(some.SelectedScenario(), QStringLiteral("Alpha"));
+        auto* list = some.findChild<QListWidget*>("lstScenarios");
         list->setCurrentRow(1);
         emit list->itemDoubleClicked(list->item(1));
-        QCOMPARE(form.result(), int(QDialog::Accepted));
-        QCOMPARE(form.SelectedScenario(), QStringLiteral("Beta"));
+        QCOMPARE(some.result(), int(QDialog::Accepted));
+        QCOMPARE(some.SelectedScenario(), QStringLiteral("Beta"));
     }
 
     // ---- about box ------------------------------------------------------------
@@ -240,13 +212,13 @@ private slots:
 
     // ---- help -----------------------------------------------------------------
 
-    void TopicsMapToPages() {
+    void TopicsMapToPagesAndF1OpensThem() {
         QTemporaryDir dir;
-        WriteFile(dir.filePath("help/index.html"), "<h1>Start</h1>");
-        WriteFile(dir.filePath("help/about.html"), "<h1>About</h1>");
-        WriteFile(dir.filePath("help/topics.map"),
-                  "0 index.html\n500 about.html\n510 about.html#team\n600 missing.html\n"
-                  "700 ../outside.html\n");
+        WriteBytes(dir.filePath("help/index.html"), "<h1>Start</h1>");
+        WriteBytes(dir.filePath("help/about.html"), "<h1>About</h1>");
+        WriteBytes(dir.filePath("help/topics.map"),
+                   "0 index.html\n500 about.html\n510 about.html#team\n600 missing.html\n"
+                   "700 ../outside.html\n");
         Help::SetHelpFolder(dir.filePath("help"));
         const QString help = dir.filePath("help/");
         QCOMPARE(Help::PageForTopic(0), help + "index.html");
@@ -266,17 +238,9 @@ private slots:
         QCOMPARE(Help::TopicOf(&child), 500);
         QWidget plain;
         QCOMPARE(Help::TopicOf(&plain), 0);
-    }
 
-    void F1OpensTheActiveWindowsTopic() {
-        QTemporaryDir dir;
-        WriteFile(dir.filePath("help/index.html"), "<h1>Start</h1>");
-        WriteFile(dir.filePath("help/about.html"), "<h1>About</h1>");
-        WriteFile(dir.filePath("help/topics.map"), "500 about.html\n");
-        Help::SetHelpFolder(dir.filePath("help"));
+        // F1 opens the active window's topic.
         Help::InstallF1(*qApp);
-        QWidget window;
-        window.setProperty("helpTopic", 500);
         window.show();
         QApplication::setActiveWindow(&window);
         QTest::keyClick(&window, Qt::Key_F1);
@@ -334,10 +298,6 @@ private slots:
         process.start(program, {"--bogus"});
         QVERIFY(process.waitForFinished(10000));
         QCOMPARE(process.exitCode(), 2);
-        // One scenario folder at most.
-        process.start(program, {"one", "two"});
-        QVERIFY(process.waitForFinished(10000));
-        QCOMPARE(process.exitCode(), 2);
     }
 
     void EachUserHasALockOfTheirOwn() {
@@ -377,7 +337,7 @@ private slots:
 
     // ---- data folder ----------------------------------------------------------
 
-    void DataFolderIsTheProgramFolderWhenWritable() {
+    void DataFolderIsTheProgramFolderWhenWritableOrTheOneGiven() {
         QTemporaryDir app;
         const TAppFolders folders = AppFolders::Resolve(app.path(), {}, true, "/nonexistent");
         QCOMPARE(folders.Data, app.path() + "/");
@@ -385,39 +345,48 @@ private slots:
         QCOMPARE(folders.Scenarios(), app.path() + "/scenarios/");
         QCOMPARE(folders.OptionsFile(), app.path() + "/optionssc.vrx");
         QVERIFY(AppFolders::IsWritable(app.path()));
+        // A data folder given explicitly wins, and is made a data folder.
+        QTemporaryDir chosen;
+        WriteBytes(app.filePath("default.vrx"), "<template/>");
+        const TAppFolders explicitly = AppFolders::Resolve(app.path(), chosen.path(), true, {});
+        QCOMPARE(explicitly.Data, chosen.path() + "/");
+        QVERIFY(QFileInfo::exists(chosen.filePath("default.vrx")));
+        QVERIFY(QFileInfo(chosen.filePath("scenarios")).isDir());
     }
 
     void ReadOnlyProgramFolderSeedsTheUserFolder() {
         QTemporaryDir app;
         QTemporaryDir user;
-        WriteFile(app.filePath("default.vrx"), "<template/>");
-        WriteFile(app.filePath("scenarios/scenarios.txt"), "Shipped\n");
-        WriteFile(app.filePath("scenarios/Shipped/scenario.xml"), "<scenario/>");
-        WriteFile(app.filePath("default_images/activity_images/rest.bmp"), "BM");
-        WriteFile(app.filePath("help/index.html"), "<h1/>");
+        WriteBytes(app.filePath("default.vrx"), "<template/>");
+        WriteBytes(app.filePath("scenarios/scenarios.txt"), "Shipped\n");
+        WriteBytes(app.filePath("scenarios/Shipped/scenario.xml"), "<scenario/>");
+        WriteBytes(app.filePath("default_images/activity_images/rest.bmp"), "BM");
+        WriteBytes(app.filePath("help/index.html"), "<h1/>");
         const QString userData = user.filePath("data");
         TAppFolders folders = AppFolders::Resolve(app.path(), {}, false, userData);
         QCOMPARE(folders.Data, userData + "/");
         QCOMPARE(folders.Help, app.path() + "/help/");
-        QCOMPARE(ReadFile(userData + "/default.vrx"), QByteArray("<template/>"));
-        QCOMPARE(ReadFile(userData + "/scenarios/scenarios.txt"), QByteArray("Shipped\n"));
-        QCOMPARE(ReadFile(userData + "/scenarios/Shipped/scenario.xml"), QByteArray("<scenario/>"));
-        QCOMPARE(ReadFile(userData + "/default_images/activity_images/rest.bmp"), QByteArray("BM"));
+        QCOMPARE(FileBytes(userData + "/default.vrx"), QByteArray("<template/>"));
+        QCOMPARE(FileBytes(userData + "/scenarios/scenarios.txt"), QByteArray("Shipped\n"));
+        QCOMPARE(FileBytes(userData + "/scenarios/Shipped/scenario.xml"),
+                 QByteArray("<scenario/>"));
+        QCOMPARE(FileBytes(userData + "/default_images/activity_images/rest.bmp"),
+                 QByteArray("BM"));
         // Later starts keep what the user changed.
-        WriteFile(userData + "/scenarios/Shipped/scenario.xml", "<scenario>mine</scenario>");
-        WriteFile(userData + "/default.vrx", "<template>mine</template>");
+        WriteBytes(userData + "/scenarios/Shipped/scenario.xml", "<scenario>mine</scenario>");
+        WriteBytes(userData + "/default.vrx", "<template>mine</template>");
         folders = AppFolders::Resolve(app.path(), {}, false, userData);
-        QCOMPARE(ReadFile(userData + "/scenarios/Shipped/scenario.xml"),
+        QCOMPARE(FileBytes(userData + "/scenarios/Shipped/scenario.xml"),
                  QByteArray("<scenario>mine</scenario>"));
-        QCOMPARE(ReadFile(userData + "/default.vrx"), QByteArray("<template>mine</template>"));
+        QCOMPARE(FileBytes(userData + "/default.vrx"), QByteArray("<template>mine</template>"));
     }
 
     void InstalledProgramUsesTheUserFolder() {
         QTemporaryDir prefix;
         QDir().mkpath(prefix.filePath("bin"));
-        WriteFile(prefix.filePath("share/stumpcraft/default.vrx"), "<template/>");
-        WriteFile(prefix.filePath("share/stumpcraft/scenarios/scenarios.txt"), "Shipped\n");
-        WriteFile(prefix.filePath("share/stumpcraft/help/index.html"), "<h1/>");
+        WriteBytes(prefix.filePath("share/stumpcraft/default.vrx"), "<template/>");
+        WriteBytes(prefix.filePath("share/stumpcraft/scenarios/scenarios.txt"), "Shipped\n");
+        WriteBytes(prefix.filePath("share/stumpcraft/help/index.html"), "<h1/>");
         QTemporaryDir user;
         // Even a writable bin/ is no place for scenarios.
         const TAppFolders folders =
@@ -425,18 +394,8 @@ private slots:
         QCOMPARE(folders.Shipped, prefix.filePath("share/stumpcraft/"));
         QCOMPARE(folders.Data, user.path() + "/");
         QCOMPARE(folders.Help, prefix.filePath("share/stumpcraft/help/"));
-        QCOMPARE(ReadFile(user.filePath("default.vrx")), QByteArray("<template/>"));
-        QCOMPARE(ReadFile(user.filePath("scenarios/scenarios.txt")), QByteArray("Shipped\n"));
-    }
-
-    void ExplicitDataFolderWins() {
-        QTemporaryDir app;
-        QTemporaryDir chosen;
-        WriteFile(app.filePath("default.vrx"), "<template/>");
-        const TAppFolders folders = AppFolders::Resolve(app.path(), chosen.path(), true, {});
-        QCOMPARE(folders.Data, chosen.path() + "/");
-        QVERIFY(QFileInfo::exists(chosen.filePath("default.vrx")));
-        QVERIFY(QFileInfo(chosen.filePath("scenarios")).isDir());
+        QCOMPARE(FileBytes(user.filePath("default.vrx")), QByteArray("<template/>"));
+        QCOMPARE(FileBytes(user.filePath("scenarios/scenarios.txt")), QByteArray("Shipped\n"));
     }
 };
 

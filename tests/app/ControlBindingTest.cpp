@@ -27,7 +27,7 @@ private slots:
         Root = Dom.Root();
     }
 
-    void TextFillsDecodedAndStoresEncoded() {
+    void TextFillsDecodedStoresEncodedAndFollowsItsBinding() {
         QLineEdit edit;
         TXmlNode* name = Root->GetChild("name");
         BindText(&edit, name);
@@ -36,6 +36,32 @@ private slots:
         edit.setText(QStringLiteral("A < B"));
         QCOMPARE(name->GetText(), std::string("A < B"));
         QCOMPARE(name->Text, std::string("A &#60; B"));
+        // Rebinding moves the writing.
+        TXmlNode* colour = Root->GetChild("colour");
+        BindText(&edit, colour);
+        QCOMPARE(edit.text(), QStringLiteral("blue"));
+        edit.setText(QStringLiteral("red"));
+        QCOMPARE(colour->GetText(), std::string("red"));
+        QCOMPARE(name->GetText(), std::string("A < B"));
+        // Bound to nothing: the control is cleared and writes nowhere.
+        BindText(&edit, nullptr);
+        QCOMPARE(edit.text(), QString());
+        edit.setText(QStringLiteral("pink"));
+        QCOMPARE(colour->GetText(), std::string("red"));
+        QCOMPARE(BoundElement(&edit), nullptr);
+        // Unbinding keeps the element as it is.
+        BindText(&edit, name);
+        Unbind(&edit);
+        edit.setText(QStringLiteral("other"));
+        QCOMPARE(name->GetText(), std::string("A < B"));
+        StoreControlText(&edit); // without a binding: nothing
+        QCOMPARE(name->GetText(), std::string("A < B"));
+        // The binding dies with its control.
+        auto* gone = new QLineEdit;
+        BindText(gone, name);
+        delete gone;
+        name->SetText("still here");
+        QCOMPARE(name->GetText(), std::string("still here"));
     }
 
     void MemoKeepsWordsApartOnOneLine() {
@@ -65,35 +91,6 @@ private slots:
         edit.end(false);
         QTest::keyClick(&edit, '5');
         QCOMPARE(limit->GetText(), std::string("100"));
-    }
-
-    void RebindingMovesTheWriting() {
-        QLineEdit edit;
-        TXmlNode* name = Root->GetChild("name");
-        TXmlNode* colour = Root->GetChild("colour");
-        BindText(&edit, name);
-        BindText(&edit, colour);
-        QCOMPARE(edit.text(), QStringLiteral("blue"));
-        edit.setText(QStringLiteral("red"));
-        QCOMPARE(colour->GetText(), std::string("red"));
-        QCOMPARE(name->GetText(), std::string("Green & Co"));
-        // Bound to nothing: the control is cleared and writes nowhere.
-        BindText(&edit, nullptr);
-        QCOMPARE(edit.text(), QString());
-        edit.setText(QStringLiteral("pink"));
-        QCOMPARE(colour->GetText(), std::string("red"));
-        QCOMPARE(BoundElement(&edit), nullptr);
-    }
-
-    void UnbindKeepsTheElement() {
-        QLineEdit edit;
-        TXmlNode* name = Root->GetChild("name");
-        BindText(&edit, name);
-        Unbind(&edit);
-        edit.setText(QStringLiteral("other"));
-        QCOMPARE(name->GetText(), std::string("Green & Co"));
-        StoreControlText(&edit); // without a binding: nothing
-        QCOMPARE(name->GetText(), std::string("Green & Co"));
     }
 
     void ComboWritesOnlyASelection() {
@@ -152,15 +149,6 @@ private slots:
         QCOMPARE(picker.displayFormat(), QStringLiteral("MM/dd/yyyy"));
         picker.setDate(QDate(2009, 1, 20));
         QCOMPARE(date->GetText(), std::string("01/20/2009"));
-    }
-
-    void BindingDiesWithTheControl() {
-        TXmlNode* name = Root->GetChild("name");
-        auto* edit = new QLineEdit;
-        BindText(edit, name);
-        delete edit;
-        name->SetText("still here");
-        QCOMPARE(name->GetText(), std::string("still here"));
     }
 
     void StepRegistryKeepsOneEditorPerStep() {

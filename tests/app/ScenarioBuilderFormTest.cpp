@@ -33,7 +33,9 @@
 #include <memory>
 #include <stdexcept>
 
+using GuiTest::FileBytes;
 using GuiTest::TDataFolder;
+using GuiTest::WriteBytes;
 
 namespace {
 
@@ -41,23 +43,11 @@ const QString Shipped = QStringLiteral("United States - 2008");
 const QString NamePrompt = QStringLiteral("Enter the new name of your scenario.");
 const QString LoadSuffix = QStringLiteral(".  Please ensure you are selecting a valid Scenario");
 
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 // The bytes of every file of a folder, to prove nothing was written.
 QMap<QString, QByteArray> Snapshot(const QString& folder) {
     QMap<QString, QByteArray> files;
     for (const QString& name : QDir(folder).entryList(QDir::Files))
-        files[name] = ReadFile(folder + QLatin1Char('/') + name);
+        files[name] = FileBytes(folder + QLatin1Char('/') + name);
     return files;
 }
 
@@ -95,10 +85,17 @@ class ScenarioBuilderFormTest : public QObject {
     QString ScenarioPath(const QString& name) const { return Data->Scenarios() + name; }
 
     // A form whose options are read and whose steps are gated, as after the
-    // first showing. Autosave off unless asked for.
-    void MakeForm(bool autosave = false) {
-        WriteFile(Data->Path() + "optionssc.vrx", autosave ? "1\n1\n" : "1\n0\n");
+    // first showing. Autosave off unless asked for. A start folder, given as
+    // on the command line, opens only at the first showing, every step
+    // verified.
+    void MakeForm(bool autosave = false, const QString& start = QString()) {
+        WriteBytes(Data->Path() + "optionssc.vrx", autosave ? "1\n1\n" : "1\n0\n");
         Form = std::make_unique<TScenarioBuilderForm>(Folders(), false);
+        if (!start.isEmpty()) {
+            Form->SetVerify([](TScenarioData*) { return PassedUpTo(-1); });
+            Form->SetStartFolder(start);
+            QVERIFY(!Form->Scenario());
+        }
         Form->FirstShown();
     }
 
@@ -111,6 +108,17 @@ class ScenarioBuilderFormTest : public QObject {
 
     QAction* Action(const char* name) const { return Form->findChild<QAction*>(name); }
     QPushButton* Button(const char* name) const { return Form->findChild<QPushButton*>(name); }
+
+    // The lines of the messages window that show shows.
+    QStringList MessagesShownBy(const std::function<void()>& show) {
+        QStringList lines;
+        QTimer::singleShot(0, this, [&] {
+            lines = Form->MessagesForm()->Lines();
+            Form->MessagesForm()->reject();
+        });
+        show();
+        return lines;
+    }
 
     QList<bool> StepStates() const {
         QList<bool> states;
@@ -177,96 +185,71 @@ private slots:
         QVERIFY(!Action("SaveAsItem")->isEnabled());
         QVERIFY(!Button("SaveButton")->isEnabled());
         QVERIFY(!Button("ViewErrorsButton")->isHidden());
-        QStringList lines;
-        QTimer::singleShot(0, this, [&] {
-            lines = Form->MessagesForm()->Lines();
-            Form->MessagesForm()->reject();
-        });
-        Form->ViewErrors();
-        QCOMPARE(lines, QStringList{"No scenario loaded."});
+        QCOMPARE(MessagesShownBy([this] { Form->ViewErrors(); }),
+                 QStringList{"No scenario loaded."});
     }
 
     void GatingFollowsTheFirstFailingFile_data() {
         QTest::addColumn<int>("failing");
         QTest::addColumn<int>("enabledSteps");
         QTest::addColumn<bool>("viewErrors");
-        QTest::newRow("scenario settings") << 0 << 1 << true;
-        QTest::newRow("issues") << 1 << 2 << true;
-        QTest::newRow("parties") << 4 << 5 << true;
-        QTest::newRow("endorsers") << 6 << 7 << true;
-        QTest::newRow("activities") << 7 << 8 << true;
-        QTest::newRow("none") << -1 << 8 << false;
+        QTest::addColumn<int>("withoutEditor");
+        QTest::newRow("scenario settings") << 0 << 1 << true << 0;
+        QTest::newRow("issues") << 1 << 2 << true << 0;
+        QTest::newRow("parties") << 4 << 5 << true << 0;
+        QTest::newRow("endorsers") << 6 << 7 << true << 0;
+        QTest::newRow("activities") << 7 << 8 << true << 0;
+        QTest::newRow("none") << -1 << 8 << false << 0;
+        QTest::newRow("a step without an editor stays disabled") << -1 << 8 << false << 3;
     }
 
     void GatingFollowsTheFirstFailingFile() {
         QFETCH(int, failing);
         QFETCH(int, enabledSteps);
         QFETCH(bool, viewErrors);
+        QFETCH(int, withoutEditor);
+        if (withoutEditor)
+            StepEditors::Register(withoutEditor, {});
         MakeForm();
         Form->SetVerify([failing](TScenarioData*) { return PassedUpTo(failing); });
         QVERIFY(OpenAlpha());
         for (int step = 1; step <= 8; ++step)
-            QCOMPARE(Form->StepButton(step)->isEnabled(), step <= enabledSteps);
+            QCOMPARE(Form->StepButton(step)->isEnabled(),
+                     step <= enabledSteps && step != withoutEditor);
         QCOMPARE(!Button("ViewErrorsButton")->isHidden(), viewErrors);
         QVERIFY(Action("SaveItem")->isEnabled());
         QVERIFY(Action("SaveAsItem")->isEnabled());
         QVERIFY(Button("SaveButton")->isEnabled());
     }
 
-    void StepWithoutEditorStaysDisabled() {
-        StepEditors::Register(3, {});
-        MakeForm();
-        Form->SetVerify([](TScenarioData*) { return PassedUpTo(-1); });
-        QVERIFY(OpenAlpha());
-        QCOMPARE(StepStates(), (QList<bool>{true, true, false, true, true, true, true, true}));
-    }
-
     void MissingScenarioSettingsElementStopsAtStepOne() {
-        WriteFile(ScenarioPath("Alpha") + "/scenario.xml", "<scenario></scenario>");
+        WriteBytes(ScenarioPath("Alpha") + "/scenario.xml", "<scenario></scenario>");
         MakeForm();
         QVERIFY(OpenAlpha());
         QCOMPARE(StepStates(),
                  (QList<bool>{true, false, false, false, false, false, false, false}));
         QVERIFY(!Button("ViewErrorsButton")->isHidden());
         QVERIFY(Form->HasProblems());
-        QStringList lines;
-        QTimer::singleShot(0, this, [&] {
-            lines = Form->MessagesForm()->Lines();
-            Form->MessagesForm()->reject();
-        });
-        Form->VerifyCampaign();
+        const QStringList lines = MessagesShownBy([this] { Form->VerifyCampaign(); });
         QVERIFY(!lines.isEmpty());
         QVERIFY2(lines.first().contains(" >> "), qPrintable(lines.first()));
-    }
-
-    // ---- Open ------------------------------------------------------------
-
-    void OpenRewritesTheFilesAtOnce() {
-        const QString file = ScenarioPath("Alpha") + "/relations.xml";
-        WriteFile(file, "<relations></relations>");
-        MakeForm();
-        TScriptedPrompts prompts;
-        prompts.Choose("Alpha");
-        QVERIFY(Form->OpenScenario());
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(prompts.Shown().first().Choices,
-                 (QStringList{"Alpha", "Second Default", Shipped}));
-        QCOMPARE(Form->Caption(), QStringLiteral("Editing: Alpha"));
-        QVERIFY(ReadFile(file) != QByteArray("<relations></relations>"));
-        QVERIFY(!Form->Modified());
     }
 
     // ---- the file operations as prompt scripts -------------------------------
 
     // Each row: the operation, with Alpha open first or not; the answers in
-    // order ("rm:P" and "put:P=BYTES" change files first); its result and the
+    // order ("rm:P" and "put:P=BYTES" change files first, "start:P" is the
+    // folder the start operation is given); its result and the
     // caption. Paths: $Name in the scenarios folder, %Name in the data folder,
     // @Name elsewhere. Checks: "ten:P" the ten files are in P,
     // "file:P=BYTES", "exists:P", "gone:P", "same:P" (not written),
+    // "rewritten:P" (the file differs from before the operation),
     // "folder:P" the open folder and the first recent one, "msg:TEXT" the
-    // last message, "has:TEXT" and "ends:TEXT" of it, "initial:N=TEXT" and
-    // "text:N=TEXT" of prompt N (-1 the last). No scenario is open, and no
-    // step or save enabled, when the caption is the program's.
+    // last message, "has:TEXT" and "ends:TEXT" of it, "initial:N=TEXT",
+    // "text:N=TEXT" and "choices:N=A|B" of prompt N (-1 the last), "steps:N"
+    // how many steps are enabled. No
+    // scenario is open, and no step or save enabled, when the caption is the
+    // program's.
     void FileOperations_data() {
         QTest::addColumn<QString>("operation");
         QTest::addColumn<bool>("alphaOpen");
@@ -274,132 +257,115 @@ private slots:
         QTest::addColumn<bool>("done");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QStringList>("checks");
+        const auto row = [](const char* name, const char* operation, bool alphaOpen,
+                            const QStringList& script, bool done, const QString& caption,
+                            const QStringList& checks) {
+            QTest::newRow(name) << QString::fromLatin1(operation) << alphaOpen << script << done
+                                << caption << checks;
+        };
         const QString none = QStringLiteral("Stumpcraft for Votaris 2008");
         const QString overwrite = QStringLiteral("This scenario already exists. Overwrite?");
-        QTest::newRow("open cancelled") << "open" << true << QStringList{"cancelchoice"} << false
-                                        << "Editing: Alpha" << QStringList{"folder:$Alpha"};
-        QTest::newRow("open shipped copies under the suggested name")
-            << "open" << false
-            << QStringList{"choose:" + Shipped, "ok:Attention", "type:New " + Shipped} << true
-            << "Editing: New " + Shipped
-            << QStringList{"text:1=You have selected a default Quorvane scenario. The program "
-                           "will copy this default scenario to a new scenario so that you can "
-                           "edit the new scenario. Please enter a name for your new scenario "
-                           "in the next box.",
-                           "initial:2=New " + Shipped, "text:2=" + NamePrompt,
-                           "ten:$New " + Shipped, "same:$" + Shipped};
-        QTest::newRow("open shipped, overwrite no asks again from the name typed")
-            << "open" << false
-            << QStringList{"choose:" + Shipped, "ok:Attention", "type:Taken", "no:Overwrite",
-                           "cancelinput"}
-            << false << none << QStringList{"msg:" + overwrite, "initial:-1=Taken"};
-        QTest::newRow("open shipped refuses another default's name")
-            << "open" << false
-            << QStringList{"choose:" + Shipped, "ok:Attention", "type:Second Default",
-                           "yes:Overwrite",     "ok:Attention", "cancelinput"}
-            << false << none
-            << QStringList{"msg:This is a default Quorvane scenario. Please select a different "
-                           "name for your new scenario.",
-                           "same:$Second Default"};
-        QTest::newRow("open shipped, overwrite yes copies onto the folder")
-            << "open" << false
-            << QStringList{"choose:" + Shipped, "ok:Attention", "type:Taken", "yes:Overwrite"}
-            << true << "Editing: Taken" << QStringList{"file:$Taken/notes.txt=mine"};
-        QTest::newRow("create over a scenario, no asks again")
-            << "create" << false << QStringList{"type:Alpha", "no:Overwrite", "cancelinput"}
-            << false << none
-            << QStringList{"msg:" + overwrite, "initial:-1=Alpha", "exists:$Alpha/alpha.txt"};
-        QTest::newRow("create over a scenario, yes deletes it first")
-            << "create" << false << QStringList{"type:Alpha", "yes:Overwrite"} << true
-            << "Editing: Alpha" << QStringList{"gone:$Alpha/alpha.txt", "ten:$Alpha"};
-        QTest::newRow("create where a file is in the way asks again")
-            << "create" << false << QStringList{"type:Blocked", "ok:Error", "cancelinput"} << false
-            << none
-            << QStringList{"msg:Unable to create scenario structure. Ensure you have rights to "
-                           "create directories.",
-                           "initial:-1=Blocked"};
-        QTest::newRow("copy refuses the source's name; copied, not saved")
-            << "copy" << false << QStringList{"choose:Alpha", "type:Alpha", "ok:Error", "type:Beta"}
-            << true << "Editing: Beta"
-            << QStringList{"initial:1=Alpha",
-                           "msg:Cannot overwrite source scenario.  Please enter new name.",
-                           "file:$Beta/relations.xml=<relations/>"};
-        QTest::newRow("copy over a scenario: no, then yes")
-            << "copy" << false
-            << QStringList{"choose:Alpha", "type:Taken", "no:Overwrite", "type:Taken",
-                           "yes:Overwrite"}
-            << true << "Editing: Taken"
-            << QStringList{"file:$Taken/relations.xml=<relations/>", "file:$Taken/notes.txt=mine"};
-        QTest::newRow("save as over a scenario: no, then yes; its own files stay")
-            << "saveAs" << true
-            << QStringList{"type:Target", "no:Overwrite", "type:Target", "yes:Overwrite"} << true
-            << "Editing: Target"
-            << QStringList{"initial:0=", "file:$Target/notes.txt=target only",
-                           "file:$Target/alpha.txt=from alpha", "folder:$Target"};
-        QTest::newRow("save as a new name") << "saveAs" << true << QStringList{"type:Gamma"} << true
-                                            << "Editing: Gamma" << QStringList{"ten:$Gamma"};
-        QTest::newRow("open folder in place writes nothing")
-            << "openFolder" << false << QStringList{"pick:@Delta"} << true << "Editing: Delta"
-            << QStringList{"folder:@Delta", "ten:@Delta", "same:@Delta"};
-        QTest::newRow("open folder without a scenario")
-            << "openFolder" << false << QStringList{"pick:@Empty", "ok:Error"} << false << none
-            << QStringList{};
-        QTest::newRow("open folder cancelled")
-            << "openFolder" << false << QStringList{"cancelfolder"} << false << none
-            << QStringList{};
-        QTest::newRow("open folder of a shipped scenario copies it")
-            << "openFolder" << false
-            << QStringList{"pick:$" + Shipped, "ok:Attention", "type:New Copy"} << true
-            << "Editing: New Copy" << QStringList{"folder:$New Copy", "ten:$New Copy"};
-        QTest::newRow("save as folder into an empty folder")
-            << "saveAsFolder" << true << QStringList{"pick:@Empty"} << true << "Editing: Empty"
-            << QStringList{"folder:@Empty", "ten:@Empty"};
-        QTest::newRow("save as folder refuses a cluttered folder and one inside its own")
-            << "saveAsFolder" << true
-            << QStringList{"pick:@Cluttered", "ok:Error", "pick:$Alpha/sub", "ok:Error",
-                           "cancelfolder"}
-            << false << "Editing: Alpha" << QStringList{"folder:$Alpha"};
-        QTest::newRow("save as folder over a scenario asks")
-            << "saveAsFolder" << true
-            << QStringList{"pick:$Target", "no:Overwrite", "pick:$Target", "yes:Overwrite"} << true
-            << "Editing: Target" << QStringList{"folder:$Target", "ten:$Target"};
-        QTest::newRow("save as folder into its own folder")
-            << "saveAsFolder" << true << QStringList{"pick:$Alpha"} << true << "Editing: Alpha"
-            << QStringList{"folder:$Alpha"};
-        QTest::newRow("open an unparsable file writes nothing")
-            << "open" << true
-            << QStringList{"put:$Alpha/issues.xml=<issues>\n<issue>\n</issues>", "choose:Alpha",
-                           "ok:Error"}
-            << false << none
-            << QStringList{"has:issues.xml", "has:line 3", "ends:" + LoadSuffix, "same:$Alpha"};
-        QTest::newRow("open with a file missing")
-            << "open" << false << QStringList{"rm:$Alpha/ads.xml", "choose:Alpha", "ok:Error"}
-            << false << none << QStringList{"has:ads.xml", "ends:" + LoadSuffix};
-        QTest::newRow("create writes the template, its folders and pictures")
-            << "create" << false << QStringList{"type:Fresh"} << true << "Editing: Fresh"
-            << QStringList{"initial:0=United States - 2008 (Custom)",
-                           "ten:$Fresh",
-                           "exists:$Fresh/party_images/candidates",
-                           "exists:$Fresh/region_images",
-                           "exists:$Fresh/activity_images/rest.bmp",
-                           "exists:$Fresh/issue_images/taxes.bmp"};
-        QTest::newRow("create without a template")
-            << "create" << true << QStringList{"rm:%default.vrx", "type:Fresh", "ok:Error"} << false
-            << none << QStringList{"ends:" + LoadSuffix};
-        QTest::newRow("open shipped cancelled at the name")
-            << "open" << true << QStringList{"choose:" + Shipped, "ok:Attention", "cancelinput"}
-            << false << "Editing: Alpha" << QStringList{"folder:$Alpha", "gone:$New " + Shipped};
-        QTest::newRow("create cancelled") << "create" << true << QStringList{"cancelinput"} << false
-                                          << "Editing: Alpha" << QStringList{"folder:$Alpha"};
-        QTest::newRow("copy cancelled at the name")
-            << "copy" << true << QStringList{"choose:Alpha", "cancelinput"} << false
-            << "Editing: Alpha" << QStringList{"folder:$Alpha"};
-        QTest::newRow("copy cancelled at the choice")
-            << "copy" << true << QStringList{"cancelchoice"} << false << "Editing: Alpha"
-            << QStringList{"folder:$Alpha"};
-        QTest::newRow("save as cancelled")
-            << "saveAs" << true << QStringList{"cancelinput"} << false << "Editing: Alpha"
-            << QStringList{"folder:$Alpha"};
+        row("open lists the scenarios and rewrites the files at once", "open", false,
+            {"put:$Alpha/relations.xml=<relations></relations>", "choose:Alpha"}, true,
+            "Editing: Alpha",
+            {"choices:0=Alpha|Second Default|Taken|Target|" + Shipped,
+             "rewritten:$Alpha/relations.xml"});
+        row("a folder given at start opens after the first showing", "start", false,
+            {"start:@Delta"}, true, "Editing: Delta", {"folder:@Delta", "same:@Delta", "steps:8"});
+        row("a folder given at start that is no scenario is refused", "start", false,
+            {"start:@Empty", "ok:Error"}, false, none, {"ends:" + LoadSuffix});
+        row("open cancelled", "open", true, {"cancelchoice"}, false, "Editing: Alpha",
+            {"folder:$Alpha"});
+        row("open shipped copies under the suggested name", "open", false,
+            {"choose:" + Shipped, "ok:Attention", "type:New " + Shipped}, true,
+            "Editing: New " + Shipped,
+            {"text:1=You have selected a default Quorvane scenario. The program "
+             "will copy this default scenario to a new scenario so that you can "
+             "edit the new scenario. Please enter a name for your new scenario "
+             "in the next box.",
+             "initial:2=New " + Shipped, "text:2=" + NamePrompt, "ten:$New " + Shipped,
+             "same:$" + Shipped});
+        row("open shipped, overwrite no asks again from the name typed", "open", false,
+            {"choose:" + Shipped, "ok:Attention", "type:Taken", "no:Overwrite", "cancelinput"},
+            false, none, {"msg:" + overwrite, "initial:-1=Taken"});
+        row("open shipped refuses another default's name", "open", false,
+            {"choose:" + Shipped, "ok:Attention", "type:Second Default", "yes:Overwrite",
+             "ok:Attention", "cancelinput"},
+            false, none,
+            {"msg:This is a default Quorvane scenario. Please select a different "
+             "name for your new scenario.",
+             "same:$Second Default"});
+        row("open shipped, overwrite yes copies onto the folder", "open", false,
+            {"choose:" + Shipped, "ok:Attention", "type:Taken", "yes:Overwrite"}, true,
+            "Editing: Taken", {"file:$Taken/notes.txt=mine"});
+        row("create over a scenario, no asks again", "create", false,
+            {"type:Alpha", "no:Overwrite", "cancelinput"}, false, none,
+            {"msg:" + overwrite, "initial:-1=Alpha", "exists:$Alpha/alpha.txt"});
+        row("create over a scenario, yes deletes it first", "create", false,
+            {"type:Alpha", "yes:Overwrite"}, true, "Editing: Alpha",
+            {"gone:$Alpha/alpha.txt", "ten:$Alpha"});
+        row("create where a file is in the way asks again", "create", false,
+            {"type:Blocked", "ok:Error", "cancelinput"}, false, none,
+            {"msg:Unable to create scenario structure. Ensure you have rights to "
+             "create directories.",
+             "initial:-1=Blocked"});
+        row("copy refuses the source's name; copied, not saved", "copy", false,
+            {"choose:Alpha", "type:Alpha", "ok:Error", "type:Beta"}, true, "Editing: Beta",
+            {"initial:1=Alpha", "msg:Cannot overwrite source scenario.  Please enter new name.",
+             "file:$Beta/relations.xml=<relations/>"});
+        row("copy over a scenario: no, then yes", "copy", false,
+            {"choose:Alpha", "type:Taken", "no:Overwrite", "type:Taken", "yes:Overwrite"}, true,
+            "Editing: Taken",
+            {"file:$Taken/relations.xml=<relations/>", "file:$Taken/notes.txt=mine"});
+        row("save as over a scenario: no, then yes; its own files stay", "saveAs", true,
+            {"type:Target", "no:Overwrite", "type:Target", "yes:Overwrite"}, true,
+            "Editing: Target",
+            {"initial:0=", "file:$Target/notes.txt=target only",
+             "file:$Target/alpha.txt=from alpha", "folder:$Target"});
+        row("save as a new name", "saveAs", true, {"type:Gamma"}, true, "Editing: Gamma",
+            {"ten:$Gamma"});
+        row("open folder in place writes nothing", "openFolder", false, {"pick:@Delta"}, true,
+            "Editing: Delta", {"folder:@Delta", "ten:@Delta", "same:@Delta"});
+        row("open folder without a scenario", "openFolder", false, {"pick:@Empty", "ok:Error"},
+            false, none, {});
+        row("open folder cancelled", "openFolder", false, {"cancelfolder"}, false, none, {});
+        row("open folder of a shipped scenario copies it", "openFolder", false,
+            {"pick:$" + Shipped, "ok:Attention", "type:New Copy"}, true, "Editing: New Copy",
+            {"folder:$New Copy", "ten:$New Copy"});
+        row("save as folder into an empty folder", "saveAsFolder", true, {"pick:@Empty"}, true,
+            "Editing: Empty", {"folder:@Empty", "ten:@Empty"});
+        row("save as folder refuses a cluttered folder and one inside its own", "saveAsFolder",
+            true, {"pick:@Cluttered", "ok:Error", "pick:$Alpha/sub", "ok:Error", "cancelfolder"},
+            false, "Editing: Alpha", {"folder:$Alpha"});
+        row("save as folder over a scenario asks", "saveAsFolder", true,
+            {"pick:$Target", "no:Overwrite", "pick:$Target", "yes:Overwrite"}, true,
+            "Editing: Target", {"folder:$Target", "ten:$Target"});
+        row("save as folder into its own folder", "saveAsFolder", true, {"pick:$Alpha"}, true,
+            "Editing: Alpha", {"folder:$Alpha"});
+        row("open an unparsable file writes nothing", "open", true,
+            {"put:$Alpha/issues.xml=<issues>\n<issue>\n</issues>", "choose:Alpha", "ok:Error"},
+            false, none, {"has:issues.xml", "has:line 3", "ends:" + LoadSuffix, "same:$Alpha"});
+        row("open with a file missing", "open", false,
+            {"rm:$Alpha/ads.xml", "choose:Alpha", "ok:Error"}, false, none,
+            {"has:ads.xml", "ends:" + LoadSuffix});
+        row("create writes the template, its folders and pictures", "create", false, {"type:Fresh"},
+            true, "Editing: Fresh",
+            {"initial:0=United States - 2008 (Custom)", "ten:$Fresh",
+             "exists:$Fresh/party_images/candidates", "exists:$Fresh/region_images",
+             "exists:$Fresh/activity_images/rest.bmp", "exists:$Fresh/issue_images/taxes.bmp"});
+        row("create without a template", "create", true,
+            {"rm:%default.vrx", "type:Fresh", "ok:Error"}, false, none, {"ends:" + LoadSuffix});
+        row("open shipped cancelled at the name", "open", true,
+            {"choose:" + Shipped, "ok:Attention", "cancelinput"}, false, "Editing: Alpha",
+            {"folder:$Alpha", "gone:$New " + Shipped});
+        row("create cancelled", "create", true, {"cancelinput"}, false, "Editing: Alpha",
+            {"folder:$Alpha"});
+        row("copy cancelled at the name", "copy", true, {"choose:Alpha", "cancelinput"}, false,
+            "Editing: Alpha", {"folder:$Alpha"});
+        row("copy cancelled at the choice", "copy", true, {"cancelchoice"}, false, "Editing: Alpha",
+            {"folder:$Alpha"});
+        row("save as cancelled", "saveAs", true, {"cancelinput"}, false, "Editing: Alpha",
+            {"folder:$Alpha"});
     }
 
     void FileOperations() {
@@ -420,24 +386,27 @@ private slots:
         QVERIFY(QDir().rename(ScenarioPath("Delta"), where("@Delta")));
         for (const char* folder : {"@Empty", "@Cluttered", "$Alpha/sub"})
             QDir().mkpath(where(folder));
-        WriteFile(where("@Cluttered/notes.txt"), "");
-        WriteFile(where("$Taken/notes.txt"), "mine");
-        WriteFile(where("$Target/notes.txt"), "target only");
-        WriteFile(where("$Alpha/alpha.txt"), "from alpha");
-        WriteFile(where("$Alpha/relations.xml"), "<relations/>");
-        WriteFile(where("$Blocked"), "in the way");
-        MakeForm();
+        WriteBytes(where("@Cluttered/notes.txt"), "");
+        WriteBytes(where("$Taken/notes.txt"), "mine");
+        WriteBytes(where("$Target/notes.txt"), "target only");
+        WriteBytes(where("$Alpha/alpha.txt"), "from alpha");
+        WriteBytes(where("$Alpha/relations.xml"), "<relations/>");
+        WriteBytes(where("$Blocked"), "in the way");
+        if (operation != "start")
+            MakeForm();
         if (alphaOpen)
             QVERIFY(OpenAlpha());
         for (const QString& step : script)
             if (step.startsWith("rm:"))
                 QVERIFY(QFile::remove(where(step.mid(3))));
             else if (step.startsWith("put:"))
-                WriteFile(where(step.mid(4).section('=', 0, 0)), step.section('=', 1).toUtf8());
+                WriteBytes(where(step.mid(4).section('=', 0, 0)), step.section('=', 1).toUtf8());
         QMap<QString, QMap<QString, QByteArray>> before;
         for (const QString& check : checks)
             if (check.startsWith("same:"))
                 before[check.mid(5)] = Snapshot(where(check.mid(5)));
+            else if (check.startsWith("rewritten:"))
+                before[check] = {{QString(), FileBytes(where(check.mid(10)))}};
         if (operation == "saveAs")
             Form->RunStep(1); // saved as although changed
         TScriptedPrompts prompts;
@@ -456,7 +425,7 @@ private slots:
                                    operation == "saveAsFolder" ? "Save As Folder" : "Open Folder");
             else if (step == "cancelfolder")
                 prompts.CancelFolder();
-            else if (!step.startsWith("rm:") && !step.startsWith("put:"))
+            else if (step.startsWith("ok:") || step.startsWith("yes:") || step.startsWith("no:"))
                 prompts.Answer(step.startsWith("ok:")    ? TPromptAnswer::Ok
                                : step.startsWith("yes:") ? TPromptAnswer::Yes
                                                          : TPromptAnswer::No,
@@ -468,7 +437,11 @@ private slots:
             {"copy", [&] { return Form->CreateFromExisting(); }},
             {"saveAs", [&] { return Form->SaveScenarioAs(); }},
             {"openFolder", [&] { return Form->OpenFolderFromMenu(); }},
-            {"saveAsFolder", [&] { return Form->SaveAsFolder(); }}};
+            {"saveAsFolder", [&] { return Form->SaveAsFolder(); }},
+            {"start", [&] {
+                 MakeForm(false, where(script.first().mid(6)));
+                 return Form->Scenario() != nullptr;
+             }}};
         QCOMPARE(run[operation](), done);
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
         QCOMPARE(Form->Caption(), caption);
@@ -490,11 +463,17 @@ private slots:
                 for (const QString& name : TenFiles)
                     QVERIFY2(QFileInfo::exists(path + "/" + name), qPrintable(check));
             else if (kind == "file")
-                QCOMPARE(ReadFile(path), bytes.toUtf8());
+                QCOMPARE(FileBytes(path), bytes.toUtf8());
             else if (kind == "exists" || kind == "gone")
                 QVERIFY2(QFileInfo::exists(path) == (kind == "exists"), qPrintable(check));
             else if (kind == "same")
                 QVERIFY2(Snapshot(path) == before[value], qPrintable(check));
+            else if (kind == "rewritten")
+                QVERIFY2(FileBytes(path) != before[check].value(QString()), qPrintable(check));
+            else if (kind == "steps")
+                QCOMPARE(StepStates().count(true), value.toInt());
+            else if (kind == "choices")
+                QCOMPARE(shown().Choices.join('|'), bytes);
             else if (kind == "folder") {
                 QCOMPARE(QString::fromStdString(Form->Scenario()->Folder()), path + "/");
                 QCOMPARE(Form->Recent().Folders().first(), path);
@@ -542,39 +521,6 @@ private slots:
         QCOMPARE(QDir(Data->Scenarios()).entryList(QDir::AllEntries), before);
         QCOMPARE(QDir(Data->Path()).entryList(QDir::AllEntries), parent);
         QCOMPARE(Form->Caption(), QStringLiteral("Editing: Alpha"));
-    }
-
-    void FolderGivenAtStartOpensAfterTheFirstShowing() {
-        QTemporaryDir elsewhere;
-        const QString folder = elsewhere.filePath("Delta");
-        QVERIFY(QDir().rename(ScenarioPath("Alpha"), folder));
-        const auto before = Snapshot(folder);
-        WriteFile(Data->Path() + "optionssc.vrx", "1\n0\n");
-        Form = std::make_unique<TScenarioBuilderForm>(Folders(), false);
-        Form->SetVerify([](TScenarioData*) { return PassedUpTo(-1); });
-        Form->SetStartFolder(folder);
-        QVERIFY(!Form->Scenario());
-        Form->FirstShown();
-        QVERIFY(Form->Scenario());
-        QCOMPARE(QString::fromStdString(Form->Scenario()->Folder()), folder + "/");
-        QCOMPARE(Form->Caption(), QStringLiteral("Editing: Delta"));
-        QCOMPARE(StepStates(), QList<bool>(8, true));
-        QVERIFY(!Form->Modified());
-        QCOMPARE(Snapshot(folder), before);
-    }
-
-    void FolderGivenAtStartThatIsNoScenarioIsRefused() {
-        QTemporaryDir empty;
-        WriteFile(Data->Path() + "optionssc.vrx", "1\n0\n");
-        Form = std::make_unique<TScenarioBuilderForm>(Folders(), false);
-        Form->SetStartFolder(empty.path());
-        TScriptedPrompts prompts;
-        prompts.Ok("Error");
-        Form->FirstShown();
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QVERIFY(prompts.MessageTexts().last().endsWith(LoadSuffix));
-        QVERIFY(!Form->Scenario());
-        QCOMPARE(StepStates(), QList<bool>(8, false));
     }
 
     // ---- folders anywhere: Open Folder, Save As Folder, Open Recent ----------
@@ -632,11 +578,11 @@ private slots:
         MakeForm();
         QVERIFY(OpenAlpha());
         const QString file = ScenarioPath("Alpha") + "/ads.xml";
-        WriteFile(file, "<ads/>");
+        WriteBytes(file, "<ads/>");
         TScriptedPrompts prompts;
         prompts.Answer(TPromptAnswer::No, "Save");
         QVERIFY(!Form->SaveFromMenu());
-        QCOMPARE(ReadFile(file), QByteArray("<ads/>"));
+        QCOMPARE(FileBytes(file), QByteArray("<ads/>"));
         // The file changed behind the editor's back, which Save asks about.
         prompts.Answer(TPromptAnswer::Yes, "Save").Press("Save Anyway").Ok("Saved");
         QVERIFY(Form->SaveFromMenu());
@@ -645,19 +591,7 @@ private slots:
         QCOMPARE(texts.size(), 4);
         QCOMPARE(texts.mid(0, 2), QStringList(2, "Are you sure you wish to save?"));
         QCOMPARE(texts.last(), QStringLiteral("Scenario saved."));
-        QVERIFY(ReadFile(file) != QByteArray("<ads/>"));
-    }
-
-    void SaveButtonAsksNothing() {
-        MakeForm();
-        QVERIFY(OpenAlpha());
-        Form->RunStep(1);
-        QVERIFY(Form->Modified());
-        TScriptedPrompts prompts;
-        prompts.Ok("Saved");
-        QTest::mouseClick(Button("SaveButton"), Qt::LeftButton);
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QVERIFY(!Form->Modified());
+        QVERIFY(FileBytes(file) != QByteArray("<ads/>"));
     }
 
     void FailedSaveNamesTheFileAndKeepsModified() {
@@ -711,14 +645,18 @@ private slots:
         Form->SetVerify([](TScenarioData*) { return PassedUpTo(-1); });
         QVERIFY(OpenAlpha());
         QCOMPARE(StepStates(), QList<bool>(8, true));
+        Form->RunStep(1);
+        QVERIFY(Form->Modified());
         int runs = 0;
         Form->SetVerify([&runs](TScenarioData*) {
             ++runs;
             return PassedUpTo(2);
         });
+        // The button saves without asking first.
         TScriptedPrompts prompts;
         prompts.Ok("Saved");
-        QVERIFY(Form->SaveFromButton());
+        QTest::mouseClick(Button("SaveButton"), Qt::LeftButton);
+        QVERIFY(!Form->Modified());
         QCOMPARE(runs, 1);
         QCOMPARE(StepStates(), (QList<bool>{true, true, true, false, false, false, false, false}));
 
@@ -765,30 +703,12 @@ private slots:
         prompts.Answer(TPromptAnswer::Yes, "Save Changes").Ok("Saved").Choose("Alpha");
         QVERIFY(Form->OpenScenario());
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QVERIFY(ReadFile(ScenarioPath("Alpha") + "/relations.xml").contains("edited"));
+        QVERIFY(FileBytes(ScenarioPath("Alpha") + "/relations.xml").contains("edited"));
         // Cancel stops the operation before the selection dialog.
         Form->RunStep(1);
         prompts.Answer(TPromptAnswer::Cancel, "Save Changes");
         QVERIFY(!Form->CreateNewScenario());
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-    }
-
-    void AutosaveWritesEachStepWithoutABox() {
-        MakeForm(true);
-        QVERIFY(Form->Options().Autosave);
-        QVERIFY(OpenAlpha());
-        StepEditors::Register(4, [](TScenarioData& data, QWidget*) {
-            data.Ads()->AddNewChild("marker", "autosaved");
-        });
-        Form->SetVerify([](TScenarioData*) { return PassedUpTo(-1); });
-        Form->RunStepGating();
-        TScriptedPrompts prompts;
-        QTest::mouseClick(Form->StepButton(4), Qt::LeftButton);
-        QVERIFY(prompts.Shown().isEmpty());
-        QVERIFY(!Form->Modified());
-        QVERIFY(ReadFile(ScenarioPath("Alpha") + "/ads.xml").contains("autosaved"));
-        // Nothing to ask when closing.
-        QVERIFY(Form->close());
     }
 
     void EditorErrorIsShownAndGatingRuns() {
@@ -839,7 +759,7 @@ private slots:
         MakeForm();
         QVERIFY(OpenAlpha());
         const QString file = ScenarioPath("Alpha") + "/scenario.xml";
-        const QByteArray saved = ReadFile(file);
+        const QByteArray saved = FileBytes(file);
         const std::string before = ScenarioText();
         QVERIFY(!Action("UndoItem")->isEnabled());
         QCOMPARE(Action("UndoItem")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
@@ -862,7 +782,7 @@ private slots:
         QVERIFY(!Action("UndoItem")->isEnabled());
         // Saving the undone state writes the files as they were saved before.
         QVERIFY(Form->SaveFromButton());
-        QCOMPARE(ReadFile(file), saved);
+        QCOMPARE(FileBytes(file), saved);
         Action("RedoItem")->trigger();
         QCOMPARE(ScenarioText(), after);
         QVERIFY(Action("UndoItem")->isEnabled());
@@ -899,14 +819,13 @@ private slots:
         TScriptedPrompts prompts;
         prompts.Ok("Saved");
         QVERIFY(Form->SaveFromButton());
-        QVERIFY(QDir(ScenarioPath("Alpha") + "/backups").count() > 2);
 
         prompts.ChooseItem(0, "Restore Backup");
         QVERIFY(Form->RestoreBackup());
         QCOMPARE(ScenarioText(), original);
         QVERIFY(Form->Modified());
         // Nothing is written until the designer saves.
-        QVERIFY(ReadFile(ScenarioPath("Alpha") + "/scenario.xml").contains("Saved Island"));
+        QVERIFY(FileBytes(ScenarioPath("Alpha") + "/scenario.xml").contains("Saved Island"));
         QVERIFY(Action("UndoItem")->text().startsWith(QStringLiteral("&Undo Restore Backup of ")));
         Form->Undo();
         QCOMPARE(ScenarioText(), edited);
@@ -923,7 +842,7 @@ private slots:
         QVERIFY(OpenAlpha());
         const QString backups = ScenarioPath("Alpha") + "/backups";
         QDir(backups).removeRecursively();
-        WriteFile(backups, "in the way");
+        WriteBytes(backups, "in the way");
         StepEditors::Register(2, [](TScenarioData& data, QWidget*) {
             data.Issues()->AddNewChild("marker", "edited");
         });
@@ -933,7 +852,7 @@ private slots:
         QVERIFY(Form->SaveFromButton());
         Form->RunStep(2);
         QVERIFY(Form->SaveFromButton());
-        QVERIFY(ReadFile(ScenarioPath("Alpha") + "/issues.xml").contains("edited"));
+        QVERIFY(FileBytes(ScenarioPath("Alpha") + "/issues.xml").contains("edited"));
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
         QVERIFY(
             prompts.MessageTexts().first().startsWith(QStringLiteral("No backup could be kept")));
@@ -943,7 +862,7 @@ private slots:
         QVERIFY(QDir().mkpath(broken));
         for (const QString& name : TenFiles)
             QVERIFY(QFile::copy(ScenarioPath("Alpha") + "/" + name, broken + "/" + name));
-        WriteFile(broken + "/events.xml", "<events>\n<event>\n</events>\n");
+        WriteBytes(broken + "/events.xml", "<events>\n<event>\n</events>\n");
         const std::string before = ScenarioText();
         const size_t entries = Form->History().Size();
         prompts.ChooseItem(0, "Restore Backup").Ok("Error");
@@ -958,7 +877,14 @@ private slots:
 
     // ---- options -------------------------------------------------------------
 
-    void OptionTogglesAndExitWritesThem() {
+    void OptionTogglesAndExitOrCloseWritesThem_data() {
+        QTest::addColumn<bool>("exit");
+        QTest::newRow("exit") << true;
+        QTest::newRow("closing the window") << false;
+    }
+
+    void OptionTogglesAndExitOrCloseWritesThem() {
+        QFETCH(bool, exit);
         MakeForm(true);
         QVERIFY(Action("AutosaveItem")->isChecked());
         Action("AutosaveItem")->trigger();
@@ -966,15 +892,11 @@ private slots:
         QVERIFY(!Action("AutosaveItem")->isChecked());
         Form->ToggleAutoupdate();
         QVERIFY(!Form->Options().Autoupdate);
-        Form->Exit();
-        QCOMPARE(ReadFile(Data->Path() + "optionssc.vrx"), QByteArray("0\n0\n"));
-    }
-
-    void ClosingTheWindowKeepsTheOptionsToo() {
-        MakeForm(true);
-        Action("AutosaveItem")->trigger();
-        QVERIFY(Form->close());
-        QCOMPARE(ReadFile(Data->Path() + "optionssc.vrx"), QByteArray("1\n0\n"));
+        if (exit)
+            Form->Exit();
+        else
+            QVERIFY(Form->close());
+        QCOMPARE(FileBytes(Data->Path() + "optionssc.vrx"), QByteArray("0\n0\n"));
     }
 
     void ClosingTheWindowEndsTheProgramWhileTheManualIsOpen() {
@@ -1006,9 +928,9 @@ private slots:
     // bytes it wrote.
     QByteArray ChangeAdsOutside(const QByteArray& name) {
         const QString file = ScenarioPath("Alpha") + "/ads.xml";
-        QByteArray bytes = ReadFile(file);
+        QByteArray bytes = FileBytes(file);
         bytes.replace("</ads>", "<ad id=\"977\"><name>" + name + "</name></ad></ads>");
-        WriteFile(file, bytes);
+        WriteBytes(file, bytes);
         return bytes;
     }
 
@@ -1056,18 +978,18 @@ private slots:
         prompts.Press("Save Anyway", "Changed on Disk").Ok("Saved");
         QVERIFY(Form->SaveFromButton());
         QCOMPARE(locks.Opened, 1);
-        QVERIFY(!ReadFile(folder + "/ads.xml").contains("Elsewhere Two"));
+        QVERIFY(!FileBytes(folder + "/ads.xml").contains("Elsewhere Two"));
         const QStringList backups =
             QDir(folder + "/backups").entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
         QVERIFY(!backups.isEmpty());
-        QCOMPARE(ReadFile(folder + "/backups/" + backups.last() + "/ads.xml"), other);
+        QCOMPARE(FileBytes(folder + "/backups/" + backups.last() + "/ads.xml"), other);
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
         QCOMPARE(prompts.MessageTexts(),
                  (QStringList{question, question, question, "Scenario saved."}));
 
         // With no backups kept, the question does not promise one.
         Form.reset();
-        WriteFile(Data->Path() + "optionssc.vrx", "1\n0\nbackups=0\n");
+        WriteBytes(Data->Path() + "optionssc.vrx", "1\n0\nbackups=0\n");
         Form = std::make_unique<TScenarioBuilderForm>(Folders(), false);
         Form->FirstShown();
         QVERIFY(OpenAlpha());
@@ -1109,13 +1031,14 @@ private slots:
         QVERIFY2(Form->StatusText().startsWith("Not saved automatically: ads.xml was changed"),
                  qPrintable(Form->StatusText()));
         QVERIFY(Form->Modified());
-        QCOMPARE(ReadFile(ScenarioPath("Alpha") + "/ads.xml"), other);
+        QCOMPARE(FileBytes(ScenarioPath("Alpha") + "/ads.xml"), other);
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
         QCOMPARE(prompts.Shown().size(), 1);
     }
 
-    void TheEditorsOwnSavesRaiseNoQuestion() {
+    void AutosaveAndTheEditorsOwnSavesRaiseNoQuestion() {
         MakeForm(true);
+        QVERIFY(Form->Options().Autosave);
         QSignalSpy checked(Form.get(), &TScenarioBuilderForm::DiskChecked);
         TScriptedPrompts prompts;
         // The open, its save at once, the autosave of a step and Save: each
@@ -1123,11 +1046,14 @@ private slots:
         QVERIFY(OpenAlpha());
         QTRY_VERIFY_WITH_TIMEOUT(checked.count() > 0, 10000);
         checked.clear();
-        StepEditors::Register(2, [](TScenarioData& data, QWidget*) {
-            data.Issues()->AddNewChild("marker", "edited");
+        StepEditors::Register(4, [](TScenarioData& data, QWidget*) {
+            data.Ads()->AddNewChild("marker", "autosaved");
         });
-        Form->RunStep(2);
+        Form->SetVerify([](TScenarioData*) { return PassedUpTo(-1); });
+        Form->RunStepGating();
+        QTest::mouseClick(Form->StepButton(4), Qt::LeftButton);
         QVERIFY(!Form->Modified());
+        QVERIFY(FileBytes(ScenarioPath("Alpha") + "/ads.xml").contains("autosaved"));
         QTRY_VERIFY_WITH_TIMEOUT(checked.count() > 0, 10000);
         checked.clear();
         prompts.Ok("Saved");
@@ -1136,11 +1062,13 @@ private slots:
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
         QCOMPARE(prompts.Shown().size(), 1);
         QCOMPARE(Form->StatusText(), QString());
+        // Nothing to ask when closing.
+        QVERIFY(Form->close());
     }
 
     void AFolderOpenInAnotherEditorAsksFirst() {
         const QString marker = ScenarioPath("Alpha") + "/.stumpcraft-open";
-        WriteFile(marker, "user=bob\nhost=elsewhere-7\npid=42\nsince=1765000000\n");
+        WriteBytes(marker, "user=bob\nhost=elsewhere-7\npid=42\nsince=1765000000\n");
         MakeForm();
         TScriptedPrompts prompts;
         prompts.Choose("Alpha").Press("Cancel", "Open Elsewhere");
@@ -1154,8 +1082,8 @@ private slots:
                                   "(process 42) since "),
                  qPrintable(asked));
         // Ours now, and gone when the editor quits.
-        QVERIFY(ReadFile(marker).contains("\npid=" +
-                                          QByteArray::number(QCoreApplication::applicationPid())));
+        QVERIFY(FileBytes(marker).contains("\npid=" +
+                                           QByteArray::number(QCoreApplication::applicationPid())));
         Form.reset();
         QVERIFY(!QFile::exists(marker));
     }

@@ -2,7 +2,9 @@
 
 #include "guisupport/ScenarioCopy.h"
 
+#include "app/TVerificationMessagesForm.h"
 #include "scenario/ScenarioSnapshot.h"
+#include "xml/TXmlNode.h"
 
 #include <QFile>
 #include <QTest>
@@ -31,6 +33,19 @@ std::unique_ptr<TScenarioBuilderForm> MainWindowOn(const TDataFolder& data, bool
         return nullptr;
     }
     return form;
+}
+
+void BreakAdAndLeader(TScenarioData& data) {
+    data.Parties()->GetChildAt(1)->GetChild("leaders")->GetChildAt(0)->GetChild("age")->SetText("");
+    data.Ads()->GetChildAt(1)->GetChild("base_power")->SetText("lots");
+}
+
+int MessageRow(TScenarioBuilderForm& form, const QString& part) {
+    const QStringList lines = form.MessagesForm()->Lines();
+    for (int row = 0; row < lines.size(); ++row)
+        if (lines[row].contains(part))
+            return row;
+    return -1;
 }
 
 } // namespace GuiTest

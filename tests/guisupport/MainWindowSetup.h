@@ -14,4 +14,12 @@ class TDataFolder;
 std::unique_ptr<TScenarioBuilderForm> MainWindowOn(const TDataFolder& data, bool autosave,
                                                    const QString& scenarioFolder);
 
+// Empties a leader's age of the second party and makes the second ad's base
+// power unreadable: Steps 1 to 4 verify, the ads file does not.
+void BreakAdAndLeader(TScenarioData& data);
+
+// The row of the first line of the messages window holding part; -1 when
+// there is none.
+int MessageRow(TScenarioBuilderForm& form, const QString& part);
+
 } // namespace GuiTest

@@ -5,39 +5,31 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 
 #include <exception>
 
 namespace GuiTest {
-
-namespace {
-
-// Enough of each document for the program to open, show and save it.
-const char* const SmallTemplate = R"(<template>
-<activities></activities>
-<ads></ads>
-<endorsers></endorsers>
-<events></events>
-<issues></issues>
-<parties></parties>
-<percentages></percentages>
-<political_units></political_units>
-<relations></relations>
-<scenario><name>Test Scenario</name></scenario>
-</template>
-)";
-
-} // namespace
 
 QByteArray FileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(),
+             qPrintable(path));
+}
+
 QString ShippedData() {
     return QStringLiteral(SHIPPED_DATA_DIR "/");
 }
 
+namespace {
+
+// The first sample scenario named in the shipped scenarios.txt.
 QString SampleScenarioFolder() {
     const std::string scenarios = ShippedData().toStdString() + "scenarios/";
     for (const std::string& name : ScenarioFolders::ReadLines(scenarios + "scenarios.txt"))
@@ -46,29 +38,14 @@ QString SampleScenarioFolder() {
     return {};
 }
 
-QString TemplateFile(const QString& folder) {
-    const QString shipped = ShippedData() + QStringLiteral("default.vrx");
-    if (QFileInfo::exists(shipped))
-        return shipped;
-    const QString written = QDir(folder).filePath(QStringLiteral("small-template.vrx"));
-    QFile file(written);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(SmallTemplate);
-    return written;
-}
+} // namespace
 
 TScenarioCopy::TScenarioCopy(const QString& source) : Data_(std::make_unique<TScenarioData>()) {
     std::string folder = Dir_.filePath(QStringLiteral("Scenario Copy")).toStdString();
-    const QString from = source.isEmpty() ? SampleScenarioFolder() : source;
     try {
-        if (!from.isEmpty()) {
-            ScenarioFolders::CopyFolder(from.toStdString(), folder);
-            Data_->Load(folder);
-        } else {
-            ScenarioFolders::CreateScenarioStructure(folder);
-            Data_->CreateFromTemplate(TemplateFile(Dir_.path()).toStdString(), folder);
-            Data_->Save();
-        }
+        ScenarioFolders::CopyFolder(
+            (source.isEmpty() ? SampleScenarioFolder() : source).toStdString(), folder);
+        Data_->Load(folder);
     } catch (const std::exception& error) {
         Problem_ = QString::fromStdString(error.what());
     }
@@ -76,11 +53,10 @@ TScenarioCopy::TScenarioCopy(const QString& source) : Data_(std::make_unique<TSc
 
 TDataFolder::TDataFolder() {
     QDir(Dir_.path()).mkpath(QStringLiteral("scenarios"));
-    QFile::copy(TemplateFile(Dir_.path()), Path() + QStringLiteral("default.vrx"));
-    const QString pictures = ShippedData() + QStringLiteral("default_images");
-    if (QFileInfo(pictures).isDir())
-        ScenarioFolders::CopyFolder(pictures.toStdString(),
-                                    (Path() + QStringLiteral("default_images")).toStdString());
+    QFile::copy(ShippedData() + QStringLiteral("default.vrx"),
+                Path() + QStringLiteral("default.vrx"));
+    ScenarioFolders::CopyFolder((ShippedData() + QStringLiteral("default_images")).toStdString(),
+                                (Path() + QStringLiteral("default_images")).toStdString());
     QFile list(Scenarios() + QStringLiteral("scenarios.txt"));
     list.open(QIODevice::WriteOnly);
 }
@@ -97,15 +73,6 @@ void TDataFolder::AddScenario(const QString& name, bool shipped) {
         if (list.open(QIODevice::WriteOnly))
             list.write((Shipped_.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
     }
-}
-
-QStringList TDataFolder::Files(const QString& name, const QString& sub) const {
-    QDir dir(Scenarios() + name + (sub.isEmpty() ? QString() : QLatin1Char('/') + sub));
-    return dir.entryList(QDir::Files, QDir::Name);
-}
-
-bool TDataFolder::Exists(const QString& name) const {
-    return QFileInfo(Scenarios() + name).isDir();
 }
 
 } // namespace GuiTest

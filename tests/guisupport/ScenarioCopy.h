@@ -13,20 +13,16 @@ namespace GuiTest {
 
 // The shipped data folder of the source tree, with "/" at the end.
 QString ShippedData();
-// The first shipped sample scenario folder; empty while none exists.
-QString SampleScenarioFolder();
-// data/default.vrx when it exists; otherwise a small template of the same
-// shape written into folder.
-QString TemplateFile(const QString& folder);
 // The whole file; empty when it cannot be read.
 QByteArray FileBytes(const QString& path);
+// Makes the file (and its folder) hold bytes; fails the test when it cannot.
+void WriteBytes(const QString& path, const QByteArray& bytes);
 
 // A scenario copied to a temporary folder and opened from there, so a test
 // may edit and save it freely.
 class TScenarioCopy {
 public:
-    // source: a scenario folder; empty takes the shipped sample, or a
-    // scenario made from the template while there is no sample.
+    // source: a scenario folder; empty takes the shipped sample.
     explicit TScenarioCopy(const QString& source = QString());
 
     bool IsOpen() const { return Data_ && Data_->Loaded(); }
@@ -55,9 +51,6 @@ public:
     // Adds scenario name, made from the template; listed in scenarios.txt
     // when shipped is set.
     void AddScenario(const QString& name, bool shipped = false);
-    // The files of a scenario folder, sorted.
-    QStringList Files(const QString& name, const QString& sub = QString()) const;
-    bool Exists(const QString& name) const;
 
 private:
     QTemporaryDir Dir_;

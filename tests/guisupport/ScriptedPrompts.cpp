@@ -107,14 +107,6 @@ QString TScriptedPrompts::Problems() const {
     return problems.join(QLatin1Char('\n'));
 }
 
-QStringList TScriptedPrompts::MessageTitles() const {
-    QStringList titles;
-    for (const TShown& shown : Shown_)
-        if (shown.Kind == TKind::Message || shown.Kind == TKind::Ask)
-            titles << shown.Title;
-    return titles;
-}
-
 QStringList TScriptedPrompts::MessageTexts() const {
     QStringList texts;
     for (const TShown& shown : Shown_)

@@ -68,8 +68,7 @@ public:
     // What went wrong, for QVERIFY2.
     QString Problems() const;
     const QList<TShown>& Shown() const { return Shown_; }
-    // Titles of the message boxes and questions, and their texts, in order.
-    QStringList MessageTitles() const;
+    // The texts of the message boxes and questions, in order.
     QStringList MessageTexts() const;
     void Clear();
 
