@@ -24,11 +24,6 @@ public:
 
     // Builds the list and shows the first activity.
     void FormShow();
-    void ActivitiesListBoxClick();
-    void NewLeaderActivityButtonClick();
-    void NewVeepActivityButtonClick();
-    void RemoveActivityButtonClick();
-    void ActivityPictureClick();
     // Once shown, selects the activity of target and focuses its field;
     // showing writes nothing.
     void ShowElement(const TElementTarget& target);
@@ -41,6 +36,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void ActivitiesListBoxClick();
+    void NewLeaderActivityButtonClick();
+    void NewVeepActivityButtonClick();
+    void RemoveActivityButtonClick();
+    void ActivityPictureClick();
     void NameEditChange();
     void ShowTarget(const TElementTarget& target);
     void FillList();

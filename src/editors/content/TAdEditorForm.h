@@ -21,10 +21,6 @@ public:
 
     // Fills the list and shows the first ad.
     void FormShow();
-    void AdsListBoxClick();
-    void AdQualitiesListBoxClick();
-    void NewAdButtonClick();
-    void RemoveAdButtonClick();
     // Once shown, selects the ad of target (and its quality) and focuses
     // the field; showing writes nothing.
     void ShowElement(const TElementTarget& target);
@@ -37,6 +33,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void AdsListBoxClick();
+    void AdQualitiesListBoxClick();
+    void NewAdButtonClick();
+    void RemoveAdButtonClick();
     void NameEditChange();
     void ShowTarget(const TElementTarget& target);
     void SelectAd(int row);

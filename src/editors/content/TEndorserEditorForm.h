@@ -29,18 +29,6 @@ public:
 
     // Builds the list and shows the first endorser.
     void FormShow();
-    void EndorserListBoxClick();
-    void NewEndorserButtonClick();
-    void RemoveButtonClick();
-    void PartiesComboBoxChange();
-    void LeadersComboBoxChange();
-    void IssuesComboBoxChange();
-    void NationalEndorserCheckBoxClick();
-    void AddRegionButtonClick();
-    void AddAllRegionsButtonClick();
-    void RemoveRegionButtonClick();
-    void RemoveAllRegionsButtonClick();
-    void SelectedRegionsListBoxClick();
     // Once shown, selects the endorser of target (and its region entry) and
     // focuses the field or list that shows it; showing writes nothing.
     void ShowElement(const TElementTarget& target);
@@ -55,6 +43,18 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void EndorserListBoxClick();
+    void NewEndorserButtonClick();
+    void RemoveButtonClick();
+    void PartiesComboBoxChange();
+    void LeadersComboBoxChange();
+    void IssuesComboBoxChange();
+    void NationalEndorserCheckBoxClick();
+    void AddRegionButtonClick();
+    void AddAllRegionsButtonClick();
+    void RemoveRegionButtonClick();
+    void RemoveAllRegionsButtonClick();
+    void SelectedRegionsListBoxClick();
     void NameEditChange();
     void FillList();
     void SelectEndorser(int row);

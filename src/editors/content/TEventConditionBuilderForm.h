@@ -21,10 +21,6 @@ public:
 
     // Lists the event's conditions; no type chosen yet.
     void FormShow();
-    void TypeComboBoxChange();
-    void NameComboBoxChange();
-    void AddButtonClick();
-    void RemoveButtonClick();
     // Once shown, selects the condition of target; showing writes nothing.
     void ShowElement(const TElementTarget& target);
 
@@ -32,6 +28,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void TypeComboBoxChange();
+    void NameComboBoxChange();
+    void AddButtonClick();
+    void RemoveButtonClick();
     bool LeaderChosen() const;
     void ShowTarget(const TElementTarget& target);
 

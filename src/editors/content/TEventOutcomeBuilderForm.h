@@ -21,13 +21,6 @@ public:
 
     // Lists the outcomes and shows the first.
     void FormShow();
-    void OutcomesListBoxClick();
-    void IssueAffectedComboBoxChange();
-    void EffectTypeComboBoxChange();
-    void AddEffectButtonClick();
-    void RemoveEffectClick();
-    void NewButtonClick();
-    void RemoveOutcomeButtonClick();
     // Once shown, selects the outcome of target (and its effect) and
     // focuses the field; showing writes nothing beyond what showing an
     // outcome always does.
@@ -40,6 +33,13 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void OutcomesListBoxClick();
+    void IssueAffectedComboBoxChange();
+    void EffectTypeComboBoxChange();
+    void AddEffectButtonClick();
+    void RemoveEffectClick();
+    void NewButtonClick();
+    void RemoveOutcomeButtonClick();
     void HeadlineMemoChange();
     void ShowTarget(const TElementTarget& target);
     void SelectOutcome(int row);

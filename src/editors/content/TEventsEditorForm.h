@@ -20,8 +20,6 @@ public:
 
     // Rebuilds both lists; scripted events without a name get one first.
     void FormShow();
-    void SimpleEventsButtonClick();
-    void ScriptedEventsButtonClick();
     // Once shown, selects the event of target and opens the editor that
     // shows it, as its button does; showing writes nothing.
     void ShowElement(const TElementTarget& target);
@@ -30,6 +28,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void SimpleEventsButtonClick();
+    void ScriptedEventsButtonClick();
     // The buttons' editors, opened at target when one is given.
     void OpenSimpleEvents(const TElementTarget* target);
     void OpenScriptedEvents(const TElementTarget* target);

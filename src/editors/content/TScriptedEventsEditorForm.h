@@ -21,11 +21,6 @@ public:
 
     // Names unnamed events, fills the list and shows the first event.
     void FormShow();
-    void EventsListBoxClick();
-    void NewButtonClick();
-    void RemoveButtonClick();
-    void ConditionsButtonClick();
-    void OutcomesButtonClick();
     // Once shown, selects the event of target and focuses its field, or
     // opens the builder that shows its condition or outcome as the button
     // does; showing writes nothing.
@@ -38,6 +33,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void EventsListBoxClick();
+    void NewButtonClick();
+    void RemoveButtonClick();
+    void ConditionsButtonClick();
+    void OutcomesButtonClick();
     void NameEditChange();
     // The buttons' builders, opened at target when one is given.
     void OpenConditions(const TElementTarget* target);

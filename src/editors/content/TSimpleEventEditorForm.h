@@ -20,13 +20,6 @@ public:
 
     // Fills the lists and shows the first event.
     void FormShow();
-    void EventsListBoxClick();
-    void IssuesComboBoxChange();
-    void HeadlinesListBoxClick();
-    void AddHeadlineButtonClick();
-    void RemoveHeadlineButtonClick();
-    void NewButtonClick();
-    void RemoveButtonClick();
     // Once shown, selects the event of target (and its headline) and
     // focuses the control that shows it; showing writes nothing.
     void ShowElement(const TElementTarget& target);
@@ -38,6 +31,13 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void EventsListBoxClick();
+    void IssuesComboBoxChange();
+    void HeadlinesListBoxClick();
+    void AddHeadlineButtonClick();
+    void RemoveHeadlineButtonClick();
+    void NewButtonClick();
+    void RemoveButtonClick();
     void RandomCheckBoxClick();
     void ShowTarget(const TElementTarget& target);
     void ShowRandomSwitch();

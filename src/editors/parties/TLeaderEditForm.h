@@ -26,6 +26,11 @@ public:
     // leader that shows the target (call before exec()).
     void ShowElement(const TElementTarget& target);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     void ChangeLargeImageClick();
     void ChangeSmallImageClick();
     void VeepsButtonClick();
@@ -33,12 +38,6 @@ public:
     void ChangeColorClick();
     void IssuesButtonClick();
     void PercentagesButtonClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void FormShow();
     void LastNameEditChange();
     void FillRegionBonuses();

@@ -23,17 +23,16 @@ public:
     // lead to the target's window (call before exec()).
     void ShowElement(const TElementTarget& target);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
     void EditButtonClick();
     void RelationsButtonClick();
     void NewButtonClick();
     void RemoveButtonClick();
     void UpButtonClick();
     void DnButtonClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
     // Lists the parties again and selects the entry of party (the first
     // entry when it is null or gone).
     void FillList(const TXmlNode* party = nullptr);

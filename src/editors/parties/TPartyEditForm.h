@@ -39,16 +39,16 @@ public:
     const QImage& Picture() const { return Picture_; }
 
     void FormShow();
-    void PartyImageClick();
-    void ColorShapeClick();
-    void AddAdButtonClick();
-    void RemoveAdButtonClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void PartyImageClick();
+    void ColorShapeClick();
+    void AddAdButtonClick();
+    void RemoveAdButtonClick();
     void FillLocations();
     void LocationComboBoxChange(int index);
     void LoadPicture();

@@ -22,14 +22,13 @@ public:
     // target names (call before exec()).
     void ShowElement(const TElementTarget& target);
 
-    void FromComboBoxChange();
-    void AddButtonClick();
-    void RemoveButtonClick();
-
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void FromComboBoxChange();
+    void AddButtonClick();
+    void RemoveButtonClick();
     void FormShow();
 
     Ui::TPartyRelationsEditorForm* ui;

@@ -23,13 +23,6 @@ public:
 
     // Names pictures of old files, builds the list and shows the first issue.
     void FormShow();
-    void IssuesListBoxClick();
-    void IssuePositionsListBoxClick();
-    void CreateNewButtonClick();
-    void RemoveButtonClick();
-    void UpButtonClick();
-    void DnButtonClick();
-    void IssueImageClick();
 
     // The issue of the selected entry; null when none.
     TXmlNode* SelectedIssue() const;
@@ -43,6 +36,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void IssuesListBoxClick();
+    void IssuePositionsListBoxClick();
+    void CreateNewButtonClick();
+    void RemoveButtonClick();
+    void UpButtonClick();
+    void DnButtonClick();
+    void IssueImageClick();
     void NameEditChange();
     void FillList();
     void SelectIssue(int row);

@@ -24,9 +24,6 @@ public:
     // What the picture area shows.
     const QImage& Picture() const { return Picture_; }
 
-    // Asks for a bitmap and stores it as the scenario picture.
-    void ScenarioImageClick();
-
     // Once shown, focuses the target's field, or opens the economy,
     // interviewers or debates editor at it as their buttons do. Call before
     // exec().
@@ -37,6 +34,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Asks for a bitmap and stores it as the scenario picture.
+    void ScenarioImageClick();
     void FormShow();
     void LoadPicture();
     void PollResultsDayComboBoxChange(int index);

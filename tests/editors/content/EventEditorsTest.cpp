@@ -96,7 +96,7 @@ private slots:
             opened = editor != nullptr;
             if (!editor)
                 return;
-            editor->NewButtonClick();
+            Click(editor, "NewButton");
             editor->done(0);
         });
         Click(&hub, "ScriptedEventsButton");
@@ -107,7 +107,7 @@ private slots:
             auto* editor = qobject_cast<TSimpleEventEditorForm*>(QApplication::activeModalWidget());
             if (!editor)
                 return;
-            editor->RemoveButtonClick();
+            Click(editor, "RemoveButton");
             editor->done(0);
         });
         Click(&hub, "SimpleEventsButton");
@@ -231,8 +231,8 @@ private slots:
 
         // Without a selection the builders do not open.
         events->setCurrentRow(-1);
-        form.ConditionsButtonClick();
-        form.OutcomesButtonClick();
+        Click(&form, "ConditionsButton");
+        Click(&form, "OutcomesButton");
     }
 
     void StoredValuesAreShownAsTheyAre() {

@@ -88,8 +88,8 @@ private slots:
         QCOMPARE(Edit("EPEdit")->text(), QStringLiteral("100"));
         QCOMPARE(Text(rest, "energy_points"), std::string("100"));
 
-        // Even when asked directly, a built-in activity stays.
-        Form->RemoveActivityButtonClick();
+        // A built-in activity stays.
+        QTest::mouseClick(Button("RemoveActivityButton"), Qt::LeftButton);
         QCOMPARE(ListNode("leaders")->ChildCount(), 2);
         QCOMPARE(Lines().size(), 3);
         QCOMPARE(Form->SelectedActivity(), rest);
@@ -148,7 +148,7 @@ private slots:
         QCOMPARE(Lines(), QStringList{"Leader Rest"});
         QVERIFY(Button("NewLeaderActivityButton")->isEnabled());
         QVERIFY(!Button("NewVeepActivityButton")->isEnabled());
-        Form->NewVeepActivityButtonClick();
+        QTest::mouseClick(Button("NewVeepActivityButton"), Qt::LeftButton);
         QVERIFY(!ListNode("viceleaders"));
         QCOMPARE(Lines().size(), 1);
         Open("<activities></activities>");
@@ -157,8 +157,10 @@ private slots:
         QVERIFY(!Button("NewVeepActivityButton")->isEnabled());
         QVERIFY(!Button("RemoveActivityButton")->isEnabled());
         QVERIFY(!Button("ChangePictureButton")->isEnabled());
-        Form->NewLeaderActivityButtonClick();
-        Form->ActivityPictureClick();
+        QTest::mouseClick(Button("NewLeaderActivityButton"), Qt::LeftButton);
+        // The picture takes clicks of its own, and without an activity does nothing.
+        QTest::mouseClick(Form->findChild<QWidget*>(QStringLiteral("ActivityPicture")),
+                          Qt::LeftButton);
         QCOMPARE(Data().Activities()->ChildCount(), 0);
         QCOMPARE(Edit("EPEdit")->text(), QString());
     }
