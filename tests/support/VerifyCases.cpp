@@ -118,7 +118,7 @@ std::vector<std::string> List() {
 }
 
 std::vector<std::string> ExpectedLines(const std::string& path, const std::string& folder) {
-    auto lines = ReadLines(path);
+    auto lines = ScenarioFolders::ReadLines(path);
     while (!lines.empty() && lines.back().empty())
         lines.pop_back();
     const std::string placeholder = "{folder}";
@@ -131,18 +131,6 @@ std::vector<std::string> ExpectedLines(const std::string& path, const std::strin
 
 bool Fails(const std::string& name, const std::vector<std::string>& expected) {
     return !expected.empty() && !fs::exists(CaseFolder(name) + "/passes");
-}
-
-std::vector<std::string> ReadLines(const std::string& path) {
-    std::vector<std::string> lines;
-    std::ifstream in(path, std::ios::binary);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 std::vector<std::string> SplitWords(const std::string& line) {
@@ -217,7 +205,7 @@ void ApplyMutations(const std::vector<std::string>& lines, const std::string& fo
 
 bool Prepare(const std::string& name, const TTemporaryFolder& target, std::string& reason) {
     const std::string folder = CaseFolder(name);
-    const auto mutations = ReadLines(folder + "/mutations.txt");
+    const auto mutations = ScenarioFolders::ReadLines(folder + "/mutations.txt");
     const bool mutated = fs::exists(folder + "/mutations.txt");
     std::string source = folder;
     if (mutated) {

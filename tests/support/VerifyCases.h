@@ -14,9 +14,6 @@ namespace VerifyCases {
 std::vector<std::string> List();
 std::string CaseFolder(const std::string& name);
 
-// The lines of a text file without their line ends; empty when missing.
-std::vector<std::string> ReadLines(const std::string& path);
-
 // The expected messages of a case: its lines with {folder} replaced by the
 // scenario folder (ending in "/"); empty lines at the end do not count.
 std::vector<std::string> ExpectedLines(const std::string& path, const std::string& folder);

@@ -2,6 +2,7 @@
 // the stumpcraft-verify command, in-process and as a real program.
 #include "support/VerifyCases.h"
 #include "cli/VerifyCommand.h"
+#include "scenario/ScenarioFolders.h"
 #include "scenario/verify/VerificationRun.h"
 
 #include <gtest/gtest.h>
@@ -82,7 +83,7 @@ TEST_P(VerifyCase, WithAllGivesExactlyTheExpectedMessages) {
 TEST_P(VerifyCase, RepairsWhatItsRepairsFileSays) {
     const std::string name = GetParam();
     const auto repairs =
-        VerifyCases::ReadLines(VerifyCases::CaseFolder(name) + "/expected-repairs.txt");
+        ScenarioFolders::ReadLines(VerifyCases::CaseFolder(name) + "/expected-repairs.txt");
     if (repairs.empty())
         return;
     TTemporaryFolder folder;
