@@ -1,6 +1,7 @@
 #include "guisupport/FormChecks.h"
 
 #include "app/ControlBinding.h"
+#include "guisupport/ModalWindows.h"
 #include "scenario/edit/MissingFields.h"
 
 #include <QAbstractButton>
@@ -86,19 +87,7 @@ void Click(QWidget* form, const char* name) {
 }
 
 QString WhileModal(const std::function<void()>& open, const std::function<void(QWidget*)>& act) {
-    QString opened;
-    QTimer::singleShot(0, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        opened = QString::fromLatin1(modal->metaObject()->className());
-        if (act)
-            act(modal);
-        if (modal->isVisible())
-            modal->close();
-    });
-    open();
-    return opened;
+    return WhenOnTop(open, {}, act);
 }
 
 QString BindingFaults(const QWidget* form, const TXmlNode* item,

@@ -49,8 +49,8 @@ void SelectLines(QListWidget* list, const QStringList& texts);
 void Click(QWidget* form, const char* name);
 
 // Runs open, which shows a window modally; once it shows, lets act work it
-// and closes it unless act did. Returns the window's class, empty when none
-// opened.
+// and closes it unless act did (WhenOnTop for any window). Returns the
+// window's class, empty when none opened.
 QString WhileModal(const std::function<void()>& open,
                    const std::function<void(QWidget*)>& act = {});
 
