@@ -123,7 +123,7 @@ double FilterKeystroke(QWidget* editor, const char* list) {
 void Measure(TScenarioBuilderForm& window, const QString& scenario) {
     QElapsedTimer timer;
     timer.start();
-    const bool opened = window.OpenByName(scenario);
+    const bool opened = window.Session().OpenByName(scenario);
     Settle();
     if (!opened) {
         std::fprintf(stderr, "stumpcraft-bench-gui: cannot open %s\n", qPrintable(scenario));
@@ -169,7 +169,7 @@ void Measure(TScenarioBuilderForm& window, const QString& scenario) {
         Report(QStringLiteral("%1: starting race map appears").arg(scenario), race.Appeared);
 
     timer.restart();
-    window.SaveFromButton();
+    window.Session().SaveFromButton();
     Settle();
     Report(QStringLiteral("%1: save").arg(scenario), Ms(timer));
 
@@ -180,9 +180,9 @@ void Measure(TScenarioBuilderForm& window, const QString& scenario) {
                 Keystroke(editor, "EndorserListBox", QLatin1Char('y'));
             });
         const double changed = static_cast<double>(
-            window.Scenario()->Document(TScenarioFile::Endorsers).ToText().size());
+            window.Session().Scenario()->Document(TScenarioFile::Endorsers).ToText().size());
         Report(QStringLiteral("%1: undo history after 10 sessions (MB)").arg(scenario),
-               static_cast<double>(window.History().Bytes()) / 1e6);
+               static_cast<double>(window.Session().History().Bytes()) / 1e6);
         Report(QStringLiteral("%1: ten changed documents (MB)").arg(scenario), 10 * changed / 1e6);
     }
 }

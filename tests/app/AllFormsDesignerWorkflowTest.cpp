@@ -57,7 +57,7 @@ class AllFormsDesignerWorkflowTest : public QObject {
         QVERIFY(typed);
     }
 
-    std::string Text(TScenarioFile file) const { return Form->Scenario()->Document(file).ToText(); }
+    std::string Text(TScenarioFile file) const { return Form->Session().Scenario()->Document(file).ToText(); }
 
 private slots:
     void init() {
@@ -109,10 +109,10 @@ private slots:
         });
         Form->ViewErrors();
         QVERIFY(worked);
-        TXmlNode* party = Form->Scenario()->Parties()->GetChildAt(1);
+        TXmlNode* party = Form->Session().Scenario()->Parties()->GetChildAt(1);
         QCOMPARE(party->GetChild("leaders")->GetChildAt(0)->GetChild("age")->GetText(),
                  std::string("61"));
-        QCOMPARE(Form->Scenario()->Ads()->GetChildAt(1)->GetChild("base_power")->GetText(),
+        QCOMPARE(Form->Session().Scenario()->Ads()->GetChildAt(1)->GetChild("base_power")->GetText(),
                  std::string("3"));
 
         // Undo takes back the fix, then the whole Step 5 session.
@@ -128,14 +128,14 @@ private slots:
         // them all back, and that too can be undone.
         TScriptedPrompts prompts;
         prompts.Ok("Saved").ChooseItem(0, "Restore Backup");
-        QVERIFY(Form->SaveFromButton());
-        QVERIFY(Form->RestoreBackup());
+        QVERIFY(Form->Session().SaveFromButton());
+        QVERIFY(Form->Session().RestoreBackup());
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(Form->Scenario()->Ads()->GetChildAt(1)->GetChild("base_power")->GetText(),
+        QCOMPARE(Form->Session().Scenario()->Ads()->GetChildAt(1)->GetChild("base_power")->GetText(),
                  std::string("lots"));
         QVERIFY(!Form->StepButton(5)->isEnabled());
-        Form->Undo();
-        QCOMPARE(Form->Scenario()->Ads()->GetChildAt(1)->GetChild("base_power")->GetText(),
+        Form->Session().Undo();
+        QCOMPARE(Form->Session().Scenario()->Ads()->GetChildAt(1)->GetChild("base_power")->GetText(),
                  std::string("3"));
     }
 };

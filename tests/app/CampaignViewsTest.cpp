@@ -52,7 +52,7 @@ class CampaignViewsTest : public QObject {
     std::string Documents() const {
         std::string all;
         for (TScenarioFile file : TScenarioData::AllFiles())
-            all += Form->Scenario()->Document(file).ToText();
+            all += Form->Session().Scenario()->Document(file).ToText();
         return all;
     }
 
@@ -199,7 +199,7 @@ private slots:
             auto* form = qobject_cast<TStartingRaceForm*>(top);
             QVERIFY(form);
             ExpectF1Opens(form, QStringLiteral("starting-race.html"));
-            const TXmlNode* parties = Form->Scenario()->Parties();
+            const TXmlNode* parties = Form->Session().Scenario()->Parties();
             QCOMPARE(form->RaceComboBox()->count(), parties->ChildCount() + 1);
             QCOMPARE(form->TotalsList()->topLevelItemCount(), parties->ChildCount() + 2);
 

@@ -94,7 +94,7 @@ class ScenarioBuilderFormTest : public QObject {
         if (!start.isEmpty()) {
             Form->SetVerify([](TScenarioData*) { return PassedUpTo(-1); });
             Form->SetStartFolder(start);
-            QVERIFY(!Form->Scenario());
+            QVERIFY(!Form->Session().Scenario());
         }
         Form->FirstShown();
     }
@@ -102,7 +102,7 @@ class ScenarioBuilderFormTest : public QObject {
     bool OpenAlpha() {
         TScriptedPrompts prompts;
         prompts.Choose("Alpha");
-        const bool opened = Form->OpenScenario();
+        const bool opened = Form->Session().OpenScenario();
         return opened && prompts.Done();
     }
 
@@ -432,25 +432,25 @@ private slots:
                                value);
         }
         const QMap<QString, std::function<bool()>> run = {
-            {"open", [&] { return Form->OpenScenario(); }},
-            {"create", [&] { return Form->CreateNewScenario(); }},
-            {"copy", [&] { return Form->CreateFromExisting(); }},
-            {"saveAs", [&] { return Form->SaveScenarioAs(); }},
-            {"openFolder", [&] { return Form->OpenFolderFromMenu(); }},
-            {"saveAsFolder", [&] { return Form->SaveAsFolder(); }},
+            {"open", [&] { return Form->Session().OpenScenario(); }},
+            {"create", [&] { return Form->Session().CreateNewScenario(); }},
+            {"copy", [&] { return Form->Session().CreateFromExisting(); }},
+            {"saveAs", [&] { return Form->Session().SaveScenarioAs(); }},
+            {"openFolder", [&] { return Form->Session().OpenFolderFromMenu(); }},
+            {"saveAsFolder", [&] { return Form->Session().SaveAsFolder(); }},
             {"start", [&] {
                  MakeForm(false, where(script.first().mid(6)));
-                 return Form->Scenario() != nullptr;
+                 return Form->Session().Scenario() != nullptr;
              }}};
         QCOMPARE(run[operation](), done);
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
         QCOMPARE(Form->Caption(), caption);
         const bool closed = caption == "Stumpcraft for Votaris 2008";
-        QCOMPARE(Form->Scenario() == nullptr, closed);
+        QCOMPARE(Form->Session().Scenario() == nullptr, closed);
         if (closed)
             QCOMPARE(StepStates() << Action("SaveItem")->isEnabled(), QList<bool>(9, false));
         if (done)
-            QVERIFY(!Form->Modified());
+            QVERIFY(!Form->Session().Modified());
         for (const QString& check : checks) {
             const QString kind = check.section(':', 0, 0), value = check.mid(kind.size() + 1);
             const QString key = value.section('=', 0, 0), bytes = value.section('=', 1);
@@ -475,8 +475,8 @@ private slots:
             else if (kind == "choices")
                 QCOMPARE(shown().Choices.join('|'), bytes);
             else if (kind == "folder") {
-                QCOMPARE(QString::fromStdString(Form->Scenario()->Folder()), path + "/");
-                QCOMPARE(Form->Recent().Folders().first(), path);
+                QCOMPARE(QString::fromStdString(Form->Session().Scenario()->Folder()), path + "/");
+                QCOMPARE(Form->Session().Recent().Folders().first(), path);
             } else if (kind == "msg")
                 QCOMPARE(prompts.MessageTexts().last(), value);
             else if (kind == "has" || kind == "ends")
@@ -509,14 +509,14 @@ private slots:
         TScriptedPrompts prompts;
         // Each of the four naming operations.
         prompts.Choose(Shipped).Ok("Attention").Type(name).Ok("Error").CancelInput();
-        QVERIFY(!Form->OpenScenario());
+        QVERIFY(!Form->Session().OpenScenario());
         prompts.Type(name).Ok("Error").CancelInput();
-        QVERIFY(!Form->CreateNewScenario());
+        QVERIFY(!Form->Session().CreateNewScenario());
         prompts.Choose("Alpha").Type(name).Ok("Error").CancelInput();
-        QVERIFY(!Form->CreateFromExisting());
+        QVERIFY(!Form->Session().CreateFromExisting());
         QVERIFY(OpenAlpha());
         prompts.Type(name).Ok("Error").CancelInput();
-        QVERIFY(!Form->SaveScenarioAs());
+        QVERIFY(!Form->Session().SaveScenarioAs());
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
         QCOMPARE(QDir(Data->Scenarios()).entryList(QDir::AllEntries), before);
         QCOMPARE(QDir(Data->Path()).entryList(QDir::AllEntries), parent);
@@ -539,7 +539,7 @@ private slots:
         QCOMPARE(Form->Caption(), QStringLiteral("Editing: Delta"));
         QVERIFY(panel->isHidden());
         QVERIFY(OpenAlpha());
-        QCOMPARE(Form->Recent().Folders(), (QStringList{ScenarioPath("Alpha"), delta}));
+        QCOMPARE(Form->Session().Recent().Folders(), (QStringList{ScenarioPath("Alpha"), delta}));
         const QList<QAction*> items = Form->RecentMenu()->actions();
         QCOMPARE(items[0]->text(), QStringLiteral("&1 Alpha"));
         QCOMPARE(items[1]->text(), QStringLiteral("&2 Delta"));
@@ -550,17 +550,17 @@ private slots:
         // A folder that is gone is said and dropped; the open one stays.
         QVERIFY(QDir(delta).removeRecursively());
         prompts.Ok("Open Recent");
-        QVERIFY(!Form->OpenRecent(delta));
-        QCOMPARE(Form->Recent().Folders(), QStringList{ScenarioPath("Alpha")});
+        QVERIFY(!Form->Session().OpenRecent(delta));
+        QCOMPARE(Form->Session().Recent().Folders(), QStringList{ScenarioPath("Alpha")});
         QCOMPARE(list->count(), 1);
         QCOMPARE(Form->Caption(), QStringLiteral("Editing: Alpha"));
         // One still there asks about the changes first.
         Form->RunStep(1);
         prompts.Answer(TPromptAnswer::Cancel, "Save Changes");
-        QVERIFY(!Form->OpenRecent(ScenarioPath("Alpha")));
-        QVERIFY(Form->Modified());
+        QVERIFY(!Form->Session().OpenRecent(ScenarioPath("Alpha")));
+        QVERIFY(Form->Session().Modified());
         Form->findChild<QAction*>("ClearRecentItem")->trigger();
-        QVERIFY(Form->Recent().Folders().isEmpty());
+        QVERIFY(Form->Session().Recent().Folders().isEmpty());
         QCOMPARE(list->count(), 0);
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
 
@@ -581,11 +581,11 @@ private slots:
         WriteBytes(file, "<ads/>");
         TScriptedPrompts prompts;
         prompts.Answer(TPromptAnswer::No, "Save");
-        QVERIFY(!Form->SaveFromMenu());
+        QVERIFY(!Form->Session().SaveFromMenu());
         QCOMPARE(FileBytes(file), QByteArray("<ads/>"));
         // The file changed behind the editor's back, which Save asks about.
         prompts.Answer(TPromptAnswer::Yes, "Save").Press("Save Anyway").Ok("Saved");
-        QVERIFY(Form->SaveFromMenu());
+        QVERIFY(Form->Session().SaveFromMenu());
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
         const QStringList texts = prompts.MessageTexts();
         QCOMPARE(texts.size(), 4);
@@ -598,15 +598,15 @@ private slots:
         MakeForm();
         QVERIFY(OpenAlpha());
         Form->RunStep(2);
-        QVERIFY(Form->Modified());
+        QVERIFY(Form->Session().Modified());
         QVERIFY(QDir(ScenarioPath("Alpha")).removeRecursively());
         TScriptedPrompts prompts;
         prompts.Ok("Error");
-        QVERIFY(!Form->SaveFromButton());
+        QVERIFY(!Form->Session().SaveFromButton());
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
         QVERIFY2(prompts.MessageTexts().first().contains(".xml"),
                  qPrintable(prompts.MessageTexts().first()));
-        QVERIFY(Form->Modified());
+        QVERIFY(Form->Session().Modified());
         // Closing still asks, and a failed save keeps the window open.
         prompts.Answer(TPromptAnswer::Yes, "Save Changes").Ok("Error");
         QVERIFY(!Form->close());
@@ -630,10 +630,10 @@ private slots:
             TStoppedSave saving(verify, folder.toStdString(), "journal 1");
             QVERIFY(saving.Stopped());
             prompts.Ok("Error");
-            QVERIFY(!Form->SaveFromButton());
-            QVERIFY(Form->Modified());
+            QVERIFY(!Form->Session().SaveFromButton());
+            QVERIFY(Form->Session().Modified());
             prompts.Answer(TPromptAnswer::No, "Save Changes").Choose("Alpha").Ok("Error");
-            QVERIFY(!Form->OpenScenario());
+            QVERIFY(!Form->Session().OpenScenario());
         }
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
         QCOMPARE(prompts.MessageTexts(),
@@ -646,7 +646,7 @@ private slots:
         QVERIFY(OpenAlpha());
         QCOMPARE(StepStates(), QList<bool>(8, true));
         Form->RunStep(1);
-        QVERIFY(Form->Modified());
+        QVERIFY(Form->Session().Modified());
         int runs = 0;
         Form->SetVerify([&runs](TScenarioData*) {
             ++runs;
@@ -656,7 +656,7 @@ private slots:
         TScriptedPrompts prompts;
         prompts.Ok("Saved");
         QTest::mouseClick(Button("SaveButton"), Qt::LeftButton);
-        QVERIFY(!Form->Modified());
+        QVERIFY(!Form->Session().Modified());
         QCOMPARE(runs, 1);
         QCOMPARE(StepStates(), (QList<bool>{true, true, true, false, false, false, false, false}));
 
@@ -665,7 +665,7 @@ private slots:
             return PassedUpTo(0);
         });
         prompts.Type("Gamma");
-        QVERIFY(Form->SaveScenarioAs());
+        QVERIFY(Form->Session().SaveScenarioAs());
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
         QCOMPARE(runs, 2);
         QCOMPARE(StepStates(),
@@ -677,11 +677,11 @@ private slots:
     void ClosingAnEditorMarksModifiedAndCloseAsks() {
         MakeForm(false);
         QVERIFY(OpenAlpha());
-        QVERIFY(!Form->Modified());
+        QVERIFY(!Form->Session().Modified());
         TScriptedPrompts prompts;
         QTest::mouseClick(Form->StepButton(1), Qt::LeftButton);
         QCOMPARE(EditorRuns, 1);
-        QVERIFY(Form->Modified());
+        QVERIFY(Form->Session().Modified());
         QVERIFY(Form->isWindowModified());
         QVERIFY(prompts.Shown().isEmpty());
         prompts.Answer(TPromptAnswer::Cancel, "Save Changes");
@@ -701,13 +701,13 @@ private slots:
         Form->RunStep(1);
         TScriptedPrompts prompts;
         prompts.Answer(TPromptAnswer::Yes, "Save Changes").Ok("Saved").Choose("Alpha");
-        QVERIFY(Form->OpenScenario());
+        QVERIFY(Form->Session().OpenScenario());
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
         QVERIFY(FileBytes(ScenarioPath("Alpha") + "/relations.xml").contains("edited"));
         // Cancel stops the operation before the selection dialog.
         Form->RunStep(1);
         prompts.Answer(TPromptAnswer::Cancel, "Save Changes");
-        QVERIFY(!Form->CreateNewScenario());
+        QVERIFY(!Form->Session().CreateNewScenario());
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
     }
 
@@ -752,7 +752,7 @@ private slots:
     }
 
     std::string ScenarioText() const {
-        return Form->Scenario()->Document(TScenarioFile::Scenario).ToText();
+        return Form->Session().Scenario()->Document(TScenarioFile::Scenario).ToText();
     }
 
     void UndoAndRedoAWholeStepSession() {
@@ -772,16 +772,16 @@ private slots:
 
         TScriptedPrompts prompts;
         prompts.Ok("Saved").Ok("Saved");
-        QVERIFY(Form->SaveFromButton());
-        QVERIFY(!Form->Modified());
+        QVERIFY(Form->Session().SaveFromButton());
+        QVERIFY(!Form->Session().Modified());
         // Saving keeps the history.
         Action("UndoItem")->trigger();
         QCOMPARE(ScenarioText(), before);
-        QVERIFY(Form->Modified());
+        QVERIFY(Form->Session().Modified());
         QCOMPARE(Action("RedoItem")->text(), QStringLiteral("&Redo Step 1: Scenario"));
         QVERIFY(!Action("UndoItem")->isEnabled());
         // Saving the undone state writes the files as they were saved before.
-        QVERIFY(Form->SaveFromButton());
+        QVERIFY(Form->Session().SaveFromButton());
         QCOMPARE(FileBytes(file), saved);
         Action("RedoItem")->trigger();
         QCOMPARE(ScenarioText(), after);
@@ -794,7 +794,7 @@ private slots:
         QVERIFY(OpenAlpha());
         Form->RunStep(2);
         QCOMPARE(EditorRuns, 1);
-        QVERIFY(!Form->History().CanUndo());
+        QVERIFY(!Form->Session().History().CanUndo());
         StepEditors::Register(3, [](TScenarioData& data, QWidget*) {
             data.PoliticalUnits()->AddNewChild("marker", "edited");
         });
@@ -804,7 +804,7 @@ private slots:
         QCOMPARE(Action("UndoItem")->text(), QStringLiteral("&Undo Step 3: Political Units"));
         TScriptedPrompts prompts;
         prompts.Answer(TPromptAnswer::No, "Save Changes").Choose("Alpha");
-        QVERIFY(Form->OpenScenario());
+        QVERIFY(Form->Session().OpenScenario());
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
         QVERIFY(!Action("UndoItem")->isEnabled());
         QCOMPARE(Action("UndoItem")->text(), QStringLiteral("&Undo"));
@@ -818,20 +818,20 @@ private slots:
         const std::string edited = ScenarioText();
         TScriptedPrompts prompts;
         prompts.Ok("Saved");
-        QVERIFY(Form->SaveFromButton());
+        QVERIFY(Form->Session().SaveFromButton());
 
         prompts.ChooseItem(0, "Restore Backup");
-        QVERIFY(Form->RestoreBackup());
+        QVERIFY(Form->Session().RestoreBackup());
         QCOMPARE(ScenarioText(), original);
-        QVERIFY(Form->Modified());
+        QVERIFY(Form->Session().Modified());
         // Nothing is written until the designer saves.
         QVERIFY(FileBytes(ScenarioPath("Alpha") + "/scenario.xml").contains("Saved Island"));
         QVERIFY(Action("UndoItem")->text().startsWith(QStringLiteral("&Undo Restore Backup of ")));
-        Form->Undo();
+        Form->Session().Undo();
         QCOMPARE(ScenarioText(), edited);
         // Cancelling the list changes nothing.
         prompts.ChooseItem(-1, "Restore Backup");
-        QVERIFY(!Form->RestoreBackup());
+        QVERIFY(!Form->Session().RestoreBackup());
         QCOMPARE(ScenarioText(), edited);
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
         QVERIFY(prompts.Shown().last().Choices.first().contains(QLatin1Char(':')));
@@ -849,9 +849,9 @@ private slots:
         TScriptedPrompts prompts;
         prompts.Ok("Error").Ok("Saved").Ok("Saved");
         Form->RunStep(2);
-        QVERIFY(Form->SaveFromButton());
+        QVERIFY(Form->Session().SaveFromButton());
         Form->RunStep(2);
-        QVERIFY(Form->SaveFromButton());
+        QVERIFY(Form->Session().SaveFromButton());
         QVERIFY(FileBytes(ScenarioPath("Alpha") + "/issues.xml").contains("edited"));
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
         QVERIFY(
@@ -864,15 +864,15 @@ private slots:
             QVERIFY(QFile::copy(ScenarioPath("Alpha") + "/" + name, broken + "/" + name));
         WriteBytes(broken + "/events.xml", "<events>\n<event>\n</events>\n");
         const std::string before = ScenarioText();
-        const size_t entries = Form->History().Size();
+        const size_t entries = Form->Session().History().Size();
         prompts.ChooseItem(0, "Restore Backup").Ok("Error");
-        QVERIFY(!Form->RestoreBackup());
+        QVERIFY(!Form->Session().RestoreBackup());
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
         const QString error = prompts.MessageTexts().last();
         QVERIFY2(error.contains("events.xml") && error.contains("line 3"), qPrintable(error));
         QCOMPARE(ScenarioText(), before);
-        QCOMPARE(Form->History().Size(), entries);
-        QVERIFY(Form->History().UndoLabel().starts_with("Step 2"));
+        QCOMPARE(Form->Session().History().Size(), entries);
+        QVERIFY(Form->Session().History().UndoLabel().starts_with("Step 2"));
     }
 
     // ---- options -------------------------------------------------------------
@@ -935,7 +935,7 @@ private slots:
     }
 
     bool AdsHold(const char* name) const {
-        return Form->Scenario()->Document(TScenarioFile::Ads).ToText().find(name) !=
+        return Form->Session().Scenario()->Document(TScenarioFile::Ads).ToText().find(name) !=
                std::string::npos;
     }
 
@@ -952,12 +952,12 @@ private slots:
         ChangeAdsOutside("Elsewhere One");
         const auto before = Snapshot(folder);
         prompts.Press("Cancel", "Changed on Disk");
-        QVERIFY(!Form->SaveFromButton());
+        QVERIFY(!Form->Session().SaveFromButton());
         QCOMPARE(Snapshot(folder), before);
-        QVERIFY(Form->Modified() && !AdsHold("Elsewhere One"));
+        QVERIFY(Form->Session().Modified() && !AdsHold("Elsewhere One"));
 
         prompts.Press("Reload", "Changed on Disk");
-        QVERIFY(!Form->SaveFromButton());
+        QVERIFY(!Form->Session().SaveFromButton());
         QVERIFY(AdsHold("Elsewhere One"));
         QCOMPARE(Snapshot(folder), before);
         QCOMPARE(Action("UndoItem")->text(), QStringLiteral("&Undo Reload from Disk"));
@@ -976,7 +976,7 @@ private slots:
             }
         } locks;
         prompts.Press("Save Anyway", "Changed on Disk").Ok("Saved");
-        QVERIFY(Form->SaveFromButton());
+        QVERIFY(Form->Session().SaveFromButton());
         QCOMPARE(locks.Opened, 1);
         QVERIFY(!FileBytes(folder + "/ads.xml").contains("Elsewhere Two"));
         const QStringList backups =
@@ -997,7 +997,7 @@ private slots:
         ChangeAdsOutside("Elsewhere Three");
         TScriptedPrompts unkept;
         unkept.Press("Cancel", "Changed on Disk");
-        QVERIFY(!Form->SaveFromButton());
+        QVERIFY(!Form->Session().SaveFromButton());
         QVERIFY2(unkept.Done(), qPrintable(unkept.Problems()));
         QVERIFY(unkept.MessageTexts().value(0).contains(
             "Save anyway (the other version is lost: backups are turned off)"));
@@ -1030,7 +1030,7 @@ private slots:
         Form->RunStep(2);
         QVERIFY2(Form->StatusText().startsWith("Not saved automatically: ads.xml was changed"),
                  qPrintable(Form->StatusText()));
-        QVERIFY(Form->Modified());
+        QVERIFY(Form->Session().Modified());
         QCOMPARE(FileBytes(ScenarioPath("Alpha") + "/ads.xml"), other);
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
         QCOMPARE(prompts.Shown().size(), 1);
@@ -1052,12 +1052,12 @@ private slots:
         Form->SetVerify([](TScenarioData*) { return PassedUpTo(-1); });
         Form->RunStepGating();
         QTest::mouseClick(Form->StepButton(4), Qt::LeftButton);
-        QVERIFY(!Form->Modified());
+        QVERIFY(!Form->Session().Modified());
         QVERIFY(FileBytes(ScenarioPath("Alpha") + "/ads.xml").contains("autosaved"));
         QTRY_VERIFY_WITH_TIMEOUT(checked.count() > 0, 10000);
         checked.clear();
         prompts.Ok("Saved");
-        QVERIFY(Form->SaveFromButton());
+        QVERIFY(Form->Session().SaveFromButton());
         QTRY_VERIFY_WITH_TIMEOUT(checked.count() > 0, 10000);
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
         QCOMPARE(prompts.Shown().size(), 1);
@@ -1072,10 +1072,10 @@ private slots:
         MakeForm();
         TScriptedPrompts prompts;
         prompts.Choose("Alpha").Press("Cancel", "Open Elsewhere");
-        QVERIFY(!Form->OpenScenario());
-        QVERIFY(!Form->Scenario());
+        QVERIFY(!Form->Session().OpenScenario());
+        QVERIFY(!Form->Session().Scenario());
         prompts.Choose("Alpha").Press("Open Anyway", "Open Elsewhere");
-        QVERIFY(Form->OpenScenario());
+        QVERIFY(Form->Session().OpenScenario());
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
         const QString asked = prompts.MessageTexts().first();
         QVERIFY2(asked.startsWith("\"Alpha\" is open in another editor: bob on elsewhere-7 "

@@ -28,7 +28,7 @@ std::unique_ptr<TScenarioBuilderForm> MainWindowOn(const TDataFolder& data, bool
     folders.Help = ShippedData() + QStringLiteral("help/");
     auto form = std::make_unique<TScenarioBuilderForm>(folders, false);
     form->FirstShown();
-    if (!form->OpenFolder(scenarioFolder)) {
+    if (!form->Session().OpenFolder(scenarioFolder)) {
         QTest::qFail("the scenario does not open", __FILE__, __LINE__);
         return nullptr;
     }

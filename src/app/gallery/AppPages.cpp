@@ -48,7 +48,7 @@ STUMPCRAFT_GALLERY_PAGE("TScenarioBuilderForm", [](TGalleryContext& context) {
     const TAppFolders folders = GalleryFolders(context, scratch, name);
     TScenarioBuilderForm form(folders, false);
     context.Shoot(&form);
-    if (context.Scenario->Loaded() && form.OpenByName(name))
+    if (context.Scenario->Loaded() && form.Session().OpenByName(name))
         context.Shoot(&form, QStringLiteral("open"));
 });
 
