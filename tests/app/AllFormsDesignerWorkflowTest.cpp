@@ -57,7 +57,9 @@ class AllFormsDesignerWorkflowTest : public QObject {
         QVERIFY(typed);
     }
 
-    std::string Text(TScenarioFile file) const { return Form->Session().Scenario()->Document(file).ToText(); }
+    std::string Text(TScenarioFile file) const {
+        return Form->Session().Scenario()->Document(file).ToText();
+    }
 
 private slots:
     void init() {
@@ -112,8 +114,9 @@ private slots:
         TXmlNode* party = Form->Session().Scenario()->Parties()->GetChildAt(1);
         QCOMPARE(party->GetChild("leaders")->GetChildAt(0)->GetChild("age")->GetText(),
                  std::string("61"));
-        QCOMPARE(Form->Session().Scenario()->Ads()->GetChildAt(1)->GetChild("base_power")->GetText(),
-                 std::string("3"));
+        QCOMPARE(
+            Form->Session().Scenario()->Ads()->GetChildAt(1)->GetChild("base_power")->GetText(),
+            std::string("3"));
 
         // Undo takes back the fix, then the whole Step 5 session.
         auto* undo = Form->findChild<QAction*>(QStringLiteral("UndoItem"));
@@ -131,12 +134,14 @@ private slots:
         QVERIFY(Form->Session().SaveFromButton());
         QVERIFY(Form->Session().RestoreBackup());
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(Form->Session().Scenario()->Ads()->GetChildAt(1)->GetChild("base_power")->GetText(),
-                 std::string("lots"));
+        QCOMPARE(
+            Form->Session().Scenario()->Ads()->GetChildAt(1)->GetChild("base_power")->GetText(),
+            std::string("lots"));
         QVERIFY(!Form->StepButton(5)->isEnabled());
         Form->Session().Undo();
-        QCOMPARE(Form->Session().Scenario()->Ads()->GetChildAt(1)->GetChild("base_power")->GetText(),
-                 std::string("3"));
+        QCOMPARE(
+            Form->Session().Scenario()->Ads()->GetChildAt(1)->GetChild("base_power")->GetText(),
+            std::string("3"));
     }
 };
 

@@ -186,7 +186,8 @@ private slots:
                 QStringLiteral("Step 5: Parties is locked")));
 
             // The same place in the list now holds another party.
-            Form->Session().Scenario()->Parties()->RemoveChild(Form->Session().Scenario()->Parties()->GetChildAt(1));
+            Form->Session().Scenario()->Parties()->RemoveChild(
+                Form->Session().Scenario()->Parties()->GetChildAt(1));
             Form->OpenMessage(row);
             QVERIFY(prompts.MessageTexts().last().contains(QStringLiteral("no longer")));
             QVERIFY(window->isVisible());
@@ -227,7 +228,12 @@ private slots:
         undo->trigger();
         QCOMPARE(Form->Session().Scenario()->Document(TScenarioFile::Parties).ToText(), broken);
         Form->Session().Redo();
-        QCOMPARE(Form->Session().Scenario()->Parties()->GetChildAt(0)->GetChild("platform")->ChildCount(),
+        QCOMPARE(Form->Session()
+                     .Scenario()
+                     ->Parties()
+                     ->GetChildAt(0)
+                     ->GetChild("platform")
+                     ->ChildCount(),
                  entries - 1);
 
         // A message the documents have outgrown is refused and changes
@@ -237,8 +243,10 @@ private slots:
         TVerificationMessage stale = Form->Session().Scenario()->Messages().front();
         stale.Repair = TRepairKind::RemoveItem;
         stale.SubjectPath = "/parties/party[1]/platform/issue[99]";
-        Form->Session().Scenario()->Messages().insert(Form->Session().Scenario()->Messages().begin(), stale);
-        const std::string before = Form->Session().Scenario()->Document(TScenarioFile::Parties).ToText();
+        Form->Session().Scenario()->Messages().insert(
+            Form->Session().Scenario()->Messages().begin(), stale);
+        const std::string before =
+            Form->Session().Scenario()->Document(TScenarioFile::Parties).ToText();
         QVERIFY(!Form->FixMessage(0));
         QCOMPARE(Form->Session().Scenario()->Document(TScenarioFile::Parties).ToText(), before);
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
