@@ -2,12 +2,14 @@
 
 // The invented content the shipped data is generated from: the template's
 // issues, activities and ads, and the Republic of Tellavar, the nation of the
-// sample scenario and of the test base scenario. The scenario writer turns it
-// into the ten documents, the picture generator into bitmaps; both read the
-// same map geometry, so fill points always lie inside their areas.
+// sample scenario and of the test base scenario. It lives in sample/worlds.xml
+// and is read into these structs; the scenario writer turns it into the ten
+// documents, the picture generator into bitmaps; both read the same map
+// geometry, so fill points always lie inside their areas.
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -437,14 +439,6 @@ struct TWorld {
 // The sample folder name listed in scenarios.txt.
 inline const char* const SampleName = "Tellavar - 2008";
 
-// The 22 issues (4 attribute issues first); the sample replaces two
-// generic issues by local ones.
-std::vector<TIssue> TemplateIssues();
-std::vector<TIssue> TellavarIssues();
-std::vector<TActivity> BuiltInLeaderActivities();
-std::vector<TActivity> BuiltInViceLeaderActivities();
-std::vector<TAd> TemplateAds();
-
 // The settings, issues, activities and ads of a new scenario; everything
 // else is left to the designer.
 TWorld TemplateWorld();
@@ -457,6 +451,10 @@ TWorld BaseWorld();
 // elements (44 KB of XML, against 2,000 and 115 KB), still with one item of
 // each kind.
 TWorld FuzzWorld();
+
+// The worlds of a data file by their Id. Throws std::runtime_error naming the
+// file, the record and the field of the first mistake.
+std::map<std::string, TWorld> ReadWorlds(const std::string& file);
 
 // The identifier of an invented item, in the form NewId gives ("39452_..."),
 // the same for the same kind and key in every world.
