@@ -133,6 +133,13 @@ std::vector<const TXmlNode*> Children(const TXmlNode& element, const std::string
     return children;
 }
 
+// "FILE: World sample > Region aldmoor: Population: why".
+[[noreturn]] void Mistake(const std::string& file, const std::string& record,
+                          const std::string& field, const std::string& why) {
+    throw std::runtime_error(file + ": " + record + ": " + (field.empty() ? "" : field + ": ") +
+                             why);
+}
+
 class TReader;
 
 template <class S> struct TField {
@@ -161,8 +168,7 @@ public:
         std::string record;
         for (const std::string& step : Path_)
             record += (record.empty() ? "" : " > ") + step;
-        throw std::runtime_error(File_ + ": " + (record.empty() ? "" : record + ": ") + field +
-                                 ": " + why);
+        Mistake(File_, record, field, why);
     }
 
     // A record given by element; fresh when nothing is inherited, so that
@@ -629,25 +635,28 @@ std::map<std::string, TWorld> ReadWorlds(const std::string& file) {
     if (!document.LoadFromFile(file))
         throw std::runtime_error(document.LastError().ToString());
     const TXmlNode* root = document.Root();
-    TReader reader(file);
     if (root->Name != "Worlds")
-        reader.Fail(root->Name, "the root element is not Worlds");
+        Mistake(file, root->Name, "", "the root element must be Worlds");
+    TReader reader(file);
     std::map<std::string, TWorld> worlds;
     for (int32_t i = 0; i < root->ChildCount(); ++i) {
         const TXmlNode& element = *root->GetChildAt(i);
         const std::string id = element.AttributeValue("Id"), from = element.AttributeValue("From");
-        if (element.Name != "World" || id.empty() || worlds.count(id))
-            reader.Fail(element.Name + " " + id, "not a World with an Id of its own");
+        const std::string record = "World " + id;
+        if (element.Name != "World")
+            Mistake(file, element.Name, "", "not a World");
+        if (id.empty() || worlds.count(id))
+            Mistake(file, record, "Id", id.empty() ? "missing" : "another World has it");
         TWorld world;
         if (!from.empty()) {
             if (!worlds.count(from))
-                reader.Fail("World " + id, "From names no earlier world: " + from);
+                Mistake(file, record, "From", "no earlier World " + from);
             world = worlds[from];
         }
-        reader.Read(element, world, from.empty(), "World " + id);
+        reader.Read(element, world, from.empty(), record);
         for (TRegion& region : world.Regions) {
             if (region.FillPoints.empty())
-                reader.Fail("World " + id + " > Region " + region.Key, "no FillPoints");
+                Mistake(file, record + " > Region " + region.Key, "FillPoints", "none given");
             region.AbbreviationPosition = {region.FillPoints[0].X - 8, region.FillPoints[0].Y + 8};
         }
         worlds[id] = std::move(world);
