@@ -133,15 +133,14 @@ struct TActivity {
     TIcon Icon{};
 };
 
-// One party's primary or caucus in one region.
+// How a party chooses its candidate in one region; the region's date and
+// voters give the date and the seats.
 struct TPrimary {
+    std::string Region;           // region key, or empty for the party's other regions
     std::string Type = "Primary"; // "Primary" or "caucus"
     std::string OpenClosed = "open";
-    std::string Date;
     std::string SeatType = "PR";
-    int Seats = 1;
     int CutOff = 0;
-    int ProfileBonus = 0;
 };
 
 struct TRegion {
@@ -175,6 +174,7 @@ struct TRegion {
     // Issue key and position 1..7 where the region departs from its lean.
     std::vector<std::pair<std::string, int>> CentreOverrides;
     std::string PrimaryDate;
+    int PrimaryProfileBonus = 0;
 };
 
 struct TNation {
@@ -288,6 +288,7 @@ struct TParty {
     std::vector<TLeader> Leaders;
     std::vector<TViceLeader> ViceLeaders;
     std::vector<TDebate> PrimariesDebates;
+    std::vector<TPrimary> Primaries;
     TDivision Division{};
     TGlyph Emblem = TGlyph::Star;
     TRgb EmblemColour{};

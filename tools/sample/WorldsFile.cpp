@@ -468,7 +468,8 @@ SAMPLE_TABLE(TRegion,
               Value("GeneralSeats", &Rg::GeneralSeats),
               Value("Lean", &Rg::Lean),
               Pairs("CentreOverrides", &Rg::CentreOverrides),
-              Value("PrimaryDate", &Rg::PrimaryDate)},
+              Value("PrimaryDate", &Rg::PrimaryDate),
+              Value("PrimaryProfileBonus", &Rg::PrimaryProfileBonus)},
              &Rg::Key, "Key")
 
 using N = TNation;
@@ -536,6 +537,11 @@ SAMPLE_TABLE(TLeader,
 
 SAMPLE_TABLE(TAdCredit, {Value("Ad", &TAdCredit::Ad), Value("Credits", &TAdCredit::Credits)},
              &TAdCredit::Ad, "Ad")
+SAMPLE_TABLE(TPrimary,
+             {Value("Region", &TPrimary::Region), Value("Type", &TPrimary::Type),
+              Value("OpenClosed", &TPrimary::OpenClosed), Value("SeatType", &TPrimary::SeatType),
+              Value("CutOff", &TPrimary::CutOff)},
+             &TPrimary::Region, "Region")
 SAMPLE_TABLE(TDivision,
              {Value("Committed", &TDivision::Committed), Value("Leaning", &TDivision::Leaning),
               Value("Undecided", &TDivision::Undecided), Value("Alienated", &TDivision::Alienated)})
@@ -564,6 +570,7 @@ SAMPLE_TABLE(TParty,
               List("Leader", &P::Leaders),
               List("ViceLeader", &P::ViceLeaders),
               List("Debate", &P::PrimariesDebates),
+              List("Primary", &P::Primaries),
               Record("Division", &P::Division),
               Value("Emblem", &P::Emblem),
               Value("EmblemColour", &P::EmblemColour),
