@@ -227,6 +227,10 @@ struct TViceLeader {
     TRatings Ratings{};
 };
 
+struct TDivision {
+    int Committed = 30, Leaning = 25, Undecided = 40, Alienated = 5;
+};
+
 struct TLeader {
     std::string Key;
     int DefaultOn = 0;
@@ -252,6 +256,8 @@ struct TLeader {
     TPortrait Portrait{};
     // Primaries share in a region where no leader is at home.
     int PrimaryShare = 50;
+    // How the voters of the leader's share in the primaries lean.
+    TDivision Division{};
 };
 
 struct TAdCredit {
@@ -263,10 +269,6 @@ struct TDebate {
     std::string Type; // empty for primaries debates
     std::string Date;
     int PercentToQualify = 0;
-};
-
-struct TDivision {
-    int Committed = 30, Leaning = 25, Undecided = 40, Alienated = 5;
 };
 
 struct TParty {

@@ -564,11 +564,12 @@ std::unique_ptr<TXmlNode> TBuilder::Percentages() {
             const std::vector<int> shares = LeaderShares(p, r);
             for (size_t i = 0; i < p.Leaders.size(); ++i) {
                 TXmlNode* leader = AddWithId(leaders, "leader", LeaderId(p.Leaders[i].Key));
+                const TDivision& division = p.Leaders[i].Division;
                 Add(leader, "starting_percentage", shares[i]);
-                Add(leader, "undecided", 45);
-                Add(leader, "alienated", 5);
-                Add(leader, "leaning", 30);
-                Add(leader, "committed", 20);
+                Add(leader, "undecided", division.Undecided);
+                Add(leader, "alienated", division.Alienated);
+                Add(leader, "leaning", division.Leaning);
+                Add(leader, "committed", division.Committed);
             }
         }
         if (total != 100)

@@ -506,6 +506,10 @@ SAMPLE_TABLE(TViceLeader,
               Value("Ratings", &V::Ratings)},
              &V::Key, "Key")
 
+SAMPLE_TABLE(TDivision,
+             {Value("Committed", &TDivision::Committed), Value("Leaning", &TDivision::Leaning),
+              Value("Undecided", &TDivision::Undecided), Value("Alienated", &TDivision::Alienated)})
+
 using L = TLeader;
 SAMPLE_TABLE(TLeader,
              {Value("Key", &L::Key),
@@ -532,7 +536,8 @@ SAMPLE_TABLE(TLeader,
               List("Crusader", &L::Crusaders),
               Pairs("RegionBonuses", &L::RegionBonuses),
               Record("Portrait", &L::Portrait),
-              Value("PrimaryShare", &L::PrimaryShare)},
+              Value("PrimaryShare", &L::PrimaryShare),
+              Record("Division", &L::Division)},
              &L::Key, "Key")
 
 SAMPLE_TABLE(TAdCredit, {Value("Ad", &TAdCredit::Ad), Value("Credits", &TAdCredit::Credits)},
@@ -542,9 +547,6 @@ SAMPLE_TABLE(TPrimary,
               Value("OpenClosed", &TPrimary::OpenClosed), Value("SeatType", &TPrimary::SeatType),
               Value("CutOff", &TPrimary::CutOff)},
              &TPrimary::Region, "Region")
-SAMPLE_TABLE(TDivision,
-             {Value("Committed", &TDivision::Committed), Value("Leaning", &TDivision::Leaning),
-              Value("Undecided", &TDivision::Undecided), Value("Alienated", &TDivision::Alienated)})
 
 using P = TParty;
 SAMPLE_TABLE(TParty,
