@@ -344,298 +344,178 @@ TField<S> Pairs(const char* name, std::vector<std::pair<std::string, V>> S::*mem
             Optional<S>};
 }
 
+template <class... F> auto Fields(F... fields) {
+    return std::vector{fields...};
+}
+
+// The table of struct R. In the file a field has its name in the struct,
+// and a list's element the name given.
 #define SAMPLE_TABLE(R, ...)                                                                       \
     template <> const TTable<R>& TableOf<R>() {                                                    \
+        using Rec = R;                                                                             \
         static const TTable<R> table{__VA_ARGS__};                                                 \
         return table;                                                                              \
     }
+#define VALUE(field) Value(#field, &Rec::field)
+#define RECORD(field) Record(#field, &Rec::field)
+#define PAIRS(field) Pairs(#field, &Rec::field)
+#define LIST(element, field) List(#element, &Rec::field)
+#define TEXTS(element, field) Texts(#element, &Rec::field)
+#define KEY(field) &Rec::field, #field
 
-using S = TSettings;
 SAMPLE_TABLE(TTarget,
-             {Value("Key", &TTarget::Key), Value("Name", &TTarget::Name),
-              Value("EconomyTarget", &TTarget::EconomyTarget), Value("Speed", &TTarget::Speed),
-              Value("Chance", &TTarget::Chance)},
-             &TTarget::Key, "Key")
+             Fields(VALUE(Key), VALUE(Name), VALUE(EconomyTarget), VALUE(Speed), VALUE(Chance)),
+             KEY(Key))
 SAMPLE_TABLE(TInterviewer,
-             {Value("Name", &TInterviewer::Name), Value("Stance", &TInterviewer::Stance),
-              Value("Visibility", &TInterviewer::Visibility),
-              Value("Contentiousness", &TInterviewer::Contentiousness)},
-             &TInterviewer::Name, "Name")
-SAMPLE_TABLE(TDebate,
-             {Value("Type", &TDebate::Type), Value("Date", &TDebate::Date),
-              Value("PercentToQualify", &TDebate::PercentToQualify)},
-             &TDebate::Date, "Date")
-SAMPLE_TABLE(TSettings, {Value("Name", &S::Name),
-                         Value("BackgroundImages", &S::BackgroundImages),
-                         Value("PrimariesIntroduction", &S::PrimariesIntroduction),
-                         Value("GeneralIntroduction", &S::GeneralIntroduction),
-                         Value("PrimariesStart", &S::PrimariesStart),
-                         Value("GeneralStart", &S::GeneralStart),
-                         Value("GeneralEnd", &S::GeneralEnd),
-                         Value("MoneyCoefficient", &S::MoneyCoefficient),
-                         Value("FundraisingCoefficient", &S::FundraisingCoefficient),
-                         Value("InterPartyCoefficient", &S::InterPartyCoefficient),
-                         Value("IntraPartyCoefficient", &S::IntraPartyCoefficient),
-                         Value("PollResultsDay", &S::PollResultsDay),
-                         Value("InitialEconomy", &S::InitialEconomy),
-                         List("Target", &S::Targets),
-                         Value("Pac", &S::Pac),
-                         Value("BanDaysBeforeElection", &S::BanDaysBeforeElection),
-                         Value("MaxAdsPerPlayer", &S::MaxAdsPerPlayer),
-                         Value("BaseCp", &S::BaseCp),
-                         Value("CurrencySymbol", &S::CurrencySymbol),
-                         Value("Position", &S::Position),
-                         Value("Institution", &S::Institution),
-                         Value("AppointedBy", &S::AppointedBy),
-                         List("Interviewer", &S::Interviewers),
-                         List("Debate", &S::GeneralDebates),
-                         Value("Randomization", &S::Randomization),
-                         Value("UniversalAlienated", &S::UniversalAlienated),
-                         Value("CoalitionOffers", &S::CoalitionOffers),
-                         Value("EndorsementOffers", &S::EndorsementOffers),
-                         Value("NonAggressionOffers", &S::NonAggressionOffers),
-                         Value("ViceLeaderOffers", &S::ViceLeaderOffers),
-                         Value("RandomEventsOn", &S::RandomEventsOn)})
+             Fields(VALUE(Name), VALUE(Stance), VALUE(Visibility), VALUE(Contentiousness)),
+             KEY(Name))
+SAMPLE_TABLE(TDebate, Fields(VALUE(Type), VALUE(Date), VALUE(PercentToQualify)), KEY(Date))
+SAMPLE_TABLE(TSettings,
+             Fields(VALUE(Name), VALUE(BackgroundImages), VALUE(PrimariesIntroduction),
+                    VALUE(GeneralIntroduction), VALUE(PrimariesStart), VALUE(GeneralStart),
+                    VALUE(GeneralEnd), VALUE(MoneyCoefficient), VALUE(FundraisingCoefficient),
+                    VALUE(InterPartyCoefficient), VALUE(IntraPartyCoefficient),
+                    VALUE(PollResultsDay), VALUE(InitialEconomy), LIST(Target, Targets), VALUE(Pac),
+                    VALUE(BanDaysBeforeElection), VALUE(MaxAdsPerPlayer), VALUE(BaseCp),
+                    VALUE(CurrencySymbol), VALUE(Position), VALUE(Institution), VALUE(AppointedBy),
+                    LIST(Interviewer, Interviewers), LIST(Debate, GeneralDebates),
+                    VALUE(Randomization), VALUE(UniversalAlienated), VALUE(CoalitionOffers),
+                    VALUE(EndorsementOffers), VALUE(NonAggressionOffers), VALUE(ViceLeaderOffers),
+                    VALUE(RandomEventsOn)))
 
-SAMPLE_TABLE(TIcon, {Value("Glyph", &TIcon::Glyph), Value("Colour", &TIcon::Colour),
-                     Value("Background", &TIcon::Background)})
+SAMPLE_TABLE(TIcon, Fields(VALUE(Glyph), VALUE(Colour), VALUE(Background)))
 SAMPLE_TABLE(TFlagDesign,
-             {Value("Vertical", &TFlagDesign::Vertical), Value("Stripes", &TFlagDesign::Stripes),
-              Value("Emblem", &TFlagDesign::Emblem),
-              Value("EmblemColour", &TFlagDesign::EmblemColour)})
+             Fields(VALUE(Vertical), VALUE(Stripes), VALUE(Emblem), VALUE(EmblemColour)))
 
 // Attribute issues have no positions.
 bool HasPositions(const TIssue& issue) {
     return !issue.Attribute;
 }
-using I = TIssue;
 SAMPLE_TABLE(TIssue,
-             {Value("Key", &I::Key), Value("Name", &I::Name), Value("Attribute", &I::Attribute),
-              Value("Picture", &I::Picture),
-              When(HasPositions, Texts("Description", &I::Descriptions)),
-              When(HasPositions, Value("Fundraising", &I::Fundraising)),
-              Value("PrimariesProfile", &I::PrimariesProfile),
-              Value("GeneralProfile", &I::GeneralProfile), Record("Icon", &I::Icon)},
-             &I::Key, "Key")
+             Fields(VALUE(Key), VALUE(Name), VALUE(Attribute), VALUE(Picture),
+                    When(HasPositions, TEXTS(Description, Descriptions)),
+                    When(HasPositions, VALUE(Fundraising)), VALUE(PrimariesProfile),
+                    VALUE(GeneralProfile), RECORD(Icon)),
+             KEY(Key))
 
-SAMPLE_TABLE(TQuality,
-             {Value("Budget", &TQuality::Budget), Value("TurnsToMake", &TQuality::TurnsToMake),
-              Value("ChanceOfSuccess", &TQuality::ChanceOfSuccess)})
-SAMPLE_TABLE(
-    TAd,
-    {Value("Key", &TAd::Key), Value("Name", &TAd::Name), Value("Description", &TAd::Description),
-     Value("CostCoefficient", &TAd::CostCoefficient), Value("BasePower", &TAd::BasePower),
-     Value("AttackBackfireChance", &TAd::AttackBackfireChance),
-     Value("AttackPowerBonus", &TAd::AttackPowerBonus), Value("TurnsToStart", &TAd::TurnsToStart),
-     Value("TurnsToCancel", &TAd::TurnsToCancel), Value("MaxTurnsCanRun", &TAd::MaxTurnsCanRun),
-     Value("ImmediatelyAvailable", &TAd::ImmediatelyAvailable), List("Quality", &TAd::Qualities)},
-    &TAd::Key, "Key")
+SAMPLE_TABLE(TQuality, Fields(VALUE(Budget), VALUE(TurnsToMake), VALUE(ChanceOfSuccess)))
+SAMPLE_TABLE(TAd,
+             Fields(VALUE(Key), VALUE(Name), VALUE(Description), VALUE(CostCoefficient),
+                    VALUE(BasePower), VALUE(AttackBackfireChance), VALUE(AttackPowerBonus),
+                    VALUE(TurnsToStart), VALUE(TurnsToCancel), VALUE(MaxTurnsCanRun),
+                    VALUE(ImmediatelyAvailable), LIST(Quality, Qualities)),
+             KEY(Key))
 
-using A = TActivity;
 SAMPLE_TABLE(TActivity,
-             {Value("Id", &A::Id), Value("BuiltIn", &A::BuiltIn), Value("Name", &A::Name),
-              Value("Picture", &A::Picture), Value("EnergyPoints", &A::EnergyPoints),
-              Value("CommandPoints", &A::CommandPoints), Value("Cost", &A::Cost),
-              Value("BasePower", &A::BasePower),
-              Value("ChanceNationalNews", &A::ChanceNationalNews),
-              Value("ChanceBackfire", &A::ChanceBackfire),
-              Value("HasIssueFocus", &A::HasIssueFocus),
-              Value("RequiresLocation", &A::RequiresLocation), Record("Icon", &A::Icon)},
-             &A::Id, "Id")
+             Fields(VALUE(Id), VALUE(BuiltIn), VALUE(Name), VALUE(Picture), VALUE(EnergyPoints),
+                    VALUE(CommandPoints), VALUE(Cost), VALUE(BasePower), VALUE(ChanceNationalNews),
+                    VALUE(ChanceBackfire), VALUE(HasIssueFocus), VALUE(RequiresLocation),
+                    RECORD(Icon)),
+             KEY(Id))
 
-using Rg = TRegion;
 SAMPLE_TABLE(TRegion,
-             {Value("Key", &Rg::Key),
-              Value("Name", &Rg::Name),
-              Value("Abbreviation", &Rg::Abbreviation),
-              Value("Capital", &Rg::Capital),
-              Value("FlagText", &Rg::FlagText),
-              Value("Motto", &Rg::Motto),
-              Value("Nickname", &Rg::Nickname),
-              Value("Blurb", &Rg::Blurb),
-              Value("MediaMarket", &Rg::MediaMarket),
-              Value("Population", &Rg::Population),
-              Value("Voters", &Rg::Voters),
-              Value("YearOfEntry", &Rg::YearOfEntry),
-              Value("PollClose", &Rg::PollClose),
-              Texts("City", &Rg::Cities),
-              Value("Logo", &Rg::Logo),
-              Record("Flag", &Rg::Flag),
-              Value("MapColour", &Rg::MapColour),
-              Value("FillPoints", &Rg::FillPoints),
-              Value("Governor", &Rg::Governor),
-              Value("Majority", &Rg::Majority),
-              Value("GeneralSeats", &Rg::GeneralSeats),
-              Value("Lean", &Rg::Lean),
-              Pairs("CentreOverrides", &Rg::CentreOverrides),
-              Value("PrimaryDate", &Rg::PrimaryDate),
-              Value("PrimaryProfileBonus", &Rg::PrimaryProfileBonus)},
-             &Rg::Key, "Key")
+             Fields(VALUE(Key), VALUE(Name), VALUE(Abbreviation), VALUE(Capital), VALUE(FlagText),
+                    VALUE(Motto), VALUE(Nickname), VALUE(Blurb), VALUE(MediaMarket),
+                    VALUE(Population), VALUE(Voters), VALUE(YearOfEntry), VALUE(PollClose),
+                    TEXTS(City, Cities), VALUE(Logo), RECORD(Flag), VALUE(MapColour),
+                    VALUE(FillPoints), VALUE(Governor), VALUE(Majority), VALUE(GeneralSeats),
+                    VALUE(Lean), PAIRS(CentreOverrides), VALUE(PrimaryDate),
+                    VALUE(PrimaryProfileBonus)),
+             KEY(Key))
 
-using N = TNation;
-SAMPLE_TABLE(TNation,
-             {Value("Key", &N::Key), Value("Name", &N::Name),
-              Value("Abbreviation", &N::Abbreviation), Value("Type", &N::Type),
-              Value("Layer", &N::Layer), Value("Capital", &N::Capital),
-              Value("FlagText", &N::FlagText), Value("Motto", &N::Motto),
-              Value("Nickname", &N::Nickname), Value("Blurb", &N::Blurb), Value("Logo", &N::Logo),
-              Record("Flag", &N::Flag), Value("YearOfEntry", &N::YearOfEntry),
-              Value("Population", &N::Population), Value("Voters", &N::Voters)})
+SAMPLE_TABLE(TNation, Fields(VALUE(Key), VALUE(Name), VALUE(Abbreviation), VALUE(Type),
+                             VALUE(Layer), VALUE(Capital), VALUE(FlagText), VALUE(Motto),
+                             VALUE(Nickname), VALUE(Blurb), VALUE(Logo), RECORD(Flag),
+                             VALUE(YearOfEntry), VALUE(Population), VALUE(Voters)))
 
-SAMPLE_TABLE(TIsland, {Value("Region", &TIsland::Region), Value("Centre", &TIsland::Centre),
-                       Value("RadiusX", &TIsland::RadiusX), Value("RadiusY", &TIsland::RadiusY)})
-SAMPLE_TABLE(TMapShape, {Value("Mainland", &TMapShape::Mainland),
-                         List("Island", &TMapShape::Islands), Value("Sea", &TMapShape::Sea)})
+SAMPLE_TABLE(TIsland, Fields(VALUE(Region), VALUE(Centre), VALUE(RadiusX), VALUE(RadiusY)))
+SAMPLE_TABLE(TMapShape, Fields(VALUE(Mainland), LIST(Island, Islands), VALUE(Sea)))
 
 SAMPLE_TABLE(TCrusader,
-             {Value("FirstName", &TCrusader::FirstName), Value("LastName", &TCrusader::LastName),
-              Value("Cost", &TCrusader::Cost), Value("Power", &TCrusader::Power),
-              Value("Days", &TCrusader::Days)},
-             &TCrusader::LastName, "LastName")
-SAMPLE_TABLE(TPortrait,
-             {Value("Skin", &TPortrait::Skin), Value("Hair", &TPortrait::Hair),
-              Value("LongHair", &TPortrait::LongHair), Value("Glasses", &TPortrait::Glasses),
-              Value("Beard", &TPortrait::Beard), Value("Background", &TPortrait::Background)})
+             Fields(VALUE(FirstName), VALUE(LastName), VALUE(Cost), VALUE(Power), VALUE(Days)),
+             KEY(LastName))
+SAMPLE_TABLE(TPortrait, Fields(VALUE(Skin), VALUE(Hair), VALUE(LongHair), VALUE(Glasses),
+                               VALUE(Beard), VALUE(Background)))
 
-using V = TViceLeader;
 SAMPLE_TABLE(TViceLeader,
-             {Value("Key", &V::Key), Value("FirstName", &V::FirstName),
-              Value("LastName", &V::LastName), Value("Sex", &V::Sex), Value("Home", &V::Home),
-              Value("Age", &V::Age), Value("HowWellKnown", &V::HowWellKnown),
-              Value("PointsCost", &V::PointsCost), Value("HomeBonus", &V::HomeBonus),
-              Value("Ratings", &V::Ratings)},
-             &V::Key, "Key")
+             Fields(VALUE(Key), VALUE(FirstName), VALUE(LastName), VALUE(Sex), VALUE(Home),
+                    VALUE(Age), VALUE(HowWellKnown), VALUE(PointsCost), VALUE(HomeBonus),
+                    VALUE(Ratings)),
+             KEY(Key))
 
 SAMPLE_TABLE(TDivision,
-             {Value("Committed", &TDivision::Committed), Value("Leaning", &TDivision::Leaning),
-              Value("Undecided", &TDivision::Undecided), Value("Alienated", &TDivision::Alienated)})
+             Fields(VALUE(Committed), VALUE(Leaning), VALUE(Undecided), VALUE(Alienated)))
 
-using L = TLeader;
 SAMPLE_TABLE(TLeader,
-             {Value("Key", &L::Key),
-              Value("DefaultOn", &L::DefaultOn),
-              Value("Title", &L::Title),
-              Value("FirstName", &L::FirstName),
-              Value("LastName", &L::LastName),
-              Value("Sex", &L::Sex),
-              Value("PrimariesDescription", &L::PrimariesDescription),
-              Value("GeneralDescription", &L::GeneralDescription),
-              Value("Colour", &L::Colour),
-              Value("GoalPercentage", &L::GoalPercentage),
-              Value("GoalSeats", &L::GoalSeats),
-              Value("Home", &L::Home),
-              Value("Age", &L::Age),
-              Value("StartingFunds", &L::StartingFunds),
-              Value("LanguageBonus", &L::LanguageBonus),
-              Value("HowWellKnown", &L::HowWellKnown),
-              Value("EstablishedPrimaries", &L::EstablishedPrimaries),
-              Value("InfluencePoints", &L::InfluencePoints),
-              Value("Ratings", &L::Ratings),
-              Pairs("PlatformOverrides", &L::PlatformOverrides),
-              Value("RunningMates", &L::RunningMates),
-              List("Crusader", &L::Crusaders),
-              Pairs("RegionBonuses", &L::RegionBonuses),
-              Record("Portrait", &L::Portrait),
-              Value("PrimaryShare", &L::PrimaryShare),
-              Record("Division", &L::Division)},
-             &L::Key, "Key")
+             Fields(VALUE(Key), VALUE(DefaultOn), VALUE(Title), VALUE(FirstName), VALUE(LastName),
+                    VALUE(Sex), VALUE(PrimariesDescription), VALUE(GeneralDescription),
+                    VALUE(Colour), VALUE(GoalPercentage), VALUE(GoalSeats), VALUE(Home), VALUE(Age),
+                    VALUE(StartingFunds), VALUE(LanguageBonus), VALUE(HowWellKnown),
+                    VALUE(EstablishedPrimaries), VALUE(InfluencePoints), VALUE(Ratings),
+                    PAIRS(PlatformOverrides), VALUE(RunningMates), LIST(Crusader, Crusaders),
+                    PAIRS(RegionBonuses), RECORD(Portrait), VALUE(PrimaryShare), RECORD(Division)),
+             KEY(Key))
 
-SAMPLE_TABLE(TAdCredit, {Value("Ad", &TAdCredit::Ad), Value("Credits", &TAdCredit::Credits)},
-             &TAdCredit::Ad, "Ad")
+SAMPLE_TABLE(TAdCredit, Fields(VALUE(Ad), VALUE(Credits)), KEY(Ad))
 SAMPLE_TABLE(TPrimary,
-             {Value("Region", &TPrimary::Region), Value("Type", &TPrimary::Type),
-              Value("OpenClosed", &TPrimary::OpenClosed), Value("SeatType", &TPrimary::SeatType),
-              Value("CutOff", &TPrimary::CutOff)},
-             &TPrimary::Region, "Region")
+             Fields(VALUE(Region), VALUE(Type), VALUE(OpenClosed), VALUE(SeatType), VALUE(CutOff)),
+             KEY(Region))
 
-using P = TParty;
 SAMPLE_TABLE(TParty,
-             {Value("Key", &P::Key),
-              Value("Name", &P::Name),
-              Value("Abbreviation", &P::Abbreviation),
-              Value("Colour", &P::Colour),
-              Value("DefaultOn", &P::DefaultOn),
-              Value("Picture", &P::Picture),
-              Value("Funds", &P::Funds),
-              Value("Established", &P::Established),
-              Value("Incumbent", &P::Incumbent),
-              Value("BlockGrant", &P::BlockGrant),
-              Value("FundraisingCoefficient", &P::FundraisingCoefficient),
-              Pairs("Platform", &P::Platform),
-              Value("Pac", &P::Pac),
-              List("AdCredit", &P::AdCredits),
-              Value("ConventionStart", &P::ConventionStart),
-              Value("ConventionEnd", &P::ConventionEnd),
-              Value("ConventionNomination", &P::ConventionNomination),
-              Value("ConventionRegion", &P::ConventionRegion),
-              Value("ConventionCity", &P::ConventionCity),
-              List("Leader", &P::Leaders),
-              List("ViceLeader", &P::ViceLeaders),
-              List("Debate", &P::PrimariesDebates),
-              List("Primary", &P::Primaries),
-              Record("Division", &P::Division),
-              Value("Emblem", &P::Emblem),
-              Value("EmblemColour", &P::EmblemColour),
-              Value("Background", &P::Background)},
-             &P::Key, "Key")
+             Fields(VALUE(Key), VALUE(Name), VALUE(Abbreviation), VALUE(Colour), VALUE(DefaultOn),
+                    VALUE(Picture), VALUE(Funds), VALUE(Established), VALUE(Incumbent),
+                    VALUE(BlockGrant), VALUE(FundraisingCoefficient), PAIRS(Platform), VALUE(Pac),
+                    LIST(AdCredit, AdCredits), VALUE(ConventionStart), VALUE(ConventionEnd),
+                    VALUE(ConventionNomination), VALUE(ConventionRegion), VALUE(ConventionCity),
+                    LIST(Leader, Leaders), LIST(ViceLeader, ViceLeaders),
+                    LIST(Debate, PrimariesDebates), LIST(Primary, Primaries), RECORD(Division),
+                    VALUE(Emblem), VALUE(EmblemColour), VALUE(Background)),
+             KEY(Key))
 
-SAMPLE_TABLE(TSimpleEvent,
-             {Value("Issue", &TSimpleEvent::Issue), Texts("Headline", &TSimpleEvent::Headlines)},
-             &TSimpleEvent::Issue, "Issue")
-SAMPLE_TABLE(TCondition, {Value("Type", &TCondition::Type), Value("Target", &TCondition::Target)})
-SAMPLE_TABLE(TEffect, {Value("Kind", &TEffect::Kind), Value("Target", &TEffect::Target),
-                       Value("Reward", &TEffect::Reward), Value("Amount", &TEffect::Amount)})
+SAMPLE_TABLE(TSimpleEvent, Fields(VALUE(Issue), TEXTS(Headline, Headlines)), KEY(Issue))
+SAMPLE_TABLE(TCondition, Fields(VALUE(Type), VALUE(Target)))
+SAMPLE_TABLE(TEffect, Fields(VALUE(Kind), VALUE(Target), VALUE(Reward), VALUE(Amount)))
 
-using O = TOutcome;
 SAMPLE_TABLE(TOutcome,
-             {Value("Chance", &O::Chance), Value("ProfileChange", &O::ProfileChange),
-              Value("ChanceCentreMoves", &O::ChanceCentreMoves),
-              Value("DistanceCentreMoves", &O::DistanceCentreMoves),
-              Value("TargetCentre", &O::TargetCentre), Value("MomentumChange", &O::MomentumChange),
-              Value("Headline", &O::Headline), Value("Issue", &O::Issue),
-              List("Effect", &O::Effects)})
+             Fields(VALUE(Chance), VALUE(ProfileChange), VALUE(ChanceCentreMoves),
+                    VALUE(DistanceCentreMoves), VALUE(TargetCentre), VALUE(MomentumChange),
+                    VALUE(Headline), VALUE(Issue), LIST(Effect, Effects)))
 
-using E = TScriptedEvent;
 SAMPLE_TABLE(TScriptedEvent,
-             {Value("Key", &E::Key), Value("Name", &E::Name), Value("StartDate", &E::StartDate),
-              Value("EndDate", &E::EndDate), Value("TimesCanOccur", &E::TimesCanOccur),
-              Value("WillOccur", &E::WillOccur), Value("ChanceOccurs", &E::ChanceOccurs),
-              List("Condition", &E::Conditions), List("Outcome", &E::Outcomes)},
-             &E::Key, "Key")
+             Fields(VALUE(Key), VALUE(Name), VALUE(StartDate), VALUE(EndDate), VALUE(TimesCanOccur),
+                    VALUE(WillOccur), VALUE(ChanceOccurs), LIST(Condition, Conditions),
+                    LIST(Outcome, Outcomes)),
+             KEY(Key))
 
 SAMPLE_TABLE(TRegionBonus,
-             {Value("Region", &TRegionBonus::Region), Value("Momentum", &TRegionBonus::Momentum),
-              Value("Footsoldiers", &TRegionBonus::Footsoldiers),
-              Value("Chance", &TRegionBonus::Chance)},
-             &TRegionBonus::Region, "Region")
+             Fields(VALUE(Region), VALUE(Momentum), VALUE(Footsoldiers), VALUE(Chance)),
+             KEY(Region))
 
-using En = TEndorser;
 SAMPLE_TABLE(TEndorser,
-             {Value("Key", &En::Key), Value("Name", &En::Name),
-              Value("Description", &En::Description), Value("StartDate", &En::StartDate),
-              Value("EndDate", &En::EndDate), Value("PpEffect", &En::PpEffect),
-              Value("Party", &En::Party), Value("PartyStance", &En::PartyStance),
-              Value("Leader", &En::Leader), Value("LeaderStance", &En::LeaderStance),
-              Value("MonetaryBonus", &En::MonetaryBonus), List("RegionBonus", &En::Regions),
-              Value("Issue", &En::Issue), Value("FavouredPosition", &En::FavouredPosition)},
-             &En::Key, "Key")
+             Fields(VALUE(Key), VALUE(Name), VALUE(Description), VALUE(StartDate), VALUE(EndDate),
+                    VALUE(PpEffect), VALUE(Party), VALUE(PartyStance), VALUE(Leader),
+                    VALUE(LeaderStance), VALUE(MonetaryBonus), LIST(RegionBonus, Regions),
+                    VALUE(Issue), VALUE(FavouredPosition)),
+             KEY(Key))
 
-SAMPLE_TABLE(TRelation, {Value("From", &TRelation::From), Value("To", &TRelation::To),
-                         Value("Rating", &TRelation::Rating)})
+SAMPLE_TABLE(TRelation, Fields(VALUE(From), VALUE(To), VALUE(Rating)))
 
-using W = TWorld;
 SAMPLE_TABLE(TWorld,
-             {Known<W>("Id"), Known<W>("From"), Value("AllIssueCentres", &W::AllIssueCentres),
-              Record("Settings", &W::Settings), List("Issue", &W::Issues),
-              Record("Nation", &W::Nation), List("Region", &W::Regions),
-              When(Optional<W>, Record("Map", &W::Map)), List("Ad", &W::Ads),
-              List("Party", &W::Parties), Pairs("Shares", &W::Shares),
-              List("SimpleEvent", &W::SimpleEvents), List("ScriptedEvent", &W::ScriptedEvents),
-              List("Endorser", &W::Endorsers), List("LeaderActivity", &W::LeaderActivities),
-              List("ViceLeaderActivity", &W::ViceLeaderActivities),
-              List("Relation", &W::Relations)})
+             Fields(Known<Rec>("Id"), Known<Rec>("From"), VALUE(AllIssueCentres), RECORD(Settings),
+                    LIST(Issue, Issues), RECORD(Nation), LIST(Region, Regions),
+                    When(Optional<Rec>, RECORD(Map)), LIST(Ad, Ads), LIST(Party, Parties),
+                    PAIRS(Shares), LIST(SimpleEvent, SimpleEvents),
+                    LIST(ScriptedEvent, ScriptedEvents), LIST(Endorser, Endorsers),
+                    LIST(LeaderActivity, LeaderActivities),
+                    LIST(ViceLeaderActivity, ViceLeaderActivities), LIST(Relation, Relations)))
 
 #undef SAMPLE_TABLE
+#undef VALUE
+#undef RECORD
+#undef PAIRS
+#undef LIST
+#undef TEXTS
+#undef KEY
 
 } // namespace
 
