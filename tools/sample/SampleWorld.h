@@ -439,9 +439,6 @@ struct TWorld {
     int Share(const std::string& region, const std::string& party) const;
 };
 
-// The sample folder name listed in scenarios.txt.
-inline const char* const SampleName = "Tellavar - 2008";
-
 // The settings, issues, activities and ads of a new scenario; everything
 // else is left to the designer.
 TWorld TemplateWorld();
