@@ -1,4 +1,4 @@
-// Writes the shipped XML data from the invented worlds of sample/:
+// Writes the shipped XML data from the invented worlds of sample/worlds.xml:
 //   stumpcraft-make-scenarios template FILE     the template (default.vrx)
 //   stumpcraft-make-scenarios sample FOLDER     the Tellavar sample scenario
 //   stumpcraft-make-scenarios base FOLDER       the verification tests' base

@@ -2,12 +2,14 @@
 
 // The invented content the shipped data is generated from: the template's
 // issues, activities and ads, and the Republic of Tellavar, the nation of the
-// sample scenario and of the test base scenario. The scenario writer turns it
-// into the ten documents, the picture generator into bitmaps; both read the
-// same map geometry, so fill points always lie inside their areas.
+// sample scenario and of the test base scenario. It lives in sample/worlds.xml
+// and is read into these structs; the scenario writer turns it into the ten
+// documents, the picture generator into bitmaps; both read the same map
+// geometry, so fill points always lie inside their areas.
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -131,15 +133,14 @@ struct TActivity {
     TIcon Icon{};
 };
 
-// One party's primary or caucus in one region.
+// How a party chooses its candidate in one region; the region's date and
+// voters give the date and the seats.
 struct TPrimary {
+    std::string Region;           // region key, or empty for the party's other regions
     std::string Type = "Primary"; // "Primary" or "caucus"
     std::string OpenClosed = "open";
-    std::string Date;
     std::string SeatType = "PR";
-    int Seats = 1;
     int CutOff = 0;
-    int ProfileBonus = 0;
 };
 
 struct TRegion {
@@ -173,6 +174,7 @@ struct TRegion {
     // Issue key and position 1..7 where the region departs from its lean.
     std::vector<std::pair<std::string, int>> CentreOverrides;
     std::string PrimaryDate;
+    int PrimaryProfileBonus = 0;
 };
 
 struct TNation {
@@ -225,6 +227,10 @@ struct TViceLeader {
     TRatings Ratings{};
 };
 
+struct TDivision {
+    int Committed = 30, Leaning = 25, Undecided = 40, Alienated = 5;
+};
+
 struct TLeader {
     std::string Key;
     int DefaultOn = 0;
@@ -250,6 +256,8 @@ struct TLeader {
     TPortrait Portrait{};
     // Primaries share in a region where no leader is at home.
     int PrimaryShare = 50;
+    // How the voters of the leader's share in the primaries lean.
+    TDivision Division{};
 };
 
 struct TAdCredit {
@@ -261,10 +269,6 @@ struct TDebate {
     std::string Type; // empty for primaries debates
     std::string Date;
     int PercentToQualify = 0;
-};
-
-struct TDivision {
-    int Committed = 30, Leaning = 25, Undecided = 40, Alienated = 5;
 };
 
 struct TParty {
@@ -286,6 +290,7 @@ struct TParty {
     std::vector<TLeader> Leaders;
     std::vector<TViceLeader> ViceLeaders;
     std::vector<TDebate> PrimariesDebates;
+    std::vector<TPrimary> Primaries;
     TDivision Division{};
     TGlyph Emblem = TGlyph::Star;
     TRgb EmblemColour{};
@@ -434,17 +439,6 @@ struct TWorld {
     int Share(const std::string& region, const std::string& party) const;
 };
 
-// The sample folder name listed in scenarios.txt.
-inline const char* const SampleName = "Tellavar - 2008";
-
-// The 22 issues (4 attribute issues first); the sample replaces two
-// generic issues by local ones.
-std::vector<TIssue> TemplateIssues();
-std::vector<TIssue> TellavarIssues();
-std::vector<TActivity> BuiltInLeaderActivities();
-std::vector<TActivity> BuiltInViceLeaderActivities();
-std::vector<TAd> TemplateAds();
-
 // The settings, issues, activities and ads of a new scenario; everything
 // else is left to the designer.
 TWorld TemplateWorld();
@@ -457,6 +451,10 @@ TWorld BaseWorld();
 // elements (44 KB of XML, against 2,000 and 115 KB), still with one item of
 // each kind.
 TWorld FuzzWorld();
+
+// The worlds of a data file by their Id. Throws std::runtime_error naming the
+// file, the record and the field of the first mistake.
+std::map<std::string, TWorld> ReadWorlds(const std::string& file);
 
 // The identifier of an invented item, in the form NewId gives ("39452_..."),
 // the same for the same kind and key in every world.

@@ -291,38 +291,23 @@ void TBuilder::AddGeneralEvent(TXmlNode* events, int seats) {
 }
 
 void TBuilder::AddPrimary(TXmlNode* events, const TRegion& region, const TParty& party) {
-    // Each party runs its own contests: the Meadow League caucuses on the
-    // islands and in the highlands, the People's Accord keeps its primaries
-    // closed in its industrial strongholds.
-    TPrimary primary;
-    primary.Date = region.PrimaryDate;
-    primary.Seats = std::max<int>(1, static_cast<int>(region.Voters / 40000));
-    if (party.Key == "meadow_league" && (region.Key == "aldmoor" || region.Key == "quen_isles")) {
-        primary.Type = "caucus";
-        primary.OpenClosed = "closed";
-    } else if (party.Key == "peoples_accord" &&
-               (region.Key == "stannock" || region.Key == "orrin_hills")) {
-        primary.OpenClosed = "closed";
-    }
-    if (party.Key == "civic_union") {
-        primary.SeatType = "FPP";
-        primary.CutOff = 0;
-    } else {
-        primary.CutOff = party.Key == "peoples_accord" ? 15 : 10;
-    }
-    primary.ProfileBonus = region.Key == W_.Regions.front().Key ? 10 : 0;
-
+    const TPrimary* primary = nullptr;
+    for (const TPrimary& p : party.Primaries)
+        if (p.Region == region.Key || (!primary && p.Region.empty()))
+            primary = &p;
+    if (!primary)
+        throw std::runtime_error("party " + party.Name + " holds no primary in " + region.Name);
     TXmlNode* event = Add(events, "event");
-    Add(event, "type", primary.Type);
-    Add(event, "open_closed", primary.OpenClosed);
+    Add(event, "type", primary->Type);
+    Add(event, "open_closed", primary->OpenClosed);
     AddWithId(event, "party", PartyId(party.Key));
-    Add(event, "date", primary.Date);
+    Add(event, "date", region.PrimaryDate);
     Add(event, "ballot");
     TXmlNode* seat = Add(event, "seat");
-    Add(seat, "type", primary.SeatType);
-    Add(seat, "number", primary.Seats);
-    Add(seat, "cut_off", primary.CutOff);
-    Add(event, "profile_bonus", primary.ProfileBonus);
+    Add(seat, "type", primary->SeatType);
+    Add(seat, "number", std::max<int>(1, static_cast<int>(region.Voters / 40000)));
+    Add(seat, "cut_off", primary->CutOff);
+    Add(event, "profile_bonus", region.PrimaryProfileBonus);
 }
 
 void TBuilder::AddRegion(TXmlNode* parent, const TRegion& r) {
@@ -579,11 +564,12 @@ std::unique_ptr<TXmlNode> TBuilder::Percentages() {
             const std::vector<int> shares = LeaderShares(p, r);
             for (size_t i = 0; i < p.Leaders.size(); ++i) {
                 TXmlNode* leader = AddWithId(leaders, "leader", LeaderId(p.Leaders[i].Key));
+                const TDivision& division = p.Leaders[i].Division;
                 Add(leader, "starting_percentage", shares[i]);
-                Add(leader, "undecided", 45);
-                Add(leader, "alienated", 5);
-                Add(leader, "leaning", 30);
-                Add(leader, "committed", 20);
+                Add(leader, "undecided", division.Undecided);
+                Add(leader, "alienated", division.Alienated);
+                Add(leader, "leaning", division.Leaning);
+                Add(leader, "committed", division.Committed);
             }
         }
         if (total != 100)

@@ -1,12 +1,16 @@
 // The generators' own safety nets: the map check that stops a map the
-// region editor could not use, and the builder's refusal of data a designer
-// could not have entered.
+// region editor could not use, the builder's refusal of data a designer
+// could not have entered, and the worlds file's refusal of a mistake.
 
 #include "sample/MapRaster.h"
 #include "sample/ScenarioDocuments.h"
+#include "xml/FileText.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <filesystem>
+#include <fstream>
 #include <regex>
 #include <stdexcept>
 
@@ -86,6 +90,37 @@ TEST(ScenarioDocuments, SharesThatDoNotAddUpAreRefused) {
     TWorld world = BaseWorld();
     world.Shares[0].second[0] += 1;
     EXPECT_THROW(BuildDocuments(world, ""), std::runtime_error);
+}
+
+TEST(WorldsFile, AMistakeNamesTheFileTheRecordAndTheField) {
+    const std::string shipped = FileText::Read(STUMPCRAFT_SAMPLE_WORLDS);
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "stumpcraft-worlds-test.xml").string();
+    // An edit of the shipped file and how the message must go on after the
+    // file name: a bad value, a field a new record lacks, an unknown field,
+    // and a bad value in a record patched from an inherited one.
+    const std::vector<std::array<std::string, 3>> cases = {
+        {"Population=\"1150000\"", "Population=\"many\"",
+         "World sample > Region aldmoor: Population: "},
+        {" MediaMarket=\"Kestrel Ford\"", "",
+         "World sample > Region aldmoor: MediaMarket: missing"},
+        {"<City>Hollin</City>", "<Town>Hollin</Town>",
+         "World sample > Region aldmoor: Town: no such field"},
+        {"<Crusader LastName=\"Kettle\"/>", "<Crusader LastName=\"Kettle\" Power=\"high\"/>",
+         "World base > Party peoples_accord > Leader aurelio_fenn > Crusader Kettle: Power: "}};
+    for (const auto& [from, to, message] : cases) {
+        std::string text = shipped;
+        ASSERT_NE(text.find(from), std::string::npos) << from;
+        text.replace(text.find(from), from.size(), to);
+        std::ofstream(path, std::ios::binary) << text;
+        try {
+            ReadWorlds(path);
+            ADD_FAILURE() << "accepted " << to;
+        } catch (const std::runtime_error& e) {
+            EXPECT_EQ(std::string(e.what()).rfind(path + ": " + message, 0), 0u) << e.what();
+        }
+    }
+    std::filesystem::remove(path);
 }
 
 TEST(Ids, HaveTheProgramsFormAndDependOnKindAndKey) {
