@@ -29,6 +29,7 @@ class AllFormsDesignerWorkflowTest : public QObject {
     std::unique_ptr<TDataFolder> Data;
     std::unique_ptr<TScenarioCopy> Copy;
     std::unique_ptr<TScenarioBuilderForm> Form;
+    TScenarioData& Scenario() const { return *Form->Session().Scenario(); }
 
     TVerificationMessagesForm* Messages() const { return Form->MessagesForm(); }
 
@@ -57,9 +58,7 @@ class AllFormsDesignerWorkflowTest : public QObject {
         QVERIFY(typed);
     }
 
-    std::string Text(TScenarioFile file) const {
-        return Form->Session().Scenario()->Document(file).ToText();
-    }
+    std::string Text(TScenarioFile file) const { return Scenario().Document(file).ToText(); }
 
 private slots:
     void init() {
@@ -111,12 +110,11 @@ private slots:
         });
         Form->ViewErrors();
         QVERIFY(worked);
-        TXmlNode* party = Form->Session().Scenario()->Parties()->GetChildAt(1);
+        TXmlNode* party = Scenario().Parties()->GetChildAt(1);
         QCOMPARE(party->GetChild("leaders")->GetChildAt(0)->GetChild("age")->GetText(),
                  std::string("61"));
-        QCOMPARE(
-            Form->Session().Scenario()->Ads()->GetChildAt(1)->GetChild("base_power")->GetText(),
-            std::string("3"));
+        QCOMPARE(Scenario().Ads()->GetChildAt(1)->GetChild("base_power")->GetText(),
+                 std::string("3"));
 
         // Undo takes back the fix, then the whole Step 5 session.
         auto* undo = Form->findChild<QAction*>(QStringLiteral("UndoItem"));
@@ -134,14 +132,12 @@ private slots:
         QVERIFY(Form->Session().SaveFromButton());
         QVERIFY(Form->Session().RestoreBackup());
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(
-            Form->Session().Scenario()->Ads()->GetChildAt(1)->GetChild("base_power")->GetText(),
-            std::string("lots"));
+        QCOMPARE(Scenario().Ads()->GetChildAt(1)->GetChild("base_power")->GetText(),
+                 std::string("lots"));
         QVERIFY(!Form->StepButton(5)->isEnabled());
         Form->Session().Undo();
-        QCOMPARE(
-            Form->Session().Scenario()->Ads()->GetChildAt(1)->GetChild("base_power")->GetText(),
-            std::string("3"));
+        QCOMPARE(Scenario().Ads()->GetChildAt(1)->GetChild("base_power")->GetText(),
+                 std::string("3"));
     }
 };
 

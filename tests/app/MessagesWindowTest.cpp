@@ -40,6 +40,7 @@ class MessagesWindowTest : public QObject {
     std::unique_ptr<TDataFolder> Data;
     std::unique_ptr<TScenarioCopy> Copy;
     std::unique_ptr<TScenarioBuilderForm> Form;
+    TScenarioData& Scenario() const { return *Form->Session().Scenario(); }
     std::unique_ptr<GuiTest::TStandInEditors> Editors;
 
     void OpenBrokenSample() {
@@ -116,7 +117,7 @@ private slots:
         QVERIFY(Form->StepButton(4)->isEnabled());
         // A complete run lists the leader's age too.
         VerifyAll({true, true, true, true, true, true, true, true});
-        const std::string ads = Form->Session().Scenario()->Document(TScenarioFile::Ads).ToText();
+        const std::string ads = Scenario().Document(TScenarioFile::Ads).ToText();
         WithMessagesWindow([&](TVerificationMessagesForm* window) {
             QListWidget* list = window->MessagesListBox();
             const int row = RowOf(QStringLiteral("base_power"));
@@ -167,7 +168,7 @@ private slots:
         QCOMPARE(Editors->PlainRuns, 0);
         // Each session counts as a change of Step 4.
         QVERIFY(Form->Session().Modified());
-        QCOMPARE(Form->Session().Scenario()->Document(TScenarioFile::Ads).ToText(), ads);
+        QCOMPARE(Scenario().Document(TScenarioFile::Ads).ToText(), ads);
     }
 
     void LockedStepsAndVanishedItemsSaySo() {
@@ -186,8 +187,7 @@ private slots:
                 QStringLiteral("Step 5: Parties is locked")));
 
             // The same place in the list now holds another party.
-            Form->Session().Scenario()->Parties()->RemoveChild(
-                Form->Session().Scenario()->Parties()->GetChildAt(1));
+            Scenario().Parties()->RemoveChild(Scenario().Parties()->GetChildAt(1));
             Form->OpenMessage(row);
             QVERIFY(prompts.MessageTexts().last().contains(QStringLiteral("no longer")));
             QVERIFY(window->isVisible());
@@ -199,7 +199,7 @@ private slots:
     // A fix is one undoable change; the list follows it at once.
     void FixRemovesTheReferenceAsOneUndoableChange() {
         OpenBrokenSample();
-        TScenarioData& data = *Form->Session().Scenario();
+        TScenarioData& data = Scenario();
         data.Ads()->GetChildAt(1)->GetChild("base_power")->SetText("3");
         TXmlNode* platform = data.Parties()->GetChildAt(0)->GetChild("platform");
         const int entries = platform->ChildCount();
@@ -226,29 +226,22 @@ private slots:
         auto* undo = Form->findChild<QAction*>(QStringLiteral("UndoItem"));
         QCOMPARE(undo->text(), QStringLiteral("&Undo Fix: Remove this reference"));
         undo->trigger();
-        QCOMPARE(Form->Session().Scenario()->Document(TScenarioFile::Parties).ToText(), broken);
+        QCOMPARE(Scenario().Document(TScenarioFile::Parties).ToText(), broken);
         Form->Session().Redo();
-        QCOMPARE(Form->Session()
-                     .Scenario()
-                     ->Parties()
-                     ->GetChildAt(0)
-                     ->GetChild("platform")
-                     ->ChildCount(),
+        QCOMPARE(Scenario().Parties()->GetChildAt(0)->GetChild("platform")->ChildCount(),
                  entries - 1);
 
         // A message the documents have outgrown is refused and changes
         // nothing.
         TScriptedPrompts prompts;
         prompts.Ok("Fix");
-        TVerificationMessage stale = Form->Session().Scenario()->Messages().front();
+        TVerificationMessage stale = Scenario().Messages().front();
         stale.Repair = TRepairKind::RemoveItem;
         stale.SubjectPath = "/parties/party[1]/platform/issue[99]";
-        Form->Session().Scenario()->Messages().insert(
-            Form->Session().Scenario()->Messages().begin(), stale);
-        const std::string before =
-            Form->Session().Scenario()->Document(TScenarioFile::Parties).ToText();
+        Scenario().Messages().insert(Scenario().Messages().begin(), stale);
+        const std::string before = Scenario().Document(TScenarioFile::Parties).ToText();
         QVERIFY(!Form->FixMessage(0));
-        QCOMPARE(Form->Session().Scenario()->Document(TScenarioFile::Parties).ToText(), before);
+        QCOMPARE(Scenario().Document(TScenarioFile::Parties).ToText(), before);
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
     }
 
@@ -257,7 +250,7 @@ private slots:
     // changed is found anew.
     void FindOpensTheEditorAtThePlaceFound() {
         OpenBrokenSample();
-        TXmlNode* issue = Form->Session().Scenario()->Issues()->GetChildAt(4);
+        TXmlNode* issue = Scenario().Issues()->GetChildAt(4);
         QCOMPARE(issue->GetChild("name")->GetText(), std::string("Taxes"));
         // The session renames the issue: the place is gone.
         Editors->SetSession(
