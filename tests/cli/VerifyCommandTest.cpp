@@ -35,8 +35,7 @@ TOutcome Verify(const std::vector<std::string>& args) {
 }
 
 std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    return FileText::Read(path.string());
 }
 
 size_t LineCount(const std::string& text) {

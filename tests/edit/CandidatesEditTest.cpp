@@ -257,7 +257,7 @@ TEST_F(CandidatesEditTest, HomeRegionBonusesAndRunningMates) {
 
 TEST(CandidatesEditSample, RemovedLeaderLeavesNoEndorserLeaningToThem) {
     TTemporaryFolder folder;
-    auto data = TestScenario::LoadCopy(SHIPPED_DATA_DIR "/scenarios/Tellavar - 2008", folder);
+    auto data = TestScenario::LoadCopy(Sample, folder);
     const std::string id = "39447_6820918214"; // an endorser's leader stance names her
     CandidatesEdit::RemoveLeader(*data, data->Parties()->FindNode("leader", "id", id));
     EXPECT_EQ(data->Endorsers()->FindNode("leader", "id", id), nullptr);

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 using TestScenario::At;
+using TestScenario::ChildNames;
 
 namespace {
 
@@ -34,13 +35,6 @@ std::unique_ptr<TScenarioData> Load(const std::string& events = EmptyEvents,
     return TestScenario::FromTexts({{TScenarioFile::Events, events},
                                     {TScenarioFile::Issues, issues},
                                     {TScenarioFile::Parties, Parties}});
-}
-
-std::vector<std::string> ChildNames(const TXmlNode* node) {
-    std::vector<std::string> names;
-    for (int32_t i = 0; i < node->ChildCount(); ++i)
-        names.push_back(node->GetChildAt(i)->Name);
-    return names;
 }
 
 } // namespace

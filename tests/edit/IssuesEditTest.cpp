@@ -2,12 +2,11 @@
 #include "scenario/IssueKinds.h"
 #include "scenario/verify/FileVerifiers.h"
 #include "support/ScenarioFixture.h"
+#include "xml/FileText.h"
 #include "xml/TXmlNode.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <vector>
 
@@ -15,20 +14,10 @@ using TestScenario::At;
 
 namespace {
 
-const std::string Sample = SHIPPED_DATA_DIR "/scenarios/Tellavar - 2008";
-
-std::string FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // How many elements below node (node included) are named name and carry
 // the id attribute value.
 int CountNaming(const TXmlNode* node, const std::string& name, const std::string& id) {
-    int count = node->Name == name && node->AttributeValue("id") == id ? 1 : 0;
-    for (int32_t i = 0; i < node->ChildCount(); ++i)
-        count += CountNaming(node->GetChildAt(i), name, id);
-    return count;
+    return static_cast<int>(TestScenario::Naming(node, name, id).size());
 }
 
 int CountNamed(const TXmlNode* node, const std::string& name) {
@@ -107,7 +96,7 @@ TEST(IssuesEdit, RemovingANewIssueRestoresTheFilesByteForByte) {
     std::map<std::string, std::string> before;
     for (TScenarioFile file : TScenarioData::AllFiles())
         before[TScenarioData::FileName(file)] =
-            FileBytes(data->Folder() + TScenarioData::FileName(file));
+            FileText::Read(data->Folder() + TScenarioData::FileName(file));
 
     // The sample is full: make room in memory only, and put the issue back
     // before saving.
@@ -119,7 +108,7 @@ TEST(IssuesEdit, RemovingANewIssueRestoresTheFilesByteForByte) {
     root->AddChild(std::move(spare));
     data->Save();
     for (const auto& [name, bytes] : before)
-        EXPECT_EQ(FileBytes(data->Folder() + name), bytes) << name;
+        EXPECT_EQ(FileText::Read(data->Folder() + name), bytes) << name;
 }
 
 TEST(IssuesEdit, CascadesSkipMissingListsAndReachSubRegions) {

@@ -5,16 +5,16 @@
 #include "scenario/edit/RelationsEdit.h"
 #include "scenario/verify/FileVerifiers.h"
 #include "support/ScenarioFixture.h"
+#include "xml/FileText.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 using TestScenario::At;
 using TestScenario::MessageTexts;
+using TestScenario::TextAt;
 using Texts = std::vector<std::string>;
 
 namespace {
@@ -23,19 +23,6 @@ class PartiesEditTest : public testing::Test {
 protected:
     TTemporaryFolder Folder;
     std::unique_ptr<TScenarioData> Data = TestScenario::LoadCopy("parties-small", Folder);
-
-    static std::string Text(const TXmlNode* parent, const std::string& path) {
-        const TXmlNode* n = parent;
-        size_t start = 0;
-        while (n && start <= path.size()) {
-            const size_t slash = path.find('/', start);
-            n = n->GetChild(path.substr(start, slash - start));
-            if (slash == std::string::npos)
-                break;
-            start = slash + 1;
-        }
-        return n ? n->GetText() : "<missing>";
-    }
 };
 
 TEST_F(PartiesEditTest, NewPartyIsCompleteWithItsDependentEntries) {
@@ -59,13 +46,13 @@ TEST_F(PartiesEditTest, NewPartyIsCompleteWithItsDependentEntries) {
     for (int32_t r = 0; r < regions->ChildCount(); ++r) {
         const TXmlNode* events = regions->GetChildAt(r)->GetChild("election_events");
         const TXmlNode* event = events->GetChildAt(events->ChildCount() - 1);
-        EXPECT_EQ(Text(event, "type"), "Primary");
-        EXPECT_EQ(Text(event, "open_closed"), "open");
+        EXPECT_EQ(TextAt(event, "type"), "Primary");
+        EXPECT_EQ(TextAt(event, "open_closed"), "open");
         EXPECT_EQ(event->GetChild("party")->AttributeValue("id"), id);
-        EXPECT_EQ(Text(event, "date"), today);
+        EXPECT_EQ(TextAt(event, "date"), today);
         EXPECT_EQ(event->GetChild("ballot")->ChildCount(), 0);
-        EXPECT_EQ(Text(event, "seat/type"), "FPP");
-        EXPECT_EQ(Text(event, "seat/number"), "0");
+        EXPECT_EQ(TextAt(event, "seat/type"), "FPP");
+        EXPECT_EQ(TextAt(event, "seat/number"), "0");
     }
     for (const char* unit : {"[1]", "[2]"}) {
         const TXmlNode* entry = At(*Data, TScenarioFile::Percentages,
@@ -73,9 +60,9 @@ TEST_F(PartiesEditTest, NewPartyIsCompleteWithItsDependentEntries) {
                                        unit + "/parties/party[4]");
         ASSERT_NE(entry, nullptr);
         EXPECT_EQ(entry->AttributeValue("id"), id);
-        EXPECT_EQ(Text(entry, "general_election/alienated"), "-1");
-        EXPECT_EQ(Text(entry, "general_election/committed"), "0");
-        EXPECT_EQ(Text(entry, "primaries/starting_percentage"), "0");
+        EXPECT_EQ(TextAt(entry, "general_election/alienated"), "-1");
+        EXPECT_EQ(TextAt(entry, "general_election/committed"), "0");
+        EXPECT_EQ(TextAt(entry, "primaries/starting_percentage"), "0");
         EXPECT_EQ(entry->GetChild("primaries")->GetChild("leaders")->ChildCount(), 0);
     }
 }
@@ -188,7 +175,7 @@ TEST_F(PartiesEditTest, RemovePartyClearsEndorserStancesNamingItOrItsLeaders) {
 }
 
 TEST_F(PartiesEditTest, NewThenRemovedPartyLeavesTheSampleAsItWas) {
-    const std::string source = std::string(SHIPPED_DATA_DIR) + "/scenarios/Tellavar - 2008/";
+    const std::string& source = Sample;
     TTemporaryFolder scratch;
     auto sample = TestScenario::LoadCopy(source, scratch);
     ASSERT_TRUE(sample->Loaded());
@@ -197,13 +184,9 @@ TEST_F(PartiesEditTest, NewThenRemovedPartyLeavesTheSampleAsItWas) {
     PartiesEdit::AddAdCredit(*sample, party, sample->Ads()->GetChildAt(0)->AttributeValue("id"));
     PartiesEdit::RemoveParty(*sample, party);
     sample->Save();
-    auto bytes = [](const std::string& file) {
-        std::ifstream in(file, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
     for (TScenarioFile file : TScenarioData::AllFiles()) {
         const std::string name = TScenarioData::FileName(file);
-        EXPECT_EQ(bytes(scratch.Str() + name), bytes(source + name)) << name;
+        EXPECT_EQ(FileText::Read(scratch.Str() + name), FileText::Read(source + name)) << name;
     }
 }
 
@@ -237,12 +220,12 @@ TEST_F(PartiesEditTest, AdCreditsSplitAddAndRemove) {
     lists = PartiesEdit::AdCreditLists(*Data, alpha);
     EXPECT_EQ(names(lists.Available), "Dusk;");
     EXPECT_EQ(names(lists.Selected), "Sunrise;");
-    EXPECT_EQ(Text(alpha, "advertising/ad_credits/ad/credits"), "4");
+    EXPECT_EQ(TextAt(alpha, "advertising/ad_credits/ad/credits"), "4");
 
     // A party without the group gets it from its first credit.
     alpha->RemoveChild(alpha->GetChild("advertising"));
     ASSERT_NE(PartiesEdit::AddAdCredit(*Data, alpha, "a1"), nullptr);
-    EXPECT_EQ(Text(alpha, "advertising/ad_credits/ad/credits"), "1");
+    EXPECT_EQ(TextAt(alpha, "advertising/ad_credits/ad/credits"), "1");
 }
 
 TEST_F(PartiesEditTest, PictureNameConventionAndChooser) {
@@ -250,7 +233,7 @@ TEST_F(PartiesEditTest, PictureNameConventionAndChooser) {
     EXPECT_EQ(PartiesEdit::EnsurePictureName(*Data, gamma), "p3.bmp");
     gamma->GetChild("picture")->SetText("");
     EXPECT_EQ(PartiesEdit::EnsurePictureName(*Data, gamma), "p3.bmp");
-    EXPECT_EQ(Text(gamma, "picture"), "p3.bmp");
+    EXPECT_EQ(TextAt(gamma, "picture"), "p3.bmp");
     gamma->GetChild("picture")->SetText("own.bmp");
     EXPECT_EQ(PartiesEdit::EnsurePictureName(*Data, gamma), "own.bmp");
 
@@ -332,8 +315,7 @@ namespace {
 TEST(PartiesEditSampleTest, PartyFromScratchVerifiesClean) {
     TTemporaryFolder scratch;
     TTemporaryFolder scratch2;
-    auto data = TestScenario::LoadCopy(
-        std::string(SHIPPED_DATA_DIR) + "/scenarios/Tellavar - 2008/", scratch);
+    auto data = TestScenario::LoadCopy(Sample, scratch);
     ASSERT_TRUE(data->Loaded());
     TXmlNode* party = PartiesEdit::NewParty(*data);
     party->GetChild("name")->SetText("Harbour Front");

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 using TestScenario::At;
+using TestScenario::ChildNames;
+using TestScenario::TextAt;
 using Texts = std::vector<std::string>;
 
 namespace {
@@ -24,18 +26,6 @@ const char* const Settings = R"(<scenario>
 
 std::unique_ptr<TScenarioData> Scenario(const std::string& text = Settings) {
     return TestScenario::FromTexts({{TScenarioFile::Scenario, text}});
-}
-
-Texts ChildNames(const TXmlNode* node) {
-    Texts names;
-    for (int32_t i = 0; i < node->ChildCount(); ++i)
-        names.push_back(node->GetChildAt(i)->Name);
-    return names;
-}
-
-std::string Text(const TXmlNode* node, const std::string& child) {
-    const TXmlNode* c = node ? node->GetChild(child) : nullptr;
-    return c ? c->GetText() : "<missing>";
 }
 
 // "name=text|name=text" for the children of node, in order.
@@ -152,11 +142,11 @@ TEST(ScenarioEditLegacyTargets, OldFormGetsItsIdAndNameChild) {
     const TXmlNode* old = targets->GetChildAt(1);
     EXPECT_EQ(old->AttributeValue("id"), "Old & Grey");
     EXPECT_EQ(old->GetAttribute("name"), nullptr);
-    EXPECT_EQ(Text(old, "name"), "Old & Grey");
+    EXPECT_EQ(TextAt(old, "name"), "Old & Grey");
     EXPECT_EQ(old->GetChild("name")->Text, "Old &#38; Grey");
 
     // An id but no name child: the id names it.
-    EXPECT_EQ(Text(targets->GetChildAt(2), "name"), "t3");
+    EXPECT_EQ(TextAt(targets->GetChildAt(2), "name"), "t3");
 
     // Completing twice changes nothing more.
     EXPECT_EQ(ScenarioEdit::CompleteLegacyTargets(*data), 0);
@@ -170,13 +160,13 @@ TEST(ScenarioEditLegacyTargets, TargetWithoutAnyNameGetsAFreshIdentity) {
     const TXmlNode* targets = ScenarioEdit::Targets(*data);
     const TXmlNode* bare = targets->GetChildAt(0);
     EXPECT_FALSE(bare->AttributeValue("id").empty());
-    EXPECT_EQ(Text(bare, "name"), "New Target");
+    EXPECT_EQ(TextAt(bare, "name"), "New Target");
     const TXmlNode* blank = targets->GetChildAt(1);
     EXPECT_FALSE(blank->AttributeValue("id").empty());
     EXPECT_NE(blank->AttributeValue("id"), bare->AttributeValue("id"));
     EXPECT_EQ(blank->GetAttribute("name"), nullptr);
     EXPECT_EQ(ChildNames(blank), (Texts{"name"}));
-    EXPECT_EQ(Text(blank, "name"), "Kept");
+    EXPECT_EQ(TextAt(blank, "name"), "Kept");
 }
 
 TEST(ScenarioEditRemove, RemovesOnlyChildrenOfTheList) {

@@ -16,8 +16,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string Sample = std::string(SHIPPED_DATA_DIR) + "/scenarios/Tellavar - 2008";
-
 class ScenarioBackupsTest : public ::testing::Test {
 protected:
     TTemporaryFolder Folder;

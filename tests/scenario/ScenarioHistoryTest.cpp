@@ -14,7 +14,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string Sample = std::string(SHIPPED_DATA_DIR) + "/scenarios/Tellavar - 2008";
 const std::string Map = "map.bmp";
 const std::string Portrait = "party_images/civic_union.bmp";
 

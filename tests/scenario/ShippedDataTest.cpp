@@ -26,9 +26,6 @@ namespace fs = std::filesystem;
 
 const char* const SampleName = "Tellavar - 2008";
 
-std::string SampleFolder() {
-    return std::string(SHIPPED_DATA_DIR) + "/scenarios/" + SampleName + "/";
-}
 std::string BaseFolder() {
     return std::string(TEST_DATA_DIR) + "/base/";
 }
@@ -98,11 +95,6 @@ TBitmap ReadBitmap(const std::string& path) {
     return bitmap;
 }
 
-std::string TextOf(const TXmlNode* parent, const std::string& name) {
-    const TXmlNode* child = parent ? parent->GetChild(name) : nullptr;
-    return child ? child->GetText() : std::string();
-}
-
 std::vector<TXmlNode*> Children(const TXmlNode* parent) {
     std::vector<TXmlNode*> list;
     for (int32_t i = 0; parent && i < parent->ChildCount(); ++i)
@@ -137,20 +129,24 @@ std::vector<TPicture> NamedPictures(const TScenarioData& data) {
     std::vector<TXmlNode*> units{nation};
     CollectRegions(nation, units);
     for (TXmlNode* unit : units)
-        pictures.push_back({folder + "region_images/" + TextOf(unit, "logo"), 76, 57});
+        pictures.push_back(
+            {folder + "region_images/" + TestScenario::TextAt(unit, "logo"), 76, 57});
     for (TXmlNode* issue : Children(data.Issues()))
-        pictures.push_back({folder + "issue_images/" + TextOf(issue, "picture"), 32, 32});
+        pictures.push_back(
+            {folder + "issue_images/" + TestScenario::TextAt(issue, "picture"), 32, 32});
     for (TXmlNode* party : Children(data.Parties())) {
-        pictures.push_back({folder + "party_images/" + TextOf(party, "picture"), 101, 101});
+        pictures.push_back(
+            {folder + "party_images/" + TestScenario::TextAt(party, "picture"), 101, 101});
         for (TXmlNode* leader : Children(party->GetChild("leaders"))) {
             const std::string candidates = folder + "party_images/candidates/";
-            pictures.push_back({candidates + TextOf(leader, "image_large"), 75, 87});
-            pictures.push_back({candidates + TextOf(leader, "image_small"), 32, 32});
+            pictures.push_back({candidates + TestScenario::TextAt(leader, "image_large"), 75, 87});
+            pictures.push_back({candidates + TestScenario::TextAt(leader, "image_small"), 32, 32});
         }
     }
     for (const char* list : {"leaders", "viceleaders"})
         for (TXmlNode* activity : Children(data.Activities()->GetChild(list)))
-            pictures.push_back({folder + "activity_images/" + TextOf(activity, "picture"), 32, 32});
+            pictures.push_back(
+                {folder + "activity_images/" + TestScenario::TextAt(activity, "picture"), 32, 32});
     return pictures;
 }
 
@@ -219,14 +215,14 @@ TEST_P(ShippedScenario, EachFillPointFloodsAClosedAreaOfItsOwn) {
         const TXmlNode* place = region->GetChild("map");
         ASSERT_NE(place, nullptr);
         const std::vector<TXmlNode*> points = Children(place->GetChild("fill_positions"));
-        ASSERT_FALSE(points.empty()) << TextOf(region, "name");
+        ASSERT_FALSE(points.empty()) << TestScenario::TextAt(region, "name");
         for (TXmlNode* point : points)
-            fills.push_back({TextOf(region, "name"), point->GetChild("x")->AsInteger(),
-                             point->GetChild("y")->AsInteger()});
+            fills.push_back({TestScenario::TextAt(region, "name"),
+                             point->GetChild("x")->AsInteger(), point->GetChild("y")->AsInteger()});
         const TXmlNode* label = place->GetChild("abbreviation_position");
         ASSERT_NE(label, nullptr);
         const int x = label->GetChild("x")->AsInteger(), y = label->GetChild("y")->AsInteger();
-        EXPECT_TRUE(x >= 0 && x < 501 && y >= 0 && y < 381) << TextOf(region, "name");
+        EXPECT_TRUE(x >= 0 && x < 501 && y >= 0 && y < 381) << TestScenario::TextAt(region, "name");
     }
     std::vector<int> area(501 * 381, -1);
     for (size_t f = 0; f < fills.size(); ++f) {
@@ -302,7 +298,7 @@ TEST_P(ShippedScenario, VerifiesWithoutAMessageAndWithoutRepairs) {
         EXPECT_EQ(ToText(Data, file), before[i++]) << TScenarioData::FileName(file);
 }
 
-INSTANTIATE_TEST_SUITE_P(Data, ShippedScenario, testing::Values(SampleFolder(), BaseFolder()),
+INSTANTIATE_TEST_SUITE_P(Data, ShippedScenario, testing::Values(Sample, BaseFolder()),
                          [](const testing::TestParamInfo<std::string>& info) {
                              return info.param == BaseFolder() ? "Base" : "Sample";
                          });
@@ -351,19 +347,19 @@ TEST_F(ShippedTemplate, HoldsFourAttributeIssuesThenEighteenDescribedPositionIss
     const std::vector<TXmlNode*> issues = Children(Data.Issues());
     ASSERT_EQ(issues.size(), 22u);
     for (size_t i = 0; i < issues.size(); ++i) {
-        SCOPED_TRACE(TextOf(issues[i], "name"));
+        SCOPED_TRACE(TestScenario::TextAt(issues[i], "name"));
         EXPECT_FALSE(issues[i]->AttributeValue("id").empty());
-        EXPECT_LE(TextOf(issues[i], "name").size(), 30u);
+        EXPECT_LE(TestScenario::TextAt(issues[i], "name").size(), 30u);
         if (i < 4) {
-            EXPECT_EQ(TextOf(issues[i], "type"), "attribute");
+            EXPECT_EQ(TestScenario::TextAt(issues[i], "type"), "attribute");
             continue;
         }
-        EXPECT_EQ(TextOf(issues[i], "type"), "PositionIssue");
+        EXPECT_EQ(TestScenario::TextAt(issues[i], "type"), "PositionIssue");
         const std::vector<TXmlNode*> positions = Children(issues[i]->GetChild("positions"));
         ASSERT_EQ(positions.size(), 7u);
         std::set<std::string> descriptions;
         for (TXmlNode* position : positions) {
-            const std::string description = TextOf(position, "description");
+            const std::string description = TestScenario::TextAt(position, "description");
             // The issue editor's description memo holds 120 characters.
             EXPECT_LE(description.size(), 120u);
             EXPECT_TRUE(descriptions.insert(description).second) << description;

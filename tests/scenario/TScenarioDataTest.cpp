@@ -12,17 +12,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Writes a minimal scenario folder: each file holds its root and one child.
-void WriteScenario(const fs::path& folder) {
-    fs::create_directories(folder);
-    for (TScenarioFile file : TScenarioData::AllFiles()) {
-        const std::string name = TScenarioData::ElementName(file);
-        std::ofstream(folder / TScenarioData::FileName(file), std::ios::binary)
-            << "<" << name << ">\r\n   <item id=\"1\">" << name << "</item>\r\n</" << name
-            << ">\r\n";
-    }
-}
-
 std::string Read(const fs::path& path) {
     return FileText::Read(path.string());
 }
@@ -38,7 +27,7 @@ const char* const Template = "<template>\r\n"
 
 TEST(TScenarioData, LoadReadsAllTenFilesAndAddsTheTrailingSlash) {
     TTemporaryFolder temp;
-    WriteScenario(temp.Path() / "s");
+    TestScenario::WriteSmallScenario(temp.Path() / "s");
     TScenarioData data;
     std::string folder = (temp.Path() / "s").string();
     data.Load(folder);
@@ -56,7 +45,7 @@ TEST(TScenarioData, LoadReadsAllTenFilesAndAddsTheTrailingSlash) {
 
 TEST(TScenarioData, MissingOrBrokenFilesFailTheLoadAndWriteNothing) {
     TTemporaryFolder temp;
-    WriteScenario(temp.Path());
+    TestScenario::WriteSmallScenario(temp.Path());
     fs::remove(temp.Path() / "relations.xml");
     TScenarioData missing;
     std::string folder = temp.Str();
@@ -65,7 +54,7 @@ TEST(TScenarioData, MissingOrBrokenFilesFailTheLoadAndWriteNothing) {
     missing.Save(); // not loaded: nothing happens
     EXPECT_FALSE(fs::exists(temp.Path() / "relations.xml"));
 
-    WriteScenario(temp.Path());
+    TestScenario::WriteSmallScenario(temp.Path());
     const std::string broken = "<parties>\r\n   <party>\r\n";
     std::ofstream(temp.Path() / "parties.xml", std::ios::binary) << broken;
     TScenarioData unclosed;
@@ -83,7 +72,7 @@ TEST(TScenarioData, MissingOrBrokenFilesFailTheLoadAndWriteNothing) {
 
 TEST(TScenarioData, SaveWritesTheLayoutAndSaveAsMovesTheFolder) {
     TTemporaryFolder temp;
-    WriteScenario(temp.Path() / "a");
+    TestScenario::WriteSmallScenario(temp.Path() / "a");
     TScenarioData data;
     std::string folder = (temp.Path() / "a").string();
     data.Load(folder);
@@ -108,7 +97,7 @@ TEST(TScenarioData, SaveWritesTheLayoutAndSaveAsMovesTheFolder) {
 
 TEST(TScenarioData, AFolderThatVanishedFailsTheSaveWithTheFileName) {
     TTemporaryFolder temp;
-    WriteScenario(temp.Path() / "s");
+    TestScenario::WriteSmallScenario(temp.Path() / "s");
     TScenarioData data;
     std::string folder = (temp.Path() / "s").string();
     data.Load(folder);

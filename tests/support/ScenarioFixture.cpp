@@ -5,6 +5,7 @@
 #include "xml/TFolderLock.h"
 #include "xml/TXmlNode.h"
 
+#include <fstream>
 #include <random>
 #include <sstream>
 
@@ -94,6 +95,45 @@ TXmlNode* At(TScenarioData& data, TScenarioFile file, const std::string& path) {
             return nullptr;
     }
     return node;
+}
+
+std::vector<std::string> ChildNames(const TXmlNode* node) {
+    std::vector<std::string> names;
+    for (int32_t i = 0; i < node->ChildCount(); ++i)
+        names.push_back(node->GetChildAt(i)->Name);
+    return names;
+}
+
+std::string TextAt(const TXmlNode* parent, const std::string& path) {
+    std::stringstream parts(path);
+    std::string part;
+    while (parent && std::getline(parts, part, '/'))
+        parent = parent->GetChild(part);
+    return parent ? parent->GetText() : "<missing>";
+}
+
+std::vector<const TXmlNode*> Naming(const TXmlNode* root, const std::string& name,
+                                    const std::string& id) {
+    std::vector<const TXmlNode*> found;
+    if ((name.empty() || root->Name == name) && root->AttributeValue("id") == id)
+        found.push_back(root);
+    for (int32_t i = 0; i < root->ChildCount(); ++i)
+        for (const TXmlNode* n : Naming(root->GetChildAt(i), name, id))
+            found.push_back(n);
+    return found;
+}
+
+std::map<std::string, std::string> WriteSmallScenario(const fs::path& folder) {
+    fs::create_directories(folder);
+    std::map<std::string, std::string> texts;
+    for (TScenarioFile file : TScenarioData::AllFiles()) {
+        const std::string name = TScenarioData::ElementName(file);
+        const std::string text =
+            "<" + name + ">\r\n   <item id=\"1\">" + name + "</item>\r\n</" + name + ">\r\n";
+        std::ofstream(folder / TScenarioData::FileName(file), std::ios::binary) << text;
+        texts[TScenarioData::FileName(file)] = text;
+    }
+    return texts;
 }
 
 std::vector<std::string> MessageTexts(const TScenarioData& data) {
