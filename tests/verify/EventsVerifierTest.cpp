@@ -137,10 +137,3 @@ TEST(EventsVerifier, MissingGroupsPointAtTheirParent) {
     EXPECT_EQ(MessageTexts(*none),
               (Texts{"Events >> random_events >> Critical Error: Node missing."}));
 }
-
-TEST(EventsVerifier, EmptyListsPass) {
-    auto data = Load("<events><random_events on=\"0\"><simple_issue_events>"
-                     "</simple_issue_events></random_events><scripted_events>"
-                     "</scripted_events></events>");
-    EXPECT_TRUE(VerifyEvents(*data));
-}

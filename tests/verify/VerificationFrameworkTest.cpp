@@ -140,13 +140,6 @@ TEST_F(VerificationRunTest, NoScenarioOrNotLoadedMeansProblemsAndNoMessage) {
     EXPECT_EQ(empty.Messages().size(), 1u);
 }
 
-TEST_F(VerificationRunTest, FirstThreeFilesOfTheWorldAreClean) {
-    EXPECT_TRUE(VerifyScenarioSettings(*Data));
-    EXPECT_TRUE(VerifyIssues(*Data));
-    EXPECT_TRUE(VerifyPoliticalUnits(*Data));
-    EXPECT_TRUE(Data->Messages().empty());
-}
-
 TEST_F(VerificationRunTest, StopsAfterTheFirstFileWithAProblem) {
     Data->Messages().push_back({});
     At(*Data, TScenarioFile::Issues, "/issues/issue[3]/name")->SetText("");

@@ -59,8 +59,9 @@ protected:
 
         // The command's logic in-process.
         std::ostringstream out, err;
-        EXPECT_EQ(RunVerifyCommand(args, out, err), status) << err.str();
+        EXPECT_EQ(RunVerifyCommand(args, out, err), status);
         EXPECT_EQ(out.str(), Joined(expected));
+        EXPECT_EQ(err.str(), "");
 
         // The real program.
         std::string output;

@@ -46,14 +46,6 @@ TEST_F(WorldTest, ScenarioMessagesPointAtTheContainingElement) {
     EXPECT_EQ(Data->Messages()[1].Field, "type");
 }
 
-TEST_F(WorldTest, IssueWithoutTypeIsReportedAndEndsThePass) {
-    TXmlNode* issue = At(*Data, TScenarioFile::Issues, "/issues/issue[5]");
-    issue->RemoveChild(issue->GetChild("type"));
-    At(*Data, TScenarioFile::Issues, "/issues/issue[6]/name")->SetText("");
-    EXPECT_FALSE(VerifyIssues(*Data));
-    EXPECT_EQ(MessageTexts(*Data), Texts{"Issues >> type >> Critical Error: Node missing."});
-}
-
 TEST_F(WorldTest, IssueCentreMessagesPointAtTheCentreList) {
     Unit("/political_units/political_unit[2]/issue_centers/issue[3]")->SetAttribute("id", "gone");
     EXPECT_FALSE(VerifyPoliticalUnits(*Data));
@@ -104,12 +96,6 @@ TEST(WorldWithoutDocuments, UnitsWithoutNationFailSilently) {
     auto data = TestScenario::FromTexts({{TScenarioFile::PoliticalUnits, "<political_units/>"}});
     EXPECT_FALSE(VerifyPoliticalUnits(*data));
     EXPECT_TRUE(data->Messages().empty());
-}
-
-TEST(WorldWithoutDocuments, EmptyIssuesListIsOnlyMiscounted) {
-    auto data = TestScenario::FromTexts({{TScenarioFile::Issues, "<issues></issues>"}});
-    EXPECT_FALSE(VerifyIssues(*data));
-    EXPECT_EQ(MessageTexts(*data), Texts{"Issues >> issues >> Invalid number of issues defined."});
 }
 
 } // namespace
