@@ -255,14 +255,4 @@ TEST_F(CandidatesEditTest, HomeRegionBonusesAndRunningMates) {
     EXPECT_EQ(leader->GetChild("viceleaders")->GetChildAt(0)->AttributeValue("id"), "v9");
 }
 
-TEST(CandidatesEditSample, RemovedLeaderLeavesNoEndorserLeaningToThem) {
-    TTemporaryFolder folder;
-    auto data = TestScenario::LoadCopy(Sample, folder);
-    const std::string id = "39447_6820918214"; // an endorser's leader stance names her
-    CandidatesEdit::RemoveLeader(*data, data->Parties()->FindNode("leader", "id", id));
-    EXPECT_EQ(data->Endorsers()->FindNode("leader", "id", id), nullptr);
-    EXPECT_TRUE(VerifyEndorsers(*data));
-    EXPECT_EQ(MessageTexts(*data), Texts{});
-}
-
 } // namespace

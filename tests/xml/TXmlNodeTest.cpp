@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <tuple>
+
 namespace {
 
 std::unique_ptr<TXmlNode> Named(TXmlNode* parent, const std::string& name) {
@@ -124,36 +127,34 @@ TEST(TXmlNode, CharactersBeyondAsciiSurviveAsCodePointReferences) {
 }
 
 TEST(TXmlNode, TypedReads) {
+    // Text, integer, decimal (nullopt: refused). The integer is read from the
+    // stored text, where "+" is a reference: "+5" is no integer.
+    const std::tuple<const char*, int32_t, std::optional<double>> cases[] = {
+        {"12", 12, 12},
+        {"", 0, 0},
+        {"1.5", 0, 1.5},
+        {"+5", 0, 5},
+        {"-7", -7, -7},
+        {"3,25", 0, 3.25},
+        {"abc", 0, std::nullopt},
+        {"2,5,1", 0, std::nullopt},
+        {"1.5.2", 0, std::nullopt},
+        {"nan", 0, std::nullopt}};
     TXmlNode n;
-    n.SetText("12");
-    EXPECT_EQ(n.AsInteger(), 12);
-    n.SetText("");
-    EXPECT_EQ(n.AsInteger(), 0);
-    EXPECT_EQ(n.AsDecimal(), 0.0);
-    n.SetText("1.5");
-    EXPECT_EQ(n.AsInteger(), 0);
-    n.SetText("+5"); // the stored "+" is a reference, so no number
-    EXPECT_EQ(n.AsInteger(), 0);
-    n.SetText("-7");
-    EXPECT_EQ(n.AsInteger(), -7);
-    n.SetText("3,25");
-    EXPECT_DOUBLE_EQ(n.AsDecimal(), 3.25);
-    n.SetText("2.5");
-    EXPECT_DOUBLE_EQ(n.AsDecimal(), 2.5);
-    n.SetText("abc");
-    EXPECT_THROW(n.AsDecimal(), TConversionError);
-    n.SetText("2,5,1");
-    EXPECT_THROW(n.AsDecimal(), TConversionError);
-    n.SetText("1.5.2");
-    EXPECT_THROW(n.AsDecimal(), TConversionError);
-    n.SetText("nan");
-    EXPECT_THROW(n.AsDecimal(), TConversionError);
+    for (const auto& [text, integer, decimal] : cases) {
+        n.SetText(text);
+        EXPECT_EQ(n.AsInteger(), integer) << text;
+        if (decimal)
+            EXPECT_DOUBLE_EQ(n.AsDecimal(), *decimal) << text;
+        else
+            EXPECT_THROW(n.AsDecimal(), TConversionError) << text;
+    }
     n.SetText("11/04/2008");
     EXPECT_EQ(n.AsDate(), (TDate{2008, 11, 4}));
-    n.SetText("13/01/2008");
-    EXPECT_THROW(n.AsDate(), TConversionError);
-    n.SetText("02/30/2008");
-    EXPECT_THROW(n.AsDate(), TConversionError);
+    for (const char* bad : {"13/01/2008", "02/30/2008"}) {
+        n.SetText(bad);
+        EXPECT_THROW(n.AsDate(), TConversionError) << bad;
+    }
 }
 
 TEST(TXmlNode, CopyNodeMakesAnExactDeepCopyUnderDest) {
