@@ -47,27 +47,10 @@ TEST_F(PoliticalUnitsEditTest, NewRegionIsCompleteAndOutsideTheDocument) {
     ASSERT_TRUE(region);
     EXPECT_EQ(PU::Regions(*Data).size(), regions);
     EXPECT_EQ(TestScenario::ChildNames(region.get()),
-              (std::vector<std::string>{"population",
-                                        "eligible_voters",
-                                        "type",
-                                        "layer",
-                                        "name",
-                                        "abbreviation",
-                                        "capital",
-                                        "flag",
-                                        "motto",
-                                        "logo",
-                                        "nickname",
-                                        "blurb",
-                                        "year_of_entry",
-                                        "party_with_governor",
-                                        "poll_open_time",
-                                        "party_with_existing_majority",
-                                        "cities",
-                                        "map",
-                                        "issue_centers",
-                                        "election_events",
-                                        "media_market_name"}));
+              TestScenario::Words("population eligible_voters type layer name abbreviation "
+                                  "capital flag motto logo nickname blurb year_of_entry "
+                                  "party_with_governor poll_open_time party_with_existing_majority "
+                                  "cities map issue_centers election_events media_market_name"));
     EXPECT_EQ(TextAt(region.get(), "name"), "New Region");
     EXPECT_EQ(TextAt(region.get(), "poll_open_time"), "1600");
     EXPECT_EQ(region->GetChild("party_with_existing_majority")->AttributeValue("id"), "-1");

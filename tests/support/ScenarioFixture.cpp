@@ -97,6 +97,14 @@ TXmlNode* At(TScenarioData& data, TScenarioFile file, const std::string& path) {
     return node;
 }
 
+std::vector<std::string> Words(const std::string& text) {
+    std::vector<std::string> words;
+    std::istringstream in(text);
+    for (std::string word; in >> word;)
+        words.push_back(word);
+    return words;
+}
+
 std::vector<std::string> ChildNames(const TXmlNode* node) {
     std::vector<std::string> names;
     for (int32_t i = 0; i < node->ChildCount(); ++i)

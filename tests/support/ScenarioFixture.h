@@ -43,6 +43,8 @@ FromTexts(const std::vector<std::pair<TScenarioFile, std::string>>& documents,
 // same-named siblings from 1; without it the first of that name). Null when
 // there is none.
 TXmlNode* At(TScenarioData& data, TScenarioFile file, const std::string& path);
+// The words of text, split at blanks.
+std::vector<std::string> Words(const std::string& text);
 // The names of node's children, in order.
 std::vector<std::string> ChildNames(const TXmlNode* node);
 // The text at a path of child names below parent ("seat/type"); "<missing>"
