@@ -1,5 +1,6 @@
 #include "support/ScenarioFixture.h"
 
+#include "scenario/ElementTargets.h"
 #include "scenario/ScenarioFolders.h"
 #include "scenario/ScenarioSnapshot.h"
 #include "xml/TFolderLock.h"
@@ -65,36 +66,7 @@ FromTexts(const std::vector<std::pair<TScenarioFile, std::string>>& documents,
 }
 
 TXmlNode* At(TScenarioData& data, TScenarioFile file, const std::string& path) {
-    TXmlNode* node = nullptr;
-    std::stringstream parts(path);
-    std::string part;
-    bool first = true;
-    while (std::getline(parts, part, '/')) {
-        if (part.empty())
-            continue;
-        int wanted = 1;
-        if (const size_t b = part.find('['); b != std::string::npos) {
-            wanted = std::stoi(part.substr(b + 1));
-            part = part.substr(0, b);
-        }
-        if (first) {
-            node = data.Root(file);
-            first = false;
-            if (!node || node->Name != part)
-                return nullptr;
-            continue;
-        }
-        TXmlNode* found = nullptr;
-        for (int32_t i = 0, seen = 0; node && i < node->ChildCount(); ++i)
-            if (node->GetChildAt(i)->Name == part && ++seen == wanted) {
-                found = node->GetChildAt(i);
-                break;
-            }
-        node = found;
-        if (!node)
-            return nullptr;
-    }
-    return node;
+    return ElementTargets::Resolve(data, file, path);
 }
 
 std::vector<std::string> Words(const std::string& text) {

@@ -39,9 +39,8 @@ std::unique_ptr<TScenarioData>
 FromTexts(const std::vector<std::pair<TScenarioFile, std::string>>& documents,
           const std::string& folder = "/nonexistent/");
 
-// The element at a path such as /parties/party[2]/name ([n] counts among
-// same-named siblings from 1; without it the first of that name). Null when
-// there is none.
+// The element at a path such as /parties/party[2]/name (ElementTargets'
+// form); null when there is none.
 TXmlNode* At(TScenarioData& data, TScenarioFile file, const std::string& path);
 // The words of text, split at blanks.
 std::vector<std::string> Words(const std::string& text);
