@@ -8,6 +8,7 @@
 
 using TestScenario::At;
 using TestScenario::ChildNames;
+using TestScenario::Shape;
 using TestScenario::TextAt;
 using Texts = std::vector<std::string>;
 
@@ -26,14 +27,6 @@ const char* const Settings = R"(<scenario>
 
 std::unique_ptr<TScenarioData> Scenario(const std::string& text = Settings) {
     return TestScenario::FromTexts({{TScenarioFile::Scenario, text}});
-}
-
-// "name=text|name=text" for the children of node, in order.
-std::string Shape(const TXmlNode* node) {
-    std::string shape;
-    for (int32_t i = 0; i < node->ChildCount(); ++i)
-        shape += (i ? "|" : "") + node->GetChildAt(i)->Name + "=" + node->GetChildAt(i)->GetText();
-    return shape;
 }
 
 TEST(ScenarioEditTemplates, NewItemsAreCompleteInTheirFixedOrder) {

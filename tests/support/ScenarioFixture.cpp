@@ -84,6 +84,13 @@ std::vector<std::string> ChildNames(const TXmlNode* node) {
     return names;
 }
 
+std::string Shape(const TXmlNode* node) {
+    std::string shape;
+    for (int32_t i = 0; i < node->ChildCount(); ++i)
+        shape += (i ? "|" : "") + node->GetChildAt(i)->Name + "=" + node->GetChildAt(i)->GetText();
+    return shape;
+}
+
 std::string TextAt(const TXmlNode* parent, const std::string& path) {
     std::stringstream parts(path);
     std::string part;
