@@ -223,7 +223,7 @@ bool Prepare(const std::string& name, const TTemporaryFolder& target, std::strin
     ScenarioFolders::CopyFolder(source, target.Path().string());
     // The case's own notes are not part of the scenario.
     for (const char* note : {"expected.txt", "expected-all.txt", "expected-repairs.txt",
-                             "mutations.txt", "passes", "README.md"})
+                             "elements.txt", "mutations.txt", "passes", "README.md"})
         fs::remove(target.Path() / note);
     if (mutated)
         ApplyMutations(mutations, target.Path().string());

@@ -104,23 +104,6 @@ TEST(TVerifierGuard, AnItemGuardEndsOnlyThatItem) {
               (std::vector<std::string>{"Parties >> leaders >> Critical Error: Node missing."}));
 }
 
-TEST(TVerifier, ListItemsAreTheirOwnField) {
-    auto data = TestScenario::FromTexts(
-        {{TScenarioFile::PoliticalUnits,
-          "<political_units><cities><city>Ebb</city><town></town></cities></political_units>"}});
-    TVerifier v(*data, TScenarioFile::PoliticalUnits);
-    TXmlNode* cities = At(*data, TScenarioFile::PoliticalUnits, "/political_units/cities");
-    EXPECT_TRUE(v.CheckItem(cities->GetChildAt(0), TCheckKind::Text, true, "Political Units"));
-    EXPECT_FALSE(v.CheckItem(cities->GetChildAt(1), TCheckKind::Text, true, "Political Units"));
-    EXPECT_FALSE(v.CheckItemReference(cities->GetChildAt(0),
-                                      ReferenceFields::Get(TReferenceSite::RegionIssueCentre),
-                                      "Political Units"));
-    EXPECT_EQ(MessageTexts(*data),
-              (std::vector<std::string>{"Political Units >> town >> Data required.",
-                                        "Political Units >> city >> Id attribute not found."}));
-    EXPECT_EQ(data->Messages()[0].ElementPath, "/political_units/cities");
-}
-
 // The world scenario verifies clean in its first three files; the tests
 // below break it to see how far a run gets.
 class VerificationRunTest : public testing::Test {

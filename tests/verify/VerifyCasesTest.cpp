@@ -50,6 +50,15 @@ protected:
         const auto result = VerificationRun::Run(&data, all);
         EXPECT_EQ(Joined(TestScenario::MessageTexts(data)), Joined(expected));
         EXPECT_EQ(result.ProblemsExist, fails);
+        // Where each message points, when the case says.
+        const auto elements =
+            VerifyCases::ExpectedLines(VerifyCases::CaseFolder(name) + "/elements.txt", "");
+        if (!all && !elements.empty()) {
+            std::vector<std::string> found;
+            for (const auto& m : data.Messages())
+                found.push_back(m.File + " " + m.ElementPath);
+            EXPECT_EQ(Joined(found), Joined(elements));
+        }
 
         std::vector<std::string> args;
         if (all)

@@ -1,5 +1,5 @@
-// What the data cases cannot express: texts the writer would trim, documents
-// without a root, and where messages point.
+// What the data cases cannot express: texts the writer would trim and a
+// document taken away after loading.
 #include "scenario/verify/FileVerifiers.h"
 #include "support/ScenarioFixture.h"
 #include "xml/TXmlNode.h"
@@ -35,28 +35,6 @@ TEST_F(WorldTest, BlanksAreTextAndLeadingBlanksDoNotSpoilANumber) {
     EXPECT_EQ(MessageTexts(*Data), Texts{"Scenario >> base_cp >> Invalid number value."});
 }
 
-TEST_F(WorldTest, ScenarioMessagesPointAtTheContainingElement) {
-    Scenario("/interviewers/interviewer[2]/stance")->SetText("centre");
-    Scenario("/debates/general_election/debate[2]/type")->SetText("panel");
-    EXPECT_FALSE(VerifyScenarioSettings(*Data));
-    ASSERT_EQ(Data->Messages().size(), 2u);
-    EXPECT_EQ(Data->Messages()[0].File, "scenario.xml");
-    EXPECT_EQ(Data->Messages()[0].ElementPath, "/scenario/interviewers/interviewer[2]");
-    EXPECT_EQ(Data->Messages()[1].ElementPath, "/scenario/debates/general_election/debate[2]");
-    EXPECT_EQ(Data->Messages()[1].Field, "type");
-}
-
-TEST_F(WorldTest, IssueCentreMessagesPointAtTheCentreList) {
-    Unit("/political_units/political_unit[2]/issue_centers/issue[3]")->SetAttribute("id", "gone");
-    EXPECT_FALSE(VerifyPoliticalUnits(*Data));
-    ASSERT_EQ(Data->Messages().size(), 1u);
-    EXPECT_EQ(Data->Messages()[0].Text(),
-              "Political Units >> issue >> Reference not found: issue gone");
-    EXPECT_EQ(Data->Messages()[0].File, "political_units.xml");
-    EXPECT_EQ(Data->Messages()[0].ElementPath,
-              "/political_units/political_unit/political_units/political_unit[2]/issue_centers");
-}
-
 TEST_F(WorldTest, IssueCentresNeedTheIssuesDocument) {
     Data->Document(TScenarioFile::Issues).AdoptRoot(nullptr);
     EXPECT_FALSE(VerifyPoliticalUnits(*Data));
@@ -72,30 +50,6 @@ TEST_F(WorldTest, FailingSubUnitFailsThePassThroughItsRegion) {
     sub->GetChild("map")->GetChild("fill_positions")->GetChildAt(0)->GetChild("x")->SetText("1.5");
     EXPECT_FALSE(VerifyPoliticalUnits(*Data));
     EXPECT_EQ(MessageTexts(*Data), Texts{"Political Units >> x >> Invalid number value."});
-}
-
-TEST(WorldWithoutDocuments, MissingScenarioRootReportsTheFirstFieldsAndStops) {
-    auto data = TestScenario::FromTexts({});
-    EXPECT_FALSE(VerifyScenarioSettings(*data));
-    EXPECT_EQ(MessageTexts(*data),
-              (Texts{"Scenario >> name >> Critical Error: Node missing.",
-                     "Scenario >> background_images >> Critical Error: Node missing.",
-                     "Scenario >> primaries_introduction >> Critical Error: Node missing.",
-                     "Scenario >> generalelection_introduction >> Critical Error: Node missing.",
-                     "Scenario >> primaries >> Critical Error: Node missing."}));
-}
-
-TEST(WorldWithoutDocuments, IssuesAndUnitsWithoutRootFailSilently) {
-    auto data = TestScenario::FromTexts({});
-    EXPECT_FALSE(VerifyIssues(*data));
-    EXPECT_FALSE(VerifyPoliticalUnits(*data));
-    EXPECT_TRUE(data->Messages().empty());
-}
-
-TEST(WorldWithoutDocuments, UnitsWithoutNationFailSilently) {
-    auto data = TestScenario::FromTexts({{TScenarioFile::PoliticalUnits, "<political_units/>"}});
-    EXPECT_FALSE(VerifyPoliticalUnits(*data));
-    EXPECT_TRUE(data->Messages().empty());
 }
 
 } // namespace
