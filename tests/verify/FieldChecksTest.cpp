@@ -92,7 +92,7 @@ TEST(CheckValue, DatesFollowTheGregorianCalendar) {
 class CheckFileTest : public testing::Test {
 protected:
     void SetUp() override {
-        std::filesystem::create_directories(Folder.Path() / "pictures" / "sub");
+        std::filesystem::create_directories(Folder.Path() / "pictures");
         std::ofstream(Folder.Path() / "pictures" / "Flag.bmp") << "BM";
     }
     TCheckResult Check(const std::string& text, bool required) {
@@ -115,12 +115,6 @@ TEST_F(CheckFileTest, AFileInAnyLetterCaseOrTheFullPathOfTheMissingOne) {
     EXPECT_EQ(Check("", true).Message, "Data required.");
     EXPECT_EQ(FieldChecks::CheckFile(nullptr, Pictures(), true).Message,
               "Critical Error: Node missing.");
-}
-
-TEST_F(CheckFileTest, FoldersAndNamesOutsideTheFolderAreNoFiles) {
-    EXPECT_FALSE(Check("sub", true).Ok);
-    const std::string outside = (Folder.Path() / "pictures" / "Flag.bmp").string();
-    EXPECT_EQ(Check(outside, true).Message, Pictures() + outside + " does not exist.");
 }
 
 std::optional<std::string> OnlyRemembered(const std::string& folder, const std::string& name) {

@@ -20,55 +20,15 @@ std::unique_ptr<TScenarioData> Parties() {
           "<party id=\"2\"><name>Terns</name><leaders/></party></parties>"}});
 }
 
-TEST(TVerifier, MessageCarriesFileFieldAndElementPath) {
+// Where a message points, and its file, is in the data cases' elements.txt.
+TEST(TVerifier, AMessageWithoutAnElementNamesTheVerifiersFile) {
     auto data = Parties();
     TVerifier v(*data, TScenarioFile::Scenario);
-    TXmlNode* party = At(*data, TScenarioFile::Parties, "/parties/party[2]");
-    v.AddMessage("Parties >> Terns", "name", party, "Data required.");
-    ASSERT_EQ(data->Messages().size(), 1u);
-    const TVerificationMessage& m = data->Messages()[0];
-    // The element's own document wins over the verifier's file.
-    EXPECT_EQ(m.File, "parties.xml");
-    EXPECT_EQ(m.ElementPath, "/parties/party[2]");
-    EXPECT_EQ(m.Element, party);
-    EXPECT_EQ(m.Text(), "Parties >> Terns >> name >> Data required.");
-    EXPECT_EQ(TVerifier::PathOf(At(*data, TScenarioFile::Parties, "/parties/party[2]/leaders")),
-              "/parties/party[2]/leaders");
-    EXPECT_EQ(TVerifier::PathOf(nullptr), "");
-
     v.AddMessage("Scenario", "name", nullptr, "Critical Error: Node missing.");
-    EXPECT_EQ(data->Messages()[1].File, "scenario.xml");
-    EXPECT_EQ(v.Added(), 2u);
-}
-
-TEST(TVerifier, CheckAttachesTheParentOfTheField) {
-    auto data = Parties();
-    TVerifier v(*data, TScenarioFile::Parties);
-    TXmlNode* party = At(*data, TScenarioFile::Parties, "/parties/party[1]");
-    EXPECT_TRUE(v.Check(party, "name", TCheckKind::Text, true, "Parties"));
-    EXPECT_FALSE(v.Check(party, "colour", TCheckKind::Text, false, "Parties"));
-    EXPECT_FALSE(v.Check(nullptr, "name", TCheckKind::Text, false, "Parties"));
-    EXPECT_EQ(MessageTexts(*data),
-              (std::vector<std::string>{"Parties >> colour >> Critical Error: Node missing.",
-                                        "Parties >> name >> Critical Error: Node missing."}));
-    EXPECT_EQ(data->Messages()[0].ElementPath, "/parties/party[1]");
-}
-
-TEST(TVerifierGuard, MissingGroupReportsAndEndsKeepingMessages) {
-    auto data = Parties();
-    TVerifier v(*data, TScenarioFile::Parties);
-    bool after = false;
-    const bool ok = v.Run([&] {
-        TXmlNode* party = At(*data, TScenarioFile::Parties, "/parties/party[1]");
-        v.Check(party, "slogan", TCheckKind::Text, true, "Parties");
-        v.Group(party, "leaders", "Parties");
-        after = true;
-    });
-    EXPECT_FALSE(ok);
-    EXPECT_FALSE(after);
-    EXPECT_EQ(MessageTexts(*data),
-              (std::vector<std::string>{"Parties >> slogan >> Critical Error: Node missing.",
-                                        "Parties >> leaders >> Critical Error: Node missing."}));
+    ASSERT_EQ(data->Messages().size(), 1u);
+    EXPECT_EQ(data->Messages()[0].File, "scenario.xml");
+    EXPECT_EQ(data->Messages()[0].ElementPath, "");
+    EXPECT_EQ(v.Added(), 1u);
 }
 
 TEST(TVerifierGuard, NeedAndUnexpectedErrorsEndSilently) {
