@@ -1,5 +1,5 @@
-// What the data cases cannot express: texts the writer would trim and a
-// document taken away after loading.
+// What the data cases cannot express: texts the writer would trim, and
+// documents missing or taken away after loading (a folder cannot lack one).
 #include "scenario/verify/FileVerifiers.h"
 #include "support/ScenarioFixture.h"
 #include "xml/TXmlNode.h"
@@ -17,9 +17,6 @@ protected:
     void SetUp() override { Data = TestScenario::LoadCopy("verify/world", Folder); }
     TXmlNode* Scenario(const std::string& path) {
         return At(*Data, TScenarioFile::Scenario, "/scenario" + path);
-    }
-    TXmlNode* Unit(const std::string& path) {
-        return At(*Data, TScenarioFile::PoliticalUnits, "/political_units/political_unit" + path);
     }
     TTemporaryFolder Folder;
     std::unique_ptr<TScenarioData> Data;
@@ -42,14 +39,31 @@ TEST_F(WorldTest, IssueCentresNeedTheIssuesDocument) {
     EXPECT_EQ(Data->Messages().size(), 44u);
 }
 
-TEST_F(WorldTest, FailingSubUnitFailsThePassThroughItsRegion) {
-    TXmlNode* region = Unit("/political_units/political_unit[1]");
-    TXmlNode* sub = region->AddNewChild("political_units")->AddNewChild("political_unit");
-    TXmlNode::CopyNode(sub, Unit("/political_units/political_unit[2]"));
-    EXPECT_TRUE(VerifyPoliticalUnits(*Data));
-    sub->GetChild("map")->GetChild("fill_positions")->GetChildAt(0)->GetChild("x")->SetText("1.5");
-    EXPECT_FALSE(VerifyPoliticalUnits(*Data));
-    EXPECT_EQ(MessageTexts(*Data), Texts{"Political Units >> x >> Invalid number value."});
+// A scenario without a document fails that document's verification, with
+// these messages only.
+TEST(MissingDocuments, FailTheirFileWithTheseMessagesOnly) {
+    const std::string missing = " >> Critical Error: Node missing.";
+    const std::vector<std::pair<bool (*)(TScenarioData&), Texts>> verifiers = {
+        {VerifyScenarioSettings,
+         {"Scenario >> name" + missing, "Scenario >> background_images" + missing,
+          "Scenario >> primaries_introduction" + missing,
+          "Scenario >> generalelection_introduction" + missing, "Scenario >> primaries" + missing}},
+        {VerifyIssues, {}},
+        {VerifyPoliticalUnits, {}},
+        {VerifyAds, {}},
+        {VerifyEvents, {"Events >> random_events" + missing}},
+        {VerifyActivities,
+         {"Activities >> leaders >> Node doesn't exist",
+          "Activities >> viceleaders >> Node doesn't exist"}}};
+    for (size_t i = 0; i < verifiers.size(); ++i) {
+        auto data = TestScenario::FromTexts({});
+        EXPECT_FALSE(verifiers[i].first(*data)) << i;
+        EXPECT_EQ(TestScenario::MessageTexts(*data), verifiers[i].second) << i;
+    }
+    // So does a units document without its nation.
+    auto data = TestScenario::FromTexts({{TScenarioFile::PoliticalUnits, "<political_units/>"}});
+    EXPECT_FALSE(VerifyPoliticalUnits(*data));
+    EXPECT_TRUE(data->Messages().empty());
 }
 
 } // namespace
