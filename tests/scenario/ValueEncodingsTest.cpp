@@ -30,15 +30,14 @@ TEST(ValueEncodings, ColoursAndTheirLightShade) {
 }
 
 TEST(ValueEncodings, Weekdays) {
-    EXPECT_EQ(DayName("wed"), "Wednesday");
-    EXPECT_EQ(DayName("day"), "Tuesday");
-    EXPECT_EQ(DayName("Sun"), "Sunday");
-    EXPECT_EQ(DayName("xyz"), "Monday");
-    EXPECT_EQ(DayName(""), "Monday");
-    EXPECT_EQ(DayName("Monday"), "Monday");
-    EXPECT_EQ(DayAbbrev("Thursday"), "Thu");
-    EXPECT_EQ(DayAbbrev("Monday"), "Mon");
-    EXPECT_EQ(DayAbbrev("sunday"), "Sun");
+    const std::pair<const char*, const char*> names[] = {
+        {"wed", "Wednesday"}, {"day", "Tuesday"}, {"Sun", "Sunday"},
+        {"xyz", "Monday"},    {"", "Monday"},     {"Monday", "Monday"}};
+    for (const auto& [text, day] : names)
+        EXPECT_EQ(DayName(text), day) << text;
+    for (const auto& [day, abbrev] :
+         {std::pair{"Thursday", "Thu"}, {"Monday", "Mon"}, {"sunday", "Sun"}})
+        EXPECT_EQ(DayAbbrev(day), abbrev);
 }
 
 TEST(ValueEncodings, IdsHaveTheDayCountFormAndNeverRepeat) {
