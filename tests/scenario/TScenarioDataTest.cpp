@@ -12,10 +12,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Read(const fs::path& path) {
-    return FileText::Read(path.string());
-}
-
 const char* const Template = "<template>\r\n"
                              "<activities><a>1</a></activities><ads/><endorsers/><events/>"
                              "<issues><issue id=\"5\"><name>Tax</name></issue></issues>"
@@ -43,7 +39,9 @@ TEST(TScenarioData, LoadReadsAllTenFilesAndAddsTheTrailingSlash) {
     EXPECT_FALSE(untouched.Loaded());
 }
 
-TEST(TScenarioData, MissingOrBrokenFilesFailTheLoadAndWriteNothing) {
+// What a failed load says, and that it writes nothing, is the command's test
+// (MissingFileIsALoadErrorNamingIt, MalformedFile...).
+TEST(TScenarioData, AFailedLoadLeavesNothingLoadedToSave) {
     TTemporaryFolder temp;
     TestScenario::WriteSmallScenario(temp.Path());
     fs::remove(temp.Path() / "relations.xml");
@@ -53,24 +51,11 @@ TEST(TScenarioData, MissingOrBrokenFilesFailTheLoadAndWriteNothing) {
     EXPECT_FALSE(missing.Loaded());
     missing.Save(); // not loaded: nothing happens
     EXPECT_FALSE(fs::exists(temp.Path() / "relations.xml"));
-
-    TestScenario::WriteSmallScenario(temp.Path());
-    const std::string broken = "<parties>\r\n   <party>\r\n";
-    std::ofstream(temp.Path() / "parties.xml", std::ios::binary) << broken;
-    TScenarioData unclosed;
-    try {
-        unclosed.Load(folder);
-        FAIL() << "an unclosed root must not load";
-    } catch (const TFileError& e) {
-        const std::string message = e.what();
-        EXPECT_NE(message.find("parties.xml"), std::string::npos) << message;
-        EXPECT_NE(message.find("line 3"), std::string::npos) << message;
-    }
-    EXPECT_FALSE(unclosed.Loaded());
-    EXPECT_EQ(Read(temp.Path() / "parties.xml"), broken);
 }
 
-TEST(TScenarioData, SaveWritesTheLayoutAndSaveAsMovesTheFolder) {
+// The saved bytes are the documents' text (the save's own test), in the
+// writer's layout (TXmlDom's).
+TEST(TScenarioData, SaveAsMovesTheFolder) {
     TTemporaryFolder temp;
     TestScenario::WriteSmallScenario(temp.Path() / "a");
     TScenarioData data;
@@ -80,8 +65,6 @@ TEST(TScenarioData, SaveWritesTheLayoutAndSaveAsMovesTheFolder) {
     data.SetChanged();
     data.Save();
     EXPECT_FALSE(data.Changed());
-    EXPECT_EQ(Read(temp.Path() / "a" / "ads.xml"),
-              "<ads>\r\n   <item id=\"1\">Caf&#233; &#38; co</item>\r\n</ads>\r\n");
     fs::create_directories(temp.Path() / "b");
     data.SaveAs((temp.Path() / "b").string());
     EXPECT_EQ(data.Folder(), (temp.Path() / "b").string() + "/");
