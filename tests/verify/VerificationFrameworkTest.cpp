@@ -98,20 +98,15 @@ TEST_F(VerificationRunTest, StopsAfterTheFirstFileWithAProblem) {
     EXPECT_FALSE(result.PassedAllBefore(TVerifiedFile::PoliticalUnits));
 }
 
+// Which messages, in which order, is gating-all-files' expected-all.txt.
 TEST_F(VerificationRunTest, AllVerifiesEveryFileAsIfEarlierOnesWereClean) {
     At(*Data, TScenarioFile::Scenario, "/scenario/base_cp")->SetText("many");
-    At(*Data, TScenarioFile::Issues, "/issues/issue[3]/name")->SetText("");
-    At(*Data, TScenarioFile::PoliticalUnits, "/political_units/political_unit/name")->SetText("");
     const auto result = VerificationRun::Run(Data.get(), true);
     EXPECT_TRUE(result.ProblemsExist);
     EXPECT_EQ(result.Ran, (std::array<bool, VerifiedFileCount>{true, true, true, true, true, true,
                                                                true, true}));
     const auto texts = MessageTexts(*Data);
-    ASSERT_GE(texts.size(), 3u);
-    EXPECT_EQ(std::vector<std::string>(texts.begin(), texts.begin() + 3),
-              (std::vector<std::string>{"Scenario >> base_cp >> Invalid number value.",
-                                        "Issues >> name >> Data required.",
-                                        "Political Units >> name >> Data required."}));
+    ASSERT_FALSE(texts.empty());
     // A second run replaces the messages instead of adding to them.
     VerificationRun::Run(Data.get(), true);
     EXPECT_EQ(MessageTexts(*Data), texts);
