@@ -1,6 +1,7 @@
 #include "scenario/edit/IssuesEdit.h"
 #include "scenario/IssueKinds.h"
 #include "scenario/verify/FileVerifiers.h"
+#include "scenario/verify/VerificationRun.h"
 #include "support/ScenarioFixture.h"
 #include "xml/FileText.h"
 #include "xml/TXmlNode.h"
@@ -66,12 +67,8 @@ TEST(IssuesEdit, NewIssueInTheSampleReachesEveryUnitPartyAndLeader) {
     EXPECT_EQ(issue->GetChild("positions")->GetChildAt(0)->GetChild("description")->GetText(),
               "Far-Left description");
 
-    data->Messages().clear();
-    EXPECT_TRUE(VerifyIssues(*data));
-    EXPECT_TRUE(VerifyPoliticalUnits(*data));
-    EXPECT_TRUE(VerifyParties(*data));
-    EXPECT_TRUE(VerifyEndorsers(*data));
-    EXPECT_TRUE(data->Messages().empty()) << TestScenario::MessageTexts(*data).front();
+    EXPECT_FALSE(VerificationRun::Run(data.get(), true).ProblemsExist);
+    EXPECT_EQ(TestScenario::MessageTexts(*data), std::vector<std::string>{});
 }
 
 TEST(IssuesEdit, RemovingANewIssueRestoresTheFilesByteForByte) {

@@ -4,6 +4,7 @@
 #include "scenario/edit/PercentagesEdit.h"
 #include "scenario/edit/RelationsEdit.h"
 #include "scenario/verify/FileVerifiers.h"
+#include "scenario/verify/VerificationRun.h"
 #include "support/ScenarioFixture.h"
 #include "xml/FileText.h"
 
@@ -334,11 +335,8 @@ TEST(PartiesEditSampleTest, PartyFromScratchVerifiesClean) {
                                other->GetChild("leaders")->GetChildAt(0)->AttributeValue("id"),
                                "Good");
 
-    EXPECT_TRUE(VerifyParties(*data)) << testing::PrintToString(MessageTexts(*data));
-    EXPECT_TRUE(VerifyEvents(*data));
-    EXPECT_TRUE(VerifyEndorsers(*data));
-    EXPECT_TRUE(VerifyActivities(*data));
-    EXPECT_TRUE(MessageTexts(*data).empty()) << testing::PrintToString(MessageTexts(*data));
+    EXPECT_FALSE(VerificationRun::Run(data.get(), true).ProblemsExist);
+    EXPECT_EQ(MessageTexts(*data), Texts{});
 
     // What was saved reads back the same.
     const std::string parties = data->Document(TScenarioFile::Parties).ToText();

@@ -94,15 +94,13 @@ TEST_F(ScenarioBackupsTest, SameSecondSavesGetDistinctFoldersNewestFirst) {
     EXPECT_EQ(restored.Scenario()->GetChild("name")->GetText(), "Two");
 }
 
-TEST_F(ScenarioBackupsTest, NothingIsBackedUpWhenOffOrWhenNoFileExists) {
+TEST_F(ScenarioBackupsTest, NothingIsBackedUpWhenOffOrWhenNoFileExistsAndAFailureThrows) {
     ScenarioBackups::BeforeSave(Folder.Str(), 0);
     EXPECT_FALSE(fs::exists(Folder.Path() / "backups"));
     TTemporaryFolder empty;
     ScenarioBackups::BeforeSave(empty.Str(), 10);
     EXPECT_FALSE(fs::exists(empty.Path() / "backups"));
-}
-
-TEST_F(ScenarioBackupsTest, BackupThatCannotBeWrittenThrows) {
+    // One that cannot be written throws.
     std::ofstream(Folder.Path() / "backups") << "a file in the way";
     EXPECT_THROW(ScenarioBackups::BeforeSave(Folder.Str(), 10), TFileError);
 }
