@@ -42,7 +42,7 @@ size_t LineCount(const std::string& text) {
     return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
-TEST(VerifyCommandUsage, HelpAndVersion) {
+TEST(VerifyCommandUsage, HelpVersionAndWrongArguments) {
     const TOutcome help = Verify({"--help"});
     EXPECT_EQ(help.Status, 0);
     for (const char* word : {"--all", "--json", "--write", "--version", "FOLDER", "Exit status"})
@@ -50,9 +50,7 @@ TEST(VerifyCommandUsage, HelpAndVersion) {
     const TOutcome version = Verify({"--version"});
     EXPECT_EQ(version.Status, 0);
     EXPECT_EQ(version.Out, std::string("stumpcraft-verify ") + STUMPCRAFT_VERSION + "\n");
-}
-
-TEST(VerifyCommandUsage, WrongArgumentsAreStatusTwoWithNothingOnStdout) {
+    // Wrong arguments: status 2, nothing on stdout.
     for (const auto& args : std::vector<std::vector<std::string>>{
              {}, {"--json"}, {"a", "b"}, {"--frobnicate", "a"}, {""}}) {
         const TOutcome r = Verify(args);

@@ -121,7 +121,7 @@ TEST(ScenarioEditDebates, PartyEntryIsFoundOrMadeOnce) {
     EXPECT_EQ(ScenarioEdit::DebateCaption(debate), "12/12/2008");
 }
 
-TEST(ScenarioEditLegacyTargets, OldFormGetsItsIdAndNameChild) {
+TEST(ScenarioEditLegacyTargets, OldFormGetsItsIdAndNameChildOrAFreshIdentity) {
     auto data = Scenario();
     data->SetChanged(false);
     EXPECT_EQ(ScenarioEdit::CompleteLegacyTargets(*data), 2);
@@ -143,14 +143,11 @@ TEST(ScenarioEditLegacyTargets, OldFormGetsItsIdAndNameChild) {
 
     // Completing twice changes nothing more.
     EXPECT_EQ(ScenarioEdit::CompleteLegacyTargets(*data), 0);
-}
-
-TEST(ScenarioEditLegacyTargets, TargetWithoutAnyNameGetsAFreshIdentity) {
-    auto data =
-        Scenario(R"(<scenario><economy><targets><target><chance>1</chance></target>)"
-                 R"(<target name=""><name>Kept</name></target></targets></economy></scenario>)");
+    // A target without any name gets a fresh identity.
+    data = Scenario(R"(<scenario><economy><targets><target><chance>1</chance></target>)"
+                    R"(<target name=""><name>Kept</name></target></targets></economy></scenario>)");
     EXPECT_EQ(ScenarioEdit::CompleteLegacyTargets(*data), 2);
-    const TXmlNode* targets = ScenarioEdit::Targets(*data);
+    targets = ScenarioEdit::Targets(*data);
     const TXmlNode* bare = targets->GetChildAt(0);
     EXPECT_FALSE(bare->AttributeValue("id").empty());
     EXPECT_EQ(TextAt(bare, "name"), "New Target");
