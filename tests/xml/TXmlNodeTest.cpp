@@ -16,7 +16,7 @@ std::unique_ptr<TXmlNode> Named(TXmlNode* parent, const std::string& name) {
 
 } // namespace
 
-TEST(TXmlNode, ChildLookupReturnsFirstOfTheNameAndFollowsExchange) {
+TEST(TXmlNode, ChildLookupExchangeAndRemoval) {
     TXmlNode root;
     EXPECT_EQ(root.GetChild("x"), nullptr);
     EXPECT_EQ(root.ChildCount(), 0);
@@ -34,25 +34,23 @@ TEST(TXmlNode, ChildLookupReturnsFirstOfTheNameAndFollowsExchange) {
     EXPECT_EQ(root.GetChildAt(2), nullptr);
     EXPECT_EQ(root.GetChildAt(-1), nullptr);
     EXPECT_EQ(root.IndexOfChild("y"), -1);
-}
-
-TEST(TXmlNode, RemoveChildRenumbersAndKeepsParentAndContainerMark) {
-    TXmlNode root;
-    TXmlNode* a = root.AddNewChild("a");
-    TXmlNode* b = root.AddNewChild("b");
-    TXmlNode* c = root.AddNewChild("c");
-    std::unique_ptr<TXmlNode> removed = root.RemoveChild(b);
+    // Removal renumbers, keeps the parent and the container mark.
+    TXmlNode list;
+    TXmlNode* a = list.AddNewChild("a");
+    TXmlNode* b = list.AddNewChild("b");
+    TXmlNode* c = list.AddNewChild("c");
+    std::unique_ptr<TXmlNode> removed = list.RemoveChild(b);
     ASSERT_EQ(removed.get(), b);
-    EXPECT_EQ(removed->Parent(), &root);
+    EXPECT_EQ(removed->Parent(), &list);
     EXPECT_EQ(a->Index(), 0);
     EXPECT_EQ(c->Index(), 1);
     TXmlNode stranger;
-    EXPECT_EQ(root.RemoveChild(&stranger), nullptr);
-    EXPECT_EQ(root.ChildCount(), 2);
-    root.RemoveChild(a);
-    root.RemoveChild(c);
-    EXPECT_TRUE(root.HasChildren());
-    EXPECT_EQ(root.ChildCount(), 0);
+    EXPECT_EQ(list.RemoveChild(&stranger), nullptr);
+    EXPECT_EQ(list.ChildCount(), 2);
+    list.RemoveChild(a);
+    list.RemoveChild(c);
+    EXPECT_TRUE(list.HasChildren());
+    EXPECT_EQ(list.ChildCount(), 0);
 }
 
 TEST(TXmlNode, AddChildSetsLevelsOfTheWholeSubtree) {
