@@ -40,30 +40,6 @@ TEST(TVerifierGuard, NeedAndUnexpectedErrorsEndSilently) {
     EXPECT_TRUE(v.Run([] {}));
 }
 
-TEST(TVerifierGuard, AnItemGuardEndsOnlyThatItem) {
-    auto data = Parties();
-    TVerifier v(*data, TScenarioFile::Parties);
-    std::vector<bool> items;
-    int reached = 0;
-    const bool ok = v.Run([&] {
-        for (int i = 1; i <= 2; ++i) {
-            TXmlNode* party =
-                At(*data, TScenarioFile::Parties, "/parties/party[" + std::to_string(i) + "]");
-            items.push_back(v.RunItem([&] {
-                v.Group(party, "leaders", "Parties");
-                ++reached;
-            }));
-        }
-        // A later clean item reports success of its own.
-        items.push_back(v.RunItem([] {}));
-    });
-    EXPECT_FALSE(ok);
-    EXPECT_EQ(items, (std::vector<bool>{false, true, true}));
-    EXPECT_EQ(reached, 1);
-    EXPECT_EQ(MessageTexts(*data),
-              (std::vector<std::string>{"Parties >> leaders >> Critical Error: Node missing."}));
-}
-
 // The world scenario verifies clean in its first three files; the tests
 // below break it to see how far a run gets.
 class VerificationRunTest : public testing::Test {
