@@ -50,10 +50,8 @@ FromTexts(const std::vector<std::pair<TScenarioFile, std::string>>& documents,
     // Build a template document holding the given roots, then install it.
     TTemporaryFolder scratch;
     std::string text = "<template>\r\n";
-    for (const auto& [file, body] : documents) {
-        (void)file;
-        text += body + "\r\n";
-    }
+    for (const auto& document : documents)
+        text += document.second + "\r\n";
     text += "</template>\r\n";
     TXmlDom all;
     if (!all.Parse(text))
