@@ -66,8 +66,6 @@ protected:
         Data = TestScenario::LoadCopy("verify/world", Folder);
         Path = Folder.Str();
     }
-    // Saves the in-memory changes so the command sees them.
-    void Save() { Data->Save(); }
     TXmlNode* At(TScenarioFile file, const std::string& path) {
         return TestScenario::At(*Data, file, path);
     }
@@ -101,7 +99,7 @@ TEST_F(VerifyCommandTest, MalformedFileIsALoadErrorWithLineAndColumnAndNothingIs
 
 TEST_F(VerifyCommandTest, OptionsMayFollowTheFolder) {
     At(TScenarioFile::Scenario, "/scenario/name")->SetText("");
-    Save();
+    Data->Save();
     EXPECT_EQ(Verify({Path, "--json"}).Out.front(), '[');
     EXPECT_EQ(Verify({"--", Path}).Status, 1);
 }
@@ -112,7 +110,7 @@ TEST_F(VerifyCommandTest, JsonHoldsEveryPartOfEachMessageEscaped) {
                            "issue_centers");
     centres->GetChildAt(0)->SetAttribute("id", "a\"b\\c\td"
                                                "e\xC3\xA9");
-    Save();
+    Data->Save();
     const TOutcome r = Verify({"--json", Path});
     EXPECT_EQ(r.Status, 1);
     EXPECT_EQ(r.Out, "[\n  {\"file\": \"political_units.xml\", \"section\": \"Political Units\", "
@@ -127,7 +125,7 @@ TEST_F(VerifyCommandTest, ALineBreakInsideAMessageDoesNotSplitItsLine) {
     At(TScenarioFile::PoliticalUnits, "/political_units/political_unit/political_units/"
                                       "political_unit/issue_centers/issue")
         ->SetAttribute("id", "two\nlines");
-    Save();
+    Data->Save();
     const TOutcome text = Verify({Path});
     EXPECT_EQ(text.Out, "Political Units >> issue >> Reference not found: issue two lines\n");
     EXPECT_NE(Verify({"--json", Path}).Out.find("issue two\\nlines"), std::string::npos);
@@ -165,7 +163,7 @@ TEST_F(VerifyCommandTest, WriteSavesTheDocumentsInTheUsualLayout) {
 
 TEST_F(VerifyCommandTest, LostOutputIsNotReportedAsSuccess) {
     At(TScenarioFile::Scenario, "/scenario/name")->SetText("");
-    Save();
+    Data->Save();
     std::ostream broken(nullptr);
     std::ostringstream err;
     EXPECT_EQ(RunVerifyCommand({Path}, broken, err), 2);
@@ -176,7 +174,7 @@ TEST_F(VerifyCommandTest, WriteFailureIsNotReportedAsSuccess) {
     // An I/O error (root cannot be stopped by permissions); that the files
     // come back is the save's own test.
     At(TScenarioFile::Scenario, "/scenario/name")->SetText("");
-    Save();
+    Data->Save();
     TFaultyFileSystem faulty;
     faulty.FailOn("rename .issues.xml.stumpcraft-new issues.xml");
     const TOutcome r = Verify({"--write", Path});
