@@ -38,7 +38,7 @@ TEST(AdsEdit, RemoveSelectsTheAdBefore) {
     EXPECT_NE(At(*data, TScenarioFile::Ads, "/ads/ad/name"), nullptr);
 }
 
-TEST(AdsEdit, RemovingAnAdRemovesThePartiesCreditsForIt) {
+TEST(AdsEdit, RemovingAnAdRemovesThePartiesCreditsItOwnsAlone) {
     auto data = TestScenario::FromTexts(
         {{TScenarioFile::Ads, "<ads><ad id=\"a\"></ad><ad id=\"b\"></ad></ads>"},
          {TScenarioFile::Parties,
@@ -50,11 +50,9 @@ TEST(AdsEdit, RemovingAnAdRemovesThePartiesCreditsForIt) {
         At(*data, TScenarioFile::Parties, "/parties/party/advertising/ad_credits");
     ASSERT_EQ(credits->ChildCount(), 1);
     EXPECT_EQ(credits->GetChildAt(0)->AttributeValue("id"), "b");
-}
 
-TEST(AdsEdit, RemovingAnAdKeepsCreditsItDoesNotOwnAlone) {
     // Ads without an id, with the "none" id and sharing an id with another ad.
-    auto data = TestScenario::FromTexts(
+    data = TestScenario::FromTexts(
         {{TScenarioFile::Ads, "<ads><ad></ad><ad id=\"-1\"></ad><ad id=\"s\"></ad>"
                               "<ad id=\"s\"></ad></ads>"},
          {TScenarioFile::Parties,

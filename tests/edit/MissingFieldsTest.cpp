@@ -1,20 +1,13 @@
 #include "scenario/edit/MissingFields.h"
 
+#include "support/ScenarioFixture.h"
 #include "xml/TXmlDom.h"
 #include "xml/TXmlNode.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-
-std::string Names(const TXmlNode* node) {
-    std::string names;
-    for (int32_t i = 0; i < node->ChildCount(); ++i)
-        names += (i ? " " : "") + node->GetChildAt(i)->Name;
-    return names;
-}
-
-} // namespace
+using Names = std::vector<std::string>;
+using TestScenario::ChildNames;
 
 // A path whose steps are missing is made step by step, each where the other
 // leader has it; what exists is reused, never doubled.
@@ -30,11 +23,11 @@ TEST(MissingFields, APathIsAddedWhereAnotherItemHasEachStep) {
 
     TXmlNode* seats = MissingFields::Add(lacking, "goals/seats");
     ASSERT_NE(seats, nullptr);
-    EXPECT_EQ(Names(lacking), "name goals age");
+    EXPECT_EQ(ChildNames(lacking), (Names{"name", "goals", "age"}));
     TXmlNode* percentage = MissingFields::Add(lacking, "goals/percentage");
-    EXPECT_EQ(Names(lacking->GetChild("goals")), "percentage seats");
+    EXPECT_EQ(ChildNames(lacking->GetChild("goals")), (Names{"percentage", "seats"}));
     EXPECT_EQ(MissingFields::Add(lacking, "goals/seats"), seats);
     EXPECT_EQ(MissingFields::Find(lacking, "goals/percentage"), percentage);
-    EXPECT_EQ(Names(lacking), "name goals age");
+    EXPECT_EQ(ChildNames(lacking), (Names{"name", "goals", "age"}));
     EXPECT_EQ(MissingFields::Add(nullptr, "age"), nullptr);
 }

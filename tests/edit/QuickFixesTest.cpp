@@ -4,24 +4,18 @@
 #include "scenario/verify/TVerifier.h"
 #include "scenario/verify/VerificationRun.h"
 #include "support/ScenarioFixture.h"
+#include "xml/FileText.h"
 #include "xml/TXmlNode.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <set>
 
 namespace {
 
-const std::string Sample = SHIPPED_DATA_DIR "/scenarios/Tellavar - 2008";
 const std::string Fisheries = "39446_2313639706"; // named by platforms, an endorser, units
-
-std::string Read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 void Write(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
@@ -54,9 +48,10 @@ struct TBroken {
 
     TBroken(const std::string& file, const std::function<std::string(std::string)>& edit) {
         TestScenario::LoadCopy(Sample, Folder);
-        Write(Folder.Str() + file, edit(Read(Folder.Str() + file)));
+        Write(Folder.Str() + file, edit(FileText::Read(Folder.Str() + file)));
         for (const TScenarioFile f : TScenarioData::AllFiles())
-            Files[TScenarioData::FileName(f)] = Read(Folder.Str() + TScenarioData::FileName(f));
+            Files[TScenarioData::FileName(f)] =
+                FileText::Read(Folder.Str() + TScenarioData::FileName(f));
         Data = std::make_unique<TScenarioData>();
         std::string folder = Folder.Str();
         Data->Load(folder);
@@ -75,8 +70,8 @@ struct TBroken {
     std::string SaveAndCheckOthers(const std::string& changed) {
         Data->Save();
         for (const auto& [name, bytes] : Files)
-            EXPECT_TRUE(name == changed || Read(Folder.Str() + name) == bytes) << name;
-        return Read(Folder.Str() + changed);
+            EXPECT_TRUE(name == changed || FileText::Read(Folder.Str() + name) == bytes) << name;
+        return FileText::Read(Folder.Str() + changed);
     }
 };
 
@@ -143,7 +138,7 @@ TEST(QuickFixes, RemovedIssueLosesItsPlatformEntryAndEndorsersFallBackToNone) {
     const auto& endorser = broken.Message("endorsers.xml", "issue", missing);
     EXPECT_EQ(QuickFixes::Label(endorser), "Remove this reference");
     ASSERT_TRUE(QuickFixes::Apply(*broken.Data, endorser));
-    broken.Files["parties.xml"] = Read(broken.Folder.Str() + "parties.xml");
+    broken.Files["parties.xml"] = FileText::Read(broken.Folder.Str() + "parties.xml");
     EXPECT_EQ(broken.SaveAndCheckOthers("endorsers.xml"),
               Replaced(broken.Files["endorsers.xml"], "<issue id=\"" + Fisheries + "\">",
                        "<issue id=\"-1\">"));
@@ -174,7 +169,7 @@ TEST(QuickFixes, MissingFieldsComeBackWithTheNewItemValuesInTheirPlace) {
         VerificationRun::Run(broken.Data.get(), true);
         EXPECT_TRUE(broken.Data->Messages().empty()) << c.Line;
         EXPECT_EQ(broken.SaveAndCheckOthers(c.File),
-                  ReplaceLines(Read(Sample + "/" + c.File), c.Line, close, c.Restored));
+                  ReplaceLines(FileText::Read(Sample + "/" + c.File), c.Line, close, c.Restored));
     }
     // A group of required fields comes back whole, as a new leader has it.
     TBroken ratings("parties.xml", [](const std::string& text) {

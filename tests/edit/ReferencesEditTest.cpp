@@ -21,8 +21,6 @@
 
 namespace {
 
-const std::string Sample = SHIPPED_DATA_DIR "/scenarios/Tellavar - 2008";
-
 using TFind = std::function<TXmlNode*(TScenarioData&)>;
 using TRemove = std::function<void(TScenarioData&, TXmlNode*, TRemovalRepairs*)>;
 

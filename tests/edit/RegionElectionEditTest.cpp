@@ -45,13 +45,13 @@ TEST_F(RegionElectionEditTest, PartyEventIsFoundCompletedOrCreated) {
 
     TXmlNode* created = RegionElectionEdit::PartyEvent(*Data, Region(1), "p9");
     EXPECT_EQ(events->ChildCount(), 5);
-    std::string shape;
-    for (int32_t i = 0; i < created->ChildCount(); ++i)
-        shape += created->GetChildAt(i)->Name + "=" + created->GetChildAt(i)->GetText() + " ";
-    EXPECT_EQ(shape, "type=Primary open_closed=open party= date=" + PartiesEdit::TodayText() +
-                         " ballot= seat= profile_bonus=0 ");
+    // As a new party's primaries are made.
+    EXPECT_EQ(TestScenario::Shape(created),
+              "type=Primary|open_closed=open|party=|date=" + PartiesEdit::TodayText() +
+                  "|ballot=|seat=|profile_bonus=0");
     EXPECT_EQ(created->GetChild("party")->AttributeValue("id"), "p9");
-    EXPECT_EQ(created->GetChild("seat")->ChildCount(), 3);
+    EXPECT_EQ(created->GetChild("ballot")->ChildCount(), 0);
+    EXPECT_EQ(TestScenario::Shape(created->GetChild("seat")), "type=FPP|number=0|cut_off=0");
 
     // A region without an event list gets one.
     Region(2)->RemoveChild(Region(2)->GetChild("election_events"));

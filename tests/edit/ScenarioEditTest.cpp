@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 using TestScenario::At;
+using TestScenario::ChildNames;
+using TestScenario::Shape;
+using TestScenario::TextAt;
 using Texts = std::vector<std::string>;
 
 namespace {
@@ -24,26 +27,6 @@ const char* const Settings = R"(<scenario>
 
 std::unique_ptr<TScenarioData> Scenario(const std::string& text = Settings) {
     return TestScenario::FromTexts({{TScenarioFile::Scenario, text}});
-}
-
-Texts ChildNames(const TXmlNode* node) {
-    Texts names;
-    for (int32_t i = 0; i < node->ChildCount(); ++i)
-        names.push_back(node->GetChildAt(i)->Name);
-    return names;
-}
-
-std::string Text(const TXmlNode* node, const std::string& child) {
-    const TXmlNode* c = node ? node->GetChild(child) : nullptr;
-    return c ? c->GetText() : "<missing>";
-}
-
-// "name=text|name=text" for the children of node, in order.
-std::string Shape(const TXmlNode* node) {
-    std::string shape;
-    for (int32_t i = 0; i < node->ChildCount(); ++i)
-        shape += (i ? "|" : "") + node->GetChildAt(i)->Name + "=" + node->GetChildAt(i)->GetText();
-    return shape;
 }
 
 TEST(ScenarioEditTemplates, NewItemsAreCompleteInTheirFixedOrder) {
@@ -138,7 +121,7 @@ TEST(ScenarioEditDebates, PartyEntryIsFoundOrMadeOnce) {
     EXPECT_EQ(ScenarioEdit::DebateCaption(debate), "12/12/2008");
 }
 
-TEST(ScenarioEditLegacyTargets, OldFormGetsItsIdAndNameChild) {
+TEST(ScenarioEditLegacyTargets, OldFormGetsItsIdAndNameChildOrAFreshIdentity) {
     auto data = Scenario();
     data->SetChanged(false);
     EXPECT_EQ(ScenarioEdit::CompleteLegacyTargets(*data), 2);
@@ -152,31 +135,28 @@ TEST(ScenarioEditLegacyTargets, OldFormGetsItsIdAndNameChild) {
     const TXmlNode* old = targets->GetChildAt(1);
     EXPECT_EQ(old->AttributeValue("id"), "Old & Grey");
     EXPECT_EQ(old->GetAttribute("name"), nullptr);
-    EXPECT_EQ(Text(old, "name"), "Old & Grey");
+    EXPECT_EQ(TextAt(old, "name"), "Old & Grey");
     EXPECT_EQ(old->GetChild("name")->Text, "Old &#38; Grey");
 
     // An id but no name child: the id names it.
-    EXPECT_EQ(Text(targets->GetChildAt(2), "name"), "t3");
+    EXPECT_EQ(TextAt(targets->GetChildAt(2), "name"), "t3");
 
     // Completing twice changes nothing more.
     EXPECT_EQ(ScenarioEdit::CompleteLegacyTargets(*data), 0);
-}
-
-TEST(ScenarioEditLegacyTargets, TargetWithoutAnyNameGetsAFreshIdentity) {
-    auto data =
-        Scenario(R"(<scenario><economy><targets><target><chance>1</chance></target>)"
-                 R"(<target name=""><name>Kept</name></target></targets></economy></scenario>)");
+    // A target without any name gets a fresh identity.
+    data = Scenario(R"(<scenario><economy><targets><target><chance>1</chance></target>)"
+                    R"(<target name=""><name>Kept</name></target></targets></economy></scenario>)");
     EXPECT_EQ(ScenarioEdit::CompleteLegacyTargets(*data), 2);
-    const TXmlNode* targets = ScenarioEdit::Targets(*data);
+    targets = ScenarioEdit::Targets(*data);
     const TXmlNode* bare = targets->GetChildAt(0);
     EXPECT_FALSE(bare->AttributeValue("id").empty());
-    EXPECT_EQ(Text(bare, "name"), "New Target");
+    EXPECT_EQ(TextAt(bare, "name"), "New Target");
     const TXmlNode* blank = targets->GetChildAt(1);
     EXPECT_FALSE(blank->AttributeValue("id").empty());
     EXPECT_NE(blank->AttributeValue("id"), bare->AttributeValue("id"));
     EXPECT_EQ(blank->GetAttribute("name"), nullptr);
     EXPECT_EQ(ChildNames(blank), (Texts{"name"}));
-    EXPECT_EQ(Text(blank, "name"), "Kept");
+    EXPECT_EQ(TextAt(blank, "name"), "Kept");
 }
 
 TEST(ScenarioEditRemove, RemovesOnlyChildrenOfTheList) {

@@ -15,8 +15,6 @@ namespace {
 using CampaignTimeline::TKind;
 using CampaignTimeline::TProblem;
 
-const std::string Sample = std::string(SHIPPED_DATA_DIR) + "/scenarios/Tellavar - 2008";
-
 int Day(const char* date) {
     return TDate::Parse(date)->DayNumber();
 }

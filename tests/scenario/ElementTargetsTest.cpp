@@ -11,8 +11,6 @@
 
 namespace {
 
-const std::string Sample = std::string(SHIPPED_DATA_DIR) + "/scenarios/Tellavar - 2008";
-
 bool IsAncestorOrSelf(const TXmlNode* ancestor, const TXmlNode* node) {
     for (; node; node = node->Parent())
         if (node == ancestor)

@@ -65,19 +65,6 @@ std::set<std::pair<int32_t, int32_t>> Pixels(const std::vector<FloodFill::TSpan>
 
 } // namespace
 
-TEST(FloodFill, StopsAtBlackAndAtTheBorder) {
-    TPixelBuffer map = TwoCountries();
-    // Left of the wall: 8 columns of 10 rows.
-    EXPECT_EQ(FloodFill::Fill(map, 3, 4, Paint), 80u);
-    EXPECT_TRUE(map.At(0, 0) == Paint);
-    EXPECT_TRUE(map.At(7, 9) == Paint);
-    EXPECT_TRUE(map.At(8, 4) == Black);
-    EXPECT_TRUE(map.At(9, 4) == Paper);
-    // The lake inside the box is 3 by 3 and stays apart from the land around it.
-    EXPECT_EQ(FloodFill::Fill(map, 16, 4, Paint), 9u);
-    EXPECT_TRUE(map.At(12, 4) == Paper);
-}
-
 TEST(FloodFill, PointOnBlackOrOutsideFillsNothing) {
     TPixelBuffer map = TwoCountries();
     const TPixelBuffer before = map;
@@ -100,8 +87,17 @@ TEST(FloodFill, EqualsAPlainFillOnRandomMaps) {
         for (int seed = 0; seed < 5; ++seed) {
             const int32_t x = static_cast<int32_t>(random() % 37);
             const int32_t y = static_cast<int32_t>(random() % 23);
-            EXPECT_EQ(Pixels(FloodFill::Area(map, x, y)), Reference(map, x, y))
-                << "round " << round << " at " << x << "," << y;
+            SCOPED_TRACE("round " + std::to_string(round) + " at " + std::to_string(x) + "," +
+                         std::to_string(y));
+            const auto expected = Reference(map, x, y);
+            EXPECT_EQ(Pixels(FloodFill::Area(map, x, y)), expected);
+            // Fill paints exactly that area and counts it.
+            TPixelBuffer painted = map;
+            EXPECT_EQ(FloodFill::Fill(painted, x, y, Paint), expected.size());
+            for (int32_t py = 0; py < map.Height; ++py)
+                for (int32_t px = 0; px < map.Width; ++px)
+                    ASSERT_TRUE(painted.At(px, py) ==
+                                (expected.count({px, py}) ? Paint : map.At(px, py)));
         }
     }
 }

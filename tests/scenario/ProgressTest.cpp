@@ -58,8 +58,6 @@ std::vector<int> Inside(const TEvents& events, const std::string& step) {
     return percents;
 }
 
-const std::string Sample = SHIPPED_DATA_DIR "/scenarios/Tellavar - 2008";
-
 } // namespace
 
 TEST(Progress, LoadSaveAndVerifyNameEachFileInOrderAndEndAtHundred) {

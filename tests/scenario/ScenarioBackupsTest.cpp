@@ -16,8 +16,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string Sample = std::string(SHIPPED_DATA_DIR) + "/scenarios/Tellavar - 2008";
-
 class ScenarioBackupsTest : public ::testing::Test {
 protected:
     TTemporaryFolder Folder;
@@ -96,15 +94,13 @@ TEST_F(ScenarioBackupsTest, SameSecondSavesGetDistinctFoldersNewestFirst) {
     EXPECT_EQ(restored.Scenario()->GetChild("name")->GetText(), "Two");
 }
 
-TEST_F(ScenarioBackupsTest, NothingIsBackedUpWhenOffOrWhenNoFileExists) {
+TEST_F(ScenarioBackupsTest, NothingIsBackedUpWhenOffOrWhenNoFileExistsAndAFailureThrows) {
     ScenarioBackups::BeforeSave(Folder.Str(), 0);
     EXPECT_FALSE(fs::exists(Folder.Path() / "backups"));
     TTemporaryFolder empty;
     ScenarioBackups::BeforeSave(empty.Str(), 10);
     EXPECT_FALSE(fs::exists(empty.Path() / "backups"));
-}
-
-TEST_F(ScenarioBackupsTest, BackupThatCannotBeWrittenThrows) {
+    // One that cannot be written throws.
     std::ofstream(Folder.Path() / "backups") << "a file in the way";
     EXPECT_THROW(ScenarioBackups::BeforeSave(Folder.Str(), 10), TFileError);
 }

@@ -21,11 +21,7 @@ namespace {
 class TDiskCase {
 public:
     TDiskCase() {
-        for (TScenarioFile file : TScenarioData::AllFiles()) {
-            const std::string name = TScenarioData::ElementName(file);
-            Write(file,
-                  "<" + name + ">\r\n   <item id=\"1\">" + name + "</item>\r\n</" + name + ">\r\n");
-        }
+        TestScenario::WriteSmallScenario(Temp.Path());
         std::string folder = Temp.Str();
         Data.Load(folder);
         Disk.Note(Data);

@@ -62,13 +62,10 @@ TEST(ScenarioFolders, CreateScenarioStructureMakesTheFivePictureFolders) {
 }
 
 TEST(ScenarioFolders, ScenarioNamesMustBePlainFolderNames) {
-    EXPECT_FALSE(ScenarioNameProblem("Aldora 2031"));
-    EXPECT_FALSE(ScenarioNameProblem("New Aldora - 2031 (Custom)"));
-    EXPECT_TRUE(ScenarioNameProblem(""));
-    EXPECT_TRUE(ScenarioNameProblem("."));
-    EXPECT_TRUE(ScenarioNameProblem(".."));
-    EXPECT_TRUE(ScenarioNameProblem("a/b"));
-    EXPECT_TRUE(ScenarioNameProblem("a\\b"));
+    for (const char* name : {"Aldora 2031", "New Aldora - 2031 (Custom)"})
+        EXPECT_FALSE(ScenarioNameProblem(name)) << name;
+    for (const char* name : {"", ".", "..", "a/b", "a\\b"})
+        EXPECT_TRUE(ScenarioNameProblem(name)) << name;
 }
 
 TEST(ScenarioFolders, FilesAreFoundInAnyLetterCase) {
@@ -76,13 +73,11 @@ TEST(ScenarioFolders, FilesAreFoundInAnyLetterCase) {
     fs::create_directories(temp.Path() / "Party_Images" / "Candidates");
     std::ofstream(temp.Path() / "Party_Images" / "Candidates" / "Lead.BMP") << "x";
     std::ofstream(temp.Path() / "map.bmp") << "x";
-    EXPECT_TRUE(FindFileIgnoringCase(temp.Str(), "map.bmp"));
-    EXPECT_TRUE(FindFileIgnoringCase(temp.Str(), "MAP.bmp"));
-    EXPECT_TRUE(FindFileIgnoringCase(temp.Str(), "party_images/candidates/lead.bmp"));
-    EXPECT_TRUE(FindFileIgnoringCase(temp.Str(), "party_images\\candidates\\lead.bmp"));
-    EXPECT_FALSE(FindFileIgnoringCase(temp.Str(), "party_images"));
-    EXPECT_FALSE(FindFileIgnoringCase(temp.Str(), ""));
-    EXPECT_FALSE(FindFileIgnoringCase(temp.Str(), "other.bmp"));
+    for (const char* name : {"map.bmp", "MAP.bmp", "party_images/candidates/lead.bmp",
+                             "party_images\\candidates\\lead.bmp"})
+        EXPECT_TRUE(FindFileIgnoringCase(temp.Str(), name)) << name;
+    for (const char* name : {"party_images", "", "other.bmp"})
+        EXPECT_FALSE(FindFileIgnoringCase(temp.Str(), name)) << name;
     // Names that leave the folder are not its files, even when they exist.
     EXPECT_FALSE(FindFileIgnoringCase((temp.Path() / "Party_Images").string(), "../map.bmp"));
     EXPECT_FALSE(FindFileIgnoringCase(temp.Str(), (temp.Path() / "map.bmp").string()));
@@ -111,11 +106,10 @@ TEST(ScenarioFolders, PicturesLinkedFromOutsideTheFolderAreTreatedAsMissing) {
     EXPECT_FALSE(FindFileIgnoringCase(scenario.string(), "up/secret.txt"));
 
     // Writing: a link is followed, a dangling one too, wherever it leads.
-    EXPECT_TRUE(IsContained(folder, (pictures / "new.bmp").string()));
-    EXPECT_TRUE(IsContained(folder, (pictures / "alias.bmp").string()));
-    EXPECT_FALSE(IsContained(folder, (pictures / "out.bmp").string()));
-    EXPECT_FALSE(IsContained(folder, (pictures / "dangling.bmp").string()));
-    EXPECT_FALSE(IsContained(folder, (pictures / "loop.bmp").string()));
+    for (const char* name : {"new.bmp", "alias.bmp"})
+        EXPECT_TRUE(IsContained(folder, (pictures / name).string())) << name;
+    for (const char* name : {"out.bmp", "dangling.bmp", "loop.bmp"})
+        EXPECT_FALSE(IsContained(folder, (pictures / name).string())) << name;
     EXPECT_FALSE(IsContained(scenario.string(), (scenario / "up" / "new.bmp").string()));
     EXPECT_FALSE(IsContained(folder, folder));
     EXPECT_FALSE(IsContained(folder, (pictures / ".." / "x.bmp").string()));

@@ -25,14 +25,7 @@ namespace {
 // in memory but not yet saved.
 class TSaveCase {
 public:
-    TSaveCase() {
-        for (TScenarioFile file : TScenarioData::AllFiles()) {
-            const std::string name = TScenarioData::ElementName(file);
-            const std::string text =
-                "<" + name + ">\r\n   <item id=\"1\">" + name + "</item>\r\n</" + name + ">\r\n";
-            std::ofstream(Temp.Path() / TScenarioData::FileName(file), std::ios::binary) << text;
-            Old[TScenarioData::FileName(file)] = text;
-        }
+    TSaveCase() : Old(TestScenario::WriteSmallScenario(Temp.Path())) {
         std::string folder = Temp.Str();
         Data.Load(folder);
         for (TScenarioFile file : TScenarioData::AllFiles()) {
@@ -60,8 +53,8 @@ public:
     }
 
     TTemporaryFolder Temp;
-    TScenarioData Data;
     std::map<std::string, std::string> Old, New;
+    TScenarioData Data;
 };
 
 std::vector<std::string> StepsOfASave() {

@@ -11,8 +11,6 @@
 
 namespace {
 
-const std::string Sample = std::string(SHIPPED_DATA_DIR) + "/scenarios/Tellavar - 2008";
-
 TEST(ScenarioSearch, FindsTextsOfEveryFileInAnyCaseAndOpensTheirItems) {
     TTemporaryFolder folder;
     const auto data = TestScenario::LoadCopy(Sample, folder);

@@ -6,6 +6,8 @@
 
 #include "scenario/ScenarioFolders.h"
 #include "scenario/TScenarioData.h"
+#include "scenario/map/RegionMap.h"
+#include "scenario/map/TMapAreas.h"
 #include "scenario/verify/FileVerifiers.h"
 #include "scenario/verify/VerificationRun.h"
 #include "support/ScenarioFixture.h"
@@ -18,6 +20,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <set>
 
 namespace {
@@ -26,9 +29,6 @@ namespace fs = std::filesystem;
 
 const char* const SampleName = "Tellavar - 2008";
 
-std::string SampleFolder() {
-    return std::string(SHIPPED_DATA_DIR) + "/scenarios/" + SampleName + "/";
-}
 std::string BaseFolder() {
     return std::string(TEST_DATA_DIR) + "/base/";
 }
@@ -37,19 +37,14 @@ std::string TemplateFile() {
 }
 
 // A BMP file as far as the editors care: size, depth, and for 24-bit files
-// the pixels, top row first, as RGB triples.
+// the pixels.
 struct TBitmap {
     std::string Problem; // empty when the header could be read
     int32_t Width = 0;
     int32_t Height = 0;
     uint16_t Bits = 0;
     uint32_t Compression = 0;
-    std::vector<uint8_t> Rgb;
-
-    bool IsBlack(int x, int y) const {
-        const size_t i = (static_cast<size_t>(y) * Width + x) * 3;
-        return Rgb[i] == 0 && Rgb[i + 1] == 0 && Rgb[i + 2] == 0;
-    }
+    TPixelBuffer Pixels;
 };
 
 uint32_t Le(const std::string& bytes, size_t at, size_t size) {
@@ -84,23 +79,16 @@ TBitmap ReadBitmap(const std::string& path) {
         bitmap.Problem = "pixel data cut short";
         return bitmap;
     }
-    bitmap.Rgb.resize(static_cast<size_t>(bitmap.Width) * bitmap.Height * 3);
+    bitmap.Pixels = TPixelBuffer(bitmap.Width, bitmap.Height);
     for (int32_t y = 0; y < bitmap.Height; ++y) {
         const int32_t row = height > 0 ? bitmap.Height - 1 - y : y;
         for (int32_t x = 0; x < bitmap.Width; ++x) {
-            const size_t from = offset + row * stride + x * 3;
-            const size_t to = (static_cast<size_t>(y) * bitmap.Width + x) * 3;
-            bitmap.Rgb[to] = static_cast<uint8_t>(bytes[from + 2]);
-            bitmap.Rgb[to + 1] = static_cast<uint8_t>(bytes[from + 1]);
-            bitmap.Rgb[to + 2] = static_cast<uint8_t>(bytes[from]);
+            const auto* bgr =
+                reinterpret_cast<const uint8_t*>(&bytes[offset + row * stride + x * 3]);
+            bitmap.Pixels.Set(x, y, {bgr[2], bgr[1], bgr[0]});
         }
     }
     return bitmap;
-}
-
-std::string TextOf(const TXmlNode* parent, const std::string& name) {
-    const TXmlNode* child = parent ? parent->GetChild(name) : nullptr;
-    return child ? child->GetText() : std::string();
 }
 
 std::vector<TXmlNode*> Children(const TXmlNode* parent) {
@@ -137,20 +125,24 @@ std::vector<TPicture> NamedPictures(const TScenarioData& data) {
     std::vector<TXmlNode*> units{nation};
     CollectRegions(nation, units);
     for (TXmlNode* unit : units)
-        pictures.push_back({folder + "region_images/" + TextOf(unit, "logo"), 76, 57});
+        pictures.push_back(
+            {folder + "region_images/" + TestScenario::TextAt(unit, "logo"), 76, 57});
     for (TXmlNode* issue : Children(data.Issues()))
-        pictures.push_back({folder + "issue_images/" + TextOf(issue, "picture"), 32, 32});
+        pictures.push_back(
+            {folder + "issue_images/" + TestScenario::TextAt(issue, "picture"), 32, 32});
     for (TXmlNode* party : Children(data.Parties())) {
-        pictures.push_back({folder + "party_images/" + TextOf(party, "picture"), 101, 101});
+        pictures.push_back(
+            {folder + "party_images/" + TestScenario::TextAt(party, "picture"), 101, 101});
         for (TXmlNode* leader : Children(party->GetChild("leaders"))) {
             const std::string candidates = folder + "party_images/candidates/";
-            pictures.push_back({candidates + TextOf(leader, "image_large"), 75, 87});
-            pictures.push_back({candidates + TextOf(leader, "image_small"), 32, 32});
+            pictures.push_back({candidates + TestScenario::TextAt(leader, "image_large"), 75, 87});
+            pictures.push_back({candidates + TestScenario::TextAt(leader, "image_small"), 32, 32});
         }
     }
     for (const char* list : {"leaders", "viceleaders"})
         for (TXmlNode* activity : Children(data.Activities()->GetChild(list)))
-            pictures.push_back({folder + "activity_images/" + TextOf(activity, "picture"), 32, 32});
+            pictures.push_back(
+                {folder + "activity_images/" + TestScenario::TextAt(activity, "picture"), 32, 32});
     return pictures;
 }
 
@@ -207,54 +199,29 @@ TEST_P(ShippedScenario, EachFillPointFloodsAClosedAreaOfItsOwn) {
     // area that is not closed, or that holds another fill point, would paint
     // several regions as one.
     const TBitmap map = ReadBitmap(Data.Folder() + "map.bmp");
-    ASSERT_EQ(map.Rgb.size(), 501u * 381u * 3u);
+    ASSERT_EQ(map.Pixels.Rgb.size(), 501u * 381u * 3u);
+    TMapAreas areas(map.Pixels);
+    std::map<int32_t, std::string> owners;
     std::vector<TXmlNode*> regions;
     CollectRegions(Nation(Data), regions);
-    struct TFill {
-        std::string Region;
-        int X, Y;
-    };
-    std::vector<TFill> fills;
     for (TXmlNode* region : regions) {
-        const TXmlNode* place = region->GetChild("map");
-        ASSERT_NE(place, nullptr);
-        const std::vector<TXmlNode*> points = Children(place->GetChild("fill_positions"));
-        ASSERT_FALSE(points.empty()) << TextOf(region, "name");
-        for (TXmlNode* point : points)
-            fills.push_back({TextOf(region, "name"), point->GetChild("x")->AsInteger(),
-                             point->GetChild("y")->AsInteger()});
-        const TXmlNode* label = place->GetChild("abbreviation_position");
-        ASSERT_NE(label, nullptr);
-        const int x = label->GetChild("x")->AsInteger(), y = label->GetChild("y")->AsInteger();
-        EXPECT_TRUE(x >= 0 && x < 501 && y >= 0 && y < 381) << TextOf(region, "name");
-    }
-    std::vector<int> area(501 * 381, -1);
-    for (size_t f = 0; f < fills.size(); ++f) {
-        const TFill& fill = fills[f];
-        SCOPED_TRACE(fill.Region + " at " + std::to_string(fill.X) + "," + std::to_string(fill.Y));
-        ASSERT_TRUE(fill.X >= 0 && fill.X < 501 && fill.Y >= 0 && fill.Y < 381);
-        const int owner = area[fill.Y * 501 + fill.X];
-        ASSERT_EQ(owner, -1) << "lies in the area of " << fills[static_cast<size_t>(owner)].Region;
-        ASSERT_FALSE(map.IsBlack(fill.X, fill.Y));
-        bool touchesEdge = false;
-        std::vector<std::pair<int, int>> stack{{fill.X, fill.Y}};
-        while (!stack.empty()) {
-            const auto [x, y] = stack.back();
-            stack.pop_back();
-            if (area[y * 501 + x] != -1 || map.IsBlack(x, y))
-                continue;
-            area[y * 501 + x] = static_cast<int>(f);
-            touchesEdge = touchesEdge || x == 0 || y == 0 || x == 500 || y == 380;
-            if (x > 0)
-                stack.push_back({x - 1, y});
-            if (x < 500)
-                stack.push_back({x + 1, y});
-            if (y > 0)
-                stack.push_back({x, y - 1});
-            if (y < 380)
-                stack.push_back({x, y + 1});
+        const std::string name = TestScenario::TextAt(region, "name");
+        const auto points = RegionMap::FillPoints(region);
+        ASSERT_FALSE(points.empty()) << name;
+        for (const TXmlNode* point : points) {
+            const auto at = RegionMap::PointOf(point);
+            ASSERT_TRUE(at) << name;
+            SCOPED_TRACE(name + " at " + std::to_string(at->X) + "," + std::to_string(at->Y));
+            const int32_t area = areas.AreaAt(at->X, at->Y); // -1 outside or on black
+            ASSERT_GE(area, 0);
+            ASSERT_TRUE(owners.emplace(area, name).second)
+                << "lies in the area of " << owners[area];
+            for (const FloodFill::TSpan& span : areas.Spans(area))
+                ASSERT_TRUE(span.Y > 0 && span.Y < 380 && span.Left > 0 && span.Right < 500)
+                    << "the area is not closed by black";
         }
-        EXPECT_FALSE(touchesEdge) << "the area is not closed by black";
+        const auto label = RegionMap::PointOf(RegionMap::AbbreviationPosition(region));
+        EXPECT_TRUE(label && map.Pixels.Contains(label->X, label->Y)) << name;
     }
 }
 
@@ -302,7 +269,7 @@ TEST_P(ShippedScenario, VerifiesWithoutAMessageAndWithoutRepairs) {
         EXPECT_EQ(ToText(Data, file), before[i++]) << TScenarioData::FileName(file);
 }
 
-INSTANTIATE_TEST_SUITE_P(Data, ShippedScenario, testing::Values(SampleFolder(), BaseFolder()),
+INSTANTIATE_TEST_SUITE_P(Data, ShippedScenario, testing::Values(Sample, BaseFolder()),
                          [](const testing::TestParamInfo<std::string>& info) {
                              return info.param == BaseFolder() ? "Base" : "Sample";
                          });
@@ -333,37 +300,33 @@ protected:
     TScenarioData Data;
 };
 
-TEST_F(ShippedTemplate, IsStoredAsTheProgramWritesIt) {
+TEST_F(ShippedTemplate, IsStoredAsTheProgramWritesItAndHoldsTheTenRoots) {
     TXmlDom document;
     ASSERT_TRUE(document.LoadFromFile(TemplateFile()));
     EXPECT_EQ(FileText::Read(TemplateFile()), document.ToText());
-}
-
-TEST_F(ShippedTemplate, CreatesAScenarioWithTheTenRoots) {
     for (TScenarioFile file : TScenarioData::AllFiles()) {
         ASSERT_NE(Data.Root(file), nullptr) << TScenarioData::ElementName(file);
         EXPECT_EQ(Data.Root(file)->Name, TScenarioData::ElementName(file));
     }
-    EXPECT_EQ(Data.Folder(), Folder.Str());
 }
 
 TEST_F(ShippedTemplate, HoldsFourAttributeIssuesThenEighteenDescribedPositionIssues) {
     const std::vector<TXmlNode*> issues = Children(Data.Issues());
     ASSERT_EQ(issues.size(), 22u);
     for (size_t i = 0; i < issues.size(); ++i) {
-        SCOPED_TRACE(TextOf(issues[i], "name"));
+        SCOPED_TRACE(TestScenario::TextAt(issues[i], "name"));
         EXPECT_FALSE(issues[i]->AttributeValue("id").empty());
-        EXPECT_LE(TextOf(issues[i], "name").size(), 30u);
+        EXPECT_LE(TestScenario::TextAt(issues[i], "name").size(), 30u);
         if (i < 4) {
-            EXPECT_EQ(TextOf(issues[i], "type"), "attribute");
+            EXPECT_EQ(TestScenario::TextAt(issues[i], "type"), "attribute");
             continue;
         }
-        EXPECT_EQ(TextOf(issues[i], "type"), "PositionIssue");
+        EXPECT_EQ(TestScenario::TextAt(issues[i], "type"), "PositionIssue");
         const std::vector<TXmlNode*> positions = Children(issues[i]->GetChild("positions"));
         ASSERT_EQ(positions.size(), 7u);
         std::set<std::string> descriptions;
         for (TXmlNode* position : positions) {
-            const std::string description = TextOf(position, "description");
+            const std::string description = TestScenario::TextAt(position, "description");
             // The issue editor's description memo holds 120 characters.
             EXPECT_LE(description.size(), 120u);
             EXPECT_TRUE(descriptions.insert(description).second) << description;

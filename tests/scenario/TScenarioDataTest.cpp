@@ -12,21 +12,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Writes a minimal scenario folder: each file holds its root and one child.
-void WriteScenario(const fs::path& folder) {
-    fs::create_directories(folder);
-    for (TScenarioFile file : TScenarioData::AllFiles()) {
-        const std::string name = TScenarioData::ElementName(file);
-        std::ofstream(folder / TScenarioData::FileName(file), std::ios::binary)
-            << "<" << name << ">\r\n   <item id=\"1\">" << name << "</item>\r\n</" << name
-            << ">\r\n";
-    }
-}
-
-std::string Read(const fs::path& path) {
-    return FileText::Read(path.string());
-}
-
 const char* const Template = "<template>\r\n"
                              "<activities><a>1</a></activities><ads/><endorsers/><events/>"
                              "<issues><issue id=\"5\"><name>Tax</name></issue></issues>"
@@ -38,7 +23,7 @@ const char* const Template = "<template>\r\n"
 
 TEST(TScenarioData, LoadReadsAllTenFilesAndAddsTheTrailingSlash) {
     TTemporaryFolder temp;
-    WriteScenario(temp.Path() / "s");
+    TestScenario::WriteSmallScenario(temp.Path() / "s");
     TScenarioData data;
     std::string folder = (temp.Path() / "s").string();
     data.Load(folder);
@@ -54,9 +39,11 @@ TEST(TScenarioData, LoadReadsAllTenFilesAndAddsTheTrailingSlash) {
     EXPECT_FALSE(untouched.Loaded());
 }
 
-TEST(TScenarioData, MissingOrBrokenFilesFailTheLoadAndWriteNothing) {
+// What a failed load says, and that it writes nothing, is the command's test
+// (MissingFileIsALoadErrorNamingIt, MalformedFile...).
+TEST(TScenarioData, AFailedLoadLeavesNothingLoadedToSave) {
     TTemporaryFolder temp;
-    WriteScenario(temp.Path());
+    TestScenario::WriteSmallScenario(temp.Path());
     fs::remove(temp.Path() / "relations.xml");
     TScenarioData missing;
     std::string folder = temp.Str();
@@ -64,26 +51,13 @@ TEST(TScenarioData, MissingOrBrokenFilesFailTheLoadAndWriteNothing) {
     EXPECT_FALSE(missing.Loaded());
     missing.Save(); // not loaded: nothing happens
     EXPECT_FALSE(fs::exists(temp.Path() / "relations.xml"));
-
-    WriteScenario(temp.Path());
-    const std::string broken = "<parties>\r\n   <party>\r\n";
-    std::ofstream(temp.Path() / "parties.xml", std::ios::binary) << broken;
-    TScenarioData unclosed;
-    try {
-        unclosed.Load(folder);
-        FAIL() << "an unclosed root must not load";
-    } catch (const TFileError& e) {
-        const std::string message = e.what();
-        EXPECT_NE(message.find("parties.xml"), std::string::npos) << message;
-        EXPECT_NE(message.find("line 3"), std::string::npos) << message;
-    }
-    EXPECT_FALSE(unclosed.Loaded());
-    EXPECT_EQ(Read(temp.Path() / "parties.xml"), broken);
 }
 
-TEST(TScenarioData, SaveWritesTheLayoutAndSaveAsMovesTheFolder) {
+// The saved bytes are the documents' text (the save's own test), in the
+// writer's layout (TXmlDom's).
+TEST(TScenarioData, SaveAsMovesTheFolder) {
     TTemporaryFolder temp;
-    WriteScenario(temp.Path() / "a");
+    TestScenario::WriteSmallScenario(temp.Path() / "a");
     TScenarioData data;
     std::string folder = (temp.Path() / "a").string();
     data.Load(folder);
@@ -91,8 +65,6 @@ TEST(TScenarioData, SaveWritesTheLayoutAndSaveAsMovesTheFolder) {
     data.SetChanged();
     data.Save();
     EXPECT_FALSE(data.Changed());
-    EXPECT_EQ(Read(temp.Path() / "a" / "ads.xml"),
-              "<ads>\r\n   <item id=\"1\">Caf&#233; &#38; co</item>\r\n</ads>\r\n");
     fs::create_directories(temp.Path() / "b");
     data.SaveAs((temp.Path() / "b").string());
     EXPECT_EQ(data.Folder(), (temp.Path() / "b").string() + "/");
@@ -108,7 +80,7 @@ TEST(TScenarioData, SaveWritesTheLayoutAndSaveAsMovesTheFolder) {
 
 TEST(TScenarioData, AFolderThatVanishedFailsTheSaveWithTheFileName) {
     TTemporaryFolder temp;
-    WriteScenario(temp.Path() / "s");
+    TestScenario::WriteSmallScenario(temp.Path() / "s");
     TScenarioData data;
     std::string folder = (temp.Path() / "s").string();
     data.Load(folder);

@@ -59,46 +59,39 @@ int TFaultyFileSystem::Step(const std::string& description) {
 }
 
 int TFaultyFileSystem::MayReplace(const std::string& path) {
-    if (const int error = Step("check " + Bare(path)))
-        return error;
-    return TFileSystem::MayReplace(path);
+    const int error = Step("check " + Bare(path));
+    return error ? error : TFileSystem::MayReplace(path);
 }
 
 int TFaultyFileSystem::WriteNew(const std::string& path, const std::string& bytes,
                                 const std::string& like) {
-    if (const int error = Step("write " + Bare(path)))
-        return error;
-    return TFileSystem::WriteNew(path, bytes, like);
+    const int error = Step("write " + Bare(path));
+    return error ? error : TFileSystem::WriteNew(path, bytes, like);
 }
 
 int TFaultyFileSystem::Link(const std::string& from, const std::string& to) {
-    if (const int error = Step("link " + Bare(from) + " " + Bare(to)))
-        return error;
-    return TFileSystem::Link(from, to);
+    const int error = Step("link " + Bare(from) + " " + Bare(to));
+    return error ? error : TFileSystem::Link(from, to);
 }
 
 int TFaultyFileSystem::Rename(const std::string& from, const std::string& to) {
-    if (const int error = Step("rename " + Bare(from) + " " + Bare(to)))
-        return error;
-    return TFileSystem::Rename(from, to);
+    const int error = Step("rename " + Bare(from) + " " + Bare(to));
+    return error ? error : TFileSystem::Rename(from, to);
 }
 
 int TFaultyFileSystem::Remove(const std::string& path) {
-    if (const int error = Step("remove " + Bare(path)))
-        return error;
-    return TFileSystem::Remove(path);
+    const int error = Step("remove " + Bare(path));
+    return error ? error : TFileSystem::Remove(path);
 }
 
 int TFaultyFileSystem::SyncFolder(const std::string& folder) {
-    if (const int error = Step("sync folder"))
-        return error;
-    return TFileSystem::SyncFolder(folder);
+    const int error = Step("sync folder");
+    return error ? error : TFileSystem::SyncFolder(folder);
 }
 
 int TFaultyFileSystem::OpenLock(const std::string& path, int& fd) {
-    if (const int error = Step("lock " + Bare(path)))
-        return error;
-    return TFileSystem::OpenLock(path, fd);
+    const int error = Step("lock " + Bare(path));
+    return error ? error : TFileSystem::OpenLock(path, fd);
 }
 
 bool KilledDoing(const std::function<void(TFaultyFileSystem&)>& arm,

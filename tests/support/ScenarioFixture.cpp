@@ -1,10 +1,12 @@
 #include "support/ScenarioFixture.h"
 
+#include "scenario/ElementTargets.h"
 #include "scenario/ScenarioFolders.h"
 #include "scenario/ScenarioSnapshot.h"
 #include "xml/TFolderLock.h"
 #include "xml/TXmlNode.h"
 
+#include <fstream>
 #include <random>
 #include <sstream>
 
@@ -48,10 +50,8 @@ FromTexts(const std::vector<std::pair<TScenarioFile, std::string>>& documents,
     // Build a template document holding the given roots, then install it.
     TTemporaryFolder scratch;
     std::string text = "<template>\r\n";
-    for (const auto& [file, body] : documents) {
-        (void)file;
-        text += body + "\r\n";
-    }
+    for (const auto& document : documents)
+        text += document.second + "\r\n";
     text += "</template>\r\n";
     TXmlDom all;
     if (!all.Parse(text))
@@ -64,36 +64,61 @@ FromTexts(const std::vector<std::pair<TScenarioFile, std::string>>& documents,
 }
 
 TXmlNode* At(TScenarioData& data, TScenarioFile file, const std::string& path) {
-    TXmlNode* node = nullptr;
+    return ElementTargets::Resolve(data, file, path);
+}
+
+std::vector<std::string> Words(const std::string& text) {
+    std::vector<std::string> words;
+    std::istringstream in(text);
+    for (std::string word; in >> word;)
+        words.push_back(word);
+    return words;
+}
+
+std::vector<std::string> ChildNames(const TXmlNode* node) {
+    std::vector<std::string> names;
+    for (int32_t i = 0; i < node->ChildCount(); ++i)
+        names.push_back(node->GetChildAt(i)->Name);
+    return names;
+}
+
+std::string Shape(const TXmlNode* node) {
+    std::string shape;
+    for (int32_t i = 0; i < node->ChildCount(); ++i)
+        shape += (i ? "|" : "") + node->GetChildAt(i)->Name + "=" + node->GetChildAt(i)->GetText();
+    return shape;
+}
+
+std::string TextAt(const TXmlNode* parent, const std::string& path) {
     std::stringstream parts(path);
     std::string part;
-    bool first = true;
-    while (std::getline(parts, part, '/')) {
-        if (part.empty())
-            continue;
-        int wanted = 1;
-        if (const size_t b = part.find('['); b != std::string::npos) {
-            wanted = std::stoi(part.substr(b + 1));
-            part = part.substr(0, b);
-        }
-        if (first) {
-            node = data.Root(file);
-            first = false;
-            if (!node || node->Name != part)
-                return nullptr;
-            continue;
-        }
-        TXmlNode* found = nullptr;
-        for (int32_t i = 0, seen = 0; node && i < node->ChildCount(); ++i)
-            if (node->GetChildAt(i)->Name == part && ++seen == wanted) {
-                found = node->GetChildAt(i);
-                break;
-            }
-        node = found;
-        if (!node)
-            return nullptr;
+    while (parent && std::getline(parts, part, '/'))
+        parent = parent->GetChild(part);
+    return parent ? parent->GetText() : "<missing>";
+}
+
+std::vector<const TXmlNode*> Naming(const TXmlNode* root, const std::string& name,
+                                    const std::string& id) {
+    std::vector<const TXmlNode*> found;
+    if ((name.empty() || root->Name == name) && root->AttributeValue("id") == id)
+        found.push_back(root);
+    for (int32_t i = 0; i < root->ChildCount(); ++i)
+        for (const TXmlNode* n : Naming(root->GetChildAt(i), name, id))
+            found.push_back(n);
+    return found;
+}
+
+std::map<std::string, std::string> WriteSmallScenario(const fs::path& folder) {
+    fs::create_directories(folder);
+    std::map<std::string, std::string> texts;
+    for (TScenarioFile file : TScenarioData::AllFiles()) {
+        const std::string name = TScenarioData::ElementName(file);
+        const std::string text =
+            "<" + name + ">\r\n   <item id=\"1\">" + name + "</item>\r\n</" + name + ">\r\n";
+        std::ofstream(folder / TScenarioData::FileName(file), std::ios::binary) << text;
+        texts[TScenarioData::FileName(file)] = text;
     }
-    return node;
+    return texts;
 }
 
 std::vector<std::string> MessageTexts(const TScenarioData& data) {

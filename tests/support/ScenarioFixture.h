@@ -3,6 +3,7 @@
 #include "scenario/TScenarioData.h"
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -22,6 +23,9 @@ private:
     std::filesystem::path Path_;
 };
 
+// The sample scenario that ships with the program.
+inline const std::string Sample = SHIPPED_DATA_DIR "/scenarios/Tellavar - 2008/";
+
 namespace TestScenario {
 
 // tests/data/<relative>
@@ -35,10 +39,25 @@ std::unique_ptr<TScenarioData>
 FromTexts(const std::vector<std::pair<TScenarioFile, std::string>>& documents,
           const std::string& folder = "/nonexistent/");
 
-// The element at a path such as /parties/party[2]/name ([n] counts among
-// same-named siblings from 1; without it the first of that name). Null when
-// there is none.
+// The element at a path such as /parties/party[2]/name (ElementTargets'
+// form); null when there is none.
 TXmlNode* At(TScenarioData& data, TScenarioFile file, const std::string& path);
+// The words of text, split at blanks.
+std::vector<std::string> Words(const std::string& text);
+// The names of node's children, in order.
+std::vector<std::string> ChildNames(const TXmlNode* node);
+// "name=text|name=text" for node's children, in order.
+std::string Shape(const TXmlNode* node);
+// The text at a path of child names below parent ("seat/type"); "<missing>"
+// when there is no such element.
+std::string TextAt(const TXmlNode* parent, const std::string& path);
+// Every element of root's tree (root included) named name ("" for any name)
+// whose id attribute is id.
+std::vector<const TXmlNode*> Naming(const TXmlNode* root, const std::string& name,
+                                    const std::string& id);
+// Ten small files in folder, each its root around <item id="1">, holding
+// the root's name; returns their texts by file name.
+std::map<std::string, std::string> WriteSmallScenario(const std::filesystem::path& folder);
 // The full texts of the messages, in order.
 std::vector<std::string> MessageTexts(const TScenarioData& data);
 // The names in folder, without the lock file that every open and save

@@ -7,9 +7,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <map>
-#include <optional>
-#include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
 
@@ -18,13 +15,6 @@ namespace fs = std::filesystem;
 namespace VerifyCases {
 
 namespace {
-
-std::optional<TScenarioFile> FileNamed(const std::string& name) {
-    for (TScenarioFile file : TScenarioData::AllFiles())
-        if (TScenarioData::FileName(file) == name)
-            return file;
-    return std::nullopt;
-}
 
 [[noreturn]] void Fail(const std::string& line, const std::string& why) {
     throw std::runtime_error("mutation \"" + line + "\": " + why);
@@ -47,12 +37,20 @@ fs::path Inside(const std::string& folder, const std::string& relative, const st
     return fs::path(folder) / p;
 }
 
-TXmlNode* Element(TScenarioData& data, const std::vector<std::string>& words,
-                  const std::string& line) {
-    const auto file = FileNamed(words[1]);
+// The element a line's FILE and PATH name; null when there is none.
+TXmlNode* Lookup(TScenarioData& data, const std::vector<std::string>& words,
+                 const std::string& line) {
+    if (words.size() < 3)
+        Fail(line, "missing file or path");
+    const auto file = TScenarioData::FileNamed(words[1]);
     if (!file)
         Fail(line, "unknown scenario file " + words[1]);
-    TXmlNode* node = TestScenario::At(data, *file, words[2]);
+    return TestScenario::At(data, *file, words[2]);
+}
+
+TXmlNode* Element(TScenarioData& data, const std::vector<std::string>& words,
+                  const std::string& line) {
+    TXmlNode* node = Lookup(data, words, line);
     if (!node)
         Fail(line, "no element at " + words[2]);
     return node;
@@ -223,7 +221,7 @@ bool Prepare(const std::string& name, const TTemporaryFolder& target, std::strin
     ScenarioFolders::CopyFolder(source, target.Path().string());
     // The case's own notes are not part of the scenario.
     for (const char* note : {"expected.txt", "expected-all.txt", "expected-repairs.txt",
-                             "mutations.txt", "passes", "README.md"})
+                             "elements.txt", "mutations.txt", "passes", "README.md"})
         fs::remove(target.Path() / note);
     if (mutated)
         ApplyMutations(mutations, target.Path().string());
@@ -236,12 +234,7 @@ std::vector<std::string> UnmetRepairs(const std::vector<std::string>& lines, TSc
         const auto w = SplitWords(line);
         if (w.empty() || w[0][0] == '#')
             continue;
-        if (w.size() < 3)
-            Fail(line, "missing file or path");
-        const auto file = FileNamed(w[1]);
-        if (!file)
-            Fail(line, "unknown scenario file " + w[1]);
-        const TXmlNode* node = TestScenario::At(data, *file, w[2]);
+        const TXmlNode* node = Lookup(data, w, line);
         if (w[0] == "none") {
             Expect(w, 3, 3, line);
             if (node)

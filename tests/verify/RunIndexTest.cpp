@@ -11,8 +11,6 @@
 
 namespace {
 
-const std::string Sample = std::string(SHIPPED_DATA_DIR) + "/scenarios/Tellavar - 2008";
-
 // A party and a scripted event others refer to are removed, and a running
 // mate moves home, so messages and every kind of repair come up.
 void Damage(TScenarioData& data) {

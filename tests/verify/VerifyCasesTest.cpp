@@ -12,15 +12,6 @@
 
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line))
-        lines.push_back(line);
-    return lines;
-}
-
 std::string Joined(const std::vector<std::string>& lines) {
     std::string s;
     for (const auto& l : lines)
@@ -50,6 +41,15 @@ protected:
         const auto result = VerificationRun::Run(&data, all);
         EXPECT_EQ(Joined(TestScenario::MessageTexts(data)), Joined(expected));
         EXPECT_EQ(result.ProblemsExist, fails);
+        // Where each message points, when the case says.
+        const auto elements =
+            VerifyCases::ExpectedLines(VerifyCases::CaseFolder(name) + "/elements.txt", "");
+        if (!all && !elements.empty()) {
+            std::vector<std::string> found;
+            for (const auto& m : data.Messages())
+                found.push_back(m.File + " " + m.ElementPath);
+            EXPECT_EQ(Joined(found), Joined(elements));
+        }
 
         std::vector<std::string> args;
         if (all)
@@ -59,14 +59,14 @@ protected:
 
         // The command's logic in-process.
         std::ostringstream out, err;
-        EXPECT_EQ(RunVerifyCommand(args, out, err), status) << err.str();
+        EXPECT_EQ(RunVerifyCommand(args, out, err), status);
         EXPECT_EQ(out.str(), Joined(expected));
+        EXPECT_EQ(err.str(), "");
 
         // The real program.
         std::string output;
         EXPECT_EQ(VerifyCases::RunProgram(VERIFY_COMMAND, args, output), status);
         EXPECT_EQ(output, Joined(expected));
-        EXPECT_EQ(Lines(output).size(), expected.size());
     }
 };
 

@@ -1,5 +1,5 @@
-// What the data cases cannot express: texts the writer would trim, documents
-// without a root, and where messages point.
+// What the data cases cannot express: texts the writer would trim, and
+// documents missing or taken away after loading (a folder cannot lack one).
 #include "scenario/verify/FileVerifiers.h"
 #include "support/ScenarioFixture.h"
 #include "xml/TXmlNode.h"
@@ -18,9 +18,6 @@ protected:
     TXmlNode* Scenario(const std::string& path) {
         return At(*Data, TScenarioFile::Scenario, "/scenario" + path);
     }
-    TXmlNode* Unit(const std::string& path) {
-        return At(*Data, TScenarioFile::PoliticalUnits, "/political_units/political_unit" + path);
-    }
     TTemporaryFolder Folder;
     std::unique_ptr<TScenarioData> Data;
 };
@@ -35,36 +32,6 @@ TEST_F(WorldTest, BlanksAreTextAndLeadingBlanksDoNotSpoilANumber) {
     EXPECT_EQ(MessageTexts(*Data), Texts{"Scenario >> base_cp >> Invalid number value."});
 }
 
-TEST_F(WorldTest, ScenarioMessagesPointAtTheContainingElement) {
-    Scenario("/interviewers/interviewer[2]/stance")->SetText("centre");
-    Scenario("/debates/general_election/debate[2]/type")->SetText("panel");
-    EXPECT_FALSE(VerifyScenarioSettings(*Data));
-    ASSERT_EQ(Data->Messages().size(), 2u);
-    EXPECT_EQ(Data->Messages()[0].File, "scenario.xml");
-    EXPECT_EQ(Data->Messages()[0].ElementPath, "/scenario/interviewers/interviewer[2]");
-    EXPECT_EQ(Data->Messages()[1].ElementPath, "/scenario/debates/general_election/debate[2]");
-    EXPECT_EQ(Data->Messages()[1].Field, "type");
-}
-
-TEST_F(WorldTest, IssueWithoutTypeIsReportedAndEndsThePass) {
-    TXmlNode* issue = At(*Data, TScenarioFile::Issues, "/issues/issue[5]");
-    issue->RemoveChild(issue->GetChild("type"));
-    At(*Data, TScenarioFile::Issues, "/issues/issue[6]/name")->SetText("");
-    EXPECT_FALSE(VerifyIssues(*Data));
-    EXPECT_EQ(MessageTexts(*Data), Texts{"Issues >> type >> Critical Error: Node missing."});
-}
-
-TEST_F(WorldTest, IssueCentreMessagesPointAtTheCentreList) {
-    Unit("/political_units/political_unit[2]/issue_centers/issue[3]")->SetAttribute("id", "gone");
-    EXPECT_FALSE(VerifyPoliticalUnits(*Data));
-    ASSERT_EQ(Data->Messages().size(), 1u);
-    EXPECT_EQ(Data->Messages()[0].Text(),
-              "Political Units >> issue >> Reference not found: issue gone");
-    EXPECT_EQ(Data->Messages()[0].File, "political_units.xml");
-    EXPECT_EQ(Data->Messages()[0].ElementPath,
-              "/political_units/political_unit/political_units/political_unit[2]/issue_centers");
-}
-
 TEST_F(WorldTest, IssueCentresNeedTheIssuesDocument) {
     Data->Document(TScenarioFile::Issues).AdoptRoot(nullptr);
     EXPECT_FALSE(VerifyPoliticalUnits(*Data));
@@ -72,44 +39,31 @@ TEST_F(WorldTest, IssueCentresNeedTheIssuesDocument) {
     EXPECT_EQ(Data->Messages().size(), 44u);
 }
 
-TEST_F(WorldTest, FailingSubUnitFailsThePassThroughItsRegion) {
-    TXmlNode* region = Unit("/political_units/political_unit[1]");
-    TXmlNode* sub = region->AddNewChild("political_units")->AddNewChild("political_unit");
-    TXmlNode::CopyNode(sub, Unit("/political_units/political_unit[2]"));
-    EXPECT_TRUE(VerifyPoliticalUnits(*Data));
-    sub->GetChild("map")->GetChild("fill_positions")->GetChildAt(0)->GetChild("x")->SetText("1.5");
-    EXPECT_FALSE(VerifyPoliticalUnits(*Data));
-    EXPECT_EQ(MessageTexts(*Data), Texts{"Political Units >> x >> Invalid number value."});
-}
-
-TEST(WorldWithoutDocuments, MissingScenarioRootReportsTheFirstFieldsAndStops) {
-    auto data = TestScenario::FromTexts({});
-    EXPECT_FALSE(VerifyScenarioSettings(*data));
-    EXPECT_EQ(MessageTexts(*data),
-              (Texts{"Scenario >> name >> Critical Error: Node missing.",
-                     "Scenario >> background_images >> Critical Error: Node missing.",
-                     "Scenario >> primaries_introduction >> Critical Error: Node missing.",
-                     "Scenario >> generalelection_introduction >> Critical Error: Node missing.",
-                     "Scenario >> primaries >> Critical Error: Node missing."}));
-}
-
-TEST(WorldWithoutDocuments, IssuesAndUnitsWithoutRootFailSilently) {
-    auto data = TestScenario::FromTexts({});
-    EXPECT_FALSE(VerifyIssues(*data));
-    EXPECT_FALSE(VerifyPoliticalUnits(*data));
-    EXPECT_TRUE(data->Messages().empty());
-}
-
-TEST(WorldWithoutDocuments, UnitsWithoutNationFailSilently) {
+// A scenario without a document fails that document's verification, with
+// these messages only.
+TEST(MissingDocuments, FailTheirFileWithTheseMessagesOnly) {
+    const std::string missing = " >> Critical Error: Node missing.";
+    const std::vector<std::pair<bool (*)(TScenarioData&), Texts>> verifiers = {
+        {VerifyScenarioSettings,
+         {"Scenario >> name" + missing, "Scenario >> background_images" + missing,
+          "Scenario >> primaries_introduction" + missing,
+          "Scenario >> generalelection_introduction" + missing, "Scenario >> primaries" + missing}},
+        {VerifyIssues, {}},
+        {VerifyPoliticalUnits, {}},
+        {VerifyAds, {}},
+        {VerifyEvents, {"Events >> random_events" + missing}},
+        {VerifyActivities,
+         {"Activities >> leaders >> Node doesn't exist",
+          "Activities >> viceleaders >> Node doesn't exist"}}};
+    for (size_t i = 0; i < verifiers.size(); ++i) {
+        auto data = TestScenario::FromTexts({});
+        EXPECT_FALSE(verifiers[i].first(*data)) << i;
+        EXPECT_EQ(TestScenario::MessageTexts(*data), verifiers[i].second) << i;
+    }
+    // So does a units document without its nation.
     auto data = TestScenario::FromTexts({{TScenarioFile::PoliticalUnits, "<political_units/>"}});
     EXPECT_FALSE(VerifyPoliticalUnits(*data));
     EXPECT_TRUE(data->Messages().empty());
-}
-
-TEST(WorldWithoutDocuments, EmptyIssuesListIsOnlyMiscounted) {
-    auto data = TestScenario::FromTexts({{TScenarioFile::Issues, "<issues></issues>"}});
-    EXPECT_FALSE(VerifyIssues(*data));
-    EXPECT_EQ(MessageTexts(*data), Texts{"Issues >> issues >> Invalid number of issues defined."});
 }
 
 } // namespace

@@ -54,8 +54,7 @@ TEST_F(TIdIndexTest, AnswersEqualTheTreeSearch) {
     EXPECT_EQ(Index.FindNode(nullptr, "party", "p1"), nullptr);
 }
 
-TEST_F(TIdIndexTest, StaysTrueWhenIdsChange) {
-    ExpectSameAnswersAsTreeSearch();
+TEST_F(TIdIndexTest, StaysTrueWhenIdsChangeAndElementsComeAndGo) {
     TXmlNode* first = Dom.Root()->GetChildAt(0);
     first->SetAttribute("id", "p2");
     Index.Changed(first);
@@ -64,23 +63,15 @@ TEST_F(TIdIndexTest, StaysTrueWhenIdsChange) {
     home->SetAttribute("id", "l3");
     Index.Changed(home);
     ExpectSameAnswersAsTreeSearch();
-}
 
-TEST_F(TIdIndexTest, StaysTrueWhenElementsAreAddedOrRemoved) {
-    ExpectSameAnswersAsTreeSearch();
     TXmlNode* leaders = Dom.Root()->GetChildAt(1)->GetChild("leaders");
-    TXmlNode* added = leaders->AddNewChild("leader");
-    added->SetAttribute("id", "l2");
+    leaders->AddNewChild("leader")->SetAttribute("id", "l2");
     Index.Changed(leaders);
     ExpectSameAnswersAsTreeSearch();
-
     // Removing a subtree whose nodes were roots of lookups themselves.
-    TXmlNode* first = Dom.Root()->GetChildAt(0);
     Index.Removing(first);
     Dom.Root()->RemoveChild(first);
     ExpectSameAnswersAsTreeSearch();
-    EXPECT_EQ(Index.FindNode(Dom.Root(), "", "l1"),
-              Dom.Root()->GetChildAt(0)->FindNode("", "id", "l1"));
 }
 
 } // namespace

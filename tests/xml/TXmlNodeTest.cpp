@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <tuple>
+
 namespace {
 
 std::unique_ptr<TXmlNode> Named(TXmlNode* parent, const std::string& name) {
@@ -13,7 +16,7 @@ std::unique_ptr<TXmlNode> Named(TXmlNode* parent, const std::string& name) {
 
 } // namespace
 
-TEST(TXmlNode, ChildLookupReturnsFirstOfTheNameAndFollowsExchange) {
+TEST(TXmlNode, ChildLookupExchangeAndRemoval) {
     TXmlNode root;
     EXPECT_EQ(root.GetChild("x"), nullptr);
     EXPECT_EQ(root.ChildCount(), 0);
@@ -31,25 +34,23 @@ TEST(TXmlNode, ChildLookupReturnsFirstOfTheNameAndFollowsExchange) {
     EXPECT_EQ(root.GetChildAt(2), nullptr);
     EXPECT_EQ(root.GetChildAt(-1), nullptr);
     EXPECT_EQ(root.IndexOfChild("y"), -1);
-}
-
-TEST(TXmlNode, RemoveChildRenumbersAndKeepsParentAndContainerMark) {
-    TXmlNode root;
-    TXmlNode* a = root.AddNewChild("a");
-    TXmlNode* b = root.AddNewChild("b");
-    TXmlNode* c = root.AddNewChild("c");
-    std::unique_ptr<TXmlNode> removed = root.RemoveChild(b);
+    // Removal renumbers, keeps the parent and the container mark.
+    TXmlNode list;
+    TXmlNode* a = list.AddNewChild("a");
+    TXmlNode* b = list.AddNewChild("b");
+    TXmlNode* c = list.AddNewChild("c");
+    std::unique_ptr<TXmlNode> removed = list.RemoveChild(b);
     ASSERT_EQ(removed.get(), b);
-    EXPECT_EQ(removed->Parent(), &root);
+    EXPECT_EQ(removed->Parent(), &list);
     EXPECT_EQ(a->Index(), 0);
     EXPECT_EQ(c->Index(), 1);
     TXmlNode stranger;
-    EXPECT_EQ(root.RemoveChild(&stranger), nullptr);
-    EXPECT_EQ(root.ChildCount(), 2);
-    root.RemoveChild(a);
-    root.RemoveChild(c);
-    EXPECT_TRUE(root.HasChildren());
-    EXPECT_EQ(root.ChildCount(), 0);
+    EXPECT_EQ(list.RemoveChild(&stranger), nullptr);
+    EXPECT_EQ(list.ChildCount(), 2);
+    list.RemoveChild(a);
+    list.RemoveChild(c);
+    EXPECT_TRUE(list.HasChildren());
+    EXPECT_EQ(list.ChildCount(), 0);
 }
 
 TEST(TXmlNode, AddChildSetsLevelsOfTheWholeSubtree) {
@@ -86,74 +87,67 @@ TEST(TXmlNode, AttributesReplaceInPlaceAndRenumber) {
     EXPECT_EQ(n.AttributeCount(), 2);
 }
 
-TEST(TXmlNode, TextIsStoredWithNumericReferencesOnly) {
+// Text is stored with numeric references only; C1 controls, stray bytes
+// and characters XML forbids are dropped both ways.
+TEST(TXmlNode, TextIsStoredWithNumericReferencesAndDecodedBack) {
+    const std::pair<const char*, const char*> stored[] = {
+        {"Smith's 50% <b>", "Smith&#39;s 50&#37; &#60;b&#62;"},
+        {"a\tb\r\nc", "abc"},
+        {"a:b@c_d!e&f", "a&#58;b&#64;c&#95;d&#33;e&#38;f"},
+        {"Caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", "Caf&#233; &#8364; &#128512;"},
+        {"a\xC2\x85z\xFF\xEF\xBF\xBE", "az"}};
     TXmlNode n;
-    n.SetText("Smith's 50% <b>");
-    EXPECT_EQ(n.Text, "Smith&#39;s 50&#37; &#60;b&#62;");
-    EXPECT_EQ(n.GetText(), "Smith's 50% <b>");
-    n.SetText("a\tb\r\nc");
-    EXPECT_EQ(n.Text, "abc");
-    n.SetText("a:b@c_d!e&f");
-    EXPECT_EQ(n.Text, "a&#58;b&#64;c&#95;d&#33;e&#38;f");
-}
-
-TEST(TXmlNode, DecodingHandlesNamedBrokenAndNonNumericReferences) {
-    TXmlNode n;
-    n.Text = "Tom &amp; Jerry";
-    EXPECT_EQ(n.GetText(), "Tom & Jerry");
-    n.Text = "x&apos;y";
-    EXPECT_EQ(n.GetText(), "xy");
-    n.Text = "a&b";
-    EXPECT_EQ(n.GetText(), "a");
-    n.Text = "&lt;&gt;&quot;&#9;&#65;&#x41;";
-    EXPECT_EQ(n.GetText(), "<>\"A");
-    n.Text = "&#99999999999;z";
-    EXPECT_EQ(n.GetText(), "z");
-}
-
-TEST(TXmlNode, CharactersBeyondAsciiSurviveAsCodePointReferences) {
-    TXmlNode n;
-    n.SetText("Caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80");
-    EXPECT_EQ(n.Text, "Caf&#233; &#8364; &#128512;");
-    EXPECT_EQ(n.GetText(), "Caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80");
-    // C1 controls, stray bytes and characters XML forbids are dropped.
-    n.SetText("a\xC2\x85z\xFF\xEF\xBF\xBE");
-    EXPECT_EQ(n.Text, "az");
-    n.Text = "&#133;&#65534;&#55296;";
-    EXPECT_EQ(n.GetText(), "");
+    for (const auto& [text, encoded] : stored) {
+        n.SetText(text);
+        EXPECT_EQ(n.Text, encoded);
+    }
+    for (const char* text : {"Smith's 50% <b>", "Caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80"}) {
+        n.SetText(text);
+        EXPECT_EQ(n.GetText(), text);
+    }
+    // Named references are read; broken and non-numeric ones end or drop.
+    const std::pair<const char*, const char*> decoded[] = {
+        {"Tom &amp; Jerry", "Tom & Jerry"},
+        {"x&apos;y", "xy"},
+        {"a&b", "a"},
+        {"&lt;&gt;&quot;&#9;&#65;&#x41;", "<>\"A"},
+        {"&#99999999999;z", "z"},
+        {"&#133;&#65534;&#55296;", ""}};
+    for (const auto& [text, read] : decoded) {
+        n.Text = text;
+        EXPECT_EQ(n.GetText(), read) << text;
+    }
 }
 
 TEST(TXmlNode, TypedReads) {
+    // Text, integer, decimal (nullopt: refused). The integer is read from the
+    // stored text, where "+" is a reference: "+5" is no integer.
+    const std::tuple<const char*, int32_t, std::optional<double>> cases[] = {
+        {"12", 12, 12},
+        {"", 0, 0},
+        {"1.5", 0, 1.5},
+        {"+5", 0, 5},
+        {"-7", -7, -7},
+        {"3,25", 0, 3.25},
+        {"abc", 0, std::nullopt},
+        {"2,5,1", 0, std::nullopt},
+        {"1.5.2", 0, std::nullopt},
+        {"nan", 0, std::nullopt}};
     TXmlNode n;
-    n.SetText("12");
-    EXPECT_EQ(n.AsInteger(), 12);
-    n.SetText("");
-    EXPECT_EQ(n.AsInteger(), 0);
-    EXPECT_EQ(n.AsDecimal(), 0.0);
-    n.SetText("1.5");
-    EXPECT_EQ(n.AsInteger(), 0);
-    n.SetText("+5"); // the stored "+" is a reference, so no number
-    EXPECT_EQ(n.AsInteger(), 0);
-    n.SetText("-7");
-    EXPECT_EQ(n.AsInteger(), -7);
-    n.SetText("3,25");
-    EXPECT_DOUBLE_EQ(n.AsDecimal(), 3.25);
-    n.SetText("2.5");
-    EXPECT_DOUBLE_EQ(n.AsDecimal(), 2.5);
-    n.SetText("abc");
-    EXPECT_THROW(n.AsDecimal(), TConversionError);
-    n.SetText("2,5,1");
-    EXPECT_THROW(n.AsDecimal(), TConversionError);
-    n.SetText("1.5.2");
-    EXPECT_THROW(n.AsDecimal(), TConversionError);
-    n.SetText("nan");
-    EXPECT_THROW(n.AsDecimal(), TConversionError);
+    for (const auto& [text, integer, decimal] : cases) {
+        n.SetText(text);
+        EXPECT_EQ(n.AsInteger(), integer) << text;
+        if (decimal)
+            EXPECT_DOUBLE_EQ(n.AsDecimal(), *decimal) << text;
+        else
+            EXPECT_THROW(n.AsDecimal(), TConversionError) << text;
+    }
     n.SetText("11/04/2008");
     EXPECT_EQ(n.AsDate(), (TDate{2008, 11, 4}));
-    n.SetText("13/01/2008");
-    EXPECT_THROW(n.AsDate(), TConversionError);
-    n.SetText("02/30/2008");
-    EXPECT_THROW(n.AsDate(), TConversionError);
+    for (const char* bad : {"13/01/2008", "02/30/2008"}) {
+        n.SetText(bad);
+        EXPECT_THROW(n.AsDate(), TConversionError) << bad;
+    }
 }
 
 TEST(TXmlNode, CopyNodeMakesAnExactDeepCopyUnderDest) {
