@@ -118,7 +118,9 @@ TEST_F(CheckFileTest, AFileInAnyLetterCaseOrTheFullPathOfTheMissingOne) {
 }
 
 std::optional<std::string> OnlyRemembered(const std::string& folder, const std::string& name) {
-    return name == "remembered.bmp" ? std::optional(folder + name) : std::nullopt;
+    // Any path ending in the name, so the refusal of absolute names is the
+    // verifier's own.
+    return name.ends_with("remembered.bmp") ? std::optional(folder + name) : std::nullopt;
 }
 
 TEST_F(CheckFileTest, AnInstalledFinderAnswersInPlaceOfTheDisk) {
@@ -127,6 +129,7 @@ TEST_F(CheckFileTest, AnInstalledFinderAnswersInPlaceOfTheDisk) {
     EXPECT_FALSE(Check("Flag.bmp", true).Ok);
     // What the finder is never asked about is refused before it.
     EXPECT_FALSE(Check("/remembered.bmp", true).Ok);
+    EXPECT_FALSE(Check("\\remembered.bmp", true).Ok);
     EXPECT_EQ(FieldChecks::InstallFileFinder(nullptr), &OnlyRemembered);
     EXPECT_TRUE(Check("Flag.bmp", true).Ok);
     EXPECT_FALSE(Check("remembered.bmp", true).Ok);
