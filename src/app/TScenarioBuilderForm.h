@@ -56,7 +56,6 @@ public:
     // A scenario folder to open once the window has first shown.
     void SetStartFolder(const QString& folder) { StartFolder_ = folder; }
     QMenu* RecentMenu() const { return RecentMenu_; }
-    TStartPanel* StartPanel() const { return StartPanel_; }
     // A folder handed over by a later start of the program (empty: none).
     // Raises the window; the folder opens after the save-changes question
     // once no modal window is open over the main window.
@@ -66,29 +65,19 @@ public:
     // autosaves when autosave is on. A session that changed the documents
     // or pictures can be undone as a whole.
     void RunStep(int step);
-    // The same, opened at target: its items selected, the window that shows
-    // it open and its field focused.
-    void RunStepAt(const TElementTarget& target);
     // Opens the editor at the item of one of the last run's messages. A
     // message of a locked step, or one whose element is gone, says so.
     void OpenMessage(int index);
     // Applies the quick fix a message offers, as one undoable change, and
     // verifies again; false when nothing changed.
     bool FixMessage(int index);
-    // Edit > Find in Scenario...: finds a text anywhere in the open scenario;
-    // a place found opens its editor there.
-    void FindInScenario();
     TFindInScenarioForm* FindForm() const { return FindForm_; }
-    // "Step 3: Political Units", from the step's button.
-    QString StepLabel(int step) const;
     void RunStepGating();
     void VerifyCampaign();
     // Tools > Campaign Timeline and Tools > Starting Race Map, shown
     // modally; editors opened from the timeline open over it.
     void ShowCampaignTimeline();
     void ShowStartingRace();
-    // Opens the editor at element and its field, as for a message.
-    void OpenElement(TXmlNode* element, const QString& field = {});
     void ViewErrors();
     void ToggleAutoupdate();
     void ToggleAutosave();
@@ -111,6 +100,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // RunStep opened at target: its items selected, the window that shows
+    // it open and its field focused.
+    void RunStepAt(const TElementTarget& target);
+    // Edit > Find in Scenario...: finds a text anywhere in the open scenario;
+    // a place found opens its editor there.
+    void FindInScenario();
+    // "Step 3: Political Units", from the step's button.
+    QString StepLabel(int step) const;
+    // Opens the editor at element and its field, as for a message.
+    void OpenElement(TXmlNode* element, const QString& field = {});
     void UpdateCaption();
     void RunStepEditor(int step, const TElementTarget* target);
     // RunStepAt, or says why the target cannot be opened.
