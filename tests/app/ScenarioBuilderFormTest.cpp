@@ -458,30 +458,21 @@ private slots:
         }
     }
 
-    void BadScenarioNamesAreRefusedAndAskedAgain_data() {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("empty") << QString();
-        QTest::newRow("dot") << QStringLiteral(".");
-        QTest::newRow("dot dot") << QStringLiteral("..");
-        QTest::newRow("slash") << QStringLiteral("../Escaped");
-        QTest::newRow("backslash") << QStringLiteral("a\\b");
-    }
-
+    // Which names are refused is the core's; each naming operation asks
+    // again after one, with a different one each.
     void BadScenarioNamesAreRefusedAndAskedAgain() {
-        QFETCH(QString, name);
         MakeForm();
         const QStringList before = QDir(Data->Scenarios()).entryList(QDir::AllEntries);
         const QStringList parent = QDir(Data->Path()).entryList(QDir::AllEntries);
         TScriptedPrompts prompts;
-        // Each of the four naming operations.
-        prompts.Choose(Shipped).Ok("Attention").Type(name).Ok("Error").CancelInput();
+        prompts.Choose(Shipped).Ok("Attention").Type("../Escaped").Ok("Error").CancelInput();
         QVERIFY(!Form->Session().OpenScenario());
-        prompts.Type(name).Ok("Error").CancelInput();
+        prompts.Type("..").Ok("Error").CancelInput();
         QVERIFY(!Form->Session().CreateNewScenario());
-        prompts.Choose("Alpha").Type(name).Ok("Error").CancelInput();
+        prompts.Choose("Alpha").Type("a\\b").Ok("Error").CancelInput();
         QVERIFY(!Form->Session().CreateFromExisting());
         QVERIFY(OpenAlpha());
-        prompts.Type(name).Ok("Error").CancelInput();
+        prompts.Type("").Ok("Error").CancelInput();
         QVERIFY(!Form->Session().SaveScenarioAs());
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
         QCOMPARE(QDir(Data->Scenarios()).entryList(QDir::AllEntries), before);
@@ -639,7 +630,8 @@ private slots:
 
     // ---- steps, save-changes question, autosave -----------------------------
 
-    void ClosingAnEditorMarksModifiedAndCloseAsks() {
+    // The save-changes question: Cancel stops, Yes saves first, No goes on.
+    void ClosingAnEditorMarksModifiedAndTheQuestionDecides() {
         MakeForm(false);
         QVERIFY(OpenAlpha());
         QVERIFY(!Form->Session().Modified());
@@ -652,27 +644,19 @@ private slots:
         prompts.Answer(TPromptAnswer::Cancel, "Save Changes");
         QVERIFY(!Form->close());
         QCOMPARE(prompts.MessageTexts().last(), QStringLiteral("Would you like to save changes?"));
-        prompts.Answer(TPromptAnswer::No, "Save Changes");
-        QVERIFY(Form->close());
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-    }
-
-    void SaveChangesYesSavesThenGoesOn() {
-        MakeForm(false);
-        QVERIFY(OpenAlpha());
+        // Before an operation's selection dialog too.
+        prompts.Answer(TPromptAnswer::Cancel, "Save Changes");
+        QVERIFY(!Form->Session().CreateNewScenario());
         StepEditors::Register(1, [](TScenarioData& data, QWidget*) {
             data.Relations()->AddNewChild("marker", "edited");
         });
         Form->RunStep(1);
-        TScriptedPrompts prompts;
         prompts.Answer(TPromptAnswer::Yes, "Save Changes").Ok("Saved").Choose("Alpha");
         QVERIFY(Form->Session().OpenScenario());
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
         QVERIFY(FileBytes(ScenarioPath("Alpha") + "/relations.xml").contains("edited"));
-        // Cancel stops the operation before the selection dialog.
         Form->RunStep(1);
-        prompts.Answer(TPromptAnswer::Cancel, "Save Changes");
-        QVERIFY(!Form->Session().CreateNewScenario());
+        prompts.Answer(TPromptAnswer::No, "Save Changes");
+        QVERIFY(Form->close());
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
     }
 
