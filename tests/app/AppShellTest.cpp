@@ -96,8 +96,6 @@ private slots:
 
     void SplashIsCentredCyclesAndClosesOnTheEleventhTick() {
         TSplashScreenForm splash;
-        QCOMPARE(splash.LoadingLabel()->text(), QStringLiteral("Loading"));
-        QCOMPARE(splash.Timer()->interval(), 400);
         QVERIFY(!splash.Timer()->isActive());
         splash.show();
         QVERIFY(splash.Timer()->isActive());
@@ -128,8 +126,6 @@ private slots:
 
     void MessagesWindowThreeStates() {
         TVerificationMessagesForm form;
-        QVERIFY(form.findChild<QLabel*>("MessagesLabel")->text() ==
-                QStringLiteral("Scenario Verification Messages"));
         form.SetScenario(nullptr);
         form.Refill();
         QCOMPARE(form.Lines(), QStringList{"No scenario loaded."});
@@ -175,8 +171,6 @@ private slots:
         form.SetScenarios({});
         form.show();
         QVERIFY(!form.findChild<QPushButton*>("btnOK")->isEnabled());
-        QCOMPARE(form.findChild<QPushButton*>("btnOK")->text(), QStringLiteral("&Ok"));
-        QCOMPARE(form.findChild<QPushButton*>("btnCancel")->text(), QStringLiteral("&Cancel"));
         QCOMPARE(form.SelectedScenario(), QString());
         // With scenarios the first is selected, and a double-click accepts.
         TSelectScenarioForm some;
@@ -221,16 +215,16 @@ private slots:
                    "700 ../outside.html\n");
         Help::SetHelpFolder(dir.filePath("help"));
         const QString help = dir.filePath("help/");
-        QCOMPARE(Help::PageForTopic(0), help + "index.html");
-        QCOMPARE(Help::PageForTopic(500), help + "about.html");
-        QCOMPARE(Help::PageForTopic(510), help + "about.html#team");
+        // A missing page, one outside the folder and an unknown topic: the index.
+        QStringList pages;
+        for (const int topic : {0, 500, 510, 600, 700, 42})
+            pages << QDir(help).relativeFilePath(Help::PageForTopic(topic));
+        QCOMPARE(pages, (QStringList{"index.html", "about.html", "about.html#team", "index.html",
+                                     "index.html", "index.html"}));
         THelpWindow shown(help + "index.html");
         shown.ShowPage(Help::PageForTopic(510));
         QCOMPARE(shown.Browser()->source().fragment(), QStringLiteral("team"));
         QCOMPARE(shown.CurrentFile(), help + "about.html");
-        QCOMPARE(Help::PageForTopic(600), help + "index.html");
-        QCOMPARE(Help::PageForTopic(700), help + "index.html");
-        QCOMPARE(Help::PageForTopic(42), help + "index.html");
 
         QWidget window;
         window.setProperty("helpTopic", 500);
