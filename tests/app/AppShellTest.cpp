@@ -342,21 +342,18 @@ private slots:
     void ReadOnlyProgramFolderSeedsTheUserFolder() {
         QTemporaryDir app;
         QTemporaryDir user;
-        WriteBytes(app.filePath("default.vrx"), "<template/>");
-        WriteBytes(app.filePath("scenarios/scenarios.txt"), "Shipped\n");
-        WriteBytes(app.filePath("scenarios/Shipped/scenario.xml"), "<scenario/>");
-        WriteBytes(app.filePath("default_images/activity_images/rest.bmp"), "BM");
+        const QStringList seeded = {"default.vrx", "scenarios/scenarios.txt",
+                                    "scenarios/Shipped/scenario.xml",
+                                    "default_images/activity_images/rest.bmp"};
+        for (const QString& file : seeded)
+            WriteBytes(app.filePath(file), "from the program: " + file.toUtf8());
         WriteBytes(app.filePath("help/index.html"), "<h1/>");
         const QString userData = user.filePath("data");
         TAppFolders folders = AppFolders::Resolve(app.path(), {}, false, userData);
         QCOMPARE(folders.Data, userData + "/");
         QCOMPARE(folders.Help, app.path() + "/help/");
-        QCOMPARE(FileBytes(userData + "/default.vrx"), QByteArray("<template/>"));
-        QCOMPARE(FileBytes(userData + "/scenarios/scenarios.txt"), QByteArray("Shipped\n"));
-        QCOMPARE(FileBytes(userData + "/scenarios/Shipped/scenario.xml"),
-                 QByteArray("<scenario/>"));
-        QCOMPARE(FileBytes(userData + "/default_images/activity_images/rest.bmp"),
-                 QByteArray("BM"));
+        for (const QString& file : seeded)
+            QCOMPARE(FileBytes(userData + "/" + file), FileBytes(app.filePath(file)));
         // Later starts keep what the user changed.
         WriteBytes(userData + "/scenarios/Shipped/scenario.xml", "<scenario>mine</scenario>");
         WriteBytes(userData + "/default.vrx", "<template>mine</template>");
