@@ -81,9 +81,10 @@ class ScenarioBuilderFormTest : public QObject {
     // A form whose options are read and whose steps are gated, as after the
     // first showing. Autosave off unless asked for. A start folder, given as
     // on the command line, opens only at the first showing, every step
-    // verified.
-    void MakeForm(bool autosave = false, const QString& start = QString()) {
-        WriteBytes(Data->Path() + "optionssc.vrx", autosave ? "1\n1\n" : "1\n0\n");
+    // verified. More options lines may follow.
+    void MakeForm(bool autosave = false, const QString& start = QString(),
+                  const QByteArray& more = {}) {
+        WriteBytes(Data->Path() + "optionssc.vrx", (autosave ? "1\n1\n" : "1\n0\n") + more);
         Form = std::make_unique<TScenarioBuilderForm>(GuiTest::FoldersOf(*Data), false);
         if (!start.isEmpty()) {
             Form->SetVerify([](TScenarioData*) { return PassedUpTo(-1); });
@@ -937,9 +938,7 @@ private slots:
 
         // With no backups kept, the question does not promise one.
         Form.reset();
-        WriteBytes(Data->Path() + "optionssc.vrx", "1\n0\nbackups=0\n");
-        Form = std::make_unique<TScenarioBuilderForm>(GuiTest::FoldersOf(*Data), false);
-        Form->FirstShown();
+        MakeForm(false, {}, "backups=0\n");
         QVERIFY(OpenAlpha());
         Form->RunStep(2);
         ChangeAdsOutside("Elsewhere Three");
