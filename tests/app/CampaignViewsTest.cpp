@@ -196,7 +196,6 @@ private slots:
         FromMenu("StartingRaceItem", "TStartingRaceForm", [&](QWidget* top) {
             auto* form = qobject_cast<TStartingRaceForm*>(top);
             QVERIFY(form);
-            ExpectF1Opens(form, QStringLiteral("starting-race.html"));
             const TXmlNode* parties = Form->Session().Scenario()->Parties();
             QCOMPARE(form->RaceComboBox()->count(), parties->ChildCount() + 1);
             QCOMPARE(form->TotalsList()->topLevelItemCount(), parties->ChildCount() + 2);
