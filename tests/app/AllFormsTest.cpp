@@ -91,29 +91,21 @@ protected:
     }
 };
 
-// The controls of a kind a designer can use: enabled and shown. The text
-// box inside a spin box (date picker) or list is reached through that.
-template <typename T> QList<T*> Usable(QWidget* window) {
-    QList<T*> usable;
-    for (T* child : window->findChildren<T*>()) {
-        QWidget* parent = child->parentWidget();
-        const bool inner =
-            qobject_cast<QAbstractSpinBox*>(parent) || qobject_cast<QComboBox*>(parent);
-        if (!inner && child->isVisible() && child->isEnabled())
-            usable << child;
-    }
-    return usable;
+// Whether a designer can use the control: enabled and shown. The text box
+// inside a spin box (date picker) or combo box is reached through that.
+bool IsUsable(const QWidget* widget) {
+    const QWidget* parent = widget->parentWidget();
+    return widget->isVisible() && widget->isEnabled() &&
+           !qobject_cast<const QAbstractSpinBox*>(parent) &&
+           !qobject_cast<const QComboBox*>(parent);
 }
 
-// The fields Enter can be pressed in: text boxes (numeric ones too) and
-// spin boxes (date pickers).
-QList<QWidget*> Fields(QWidget* window) {
-    QList<QWidget*> fields;
-    for (QLineEdit* edit : Usable<QLineEdit>(window))
-        fields << edit;
-    for (QAbstractSpinBox* spin : Usable<QAbstractSpinBox>(window))
-        fields << spin;
-    return fields;
+template <typename T> QList<T*> Usable(QWidget* window) {
+    QList<T*> usable;
+    for (T* child : window->findChildren<T*>())
+        if (IsUsable(child))
+            usable << child;
+    return usable;
 }
 
 // Declines like the gallery and counts what was asked.
@@ -296,21 +288,13 @@ QString ChangedFiles(const TScenarioData& data, const TTexts& before) {
     return files.join(QStringLiteral(", "));
 }
 
-bool IsUsable(const QWidget* widget) {
-    return widget->isVisible() && widget->isEnabled();
-}
-
-// The fields a designer types into or ticks; a spin box's or combo box's own
-// line edit belongs to its owner.
+// The fields a designer types into or ticks.
 bool IsTypingField(QWidget* widget) {
-    if (qobject_cast<QCheckBox*>(widget))
-        return true;
     if (auto* line = qobject_cast<QLineEdit*>(widget))
-        return !line->isReadOnly() && !qobject_cast<QAbstractSpinBox*>(widget->parentWidget()) &&
-               !qobject_cast<QComboBox*>(widget->parentWidget());
+        return !line->isReadOnly();
     if (auto* memo = qobject_cast<QPlainTextEdit*>(widget))
         return !memo->isReadOnly();
-    return false;
+    return qobject_cast<QCheckBox*>(widget) != nullptr;
 }
 
 // A value the field does not hold yet and accepts as it stands.
@@ -320,14 +304,14 @@ QString DistinctValue(QWidget* field) {
     const QString current = qobject_cast<QLineEdit*>(field)
                                 ? static_cast<QLineEdit*>(field)->text()
                                 : static_cast<QPlainTextEdit*>(field)->toPlainText();
-    if (auto* whole = qobject_cast<TIntEdit*>(field)) {
-        const QString high = QString::number(whole->Max());
-        return current == high ? QString::number(whole->Min()) : high;
-    }
-    if (auto* real = qobject_cast<TDoubleEdit*>(field)) {
-        const QString high = QString::number(real->Max());
-        return current == high ? QString::number(real->Min()) : high;
-    }
+    const auto limit = [&current](const auto* edit) {
+        const QString high = QString::number(edit->Max());
+        return current == high ? QString::number(edit->Min()) : high;
+    };
+    if (auto* whole = qobject_cast<TIntEdit*>(field))
+        return limit(whole);
+    if (auto* real = qobject_cast<TDoubleEdit*>(field))
+        return limit(real);
     const QString word = QStringLiteral("Qz");
     return current == word ? QStringLiteral("Zq") : word;
 }
@@ -420,9 +404,11 @@ class AllFormsTest : public QObject {
     }
 
     void PressEnterInEveryField(const QString& page, QWidget* window) {
-        for (QWidget* field : Fields(window)) {
-            if (!field->isVisible() || !field->isEnabled())
-                continue; // an earlier Enter hid it
+        // Text boxes (numeric ones too) and spin boxes (date pickers).
+        for (QWidget* field : Usable<QWidget>(window)) {
+            if (!IsUsable(field) ||
+                (!qobject_cast<QLineEdit*>(field) && !qobject_cast<QAbstractSpinBox*>(field)))
+                continue; // or an earlier Enter hid it
             Tried << FieldName(field);
             TWindowWatch watch;
             TScriptedPrompts prompts; // nothing scripted: every prompt is a fault
@@ -579,7 +565,7 @@ class AllFormsTest : public QObject {
     void ShowEveryEntry(const QString& where, QWidget* window) {
         const TTexts before = Documents();
         for (auto* view : window->findChildren<QAbstractItemView*>()) {
-            if (!IsUsable(view) || !view->model() || qobject_cast<QComboBox*>(view->parentWidget()))
+            if (!IsUsable(view) || !view->model())
                 continue;
             QPointer<QAbstractItemView> alive(view);
             const int rows = view->model()->rowCount(view->rootIndex());

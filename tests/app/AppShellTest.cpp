@@ -96,8 +96,6 @@ private slots:
 
     void SplashIsCentredCyclesAndClosesOnTheEleventhTick() {
         TSplashScreenForm splash;
-        QCOMPARE(splash.LoadingLabel()->text(), QStringLiteral("Loading"));
-        QCOMPARE(splash.Timer()->interval(), 400);
         QVERIFY(!splash.Timer()->isActive());
         splash.show();
         QVERIFY(splash.Timer()->isActive());
@@ -126,14 +124,8 @@ private slots:
 
     // ---- messages window ---------------------------------------------------
 
-    void MessagesWindowThreeStates() {
+    void MessagesWindowLinesOfAnUnloadedScenarioAndOfMessages() {
         TVerificationMessagesForm form;
-        QVERIFY(form.findChild<QLabel*>("MessagesLabel")->text() ==
-                QStringLiteral("Scenario Verification Messages"));
-        form.SetScenario(nullptr);
-        form.Refill();
-        QCOMPARE(form.Lines(), QStringList{"No scenario loaded."});
-
         TScenarioData unloaded;
         form.SetScenario(&unloaded);
         form.Refill();
@@ -141,11 +133,6 @@ private slots:
 
         GuiTest::TScenarioCopy copy;
         QVERIFY2(copy.IsOpen(), qPrintable(copy.Problem()));
-        copy.Data().Messages().clear();
-        form.SetScenario(&copy.Data());
-        form.Refill();
-        QCOMPARE(form.Lines(), QStringList{"No Errors."});
-
         TVerificationMessage first;
         first.Section = "Activity";
         first.Field = "name";
@@ -175,8 +162,6 @@ private slots:
         form.SetScenarios({});
         form.show();
         QVERIFY(!form.findChild<QPushButton*>("btnOK")->isEnabled());
-        QCOMPARE(form.findChild<QPushButton*>("btnOK")->text(), QStringLiteral("&Ok"));
-        QCOMPARE(form.findChild<QPushButton*>("btnCancel")->text(), QStringLiteral("&Cancel"));
         QCOMPARE(form.SelectedScenario(), QString());
         // With scenarios the first is selected, and a double-click accepts.
         TSelectScenarioForm some;
@@ -221,16 +206,16 @@ private slots:
                    "700 ../outside.html\n");
         Help::SetHelpFolder(dir.filePath("help"));
         const QString help = dir.filePath("help/");
-        QCOMPARE(Help::PageForTopic(0), help + "index.html");
-        QCOMPARE(Help::PageForTopic(500), help + "about.html");
-        QCOMPARE(Help::PageForTopic(510), help + "about.html#team");
+        // A missing page, one outside the folder and an unknown topic: the index.
+        QStringList pages;
+        for (const int topic : {0, 500, 510, 600, 700, 42})
+            pages << QDir(help).relativeFilePath(Help::PageForTopic(topic));
+        QCOMPARE(pages, (QStringList{"index.html", "about.html", "about.html#team", "index.html",
+                                     "index.html", "index.html"}));
         THelpWindow shown(help + "index.html");
         shown.ShowPage(Help::PageForTopic(510));
         QCOMPARE(shown.Browser()->source().fragment(), QStringLiteral("team"));
         QCOMPARE(shown.CurrentFile(), help + "about.html");
-        QCOMPARE(Help::PageForTopic(600), help + "index.html");
-        QCOMPARE(Help::PageForTopic(700), help + "index.html");
-        QCOMPARE(Help::PageForTopic(42), help + "index.html");
 
         QWidget window;
         window.setProperty("helpTopic", 500);
@@ -357,21 +342,18 @@ private slots:
     void ReadOnlyProgramFolderSeedsTheUserFolder() {
         QTemporaryDir app;
         QTemporaryDir user;
-        WriteBytes(app.filePath("default.vrx"), "<template/>");
-        WriteBytes(app.filePath("scenarios/scenarios.txt"), "Shipped\n");
-        WriteBytes(app.filePath("scenarios/Shipped/scenario.xml"), "<scenario/>");
-        WriteBytes(app.filePath("default_images/activity_images/rest.bmp"), "BM");
+        const QStringList seeded = {"default.vrx", "scenarios/scenarios.txt",
+                                    "scenarios/Shipped/scenario.xml",
+                                    "default_images/activity_images/rest.bmp"};
+        for (const QString& file : seeded)
+            WriteBytes(app.filePath(file), "from the program: " + file.toUtf8());
         WriteBytes(app.filePath("help/index.html"), "<h1/>");
         const QString userData = user.filePath("data");
         TAppFolders folders = AppFolders::Resolve(app.path(), {}, false, userData);
         QCOMPARE(folders.Data, userData + "/");
         QCOMPARE(folders.Help, app.path() + "/help/");
-        QCOMPARE(FileBytes(userData + "/default.vrx"), QByteArray("<template/>"));
-        QCOMPARE(FileBytes(userData + "/scenarios/scenarios.txt"), QByteArray("Shipped\n"));
-        QCOMPARE(FileBytes(userData + "/scenarios/Shipped/scenario.xml"),
-                 QByteArray("<scenario/>"));
-        QCOMPARE(FileBytes(userData + "/default_images/activity_images/rest.bmp"),
-                 QByteArray("BM"));
+        for (const QString& file : seeded)
+            QCOMPARE(FileBytes(userData + "/" + file), FileBytes(app.filePath(file)));
         // Later starts keep what the user changed.
         WriteBytes(userData + "/scenarios/Shipped/scenario.xml", "<scenario>mine</scenario>");
         WriteBytes(userData + "/default.vrx", "<template>mine</template>");

@@ -71,8 +71,8 @@ class MessagesWindowTest : public QObject {
         QVERIFY(ran);
     }
 
-    // Opens Edit > Find in Scenario (Ctrl+F) and runs act inside
-    // the window, then closes it, even when act fails.
+    // Opens Edit > Find in Scenario and runs act inside the window, then
+    // closes it, even when act fails.
     void WithFindWindow(const std::function<void(TFindInScenarioForm*)>& act) {
         bool ran = false;
         QTimer::singleShot(0, Form.get(), [&] {
@@ -85,7 +85,6 @@ class MessagesWindowTest : public QObject {
         });
         auto* find = Form->findChild<QAction*>(QStringLiteral("FindItem"));
         QVERIFY(find && find->isEnabled());
-        QCOMPARE(find->shortcut(), QKeySequence(QStringLiteral("Ctrl+F")));
         find->trigger();
         QVERIFY(ran);
     }
@@ -130,7 +129,6 @@ private slots:
                 "\nShown in: Step 4: Ads > Create / Edit Ads > Base Power (base_power)";
             QCOMPARE(list->item(row)->toolTip(), whole);
             QCOMPARE(window->DetailsLabel()->text(), whole);
-            QVERIFY(list->wordWrap());
             const QRect rect = list->visualItemRect(list->item(row));
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());

@@ -6,27 +6,24 @@
 #include "scenario/ScenarioSnapshot.h"
 #include "xml/TXmlNode.h"
 
-#include <QFile>
 #include <QTest>
 
 namespace GuiTest {
+
+TAppFolders FoldersOf(const TDataFolder& data) {
+    TAppFolders folders;
+    folders.Application = data.Path();
+    folders.Data = data.Path();
+    folders.Help = ShippedData() + QStringLiteral("help/");
+    return folders;
+}
 
 std::unique_ptr<TScenarioBuilderForm> MainWindowOn(const TDataFolder& data, bool autosave,
                                                    const QString& scenarioFolder) {
     // Every step session of these tests also proves its changes were marked.
     TScenarioSnapshot::CheckSharedDocuments = true;
-    QFile options(data.Path() + QStringLiteral("optionssc.vrx"));
-    if (!options.open(QIODevice::WriteOnly)) {
-        QTest::qFail("the options file cannot be written", __FILE__, __LINE__);
-        return nullptr;
-    }
-    options.write(autosave ? "1\n1\n" : "1\n0\n");
-    options.close();
-    TAppFolders folders;
-    folders.Application = data.Path();
-    folders.Data = data.Path();
-    folders.Help = ShippedData() + QStringLiteral("help/");
-    auto form = std::make_unique<TScenarioBuilderForm>(folders, false);
+    WriteBytes(data.Path() + QStringLiteral("optionssc.vrx"), autosave ? "1\n1\n" : "1\n0\n");
+    auto form = std::make_unique<TScenarioBuilderForm>(FoldersOf(data), false);
     form->FirstShown();
     if (!form->Session().OpenFolder(scenarioFolder)) {
         QTest::qFail("the scenario does not open", __FILE__, __LINE__);

@@ -8,6 +8,9 @@ namespace GuiTest {
 
 class TDataFolder;
 
+// The program's folders with data as its data folder.
+TAppFolders FoldersOf(const TDataFolder& data);
+
 // The main window on data, as after its first showing, with autosave as
 // given, and the scenario folder open in it (null, with the test failed,
 // when it does not open).

@@ -57,8 +57,7 @@ TDataFolder::TDataFolder() {
                 Path() + QStringLiteral("default.vrx"));
     ScenarioFolders::CopyFolder((ShippedData() + QStringLiteral("default_images")).toStdString(),
                                 (Path() + QStringLiteral("default_images")).toStdString());
-    QFile list(Scenarios() + QStringLiteral("scenarios.txt"));
-    list.open(QIODevice::WriteOnly);
+    WriteBytes(Scenarios() + QStringLiteral("scenarios.txt"), {});
 }
 
 void TDataFolder::AddScenario(const QString& name, bool shipped) {
@@ -69,9 +68,8 @@ void TDataFolder::AddScenario(const QString& name, bool shipped) {
     data.Save();
     if (shipped) {
         Shipped_ << name;
-        QFile list(Scenarios() + QStringLiteral("scenarios.txt"));
-        if (list.open(QIODevice::WriteOnly))
-            list.write((Shipped_.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
+        WriteBytes(Scenarios() + QStringLiteral("scenarios.txt"),
+                   (Shipped_.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
     }
 }
 

@@ -5,25 +5,16 @@
 namespace {
 
 const char* KindName(TScriptedPrompts::TKind kind) {
-    switch (kind) {
-    case TScriptedPrompts::TKind::Message:
-        return "message box";
-    case TScriptedPrompts::TKind::Ask:
-        return "question";
-    case TScriptedPrompts::TKind::Input:
-        return "input box";
-    case TScriptedPrompts::TKind::OpenFile:
-        return "open-file dialog";
-    case TScriptedPrompts::TKind::SaveFile:
-        return "save-file dialog";
-    case TScriptedPrompts::TKind::ChooseFolder:
-        return "folder chooser";
-    case TScriptedPrompts::TKind::ChooseScenario:
-        return "scenario selection";
-    case TScriptedPrompts::TKind::ChooseItem:
-        return "list choice";
-    }
-    return "prompt";
+    static const char* const names[] = {"message box",        "question",         "input box",
+                                        "open-file dialog",   "save-file dialog", "folder chooser",
+                                        "scenario selection", "list choice"};
+    return names[static_cast<int>(kind)];
+}
+
+// Records problem and fails the running test with it.
+void Fail(QStringList& unexpected, const QString& problem) {
+    unexpected << problem;
+    QTest::qFail(qPrintable(problem), __FILE__, __LINE__);
 }
 
 } // namespace
@@ -40,52 +31,42 @@ TScriptedPrompts& TScriptedPrompts::Answer(TPromptAnswer answer, const QString& 
     Script_.push_back({TKind::Message, title, answer, std::nullopt});
     return *this;
 }
-
 TScriptedPrompts& TScriptedPrompts::Press(const QString& button, const QString& title) {
     Script_.push_back({TKind::Ask, title, TPromptAnswer::Ok, button});
     return *this;
 }
-
 TScriptedPrompts& TScriptedPrompts::Type(const QString& text, const QString& caption) {
     Script_.push_back({TKind::Input, caption, TPromptAnswer::Ok, text});
     return *this;
 }
-
 TScriptedPrompts& TScriptedPrompts::CancelInput(const QString& caption) {
     Script_.push_back({TKind::Input, caption, TPromptAnswer::Cancel, std::nullopt});
     return *this;
 }
-
 TScriptedPrompts& TScriptedPrompts::ChooseFile(const QString& path) {
     Script_.push_back({TKind::OpenFile, QString(), TPromptAnswer::Ok, path});
     return *this;
 }
-
 TScriptedPrompts& TScriptedPrompts::CancelFile() {
     Script_.push_back({TKind::OpenFile, QString(), TPromptAnswer::Cancel, std::nullopt});
     return *this;
 }
-
 TScriptedPrompts& TScriptedPrompts::SaveTo(const QString& path, const QString& caption) {
     Script_.push_back({TKind::SaveFile, caption, TPromptAnswer::Ok, path});
     return *this;
 }
-
 TScriptedPrompts& TScriptedPrompts::PickFolder(const QString& path, const QString& caption) {
     Script_.push_back({TKind::ChooseFolder, caption, TPromptAnswer::Ok, path});
     return *this;
 }
-
 TScriptedPrompts& TScriptedPrompts::CancelFolder(const QString& caption) {
     Script_.push_back({TKind::ChooseFolder, caption, TPromptAnswer::Cancel, std::nullopt});
     return *this;
 }
-
 TScriptedPrompts& TScriptedPrompts::Choose(const QString& scenario) {
     Script_.push_back({TKind::ChooseScenario, QString(), TPromptAnswer::Ok, scenario});
     return *this;
 }
-
 TScriptedPrompts& TScriptedPrompts::CancelChoice() {
     Script_.push_back({TKind::ChooseScenario, QString(), TPromptAnswer::Cancel, std::nullopt});
     return *this;
@@ -136,8 +117,7 @@ bool TScriptedPrompts::Next(const TShown& shown, TStep& step) {
                       .arg(QLatin1String(KindName(shown.Kind)), Script_.front().Title, shown.Title,
                            shown.Text);
     if (!problem.isEmpty()) {
-        Unexpected_ << problem;
-        QTest::qFail(qPrintable(problem), __FILE__, __LINE__);
+        Fail(Unexpected_, problem);
         return false;
     }
     step = Script_.front();
@@ -162,57 +142,46 @@ int TScriptedPrompts::Ask(const QString& title, const QString& text, const QStri
         return cancel;
     const qsizetype index = buttons.indexOf(step.Text.value_or(QString()));
     if (index < 0) {
-        const QString problem = QStringLiteral("no button \"%1\" in \"%2\": %3")
-                                    .arg(step.Text.value_or(QString()), title, buttons.join(", "));
-        Unexpected_ << problem;
-        QTest::qFail(qPrintable(problem), __FILE__, __LINE__);
+        Fail(Unexpected_, QStringLiteral("no button \"%1\" in \"%2\": %3")
+                              .arg(step.Text.value_or(QString()), title, buttons.join(", ")));
         return cancel;
     }
     return static_cast<int>(index);
 }
 
+// A prompt the script does not fit leaves step empty: declined, no text.
 std::optional<QString> TScriptedPrompts::Input(const QString& caption, const QString& prompt,
                                                const QString& initial) {
     TStep step;
-    if (!Next({TKind::Input, caption, prompt, TPromptButtons::Ok, initial, {}}, step))
-        return std::nullopt;
+    Next({TKind::Input, caption, prompt, TPromptButtons::Ok, initial, {}}, step);
     return step.Text;
 }
 
 std::optional<QString> TScriptedPrompts::OpenFile(const QString& caption, const QString& folder,
                                                   const QString&) {
     TStep step;
-    if (!Next({TKind::OpenFile, caption, folder, TPromptButtons::Ok, {}, {}}, step))
-        return std::nullopt;
+    Next({TKind::OpenFile, caption, folder, TPromptButtons::Ok, {}, {}}, step);
     return step.Text;
 }
 
 std::optional<QString> TScriptedPrompts::SaveFile(const QString& caption, const QString& path,
                                                   const QString&) {
     TStep step;
-    if (!Next({TKind::SaveFile, caption, path, TPromptButtons::Ok, {}, {}}, step))
-        return std::nullopt;
+    Next({TKind::SaveFile, caption, path, TPromptButtons::Ok, {}, {}}, step);
     return step.Text;
 }
 
 std::optional<QString> TScriptedPrompts::ChooseFolder(const QString& caption,
                                                       const QString& folder) {
     TStep step;
-    if (!Next({TKind::ChooseFolder, caption, folder, TPromptButtons::Ok, {}, {}}, step))
-        return std::nullopt;
+    Next({TKind::ChooseFolder, caption, folder, TPromptButtons::Ok, {}, {}}, step);
     return step.Text;
 }
 
 std::optional<QString> TScriptedPrompts::ChooseScenario(const QStringList& names) {
     TStep step;
-    if (!Next({TKind::ChooseScenario,
-               QStringLiteral("Choose Scenario To Load"),
-               {},
-               TPromptButtons::Ok,
-               {},
-               names},
-              step))
-        return std::nullopt;
+    const QString title = QStringLiteral("Choose Scenario To Load");
+    Next({TKind::ChooseScenario, title, {}, TPromptButtons::Ok, {}, names}, step);
     return step.Text;
 }
 
@@ -223,12 +192,10 @@ std::optional<int> TScriptedPrompts::ChooseItem(const QString& caption, const QS
         step.Answer == TPromptAnswer::Cancel)
         return std::nullopt;
     if (step.Index >= items.size()) {
-        const QString problem = QStringLiteral("scripted item %1 of %2 offered in \"%3\"")
-                                    .arg(step.Index)
-                                    .arg(items.size())
-                                    .arg(caption);
-        Unexpected_ << problem;
-        QTest::qFail(qPrintable(problem), __FILE__, __LINE__);
+        Fail(Unexpected_, QStringLiteral("scripted item %1 of %2 offered in \"%3\"")
+                              .arg(step.Index)
+                              .arg(items.size())
+                              .arg(caption));
         return std::nullopt;
     }
     return step.Index;
