@@ -14,6 +14,7 @@
 #include "app/TScenarioBuilderForm.h"
 #include "scenario/TScenarioData.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -77,7 +78,7 @@ TShown ShowAndClose(const std::function<void()>& open,
 // wait from closing it until the main window was idle again.
 void Session(TScenarioBuilderForm& window, int step, const QString& what,
              const std::function<void(QWidget*)>& inEditor = {}) {
-    const TShown shown = ShowAndClose([&] { window.RunStep(step); }, inEditor);
+    const TShown shown = ShowAndClose([&] { window.StepButton(step)->click(); }, inEditor);
     if (what.isEmpty() || shown.Appeared < 0)
         return;
     Report(what + QStringLiteral(": step %1 window appears").arg(step), shown.Appeared);
@@ -161,10 +162,12 @@ void Measure(TScenarioBuilderForm& window, const QString& scenario) {
     }
 
     // The views of the whole campaign, read from the documents each time.
-    const TShown timeline = ShowAndClose([&] { window.ShowCampaignTimeline(); });
+    const TShown timeline =
+        ShowAndClose([&] { window.findChild<QAction*>("CampaignTimelineItem")->trigger(); });
     if (timeline.Appeared >= 0)
         Report(QStringLiteral("%1: campaign timeline appears").arg(scenario), timeline.Appeared);
-    const TShown race = ShowAndClose([&] { window.ShowStartingRace(); });
+    const TShown race =
+        ShowAndClose([&] { window.findChild<QAction*>("StartingRaceItem")->trigger(); });
     if (race.Appeared >= 0)
         Report(QStringLiteral("%1: starting race map appears").arg(scenario), race.Appeared);
 

@@ -61,28 +61,9 @@ public:
     // once no modal window is open over the main window.
     void TakeHandOver(const QString& folder);
 
-    // Opens the editor of step 1 to 8, then gates, marks modified and
-    // autosaves when autosave is on. A session that changed the documents
-    // or pictures can be undone as a whole.
-    void RunStep(int step);
-    // Opens the editor at the item of one of the last run's messages. A
-    // message of a locked step, or one whose element is gone, says so.
-    void OpenMessage(int index);
-    // Applies the quick fix a message offers, as one undoable change, and
-    // verifies again; false when nothing changed.
-    bool FixMessage(int index);
     TFindInScenarioForm* FindForm() const { return FindForm_; }
+    // Verifies again and gates the steps, as after every change.
     void RunStepGating();
-    void VerifyCampaign();
-    // Tools > Campaign Timeline and Tools > Starting Race Map, shown
-    // modally; editors opened from the timeline open over it.
-    void ShowCampaignTimeline();
-    void ShowStartingRace();
-    void ViewErrors();
-    void ToggleAutoupdate();
-    void ToggleAutosave();
-    // Writes the options and closes the window (which asks the question).
-    void Exit();
 
     // The status line's message, empty when none.
     QString StatusText() const;
@@ -100,6 +81,27 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // What the buttons, menus and the messages window run.
+    // Opens the editor of step 1 to 8, then gates, marks modified and
+    // autosaves when autosave is on. A session that changed the documents
+    // or pictures can be undone as a whole.
+    void RunStep(int step);
+    // Opens the editor at the item of one of the last run's messages. A
+    // message of a locked step, or one whose element is gone, says so.
+    void OpenMessage(int index);
+    // Applies the quick fix a message offers, as one undoable change, and
+    // verifies again; false when nothing changed.
+    bool FixMessage(int index);
+    void VerifyCampaign();
+    // Tools > Campaign Timeline and Tools > Starting Race Map, shown
+    // modally; editors opened from the timeline open over it.
+    void ShowCampaignTimeline();
+    void ShowStartingRace();
+    void ViewErrors();
+    void ToggleAutoupdate();
+    void ToggleAutosave();
+    // Writes the options and closes the window (which asks the question).
+    void Exit();
     // RunStep opened at target: its items selected, the window that shows
     // it open and its field focused.
     void RunStepAt(const TElementTarget& target);

@@ -108,7 +108,7 @@ private slots:
             worked = true;
             Messages()->reject();
         });
-        Form->ViewErrors();
+        Form->findChild<QPushButton*>("ViewErrorsButton")->click();
         QVERIFY(worked);
         TXmlNode* party = Scenario().Parties()->GetChildAt(1);
         QCOMPARE(party->GetChild("leaders")->GetChildAt(0)->GetChild("age")->GetText(),

@@ -67,7 +67,7 @@ class MessagesWindowTest : public QObject {
             ran = true;
             window->reject();
         });
-        Form->ViewErrors();
+        Form->findChild<QPushButton*>("ViewErrorsButton")->click();
         QVERIFY(ran);
     }
 
@@ -180,13 +180,14 @@ private slots:
         WithMessagesWindow([&](TVerificationMessagesForm* window) {
             const int row = RowOf(QStringLiteral("age"));
             QVERIFY(row >= 0);
-            Form->OpenMessage(row);
+            window->MessagesListBox()->setCurrentRow(row);
+            window->OpenButton()->click();
             QVERIFY(prompts.MessageTexts().last().startsWith(
                 QStringLiteral("Step 5: Parties is locked")));
 
             // The same place in the list now holds another party.
             Scenario().Parties()->RemoveChild(Scenario().Parties()->GetChildAt(1));
-            Form->OpenMessage(row);
+            window->OpenButton()->click();
             QVERIFY(prompts.MessageTexts().last().contains(QStringLiteral("no longer")));
             QVERIFY(window->isVisible());
         });
@@ -233,12 +234,17 @@ private slots:
         // nothing.
         TScriptedPrompts prompts;
         prompts.Ok("Fix");
-        TVerificationMessage stale = Scenario().Messages().front();
-        stale.Repair = TRepairKind::RemoveItem;
-        stale.SubjectPath = "/parties/party[1]/platform/issue[99]";
-        Scenario().Messages().insert(Scenario().Messages().begin(), stale);
         const std::string before = Scenario().Document(TScenarioFile::Parties).ToText();
-        QVERIFY(!Form->FixMessage(0));
+        WithMessagesWindow([&](TVerificationMessagesForm* window) {
+            TVerificationMessage stale = Scenario().Messages().front();
+            stale.Repair = TRepairKind::RemoveItem;
+            stale.SubjectPath = "/parties/party[1]/platform/issue[99]";
+            Scenario().Messages().insert(Scenario().Messages().begin(), stale);
+            window->MessagesListBox()->setCurrentRow(1);
+            window->MessagesListBox()->setCurrentRow(0);
+            QVERIFY(window->FixButton()->isEnabled());
+            window->FixButton()->click();
+        });
         QCOMPARE(Scenario().Document(TScenarioFile::Parties).ToText(), before);
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
     }

@@ -155,7 +155,7 @@ private slots:
         MakeForm();
         QCOMPARE(StepStates() + SaveStates(), QList<bool>(11, false));
         QVERIFY(!Button("ViewErrorsButton")->isHidden());
-        QCOMPARE(MessagesShownBy([this] { Form->ViewErrors(); }),
+        QCOMPARE(MessagesShownBy([this] { Button("ViewErrorsButton")->click(); }),
                  QStringList{"No scenario loaded."});
     }
 
@@ -197,7 +197,8 @@ private slots:
         QCOMPARE(StepStates(), FirstSteps(1));
         QVERIFY(!Button("ViewErrorsButton")->isHidden());
         QVERIFY(Form->HasProblems());
-        const QStringList lines = MessagesShownBy([this] { Form->VerifyCampaign(); });
+        const QStringList lines =
+            MessagesShownBy([this] { Action("VerifyCampaignItem")->trigger(); });
         QVERIFY(!lines.isEmpty());
         QVERIFY2(lines.first().contains(" >> "), qPrintable(lines.first()));
     }
@@ -375,7 +376,7 @@ private slots:
             else if (check.startsWith("rewritten:"))
                 before[check] = {{QString(), FileBytes(where(check.mid(10)))}};
         if (operation == "saveAs")
-            Form->RunStep(1); // saved as although changed
+            Form->StepButton(1)->click(); // saved as although changed
         TScriptedPrompts prompts;
         for (const QString& step : script) {
             const QString value = step.section(':', 1);
@@ -513,7 +514,7 @@ private slots:
         QCOMPARE(list->count(), 1);
         QCOMPARE(Form->Caption(), QStringLiteral("Editing: Alpha"));
         // One still there asks about the changes first.
-        Form->RunStep(1);
+        Form->StepButton(1)->click();
         prompts.Answer(TPromptAnswer::Cancel, "Save Changes");
         QVERIFY(!Form->Session().OpenRecent(ScenarioPath("Alpha")));
         QVERIFY(Form->Session().Modified());
@@ -555,7 +556,7 @@ private slots:
     void FailedSaveNamesTheFileAndKeepsModified() {
         MakeForm();
         QVERIFY(OpenAlpha());
-        Form->RunStep(2);
+        Form->StepButton(2)->click();
         QVERIFY(Form->Session().Modified());
         QVERIFY(QDir(ScenarioPath("Alpha")).removeRecursively());
         TScriptedPrompts prompts;
@@ -576,7 +577,7 @@ private slots:
     void ABusyFolderIsSaidInOneSentence() {
         MakeForm();
         QVERIFY(OpenAlpha());
-        Form->RunStep(2);
+        Form->StepButton(2)->click();
         const TLockPatience patience(std::chrono::milliseconds(200));
         const QString folder = ScenarioPath("Alpha");
         const QString busy =
@@ -603,7 +604,7 @@ private slots:
         Form->SetVerify([](TScenarioData*) { return PassedUpTo(-1); });
         QVERIFY(OpenAlpha());
         QCOMPARE(StepStates(), QList<bool>(8, true));
-        Form->RunStep(1);
+        Form->StepButton(1)->click();
         QVERIFY(Form->Session().Modified());
         int runs = 0;
         Form->SetVerify([&runs](TScenarioData*) {
@@ -651,11 +652,11 @@ private slots:
         StepEditors::Register(1, [](TScenarioData& data, QWidget*) {
             data.Relations()->AddNewChild("marker", "edited");
         });
-        Form->RunStep(1);
+        Form->StepButton(1)->click();
         prompts.Answer(TPromptAnswer::Yes, "Save Changes").Ok("Saved").Choose("Alpha");
         QVERIFY(Form->Session().OpenScenario());
         QVERIFY(FileBytes(ScenarioPath("Alpha") + "/relations.xml").contains("edited"));
-        Form->RunStep(1);
+        Form->StepButton(1)->click();
         prompts.Answer(TPromptAnswer::No, "Save Changes");
         QVERIFY(Form->close());
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
@@ -674,7 +675,7 @@ private slots:
         });
         TScriptedPrompts prompts;
         prompts.Ok("Error");
-        Form->RunStep(1);
+        Form->StepButton(1)->click();
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
         QCOMPARE(prompts.MessageTexts().first(), QStringLiteral("picture could not be read"));
         QCOMPARE(runs, 1);
@@ -698,7 +699,7 @@ private slots:
             QTest::keyClicks(edit, name);
             modal->close();
         });
-        Form->RunStep(1);
+        Form->StepButton(1)->click();
     }
 
     std::string ScenarioText() const {
@@ -741,7 +742,7 @@ private slots:
     void SessionsWithoutChangesAreNotUndoneAndOpeningClearsTheHistory() {
         MakeForm();
         QVERIFY(OpenAlpha());
-        Form->RunStep(2);
+        Form->StepButton(2)->click();
         QCOMPARE(EditorRuns, 1);
         QVERIFY(!Form->Session().History().CanUndo());
         StepEditors::Register(3, [](TScenarioData& data, QWidget*) {
@@ -749,7 +750,7 @@ private slots:
         });
         Form->SetVerify([](TScenarioData*) { return PassedUpTo(-1); });
         Form->RunStepGating();
-        Form->RunStep(3);
+        Form->StepButton(3)->click();
         QCOMPARE(Action("UndoItem")->text(), QStringLiteral("&Undo Step 3: Political Units"));
         TScriptedPrompts prompts;
         prompts.Answer(TPromptAnswer::No, "Save Changes").Choose("Alpha");
@@ -797,9 +798,9 @@ private slots:
         });
         TScriptedPrompts prompts;
         prompts.Ok("Error").Ok("Saved").Ok("Saved");
-        Form->RunStep(2);
+        Form->StepButton(2)->click();
         QVERIFY(Form->Session().SaveFromButton());
-        Form->RunStep(2);
+        Form->StepButton(2)->click();
         QVERIFY(Form->Session().SaveFromButton());
         QVERIFY(FileBytes(ScenarioPath("Alpha") + "/issues.xml").contains("edited"));
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
@@ -839,10 +840,10 @@ private slots:
         Action("AutosaveItem")->trigger();
         QVERIFY(!Form->Options().Autosave);
         QVERIFY(!Action("AutosaveItem")->isChecked());
-        Form->ToggleAutoupdate();
+        Action("AutoupdateItem")->trigger();
         QVERIFY(!Form->Options().Autoupdate);
         if (exit)
-            Form->Exit();
+            Action("ExitItem")->trigger();
         else
             QVERIFY(Form->close());
         QCOMPARE(FileBytes(Data->Path() + "optionssc.vrx"), QByteArray("0\n0\n"));
@@ -891,7 +892,7 @@ private slots:
     void SavingOverAnotherProgramsChangeAsksFirst() {
         MakeForm();
         QVERIFY(OpenAlpha());
-        Form->RunStep(2);
+        Form->StepButton(2)->click();
         const QString folder = ScenarioPath("Alpha");
         const QString question =
             "ads.xml was changed by another program after this scenario was opened. Save anyway "
@@ -913,7 +914,7 @@ private slots:
 
         // The other version is kept by the save's own backup, both under
         // the one folder lock.
-        Form->RunStep(2);
+        Form->StepButton(2)->click();
         const QByteArray other = ChangeAdsOutside("Elsewhere Two");
         struct TCountingLocks : TFileSystem {
             int Opened = 0;
@@ -940,7 +941,7 @@ private slots:
         Form.reset();
         MakeForm(false, {}, "backups=0\n");
         QVERIFY(OpenAlpha());
-        Form->RunStep(2);
+        Form->StepButton(2)->click();
         ChangeAdsOutside("Elsewhere Three");
         TScriptedPrompts unkept;
         unkept.Press("Cancel", "Changed on Disk");
@@ -966,15 +967,15 @@ private slots:
                  QStringList{"ads.xml was changed by another program after this scenario was "
                              "opened. Reload it from disk?"});
 
-        Form->RunStep(2);
+        Form->StepButton(2)->click();
         QTRY_VERIFY(checked.count() > 0);
         checked.clear();
         const QByteArray other = ChangeAdsOutside("Elsewhere Two");
         QTRY_VERIFY_WITH_TIMEOUT(checked.count() > 0, 10000);
         QVERIFY2(Form->StatusText().startsWith("ads.xml was changed by another program"),
                  qPrintable(Form->StatusText()));
-        Form->ToggleAutosave();
-        Form->RunStep(2);
+        Action("AutosaveItem")->trigger();
+        Form->StepButton(2)->click();
         QVERIFY2(Form->StatusText().startsWith("Not saved automatically: ads.xml was changed"),
                  qPrintable(Form->StatusText()));
         QVERIFY(Form->Session().Modified());
