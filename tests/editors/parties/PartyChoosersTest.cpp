@@ -11,7 +11,6 @@
 #include "xml/TXmlNode.h"
 
 #include <QApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -38,9 +37,8 @@ private slots:
         TSelectPartyForm form(Data(), Party(1));
         form.show();
         auto* list = Find<QListWidget>(&form, "PartiesListBox");
-        QCOMPARE(list->count(), Data().Parties()->ChildCount() - 1);
-        QCOMPARE(list->item(0)->text(), QString::fromStdString(Text(Party(0), "name")));
-        QCOMPARE(list->item(1)->text(), QString::fromStdString(Text(Party(2), "name")));
+        QCOMPARE(Entries(list), (QStringList{QString::fromStdString(Text(Party(0), "name")),
+                                             QString::fromStdString(Text(Party(2), "name"))}));
         QCOMPARE(list->currentRow(), 0);
         QVERIFY(Find<QPushButton>(&form, "OkButton")->isEnabled());
         list->setCurrentRow(1);
@@ -104,8 +102,6 @@ private slots:
         TXmlNode* platform = party->GetChild("platform");
         TPlatformEditorForm form(Data(), party);
         form.show();
-        QCOMPARE(Find<QGroupBox>(&form, "PlatformGroupBox")->title(),
-                 QStringLiteral(" &Platform "));
         QCOMPARE(int(form.Rows().size()), platform->ChildCount());
         // Rows follow issues.xml; the first row is the first issue that
         // takes positions.
@@ -121,15 +117,11 @@ private slots:
         const TXmlNode* shown = issue->GetChild("positions")->GetChildAt(bar->value() - 1);
         QCOMPARE(description->text(),
                  QString::fromStdString(Text(shown, "name") + " - " + Text(shown, "description")));
-        const char* names[] = {"Far-Left",     "Left",  "Center-Left", "Center",
-                               "Center-Right", "Right", "Far-Right"};
-        for (int n = 1; n <= 7; ++n) {
-            bar->setValue(n == bar->value() ? 8 - n : n);
-            bar->setValue(n);
-            QCOMPARE(entry->GetText(), std::string(names[n - 1]));
-        }
+        // Which name each position writes: PartiesEditTest.PlatformRowsFollowTheIssues...
         const TXmlNode* first = issue->GetChild("positions")->GetChildAt(0);
+        bar->setValue(bar->value() == 1 ? 2 : 1);
         bar->setValue(1);
+        QCOMPARE(entry->GetText(), std::string("Far-Left"));
         QCOMPARE(description->text().toStdString(),
                  Text(first, "name") + " - " + Text(first, "description"));
     }
@@ -163,9 +155,6 @@ private slots:
         TPercentagesEditorForm form(Data(), party);
         form.show();
         QVERIFY(form.ForParty());
-        QCOMPARE(Find<QGroupBox>(&form, "StartingGroupBox")->title(),
-                 QStringLiteral(" Starting Percentages For The %1 Party ")
-                     .arg(QString::fromStdString(Text(party, "name"))));
         auto* regions = Find<QListWidget>(&form, "RegionsListBox");
         const auto entries = PercentagesEdit::EntriesOf(Data(), id);
         QCOMPARE(regions->count(), int(entries.size()));
@@ -184,9 +173,8 @@ private slots:
         QCOMPARE(Data().Document(TScenarioFile::Percentages).ToText(), before);
 
         // Three regions, 40 committed: all three get it, the others not.
-        regions->item(0)->setSelected(true);
-        regions->item(1)->setSelected(true);
-        regions->item(2)->setSelected(true);
+        for (int row = 0; row < 3; ++row)
+            regions->item(row)->setSelected(true);
         edit("CommittedPercentageEdit")->selectAll();
         QTest::keyClicks(edit("CommittedPercentageEdit"), QStringLiteral("40"));
         for (size_t i = 0; i < entries.size(); ++i)
@@ -205,10 +193,6 @@ private slots:
         TPercentagesEditorForm form(Data(), leader);
         form.show();
         QVERIFY(!form.ForParty());
-        QCOMPARE(Find<QGroupBox>(&form, "StartingGroupBox")->title(),
-                 QStringLiteral(" Starting Percentages For %1 %2")
-                     .arg(QString::fromStdString(Text(leader, "firstname")),
-                          QString::fromStdString(Text(leader, "lastname"))));
         auto edit = [&](const char* name) { return Find<QLineEdit>(&form, name); };
         QVERIFY(!edit("GeneralStartingPercentageEdit")->isEnabled());
         const auto entries = PercentagesEdit::EntriesOf(Data(), leader->AttributeValue("id"));

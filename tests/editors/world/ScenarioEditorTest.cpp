@@ -13,13 +13,10 @@
 #include <QDateEdit>
 #include <QFile>
 #include <QImage>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-#include <memory>
 
 using namespace GuiTest;
 
@@ -111,46 +108,39 @@ private slots:
         QCOMPARE(C<QLineEdit>("BanAdsDaysEdit")->text(), QStringLiteral("0"));
     }
 
-    void PollResultsDayIsShownByNameAndWrittenShort() {
-        At(Root, "pollresults_day")->SetText("thursday");
-        Open();
-        auto* day = C<QComboBox>("PollResultsDayComboBox");
-        QCOMPARE(day->currentText(), QStringLiteral("Thursday"));
-        QCOMPARE(Text(Root, "pollresults_day"), "thursday");
-        day->setCurrentIndex(day->findText(QStringLiteral("Saturday")));
-        QCOMPARE(Text(Root, "pollresults_day"), "Sat");
-    }
-
-    void PollResultsDayWithoutADayShowsMondayAndKeepsItsText() {
-        At(Root, "pollresults_day")->SetText("payday?");
-        Open();
-        auto* day = C<QComboBox>("PollResultsDayComboBox");
-        QCOMPARE(day->currentText(), QStringLiteral("Monday"));
-        QCOMPARE(Text(Root, "pollresults_day"), "payday?");
-        day->setCurrentIndex(day->findText(QStringLiteral("Sunday")));
-        QCOMPARE(Text(Root, "pollresults_day"), "Sun");
-        day->setCurrentIndex(0);
-        QCOMPARE(Text(Root, "pollresults_day"), "Mon");
-    }
-
-    void InitialEconomyOutsideItsLevelsShowsNone_data() {
+    // A stored word is shown by its entry (or none) and kept until an entry
+    // is chosen, which writes that entry's word.
+    void ChoicesShowTheStoredWordAndWriteTheirOwn_data() {
+        QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("zero") << QStringLiteral("0");
-        QTest::newRow("six") << QStringLiteral("6");
-        QTest::newRow("word") << QStringLiteral("good");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QStringList>("choices"); // entry, then the word it writes, ...
+        const QString day = QStringLiteral("pollresults_day");
+        const QString economy = QStringLiteral("economy/initial");
+        QTest::newRow("day by name") << day << "thursday"
+                                     << "Thursday" << QStringList{"Saturday", "Sat"};
+        QTest::newRow("no day") << day << "payday?"
+                                << "Monday" << QStringList{"Sunday", "Sun", "Monday", "Mon"};
+        for (const char* level : {"0", "6", "good"})
+            QTest::newRow(level) << economy << level << ""
+                                 << QStringList{"Very Good", "5", "Very Poor", "1"};
     }
 
-    void InitialEconomyOutsideItsLevelsShowsNone() {
+    void ChoicesShowTheStoredWordAndWriteTheirOwn() {
+        QFETCH(QString, path);
         QFETCH(QString, stored);
-        At(Root, "economy/initial")->SetText(stored.toStdString());
+        QFETCH(QString, shown);
+        QFETCH(QStringList, choices);
+        At(Root, path.toStdString())->SetText(stored.toStdString());
         Open();
-        auto* economy = C<QComboBox>("InitialEconomyComboBox");
-        QCOMPARE(economy->currentIndex(), -1);
-        QCOMPARE(Text(Root, "economy/initial"), stored.toStdString());
-        economy->setCurrentIndex(economy->findText(QStringLiteral("Very Good")));
-        QCOMPARE(Text(Root, "economy/initial"), "5");
-        economy->setCurrentIndex(0);
-        QCOMPARE(Text(Root, "economy/initial"), "1");
+        auto* combo = C<QComboBox>(path == "pollresults_day" ? "PollResultsDayComboBox"
+                                                             : "InitialEconomyComboBox");
+        QCOMPARE(combo->currentText(), shown);
+        QCOMPARE(Text(Root, path.toStdString()), stored.toStdString());
+        for (qsizetype i = 0; i + 1 < choices.size(); i += 2) {
+            Choose(combo, choices[i]);
+            QCOMPARE(QString::fromStdString(Text(Root, path.toStdString())), choices[i + 1]);
+        }
     }
 
     void UnreadableDateShowsBlankUntilADateIsChosen() {
