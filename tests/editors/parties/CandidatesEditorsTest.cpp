@@ -13,14 +13,10 @@
 #include "scenario/edit/PartiesEdit.h"
 #include "xml/TXmlNode.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
 
 #include <memory>
 
@@ -60,10 +56,6 @@ private slots:
         QCOMPARE(Entries(leaders), (QStringList{"Odile Varenne", "Tobias Wrenfield"}));
         QCOMPARE(leaders->currentRow(), 0);
         TXmlNode* odile = Leader(0);
-
-        Click(&form, "UpButton");
-        QCOMPARE(Leader(0), odile);
-        QCOMPARE(leaders->currentRow(), 0);
         Click(&form, "DnButton");
         QCOMPARE(Leader(1), odile);
         QCOMPARE(Entries(leaders), (QStringList{"Tobias Wrenfield", "Odile Varenne"}));
@@ -248,15 +240,14 @@ private slots:
         TXmlNode* leader = Leader(1);
         leader->RemoveChild(leader->GetChild("percentage_bonuses"));
         leader->GetChild("image_small")->SetText("");
+        // What they hold: CandidatesEditTest.HomeRegionBonusesAndRunningMates and
+        // EmptyPortraitNamesGetTheirDefaults.
         for (int round = 0; round < 2; ++round) {
             TLeaderEditForm form(Data(), leader);
             form.show();
-            const TXmlNode* bonuses = leader->GetChild("percentage_bonuses");
-            QCOMPARE(bonuses->ChildCount(), 9);
-            QCOMPARE(Text(bonuses->GetChildAt(8), "bonus"), std::string("0"));
+            QCOMPARE(leader->GetChild("percentage_bonuses")->ChildCount(), 9);
         }
         QCOMPARE(Text(leader, "image_small"), leader->AttributeValue("id") + "_small.bmp");
-        QCOMPARE(Text(leader, "image_large"), std::string("tobias_wrenfield_large.bmp"));
     }
 
     void VeepEditorMovesTheHomeBonusWithTheHome() {
@@ -266,9 +257,8 @@ private slots:
         QCOMPARE(Find<QLineEdit>(&form, "FirstNameEdit")->text(), QStringLiteral("Ines"));
         auto* home = Find<QComboBox>(&form, "HomeRegionComboBox");
         home->setCurrentIndex(home->findText(QStringLiteral("Brenvale")));
+        // The bonus entry moves along: CandidatesEditTest.HomeRegionBonusesAndRunningMates.
         QCOMPARE(veep->GetChild("home_political_unit")->AttributeValue("id"),
-                 std::string("39424_5593275476"));
-        QCOMPARE(veep->GetChild("percentage_bonuses")->GetChildAt(0)->AttributeValue("id"),
                  std::string("39424_5593275476"));
         Type(Find<QLineEdit>(&form, "HomeBonusEdit"), QStringLiteral("250"));
         QCOMPARE(Text(veep->GetChild("percentage_bonuses")->GetChildAt(0), "bonus"),

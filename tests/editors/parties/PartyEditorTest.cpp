@@ -10,15 +10,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QImage>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-
-#include <memory>
 
 using namespace GuiTest;
 
@@ -86,7 +82,6 @@ private slots:
         QCOMPARE(selected->count(), Data().Ads()->ChildCount());
         const TXmlNode* credits = party->GetChild("advertising")->GetChild("ad_credits");
         QCOMPARE(credits->ChildCount(), Data().Ads()->ChildCount());
-        QCOMPARE(Text(credits->GetChildAt(2), "credits"), std::string("1"));
         // The ads just added are the selected ones; "<" takes them back.
         Find<QPushButton>(&form, "RemoveAdButton")->click();
         QCOMPARE(selected->count(), 2);
@@ -204,9 +199,8 @@ private slots:
         auto* list = Find<QListWidget>(&form, "PartiesListBox");
         QCOMPARE(list->count(), 3);
         QCOMPARE(list->currentRow(), 0);
+        // Not past the ends: PartiesEditTest.MoveChildExchangesNeighboursButNotPastTheEnds.
         TXmlNode* first = Party(0);
-        Find<QPushButton>(&form, "UpButton")->click();
-        QCOMPARE(Party(0), first);
         Find<QPushButton>(&form, "DnButton")->click();
         QCOMPARE(Party(1), first);
         QCOMPARE(list->currentRow(), 1);
@@ -270,7 +264,6 @@ private slots:
         QCOMPARE(list->ChildCount(), before);
         auto* lines = Find<QListWidget>(&form, "RelationsListBox");
         QCOMPARE(lines->count(), before);
-        QCOMPARE(lines->item(0)->text(), QStringLiteral("Odile Varenne <----> Aurelio Fenn : Bad"));
         QVERIFY(Find<QCheckBox>(&form, "EndorsementCheckBox")->isChecked());
         QVERIFY(Find<QCheckBox>(&form, "VeepCheckBox")->isChecked());
         QCOMPARE(Text(root, "viceleader_offers"), std::string("2"));
@@ -302,9 +295,8 @@ private slots:
         Find<QPushButton>(&form, "AddButton")->click();
         Find<QPushButton>(&form, "AddButton")->click();
         QCOMPARE(list->ChildCount(), before + 2);
-        const TXmlNode* added = list->GetChildAt(before);
-        QCOMPARE(added->GetText(), std::string("Very Bad"));
-        QCOMPARE(added->Name, std::string("relation"));
+        // What a relation holds and how it reads: RelationsEditTest.
+        QCOMPARE(list->GetChildAt(before)->GetText(), std::string("Very Bad"));
         auto* lines = Find<QListWidget>(&form, "RelationsListBox");
         QCOMPARE(lines->item(before)->text(),
                  from->currentText() + " <----> " + to->itemText(0) + " : Very Bad");
