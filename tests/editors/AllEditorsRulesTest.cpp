@@ -1,7 +1,8 @@
 // Every window the gallery knows, held to the rules every editor keeps: Enter neither closes it,
 // presses a button nor writes; a stored text longer than its field allows is shown whole and never
-// cut, while a short one keeps to the limit; and Remove in any list selects the entry before,
-// shows it, and with none left edits nothing. Titles and manual topics: tests/app/AllFormsTest.
+// cut, while a short one keeps to the limit; and Remove in any list does nothing when its
+// question is declined, selects the entry before, shows it, and with none left edits nothing.
+// Titles and manual topics: tests/app/AllFormsTest.
 #include "app/ControlBinding.h"
 #include "app/Prompts.h"
 #include "app/gallery/Gallery.h"
@@ -51,15 +52,17 @@ const char* const Forms =
     "TEventOutcomeBuilderForm TEndorserEditorForm TActivitiesEditorForm";
 
 // Answers every question with Yes (or Ok), as a designer sure of a removal,
-// and keeps the titles of the questions.
+// or with No while Agree is off, and keeps the questions as "title: text".
 class TAgreeingPrompts : public TDecliningPrompts {
 public:
     QStringList Asked;
-    TPromptAnswer Message(const QString& title, const QString&, TPromptButtons buttons) override {
+    bool Agree = true;
+    TPromptAnswer Message(const QString& title, const QString& text,
+                          TPromptButtons buttons) override {
         if (buttons == TPromptButtons::Ok)
             return TPromptAnswer::Ok;
-        Asked << title;
-        return TPromptAnswer::Yes;
+        Asked << title + QStringLiteral(": ") + text;
+        return Agree ? TPromptAnswer::Yes : TPromptAnswer::No;
     }
 };
 
@@ -93,7 +96,7 @@ struct TRemoval {
     int AfterFirst;
     // Separated by spaces: controls disabled and blank, lists emptied.
     const char* Cleared;
-    // The question each removal asks; none when empty.
+    // The question each removal asks ("title: text"), declined once first; none when empty.
     const char* Asks = "";
 };
 
@@ -127,12 +130,12 @@ const TRemoval Removals[] = {
      "RemoveEffectButton", nullptr, -1, ""},
     // The parties list shows a party whenever there is one.
     {"party", Plain<TPartiesEditorForm>, TFile::Parties, "/parties", "PartiesListBox",
-     "RemoveButton", nullptr, 0, "", "Remove Party"},
+     "RemoveButton", nullptr, 0, "", "Remove Party: Are you sure?"},
     {"vice-leader", On<TPartyLeaderVeepEditorForm, 1>, TFile::Parties,
      "/parties/party[1]/viceleaders", "VeepsListBox", "RemoveVeepButton", nullptr, -1, "",
-     "Remove Vice-Leader"},
+     "Remove Vice-Leader: Are you sure?"},
     {"leader", On<TPartyLeaderVeepEditorForm, 1>, TFile::Parties, "/parties/party[1]/leaders",
-     "LeadersListBox", "RemoveLeaderButton", nullptr, -1, "", "Remove Leader"},
+     "LeadersListBox", "RemoveLeaderButton", nullptr, -1, "", "Remove Leader: Are you sure?"},
     {"crusader", On<TCrusadersEditorForm, 0>, TFile::Parties,
      "/parties/party[1]/leaders/leader[1]/crusaders", "CrusadersListBox", "DeleteButton",
      "FirstNameEdit", -1, ""},
@@ -396,6 +399,13 @@ private slots:
                  qPrintable(entries.join(QLatin1Char('|'))));
 
         list->setCurrentRow(1);
+        if (*r.Asks) {
+            agreeing.Agree = false;
+            GuiTest::Click(form.get(), r.Button);
+            agreeing.Agree = true;
+            QCOMPARE(GuiTest::Entries(list), entries);
+            QCOMPARE(items->ChildCount(), static_cast<int32_t>(kept.size()));
+        }
         GuiTest::Click(form.get(), r.Button);
         CheckTaken(list, items, entries, kept, 1, QStringLiteral("second: "));
         QCOMPARE(list->currentRow(), 0);
@@ -413,7 +423,7 @@ private slots:
         GuiTest::Click(form.get(), r.Button);
         CheckTaken(list, items, entries, kept, 0, QStringLiteral("first: "));
         QCOMPARE(list->currentRow(), r.AfterFirst);
-        const QStringList asked = *r.Asks ? QStringList{r.Asks, r.Asks} : QStringList{};
+        const QStringList asked = *r.Asks ? QStringList{r.Asks, r.Asks, r.Asks} : QStringList{};
         QCOMPARE(agreeing.Asked, asked);
         if (r.AfterFirst < 0) {
             CheckBoundBelow(form.get(), items, nullptr, QStringLiteral("first: "));

@@ -208,8 +208,6 @@ private slots:
         Type(Find<QLineEdit>(&form, "NameEdit"), QStringLiteral("Mill Closure"));
         QCOMPARE(Text(first, "name"), std::string("Mill Closure"));
         QCOMPARE(events->item(0)->text(), QStringLiteral("Mill Closure"));
-        Type(Find<QLineEdit>(&form, "ChanceEdit"), QStringLiteral("250"));
-        QCOMPARE(Text(first, "chance_occurs"), std::string("100"));
 
         // New shows the new event; it verifies as it is.
         Click(&form, "NewButton");
@@ -392,8 +390,6 @@ private slots:
         QCOMPARE(Lines(&form, "OutcomesListBox").last(), QStringLiteral("Mill saved"));
         Type(Find<QLineEdit>(&form, "TargetCenterEdit"), QStringLiteral("9"));
         QCOMPARE(Text(outcome, "target_issue_center"), std::string("7"));
-        Type(Find<QLineEdit>(&form, "ProfileChangeEdit"), QStringLiteral("-6"));
-        QCOMPARE(Text(outcome, "profile_change"), std::string("-4"));
 
         TXmlNode* effects = outcome->GetChild("effects");
         Click(&form, "AddEffectButton"); // no type, no name

@@ -73,10 +73,6 @@ private slots:
         Find<QComboBox>(form.get(), "TypeComboBox")->setCurrentIndex(1);
         QCOMPARE(debate->GetChild("type")->GetText(), "Viceleader");
         QCOMPARE(list->currentItem()->text(), QStringLiteral("Viceleader - 10/07/2008"));
-        auto* percent = Find<QLineEdit>(form.get(), "PercentToQualifyEdit");
-        percent->selectAll();
-        QTest::keyClicks(percent, QStringLiteral("250"));
-        QCOMPARE(debate->GetChild("percent_to_qualify")->GetText(), "100");
         // The other entries keep their texts.
         QCOMPARE(list->item(0)->text(), QStringLiteral("Leader - 09/15/2009"));
     }
