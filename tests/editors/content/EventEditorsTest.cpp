@@ -81,8 +81,7 @@ private slots:
                   "<issue id=\"gone\"><headlines/></issue></simple_issue_events></random_events>"
                   "<scripted_events><event id=\"e1\"><name>Flood</name></event>"
                   "<event id=\"e2\"></event></scripted_events></events>");
-        TEventsEditorForm hub(Data());
-        hub.show();
+        auto& hub = Open<TEventsEditorForm>();
         QCOMPARE(Lines(&hub, "SimpleEventsListBox"),
                  (QStringList{QString::fromStdString(IssueName(1)), "Issue not found : gone"}));
         // An event without a name is given its id as name.
@@ -114,8 +113,7 @@ private slots:
     }
 
     void SimpleEventsWithTheirIssuesAndHeadlines() {
-        TSimpleEventEditorForm form(Data());
-        form.show();
+        auto& form = Open<TSimpleEventEditorForm>();
         auto* events = Find<QListWidget>(&form, "EventsListBox");
         auto* headlines = Find<QListWidget>(&form, "HeadlinesListBox");
         auto* memo = Find<QPlainTextEdit>(&form, "HeadlineMemo");
@@ -165,11 +163,11 @@ private slots:
     void RandomSwitchWritesOnlyWhenClicked() {
         const std::string issue = "<issue id=\"" + IssueId(0) + "\"><headlines/></issue>";
         for (const char* on : {"", " on=\"yes\"", " on=\"2\""}) {
+            Close(); // before its documents go
             SetEvents(std::string("<events><random_events") + on + "><simple_issue_events>" +
                       issue + "</simple_issue_events></random_events></events>");
             const std::string before = EventsText();
-            TSimpleEventEditorForm form(Data());
-            form.show();
+            auto& form = Open<TSimpleEventEditorForm>();
             auto* random = Find<QCheckBox>(&form, "RandomCheckBox");
             QCOMPARE(random->isChecked(), std::string(on) == " on=\"2\"");
             QCOMPARE(EventsText(), before);
@@ -181,17 +179,16 @@ private slots:
                      std::string(random->isChecked() ? "1" : "0"));
         }
         // The issue combo shows nothing for an event whose issue is gone.
+        Close();
         SetEvents("<events><random_events on=\"1\"><simple_issue_events><issue id=\"x9\">"
                   "<headlines/></issue></simple_issue_events></random_events></events>");
-        TSimpleEventEditorForm form(Data());
-        form.show();
+        auto& form = Open<TSimpleEventEditorForm>();
         QCOMPARE(Lines(&form, "EventsListBox"), QStringList{"Issue not found : x9"});
         QCOMPARE(Find<QComboBox>(&form, "IssuesComboBox")->currentIndex(), -1);
     }
 
     void ScriptedEventsAndTheirFields() {
-        TScriptedEventsEditorForm form(Data());
-        form.show();
+        auto& form = Open<TScriptedEventsEditorForm>();
         auto* events = Find<QListWidget>(&form, "EventsListBox");
         const int count = Scripted()->ChildCount();
         QCOMPARE(events->count(), count);
@@ -241,13 +238,11 @@ private slots:
                   "<effects/></outcome></outcomes></event></scripted_events></events>");
         const std::string before = EventsText();
         {
-            TScriptedEventsEditorForm form(Data());
-            form.show();
+            auto& form = Open<TScriptedEventsEditorForm>();
             QVERIFY(Find<QCheckBox>(&form, "WillOccurCheckBox")->isChecked());
             QCOMPARE(Find<QDateEdit>(&form, "StartDateTimePicker")->text().trimmed(), QString());
         }
-        TEventOutcomeBuilderForm builder(Data(), Scripted()->GetChildAt(0));
-        builder.show();
+        auto& builder = Open<TEventOutcomeBuilderForm>(Scripted()->GetChildAt(0));
         QCOMPARE(Find<QLineEdit>(&builder, "TargetCenterEdit")->text(), QStringLiteral("0"));
         auto* memo = Find<QPlainTextEdit>(&builder, "HeadlineMemo");
         QCOMPARE(memo->toPlainText().size(), 300);
@@ -287,8 +282,7 @@ private slots:
         odd->SetAttribute("type", "Who");
         odd->AddNewChild("leader")->SetAttribute("id", "l7");
 
-        TEventConditionBuilderForm form(Data(), first);
-        form.show();
+        auto& form = Open<TEventConditionBuilderForm>(first);
         QCOMPARE(form.windowTitle(), QStringLiteral("Step 6: %1 Event Conditions")
                                          .arg(QString::fromStdString(Text(first, "name"))));
         QStringList lines = Lines(&form, "ConditionsListBox");
@@ -335,8 +329,7 @@ private slots:
         TXmlNode* outcome = event->GetChild("outcomes")->GetChildAt(0);
         TXmlNode* effects = outcome->GetChild("effects");
 
-        TEventOutcomeBuilderForm form(Data(), event);
-        form.show();
+        auto& form = Open<TEventOutcomeBuilderForm>(event);
         QCOMPARE(form.windowTitle(), QStringLiteral("Step 6: %1 Event Outcomes")
                                          .arg(QString::fromStdString(Text(event, "name"))));
         QCOMPARE(Lines(&form, "OutcomesListBox").size(), event->GetChild("outcomes")->ChildCount());
@@ -378,8 +371,7 @@ private slots:
 
     void EffectsNeedANameAndARewardWord() {
         TXmlNode* event = Scripted()->GetChildAt(0);
-        TEventOutcomeBuilderForm form(Data(), event);
-        form.show();
+        auto& form = Open<TEventOutcomeBuilderForm>(event);
         Click(&form, "NewButton");
         TXmlNode* outcome =
             event->GetChild("outcomes")->GetChildAt(event->GetChild("outcomes")->ChildCount() - 1);

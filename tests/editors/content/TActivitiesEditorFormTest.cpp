@@ -45,6 +45,7 @@ class TActivitiesEditorFormTest : public GuiTest::TEditorTest {
     QStringList Lines() { return GuiTest::Entries(List()); }
 
     void Open(const std::string& activities) {
+        Close(); // before its document goes
         QVERIFY(Data().Document(TScenarioFile::Activities).Parse(activities));
         Form = &TEditorTest::Open<TActivitiesEditorForm>();
     }

@@ -56,8 +56,7 @@ class CandidatesEditorsTest : public TEditorTest {
 private slots:
 
     void CandidatesListMovesLeadersButNotPastTheEnds() {
-        TPartyLeaderVeepEditorForm form(Data(), Party());
-        form.show();
+        auto& form = Open<TPartyLeaderVeepEditorForm>(Party());
         auto* veeps = Find<QListWidget>(&form, "VeepsListBox");
         auto* leaders = Find<QListWidget>(&form, "LeadersListBox");
         QCOMPARE(Entries(veeps), (QStringList{"Ines Halloway", "Rupert Cray"}));
@@ -75,8 +74,7 @@ private slots:
     }
 
     void NewVeepOpensItsEditorAndIsSelected() {
-        TPartyLeaderVeepEditorForm form(Data(), Party());
-        form.show();
+        auto& form = Open<TPartyLeaderVeepEditorForm>(Party());
         QString opened;
         opened = WhileModal([&] { Click(&form, "NewVeepButton"); });
         QCOMPARE(opened, QStringLiteral("TVeepEditForm"));
@@ -94,8 +92,7 @@ private slots:
     }
 
     void CopiedLeaderIsEditedAndSelected() {
-        TPartyLeaderVeepEditorForm form(Data(), Party());
-        form.show();
+        auto& form = Open<TPartyLeaderVeepEditorForm>(Party());
         QCOMPARE(WhileModal([&] { Click(&form, "CopyLeaderButton"); }),
                  QStringLiteral("TLeaderEditForm"));
         QCOMPARE(form.SelectedLeader(), Leader(2));
@@ -109,8 +106,7 @@ private slots:
             offered = except;
             return chosen;
         };
-        TPartyLeaderVeepEditorForm form(Data(), Party());
-        form.show();
+        auto& form = Open<TPartyLeaderVeepEditorForm>(Party());
         Click(&form, "CopyLeaderToButton");
         Click(&form, "CopyVeepToButton");
         chosen = nullptr;
@@ -128,14 +124,12 @@ private slots:
     // after the name as it is now.
     void ButtonsOpenTheirWindowsNamedAfterTheirOwner() {
         QStringList opened;
-        TPartyEditForm party(Data(), Party());
-        party.show();
+        auto& party = Open<TPartyEditForm>(Party());
         Type(Find<QLineEdit>(&party, "NameEdit"), QStringLiteral("Civic Front"));
         for (const char* button : {"CandidatesButton", "RegionInfoButton", "PlatformButton",
                                    "PercentagesButton", "DebatesButton"})
             opened << Opened(&party, button);
-        TLeaderEditForm leader(Data(), Leader(0));
-        leader.show();
+        auto& leader = Open<TLeaderEditForm>(Leader(0));
         Type(Find<QLineEdit>(&leader, "LastNameEdit"), QStringLiteral("Berg"));
         for (const char* button :
              {"IssuesButton", "PercentagesButton", "VeepsButton", "CrusadersButton"})
@@ -157,8 +151,7 @@ private slots:
 
     void LeaderColourIsWrittenOnlyByOk() {
         TXmlNode* leader = Leader(0);
-        TLeaderEditForm form(Data(), leader);
-        form.show();
+        auto& form = Open<TLeaderEditForm>(leader);
         QString opened = WhileModal([&] { Click(&form, "ChangeColorButton"); },
                                     [](QWidget* chooser) {
                                         auto* colours = Find<QListWidget>(chooser, "ColorsListBox");
@@ -175,8 +168,7 @@ private slots:
 
     void LeaderEditorControlsEditTheLeader() {
         TXmlNode* leader = Leader(0);
-        TLeaderEditForm form(Data(), leader);
-        form.show();
+        auto& form = Open<TLeaderEditForm>(leader);
         const QString faults =
             BindingFaults(&form, leader,
                           {{"DefaultOnCheckBox", "default_on"},
@@ -234,8 +226,7 @@ private slots:
         // What they hold: CandidatesEditTest.HomeRegionBonusesAndRunningMates and
         // EmptyPortraitNamesGetTheirDefaults.
         for (int round = 0; round < 2; ++round) {
-            TLeaderEditForm form(Data(), leader);
-            form.show();
+            Open<TLeaderEditForm>(leader);
             QCOMPARE(leader->GetChild("percentage_bonuses")->ChildCount(), 9);
         }
         QCOMPARE(Text(leader, "image_small"), leader->AttributeValue("id") + "_small.bmp");
@@ -243,8 +234,7 @@ private slots:
 
     void VeepEditorMovesTheHomeBonusWithTheHome() {
         TXmlNode* veep = Pool()->GetChildAt(0);
-        TVeepEditForm form(Data(), veep);
-        form.show();
+        auto& form = Open<TVeepEditForm>(veep);
         QCOMPARE(Find<QLineEdit>(&form, "FirstNameEdit")->text(), QStringLiteral("Ines"));
         auto* home = Find<QComboBox>(&form, "HomeRegionComboBox");
         home->setCurrentIndex(home->findText(QStringLiteral("Brenvale")));
@@ -279,8 +269,7 @@ private slots:
     void RunningMateChooserListsAndRemovesMissingEntries() {
         TXmlNode* tobias = Leader(1);
         CandidatesEdit::AddRunningMate(Data(), tobias, "gone");
-        TSelectVeepsForm form(Data(), Party(), tobias);
-        form.show();
+        auto& form = Open<TSelectVeepsForm>(Party(), tobias);
         auto* other = Find<QListWidget>(&form, "OtherViceLeadersListBox");
         auto* selected = Find<QListWidget>(&form, "SelectedViceLeadersListBox");
         QCOMPARE(Entries(other), QStringList{"Ines Halloway"});
@@ -304,8 +293,7 @@ private slots:
     void CrusadersEditorListsAndMakesCrusaders() {
         TXmlNode* crusaders = Leader(0)->GetChild("crusaders");
         crusaders->GetChildAt(0)->GetChild("last_name")->SetText(std::string(24, 'z'));
-        TCrusadersEditorForm form(Data(), crusaders);
-        form.show();
+        auto& form = Open<TCrusadersEditorForm>(crusaders);
         auto* list = Find<QListWidget>(&form, "CrusadersListBox");
         QCOMPARE(Entries(list),
                  (QStringList{"Bertram " + QString(24, QLatin1Char('z')), "Liesl Marrow"}));

@@ -34,8 +34,7 @@ class PartyChoosersTest : public TEditorTest {
 private slots:
 
     void ChooserLeavesOutTheGivenParty() {
-        TSelectPartyForm form(Data(), Party(1));
-        form.show();
+        auto& form = Open<TSelectPartyForm>(Party(1));
         auto* list = Find<QListWidget>(&form, "PartiesListBox");
         QCOMPARE(Entries(list), (QStringList{QString::fromStdString(Text(Party(0), "name")),
                                              QString::fromStdString(Text(Party(2), "name"))}));
@@ -76,8 +75,7 @@ private slots:
     void ChooserWithNothingToChooseDisablesOk() {
         while (Data().Parties()->ChildCount() > 1)
             Data().Parties()->RemoveChild(Party(1));
-        TSelectPartyForm form(Data(), Party(0));
-        form.show();
+        auto& form = Open<TSelectPartyForm>(Party(0));
         QCOMPARE(Find<QListWidget>(&form, "PartiesListBox")->count(), 0);
         QVERIFY(!Find<QPushButton>(&form, "OkButton")->isEnabled());
         QCOMPARE(form.SelectedParty(), nullptr);
@@ -100,8 +98,7 @@ private slots:
     void PlatformShowsAndWritesPositions() {
         TXmlNode* party = Party(0);
         TXmlNode* platform = party->GetChild("platform");
-        TPlatformEditorForm form(Data(), party);
-        form.show();
+        auto& form = Open<TPlatformEditorForm>(party);
         QCOMPARE(int(form.Rows().size()), platform->ChildCount());
         // Rows follow issues.xml; the first row is the first issue that
         // takes positions.
@@ -136,8 +133,7 @@ private slots:
         }
         entry->SetText("-1");
         Data().SetChanged(false);
-        TPlatformEditorForm form(Data(), leader);
-        form.show();
+        auto& form = Open<TPlatformEditorForm>(leader);
         auto* bar = Find<QSlider>(&form, "PositionTrackBar3");
         QCOMPARE(bar->value(), 4);
         QVERIFY(Find<QLabel>(&form, "PositionDescriptionLabel3")->text().contains("-1"));
@@ -152,8 +148,7 @@ private slots:
         TXmlNode* party = Party(0);
         const std::string id = party->AttributeValue("id");
         const std::string before = Data().Document(TScenarioFile::Percentages).ToText();
-        TPercentagesEditorForm form(Data(), party);
-        form.show();
+        auto& form = Open<TPercentagesEditorForm>(party);
         QVERIFY(form.ForParty());
         auto* regions = Find<QListWidget>(&form, "RegionsListBox");
         const auto entries = PercentagesEdit::EntriesOf(Data(), id);
@@ -186,8 +181,7 @@ private slots:
 
     void PercentagesOfALeaderHaveNoGeneralElectionStart() {
         TXmlNode* leader = FirstLeader(Party(1));
-        TPercentagesEditorForm form(Data(), leader);
-        form.show();
+        auto& form = Open<TPercentagesEditorForm>(leader);
         QVERIFY(!form.ForParty());
         auto edit = [&](const char* name) { return Find<QLineEdit>(&form, name); };
         QVERIFY(!edit("GeneralStartingPercentageEdit")->isEnabled());
@@ -208,8 +202,7 @@ private slots:
     void PercentagesOfALeaderWithoutEntriesListNoRegion() {
         TXmlNode* leader = FirstLeader(Party(1));
         PercentagesEdit::RemoveLeaderEntries(Data(), leader->AttributeValue("id"));
-        TPercentagesEditorForm form(Data(), leader);
-        form.show();
+        auto& form = Open<TPercentagesEditorForm>(leader);
         QCOMPARE(Find<QListWidget>(&form, "RegionsListBox")->count(), 0);
         for (QLineEdit* edit : form.findChildren<QLineEdit*>())
             QVERIFY(!edit->isEnabled());

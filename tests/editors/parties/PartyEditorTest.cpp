@@ -32,8 +32,7 @@ private slots:
 
     void EditorControlsEditTheParty() {
         TXmlNode* party = Party(0);
-        TPartyEditForm form(Data(), party);
-        form.show();
+        auto& form = Open<TPartyEditForm>(party);
         const QString faults =
             BindingFaults(&form, party,
                           {{"NameEdit", "name"},
@@ -70,8 +69,7 @@ private slots:
     void AdCreditsMoveAcrossAndBack() {
         TXmlNode* party = Party(0);
         const std::string before = Document(TScenarioFile::Parties);
-        TPartyEditForm form(Data(), party);
-        form.show();
+        auto& form = Open<TPartyEditForm>(party);
         auto* available = Find<QListWidget>(&form, "AvailableAdsListBox");
         auto* selected = Find<QListWidget>(&form, "SelectedAdsListBox");
         available->selectAll();
@@ -94,8 +92,7 @@ private slots:
     void CreditForALostAdIsListedAndRemovable() {
         TXmlNode* party = Party(0);
         PartiesEdit::AddAdCredit(Data(), party, "lost_ad");
-        TPartyEditForm form(Data(), party);
-        form.show();
+        auto& form = Open<TPartyEditForm>(party);
         auto* selected = Find<QListWidget>(&form, "SelectedAdsListBox");
         QCOMPARE(selected->count(), 3);
         QVERIFY(selected->item(2)->text().contains(QStringLiteral("lost_ad")));
@@ -111,8 +108,7 @@ private slots:
 
     void NewPartyHasNoHostAndABlankPicture() {
         TXmlNode* party = PartiesEdit::NewParty(Data());
-        TPartyEditForm form(Data(), party);
-        form.show();
+        auto& form = Open<TPartyEditForm>(party);
         QCOMPARE(Find<QComboBox>(&form, "LocationComboBox")->currentIndex(), -1);
         QCOMPARE(party->GetChild("convention")->GetChild("political_unit")->AttributeValue("id"),
                  std::string("-1"));
@@ -137,8 +133,7 @@ private slots:
     void ColourIsWrittenOnlyByOk() {
         TXmlNode* party = Party(0);
         party->GetChild("color")->SetText("mauve");
-        TPartyEditForm form(Data(), party);
-        form.show();
+        auto& form = Open<TPartyEditForm>(party);
         auto* change = Find<QPushButton>(&form, "ChangeColorButton");
         // Ok without a pick keeps the stored name.
         QCOMPARE(
@@ -164,8 +159,7 @@ private slots:
         TXmlNode* opened = nullptr;
         TPartyEditForm::OpenCandidates() = [&opened](TScenarioData&, TXmlNode* party, QWidget*,
                                                      const TElementTarget*) { opened = party; };
-        TPartyEditForm form(Data(), Party(1));
-        form.show();
+        auto& form = Open<TPartyEditForm>(Party(1));
         auto* candidates = Find<QPushButton>(&form, "CandidatesButton");
         QVERIFY(candidates->isEnabled());
         candidates->click();
@@ -173,8 +167,7 @@ private slots:
     }
 
     void PartiesListMovesPartiesAndOpensTheEditor() {
-        TPartiesEditorForm form(Data());
-        form.show();
+        auto& form = Open<TPartiesEditorForm>();
         auto* list = Find<QListWidget>(&form, "PartiesListBox");
         QCOMPARE(list->count(), 3);
         QCOMPARE(list->currentRow(), 0);
@@ -202,8 +195,7 @@ private slots:
     }
 
     void NewPartyStaysWhateverTheEditorDoes() {
-        TPartiesEditorForm form(Data());
-        form.show();
+        auto& form = Open<TPartiesEditorForm>();
         QCOMPARE(WhileModal([&] { Find<QPushButton>(&form, "NewButton")->click(); }),
                  QStringLiteral("TPartyEditForm"));
         auto* list = Find<QListWidget>(&form, "PartiesListBox");
@@ -215,8 +207,7 @@ private slots:
 
     // Declining: AllEditorsRulesTest.
     void RemoveSaysWhatWasRepaired() {
-        TPartiesEditorForm form(Data());
-        form.show();
+        auto& form = Open<TPartiesEditorForm>();
         TScriptedPrompts prompts;
         prompts.Answer(TPromptAnswer::Yes, QStringLiteral("Remove Party"))
             .Ok(QStringLiteral("Attention"));
@@ -235,8 +226,7 @@ private slots:
         TXmlNode* stale = list->AddNewChild("relation", "Good");
         stale->SetAttribute("from", "gone");
         stale->SetAttribute("to", list->GetChildAt(0)->AttributeValue("from"));
-        TPartyRelationsEditorForm form(Data());
-        form.show();
+        auto& form = Open<TPartyRelationsEditorForm>();
         QCOMPARE(list->ChildCount(), before);
         auto* lines = Find<QListWidget>(&form, "RelationsListBox");
         QCOMPARE(lines->count(), before);
@@ -252,8 +242,7 @@ private slots:
     void RelationsAreAdded() {
         TXmlNode* list = Data().Relations()->GetChild("leaders");
         const int before = list->ChildCount();
-        TPartyRelationsEditorForm form(Data());
-        form.show();
+        auto& form = Open<TPartyRelationsEditorForm>();
         auto* from = Find<QComboBox>(&form, "FromComboBox");
         auto* to = Find<QComboBox>(&form, "ToComboBox");
         auto* rating = Find<QComboBox>(&form, "RelationComboBox");

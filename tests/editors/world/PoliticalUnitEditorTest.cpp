@@ -385,9 +385,8 @@ private slots:
     }
 
     void AllIssueCentersSetEveryCentreOfTheSelectedRegions() {
-        TIssueCentersForm form(Data());
-        form.show();
-        auto* regions = form.findChild<QListWidget*>(QStringLiteral("RegionsListBox"));
+        TEditorTest::Open<TIssueCentersForm>();
+        auto* regions = C<QListWidget>("RegionsListBox");
         QCOMPARE(regions->count(), 9);
         QCOMPARE(regions->currentRow(), 0);
         regions->item(0)->setSelected(true);
@@ -395,7 +394,7 @@ private slots:
         const auto issues = PU::PositionIssues(Data());
         QCOMPARE(issues.size(), size_t(18));
         const int untouched = PU::CentrePosition(Region(1), issues[0]->AttributeValue("id"));
-        auto* all = form.findChild<QSlider*>(QStringLiteral("TrackBar1"));
+        auto* all = C<QSlider>("TrackBar1");
         all->setValue(1);
         for (const TXmlNode* issue : issues) {
             const std::string id = issue->AttributeValue("id");
@@ -403,12 +402,12 @@ private slots:
             QCOMPARE(Text(PU::IssueCentre(Region(2), id), "center"), std::string("Far-Left"));
         }
         QCOMPARE(PU::CentrePosition(Region(1), issues[0]->AttributeValue("id")), untouched);
-        auto* description = form.findChild<QLineEdit*>(QStringLiteral("DescriptionEdit1"));
+        auto* description = C<QLineEdit>("DescriptionEdit1");
         QVERIFY(description->text().startsWith(QStringLiteral("Far-Left - ")));
 
         // One row for the selected regions, then Select All.
-        auto* bar = form.findChild<QSlider*>(QStringLiteral("CenterTrackBar1"));
-        form.findChild<QPushButton*>(QStringLiteral("SelectAllButton"))->click();
+        auto* bar = C<QSlider>("CenterTrackBar1");
+        C<QPushButton>("SelectAllButton")->click();
         bar->setValue(6);
         for (TXmlNode* region : PU::Regions(Data()))
             QCOMPARE(Text(PU::IssueCentre(region, issues[0]->AttributeValue("id")), "center"),
@@ -416,13 +415,11 @@ private slots:
     }
 
     void ProfilesAreNational() {
-        TIssueCentersForm form(Data());
-        form.show();
-        auto* issues = form.findChild<QListWidget*>(QStringLiteral("IssuesListBox"));
+        TEditorTest::Open<TIssueCentersForm>();
+        auto* issues = C<QListWidget>("IssuesListBox");
         QCOMPARE(issues->count(), Data().Issues()->ChildCount());
         issues->setCurrentRow(1);
-        auto* general =
-            form.findChild<QComboBox*>(QStringLiteral("AttributeGeneralProfileComboBox"));
+        auto* general = C<QComboBox>("AttributeGeneralProfileComboBox");
         const std::string id = Data().Issues()->GetChildAt(1)->AttributeValue("id");
         QCOMPARE(general->currentText().toStdString(),
                  Text(PU::IssueCentre(PU::Nation(Data()), id), "initial_generalelection_profile"));

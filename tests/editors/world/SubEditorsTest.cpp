@@ -29,8 +29,7 @@ private slots:
 
     void TargetsAreListedWithTheFirstShown() {
         At(Root, "economy/targets/target/speed")->SetText("slow");
-        TEconomyEditorForm form(Data());
-        form.show();
+        auto& form = Open<TEconomyEditorForm>();
         auto* list = Find<QListWidget>(&form, "TargetsListBox");
         QCOMPARE(Entries(list), (QStringList{"Fish stocks collapse", "Port expansion"}));
         QCOMPARE(list->currentRow(), 0);
@@ -47,8 +46,7 @@ private slots:
     }
 
     void CreateNewAddsASelectedCompleteTarget() {
-        TEconomyEditorForm form(Data());
-        form.show();
+        auto& form = Open<TEconomyEditorForm>();
         auto* list = Find<QListWidget>(&form, "TargetsListBox");
         QTest::mouseClick(Find<QPushButton>(&form, "NewButton"), Qt::LeftButton);
         QCOMPARE(Targets()->ChildCount(), 3);
@@ -69,8 +67,7 @@ private slots:
                              "<chance>5</chance><speed>Slow</speed></target>"));
         TXmlNode* old = Targets()->AddNewChild("target");
         TXmlNode::CopyNode(old, legacy.Root());
-        TEconomyEditorForm form(Data());
-        form.show();
+        auto& form = Open<TEconomyEditorForm>();
         auto* list = Find<QListWidget>(&form, "TargetsListBox");
         // How it is completed: ScenarioEditLegacyTargets.OldFormGetsItsIdAndNameChild...
         QCOMPARE(list->item(2)->text(), QStringLiteral("Drought"));
@@ -79,8 +76,7 @@ private slots:
     }
 
     void RenamingToEmptyTextLeavesAnEmptyEntry() {
-        TEconomyEditorForm form(Data());
-        form.show();
+        auto& form = Open<TEconomyEditorForm>();
         auto* name = Find<QLineEdit>(&form, "NameEdit");
         name->selectAll();
         QTest::keyClick(name, Qt::Key_Delete);
@@ -92,16 +88,14 @@ private slots:
 
     void EconomyWithoutTargetsOffersNothing() {
         Remove(Root, "economy/targets");
-        TEconomyEditorForm form(Data());
-        form.show();
+        auto& form = Open<TEconomyEditorForm>();
         QCOMPARE(Find<QListWidget>(&form, "TargetsListBox")->count(), 0);
         QVERIFY(!Find<QPushButton>(&form, "NewButton")->isEnabled());
         QVERIFY(!Find<QPushButton>(&form, "RemoveButton")->isEnabled());
     }
 
     void InterviewersAreEditedByName() {
-        TInterviewerEditorForm form(Data());
-        form.show();
+        auto& form = Open<TInterviewerEditorForm>();
         auto* list = Find<QListWidget>(&form, "InterviewersListBox");
         auto* stance = Find<QComboBox>(&form, "StanceComboBox");
         QCOMPARE(Entries(list), (QStringList{"Odile Marsh", "Pim Ravel"}));
@@ -122,8 +116,7 @@ private slots:
     }
 
     void NewInterviewerIsSelected() {
-        TInterviewerEditorForm form(Data());
-        form.show();
+        auto& form = Open<TInterviewerEditorForm>();
         auto* list = Find<QListWidget>(&form, "InterviewersListBox");
         Find<QPushButton>(&form, "NewButton")->click();
         QCOMPARE(list->currentItem()->text(), QStringLiteral("New Interviewer"));
