@@ -114,9 +114,9 @@ private slots:
 
     void SimpleEventsWithTheirIssuesAndHeadlines() {
         auto& form = Open<TSimpleEventEditorForm>();
-        auto* events = Find<QListWidget>(&form, "EventsListBox");
-        auto* headlines = Find<QListWidget>(&form, "HeadlinesListBox");
-        auto* memo = Find<QPlainTextEdit>(&form, "HeadlineMemo");
+        auto* events = C<QListWidget>("EventsListBox");
+        auto* headlines = C<QListWidget>("HeadlinesListBox");
+        auto* memo = C<QPlainTextEdit>("HeadlineMemo");
         const int sampleEvents = Simple()->ChildCount();
         QVERIFY(sampleEvents >= 2);
         QCOMPARE(events->count(), sampleEvents);
@@ -126,7 +126,7 @@ private slots:
         QCOMPARE(headlines->count(), firstHeadlines);
         QCOMPARE(headlines->item(0)->text(),
                  QString::fromStdString(first->GetChild("headlines")->GetChildAt(0)->GetText()));
-        QCOMPARE(Find<QComboBox>(&form, "IssuesComboBox")->currentText(), events->item(0)->text());
+        QCOMPARE(C<QComboBox>("IssuesComboBox")->currentText(), events->item(0)->text());
         QCOMPARE(Items(&form, "IssuesComboBox").size(), Data().Issues()->ChildCount());
 
         // Choosing an issue moves the event and renames its line.
@@ -167,8 +167,8 @@ private slots:
             SetEvents(std::string("<events><random_events") + on + "><simple_issue_events>" +
                       issue + "</simple_issue_events></random_events></events>");
             const std::string before = EventsText();
-            auto& form = Open<TSimpleEventEditorForm>();
-            auto* random = Find<QCheckBox>(&form, "RandomCheckBox");
+            Open<TSimpleEventEditorForm>();
+            auto* random = C<QCheckBox>("RandomCheckBox");
             QCOMPARE(random->isChecked(), std::string(on) == " on=\"2\"");
             QCOMPARE(EventsText(), before);
             random->click();
@@ -184,12 +184,12 @@ private slots:
                   "<headlines/></issue></simple_issue_events></random_events></events>");
         auto& form = Open<TSimpleEventEditorForm>();
         QCOMPARE(Lines(&form, "EventsListBox"), QStringList{"Issue not found : x9"});
-        QCOMPARE(Find<QComboBox>(&form, "IssuesComboBox")->currentIndex(), -1);
+        QCOMPARE(C<QComboBox>("IssuesComboBox")->currentIndex(), -1);
     }
 
     void ScriptedEventsAndTheirFields() {
         auto& form = Open<TScriptedEventsEditorForm>();
-        auto* events = Find<QListWidget>(&form, "EventsListBox");
+        auto* events = C<QListWidget>("EventsListBox");
         const int count = Scripted()->ChildCount();
         QCOMPARE(events->count(), count);
         QCOMPARE(events->currentRow(), 0);
@@ -202,7 +202,7 @@ private slots:
                                               {"ChanceEdit", "chance_occurs"},
                                               {"WillOccurCheckBox", "will_occur"}});
         QVERIFY2(faults.isEmpty(), qPrintable(faults));
-        Type(Find<QLineEdit>(&form, "NameEdit"), QStringLiteral("Mill Closure"));
+        Type(C<QLineEdit>("NameEdit"), QStringLiteral("Mill Closure"));
         QCOMPARE(Text(first, "name"), std::string("Mill Closure"));
         QCOMPARE(events->item(0)->text(), QStringLiteral("Mill Closure"));
 
@@ -211,10 +211,10 @@ private slots:
         QCOMPARE(events->count(), count + 1);
         QCOMPARE(events->currentRow(), count);
         TXmlNode* added = Scripted()->GetChildAt(count);
-        QCOMPARE(Find<QLineEdit>(&form, "NameEdit")->text(), QStringLiteral("New Event"));
-        QCOMPARE(Find<QDateEdit>(&form, "StartDateTimePicker")->date(), QDate::currentDate());
+        QCOMPARE(C<QLineEdit>("NameEdit")->text(), QStringLiteral("New Event"));
+        QCOMPARE(C<QDateEdit>("StartDateTimePicker")->date(), QDate::currentDate());
         QCOMPARE(Text(added, "times_can_occur"), std::string("0"));
-        QVERIFY(!Find<QCheckBox>(&form, "WillOccurCheckBox")->isChecked());
+        QVERIFY(!C<QCheckBox>("WillOccurCheckBox")->isChecked());
         QVERIFY(!added->AttributeValue("id").empty());
 
         // Without a selection the builders do not open.
@@ -238,9 +238,9 @@ private slots:
                   "<effects/></outcome></outcomes></event></scripted_events></events>");
         const std::string before = EventsText();
         {
-            auto& form = Open<TScriptedEventsEditorForm>();
-            QVERIFY(Find<QCheckBox>(&form, "WillOccurCheckBox")->isChecked());
-            QCOMPARE(Find<QDateEdit>(&form, "StartDateTimePicker")->text().trimmed(), QString());
+            Open<TScriptedEventsEditorForm>();
+            QVERIFY(C<QCheckBox>("WillOccurCheckBox")->isChecked());
+            QCOMPARE(C<QDateEdit>("StartDateTimePicker")->text().trimmed(), QString());
         }
         auto& builder = Open<TEventOutcomeBuilderForm>(Scripted()->GetChildAt(0));
         QCOMPARE(Find<QLineEdit>(&builder, "TargetCenterEdit")->text(), QStringLiteral("0"));
@@ -288,14 +288,14 @@ private slots:
         QStringList lines = Lines(&form, "ConditionsListBox");
         QCOMPARE(lines.size(), sampleConditions + 1);
         QCOMPARE(lines.last(), QStringLiteral("Unknown condition : Who (leader l7)"));
-        QCOMPARE(Find<QComboBox>(&form, "TypeComboBox")->currentIndex(), -1);
+        QCOMPARE(C<QComboBox>("TypeComboBox")->currentIndex(), -1);
 
         // Who is offered: EventsEdit.NameListsComeFromThePools.
         Choose(&form, "TypeComboBox", QStringLiteral("Leader"));
         QCOMPARE(Items(&form, "NameComboBox").front(), QString::fromStdString(Name(Leader(0, 0))));
         QVERIFY(Items(&form, "ConditionComboBox").isEmpty());
         // No condition word chosen yet: Add does nothing.
-        Find<QComboBox>(&form, "NameComboBox")->setCurrentIndex(0);
+        C<QComboBox>("NameComboBox")->setCurrentIndex(0);
         QCOMPARE(Items(&form, "ConditionComboBox"), (QStringList{"Exists", "Does Not Exist"}));
         Click(&form, "AddButton");
         QCOMPARE(conditions->ChildCount(), sampleConditions + 1);
@@ -307,7 +307,7 @@ private slots:
         QCOMPARE(added->GetChildAt(0)->AttributeValue("id"), Leader(0, 0)->AttributeValue("id"));
         QCOMPARE(Lines(&form, "ConditionsListBox").last(),
                  QString::fromStdString(Name(Leader(0, 0))) + " Does Not Exist");
-        QCOMPARE(Find<QComboBox>(&form, "TypeComboBox")->currentIndex(), -1);
+        QCOMPARE(C<QComboBox>("TypeComboBox")->currentIndex(), -1);
         QVERIFY(Items(&form, "NameComboBox").isEmpty());
 
         Choose(&form, "TypeComboBox", QStringLiteral("Event"));
@@ -333,10 +333,10 @@ private slots:
         QCOMPARE(form.windowTitle(), QStringLiteral("Step 6: %1 Event Outcomes")
                                          .arg(QString::fromStdString(Text(event, "name"))));
         QCOMPARE(Lines(&form, "OutcomesListBox").size(), event->GetChild("outcomes")->ChildCount());
-        QCOMPARE(Find<QListWidget>(&form, "OutcomesListBox")->currentRow(), 0);
-        QCOMPARE(Find<QLineEdit>(&form, "ChanceEdit")->text(),
+        QCOMPARE(C<QListWidget>("OutcomesListBox")->currentRow(), 0);
+        QCOMPARE(C<QLineEdit>("ChanceEdit")->text(),
                  QString::fromStdString(Text(outcome, "chance")));
-        QCOMPARE(Find<QPlainTextEdit>(&form, "HeadlineMemo")->toPlainText(),
+        QCOMPARE(C<QPlainTextEdit>("HeadlineMemo")->toPlainText(),
                  QString::fromStdString(Text(outcome, "headline")));
         QCOMPARE(Lines(&form, "EffectsListBox").size(), effects->ChildCount());
 
@@ -350,7 +350,7 @@ private slots:
         while (IssueId(other) == outcome->GetChild("issue_affected")->AttributeValue("id") ||
                Text(Data().Issues()->GetChildAt(other), "type") != "attribute")
             ++other;
-        Find<QComboBox>(&form, "IssueAffectedComboBox")->setCurrentIndex(other);
+        C<QComboBox>("IssueAffectedComboBox")->setCurrentIndex(other);
         QCOMPARE(outcome->GetChild("issue_affected")->AttributeValue("id"), IssueId(other));
         QCOMPARE(effects->ChildCount(), before - positionEffects);
         QCOMPARE(Lines(&form, "EffectsListBox").size(), effects->ChildCount());
@@ -363,8 +363,8 @@ private slots:
         const std::string partyId = effects->GetChild("party")->AttributeValue("id");
         TXmlNode* party = Data().Parties()->FindChild("party", "id", partyId);
         Data().Parties()->RemoveChild(party);
-        Find<QListWidget>(&form, "OutcomesListBox")->setCurrentRow(1);
-        Find<QListWidget>(&form, "OutcomesListBox")->setCurrentRow(0);
+        C<QListWidget>("OutcomesListBox")->setCurrentRow(1);
+        C<QListWidget>("OutcomesListBox")->setCurrentRow(0);
         QVERIFY(!effects->FindChild("party", "id", partyId));
         QCOMPARE(Lines(&form, "EffectsListBox").size(), effects->ChildCount());
     }
@@ -376,33 +376,33 @@ private slots:
         TXmlNode* outcome =
             event->GetChild("outcomes")->GetChildAt(event->GetChild("outcomes")->ChildCount() - 1);
         QCOMPARE(Text(outcome, "target_issue_center"), std::string("4"));
-        QCOMPARE(Find<QLineEdit>(&form, "TargetCenterEdit")->text(), QStringLiteral("4"));
+        QCOMPARE(C<QLineEdit>("TargetCenterEdit")->text(), QStringLiteral("4"));
         QCOMPARE(Lines(&form, "OutcomesListBox").last(), QStringLiteral("New Event Outcome"));
-        Type(Find<QPlainTextEdit>(&form, "HeadlineMemo"), QStringLiteral("Mill saved"));
+        Type(C<QPlainTextEdit>("HeadlineMemo"), QStringLiteral("Mill saved"));
         QCOMPARE(Lines(&form, "OutcomesListBox").last(), QStringLiteral("Mill saved"));
-        Type(Find<QLineEdit>(&form, "TargetCenterEdit"), QStringLiteral("9"));
+        Type(C<QLineEdit>("TargetCenterEdit"), QStringLiteral("9"));
         QCOMPARE(Text(outcome, "target_issue_center"), std::string("7"));
 
         TXmlNode* effects = outcome->GetChild("effects");
         Click(&form, "AddEffectButton"); // no type, no name
         Choose(&form, "EffectTypeComboBox", QStringLiteral("Party"));
         Click(&form, "AddEffectButton"); // no name
-        Find<QComboBox>(&form, "NameComboBox")->setCurrentIndex(0);
-        Find<QComboBox>(&form, "RewardTypeComboBox")->setCurrentIndex(-1);
+        C<QComboBox>("NameComboBox")->setCurrentIndex(0);
+        C<QComboBox>("RewardTypeComboBox")->setCurrentIndex(-1);
         Click(&form, "AddEffectButton"); // no reward word
         QCOMPARE(effects->ChildCount(), 0);
         QVERIFY(Lines(&form, "EffectsListBox").isEmpty());
         Choose(&form, "RewardTypeComboBox", QStringLiteral("Financial"));
-        Type(Find<QLineEdit>(&form, "MomentumEffectEdit"), QStringLiteral("-5"));
+        Type(C<QLineEdit>("MomentumEffectEdit"), QStringLiteral("-5"));
         Click(&form, "AddEffectButton");
         QCOMPARE(effects->ChildCount(), 1);
         QCOMPARE(Lines(&form, "EffectsListBox"),
                  QStringList{QString::fromStdString(Text(Party(0), "name")) + " : Financial (-5)"});
         // The effect boxes start over.
-        QCOMPARE(Find<QComboBox>(&form, "EffectTypeComboBox")->currentIndex(), -1);
+        QCOMPARE(C<QComboBox>("EffectTypeComboBox")->currentIndex(), -1);
         QVERIFY(Items(&form, "NameComboBox").isEmpty());
         QVERIFY(Items(&form, "RewardTypeComboBox").isEmpty());
-        QCOMPARE(Find<QLineEdit>(&form, "MomentumEffectEdit")->text(), QStringLiteral("0"));
+        QCOMPARE(C<QLineEdit>("MomentumEffectEdit")->text(), QStringLiteral("0"));
     }
 };
 

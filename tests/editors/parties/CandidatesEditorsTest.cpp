@@ -57,8 +57,8 @@ private slots:
 
     void CandidatesListMovesLeadersButNotPastTheEnds() {
         auto& form = Open<TPartyLeaderVeepEditorForm>(Party());
-        auto* veeps = Find<QListWidget>(&form, "VeepsListBox");
-        auto* leaders = Find<QListWidget>(&form, "LeadersListBox");
+        auto* veeps = C<QListWidget>("VeepsListBox");
+        auto* leaders = C<QListWidget>("LeadersListBox");
         QCOMPARE(Entries(veeps), (QStringList{"Ines Halloway", "Rupert Cray"}));
         QCOMPARE(Entries(leaders), (QStringList{"Odile Varenne", "Tobias Wrenfield"}));
         QCOMPARE(leaders->currentRow(), 0);
@@ -78,7 +78,7 @@ private slots:
         QString opened;
         opened = WhileModal([&] { Click(&form, "NewVeepButton"); });
         QCOMPARE(opened, QStringLiteral("TVeepEditForm"));
-        auto* veeps = Find<QListWidget>(&form, "VeepsListBox");
+        auto* veeps = C<QListWidget>("VeepsListBox");
         QCOMPARE(veeps->count(), 3);
         QCOMPARE(veeps->currentRow(), 2);
         QCOMPARE(veeps->item(2)->text(), QStringLiteral("New ViceLeader"));
@@ -117,7 +117,7 @@ private slots:
         QCOMPARE(accord->GetChild("leaders")->ChildCount(), 3);
         QCOMPARE(Text(accord->GetChild("viceleaders")->GetChildAt(2), "firstname"), "Ines");
         // The list shows this party only.
-        QCOMPARE(Find<QListWidget>(&form, "LeadersListBox")->count(), 2);
+        QCOMPARE(C<QListWidget>("LeadersListBox")->count(), 2);
     }
 
     // Each button of the party and leader editors opens its window, titled
@@ -186,11 +186,10 @@ private slots:
                            {"SeatsGoalEdit", "goals/seats"},
                            {"LanguageBonusEdit", "language_bonus"}});
         QVERIFY2(faults.isEmpty(), qPrintable(faults));
-        QCOMPARE(Find<QGroupBox>(&form, "LeaderInfoGroup")->title(),
-                 QStringLiteral("Varenne's Information"));
-        auto* gender = Find<QComboBox>(&form, "GenderComboBox");
+        QCOMPARE(C<QGroupBox>("LeaderInfoGroup")->title(), QStringLiteral("Varenne's Information"));
+        auto* gender = C<QComboBox>("GenderComboBox");
         QCOMPARE(gender->currentText(), QStringLiteral("F"));
-        auto* home = Find<QComboBox>(&form, "HomeRegionComboBox");
+        auto* home = C<QComboBox>("HomeRegionComboBox");
         QCOMPARE(home->currentText(), QStringLiteral("Aubrel"));
         QCOMPARE(home->count(), 9);
         // Showing wrote nothing.
@@ -203,15 +202,14 @@ private slots:
         home->setCurrentIndex(1);
         QCOMPARE(leader->GetChild("home_political_unit")->AttributeValue("id"),
                  std::string("39424_5593275476"));
-        Type(Find<QLineEdit>(&form, "LastNameEdit"), QStringLiteral("Berg"));
+        Type(C<QLineEdit>("LastNameEdit"), QStringLiteral("Berg"));
         QCOMPARE(Text(leader, "lastname"), std::string("Berg"));
-        QCOMPARE(Find<QGroupBox>(&form, "LeaderInfoGroup")->title(),
-                 QStringLiteral("Berg's Information"));
+        QCOMPARE(C<QGroupBox>("LeaderInfoGroup")->title(), QStringLiteral("Berg's Information"));
 
-        auto* regions = Find<QListWidget>(&form, "RegionBonusListBox");
+        auto* regions = C<QListWidget>("RegionBonusListBox");
         QCOMPARE(regions->count(), 9);
         regions->setCurrentRow(1);
-        auto* bonus = Find<QLineEdit>(&form, "RegionBonusEdit");
+        auto* bonus = C<QLineEdit>("RegionBonusEdit");
         QCOMPARE(bonus->text(), QStringLiteral("2"));
         Type(bonus, QStringLiteral("150"));
         const TXmlNode* entry = leader->GetChild("percentage_bonuses")
@@ -234,14 +232,14 @@ private slots:
 
     void VeepEditorMovesTheHomeBonusWithTheHome() {
         TXmlNode* veep = Pool()->GetChildAt(0);
-        auto& form = Open<TVeepEditForm>(veep);
-        QCOMPARE(Find<QLineEdit>(&form, "FirstNameEdit")->text(), QStringLiteral("Ines"));
-        auto* home = Find<QComboBox>(&form, "HomeRegionComboBox");
+        Open<TVeepEditForm>(veep);
+        QCOMPARE(C<QLineEdit>("FirstNameEdit")->text(), QStringLiteral("Ines"));
+        auto* home = C<QComboBox>("HomeRegionComboBox");
         home->setCurrentIndex(home->findText(QStringLiteral("Brenvale")));
         // The bonus entry moves along: CandidatesEditTest.HomeRegionBonusesAndRunningMates.
         QCOMPARE(veep->GetChild("home_political_unit")->AttributeValue("id"),
                  std::string("39424_5593275476"));
-        Type(Find<QLineEdit>(&form, "HomeBonusEdit"), QStringLiteral("250"));
+        Type(C<QLineEdit>("HomeBonusEdit"), QStringLiteral("250"));
         QCOMPARE(Text(veep->GetChild("percentage_bonuses")->GetChildAt(0), "bonus"),
                  std::string("100"));
     }
@@ -270,8 +268,8 @@ private slots:
         TXmlNode* tobias = Leader(1);
         CandidatesEdit::AddRunningMate(Data(), tobias, "gone");
         auto& form = Open<TSelectVeepsForm>(Party(), tobias);
-        auto* other = Find<QListWidget>(&form, "OtherViceLeadersListBox");
-        auto* selected = Find<QListWidget>(&form, "SelectedViceLeadersListBox");
+        auto* other = C<QListWidget>("OtherViceLeadersListBox");
+        auto* selected = C<QListWidget>("SelectedViceLeadersListBox");
         QCOMPARE(Entries(other), QStringList{"Ines Halloway"});
         QCOMPARE(Entries(selected), (QStringList{"Rupert Cray", "gone (missing)"}));
         selected->clearSelection();
@@ -294,16 +292,16 @@ private slots:
         TXmlNode* crusaders = Leader(0)->GetChild("crusaders");
         crusaders->GetChildAt(0)->GetChild("last_name")->SetText(std::string(24, 'z'));
         auto& form = Open<TCrusadersEditorForm>(crusaders);
-        auto* list = Find<QListWidget>(&form, "CrusadersListBox");
+        auto* list = C<QListWidget>("CrusadersListBox");
         QCOMPARE(Entries(list),
                  (QStringList{"Bertram " + QString(24, QLatin1Char('z')), "Liesl Marrow"}));
         list->setCurrentRow(1);
-        QCOMPARE(Find<QLineEdit>(&form, "DaysEdit")->text(), QStringLiteral("14"));
+        QCOMPARE(C<QLineEdit>("DaysEdit")->text(), QStringLiteral("14"));
 
         Click(&form, "NewButton");
         QCOMPARE(list->currentRow(), 2);
         QCOMPARE(list->item(2)->text(), QStringLiteral("New Crusader"));
-        Type(Find<QLineEdit>(&form, "FirstNameEdit"), QStringLiteral("Mara"));
+        Type(C<QLineEdit>("FirstNameEdit"), QStringLiteral("Mara"));
         QCOMPARE(list->item(2)->text(), QStringLiteral("Mara Crusader"));
         QCOMPARE(Text(crusaders->GetChildAt(2), "first_name"), std::string("Mara"));
         QCOMPARE(crusaders->GetChildAt(2)->AttributeValue("id"), std::string("new_crusader"));

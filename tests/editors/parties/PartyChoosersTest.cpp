@@ -35,13 +35,13 @@ private slots:
 
     void ChooserLeavesOutTheGivenParty() {
         auto& form = Open<TSelectPartyForm>(Party(1));
-        auto* list = Find<QListWidget>(&form, "PartiesListBox");
+        auto* list = C<QListWidget>("PartiesListBox");
         QCOMPARE(Entries(list), (QStringList{QString::fromStdString(Text(Party(0), "name")),
                                              QString::fromStdString(Text(Party(2), "name"))}));
         QCOMPARE(list->currentRow(), 0);
-        QVERIFY(Find<QPushButton>(&form, "OkButton")->isEnabled());
+        QVERIFY(C<QPushButton>("OkButton")->isEnabled());
         list->setCurrentRow(1);
-        Find<QPushButton>(&form, "OkButton")->click();
+        C<QPushButton>("OkButton")->click();
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(form.SelectedParty(), Party(2));
     }
@@ -76,8 +76,8 @@ private slots:
         while (Data().Parties()->ChildCount() > 1)
             Data().Parties()->RemoveChild(Party(1));
         auto& form = Open<TSelectPartyForm>(Party(0));
-        QCOMPARE(Find<QListWidget>(&form, "PartiesListBox")->count(), 0);
-        QVERIFY(!Find<QPushButton>(&form, "OkButton")->isEnabled());
+        QCOMPARE(C<QListWidget>("PartiesListBox")->count(), 0);
+        QVERIFY(!C<QPushButton>("OkButton")->isEnabled());
         QCOMPARE(form.SelectedParty(), nullptr);
     }
 
@@ -105,9 +105,9 @@ private slots:
         const TXmlNode* issue = form.Rows()[0].Issue;
         TXmlNode* entry = form.Rows()[0].Entry;
         QCOMPARE(entry->AttributeValue("id"), issue->AttributeValue("id"));
-        auto* label = Find<QLabel>(&form, "IssueLabel1");
-        auto* bar = Find<QSlider>(&form, "PositionTrackBar1");
-        auto* description = Find<QLabel>(&form, "PositionDescriptionLabel1");
+        auto* label = C<QLabel>("IssueLabel1");
+        auto* bar = C<QSlider>("PositionTrackBar1");
+        auto* description = C<QLabel>("PositionDescriptionLabel1");
         QCOMPARE(label->text(), QString::fromStdString(Text(issue, "name")));
         QCOMPARE(bar->accessibleName(), label->text()); // a reader names the bar by its issue
         QCOMPARE(bar->value(), ValueEncodings::PositionValue(entry->GetText()));
@@ -133,10 +133,10 @@ private slots:
         }
         entry->SetText("-1");
         Data().SetChanged(false);
-        auto& form = Open<TPlatformEditorForm>(leader);
-        auto* bar = Find<QSlider>(&form, "PositionTrackBar3");
+        Open<TPlatformEditorForm>(leader);
+        auto* bar = C<QSlider>("PositionTrackBar3");
         QCOMPARE(bar->value(), 4);
-        QVERIFY(Find<QLabel>(&form, "PositionDescriptionLabel3")->text().contains("-1"));
+        QVERIFY(C<QLabel>("PositionDescriptionLabel3")->text().contains("-1"));
         QCOMPARE(entry->GetText(), std::string("-1"));
         QVERIFY(!Data().Changed());
         bar->setValue(2);
@@ -150,13 +150,13 @@ private slots:
         const std::string before = Data().Document(TScenarioFile::Percentages).ToText();
         auto& form = Open<TPercentagesEditorForm>(party);
         QVERIFY(form.ForParty());
-        auto* regions = Find<QListWidget>(&form, "RegionsListBox");
+        auto* regions = C<QListWidget>("RegionsListBox");
         const auto entries = PercentagesEdit::EntriesOf(Data(), id);
         QCOMPARE(regions->count(), int(entries.size()));
         QVERIFY(regions->count() >= 3);
         QCOMPARE(regions->item(0)->text(), QString::fromStdString(entries[0].RegionName));
         const TXmlNode* general = entries[0].Entry->GetChild("general_election");
-        auto edit = [&](const char* name) { return Find<QLineEdit>(&form, name); };
+        auto edit = [&](const char* name) { return C<QLineEdit>(name); };
         QVERIFY(edit("GeneralStartingPercentageEdit")->isEnabled());
         QCOMPARE(edit("GeneralStartingPercentageEdit")->text().toStdString(),
                  Text(general, "starting_percentage"));
@@ -175,7 +175,7 @@ private slots:
         for (size_t i = 0; i < entries.size(); ++i)
             QCOMPARE(Text(entries[i].Entry->GetChild("general_election"), "committed") == "40",
                      i < 3);
-        Find<QPushButton>(&form, "SelectAllButton")->click();
+        C<QPushButton>("SelectAllButton")->click();
         QCOMPARE(int(form.SelectedEntries().size()), regions->count());
     }
 
@@ -183,7 +183,7 @@ private slots:
         TXmlNode* leader = FirstLeader(Party(1));
         auto& form = Open<TPercentagesEditorForm>(leader);
         QVERIFY(!form.ForParty());
-        auto edit = [&](const char* name) { return Find<QLineEdit>(&form, name); };
+        auto edit = [&](const char* name) { return C<QLineEdit>(name); };
         QVERIFY(!edit("GeneralStartingPercentageEdit")->isEnabled());
         const auto entries = PercentagesEdit::EntriesOf(Data(), leader->AttributeValue("id"));
         QVERIFY(!entries.empty());
@@ -191,7 +191,7 @@ private slots:
                  Text(entries[0].Entry, "starting_percentage"));
         QCOMPARE(edit("LeaningPercentageEdit")->text().toStdString(),
                  Text(entries[0].Entry, "leaning"));
-        Find<QListWidget>(&form, "RegionsListBox")->item(0)->setSelected(true);
+        C<QListWidget>("RegionsListBox")->item(0)->setSelected(true);
         edit("UndecidedPercentageEdit")->selectAll();
         QTest::keyClicks(edit("UndecidedPercentageEdit"), QStringLiteral("12.5"));
         QCOMPARE(Text(entries[0].Entry, "undecided"), std::string("12.5"));
@@ -203,7 +203,7 @@ private slots:
         TXmlNode* leader = FirstLeader(Party(1));
         PercentagesEdit::RemoveLeaderEntries(Data(), leader->AttributeValue("id"));
         auto& form = Open<TPercentagesEditorForm>(leader);
-        QCOMPARE(Find<QListWidget>(&form, "RegionsListBox")->count(), 0);
+        QCOMPARE(C<QListWidget>("RegionsListBox")->count(), 0);
         for (QLineEdit* edit : form.findChildren<QLineEdit*>())
             QVERIFY(!edit->isEnabled());
     }

@@ -51,7 +51,7 @@ private slots:
                            {"CreditsEdit", "advertising/ad_credits/ad/credits"}});
         QVERIFY2(faults.isEmpty(), qPrintable(faults));
         // The host is offered by name and stored by id.
-        auto* location = Find<QComboBox>(&form, "LocationComboBox");
+        auto* location = C<QComboBox>("LocationComboBox");
         const TXmlNode* host = Data().PoliticalUnits()->FindNode(
             "political_unit", "id",
             party->GetChild("convention")->GetChild("political_unit")->AttributeValue("id"));
@@ -69,47 +69,46 @@ private slots:
     void AdCreditsMoveAcrossAndBack() {
         TXmlNode* party = Party(0);
         const std::string before = Document(TScenarioFile::Parties);
-        auto& form = Open<TPartyEditForm>(party);
-        auto* available = Find<QListWidget>(&form, "AvailableAdsListBox");
-        auto* selected = Find<QListWidget>(&form, "SelectedAdsListBox");
+        Open<TPartyEditForm>(party);
+        auto* available = C<QListWidget>("AvailableAdsListBox");
+        auto* selected = C<QListWidget>("SelectedAdsListBox");
         available->selectAll();
-        Find<QPushButton>(&form, "AddAdButton")->click();
+        C<QPushButton>("AddAdButton")->click();
         QCOMPARE(available->count(), 0);
         QCOMPARE(selected->count(), Data().Ads()->ChildCount());
         const TXmlNode* credits = party->GetChild("advertising")->GetChild("ad_credits");
         QCOMPARE(credits->ChildCount(), Data().Ads()->ChildCount());
         // The ads just added are the selected ones; "<" takes them back.
-        Find<QPushButton>(&form, "RemoveAdButton")->click();
+        C<QPushButton>("RemoveAdButton")->click();
         QCOMPARE(selected->count(), 2);
-        QCOMPARE(Find<QLineEdit>(&form, "CreditsEdit")->text(), QString());
+        QCOMPARE(C<QLineEdit>("CreditsEdit")->text(), QString());
         QCOMPARE(Document(TScenarioFile::Parties), before);
 
         selected->setCurrentRow(1);
-        Type(Find<QLineEdit>(&form, "CreditsEdit"), QStringLiteral("7"));
+        Type(C<QLineEdit>("CreditsEdit"), QStringLiteral("7"));
         QCOMPARE(Text(credits->GetChildAt(1), "credits"), std::string("7"));
     }
 
     void CreditForALostAdIsListedAndRemovable() {
         TXmlNode* party = Party(0);
         PartiesEdit::AddAdCredit(Data(), party, "lost_ad");
-        auto& form = Open<TPartyEditForm>(party);
-        auto* selected = Find<QListWidget>(&form, "SelectedAdsListBox");
+        Open<TPartyEditForm>(party);
+        auto* selected = C<QListWidget>("SelectedAdsListBox");
         QCOMPARE(selected->count(), 3);
         QVERIFY(selected->item(2)->text().contains(QStringLiteral("lost_ad")));
         selected->clearSelection();
         selected->setCurrentRow(2);
-        QCOMPARE(Find<QLineEdit>(&form, "CreditsEdit")->text(), QStringLiteral("1"));
-        Find<QPushButton>(&form, "RemoveAdButton")->click();
+        QCOMPARE(C<QLineEdit>("CreditsEdit")->text(), QStringLiteral("1"));
+        C<QPushButton>("RemoveAdButton")->click();
         QCOMPARE(PartiesEdit::AdCredit(party, "lost_ad"), nullptr);
         QCOMPARE(selected->count(), 2);
-        QCOMPARE(Find<QListWidget>(&form, "AvailableAdsListBox")->count(),
-                 Data().Ads()->ChildCount() - 2);
+        QCOMPARE(C<QListWidget>("AvailableAdsListBox")->count(), Data().Ads()->ChildCount() - 2);
     }
 
     void NewPartyHasNoHostAndABlankPicture() {
         TXmlNode* party = PartiesEdit::NewParty(Data());
         auto& form = Open<TPartyEditForm>(party);
-        QCOMPARE(Find<QComboBox>(&form, "LocationComboBox")->currentIndex(), -1);
+        QCOMPARE(C<QComboBox>("LocationComboBox")->currentIndex(), -1);
         QCOMPARE(party->GetChild("convention")->GetChild("political_unit")->AttributeValue("id"),
                  std::string("-1"));
         QCOMPARE(form.Picture().pixelColor(50, 50), QColor(Qt::white));
@@ -133,8 +132,8 @@ private slots:
     void ColourIsWrittenOnlyByOk() {
         TXmlNode* party = Party(0);
         party->GetChild("color")->SetText("mauve");
-        auto& form = Open<TPartyEditForm>(party);
-        auto* change = Find<QPushButton>(&form, "ChangeColorButton");
+        Open<TPartyEditForm>(party);
+        auto* change = C<QPushButton>("ChangeColorButton");
         // Ok without a pick keeps the stored name.
         QCOMPARE(
             WhileModal([&] { change->click(); },
@@ -159,46 +158,46 @@ private slots:
         TXmlNode* opened = nullptr;
         TPartyEditForm::OpenCandidates() = [&opened](TScenarioData&, TXmlNode* party, QWidget*,
                                                      const TElementTarget*) { opened = party; };
-        auto& form = Open<TPartyEditForm>(Party(1));
-        auto* candidates = Find<QPushButton>(&form, "CandidatesButton");
+        Open<TPartyEditForm>(Party(1));
+        auto* candidates = C<QPushButton>("CandidatesButton");
         QVERIFY(candidates->isEnabled());
         candidates->click();
         QCOMPARE(opened, Party(1));
     }
 
     void PartiesListMovesPartiesAndOpensTheEditor() {
-        auto& form = Open<TPartiesEditorForm>();
-        auto* list = Find<QListWidget>(&form, "PartiesListBox");
+        Open<TPartiesEditorForm>();
+        auto* list = C<QListWidget>("PartiesListBox");
         QCOMPARE(list->count(), 3);
         QCOMPARE(list->currentRow(), 0);
         // Not past the ends: PartiesEditTest.MoveChildExchangesNeighboursButNotPastTheEnds.
         TXmlNode* first = Party(0);
-        Find<QPushButton>(&form, "DnButton")->click();
+        C<QPushButton>("DnButton")->click();
         QCOMPARE(Party(1), first);
         QCOMPARE(list->currentRow(), 1);
         QCOMPARE(list->item(1)->text(), QStringLiteral("Civic Union"));
-        Find<QPushButton>(&form, "DnButton")->click();
-        Find<QPushButton>(&form, "DnButton")->click();
+        C<QPushButton>("DnButton")->click();
+        C<QPushButton>("DnButton")->click();
         QCOMPARE(Party(2), first);
         QCOMPARE(list->currentRow(), 2);
 
         // A rename in the editor shows once it closes.
-        QCOMPARE(WhileModal([&] { Find<QPushButton>(&form, "EditButton")->click(); },
+        QCOMPARE(WhileModal([&] { C<QPushButton>("EditButton")->click(); },
                             [](QWidget* editor) {
                                 Type(Find<QLineEdit>(editor, "NameEdit"), QStringLiteral("CU2"));
                             }),
                  QStringLiteral("TPartyEditForm"));
         QCOMPARE(list->item(2)->text(), QStringLiteral("CU2"));
         QCOMPARE(list->currentRow(), 2);
-        QCOMPARE(WhileModal([&] { Find<QPushButton>(&form, "RelationsButton")->click(); }),
+        QCOMPARE(WhileModal([&] { C<QPushButton>("RelationsButton")->click(); }),
                  QStringLiteral("TPartyRelationsEditorForm"));
     }
 
     void NewPartyStaysWhateverTheEditorDoes() {
-        auto& form = Open<TPartiesEditorForm>();
-        QCOMPARE(WhileModal([&] { Find<QPushButton>(&form, "NewButton")->click(); }),
+        Open<TPartiesEditorForm>();
+        QCOMPARE(WhileModal([&] { C<QPushButton>("NewButton")->click(); }),
                  QStringLiteral("TPartyEditForm"));
-        auto* list = Find<QListWidget>(&form, "PartiesListBox");
+        auto* list = C<QListWidget>("PartiesListBox");
         QCOMPARE(list->count(), 4);
         QCOMPARE(list->currentRow(), 3);
         QCOMPARE(list->item(3)->text(), QStringLiteral("New Party"));
@@ -207,11 +206,11 @@ private slots:
 
     // Declining: AllEditorsRulesTest.
     void RemoveSaysWhatWasRepaired() {
-        auto& form = Open<TPartiesEditorForm>();
+        Open<TPartiesEditorForm>();
         TScriptedPrompts prompts;
         prompts.Answer(TPromptAnswer::Yes, QStringLiteral("Remove Party"))
             .Ok(QStringLiteral("Attention"));
-        Find<QPushButton>(&form, "RemoveButton")->click();
+        C<QPushButton>("RemoveButton")->click();
         QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
         QCOMPARE(prompts.MessageTexts(),
                  QStringList({"Are you sure?",
@@ -226,26 +225,26 @@ private slots:
         TXmlNode* stale = list->AddNewChild("relation", "Good");
         stale->SetAttribute("from", "gone");
         stale->SetAttribute("to", list->GetChildAt(0)->AttributeValue("from"));
-        auto& form = Open<TPartyRelationsEditorForm>();
+        Open<TPartyRelationsEditorForm>();
         QCOMPARE(list->ChildCount(), before);
-        auto* lines = Find<QListWidget>(&form, "RelationsListBox");
+        auto* lines = C<QListWidget>("RelationsListBox");
         QCOMPARE(lines->count(), before);
-        QVERIFY(Find<QCheckBox>(&form, "EndorsementCheckBox")->isChecked());
-        QVERIFY(Find<QCheckBox>(&form, "VeepCheckBox")->isChecked());
+        QVERIFY(C<QCheckBox>("EndorsementCheckBox")->isChecked());
+        QVERIFY(C<QCheckBox>("VeepCheckBox")->isChecked());
         QCOMPARE(Text(root, "viceleader_offers"), std::string("2"));
-        Find<QCheckBox>(&form, "NonAggressionCheckBox")->click();
+        C<QCheckBox>("NonAggressionCheckBox")->click();
         QCOMPARE(Text(root, "non_aggression_offers"), std::string("0"));
-        Find<QCheckBox>(&form, "VeepCheckBox")->click();
+        C<QCheckBox>("VeepCheckBox")->click();
         QCOMPARE(Text(root, "viceleader_offers"), std::string("0"));
     }
 
     void RelationsAreAdded() {
         TXmlNode* list = Data().Relations()->GetChild("leaders");
         const int before = list->ChildCount();
-        auto& form = Open<TPartyRelationsEditorForm>();
-        auto* from = Find<QComboBox>(&form, "FromComboBox");
-        auto* to = Find<QComboBox>(&form, "ToComboBox");
-        auto* rating = Find<QComboBox>(&form, "RelationComboBox");
+        Open<TPartyRelationsEditorForm>();
+        auto* from = C<QComboBox>("FromComboBox");
+        auto* to = C<QComboBox>("ToComboBox");
+        auto* rating = C<QComboBox>("RelationComboBox");
         QCOMPARE(rating->count(), 5);
         QCOMPARE(to->count(), 0);
         from->setCurrentIndex(1);
@@ -254,15 +253,15 @@ private slots:
             QVERIFY(to->itemText(i) != from->currentText());
         to->setCurrentIndex(0);
         // Without a rating nothing is added.
-        Find<QPushButton>(&form, "AddButton")->click();
+        C<QPushButton>("AddButton")->click();
         QCOMPARE(list->ChildCount(), before);
         rating->setCurrentIndex(4);
-        Find<QPushButton>(&form, "AddButton")->click();
-        Find<QPushButton>(&form, "AddButton")->click();
+        C<QPushButton>("AddButton")->click();
+        C<QPushButton>("AddButton")->click();
         QCOMPARE(list->ChildCount(), before + 2);
         // What a relation holds and how it reads: RelationsEditTest.
         QCOMPARE(list->GetChildAt(before)->GetText(), std::string("Very Bad"));
-        auto* lines = Find<QListWidget>(&form, "RelationsListBox");
+        auto* lines = C<QListWidget>("RelationsListBox");
         QCOMPARE(lines->item(before)->text(),
                  from->currentText() + " <----> " + to->itemText(0) + " : Very Bad");
     }

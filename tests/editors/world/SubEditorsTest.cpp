@@ -29,31 +29,31 @@ private slots:
 
     void TargetsAreListedWithTheFirstShown() {
         At(Root, "economy/targets/target/speed")->SetText("slow");
-        auto& form = Open<TEconomyEditorForm>();
-        auto* list = Find<QListWidget>(&form, "TargetsListBox");
+        Open<TEconomyEditorForm>();
+        auto* list = C<QListWidget>("TargetsListBox");
         QCOMPARE(Entries(list), (QStringList{"Fish stocks collapse", "Port expansion"}));
         QCOMPARE(list->currentRow(), 0);
-        QCOMPARE(Find<QLineEdit>(&form, "ChanceEdit")->text(), QStringLiteral("12.5"));
-        QCOMPARE(Find<QLineEdit>(&form, "TargetEdit")->text(), QStringLiteral("2"));
+        QCOMPARE(C<QLineEdit>("ChanceEdit")->text(), QStringLiteral("12.5"));
+        QCOMPARE(C<QLineEdit>("TargetEdit")->text(), QStringLiteral("2"));
         // The speed is found without regard to case and not rewritten.
-        QCOMPARE(Find<QComboBox>(&form, "SpeedComboBox")->currentText(), QStringLiteral("Slow"));
+        QCOMPARE(C<QComboBox>("SpeedComboBox")->currentText(), QStringLiteral("Slow"));
         QCOMPARE(Text(Root, "economy/targets/target/speed"), "slow");
 
         list->setCurrentRow(1);
-        QCOMPARE(Find<QLineEdit>(&form, "NameEdit")->text(), QStringLiteral("Port expansion"));
-        Find<QComboBox>(&form, "SpeedComboBox")->setCurrentIndex(1);
+        QCOMPARE(C<QLineEdit>("NameEdit")->text(), QStringLiteral("Port expansion"));
+        C<QComboBox>("SpeedComboBox")->setCurrentIndex(1);
         QCOMPARE(Targets()->GetChildAt(1)->GetChild("speed")->GetText(), "Normal");
     }
 
     void CreateNewAddsASelectedCompleteTarget() {
-        auto& form = Open<TEconomyEditorForm>();
-        auto* list = Find<QListWidget>(&form, "TargetsListBox");
-        QTest::mouseClick(Find<QPushButton>(&form, "NewButton"), Qt::LeftButton);
+        Open<TEconomyEditorForm>();
+        auto* list = C<QListWidget>("TargetsListBox");
+        QTest::mouseClick(C<QPushButton>("NewButton"), Qt::LeftButton);
         QCOMPARE(Targets()->ChildCount(), 3);
         QCOMPARE(list->count(), 3);
         QCOMPARE(list->currentRow(), 2);
         QCOMPARE(list->currentItem()->text(), QStringLiteral("New Target"));
-        auto* name = Find<QLineEdit>(&form, "NameEdit");
+        auto* name = C<QLineEdit>("NameEdit");
         name->selectAll();
         QTest::keyClicks(name, QStringLiteral("Trade war"));
         QCOMPARE(Targets()->GetChildAt(2)->GetChild("name")->GetText(), "Trade war");
@@ -67,20 +67,20 @@ private slots:
                              "<chance>5</chance><speed>Slow</speed></target>"));
         TXmlNode* old = Targets()->AddNewChild("target");
         TXmlNode::CopyNode(old, legacy.Root());
-        auto& form = Open<TEconomyEditorForm>();
-        auto* list = Find<QListWidget>(&form, "TargetsListBox");
+        Open<TEconomyEditorForm>();
+        auto* list = C<QListWidget>("TargetsListBox");
         // How it is completed: ScenarioEditLegacyTargets.OldFormGetsItsIdAndNameChild...
         QCOMPARE(list->item(2)->text(), QStringLiteral("Drought"));
         list->setCurrentRow(2);
-        QCOMPARE(Find<QLineEdit>(&form, "ChanceEdit")->text(), QStringLiteral("5"));
+        QCOMPARE(C<QLineEdit>("ChanceEdit")->text(), QStringLiteral("5"));
     }
 
     void RenamingToEmptyTextLeavesAnEmptyEntry() {
-        auto& form = Open<TEconomyEditorForm>();
-        auto* name = Find<QLineEdit>(&form, "NameEdit");
+        Open<TEconomyEditorForm>();
+        auto* name = C<QLineEdit>("NameEdit");
         name->selectAll();
         QTest::keyClick(name, Qt::Key_Delete);
-        auto* list = Find<QListWidget>(&form, "TargetsListBox");
+        auto* list = C<QListWidget>("TargetsListBox");
         QCOMPARE(list->count(), 2);
         QCOMPARE(list->item(0)->text(), QString());
         QCOMPARE(Text(Root, "economy/targets/target/name"), "");
@@ -88,27 +88,26 @@ private slots:
 
     void EconomyWithoutTargetsOffersNothing() {
         Remove(Root, "economy/targets");
-        auto& form = Open<TEconomyEditorForm>();
-        QCOMPARE(Find<QListWidget>(&form, "TargetsListBox")->count(), 0);
-        QVERIFY(!Find<QPushButton>(&form, "NewButton")->isEnabled());
-        QVERIFY(!Find<QPushButton>(&form, "RemoveButton")->isEnabled());
+        Open<TEconomyEditorForm>();
+        QCOMPARE(C<QListWidget>("TargetsListBox")->count(), 0);
+        QVERIFY(!C<QPushButton>("NewButton")->isEnabled());
+        QVERIFY(!C<QPushButton>("RemoveButton")->isEnabled());
     }
 
     void InterviewersAreEditedByName() {
-        auto& form = Open<TInterviewerEditorForm>();
-        auto* list = Find<QListWidget>(&form, "InterviewersListBox");
-        auto* stance = Find<QComboBox>(&form, "StanceComboBox");
+        Open<TInterviewerEditorForm>();
+        auto* list = C<QListWidget>("InterviewersListBox");
+        auto* stance = C<QComboBox>("StanceComboBox");
         QCOMPARE(Entries(list), (QStringList{"Odile Marsh", "Pim Ravel"}));
         QCOMPARE(stance->currentText(), QStringLiteral("Center-Left"));
-        QCOMPARE(Find<QComboBox>(&form, "ContentiousnessComboBox")->currentText(),
-                 QStringLiteral("Med"));
+        QCOMPARE(C<QComboBox>("ContentiousnessComboBox")->currentText(), QStringLiteral("Med"));
         list->setCurrentRow(1);
         // "right" in the file shows as Right and stays as written.
         QCOMPARE(stance->currentText(), QStringLiteral("Right"));
         QCOMPARE(Interviewers()->GetChildAt(1)->GetChild("stance")->GetText(), "right");
         stance->setCurrentIndex(stance->findText(QStringLiteral("Far-Right")));
         QCOMPARE(Interviewers()->GetChildAt(1)->GetChild("stance")->GetText(), "Far-Right");
-        auto* name = Find<QLineEdit>(&form, "NameEdit");
+        auto* name = C<QLineEdit>("NameEdit");
         name->end(false);
         QTest::keyClicks(name, QStringLiteral(" Jr"));
         QCOMPARE(list->item(1)->text(), QStringLiteral("Pim Ravel Jr"));
@@ -116,9 +115,9 @@ private slots:
     }
 
     void NewInterviewerIsSelected() {
-        auto& form = Open<TInterviewerEditorForm>();
-        auto* list = Find<QListWidget>(&form, "InterviewersListBox");
-        Find<QPushButton>(&form, "NewButton")->click();
+        Open<TInterviewerEditorForm>();
+        auto* list = C<QListWidget>("InterviewersListBox");
+        C<QPushButton>("NewButton")->click();
         QCOMPARE(list->currentItem()->text(), QStringLiteral("New Interviewer"));
         QCOMPARE(Interviewers()->ChildCount(), 3);
     }
