@@ -6,16 +6,13 @@
 #include "guisupport/EditorTest.h"
 #include "xml/TXmlNode.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
@@ -56,16 +53,6 @@ class EventEditorsTest : public TEditorTest {
         return Data().Issues()->GetChildAt(index)->AttributeValue("id");
     }
     std::string IssueName(int index) { return Text(Data().Issues()->GetChildAt(index), "name"); }
-    // The first issue that offers positions, and its index.
-    int PositionIssue() {
-        for (int32_t i = 0; i < Data().Issues()->ChildCount(); ++i) {
-            const TXmlNode* issue = Data().Issues()->GetChildAt(i);
-            if (QString::fromStdString(Text(issue, "type")).toLower() == "positionissue" &&
-                issue->GetChild("positions") && issue->GetChild("positions")->ChildCount() > 1)
-                return i;
-        }
-        qFatal("the sample has no position issue");
-    }
     TXmlNode* Party(int index) { return Data().Parties()->GetChildAt(index); }
     TXmlNode* Leader(int party, int index) {
         return Party(party)->GetChild("leaders")->GetChildAt(index);
@@ -87,28 +74,13 @@ private slots:
         // An event without a name is given its id as name.
         QCOMPARE(Lines(&hub, "ScriptedEventsListBox"), (QStringList{"Flood", "e2"}));
 
-        bool opened = false;
-        QTimer::singleShot(0, this, [&] {
-            auto* editor =
-                qobject_cast<TScriptedEventsEditorForm*>(QApplication::activeModalWidget());
-            opened = editor != nullptr;
-            if (!editor)
-                return;
-            Click(editor, "NewButton");
-            editor->done(0);
-        });
-        Click(&hub, "ScriptedEventsButton");
-        QVERIFY(opened);
+        QCOMPARE(WhileModal([&] { Click(&hub, "ScriptedEventsButton"); },
+                            [](QWidget* editor) { Click(editor, "NewButton"); }),
+                 QStringLiteral("TScriptedEventsEditorForm"));
         QCOMPARE(Lines(&hub, "ScriptedEventsListBox"), (QStringList{"Flood", "e2", "New Event"}));
-
-        QTimer::singleShot(0, this, [&] {
-            auto* editor = qobject_cast<TSimpleEventEditorForm*>(QApplication::activeModalWidget());
-            if (!editor)
-                return;
-            Click(editor, "RemoveButton");
-            editor->done(0);
-        });
-        Click(&hub, "SimpleEventsButton");
+        QCOMPARE(WhileModal([&] { Click(&hub, "SimpleEventsButton"); },
+                            [](QWidget* editor) { Click(editor, "RemoveButton"); }),
+                 QStringLiteral("TSimpleEventEditorForm"));
         QCOMPARE(Lines(&hub, "SimpleEventsListBox"), QStringList{"Issue not found : gone"});
     }
 

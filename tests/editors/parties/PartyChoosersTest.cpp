@@ -10,14 +10,12 @@
 #include "scenario/ValueEncodings.h"
 #include "xml/TXmlNode.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -88,11 +86,11 @@ private slots:
         QCOMPARE(TSelectPartyForm::Choose(Data(), Party(0)), Party(2));
         TSelectPartyForm::Chooser() = {};
         // Without the seam the dialog itself answers; cancelling gives none.
-        QTimer::singleShot(0, [] {
-            if (QWidget* modal = QApplication::activeModalWidget())
-                Find<QPushButton>(modal, "CancelButton")->click();
-        });
-        QCOMPARE(TSelectPartyForm::Choose(Data(), Party(0)), nullptr);
+        const TXmlNode* chosen = Party(0);
+        QCOMPARE(WhileModal([&] { chosen = TSelectPartyForm::Choose(Data(), Party(0)); },
+                            [](QWidget* modal) { Click(modal, "CancelButton"); }),
+                 QStringLiteral("TSelectPartyForm"));
+        QCOMPARE(chosen, nullptr);
     }
 
     void PlatformShowsAndWritesPositions() {
