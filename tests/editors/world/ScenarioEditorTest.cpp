@@ -173,18 +173,15 @@ private slots:
         const std::string percentages = Data().Document(TScenarioFile::Percentages).ToText();
 
         Open();
-        for (const char* name : {"NameEdit", "MaxAdsEdit", "BanAdsDaysEdit", "ElectedPositionEdit",
-                                 "AppointedByEdit", "UniversalAlienatedEdit"})
-            QVERIFY2(!C<QLineEdit>(name)->isEnabled(), name);
-        QVERIFY(!C<QCheckBox>("BanAdsCheckBox")->isEnabled());
-        QVERIFY(!C<QCheckBox>("PACCheckBox")->isEnabled());
-        QVERIFY(!C<QComboBox>("PollResultsDayComboBox")->isEnabled());
-        QVERIFY(!C<QDateEdit>("GeneralEndDateTimePicker")->isEnabled());
-        QVERIFY(C<QDateEdit>("GeneralStartDateTimePicker")->isEnabled());
-        QVERIFY(C<QComboBox>("InitialEconomyComboBox")->isEnabled());
-        QVERIFY(!C<QPushButton>("EconomyButton")->isEnabled());
-        QVERIFY(!C<QPushButton>("InterviewersButton")->isEnabled());
-        QVERIFY(!C<QPushButton>("DebatesButton")->isEnabled());
+        QStringList enabled;
+        for (const char* name :
+             {"NameEdit", "MaxAdsEdit", "BanAdsDaysEdit", "ElectedPositionEdit", "AppointedByEdit",
+              "UniversalAlienatedEdit", "BanAdsCheckBox", "PACCheckBox", "PollResultsDayComboBox",
+              "GeneralEndDateTimePicker", "GeneralStartDateTimePicker", "InitialEconomyComboBox",
+              "EconomyButton", "InterviewersButton", "DebatesButton"})
+            if (C<QWidget>(name)->isEnabled())
+                enabled << name;
+        QCOMPARE(enabled, (QStringList{"GeneralStartDateTimePicker", "InitialEconomyComboBox"}));
 
         C<QCheckBox>("BanAdsCheckBox")->click();
         C<QComboBox>("PollResultsDayComboBox")->setCurrentIndex(3);
