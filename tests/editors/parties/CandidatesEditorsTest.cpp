@@ -73,26 +73,23 @@ private slots:
         QCOMPARE(leaders->currentRow(), 1);
     }
 
-    void NewVeepOpensItsEditorAndIsSelected() {
+    // New and Copy open the editor on the new entry and select it.
+    void NewAndCopiedCandidatesAreEditedAndSelected() {
         auto& form = Open<TPartyLeaderVeepEditorForm>(Party());
-        QString opened;
-        opened = WhileModal([&] { Click(&form, "NewVeepButton"); });
-        QCOMPARE(opened, QStringLiteral("TVeepEditForm"));
+        QCOMPARE(WhileModal([&] { Click(&form, "NewVeepButton"); }),
+                 QStringLiteral("TVeepEditForm"));
         auto* veeps = C<QListWidget>("VeepsListBox");
         QCOMPARE(veeps->count(), 3);
         QCOMPARE(veeps->currentRow(), 2);
         QCOMPARE(veeps->item(2)->text(), QStringLiteral("New ViceLeader"));
         QCOMPARE(form.SelectedViceLeader(), Pool()->GetChildAt(2));
 
-        opened = WhileModal([&] { Click(&form, "CopyVeepButton"); });
+        QCOMPARE(WhileModal([&] { Click(&form, "CopyVeepButton"); }),
+                 QStringLiteral("TVeepEditForm"));
         QCOMPARE(Pool()->ChildCount(), 4);
         QCOMPARE(veeps->currentRow(), 3);
         QVERIFY(Pool()->GetChildAt(3)->AttributeValue("id") !=
                 Pool()->GetChildAt(2)->AttributeValue("id"));
-    }
-
-    void CopiedLeaderIsEditedAndSelected() {
-        auto& form = Open<TPartyLeaderVeepEditorForm>(Party());
         QCOMPARE(WhileModal([&] { Click(&form, "CopyLeaderButton"); }),
                  QStringLiteral("TLeaderEditForm"));
         QCOMPARE(form.SelectedLeader(), Leader(2));
