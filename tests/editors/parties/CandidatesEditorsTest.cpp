@@ -121,7 +121,7 @@ private slots:
     // after the name as it is now.
     void ButtonsOpenTheirWindowsNamedAfterTheirOwner() {
         QStringList opened;
-        auto& party = Open<TPartyEditForm>(Party());
+        auto& party = Open<TPartyEditForm>(PartyAt(1)); // not the first: the windows get this one
         Type(Find<QLineEdit>(&party, "NameEdit"), QStringLiteral("Civic Front"));
         for (const char* button : {"CandidatesButton", "RegionInfoButton", "PlatformButton",
                                    "PercentagesButton", "DebatesButton"})

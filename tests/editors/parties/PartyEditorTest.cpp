@@ -23,10 +23,6 @@ class PartyEditorTest : public TEditorTest {
 
     TXmlNode* Party(int index) { return Data().Parties()->GetChildAt(index); }
     std::string Document(TScenarioFile file) { return Data().Document(file).ToText(); }
-    void Finishing() override {
-        TPartyEditForm::OpenCandidates() = {};
-        TPartyEditForm::OpenRegionInfo() = {};
-    }
 
 private slots:
 
@@ -150,17 +146,6 @@ private slots:
                        Find<QPushButton>(chooser, "OkButton")->click();
                    });
         QCOMPARE(Text(party, "color"), std::string("dark-green"));
-    }
-
-    void CandidatesAndRegionInfoOpenThroughTheirHooks() {
-        TXmlNode* opened = nullptr;
-        TPartyEditForm::OpenCandidates() = [&opened](TScenarioData&, TXmlNode* party, QWidget*,
-                                                     const TElementTarget*) { opened = party; };
-        Open<TPartyEditForm>(Party(1));
-        auto* candidates = C<QPushButton>("CandidatesButton");
-        QVERIFY(candidates->isEnabled());
-        candidates->click();
-        QCOMPARE(opened, Party(1));
     }
 
     void PartiesListMovesPartiesAndOpensTheEditor() {
