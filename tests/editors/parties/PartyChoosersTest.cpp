@@ -193,8 +193,6 @@ private slots:
         edit("UndecidedPercentageEdit")->selectAll();
         QTest::keyClicks(edit("UndecidedPercentageEdit"), QStringLiteral("12.5"));
         QCOMPARE(Text(entries[0].Entry, "undecided"), std::string("12.5"));
-        QCOMPARE(entries[0].Entry->Parent()->Parent()->Parent()->AttributeValue("id"),
-                 Party(1)->AttributeValue("id"));
     }
 
     void PercentagesOfALeaderWithoutEntriesListNoRegion() {
