@@ -55,9 +55,9 @@ private slots:
         const int regional = FirstWith(false);
         List()->setCurrentRow(regional);
         TXmlNode* e = Endorser(regional);
-        QCOMPARE(C<QLineEdit>("NameEdit")->text(), QString::fromStdString(Text(e, "name")));
-        QCOMPARE(C<QPlainTextEdit>("DescriptionMemo")->toPlainText(),
-                 QString::fromStdString(Text(e, "description")));
+        const QString faults =
+            BindingFaults(Form, e, {{"NameEdit", "name"}, {"DescriptionMemo", "description"}});
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
         QVERIFY(!National()->isChecked());
         QVERIFY(Available()->isEnabled() && Selected()->isEnabled());
         const TXmlNode* units = e->GetChild("political_units_affected");
