@@ -38,10 +38,9 @@ class TActivitiesEditorFormTest : public GuiTest::TEditorTest {
 
     QString Pictures() { return FilePath(QStringLiteral("activity_images/")); }
     TXmlNode* ListNode(const char* name) { return Data().Activities()->GetChild(name); }
-    template <typename T> T* Find(const char* name) { return C<T>(name); }
-    QListWidget* List() { return Find<QListWidget>("ActivitiesListBox"); }
-    QLineEdit* Edit(const char* name) { return Find<QLineEdit>(name); }
-    QPushButton* Button(const char* name) { return Find<QPushButton>(name); }
+    QListWidget* List() { return C<QListWidget>("ActivitiesListBox"); }
+    QLineEdit* Edit(const char* name) { return C<QLineEdit>(name); }
+    QPushButton* Button(const char* name) { return C<QPushButton>(name); }
     QStringList Lines() { return GuiTest::Entries(List()); }
 
     void Open(const std::string& activities) {

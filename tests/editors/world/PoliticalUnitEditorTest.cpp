@@ -51,11 +51,10 @@ class PoliticalUnitEditorTest : public GuiTest::TEditorTest {
     TPoliticalUnitEditorForm* Form = nullptr;
     std::unique_ptr<TScriptedPrompts> Prompts;
 
-    template <typename T> T* Find(const char* name) { return C<T>(name); }
-    TMapView* Map() { return Find<TMapView>("MapImage"); }
-    QListWidget* List() { return Find<QListWidget>("RegionsListBox"); }
-    QPushButton* Button(const char* name) { return Find<QPushButton>(name); }
-    bool Shown(const char* group) { return Find<QGroupBox>(group)->isVisibleTo(Form); }
+    TMapView* Map() { return C<TMapView>("MapImage"); }
+    QListWidget* List() { return C<QListWidget>("RegionsListBox"); }
+    QPushButton* Button(const char* name) { return C<QPushButton>(name); }
+    bool Shown(const char* group) { return C<QGroupBox>(group)->isVisibleTo(Form); }
     TXmlNode* Region(int i) { return PU::Regions(Data())[static_cast<size_t>(i)]; }
     int UnitEntries() { return Data().Percentages()->GetChild("political_units")->ChildCount(); }
     void Open() {
@@ -91,7 +90,7 @@ private slots:
         QVERIFY(Form->HasMap());
         QCOMPARE(List()->count(), 9);
         QCOMPARE(Form->ShownUnit(), PU::Nation(Data()));
-        QCOMPARE(Find<QLineEdit>("NameEdit")->text(), QStringLiteral("Tellavar"));
+        QCOMPARE(C<QLineEdit>("NameEdit")->text(), QStringLiteral("Tellavar"));
         QVERIFY(Shown("DetailsGroup"));
         QVERIFY(!Shown("DetailsContinuedGroup"));
         QCOMPARE(Map()->LabelCount(), 9);
@@ -104,7 +103,7 @@ private slots:
         Click(InAldmoor + QPoint(6, 3));
         QCOMPARE(Form->SelectedRegion(), Region(0));
         QCOMPARE(List()->currentRow(), 0);
-        QCOMPARE(Find<QLineEdit>("NameEdit")->text(), QStringLiteral("Aldmoor"));
+        QCOMPARE(C<QLineEdit>("NameEdit")->text(), QStringLiteral("Aldmoor"));
         QVERIFY(Shown("DetailsGroup") && Shown("DetailsContinuedGroup"));
         QVERIFY(!Button("AddButton")->isEnabled());
         QVERIFY(Button("RemoveButton")->isEnabled());
@@ -153,9 +152,9 @@ private slots:
         QVERIFY(QFile::exists(FilePath("region_images/" + QString::fromStdString(id) + ".bmp")));
 
         // Typing the name renames the entry, the abbreviation its label.
-        QTest::keyClicks(Find<QLineEdit>("NameEdit"), QStringLiteral("x"));
+        QTest::keyClicks(C<QLineEdit>("NameEdit"), QStringLiteral("x"));
         QCOMPARE(List()->currentItem()->text(), QStringLiteral("New Regionx"));
-        QTest::keyClicks(Find<QLineEdit>("AbbreviationEdit"), QStringLiteral("NR"));
+        QTest::keyClicks(C<QLineEdit>("AbbreviationEdit"), QStringLiteral("NR"));
         QCOMPARE(Map()->Label(regions).Text, QStringLiteral("NR"));
         QCOMPARE(Text(Region(regions), "abbreviation"), std::string("NR"));
     }
@@ -300,7 +299,7 @@ private slots:
         QCOMPARE(PixelAt(Map()->Picture(), InBrenvale), QColor(0, 128, 0));
         List()->setCurrentRow(0);
         QCOMPARE(Form->SelectedRegion(), Region(0));
-        QCOMPARE(Find<QLineEdit>("NameEdit")->text(), QStringLiteral("Aldmoor"));
+        QCOMPARE(C<QLineEdit>("NameEdit")->text(), QStringLiteral("Aldmoor"));
         // Its land is free again: a click there prepares a new region.
         Click(InAldmoor);
         QVERIFY(Form->PendingRegion());
@@ -314,7 +313,7 @@ private slots:
         TXmlNode* region = Region(0);
         region->RemoveChild(region->GetChild("media_market_name"));
         Open();
-        auto* market = Find<QLineEdit>("MediaMarketEdit");
+        auto* market = C<QLineEdit>("MediaMarketEdit");
         List()->setCurrentRow(1);
         QCOMPARE(market->text(), QStringLiteral("Wenlow"));
         List()->setCurrentRow(0);
@@ -327,9 +326,9 @@ private slots:
     void CitiesAreAddedAndRemoved() {
         Open();
         Click(InAldmoor);
-        auto* cities = Find<QListWidget>("CitiesListBox");
+        auto* cities = C<QListWidget>("CitiesListBox");
         QCOMPARE(cities->count(), 3);
-        Find<QLineEdit>("CityEdit")->setText(QStringLiteral("Fernlow"));
+        C<QLineEdit>("CityEdit")->setText(QStringLiteral("Fernlow"));
         Button("AddCityButton")->click();
         QCOMPARE(cities->count(), 4);
         QCOMPARE(Region(0)->GetChild("cities")->GetChildAt(3)->GetText(), std::string("Fernlow"));
