@@ -97,12 +97,9 @@ private slots:
         QCOMPARE(List()->count(), 22);
         QCOMPARE(List()->currentRow(), 21);
         QCOMPARE(C<QLineEdit>("NameEdit")->text(), QStringLiteral("New Issue"));
-        QCOMPARE(C<QLineEdit>("TypeEdit")->text(), QStringLiteral("PositionIssue"));
         QCOMPARE(C<QPlainTextEdit>("PositionDescriptionMemo")->toPlainText(),
                  QStringLiteral("Far-Left description"));
-        QVERIFY(!Button("CreateNewButton")->isEnabled());
-        QTest::mouseClick(Button("CreateNewButton"), Qt::LeftButton);
-        QCOMPARE(Data().Issues()->ChildCount(), 22);
+        QVERIFY(!Button("CreateNewButton")->isEnabled()); // full: IssuesEdit's NewIssue refuses too
 
         // Showing the new issue made its blank picture.
         const QString picture = Pictures() + QString::fromStdString(Text(Issue(21), "picture"));
