@@ -180,7 +180,6 @@ private slots:
                 enabled << name;
         QCOMPARE(enabled, (QStringList{"GeneralStartDateTimePicker", "InitialEconomyComboBox"}));
 
-        C<QCheckBox>("BanAdsCheckBox")->click();
         C<QComboBox>("PollResultsDayComboBox")->setCurrentIndex(3);
         QCOMPARE(Data().Document(TScenarioFile::Scenario).ToText(), scenario);
         QCOMPARE(Data().Document(TScenarioFile::Percentages).ToText(), percentages);

@@ -60,13 +60,6 @@ private slots:
         QVERIFY(!Button("RemoveButton")->isEnabled());
         QCOMPARE(ShownDetails(), QStringList{});
 
-        const std::string name = Text(Issue(0), "name");
-        QTest::keyClicks(C<QLineEdit>("NameEdit"), QStringLiteral("x"));
-        QCOMPARE(Text(Issue(0), "name"), name);
-        QTest::mouseClick(Button("RemoveButton"), Qt::LeftButton);
-        QCOMPARE(Data().Issues()->ChildCount(), 22);
-        QCOMPARE(List()->count(), 22);
-
         // A position issue shows everything but the fundraising bonus.
         List()->setCurrentRow(FirstOwnPositionIssue());
         QVERIFY(!C<QLineEdit>("NameEdit")->isReadOnly());
@@ -164,7 +157,6 @@ private slots:
         QVERIFY(!Shown("PositionsGroup"));
         QVERIFY(Button("CreateNewButton")->isEnabled());
         QCOMPARE(C<QLineEdit>("NameEdit")->text(), QString());
-        QTest::mouseClick(Button("RemoveButton"), Qt::LeftButton);
         // The picture takes clicks of its own, and without an issue does nothing.
         QTest::mouseClick(C<QWidget>("IssueImage"), Qt::LeftButton);
         QTest::mouseClick(Button("CreateNewButton"), Qt::LeftButton);
