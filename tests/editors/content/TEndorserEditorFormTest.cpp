@@ -13,8 +13,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <memory>
-
 using namespace GuiTest;
 
 class TEndorserEditorFormTest : public TEditorTest {
@@ -57,9 +55,9 @@ private slots:
         const int regional = FirstWith(false);
         List()->setCurrentRow(regional);
         TXmlNode* e = Endorser(regional);
-        QCOMPARE(C<QLineEdit>("NameEdit")->text(), QString::fromStdString(Text(e, "name")));
-        QCOMPARE(C<QPlainTextEdit>("DescriptionMemo")->toPlainText(),
-                 QString::fromStdString(Text(e, "description")));
+        const QString faults =
+            BindingFaults(Form, e, {{"NameEdit", "name"}, {"DescriptionMemo", "description"}});
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
         QVERIFY(!National()->isChecked());
         QVERIFY(Available()->isEnabled() && Selected()->isEnabled());
         const TXmlNode* units = e->GetChild("political_units_affected");
@@ -107,10 +105,9 @@ private slots:
         QCOMPARE(end->text(), QStringLiteral("10/26/2008"));
         QCOMPARE(Text(e, "start_date"), "-1");
 
+        // Which days are stored unset: EndorsersEdit.DatesAtTheCampaignEndsAreStoredAsUnset.
         start->setDate(QDate(2008, 3, 1));
         QCOMPARE(Text(e, "start_date"), "03/01/2008");
-        start->setDate(QDate(2008, 2, 4));
-        QCOMPARE(Text(e, "start_date"), "-1");
         start->setDate(QDate(2007, 12, 1));
         QCOMPARE(Text(e, "start_date"), "-1");
         end->setDate(QDate(2008, 10, 1));
@@ -126,15 +123,12 @@ private slots:
         TXmlNode* e = Endorser(row);
         auto* parties = C<QComboBox>("PartiesComboBox");
         auto* stance = C<QComboBox>("PartyStanceComboBox");
-        QCOMPARE(parties->itemText(0), QStringLiteral("None"));
-        QCOMPARE(parties->count(), Data().Parties()->ChildCount() + 1);
+        QCOMPARE(parties->count(), Data().Parties()->ChildCount() + 1); // and None
 
         Choose(parties, QStringLiteral("Meadow League"));
         QCOMPARE(e->GetChild("party_stance")->GetChild("party")->AttributeValue("id"),
                  "39458_1807117304");
         QVERIFY(stance->isEnabled());
-        // The endorser's stance word stays with another party.
-        QCOMPARE(stance->currentText(), QStringLiteral("Decided"));
         Choose(stance, QStringLiteral("Leaning"));
         QCOMPARE(Text(e, "party_stance/party/initial_stance"), "Leaning");
         Choose(parties, QStringLiteral("None"));
@@ -149,7 +143,6 @@ private slots:
 
         auto* issues = C<QComboBox>("IssuesComboBox");
         auto* position = C<QComboBox>("FavouredPositionComboBox");
-        QCOMPARE(issues->itemText(0), QStringLiteral("General"));
         Choose(issues, QStringLiteral("Taxes"));
         QCOMPARE(e->GetChild("issues")->GetChildAt(0)->AttributeValue("id"), "39459_6395126361");
         Choose(position, QStringLiteral("Far-Left"));
@@ -175,11 +168,10 @@ private slots:
         QCOMPARE(issues->currentText(), TEndorserEditorForm::MissingText("gone_issue"));
         QVERIFY(Entries(Selected()).contains(TEndorserEditorForm::MissingText("gone_region")));
 
+        // What None and General write: StancesAndTheFavouredIssue.
         Choose(parties, QStringLiteral("None"));
-        QCOMPARE(e->GetChild("party_stance")->ChildCount(), 0);
         QCOMPARE(parties->findText(TEndorserEditorForm::MissingText("gone_party")), -1);
         Choose(issues, QStringLiteral("General"));
-        QCOMPARE(e->GetChild("issues")->GetChildAt(0)->AttributeValue("id"), "-1");
         SelectLines(Selected(), {TEndorserEditorForm::MissingText("gone_region")});
         C<QPushButton>("RemoveRegionButton")->click();
         QCOMPARE(e->GetChild("political_units_affected")->FindChild("", "id", "gone_region"),

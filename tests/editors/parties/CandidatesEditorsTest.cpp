@@ -13,14 +13,10 @@
 #include "scenario/edit/PartiesEdit.h"
 #include "xml/TXmlNode.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
 
 #include <memory>
 
@@ -39,6 +35,14 @@ QStringList MateIds(const TXmlNode* leader) {
     return ids;
 }
 
+// The class and title of the window a click on button opens.
+QString Opened(QWidget* form, const char* button) {
+    QString title;
+    const QString window = WhileModal([&] { Click(form, button); },
+                                      [&title](QWidget* modal) { title = modal->windowTitle(); });
+    return window + QStringLiteral(": ") + title;
+}
+
 } // namespace
 
 class CandidatesEditorsTest : public TEditorTest {
@@ -52,18 +56,13 @@ class CandidatesEditorsTest : public TEditorTest {
 private slots:
 
     void CandidatesListMovesLeadersButNotPastTheEnds() {
-        TPartyLeaderVeepEditorForm form(Data(), Party());
-        form.show();
-        auto* veeps = Find<QListWidget>(&form, "VeepsListBox");
-        auto* leaders = Find<QListWidget>(&form, "LeadersListBox");
+        auto& form = Open<TPartyLeaderVeepEditorForm>(Party());
+        auto* veeps = C<QListWidget>("VeepsListBox");
+        auto* leaders = C<QListWidget>("LeadersListBox");
         QCOMPARE(Entries(veeps), (QStringList{"Ines Halloway", "Rupert Cray"}));
         QCOMPARE(Entries(leaders), (QStringList{"Odile Varenne", "Tobias Wrenfield"}));
         QCOMPARE(leaders->currentRow(), 0);
         TXmlNode* odile = Leader(0);
-
-        Click(&form, "UpButton");
-        QCOMPARE(Leader(0), odile);
-        QCOMPARE(leaders->currentRow(), 0);
         Click(&form, "DnButton");
         QCOMPARE(Leader(1), odile);
         QCOMPARE(Entries(leaders), (QStringList{"Tobias Wrenfield", "Odile Varenne"}));
@@ -74,43 +73,23 @@ private slots:
         QCOMPARE(leaders->currentRow(), 1);
     }
 
-    void NewVeepOpensItsEditorAndIsSelected() {
-        TPartyLeaderVeepEditorForm form(Data(), Party());
-        form.show();
-        QString opened;
-        opened = WhileModal([&] { Click(&form, "NewVeepButton"); });
-        QCOMPARE(opened, QStringLiteral("TVeepEditForm"));
-        auto* veeps = Find<QListWidget>(&form, "VeepsListBox");
+    // New and Copy open the editor on the new entry and select it.
+    void NewAndCopiedCandidatesAreEditedAndSelected() {
+        auto& form = Open<TPartyLeaderVeepEditorForm>(Party());
+        QCOMPARE(WhileModal([&] { Click(&form, "NewVeepButton"); }),
+                 QStringLiteral("TVeepEditForm"));
+        auto* veeps = C<QListWidget>("VeepsListBox");
         QCOMPARE(veeps->count(), 3);
         QCOMPARE(veeps->currentRow(), 2);
         QCOMPARE(veeps->item(2)->text(), QStringLiteral("New ViceLeader"));
         QCOMPARE(form.SelectedViceLeader(), Pool()->GetChildAt(2));
 
-        opened = WhileModal([&] { Click(&form, "CopyVeepButton"); });
+        QCOMPARE(WhileModal([&] { Click(&form, "CopyVeepButton"); }),
+                 QStringLiteral("TVeepEditForm"));
         QCOMPARE(Pool()->ChildCount(), 4);
         QCOMPARE(veeps->currentRow(), 3);
         QVERIFY(Pool()->GetChildAt(3)->AttributeValue("id") !=
                 Pool()->GetChildAt(2)->AttributeValue("id"));
-    }
-
-    void RemoveVeepAsksFirst() {
-        TPartyLeaderVeepEditorForm form(Data(), Party());
-        form.show();
-        auto* veeps = Find<QListWidget>(&form, "VeepsListBox");
-        veeps->setCurrentRow(1);
-        TScriptedPrompts prompts;
-        prompts.Answer(TPromptAnswer::No, QStringLiteral("Remove Vice-Leader"));
-        Click(&form, "RemoveVeepButton");
-        QCOMPARE(Pool()->ChildCount(), 2);
-        prompts.Answer(TPromptAnswer::Yes, QStringLiteral("Remove Vice-Leader"));
-        Click(&form, "RemoveVeepButton");
-        QVERIFY2(prompts.Done(), qPrintable(prompts.Problems()));
-        QCOMPARE(prompts.MessageTexts(), (QStringList{"Are you sure?", "Are you sure?"}));
-    }
-
-    void CopiedLeaderIsEditedAndSelected() {
-        TPartyLeaderVeepEditorForm form(Data(), Party());
-        form.show();
         QCOMPARE(WhileModal([&] { Click(&form, "CopyLeaderButton"); }),
                  QStringLiteral("TLeaderEditForm"));
         QCOMPARE(form.SelectedLeader(), Leader(2));
@@ -124,8 +103,7 @@ private slots:
             offered = except;
             return chosen;
         };
-        TPartyLeaderVeepEditorForm form(Data(), Party());
-        form.show();
+        auto& form = Open<TPartyLeaderVeepEditorForm>(Party());
         Click(&form, "CopyLeaderToButton");
         Click(&form, "CopyVeepToButton");
         chosen = nullptr;
@@ -136,28 +114,41 @@ private slots:
         QCOMPARE(accord->GetChild("leaders")->ChildCount(), 3);
         QCOMPARE(Text(accord->GetChild("viceleaders")->GetChildAt(2), "firstname"), "Ines");
         // The list shows this party only.
-        QCOMPARE(Find<QListWidget>(&form, "LeadersListBox")->count(), 2);
+        QCOMPARE(C<QListWidget>("LeadersListBox")->count(), 2);
     }
 
-    void PartyEditorOpensTheseWindows() {
-        TPartyEditForm party(Data(), Party());
-        party.show();
-        QString title;
-        auto keepTitle = [&title](QWidget* modal) { title = modal->windowTitle(); };
-        QString opened;
-        opened = WhileModal([&] { Click(&party, "CandidatesButton"); }, keepTitle);
-        QCOMPARE(opened, QStringLiteral("TPartyLeaderVeepEditorForm"));
-        QCOMPARE(title, QStringLiteral(
-                            "Step 5: Create / Edit Civic Union Party's Leaders and Vice Leaders"));
-        opened = WhileModal([&] { Click(&party, "RegionInfoButton"); }, keepTitle);
-        QCOMPARE(opened, QStringLiteral("TElectionEventsEditorForm"));
-        QCOMPARE(title, QStringLiteral("Step 5: Civic Union Party's Regional Information"));
+    // Each button of the party and leader editors opens its window, titled
+    // after the name as it is now.
+    void ButtonsOpenTheirWindowsNamedAfterTheirOwner() {
+        QStringList opened;
+        auto& party = Open<TPartyEditForm>(PartyAt(1)); // not the first: the windows get this one
+        Type(Find<QLineEdit>(&party, "NameEdit"), QStringLiteral("Civic Front"));
+        for (const char* button : {"CandidatesButton", "RegionInfoButton", "PlatformButton",
+                                   "PercentagesButton", "DebatesButton"})
+            opened << Opened(&party, button);
+        auto& leader = Open<TLeaderEditForm>(Leader(0));
+        Type(Find<QLineEdit>(&leader, "LastNameEdit"), QStringLiteral("Berg"));
+        for (const char* button :
+             {"IssuesButton", "PercentagesButton", "VeepsButton", "CrusadersButton"})
+            opened << Opened(&leader, button);
+        QCOMPARE(
+            opened,
+            (QStringList{"TPartyLeaderVeepEditorForm: Step 5: Create / Edit Civic Front "
+                         "Party's Leaders and Vice Leaders",
+                         "TElectionEventsEditorForm: Step 5: Civic Front Party's Regional "
+                         "Information",
+                         "TPlatformEditorForm: Step 5: Set Civic Front Party's Platform",
+                         "TPercentagesEditorForm: Step 5: Civic Front",
+                         "TDebatesEditorForm: Step 5: Create / Edit Civic Front Party's Debates",
+                         "TPlatformEditorForm: Set Berg's Platform",
+                         "TPercentagesEditorForm: Step 5: Edit Regional Percentages",
+                         "TSelectVeepsForm: Step 5: Berg's Vice-Presidential Candidates",
+                         "TCrusadersEditorForm: Step 5: Create / Edit Berg's Crusaders"}));
     }
 
-    void LeaderEditorOpensColourPlatformAndPercentages() {
+    void LeaderColourIsWrittenOnlyByOk() {
         TXmlNode* leader = Leader(0);
-        TLeaderEditForm form(Data(), leader);
-        form.show();
+        auto& form = Open<TLeaderEditForm>(leader);
         QString opened = WhileModal([&] { Click(&form, "ChangeColorButton"); },
                                     [](QWidget* chooser) {
                                         auto* colours = Find<QListWidget>(chooser, "ColorsListBox");
@@ -170,20 +161,11 @@ private slots:
         opened = WhileModal([&] { Click(&form, "ColorSwatch"); });
         QCOMPARE(opened, QStringLiteral("TChangeColourForm"));
         QCOMPARE(Text(leader, "leader_color"), std::string("green-alternate"));
-
-        QString title;
-        opened = WhileModal([&] { Click(&form, "IssuesButton"); },
-                            [&title](QWidget* modal) { title = modal->windowTitle(); });
-        QCOMPARE(opened, QStringLiteral("TPlatformEditorForm"));
-        QCOMPARE(title, QStringLiteral("Set Varenne's Platform"));
-        opened = WhileModal([&] { Click(&form, "PercentagesButton"); });
-        QCOMPARE(opened, QStringLiteral("TPercentagesEditorForm"));
     }
 
     void LeaderEditorControlsEditTheLeader() {
         TXmlNode* leader = Leader(0);
-        TLeaderEditForm form(Data(), leader);
-        form.show();
+        auto& form = Open<TLeaderEditForm>(leader);
         const QString faults =
             BindingFaults(&form, leader,
                           {{"DefaultOnCheckBox", "default_on"},
@@ -201,11 +183,10 @@ private slots:
                            {"SeatsGoalEdit", "goals/seats"},
                            {"LanguageBonusEdit", "language_bonus"}});
         QVERIFY2(faults.isEmpty(), qPrintable(faults));
-        QCOMPARE(Find<QGroupBox>(&form, "LeaderInfoGroup")->title(),
-                 QStringLiteral("Varenne's Information"));
-        auto* gender = Find<QComboBox>(&form, "GenderComboBox");
+        QCOMPARE(C<QGroupBox>("LeaderInfoGroup")->title(), QStringLiteral("Varenne's Information"));
+        auto* gender = C<QComboBox>("GenderComboBox");
         QCOMPARE(gender->currentText(), QStringLiteral("F"));
-        auto* home = Find<QComboBox>(&form, "HomeRegionComboBox");
+        auto* home = C<QComboBox>("HomeRegionComboBox");
         QCOMPARE(home->currentText(), QStringLiteral("Aubrel"));
         QCOMPARE(home->count(), 9);
         // Showing wrote nothing.
@@ -218,63 +199,46 @@ private slots:
         home->setCurrentIndex(1);
         QCOMPARE(leader->GetChild("home_political_unit")->AttributeValue("id"),
                  std::string("39424_5593275476"));
-        Type(Find<QLineEdit>(&form, "LastNameEdit"), QStringLiteral("Berg"));
+        Type(C<QLineEdit>("LastNameEdit"), QStringLiteral("Berg"));
         QCOMPARE(Text(leader, "lastname"), std::string("Berg"));
-        QCOMPARE(Find<QGroupBox>(&form, "LeaderInfoGroup")->title(),
-                 QStringLiteral("Berg's Information"));
-        Type(Find<QLineEdit>(&form, "EstablishedEdit"), QStringLiteral("9"));
-        QCOMPARE(Text(leader, "established_primaries"), std::string("5"));
+        QCOMPARE(C<QGroupBox>("LeaderInfoGroup")->title(), QStringLiteral("Berg's Information"));
 
-        auto* regions = Find<QListWidget>(&form, "RegionBonusListBox");
+        auto* regions = C<QListWidget>("RegionBonusListBox");
         QCOMPARE(regions->count(), 9);
         regions->setCurrentRow(1);
-        auto* bonus = Find<QLineEdit>(&form, "RegionBonusEdit");
+        auto* bonus = C<QLineEdit>("RegionBonusEdit");
         QCOMPARE(bonus->text(), QStringLiteral("2"));
         Type(bonus, QStringLiteral("150"));
         const TXmlNode* entry = leader->GetChild("percentage_bonuses")
                                     ->FindChild("political_unit", "id", "39424_5593275476");
         QCOMPARE(Text(entry, "bonus"), std::string("100"));
-
-        QString title;
-        WhileModal([&] { Click(&form, "VeepsButton"); },
-                   [&title](QWidget* modal) { title = modal->windowTitle(); });
-        QCOMPARE(title, QStringLiteral("Step 5: Berg's Vice-Presidential Candidates"));
-        WhileModal([&] { Click(&form, "CrusadersButton"); },
-                   [&title](QWidget* modal) { title = modal->windowTitle(); });
-        QCOMPARE(title, QStringLiteral("Step 5: Create / Edit Berg's Crusaders"));
     }
 
     void RegionBonusesAndPortraitNamesAreMadeOnce() {
         TXmlNode* leader = Leader(1);
         leader->RemoveChild(leader->GetChild("percentage_bonuses"));
         leader->GetChild("image_small")->SetText("");
+        // What they hold: CandidatesEditTest.HomeRegionBonusesAndRunningMates and
+        // EmptyPortraitNamesGetTheirDefaults.
         for (int round = 0; round < 2; ++round) {
-            TLeaderEditForm form(Data(), leader);
-            form.show();
-            const TXmlNode* bonuses = leader->GetChild("percentage_bonuses");
-            QCOMPARE(bonuses->ChildCount(), 9);
-            QCOMPARE(Text(bonuses->GetChildAt(8), "bonus"), std::string("0"));
+            Open<TLeaderEditForm>(leader);
+            QCOMPARE(leader->GetChild("percentage_bonuses")->ChildCount(), 9);
         }
         QCOMPARE(Text(leader, "image_small"), leader->AttributeValue("id") + "_small.bmp");
-        QCOMPARE(Text(leader, "image_large"), std::string("tobias_wrenfield_large.bmp"));
     }
 
     void VeepEditorMovesTheHomeBonusWithTheHome() {
         TXmlNode* veep = Pool()->GetChildAt(0);
-        TVeepEditForm form(Data(), veep);
-        form.show();
-        QCOMPARE(Find<QLineEdit>(&form, "FirstNameEdit")->text(), QStringLiteral("Ines"));
-        auto* home = Find<QComboBox>(&form, "HomeRegionComboBox");
+        Open<TVeepEditForm>(veep);
+        QCOMPARE(C<QLineEdit>("FirstNameEdit")->text(), QStringLiteral("Ines"));
+        auto* home = C<QComboBox>("HomeRegionComboBox");
         home->setCurrentIndex(home->findText(QStringLiteral("Brenvale")));
+        // The bonus entry moves along: CandidatesEditTest.HomeRegionBonusesAndRunningMates.
         QCOMPARE(veep->GetChild("home_political_unit")->AttributeValue("id"),
                  std::string("39424_5593275476"));
-        QCOMPARE(veep->GetChild("percentage_bonuses")->GetChildAt(0)->AttributeValue("id"),
-                 std::string("39424_5593275476"));
-        Type(Find<QLineEdit>(&form, "HomeBonusEdit"), QStringLiteral("250"));
+        Type(C<QLineEdit>("HomeBonusEdit"), QStringLiteral("250"));
         QCOMPARE(Text(veep->GetChild("percentage_bonuses")->GetChildAt(0), "bonus"),
                  std::string("100"));
-        Type(Find<QLineEdit>(&form, "DebatingEdit"), QStringLiteral("7"));
-        QCOMPARE(Text(veep->GetChild("attributes"), "debating"), std::string("5"));
     }
 
     void FieldsACandidateLacksAreAddedWhereTheyBelongOnFirstEdit() {
@@ -300,10 +264,9 @@ private slots:
     void RunningMateChooserListsAndRemovesMissingEntries() {
         TXmlNode* tobias = Leader(1);
         CandidatesEdit::AddRunningMate(Data(), tobias, "gone");
-        TSelectVeepsForm form(Data(), Party(), tobias);
-        form.show();
-        auto* other = Find<QListWidget>(&form, "OtherViceLeadersListBox");
-        auto* selected = Find<QListWidget>(&form, "SelectedViceLeadersListBox");
+        auto& form = Open<TSelectVeepsForm>(Party(), tobias);
+        auto* other = C<QListWidget>("OtherViceLeadersListBox");
+        auto* selected = C<QListWidget>("SelectedViceLeadersListBox");
         QCOMPARE(Entries(other), QStringList{"Ines Halloway"});
         QCOMPARE(Entries(selected), (QStringList{"Rupert Cray", "gone (missing)"}));
         selected->clearSelection();
@@ -325,21 +288,19 @@ private slots:
     void CrusadersEditorListsAndMakesCrusaders() {
         TXmlNode* crusaders = Leader(0)->GetChild("crusaders");
         crusaders->GetChildAt(0)->GetChild("last_name")->SetText(std::string(24, 'z'));
-        TCrusadersEditorForm form(Data(), crusaders);
-        form.show();
-        auto* list = Find<QListWidget>(&form, "CrusadersListBox");
+        auto& form = Open<TCrusadersEditorForm>(crusaders);
+        auto* list = C<QListWidget>("CrusadersListBox");
         QCOMPARE(Entries(list),
                  (QStringList{"Bertram " + QString(24, QLatin1Char('z')), "Liesl Marrow"}));
         list->setCurrentRow(1);
-        QCOMPARE(Find<QLineEdit>(&form, "DaysEdit")->text(), QStringLiteral("14"));
+        QCOMPARE(C<QLineEdit>("DaysEdit")->text(), QStringLiteral("14"));
 
         Click(&form, "NewButton");
         QCOMPARE(list->currentRow(), 2);
         QCOMPARE(list->item(2)->text(), QStringLiteral("New Crusader"));
-        Type(Find<QLineEdit>(&form, "FirstNameEdit"), QStringLiteral("Mara"));
+        Type(C<QLineEdit>("FirstNameEdit"), QStringLiteral("Mara"));
         QCOMPARE(list->item(2)->text(), QStringLiteral("Mara Crusader"));
         QCOMPARE(Text(crusaders->GetChildAt(2), "first_name"), std::string("Mara"));
-        QCOMPARE(crusaders->GetChildAt(2)->AttributeValue("id"), std::string("new_crusader"));
     }
 };
 

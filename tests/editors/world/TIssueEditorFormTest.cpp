@@ -6,7 +6,6 @@
 
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -25,6 +24,15 @@ class TIssueEditorFormTest : public TEditorTest {
     QListWidget* List() { return C<QListWidget>("IssuesListBox"); }
     QPushButton* Button(const char* name) { return C<QPushButton>(name); }
     bool Shown(const char* name) { return C<QWidget>(name)->isVisibleTo(Form); }
+    // Those of the details that are shown.
+    QStringList ShownDetails() {
+        QStringList shown;
+        for (const char* name : {"PositionsGroup", "IssueImageGroup", "UpButton", "DnButton",
+                                 "FundraisingEdit", "FundraisingLabel", "CountLabel"})
+            if (Shown(name))
+                shown << name;
+        return shown;
+    }
     // The first position issue after the fixed four.
     int FirstOwnPositionIssue() {
         for (int i = IssuesEdit::FixedIssues; i < Data().Issues()->ChildCount(); ++i)
@@ -50,25 +58,14 @@ private slots:
         QVERIFY(C<QLineEdit>("NameEdit")->isReadOnly());
         QVERIFY(C<QLineEdit>("TypeEdit")->isReadOnly());
         QVERIFY(!Button("RemoveButton")->isEnabled());
-        QVERIFY(!Shown("PositionsGroup"));
-        QVERIFY(!Shown("IssueImageGroup"));
-        QVERIFY(!Shown("UpButton") && !Shown("DnButton"));
-        QVERIFY(!Shown("FundraisingEdit") && !Shown("CountLabel"));
-
-        const std::string name = Text(Issue(0), "name");
-        QTest::keyClicks(C<QLineEdit>("NameEdit"), QStringLiteral("x"));
-        QCOMPARE(Text(Issue(0), "name"), name);
-        QTest::mouseClick(Button("RemoveButton"), Qt::LeftButton);
-        QCOMPARE(Data().Issues()->ChildCount(), 22);
-        QCOMPARE(List()->count(), 22);
+        QCOMPARE(ShownDetails(), QStringList{});
 
         // A position issue shows everything but the fundraising bonus.
         List()->setCurrentRow(FirstOwnPositionIssue());
         QVERIFY(!C<QLineEdit>("NameEdit")->isReadOnly());
         QVERIFY(Button("RemoveButton")->isEnabled());
-        QVERIFY(Shown("PositionsGroup") && Shown("IssueImageGroup"));
-        QVERIFY(Shown("UpButton") && Shown("DnButton"));
-        QVERIFY(!Shown("FundraisingEdit") && !Shown("FundraisingLabel"));
+        QCOMPARE(ShownDetails(),
+                 (QStringList{"PositionsGroup", "IssueImageGroup", "UpButton", "DnButton"}));
         QCOMPARE(C<QListWidget>("IssuePositionsListBox")->currentRow(), 0);
     }
 
@@ -93,12 +90,9 @@ private slots:
         QCOMPARE(List()->count(), 22);
         QCOMPARE(List()->currentRow(), 21);
         QCOMPARE(C<QLineEdit>("NameEdit")->text(), QStringLiteral("New Issue"));
-        QCOMPARE(C<QLineEdit>("TypeEdit")->text(), QStringLiteral("PositionIssue"));
         QCOMPARE(C<QPlainTextEdit>("PositionDescriptionMemo")->toPlainText(),
                  QStringLiteral("Far-Left description"));
-        QVERIFY(!Button("CreateNewButton")->isEnabled());
-        QTest::mouseClick(Button("CreateNewButton"), Qt::LeftButton);
-        QCOMPARE(Data().Issues()->ChildCount(), 22);
+        QVERIFY(!Button("CreateNewButton")->isEnabled()); // full: IssuesEdit's NewIssue refuses too
 
         // Showing the new issue made its blank picture.
         const QString picture = Pictures() + QString::fromStdString(Text(Issue(21), "picture"));
@@ -130,9 +124,7 @@ private slots:
         QCOMPARE(Issue(row - 1), issue);
         QCOMPARE(List()->currentRow(), row - 1);
         QCOMPARE(List()->item(row - 1)->text(), QStringLiteral("Harbours"));
-        QVERIFY(!Button("UpButton")->isEnabled());
-        QTest::mouseClick(Button("UpButton"), Qt::LeftButton);
-        QCOMPARE(Issue(row - 1), issue);
+        QVERIFY(!Button("UpButton")->isEnabled()); // IssuesEdit.TheFirstFourNeverMove
         QTest::mouseClick(Button("DnButton"), Qt::LeftButton);
         QCOMPARE(Issue(row), issue);
         QCOMPARE(List()->currentRow(), row);
@@ -142,12 +134,11 @@ private slots:
     }
 
     void OldFilesGetPictureNamesAndMissingPicturesAreMadeBlank() {
-        for (int i : {0, 5})
-            Remove(Issue(i), "picture");
+        // Which names: IssuesEdit.PictureNamesForOldFilesAndEmptyNames.
+        Remove(Issue(0), "picture");
         Issue(6)->GetChild("picture")->SetText("");
         Open();
         QCOMPARE(Text(Issue(0), "picture"), "issue0.bmp");
-        QCOMPARE(Text(Issue(5), "picture"), "issue5.bmp");
         QCOMPARE(QImage(Pictures() + QStringLiteral("issue0.bmp")).size(), QSize(32, 32));
         QCOMPARE(QImage(Pictures() + QStringLiteral("issue0.bmp")).pixelColor(3, 3),
                  QColor(Qt::white));
@@ -166,7 +157,6 @@ private slots:
         QVERIFY(!Shown("PositionsGroup"));
         QVERIFY(Button("CreateNewButton")->isEnabled());
         QCOMPARE(C<QLineEdit>("NameEdit")->text(), QString());
-        QTest::mouseClick(Button("RemoveButton"), Qt::LeftButton);
         // The picture takes clicks of its own, and without an issue does nothing.
         QTest::mouseClick(C<QWidget>("IssueImage"), Qt::LeftButton);
         QTest::mouseClick(Button("CreateNewButton"), Qt::LeftButton);
