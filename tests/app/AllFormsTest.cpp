@@ -18,6 +18,7 @@
 #include "app/ListFilter.h"
 #include "app/Prompts.h"
 #include "app/gallery/Gallery.h"
+#include "guisupport/GalleryWalk.h"
 #include "guisupport/ScenarioCopy.h"
 #include "guisupport/ScriptedPrompts.h"
 #include "widgets/TDoubleEdit.h"
@@ -36,7 +37,6 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QDialog>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QHash>
 #include <QHeaderView>
@@ -51,7 +51,6 @@
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QSet>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -346,42 +345,25 @@ class AllFormsTest : public QObject {
 
     using TCheck = std::function<void(const QString& where, QWidget* window)>;
 
-    // Renders every gallery page on a copy of the sample and hands each
-    // window, in each state its page shows, to check.
+    // Hands every window of every gallery page, on a copy of the sample, to
+    // check.
     void CheckEveryWindow(const TCheck& check) {
-        QTemporaryDir pictures;
-        // Setting a page up may ask things; only what the check causes counts.
-        TDecliningPrompts declining;
-        TPrompts* previous = SetPrompts(&declining);
-        const std::vector<Gallery::TPage> pages = Gallery::Pages();
-        QStringList unvisited;
-        for (const Gallery::TPage& page : pages) {
-            TGalleryContext context;
-            context.Scenario = &Copy->Data();
-            context.DataFolder = GuiTest::ShippedData();
-            context.OutputFolder = pictures.path();
-            context.PageName = page.Name;
-            bool visited = false;
-            const TTexts before = Documents();
-            context.Visit = [&](QWidget* window) {
+        TTexts before;
+        QString opened;
+        const QStringList problems = GuiTest::VisitEveryGalleryWindow(
+            Copy->Data(),
+            [&](const QString& page, QWidget* window) {
                 // Opening a window writes nothing, whatever its page shows.
-                if (const QString changed = ChangedFiles(Copy->Data(), before);
-                    !visited && !changed.isEmpty())
-                    Faults << page.Name + QStringLiteral(": opening it changed ") + changed;
-                visited = true;
-                check(page.Name + QStringLiteral(": "), window);
-            };
-            page.Render(context);
-            const bool drawn =
-                std::all_of(context.Written.begin(), context.Written.end(),
-                            [](const QString& png) { return QFileInfo(png).size() > 0; });
-            if (!visited || context.Written.empty() || !drawn)
-                unvisited << page.Name;
-        }
-        SetPrompts(previous);
-        QVERIFY2(pages.size() >= 10, "the windows of the program register gallery pages");
-        QVERIFY2(unvisited.isEmpty(),
-                 qPrintable(QStringLiteral("not shown or not drawn: ") + unvisited.join(", ")));
+                const QString changed = ChangedFiles(Copy->Data(), before);
+                if (page != opened && !changed.isEmpty())
+                    Faults << page + QStringLiteral("opening it changed ") + changed;
+                opened = page;
+                check(page, window);
+            },
+            [&] { before = Documents(); });
+        QVERIFY2(Gallery::Pages().size() >= 10,
+                 "the windows of the program register gallery pages");
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(", ")));
     }
 
     TTexts Documents() const { return TextsOf(Copy->Data()); }

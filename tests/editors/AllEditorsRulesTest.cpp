@@ -20,19 +20,18 @@
 #include "editors/world/TEconomyEditorForm.h"
 #include "editors/world/TInterviewerEditorForm.h"
 #include "guisupport/FormChecks.h"
+#include "guisupport/GalleryWalk.h"
 #include "guisupport/ScenarioCopy.h"
 #include "scenario/ElementTargets.h"
 #include "xml/TXmlNode.h"
 
 #include <QComboBox>
 #include <QDialog>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSet>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -186,26 +185,7 @@ class AllEditorsRulesTest : public QObject {
     // Renders every gallery page on the copy and hands each window shown to
     // visit; every page must write its pictures.
     void VisitEveryWindow(const TVisit& visit) {
-        QTemporaryDir pictures;
-        TDecliningPrompts declining;
-        TPrompts* previous = SetPrompts(&declining);
-        for (const Gallery::TPage& page : Gallery::Pages()) {
-            TGalleryContext context;
-            context.Scenario = &Copy->Data();
-            context.DataFolder = GuiTest::ShippedData();
-            context.OutputFolder = pictures.path();
-            context.PageName = page.Name;
-            context.Visit = [&](QWidget* window) {
-                visit(page.Name + QStringLiteral(": "), window);
-            };
-            page.Render(context);
-            if (context.Written.empty())
-                Faults << page.Name + QStringLiteral(": no picture");
-            for (const QString& file : context.Written)
-                if (QFileInfo(file).size() == 0)
-                    Faults << page.Name + QStringLiteral(": empty ") + file;
-        }
-        SetPrompts(previous);
+        Faults << GuiTest::VisitEveryGalleryWindow(Copy->Data(), visit);
     }
 
     static bool IsEditor(const QWidget* window) {
