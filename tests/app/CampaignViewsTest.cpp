@@ -49,12 +49,7 @@ class CampaignViewsTest : public QObject {
     std::unique_ptr<GuiTest::TStandInEditors> Editors;
     QTemporaryDir Out;
 
-    std::string Documents() const {
-        std::string all;
-        for (TScenarioFile file : TScenarioData::AllFiles())
-            all += Form->Session().Scenario()->Document(file).ToText();
-        return all;
-    }
+    std::string Documents() const { return GuiTest::DocumentsText(*Form->Session().Scenario()); }
 
     // Runs the Tools menu item named item and look in the window it shows.
     void FromMenu(const char* item, const QString& window,

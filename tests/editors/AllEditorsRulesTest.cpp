@@ -159,13 +159,6 @@ bool Limited(const QPlainTextEdit* memo) {
 }
 const size_t LongMemo = 3000;
 
-std::string Documents(const TScenarioData& data) {
-    std::string all;
-    for (TScenarioFile file : TScenarioData::AllFiles())
-        all += data.Document(file).ToText();
-    return all;
-}
-
 QString NameOf(const QWidget* widget) {
     return widget->objectName().isEmpty() ? QLatin1String(widget->metaObject()->className())
                                           : widget->objectName();
@@ -202,7 +195,7 @@ class AllEditorsRulesTest : public QObject {
         for (const QPushButton* button : window->findChildren<QPushButton*>())
             if (button->autoDefault() || button->isDefault())
                 Faults << where + NameOf(button) + QStringLiteral(" is pressed by Enter");
-        const std::string before = Documents(Copy->Data());
+        const std::string before = GuiTest::DocumentsText(Copy->Data());
         auto* dialog = qobject_cast<QDialog*>(window);
         int finished = 0;
         QMetaObject::Connection counting;
@@ -220,7 +213,7 @@ class AllEditorsRulesTest : public QObject {
             }
         }
         disconnect(counting);
-        if (Documents(Copy->Data()) != before)
+        if (GuiTest::DocumentsText(Copy->Data()) != before)
             Faults << where + QStringLiteral("Enter wrote");
     }
 
@@ -419,7 +412,7 @@ private slots:
                                   (combo && combo->currentIndex() >= 0))
                     Faults << name + QStringLiteral(" not cleared with nothing selected");
             }
-            const std::string before = Documents(Copy->Data());
+            const std::string before = GuiTest::DocumentsText(Copy->Data());
             entries = GuiTest::Entries(list);
             if (r.Field) {
                 auto* field = GuiTest::Find<QLineEdit>(form.get(), r.Field);
@@ -428,7 +421,7 @@ private slots:
             }
             GuiTest::Click(form.get(), r.Button);
             QCOMPARE(GuiTest::Entries(list), entries);
-            if (Documents(Copy->Data()) != before)
+            if (GuiTest::DocumentsText(Copy->Data()) != before)
                 Faults << QStringLiteral("with nothing selected a document was written");
         }
         Check();

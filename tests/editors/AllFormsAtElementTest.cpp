@@ -52,13 +52,6 @@ TShown Look(QWidget* top) {
     return shown;
 }
 
-std::string AllText(const TScenarioData& data) {
-    std::string text;
-    for (const TScenarioFile file : TScenarioData::AllFiles())
-        text += data.Document(file).ToText();
-    return text;
-}
-
 // Changes to the documents before the target is found; changes to the target
 // after.
 using TSetUp = void (*)(TScenarioData&);
@@ -368,7 +361,7 @@ private slots:
         const StepEditors::TOpenAtElement* open = StepEditors::FindAtElement(target.Step);
         QVERIFY(open);
         QVERIFY(StepEditors::Find(target.Step));
-        const std::string before = AllText(Data());
+        const std::string before = GuiTest::DocumentsText(Data());
         const QString windows = QString::fromLatin1(c.Windows);
         TShown shown;
         QString own;
@@ -383,7 +376,7 @@ private slots:
         QStringList faults = Faults(c, shown, target);
         if (!own.isEmpty())
             faults << own;
-        if (!c.Writes && (AllText(Data()) != before || Data().Changed()))
+        if (!c.Writes && (GuiTest::DocumentsText(Data()) != before || Data().Changed()))
             faults << QStringLiteral("showing wrote");
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     }
