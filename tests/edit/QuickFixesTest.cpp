@@ -17,10 +17,6 @@ namespace {
 
 const std::string Fisheries = "39446_2313639706"; // named by platforms, an endorser, units
 
-void Write(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
 // text with the first line holding from, through the first after it holding
 // to (that line alone when to is empty), replaced by replacement indented
 // as that line (by nothing when replacement is empty).
@@ -48,7 +44,7 @@ struct TBroken {
 
     TBroken(const std::string& file, const std::function<std::string(std::string)>& edit) {
         TestScenario::LoadCopy(Sample, Folder);
-        Write(Folder.Str() + file, edit(FileText::Read(Folder.Str() + file)));
+        TestScenario::WriteFile(Folder.Str() + file, edit(FileText::Read(Folder.Str() + file)));
         for (const TScenarioFile f : TScenarioData::AllFiles())
             Files[TScenarioData::FileName(f)] =
                 FileText::Read(Folder.Str() + TScenarioData::FileName(f));

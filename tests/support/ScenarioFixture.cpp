@@ -3,6 +3,7 @@
 #include "scenario/ElementTargets.h"
 #include "scenario/ScenarioFolders.h"
 #include "scenario/ScenarioSnapshot.h"
+#include "xml/FileText.h"
 #include "xml/TFolderLock.h"
 #include "xml/TXmlNode.h"
 
@@ -119,6 +120,15 @@ std::map<std::string, std::string> WriteSmallScenario(const fs::path& folder) {
         texts[TScenarioData::FileName(file)] = text;
     }
     return texts;
+}
+
+void WriteFile(const fs::path& path, const std::string& bytes) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string ReadFile(const fs::path& path) {
+    return FileText::Read(path.string());
 }
 
 std::vector<std::string> MessageTexts(const TScenarioData& data) {
