@@ -1,5 +1,6 @@
 // New, removed and reordered parties with their entries in other documents.
 #include "scenario/edit/PartiesEdit.h"
+#include "scenario/ValueEncodings.h"
 #include "scenario/edit/CandidatesEdit.h"
 #include "scenario/edit/PercentagesEdit.h"
 #include "scenario/edit/RelationsEdit.h"
@@ -10,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <filesystem>
 
 using TestScenario::At;
@@ -225,11 +225,11 @@ TEST_F(PartiesEditTest, PlatformRowsFollowTheIssuesAndWritePositionNames) {
     EXPECT_EQ(PartiesEdit::PositionDescription(rows[0].Issue, 5), "CR - about CR");
     EXPECT_EQ(PartiesEdit::PositionDescription(rows[1].Issue, 5), "");
 
-    const std::array<const char*, 7> names = {"Far-Left",     "Left",  "Center-Left", "Center",
-                                              "Center-Right", "Right", "Far-Right"};
+    // Each written by its name, which reads back as that position.
     for (int n = 1; n <= 7; ++n) {
         PartiesEdit::SetPlatformPosition(*Data, rows[1].Entry, n);
-        EXPECT_EQ(rows[1].Entry->GetText(), names[n - 1]);
+        EXPECT_EQ(rows[1].Entry->GetText(), ValueEncodings::PositionName(n));
+        EXPECT_EQ(ValueEncodings::PositionValue(rows[1].Entry->GetText()), n);
     }
     PartiesEdit::SetPlatformPosition(*Data, rows[1].Entry, 8);
     EXPECT_EQ(rows[1].Entry->GetText(), "Far-Right");
