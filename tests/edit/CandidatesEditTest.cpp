@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 using TestScenario::At;
 using TestScenario::MessageTexts;
@@ -38,10 +37,7 @@ protected:
         return s;
     }
     std::string Portrait(const std::string& name) {
-        std::ifstream in(Folder.Path() / "party_images" / "candidates" / name);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
+        return TestScenario::ReadFile(Folder.Path() / "party_images" / "candidates" / name);
     }
 };
 
