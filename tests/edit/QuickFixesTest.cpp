@@ -78,14 +78,6 @@ std::multiset<std::string> Texts(const TScenarioData& data) {
     return texts;
 }
 
-std::string Documents(const TScenarioData& data) {
-    std::string all;
-    for (const TScenarioFile f : TScenarioData::AllFiles())
-        if (data.Root(f))
-            data.Root(f)->WriteTo(all);
-    return all;
-}
-
 // Applies offered fixes one at a time, verifying after each: each must take
 // its message away and add none. Returns how many were applied.
 int ApplyEveryFix(TScenarioData& data, const std::string& context) {
@@ -244,13 +236,13 @@ TEST(QuickFixes, AMessageOnDocumentsChangedSinceIsRefused) {
     TXmlNode* platform = entry->Parent();
     // The path now names the entry after it.
     platform->RemoveChild(platform->GetChildAt(0));
-    const std::string documents = Documents(*broken.Data);
+    const auto documents = TestScenario::DocumentTexts(*broken.Data);
     EXPECT_FALSE(QuickFixes::Apply(*broken.Data, m));
     // The path names nothing.
     platform->Parent()->RemoveChild(platform);
-    const std::string without = Documents(*broken.Data);
+    const auto without = TestScenario::DocumentTexts(*broken.Data);
     EXPECT_FALSE(QuickFixes::Apply(*broken.Data, m));
-    EXPECT_EQ(Documents(*broken.Data), without);
+    EXPECT_EQ(TestScenario::DocumentTexts(*broken.Data), without);
     EXPECT_NE(documents, without);
 }
 

@@ -246,18 +246,14 @@ TEST_P(ShippedScenario, ItemIdentifiersAreUnique) {
 }
 
 TEST_P(ShippedScenario, VerifiesWithoutAMessageAndWithoutRepairs) {
-    std::vector<std::string> before;
-    for (TScenarioFile file : TScenarioData::AllFiles())
-        before.push_back(Data.Document(file).ToText());
+    const std::vector<std::string> before = TestScenario::DocumentTexts(Data);
     const TVerificationRunResult result = VerificationRun::Run(&Data, true);
     EXPECT_EQ(TestScenario::MessageTexts(Data), std::vector<std::string>{});
     EXPECT_FALSE(result.ProblemsExist);
     // Silent repairs (missing percentages entries, moved bonus regions,
     // dropped references) would change the documents.
     EXPECT_FALSE(Data.Changed());
-    size_t i = 0;
-    for (TScenarioFile file : TScenarioData::AllFiles())
-        EXPECT_EQ(Data.Document(file).ToText(), before[i++]) << TScenarioData::FileName(file);
+    EXPECT_EQ(TestScenario::DocumentTexts(Data), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Data, ShippedScenario, testing::Values(Sample, BaseFolder()),

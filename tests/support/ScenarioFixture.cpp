@@ -131,6 +131,13 @@ std::string ReadFile(const fs::path& path) {
     return FileText::Read(path.string());
 }
 
+std::vector<std::string> DocumentTexts(const TScenarioData& data) {
+    std::vector<std::string> texts;
+    for (TScenarioFile file : TScenarioData::AllFiles())
+        texts.push_back(data.Document(file).ToText());
+    return texts;
+}
+
 std::vector<std::string> MessageTexts(const TScenarioData& data) {
     std::vector<std::string> texts;
     for (const auto& m : data.Messages())
