@@ -34,9 +34,7 @@ TOutcome Verify(const std::vector<std::string>& args) {
     return r;
 }
 
-std::string ReadFile(const fs::path& path) {
-    return FileText::Read(path.string());
-}
+using TestScenario::ReadFile;
 
 size_t LineCount(const std::string& text) {
     return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 using TestScenario::At;
 using TestScenario::MessageTexts;
@@ -38,10 +37,7 @@ protected:
         return s;
     }
     std::string Portrait(const std::string& name) {
-        std::ifstream in(Folder.Path() / "party_images" / "candidates" / name);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
+        return TestScenario::ReadFile(Folder.Path() / "party_images" / "candidates" / name);
     }
 };
 
@@ -57,12 +53,9 @@ TEST_F(CandidatesEditTest, NewLeaderWithItsPercentagesEntries) {
     ASSERT_EQ(platform->ChildCount(), 1);
     EXPECT_EQ(platform->GetChildAt(0)->GetText(), "center");
     EXPECT_EQ(LeaderEntries("p2"), "l2 " + id + " |l2 " + id + " |");
-    const TXmlNode* entry = PercentagesEdit::UnitEntries(*Data)[0]->FindNode("leader", "id", id);
-    std::vector<std::string> shares;
-    for (int32_t i = 0; i < entry->ChildCount(); ++i)
-        shares.push_back(entry->GetChildAt(i)->Name + "=" + entry->GetChildAt(i)->GetText());
-    EXPECT_EQ(shares, (std::vector<std::string>{"starting_percentage=0", "committed=0", "leaning=0",
-                                                "undecided=0", "alienated=-1"}));
+    EXPECT_EQ(
+        TestScenario::Shape(PercentagesEdit::UnitEntries(*Data)[0]->FindNode("leader", "id", id)),
+        "starting_percentage=0|committed=0|leaning=0|undecided=0|alienated=-1");
 }
 
 TEST_F(CandidatesEditTest, FreshCandidatesReportWhatIsStillMissing) {

@@ -16,16 +16,9 @@ using TestScenario::At;
 namespace {
 
 // How many elements below node (node included) are named name and carry
-// the id attribute value.
+// the id attribute value ("" also for none).
 int CountNaming(const TXmlNode* node, const std::string& name, const std::string& id) {
     return static_cast<int>(TestScenario::Naming(node, name, id).size());
-}
-
-int CountNamed(const TXmlNode* node, const std::string& name) {
-    int count = node->Name == name ? 1 : 0;
-    for (int32_t i = 0; i < node->ChildCount(); ++i)
-        count += CountNamed(node->GetChildAt(i), name);
-    return count;
 }
 
 std::vector<std::string> IssueIds(const TScenarioData& data) {
@@ -113,7 +106,7 @@ TEST(IssuesEdit, CascadesSkipMissingListsAndReachSubRegions) {
     const std::string id = issue->AttributeValue("id");
     // Nation, two regions, two sub-regions; b2 has no list and gets none.
     EXPECT_EQ(CountNaming(data->PoliticalUnits(), "issue", id), 5);
-    EXPECT_EQ(CountNamed(data->PoliticalUnits(), "issue_centers"), 5);
+    EXPECT_EQ(CountNaming(data->PoliticalUnits(), "issue_centers", ""), 5);
     const TXmlNode* centre =
         At(*data, TScenarioFile::PoliticalUnits,
            "/political_units/political_unit/political_units/political_unit[2]/issue_centers/issue");
@@ -123,7 +116,7 @@ TEST(IssuesEdit, CascadesSkipMissingListsAndReachSubRegions) {
     EXPECT_EQ(centre->GetChild("center")->GetText(), "Center");
     // Parties p and r, leader l1; q and l2 have no platform and stay so.
     EXPECT_EQ(CountNaming(data->Parties(), "issue", id), 3);
-    EXPECT_EQ(CountNamed(data->Parties(), "platform"), 3);
+    EXPECT_EQ(CountNaming(data->Parties(), "platform", ""), 3);
     EXPECT_EQ(At(*data, TScenarioFile::Parties, "/parties/party/leaders/leader/platform/issue")
                   ->GetText(),
               "Center");

@@ -17,10 +17,6 @@ namespace {
 
 const std::string Fisheries = "39446_2313639706"; // named by platforms, an endorser, units
 
-void Write(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
 // text with the first line holding from, through the first after it holding
 // to (that line alone when to is empty), replaced by replacement indented
 // as that line (by nothing when replacement is empty).
@@ -48,7 +44,7 @@ struct TBroken {
 
     TBroken(const std::string& file, const std::function<std::string(std::string)>& edit) {
         TestScenario::LoadCopy(Sample, Folder);
-        Write(Folder.Str() + file, edit(FileText::Read(Folder.Str() + file)));
+        TestScenario::WriteFile(Folder.Str() + file, edit(FileText::Read(Folder.Str() + file)));
         for (const TScenarioFile f : TScenarioData::AllFiles())
             Files[TScenarioData::FileName(f)] =
                 FileText::Read(Folder.Str() + TScenarioData::FileName(f));
@@ -80,14 +76,6 @@ std::multiset<std::string> Texts(const TScenarioData& data) {
     for (const auto& m : data.Messages())
         texts.insert(m.File + ": " + m.Text());
     return texts;
-}
-
-std::string Documents(const TScenarioData& data) {
-    std::string all;
-    for (const TScenarioFile f : TScenarioData::AllFiles())
-        if (data.Root(f))
-            data.Root(f)->WriteTo(all);
-    return all;
 }
 
 // Applies offered fixes one at a time, verifying after each: each must take
@@ -248,13 +236,13 @@ TEST(QuickFixes, AMessageOnDocumentsChangedSinceIsRefused) {
     TXmlNode* platform = entry->Parent();
     // The path now names the entry after it.
     platform->RemoveChild(platform->GetChildAt(0));
-    const std::string documents = Documents(*broken.Data);
+    const auto documents = TestScenario::DocumentTexts(*broken.Data);
     EXPECT_FALSE(QuickFixes::Apply(*broken.Data, m));
     // The path names nothing.
     platform->Parent()->RemoveChild(platform);
-    const std::string without = Documents(*broken.Data);
+    const auto without = TestScenario::DocumentTexts(*broken.Data);
     EXPECT_FALSE(QuickFixes::Apply(*broken.Data, m));
-    EXPECT_EQ(Documents(*broken.Data), without);
+    EXPECT_EQ(TestScenario::DocumentTexts(*broken.Data), without);
     EXPECT_NE(documents, without);
 }
 

@@ -34,10 +34,7 @@ TEST(ScenarioFolders, CopyFolderMergesAndSkipsHiddenFolders) {
     std::ofstream(target / "a.xml") << "old";
     std::ofstream(target / "only-here.txt") << "kept";
     CopyFolder(source.string(), target.string());
-    std::ifstream a(target / "a.xml");
-    std::string text;
-    a >> text;
-    EXPECT_EQ(text, "new");
+    EXPECT_EQ(TestScenario::ReadFile(target / "a.xml"), "new");
     EXPECT_TRUE(fs::exists(target / "only-here.txt"));
     EXPECT_TRUE(fs::exists(target / "party_images" / "candidates" / "p.bmp"));
     EXPECT_FALSE(fs::exists(target / ".git"));

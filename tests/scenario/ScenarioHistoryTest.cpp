@@ -3,12 +3,10 @@
 
 #include "scenario/ScenarioHistory.h"
 #include "support/ScenarioFixture.h"
-#include "xml/FileText.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -17,14 +15,8 @@ namespace {
 const std::string Map = "map.bmp";
 const std::string Portrait = "party_images/civic_union.bmp";
 
-void Write(const fs::path& path, const std::string& bytes) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string Read(const fs::path& path) {
-    return FileText::Read(path.string());
-}
+using TestScenario::ReadFile;
+using TestScenario::WriteFile;
 
 class ScenarioHistoryTest : public ::testing::Test {
 protected:
@@ -36,15 +28,15 @@ protected:
     // What an editor session does: a field, a redrawn picture and a new one.
     void Edit(const std::string& name, const std::string& picture) {
         Data->Scenario()->GetChild("name")->SetText(name);
-        Write(Path(Map), picture);
-        Write(Path("issue_images/" + name + ".bmp"), picture);
+        WriteFile(Path(Map), picture);
+        WriteFile(Path("issue_images/" + name + ".bmp"), picture);
     }
 };
 
 TEST_F(ScenarioHistoryTest, PicturesSkipTheBackupsFolderAndOtherFiles) {
-    Write(Path("backups/2026-01-01 10-00-00/old.bmp"), "x");
-    Write(Path("notes.txt"), "x");
-    Write(Path("region_images/UPPER.BMP"), "x");
+    WriteFile(Path("backups/2026-01-01 10-00-00/old.bmp"), "x");
+    WriteFile(Path("notes.txt"), "x");
+    WriteFile(Path("region_images/UPPER.BMP"), "x");
     const auto pictures = ScenarioPictures(Folder.Str());
     for (const std::string& picture : {Map, Portrait, std::string("region_images/UPPER.BMP")})
         EXPECT_NE(std::find(pictures.begin(), pictures.end(), picture), pictures.end()) << picture;
@@ -56,7 +48,7 @@ TEST_F(ScenarioHistoryTest, PicturesSkipTheBackupsFolderAndOtherFiles) {
 
 TEST_F(ScenarioHistoryTest, UndoRestoresBytesAndRedoReappliesThem) {
     const std::string name = Name();
-    const std::string map = Read(Path(Map));
+    const std::string map = ReadFile(Path(Map));
     const std::string scenarioText = Data->Document(TScenarioFile::Scenario).ToText();
     TScenarioHistory history;
     TScenarioSnapshot before = TScenarioSnapshot::Capture(*Data);
@@ -70,13 +62,13 @@ TEST_F(ScenarioHistoryTest, UndoRestoresBytesAndRedoReappliesThem) {
 
     // A picture the designer put in the folder meanwhile is no business of
     // the history.
-    Write(Path("region_images/added.bmp"), "mine");
+    WriteFile(Path("region_images/added.bmp"), "mine");
     Data->SetChanged(false);
     history.Undo(*Data);
     EXPECT_TRUE(fs::exists(Path("region_images/added.bmp")));
     EXPECT_EQ(Name(), name);
     EXPECT_EQ(Data->Document(TScenarioFile::Scenario).ToText(), scenarioText);
-    EXPECT_EQ(Read(Path(Map)), map);
+    EXPECT_EQ(ReadFile(Path(Map)), map);
     EXPECT_FALSE(fs::exists(Path("issue_images/Renamed.bmp")));
     EXPECT_TRUE(Data->Changed());
     EXPECT_EQ(history.RedoLabel(), "Step 1: Scenario");
@@ -84,8 +76,8 @@ TEST_F(ScenarioHistoryTest, UndoRestoresBytesAndRedoReappliesThem) {
 
     history.Redo(*Data);
     EXPECT_EQ(Name(), "Renamed");
-    EXPECT_EQ(Read(Path(Map)), "new map");
-    EXPECT_EQ(Read(Path("issue_images/Renamed.bmp")), "new map");
+    EXPECT_EQ(ReadFile(Path(Map)), "new map");
+    EXPECT_EQ(ReadFile(Path("issue_images/Renamed.bmp")), "new map");
     // Documents are whole copies: the tree is usable after a restore.
     EXPECT_NE(Data->Parties()->GetChild("party"), nullptr);
 }

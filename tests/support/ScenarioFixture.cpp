@@ -3,6 +3,7 @@
 #include "scenario/ElementTargets.h"
 #include "scenario/ScenarioFolders.h"
 #include "scenario/ScenarioSnapshot.h"
+#include "xml/FileText.h"
 #include "xml/TFolderLock.h"
 #include "xml/TXmlNode.h"
 
@@ -118,6 +119,22 @@ std::map<std::string, std::string> WriteSmallScenario(const fs::path& folder) {
         std::ofstream(folder / TScenarioData::FileName(file), std::ios::binary) << text;
         texts[TScenarioData::FileName(file)] = text;
     }
+    return texts;
+}
+
+void WriteFile(const fs::path& path, const std::string& bytes) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string ReadFile(const fs::path& path) {
+    return FileText::Read(path.string());
+}
+
+std::vector<std::string> DocumentTexts(const TScenarioData& data) {
+    std::vector<std::string> texts;
+    for (TScenarioFile file : TScenarioData::AllFiles())
+        texts.push_back(data.Document(file).ToText());
     return texts;
 }
 

@@ -58,6 +58,11 @@ std::vector<const TXmlNode*> Naming(const TXmlNode* root, const std::string& nam
 // Ten small files in folder, each its root around <item id="1">, holding
 // the root's name; returns their texts by file name.
 std::map<std::string, std::string> WriteSmallScenario(const std::filesystem::path& folder);
+// Writes bytes to path, making its folder first; ReadFile reads a file whole.
+void WriteFile(const std::filesystem::path& path, const std::string& bytes);
+std::string ReadFile(const std::filesystem::path& path);
+// Each document's text as it would be written, in the order of AllFiles.
+std::vector<std::string> DocumentTexts(const TScenarioData& data);
 // The full texts of the messages, in order.
 std::vector<std::string> MessageTexts(const TScenarioData& data);
 // The names in folder, without the lock file that every open and save

@@ -32,13 +32,6 @@ void VerifyWithTreeSearch(TScenarioData& data) {
         verify(data);
 }
 
-std::vector<std::string> Written(const TScenarioData& data) {
-    std::vector<std::string> texts;
-    for (TScenarioFile file : TScenarioData::AllFiles())
-        texts.push_back(data.Document(file).ToText());
-    return texts;
-}
-
 TEST(RunIndex, RunGivesTheMessagesAndRepairsOfTheTreeSearch) {
     TTemporaryFolder indexedFolder, plainFolder;
     auto indexed = TestScenario::LoadCopy(Sample, indexedFolder);
@@ -53,7 +46,7 @@ TEST(RunIndex, RunGivesTheMessagesAndRepairsOfTheTreeSearch) {
     EXPECT_GT(messages.size(), 5u);
     EXPECT_EQ(messages, TestScenario::MessageTexts(*plain));
     EXPECT_TRUE(indexed->Changed());
-    EXPECT_EQ(Written(*indexed), Written(*plain));
+    EXPECT_EQ(TestScenario::DocumentTexts(*indexed), TestScenario::DocumentTexts(*plain));
 }
 
 TEST(RunIndex, LookupsOutsideARunAreTreeSearches) {

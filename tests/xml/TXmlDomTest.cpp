@@ -14,10 +14,6 @@ std::string Written(const std::string& source) {
     return dom.ToText();
 }
 
-void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 } // namespace
 
 TEST(TXmlDom, ReaderKeepsTextBeforeTheFirstChildOnly) {
@@ -100,15 +96,15 @@ TEST(TXmlDom, NestingBeyondTheLimitIsRefused) {
 TEST(TXmlDom, LoadingFilesHandlesLineBreaksLatin1AndMissingFiles) {
     TTemporaryFolder folder;
     const auto path = folder.Path() / "a.xml";
-    WriteBytes(path, "<a>\r<b>one\ntwo</b>\n</a>");
+    TestScenario::WriteFile(path, "<a>\r<b>one\ntwo</b>\n</a>");
     TXmlDom dom;
     ASSERT_TRUE(dom.LoadFromFile(path.string()));
     EXPECT_EQ(dom.Root()->GetChild("b")->GetText(), "onetwo");
     // An older file with a Latin-1 byte and no declaration still loads.
-    WriteBytes(path, "<a>Jos\xE9</a>");
+    TestScenario::WriteFile(path, "<a>Jos\xE9</a>");
     ASSERT_TRUE(dom.LoadFromFile(path.string()));
     EXPECT_EQ(dom.Root()->Text, "Jos&#233;");
-    WriteBytes(path, "<a>\n<b>\n</a>");
+    TestScenario::WriteFile(path, "<a>\n<b>\n</a>");
     EXPECT_FALSE(dom.LoadFromFile(path.string()));
     EXPECT_EQ(dom.LastError().FileName, path.string());
     EXPECT_EQ(dom.LastError().Line, 3);
@@ -118,7 +114,7 @@ TEST(TXmlDom, LoadingFilesHandlesLineBreaksLatin1AndMissingFiles) {
 TEST(TXmlDom, SaveReplacesTheFileAndFailsCleanly) {
     TTemporaryFolder folder;
     const auto path = folder.Path() / "out.xml";
-    WriteBytes(path, "old content that is much longer than the new one");
+    TestScenario::WriteFile(path, "old content that is much longer than the new one");
     TXmlDom dom;
     ASSERT_TRUE(dom.Parse("<a>1</a>"));
     dom.SaveToFile(path.string());
@@ -132,7 +128,7 @@ TEST(TXmlDom, SaveReplacesTheFileAndFailsCleanly) {
 TEST(TXmlDom, InvalidNamesAreRefusedAndNothingIsWritten) {
     TTemporaryFolder folder;
     const auto path = folder.Path() / "events.xml";
-    WriteBytes(path, "<events></events>\r\n");
+    TestScenario::WriteFile(path, "<events></events>\r\n");
     TXmlDom dom;
     ASSERT_TRUE(dom.Parse("<events><scripted_events><event id=\"e1\"><effects/></event>"
                           "<event id=\"e2\"><effects/></event></scripted_events></events>"));
@@ -171,11 +167,11 @@ TEST(TXmlDom, EveryKindOfLineEndCountsAsOneLine) {
     TTemporaryFolder folder;
     const auto path = folder.Path() / "a.xml";
     // CR, CR LF, LF and LF CR: the error is on the fifth line.
-    WriteBytes(path, "<a>\r\r\n<b>\n\r</a>");
+    TestScenario::WriteFile(path, "<a>\r\r\n<b>\n\r</a>");
     TXmlDom dom;
     EXPECT_FALSE(dom.LoadFromFile(path.string()));
     EXPECT_EQ(dom.LastError().Line, 5);
-    WriteBytes(path, "<a x=\"1\r\n2\r3\n4\">\r\n<b>one</b>\r</a>");
+    TestScenario::WriteFile(path, "<a x=\"1\r\n2\r3\n4\">\r\n<b>one</b>\r</a>");
     ASSERT_TRUE(dom.LoadFromFile(path.string()));
     EXPECT_EQ(dom.Root()->AttributeValue("x"), "1 2 3 4");
     EXPECT_EQ(dom.ToText(), "<a x=\"1 2 3 4\">\r\n   <b>one</b>\r\n</a>\r\n");
@@ -188,7 +184,7 @@ TEST(TXmlDom, TextIsEncodedWholeAcrossLongPlainRuns) {
               "<n>abcdefghijklmnop&#233;qrstuvwxyz012345&#60;&#8364;</n>\r\n");
     TTemporaryFolder folder;
     const auto path = folder.Path() / "a.xml";
-    WriteBytes(path, "<a>abcdefghijklmnopqrstuvwxyz abcdefgh\xE9</a>");
+    TestScenario::WriteFile(path, "<a>abcdefghijklmnopqrstuvwxyz abcdefgh\xE9</a>");
     TXmlDom dom;
     ASSERT_TRUE(dom.LoadFromFile(path.string()));
     EXPECT_EQ(dom.Root()->Text, "abcdefghijklmnopqrstuvwxyz abcdefgh&#233;");
