@@ -82,6 +82,7 @@ protected:
 
 private:
     // What the buttons, menus and the messages window run.
+
     // Opens the editor of step 1 to 8, then gates, marks modified and
     // autosaves when autosave is on. A session that changed the documents
     // or pictures can be undone as a whole.
@@ -112,6 +113,7 @@ private:
     QString StepLabel(int step) const;
     // Opens the editor at element and its field, as for a message.
     void OpenElement(TXmlNode* element, const QString& field = {});
+
     void UpdateCaption();
     void RunStepEditor(int step, const TElementTarget* target);
     // RunStepAt, or says why the target cannot be opened.
