@@ -21,6 +21,7 @@
 #include "guisupport/GalleryWalk.h"
 #include "guisupport/ScenarioCopy.h"
 #include "guisupport/ScriptedPrompts.h"
+#include "support/ScenarioFixture.h"
 #include "widgets/TDoubleEdit.h"
 #include "widgets/TIntEdit.h"
 #include "widgets/TMapView.h"
@@ -269,18 +270,11 @@ QWidget* MnemonicScope(QWidget* window, QWidget* widget, bool crowded) {
     return window;
 }
 
-using TTexts = std::array<std::string, TScenarioData::FileCount>;
-
-TTexts TextsOf(const TScenarioData& data) {
-    TTexts texts;
-    for (size_t i = 0; i < texts.size(); ++i)
-        texts[i] = data.Document(TScenarioData::AllFiles()[i]).ToText();
-    return texts;
-}
+using TTexts = std::vector<std::string>;
 
 QString ChangedFiles(const TScenarioData& data, const TTexts& before) {
     QStringList files;
-    const TTexts now = TextsOf(data);
+    const TTexts now = TestScenario::DocumentTexts(data);
     for (size_t i = 0; i < now.size(); ++i)
         if (now[i] != before[i])
             files << QString::fromStdString(TScenarioData::FileName(TScenarioData::AllFiles()[i]));
@@ -366,7 +360,7 @@ class AllFormsTest : public QObject {
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(", ")));
     }
 
-    TTexts Documents() const { return TextsOf(Copy->Data()); }
+    TTexts Documents() const { return TestScenario::DocumentTexts(Copy->Data()); }
 
     static QString Where(const QString& page, const QWidget* control) {
         return page + FieldName(control) + QStringLiteral(": ");

@@ -17,6 +17,7 @@
 #include "guisupport/StandInEditors.h"
 #include "scenario/ElementTargets.h"
 #include "scenario/map/RegionMap.h"
+#include "support/ScenarioFixture.h"
 #include "widgets/TMapView.h"
 #include "widgets/TTimelineChart.h"
 #include "xml/TXmlNode.h"
@@ -49,7 +50,9 @@ class CampaignViewsTest : public QObject {
     std::unique_ptr<GuiTest::TStandInEditors> Editors;
     QTemporaryDir Out;
 
-    std::string Documents() const { return GuiTest::DocumentsText(*Form->Session().Scenario()); }
+    std::vector<std::string> Documents() const {
+        return TestScenario::DocumentTexts(*Form->Session().Scenario());
+    }
 
     // Runs the Tools menu item named item and look in the window it shows.
     void FromMenu(const char* item, const QString& window,
@@ -57,7 +60,7 @@ class CampaignViewsTest : public QObject {
         QAction* action = Form->findChild<QAction*>(QLatin1String(item));
         QVERIFY(action);
         QVERIFY(action->isEnabled());
-        const std::string before = Documents();
+        const auto before = Documents();
         bool looked = false;
         GuiTest::WhenOnTop([action] { action->trigger(); }, window,
                            [&](QWidget* top) {

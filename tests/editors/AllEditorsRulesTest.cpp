@@ -23,6 +23,7 @@
 #include "guisupport/GalleryWalk.h"
 #include "guisupport/ScenarioCopy.h"
 #include "scenario/ElementTargets.h"
+#include "support/ScenarioFixture.h"
 #include "xml/TXmlNode.h"
 
 #include <QComboBox>
@@ -195,7 +196,7 @@ class AllEditorsRulesTest : public QObject {
         for (const QPushButton* button : window->findChildren<QPushButton*>())
             if (button->autoDefault() || button->isDefault())
                 Faults << where + NameOf(button) + QStringLiteral(" is pressed by Enter");
-        const std::string before = GuiTest::DocumentsText(Copy->Data());
+        const auto before = TestScenario::DocumentTexts(Copy->Data());
         auto* dialog = qobject_cast<QDialog*>(window);
         int finished = 0;
         QMetaObject::Connection counting;
@@ -213,7 +214,7 @@ class AllEditorsRulesTest : public QObject {
             }
         }
         disconnect(counting);
-        if (GuiTest::DocumentsText(Copy->Data()) != before)
+        if (TestScenario::DocumentTexts(Copy->Data()) != before)
             Faults << where + QStringLiteral("Enter wrote");
     }
 
@@ -412,7 +413,7 @@ private slots:
                                   (combo && combo->currentIndex() >= 0))
                     Faults << name + QStringLiteral(" not cleared with nothing selected");
             }
-            const std::string before = GuiTest::DocumentsText(Copy->Data());
+            const auto before = TestScenario::DocumentTexts(Copy->Data());
             entries = GuiTest::Entries(list);
             if (r.Field) {
                 auto* field = GuiTest::Find<QLineEdit>(form.get(), r.Field);
@@ -421,7 +422,7 @@ private slots:
             }
             GuiTest::Click(form.get(), r.Button);
             QCOMPARE(GuiTest::Entries(list), entries);
-            if (GuiTest::DocumentsText(Copy->Data()) != before)
+            if (TestScenario::DocumentTexts(Copy->Data()) != before)
                 Faults << QStringLiteral("with nothing selected a document was written");
         }
         Check();

@@ -6,6 +6,7 @@
 #include "guisupport/EditorTest.h"
 #include "guisupport/ModalWindows.h"
 #include "scenario/ElementTargets.h"
+#include "support/ScenarioFixture.h"
 #include "xml/TXmlNode.h"
 
 #include <QHash>
@@ -361,7 +362,7 @@ private slots:
         const StepEditors::TOpenAtElement* open = StepEditors::FindAtElement(target.Step);
         QVERIFY(open);
         QVERIFY(StepEditors::Find(target.Step));
-        const std::string before = GuiTest::DocumentsText(Data());
+        const auto before = TestScenario::DocumentTexts(Data());
         const QString windows = QString::fromLatin1(c.Windows);
         TShown shown;
         QString own;
@@ -376,7 +377,7 @@ private slots:
         QStringList faults = Faults(c, shown, target);
         if (!own.isEmpty())
             faults << own;
-        if (!c.Writes && (GuiTest::DocumentsText(Data()) != before || Data().Changed()))
+        if (!c.Writes && (TestScenario::DocumentTexts(Data()) != before || Data().Changed()))
             faults << QStringLiteral("showing wrote");
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     }

@@ -27,13 +27,6 @@ QString ShippedData() {
     return QStringLiteral(SHIPPED_DATA_DIR "/");
 }
 
-std::string DocumentsText(const TScenarioData& data) {
-    std::string all;
-    for (TScenarioFile file : TScenarioData::AllFiles())
-        all += data.Document(file).ToText();
-    return all;
-}
-
 namespace {
 
 // The first sample scenario named in the shipped scenarios.txt.

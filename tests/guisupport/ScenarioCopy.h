@@ -17,9 +17,6 @@ QString ShippedData();
 QByteArray FileBytes(const QString& path);
 // Makes the file (and its folder) hold bytes; fails the test when it cannot.
 void WriteBytes(const QString& path, const QByteArray& bytes);
-// The ten documents as written, one after the other: equal texts, nothing
-// was changed.
-std::string DocumentsText(const TScenarioData& data);
 
 // A scenario copied to a temporary folder and opened from there, so a test
 // may edit and save it freely.
