@@ -1,11 +1,13 @@
 // Every window the gallery knows, in every state its page shows, held to the
 // rules that hold for all fields: Enter presses nothing that asks or opens
-// something; a key that types nothing leaves a number alone; a check box
-// writes on any change of state; a memo keeps words apart on one line;
-// whatever shows a field's text follows it however it is set; every list
-// lays its rows out alike; every long list narrows as its filter is typed,
-// writing nothing; opening it or showing any entry writes nothing and a typed value lands
-// in exactly its bound element; and Tab, mnemonics, accessible names and size
+// something, and in an editor neither presses a button, closes the window nor
+// writes; a stored text longer than its field allows is shown whole and never
+// cut; a key that types nothing leaves a number alone; a check box writes on
+// any change of state; a memo keeps words apart on one line; whatever shows a
+// field's text follows it however it is set; every list lays its rows out
+// alike; every long list narrows as its filter is typed, writing nothing;
+// opening it or showing any entry writes nothing and a typed value lands in
+// exactly its bound element; and Tab, mnemonics, accessible names and size
 // serve a keyboard or screen reader user on a small screen. A window is
 // picked up as soon as it registers a gallery page.
 
@@ -49,6 +51,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QSet>
@@ -155,6 +158,12 @@ QString FieldName(const QWidget* field) {
     return field->objectName().isEmpty() ? QLatin1String(field->metaObject()->className())
                                          : field->objectName();
 }
+
+// The windows that are no editors, where Enter may search, start or close.
+const QStringList NotEditors = {
+    "TCampaignTimelineForm", "TFindInScenarioForm",       "THelpWindow",
+    "TScenarioBuilderForm",  "TSelectScenarioForm",       "TSplashScreenForm",
+    "TStartingRaceForm",     "TVerificationMessagesForm", "TaboutForm"};
 
 // The smallest screen the editor is used on, less a title bar and a panel.
 constexpr QSize SmallScreen(1280, 720 - 60);
@@ -324,6 +333,17 @@ void Type(QWidget* field, const QString& value) {
     QApplication::processEvents();
 }
 
+// The limit a field keeps to while it holds a short text; 0 when it has none.
+int LimitOf(const QLineEdit* edit) {
+    return edit->property("limitLineLength").toInt();
+}
+
+// A memo that keeps to a limit; none is near this long.
+bool Limited(const QPlainTextEdit* memo) {
+    return memo->property("limitPreviousLength").isValid();
+}
+const size_t LongMemo = 3000;
+
 } // namespace
 
 class AllFormsTest : public QObject {
@@ -334,6 +354,7 @@ class AllFormsTest : public QObject {
     QStringList Faults;
     // The names of the controls a check tried.
     QStringList Tried;
+    QSet<QString> Editors;
     int EntriesShown = 0;
     int FieldsTyped = 0;
 
@@ -384,7 +405,22 @@ class AllFormsTest : public QObject {
             Faults << where + QStringLiteral("opened ") + opened;
     }
 
+    // In an editor Enter neither presses a button, closes the window nor writes; in any window
+    // it asks and opens nothing.
     void PressEnterInEveryField(const QString& page, QWidget* window) {
+        const QString form = QLatin1String(window->metaObject()->className());
+        const bool editor = !NotEditors.contains(form);
+        if (editor) {
+            Editors << form;
+            for (const QPushButton* button : window->findChildren<QPushButton*>())
+                if (button->autoDefault() || button->isDefault())
+                    Faults << Where(page, button) + QStringLiteral("is pressed by Enter");
+        }
+        const TTexts before = Documents();
+        bool closed = false;
+        QMetaObject::Connection closing;
+        if (auto* dialog = qobject_cast<QDialog*>(window))
+            closing = connect(dialog, &QDialog::finished, this, [&closed] { closed = true; });
         // Text boxes (numeric ones too) and spin boxes (date pickers).
         for (QWidget* field : Usable<QWidget>(window)) {
             if (!IsUsable(field) ||
@@ -398,6 +434,76 @@ class AllFormsTest : public QObject {
             QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
             QApplication::processEvents();
             Unasked(Where(page, field), prompts, watch);
+            if (editor && (closed || !window->isVisible())) {
+                Faults << Where(page, field) + QStringLiteral("Enter closed the window");
+                break;
+            }
+        }
+        disconnect(closing);
+        if (editor && Documents() != before)
+            Faults << page + QStringLiteral("Enter wrote");
+    }
+
+    // First round: every bound, limited text becomes longer than its limit.
+    static void Lengthen(const QString&, QWidget* window) {
+        for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
+            TXmlNode* element = ControlBinding::BoundElement(edit);
+            const int limit = LimitOf(edit);
+            if (element && limit > 0 && static_cast<int>(element->Text.size()) <= limit)
+                element->Text += std::string(limit + 5 - element->Text.size(), 'w');
+        }
+        for (QPlainTextEdit* memo : window->findChildren<QPlainTextEdit*>()) {
+            TXmlNode* element = ControlBinding::BoundElement(memo);
+            if (element && Limited(memo) && element->Text.size() < LongMemo)
+                element->Text += std::string(LongMemo - element->Text.size(), 'w');
+        }
+    }
+
+    // A long text is shown whole, typing at its end cannot lengthen it and a
+    // deletion writes it shorter.
+    void CheckLongText(const QString& field, QWidget* control, const QString& shown,
+                       const TXmlNode* element) {
+        Tried << field;
+        const std::string stored = element->GetText();
+        if (shown.toStdString() != stored) {
+            Faults << field + QStringLiteral("shows %1 of %2 characters")
+                                  .arg(shown.size())
+                                  .arg(stored.size());
+            return;
+        }
+        control->setFocus();
+        if (auto* edit = qobject_cast<QLineEdit*>(control))
+            edit->end(false);
+        else
+            static_cast<QPlainTextEdit*>(control)->moveCursor(QTextCursor::End);
+        QTest::keyClicks(control, QStringLiteral("x"));
+        if (element->GetText() != stored)
+            Faults << field + QStringLiteral("typing lengthened it");
+        QTest::keyClick(control, Qt::Key_Backspace);
+        if (element->GetText() != stored.substr(0, stored.size() - 1))
+            Faults << field + QStringLiteral("a deletion stored %1 characters")
+                                  .arg(element->GetText().size());
+    }
+
+    // Second round: every long text as above; a short one keeps to the limit.
+    void CheckLongTexts(const QString& page, QWidget* window) {
+        for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
+            TXmlNode* element = ControlBinding::BoundElement(edit);
+            const int limit = LimitOf(edit);
+            if (!element || limit <= 0 || !edit->isVisible() || !edit->isEnabled() ||
+                edit->isReadOnly())
+                continue;
+            if (static_cast<int>(element->GetText().size()) > limit)
+                CheckLongText(Where(page, edit), edit, edit->text(), element);
+            else if (edit->maxLength() != limit)
+                Faults << Where(page, edit) +
+                              QStringLiteral("takes %1, not %2").arg(edit->maxLength()).arg(limit);
+        }
+        for (QPlainTextEdit* memo : window->findChildren<QPlainTextEdit*>()) {
+            TXmlNode* element = ControlBinding::BoundElement(memo);
+            if (element && Limited(memo) && element->Text.size() >= LongMemo && memo->isVisible() &&
+                !memo->isReadOnly())
+                CheckLongText(Where(page, memo), memo, memo->toPlainText(), element);
         }
     }
 
@@ -791,12 +897,20 @@ private slots:
         QVERIFY2(Copy->IsOpen(), qPrintable(Copy->Problem()));
         Faults.clear();
         Tried.clear();
+        Editors.clear();
     }
     void cleanup() { Copy.reset(); }
 
     void EnterInAnyFieldOfAnyWindowOpensNothing() {
         Check(&AllFormsTest::PressEnterInEveryField);
         QVERIFY(Tried.size() > 20);
+        QVERIFY2(Editors.size() >= 28, qPrintable(QStringList(Editors.values()).join(' ')));
+    }
+
+    void LongStoredTextsAreShownWholeAndNeverCut() {
+        CheckEveryWindow(&AllFormsTest::Lengthen);
+        Check(&AllFormsTest::CheckLongTexts);
+        QVERIFY2(Tried.size() >= 15, qPrintable(QString::number(Tried.size())));
     }
 
     void KeysThatTypeNothingKeepEveryNumber() {

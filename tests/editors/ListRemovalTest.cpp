@@ -1,11 +1,7 @@
-// Every window the gallery knows, held to the rules every editor keeps: Enter neither closes it,
-// presses a button nor writes; a stored text longer than its field allows is shown whole and never
-// cut, while a short one keeps to the limit; and Remove in any list does nothing when its
-// question is declined, selects the entry before, shows it, and with none left edits nothing.
-// Titles and manual topics: tests/app/AllFormsTest.
+// Remove in any list of the editors does nothing when its question is declined, selects the
+// entry before, shows it, and with none left edits nothing.
 #include "app/ControlBinding.h"
 #include "app/Prompts.h"
-#include "app/gallery/Gallery.h"
 #include "editors/content/TAdEditorForm.h"
 #include "editors/content/TEndorserEditorForm.h"
 #include "editors/content/TEventConditionBuilderForm.h"
@@ -20,32 +16,20 @@
 #include "editors/world/TEconomyEditorForm.h"
 #include "editors/world/TInterviewerEditorForm.h"
 #include "guisupport/FormChecks.h"
-#include "guisupport/GalleryWalk.h"
 #include "guisupport/ScenarioCopy.h"
 #include "scenario/ElementTargets.h"
 #include "support/ScenarioFixture.h"
 #include "xml/TXmlNode.h"
 
 #include <QComboBox>
-#include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSet>
 #include <QTest>
 
-#include <functional>
 #include <memory>
 #include <vector>
 
 namespace {
-
-// The windows that are no editors, where Enter may search, start or close; every other
-// window the gallery shows is held to the editors' rule. Separated by spaces.
-const char* const NotEditors =
-    "TCampaignTimelineForm TFindInScenarioForm THelpWindow TScenarioBuilderForm "
-    "TSelectScenarioForm TSplashScreenForm TStartingRaceForm TVerificationMessagesForm TaboutForm";
 
 // Answers every question with Yes (or Ok), as a designer sure of a removal,
 // or with No while Agree is off, and keeps the questions as "title: text".
@@ -149,139 +133,13 @@ bool Inside(const TXmlNode* node, const TXmlNode* ancestor) {
     return false;
 }
 
-// The limit a field keeps to while it holds a short text; 0 when it has none.
-int LimitOf(const QLineEdit* edit) {
-    return edit->property("limitLineLength").toInt();
-}
-
-// A memo that keeps to a limit; none is near this long.
-bool Limited(const QPlainTextEdit* memo) {
-    return memo->property("limitPreviousLength").isValid();
-}
-const size_t LongMemo = 3000;
-
-QString NameOf(const QWidget* widget) {
-    return widget->objectName().isEmpty() ? QLatin1String(widget->metaObject()->className())
-                                          : widget->objectName();
-}
-
 } // namespace
 
-class AllEditorsRulesTest : public QObject {
+class ListRemovalTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<GuiTest::TScenarioCopy> Copy;
     QStringList Faults;
-    QSet<QString> Editors;
-
-    using TVisit = std::function<void(const QString& where, QWidget* window)>;
-
-    // Renders every gallery page on the copy and hands each window shown to
-    // visit; every page must write its pictures.
-    void VisitEveryWindow(const TVisit& visit) {
-        Faults << GuiTest::VisitEveryGalleryWindow(Copy->Data(), visit);
-    }
-
-    static bool IsEditor(const QWidget* window) {
-        const char* form = window->metaObject()->className();
-        return !QString::fromLatin1(NotEditors)
-                    .split(QLatin1Char(' '))
-                    .contains(QLatin1String(form));
-    }
-
-    void PressEnterInEveryField(const QString& where, QWidget* window) {
-        if (!IsEditor(window))
-            return;
-        Editors << QLatin1String(window->metaObject()->className());
-        for (const QPushButton* button : window->findChildren<QPushButton*>())
-            if (button->autoDefault() || button->isDefault())
-                Faults << where + NameOf(button) + QStringLiteral(" is pressed by Enter");
-        const auto before = TestScenario::DocumentTexts(Copy->Data());
-        auto* dialog = qobject_cast<QDialog*>(window);
-        int finished = 0;
-        QMetaObject::Connection counting;
-        if (dialog)
-            counting = connect(dialog, &QDialog::finished, this, [&finished] { ++finished; });
-        for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
-            if (!edit->isVisible() || !edit->isEnabled())
-                continue;
-            edit->setFocus();
-            QTest::keyClick(edit, Qt::Key_Return);
-            QTest::keyClick(edit, Qt::Key_Enter, Qt::KeypadModifier);
-            if (finished > 0 || !window->isVisible()) {
-                Faults << where + NameOf(edit) + QStringLiteral(": Enter closed the window");
-                break;
-            }
-        }
-        disconnect(counting);
-        if (TestScenario::DocumentTexts(Copy->Data()) != before)
-            Faults << where + QStringLiteral("Enter wrote");
-    }
-
-    // First round: every bound, limited text becomes longer than its limit.
-    void Lengthen(QWidget* window) {
-        for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
-            TXmlNode* element = ControlBinding::BoundElement(edit);
-            const int limit = LimitOf(edit);
-            if (element && limit > 0 && static_cast<int>(element->Text.size()) <= limit)
-                element->Text += std::string(limit + 5 - element->Text.size(), 'w');
-        }
-        for (QPlainTextEdit* memo : window->findChildren<QPlainTextEdit*>()) {
-            TXmlNode* element = ControlBinding::BoundElement(memo);
-            if (element && Limited(memo) && element->Text.size() < LongMemo)
-                element->Text += std::string(LongMemo - element->Text.size(), 'w');
-        }
-    }
-
-    // A long text is shown whole, typing at its end cannot lengthen it and a
-    // deletion writes it shorter.
-    void CheckLongText(const QString& field, QWidget* control, const QString& shown,
-                       const TXmlNode* element, int& checked) {
-        ++checked;
-        const std::string stored = element->GetText();
-        if (shown.toStdString() != stored) {
-            Faults << field + QStringLiteral("shows %1 of %2 characters")
-                                  .arg(shown.size())
-                                  .arg(stored.size());
-            return;
-        }
-        control->setFocus();
-        if (auto* edit = qobject_cast<QLineEdit*>(control))
-            edit->end(false);
-        else
-            static_cast<QPlainTextEdit*>(control)->moveCursor(QTextCursor::End);
-        QTest::keyClicks(control, QStringLiteral("x"));
-        if (element->GetText() != stored)
-            Faults << field + QStringLiteral("typing lengthened it");
-        QTest::keyClick(control, Qt::Key_Backspace);
-        if (element->GetText() != stored.substr(0, stored.size() - 1))
-            Faults << field + QStringLiteral("a deletion stored %1 characters")
-                                  .arg(element->GetText().size());
-    }
-
-    // Second round: every long text as above; a short one keeps to the limit.
-    void CheckLongTexts(const QString& where, QWidget* window, int& checked) {
-        for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
-            TXmlNode* element = ControlBinding::BoundElement(edit);
-            const int limit = LimitOf(edit);
-            if (!element || limit <= 0 || !edit->isVisible() || !edit->isEnabled() ||
-                edit->isReadOnly())
-                continue;
-            const QString field = where + NameOf(edit) + QStringLiteral(": ");
-            if (static_cast<int>(element->GetText().size()) > limit)
-                CheckLongText(field, edit, edit->text(), element, checked);
-            else if (edit->maxLength() != limit)
-                Faults << field +
-                              QStringLiteral("takes %1, not %2").arg(edit->maxLength()).arg(limit);
-        }
-        for (QPlainTextEdit* memo : window->findChildren<QPlainTextEdit*>()) {
-            TXmlNode* element = ControlBinding::BoundElement(memo);
-            if (element && Limited(memo) && element->Text.size() >= LongMemo && memo->isVisible() &&
-                !memo->isReadOnly())
-                CheckLongText(where + NameOf(memo) + QStringLiteral(": "), memo,
-                              memo->toPlainText(), element, checked);
-        }
-    }
 
     void Check() { QVERIFY2(Faults.isEmpty(), qPrintable(Faults.join(QLatin1Char('\n')))); }
 
@@ -292,7 +150,8 @@ class AllEditorsRulesTest : public QObject {
         for (QWidget* control : form->findChildren<QWidget*>()) {
             const TXmlNode* bound = ControlBinding::BoundElement(control);
             if (Inside(bound, items) && !(entry && (bound == entry || Inside(bound, entry))))
-                Faults << when + NameOf(control) + QStringLiteral(" still edits another entry");
+                Faults << when + control->objectName() +
+                              QStringLiteral(" still edits another entry");
         }
     }
 
@@ -319,22 +178,6 @@ private slots:
         Faults.clear();
     }
     void cleanup() { Copy.reset(); }
-
-    void EnterInAnyFieldNeitherClosesNorPresses() {
-        VisitEveryWindow(
-            [&](const QString& where, QWidget* window) { PressEnterInEveryField(where, window); });
-        QVERIFY2(Editors.size() >= 28, qPrintable(QStringList(Editors.values()).join(' ')));
-        Check();
-    }
-
-    void LongStoredTextsAreShownWholeAndNeverCut() {
-        VisitEveryWindow([&](const QString&, QWidget* window) { Lengthen(window); });
-        int checked = 0;
-        VisitEveryWindow(
-            [&](const QString& where, QWidget* window) { CheckLongTexts(where, window, checked); });
-        QVERIFY2(checked >= 15, qPrintable(QString::number(checked)));
-        Check();
-    }
 
     void RemoveSelectsTheEntryBeforeAndThenNone_data() {
         QTest::addColumn<int>("index");
@@ -429,5 +272,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(AllEditorsRulesTest)
-#include "AllEditorsRulesTest.moc"
+QTEST_MAIN(ListRemovalTest)
+#include "ListRemovalTest.moc"
