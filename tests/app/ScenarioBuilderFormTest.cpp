@@ -294,8 +294,6 @@ private slots:
             {"ten:$Gamma"});
         row("open folder in place writes nothing", "openFolder", false, {"pick:@Delta"}, true,
             "Editing: Delta", {"folder:@Delta", "ten:@Delta", "same:@Delta"});
-        row("open folder without a scenario", "openFolder", false, {"pick:@Empty", "ok:Error"},
-            false, none, {});
         row("open folder cancelled", "openFolder", false, {"cancelfolder"}, false, none, {});
         row("open folder of a shipped scenario copies it", "openFolder", false,
             {"pick:$" + Shipped, "ok:Attention", "type:New Copy"}, true, "Editing: New Copy",
@@ -313,9 +311,6 @@ private slots:
         row("open an unparsable file writes nothing", "open", true,
             {"put:$Alpha/issues.xml=<issues>\n<issue>\n</issues>", "choose:Alpha", "ok:Error"},
             false, none, {"has:issues.xml", "has:line 3", "ends:" + LoadSuffix, "same:$Alpha"});
-        row("open with a file missing", "open", false,
-            {"rm:$Alpha/ads.xml", "choose:Alpha", "ok:Error"}, false, none,
-            {"has:ads.xml", "ends:" + LoadSuffix});
         row("create writes the template, its folders and pictures", "create", false, {"type:Fresh"},
             true, "Editing: Fresh",
             {"initial:0=United States - 2008 (Custom)", "ten:$Fresh",
