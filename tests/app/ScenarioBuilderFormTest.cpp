@@ -101,6 +101,12 @@ class ScenarioBuilderFormTest : public QObject {
         return opened && prompts.Done();
     }
 
+    // A form as MakeForm makes it, with Alpha open.
+    bool FormOnAlpha() {
+        MakeForm();
+        return OpenAlpha();
+    }
+
     QAction* Action(const char* name) const { return Form->findChild<QAction*>(name); }
     QPushButton* Button(const char* name) const { return Form->findChild<QPushButton*>(name); }
 
@@ -192,8 +198,7 @@ private slots:
 
     void MissingScenarioSettingsElementStopsAtStepOne() {
         WriteBytes(ScenarioPath("Alpha") + "/scenario.xml", "<scenario></scenario>");
-        MakeForm();
-        QVERIFY(OpenAlpha());
+        QVERIFY(FormOnAlpha());
         QCOMPARE(StepStates(), FirstSteps(1));
         QVERIFY(!Button("ViewErrorsButton")->isHidden());
         QVERIFY(Form->HasProblems());
@@ -529,8 +534,7 @@ private slots:
     // ---- Save and Save As -------------------------------------------------
 
     void SaveFromMenuAsksFirst() {
-        MakeForm();
-        QVERIFY(OpenAlpha());
+        QVERIFY(FormOnAlpha());
         const QString file = ScenarioPath("Alpha") + "/ads.xml";
         WriteBytes(file, "<ads/>");
         TScriptedPrompts prompts;
@@ -549,8 +553,7 @@ private slots:
     }
 
     void FailedSaveNamesTheFileAndKeepsModified() {
-        MakeForm();
-        QVERIFY(OpenAlpha());
+        QVERIFY(FormOnAlpha());
         Form->StepButton(2)->click();
         QVERIFY(Form->Session().Modified());
         QVERIFY(QDir(ScenarioPath("Alpha")).removeRecursively());
@@ -570,8 +573,7 @@ private slots:
     // While another program saves the folder, a save and an open say so in
     // its one sentence, and the scenario stays changed.
     void ABusyFolderIsSaidInOneSentence() {
-        MakeForm();
-        QVERIFY(OpenAlpha());
+        QVERIFY(FormOnAlpha());
         Form->StepButton(2)->click();
         const TLockPatience patience(std::chrono::milliseconds(200));
         const QString folder = ScenarioPath("Alpha");
@@ -629,8 +631,7 @@ private slots:
 
     // The save-changes question: Cancel stops, Yes saves first, No goes on.
     void ClosingAnEditorMarksModifiedAndTheQuestionDecides() {
-        MakeForm(false);
-        QVERIFY(OpenAlpha());
+        QVERIFY(FormOnAlpha());
         QVERIFY(!Form->Session().Modified());
         TScriptedPrompts prompts;
         QTest::mouseClick(Form->StepButton(1), Qt::LeftButton);
@@ -658,8 +659,7 @@ private slots:
     }
 
     void EditorErrorIsShownAndGatingRuns() {
-        MakeForm();
-        QVERIFY(OpenAlpha());
+        QVERIFY(FormOnAlpha());
         StepEditors::Register(1, [](TScenarioData&, QWidget*) {
             throw std::runtime_error("picture could not be read");
         });
@@ -702,8 +702,7 @@ private slots:
     }
 
     void UndoAndRedoAWholeStepSession() {
-        MakeForm();
-        QVERIFY(OpenAlpha());
+        QVERIFY(FormOnAlpha());
         const QString file = ScenarioPath("Alpha") + "/scenario.xml";
         const QByteArray saved = FileBytes(file);
         const std::string before = ScenarioText();
@@ -735,8 +734,7 @@ private slots:
     }
 
     void SessionsWithoutChangesAreNotUndoneAndOpeningClearsTheHistory() {
-        MakeForm();
-        QVERIFY(OpenAlpha());
+        QVERIFY(FormOnAlpha());
         Form->StepButton(2)->click();
         QCOMPARE(EditorRuns, 1);
         QVERIFY(!Form->Session().History().CanUndo());
@@ -756,8 +754,7 @@ private slots:
     }
 
     void SavingKeepsABackupThatCanBeRestoredAndUndone() {
-        MakeForm();
-        QVERIFY(OpenAlpha());
+        QVERIFY(FormOnAlpha());
         const std::string original = ScenarioText();
         RunStep1Typing(QStringLiteral("Saved Island"));
         const std::string edited = ScenarioText();
@@ -783,8 +780,7 @@ private slots:
     }
 
     void BrokenBackupIsRefusedAndUnwritableBackupIsSaidOnce() {
-        MakeForm();
-        QVERIFY(OpenAlpha());
+        QVERIFY(FormOnAlpha());
         const QString backups = ScenarioPath("Alpha") + "/backups";
         QDir(backups).removeRecursively();
         WriteBytes(backups, "in the way");
@@ -885,8 +881,7 @@ private slots:
     }
 
     void SavingOverAnotherProgramsChangeAsksFirst() {
-        MakeForm();
-        QVERIFY(OpenAlpha());
+        QVERIFY(FormOnAlpha());
         Form->StepButton(2)->click();
         const QString folder = ScenarioPath("Alpha");
         const QString question =
@@ -950,8 +945,7 @@ private slots:
     // unsaved; with unsaved changes the status line says so, and an
     // autosave does not go over them.
     void TheWatcherOffersReloadOrSaysWhyNot() {
-        MakeForm();
-        QVERIFY(OpenAlpha());
+        QVERIFY(FormOnAlpha());
         QSignalSpy checked(Form.get(), &TScenarioBuilderForm::DiskChecked);
         TScriptedPrompts prompts;
         prompts.Press("Reload", "Changed on Disk");

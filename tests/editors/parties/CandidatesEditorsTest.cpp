@@ -146,23 +146,6 @@ private slots:
                          "TCrusadersEditorForm: Step 5: Create / Edit Berg's Crusaders"}));
     }
 
-    void LeaderColourIsWrittenOnlyByOk() {
-        TXmlNode* leader = Leader(0);
-        auto& form = Open<TLeaderEditForm>(leader);
-        QString opened = WhileModal([&] { Click(&form, "ChangeColorButton"); },
-                                    [](QWidget* chooser) {
-                                        auto* colours = Find<QListWidget>(chooser, "ColorsListBox");
-                                        colours->setCurrentRow(colours->count() - 1);
-                                        Click(chooser, "OkButton");
-                                    });
-        QCOMPARE(opened, QStringLiteral("TChangeColourForm"));
-        QCOMPARE(Text(leader, "leader_color"), std::string("green-alternate"));
-        // Closed without Ok: unchanged.
-        opened = WhileModal([&] { Click(&form, "ColorSwatch"); });
-        QCOMPARE(opened, QStringLiteral("TChangeColourForm"));
-        QCOMPARE(Text(leader, "leader_color"), std::string("green-alternate"));
-    }
-
     void LeaderEditorControlsEditTheLeader() {
         TXmlNode* leader = Leader(0);
         auto& form = Open<TLeaderEditForm>(leader);

@@ -1,6 +1,7 @@
 // The parties list, the party editor with its colour chooser, and the party
 // relations editor, on a copy of the sample scenario.
 #include "editors/parties/TChangeColourForm.h"
+#include "editors/parties/TLeaderEditForm.h"
 #include "editors/parties/TPartiesEditorForm.h"
 #include "editors/parties/TPartyEditForm.h"
 #include "editors/parties/TPartyRelationsEditorForm.h"
@@ -123,25 +124,35 @@ private slots:
         QCOMPARE(Find<QListWidget>(&known, "ColorsListBox")->currentRow(), 5);
     }
 
-    void ColourIsWrittenOnlyByOk() {
-        TXmlNode* party = Party(0);
-        party->GetChild("color")->SetText("mauve");
-        Open<TPartyEditForm>(party);
-        auto* change = C<QPushButton>("ChangeColorButton");
-        // Closed without Ok: unchanged (Ok without a pick keeps the name: the chooser's
-        // ChosenColour, ColourChooserKeepsAnUnknownNameUntilOneIsPicked).
-        QCOMPARE(WhileModal([&] { change->click(); },
-                            [](QWidget* chooser) {
-                                Find<QListWidget>(chooser, "ColorsListBox")->setCurrentRow(7);
-                            }),
-                 QStringLiteral("TChangeColourForm"));
-        QCOMPARE(Text(party, "color"), std::string("mauve"));
-        WhileModal([&] { change->click(); },
-                   [](QWidget* chooser) {
-                       Find<QListWidget>(chooser, "ColorsListBox")->setCurrentRow(6);
-                       Find<QPushButton>(chooser, "OkButton")->click();
-                   });
-        QCOMPARE(Text(party, "color"), std::string("dark-green"));
+    // The party's and a leader's colour: the chooser closed (from the button or the swatch)
+    // writes nothing, Ok writes the pick (Ok without a pick keeps the name: the chooser's
+    // ChosenColour, ColourChooserKeepsAnUnknownNameUntilOneIsPicked).
+    void ColoursAreWrittenOnlyByOk() {
+        TXmlNode* leader = Party(0)->GetChild("leaders")->GetChildAt(0);
+        const struct {
+            TXmlNode* Owner;
+            const char* Element;
+            const char* Swatch;
+        } owners[] = {{Party(0), "color", "ColorShape"}, {leader, "leader_color", "ColorSwatch"}};
+        for (const auto& owner : owners) {
+            owner.Owner->GetChild(owner.Element)->SetText("mauve");
+            QWidget* form = owner.Owner == leader
+                                ? static_cast<QWidget*>(&Open<TLeaderEditForm>(leader))
+                                : &Open<TPartyEditForm>(owner.Owner);
+            const auto pick = [form](const char* control, bool ok) {
+                return WhileModal([&] { Click(form, control); },
+                                  [ok](QWidget* chooser) {
+                                      Find<QListWidget>(chooser, "ColorsListBox")->setCurrentRow(6);
+                                      if (ok)
+                                          Click(chooser, "OkButton");
+                                  });
+            };
+            QCOMPARE(pick("ChangeColorButton", false), QStringLiteral("TChangeColourForm"));
+            QCOMPARE(pick(owner.Swatch, false), QStringLiteral("TChangeColourForm"));
+            QCOMPARE(Text(owner.Owner, owner.Element), std::string("mauve"));
+            pick("ChangeColorButton", true);
+            QCOMPARE(Text(owner.Owner, owner.Element), std::string("dark-green"));
+        }
     }
 
     void PartiesListMovesOpensAndMakesParties() {
