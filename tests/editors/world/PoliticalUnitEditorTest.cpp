@@ -297,8 +297,12 @@ private slots:
         QCOMPARE(Map()->LabelRect(0).topLeft(), QPoint(122, 108));
     }
 
-    void RegionsWithoutAMapEntryAreListedButNotPainted() {
-        Region(0)->RemoveChild(Region(0)->GetChild("map"));
+    // Without a map entry a region is listed but not painted; without a media market
+    // its field is bound to nothing.
+    void RegionsLackingAMapEntryOrAMediaMarket() {
+        TXmlNode* region = Region(0);
+        region->RemoveChild(region->GetChild("map"));
+        region->RemoveChild(region->GetChild("media_market_name"));
         TXmlNode* brenvaleMap = Region(1)->GetChild("map");
         brenvaleMap->RemoveChild(brenvaleMap->GetChild("abbreviation_position"));
         Open();
@@ -316,34 +320,14 @@ private slots:
         List()->setCurrentRow(1);
         Click(InBrenvale);
         QCOMPARE(Form->SelectedRegion(), Region(1));
-    }
 
-    void MediaMarketIsBoundOnlyWhereItExists() {
-        TXmlNode* region = Region(0);
-        region->RemoveChild(region->GetChild("media_market_name"));
-        Open();
         auto* market = C<QLineEdit>("MediaMarketEdit");
-        List()->setCurrentRow(1);
         QCOMPARE(market->text(), QStringLiteral("Wenlow"));
         List()->setCurrentRow(0);
         QVERIFY(market->text().isEmpty());
         QCOMPARE(ControlBinding::BoundElement(market), nullptr);
         market->setText(QStringLiteral("Typed"));
         QCOMPARE(region->GetChild("media_market_name"), nullptr);
-    }
-
-    void UnreadableMapChangesNothing() {
-        const QString bad = FilePath("not-a-picture.bmp");
-        QFile file(bad);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("this is no bitmap");
-        file.close();
-        Open();
-        const QByteArray map = GuiTest::FileBytes(FilePath("map.bmp"));
-        Prompts->Answer(TPromptAnswer::Yes, "Warning").ChooseFile(bad).Ok("Error");
-        Button("LoadButton")->click();
-        QCOMPARE(List()->count(), 9);
-        QCOMPARE(GuiTest::FileBytes(FilePath("map.bmp")), map);
     }
 
     void LoadingAMapReplacesRegionsAndStoresIt() {
@@ -357,10 +341,17 @@ private slots:
         picture.fill(Qt::yellow);
         const QString source = FilePath("drawn.bmp");
         QVERIFY(picture.save(source, "BMP"));
+        const QString bad = FilePath("not-a-picture.bmp");
+        GuiTest::WriteBytes(bad, "this is no bitmap");
         Open();
+        // Declined, or a file that is no picture: nothing changes.
+        const QByteArray map = GuiTest::FileBytes(FilePath("map.bmp"));
         Prompts->Answer(TPromptAnswer::No, "Warning");
         Button("LoadButton")->click();
+        Prompts->Answer(TPromptAnswer::Yes, "Warning").ChooseFile(bad).Ok("Error");
+        Button("LoadButton")->click();
         QCOMPARE(List()->count(), 9);
+        QCOMPARE(GuiTest::FileBytes(FilePath("map.bmp")), map);
         Prompts->Answer(TPromptAnswer::Yes, "Warning").ChooseFile(source).Ok("Attention");
         Button("LoadButton")->click();
         QCOMPARE(List()->count(), 0);

@@ -56,7 +56,6 @@ private slots:
         QVERIFY(IssuesEdit::IsAttribute(Form->SelectedIssue()));
         QCOMPARE(C<QLineEdit>("TypeEdit")->text(), QStringLiteral("attribute"));
         QVERIFY(C<QLineEdit>("NameEdit")->isReadOnly());
-        QVERIFY(C<QLineEdit>("TypeEdit")->isReadOnly());
         QVERIFY(!Button("RemoveButton")->isEnabled());
         QCOMPARE(ShownDetails(), QStringList{});
 
