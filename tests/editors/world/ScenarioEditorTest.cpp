@@ -12,7 +12,6 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFile>
-#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -145,12 +144,11 @@ private slots:
     }
 
     // The clean scenario has no picture and no ban on ads.
-    void MissingPictureIsCreatedWhiteAndABanFromNoneStartsAtZero() {
+    void MissingPictureIsMadeAndABanFromNoneStartsAtZero() {
         const QString picture = FilePath(QStringLiteral("scenario.bmp"));
         QVERIFY(!QFile::exists(picture));
         Open();
-        QVERIFY(Pictures::IsStoredAt(picture, QSize(65, 85)));
-        QCOMPARE(QImage(picture).pixelColor(64, 84), QColor(Qt::white));
+        QVERIFY(Pictures::IsStoredAt(picture, QSize(65, 85))); // blank: PicturesTest
         auto* box = C<QCheckBox>("BanAdsCheckBox");
         QVERIFY(!box->isChecked());
         box->click();
