@@ -171,9 +171,7 @@ private slots:
         QTest::addColumn<bool>("viewErrors");
         QTest::addColumn<int>("withoutEditor");
         QTest::newRow("scenario settings") << 0 << 1 << true << 0;
-        QTest::newRow("issues") << 1 << 2 << true << 0;
-        QTest::newRow("parties") << 4 << 5 << true << 0;
-        QTest::newRow("endorsers") << 6 << 7 << true << 0;
+        QTest::newRow("parties, a file between") << 4 << 5 << true << 0;
         QTest::newRow("activities") << 7 << 8 << true << 0;
         QTest::newRow("none") << -1 << 8 << false << 0;
         QTest::newRow("a step without an editor stays disabled") << -1 << 8 << false << 3;
