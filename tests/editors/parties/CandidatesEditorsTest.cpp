@@ -55,7 +55,7 @@ class CandidatesEditorsTest : public TEditorTest {
 
 private slots:
 
-    void CandidatesListMovesLeadersButNotPastTheEnds() {
+    void CandidatesMoveButNotPastTheEndsAndNewOnesAreEditedAndSelected() {
         auto& form = Open<TPartyLeaderVeepEditorForm>(Party());
         auto* veeps = C<QListWidget>("VeepsListBox");
         auto* leaders = C<QListWidget>("LeadersListBox");
@@ -71,14 +71,10 @@ private slots:
         Click(&form, "DnButton");
         QCOMPARE(Leader(1), odile);
         QCOMPARE(leaders->currentRow(), 1);
-    }
 
-    // New and Copy open the editor on the new entry and select it.
-    void NewAndCopiedCandidatesAreEditedAndSelected() {
-        auto& form = Open<TPartyLeaderVeepEditorForm>(Party());
+        // New and Copy open the editor on the new entry and select it.
         QCOMPARE(WhileModal([&] { Click(&form, "NewVeepButton"); }),
                  QStringLiteral("TVeepEditForm"));
-        auto* veeps = C<QListWidget>("VeepsListBox");
         QCOMPARE(veeps->count(), 3);
         QCOMPARE(veeps->currentRow(), 2);
         QCOMPARE(veeps->item(2)->text(), QStringLiteral("New ViceLeader"));

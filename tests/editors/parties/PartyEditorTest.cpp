@@ -204,7 +204,7 @@ private slots:
                               "Also updated: 1 endorser, 3 events, 5 relations, 3 regions."}));
     }
 
-    void RelationsShowSwitchesAndDropStaleRelations() {
+    void RelationsShowSwitchesDropStaleRelationsAndAreAdded() {
         TXmlNode* root = Data().Relations();
         root->GetChild("viceleader_offers")->SetText("2");
         TXmlNode* list = root->GetChild("leaders");
@@ -223,12 +223,7 @@ private slots:
         QCOMPARE(Text(root, "non_aggression_offers"), std::string("0"));
         C<QCheckBox>("VeepCheckBox")->click();
         QCOMPARE(Text(root, "viceleader_offers"), std::string("0"));
-    }
 
-    void RelationsAreAdded() {
-        TXmlNode* list = Data().Relations()->GetChild("leaders");
-        const int before = list->ChildCount();
-        Open<TPartyRelationsEditorForm>();
         auto* from = C<QComboBox>("FromComboBox");
         auto* to = C<QComboBox>("ToComboBox");
         auto* rating = C<QComboBox>("RelationComboBox");
@@ -247,7 +242,6 @@ private slots:
         QCOMPARE(list->ChildCount(), before + 2);
         // What a relation holds and how it reads: RelationsEditTest.
         QCOMPARE(list->GetChildAt(before)->GetText(), std::string("Very Bad"));
-        auto* lines = C<QListWidget>("RelationsListBox");
         QCOMPARE(lines->item(before)->text(),
                  from->currentText() + " <----> " + to->itemText(0) + " : Very Bad");
     }
