@@ -119,8 +119,6 @@ const TCase Cases[] = {
      "TDebatesEditorForm", "LanguageComboBox", "DebatesListBox=Viceleader - 09/29/2008"},
     {"setting in another file", TFile::Percentages, "/percentages/universal_alienated", "",
      "TScenarioEditorForm", "UniversalAlienatedEdit", ""},
-    {"setting named on its file", TFile::Percentages, "/percentages", "universal_alienated",
-     "TScenarioEditorForm", "UniversalAlienatedEdit", ""},
     {"button of a list that is gone", TFile::Scenario, "/scenario/interviewers", "",
      "TScenarioEditorForm", "NameEdit", "",
      [](TElementTarget& target) {

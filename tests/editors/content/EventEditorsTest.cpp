@@ -210,20 +210,16 @@ private slots:
             QVERIFY(C<QCheckBox>("WillOccurCheckBox")->isChecked());
             QCOMPARE(C<QDateEdit>("StartDateTimePicker")->text().trimmed(), QString());
         }
+        // The headline is longer than its memo takes: typing cannot lengthen it (shown
+        // whole and shortened by a deletion: AllEditorsRulesTest.LongStoredTexts...).
         auto& builder = Open<TEventOutcomeBuilderForm>(Scripted()->GetChildAt(0));
         QCOMPARE(Find<QLineEdit>(&builder, "TargetCenterEdit")->text(), QStringLiteral("0"));
         auto* memo = Find<QPlainTextEdit>(&builder, "HeadlineMemo");
-        QCOMPARE(memo->toPlainText().size(), 300);
         QCOMPARE(EventsText(), before);
         memo->setFocus();
         memo->moveCursor(QTextCursor::End);
         QTest::keyClicks(memo, QStringLiteral("xy"));
-        QCOMPARE(memo->toPlainText(), QString(300, QLatin1Char('h')));
         QCOMPARE(EventsText(), before);
-        // Backspace shortens it as the designer asked.
-        QTest::keyClick(memo, Qt::Key_Backspace);
-        QCOMPARE(Text(Scripted()->GetChildAt(0)->GetChild("outcomes")->GetChildAt(0), "headline"),
-                 std::string(299, 'h'));
     }
 
     void FieldsAnEventLacksAreAddedWhereTheyBelongOnFirstEdit() {

@@ -55,7 +55,7 @@ class CandidatesEditorsTest : public TEditorTest {
 
 private slots:
 
-    void CandidatesListMovesLeadersButNotPastTheEnds() {
+    void CandidatesMoveButNotPastTheEndsAndNewOnesAreEditedAndSelected() {
         auto& form = Open<TPartyLeaderVeepEditorForm>(Party());
         auto* veeps = C<QListWidget>("VeepsListBox");
         auto* leaders = C<QListWidget>("LeadersListBox");
@@ -71,14 +71,10 @@ private slots:
         Click(&form, "DnButton");
         QCOMPARE(Leader(1), odile);
         QCOMPARE(leaders->currentRow(), 1);
-    }
 
-    // New and Copy open the editor on the new entry and select it.
-    void NewAndCopiedCandidatesAreEditedAndSelected() {
-        auto& form = Open<TPartyLeaderVeepEditorForm>(Party());
+        // New and Copy open the editor on the new entry and select it.
         QCOMPARE(WhileModal([&] { Click(&form, "NewVeepButton"); }),
                  QStringLiteral("TVeepEditForm"));
-        auto* veeps = C<QListWidget>("VeepsListBox");
         QCOMPARE(veeps->count(), 3);
         QCOMPARE(veeps->currentRow(), 2);
         QCOMPARE(veeps->item(2)->text(), QStringLiteral("New ViceLeader"));
@@ -144,23 +140,6 @@ private slots:
                          "TPercentagesEditorForm: Step 5: Edit Regional Percentages",
                          "TSelectVeepsForm: Step 5: Berg's Vice-Presidential Candidates",
                          "TCrusadersEditorForm: Step 5: Create / Edit Berg's Crusaders"}));
-    }
-
-    void LeaderColourIsWrittenOnlyByOk() {
-        TXmlNode* leader = Leader(0);
-        auto& form = Open<TLeaderEditForm>(leader);
-        QString opened = WhileModal([&] { Click(&form, "ChangeColorButton"); },
-                                    [](QWidget* chooser) {
-                                        auto* colours = Find<QListWidget>(chooser, "ColorsListBox");
-                                        colours->setCurrentRow(colours->count() - 1);
-                                        Click(chooser, "OkButton");
-                                    });
-        QCOMPARE(opened, QStringLiteral("TChangeColourForm"));
-        QCOMPARE(Text(leader, "leader_color"), std::string("green-alternate"));
-        // Closed without Ok: unchanged.
-        opened = WhileModal([&] { Click(&form, "ColorSwatch"); });
-        QCOMPARE(opened, QStringLiteral("TChangeColourForm"));
-        QCOMPARE(Text(leader, "leader_color"), std::string("green-alternate"));
     }
 
     void LeaderEditorControlsEditTheLeader() {

@@ -78,18 +78,6 @@ private slots:
         QCOMPARE(Text(event, "date"), std::string("03/04/2008"));
     }
 
-    void OpeningCreatesAMissingEventDatedToday() {
-        TXmlNode* events = Region(0)->GetChild("election_events");
-        events->RemoveChild(RegionElectionEdit::PartyEvent(Data(), Region(0), CivicUnion));
-        QCOMPARE(events->ChildCount(), 3);
-        Open(0);
-        // What it holds: RegionElectionEditTest.PartyEventIsFoundCompletedOrCreated.
-        QCOMPARE(events->ChildCount(), 4);
-        QCOMPARE(Find<QComboBox>(Form, "TypeComboBox")->currentText(),
-                 QStringLiteral("Open Primary"));
-        QCOMPARE(Find<QDateEdit>(Form, "DateTimePicker")->date(), QDate::currentDate());
-    }
-
     void BallotOfEverySelectedRegionOnce() {
         const std::string party = PartyAt(2)->AttributeValue("id");
         for (int region : {1, 3, 5})
@@ -117,8 +105,17 @@ private slots:
         QCOMPARE(BallotCount(5, party), 0);
     }
 
-    void GovernorAndMajorityOverSelectedRegions() {
+    // Opening makes the event a region lacks, dated today (what it holds:
+    // RegionElectionEditTest.PartyEventIsFoundCompletedOrCreated).
+    void MissingEventIsMadeAndGovernorAndMajorityGoOverSelectedRegions() {
+        TXmlNode* events = Region(0)->GetChild("election_events");
+        events->RemoveChild(RegionElectionEdit::PartyEvent(Data(), Region(0), CivicUnion));
+        QCOMPARE(events->ChildCount(), 3);
         Open(0);
+        QCOMPARE(events->ChildCount(), 4);
+        QCOMPARE(Find<QComboBox>(Form, "TypeComboBox")->currentText(),
+                 QStringLiteral("Open Primary"));
+        QCOMPARE(Find<QDateEdit>(Form, "DateTimePicker")->date(), QDate::currentDate());
         // Stannock and Selkie Coast are held by the People's Accord.
         Select({3, 5});
         QVERIFY(!Box("GovernorCheckBox")->isChecked());

@@ -174,7 +174,7 @@ private slots:
         QCOMPARE(int(form.SelectedEntries().size()), regions->count());
     }
 
-    void PercentagesOfALeaderHaveNoGeneralElectionStart() {
+    void PercentagesOfALeaderHaveNoGeneralElectionStartAndMayHaveNoRegion() {
         TXmlNode* leader = FirstLeader(Party(1));
         auto& form = Open<TPercentagesEditorForm>(leader);
         QVERIFY(!form.ForParty());
@@ -190,15 +190,14 @@ private slots:
         edit("UndecidedPercentageEdit")->selectAll();
         QTest::keyClicks(edit("UndecidedPercentageEdit"), QStringLiteral("12.5"));
         QCOMPARE(Text(entries[0].Entry, "undecided"), std::string("12.5"));
-    }
 
-    void PercentagesOfALeaderWithoutEntriesListNoRegion() {
-        TXmlNode* leader = FirstLeader(Party(1));
+        // Without entries no region is listed and nothing can be typed.
+        Close();
         PercentagesEdit::RemoveLeaderEntries(Data(), leader->AttributeValue("id"));
-        auto& form = Open<TPercentagesEditorForm>(leader);
+        auto& bare = Open<TPercentagesEditorForm>(leader);
         QCOMPARE(C<QListWidget>("RegionsListBox")->count(), 0);
-        for (QLineEdit* edit : form.findChildren<QLineEdit*>())
-            QVERIFY(!edit->isEnabled());
+        for (QLineEdit* field : bare.findChildren<QLineEdit*>())
+            QVERIFY(!field->isEnabled());
     }
 };
 

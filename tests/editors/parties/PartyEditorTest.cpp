@@ -1,6 +1,7 @@
 // The parties list, the party editor with its colour chooser, and the party
 // relations editor, on a copy of the sample scenario.
 #include "editors/parties/TChangeColourForm.h"
+#include "editors/parties/TLeaderEditForm.h"
 #include "editors/parties/TPartiesEditorForm.h"
 #include "editors/parties/TPartyEditForm.h"
 #include "editors/parties/TPartyRelationsEditorForm.h"
@@ -123,32 +124,38 @@ private slots:
         QCOMPARE(Find<QListWidget>(&known, "ColorsListBox")->currentRow(), 5);
     }
 
-    void ColourIsWrittenOnlyByOk() {
-        TXmlNode* party = Party(0);
-        party->GetChild("color")->SetText("mauve");
-        Open<TPartyEditForm>(party);
-        auto* change = C<QPushButton>("ChangeColorButton");
-        // Ok without a pick keeps the stored name.
-        QCOMPARE(
-            WhileModal([&] { change->click(); },
-                       [](QWidget* chooser) { Find<QPushButton>(chooser, "OkButton")->click(); }),
-            QStringLiteral("TChangeColourForm"));
-        QCOMPARE(Text(party, "color"), std::string("mauve"));
-        // Closed without Ok: unchanged.
-        WhileModal([&] { change->click(); },
-                   [](QWidget* chooser) {
-                       Find<QListWidget>(chooser, "ColorsListBox")->setCurrentRow(7);
-                   });
-        QCOMPARE(Text(party, "color"), std::string("mauve"));
-        WhileModal([&] { change->click(); },
-                   [](QWidget* chooser) {
-                       Find<QListWidget>(chooser, "ColorsListBox")->setCurrentRow(6);
-                       Find<QPushButton>(chooser, "OkButton")->click();
-                   });
-        QCOMPARE(Text(party, "color"), std::string("dark-green"));
+    // The party's and a leader's colour: the chooser closed (from the button or the swatch)
+    // writes nothing, Ok writes the pick (Ok without a pick keeps the name: the chooser's
+    // ChosenColour, ColourChooserKeepsAnUnknownNameUntilOneIsPicked).
+    void ColoursAreWrittenOnlyByOk() {
+        TXmlNode* leader = Party(0)->GetChild("leaders")->GetChildAt(0);
+        const struct {
+            TXmlNode* Owner;
+            const char* Element;
+            const char* Swatch;
+        } owners[] = {{Party(0), "color", "ColorShape"}, {leader, "leader_color", "ColorSwatch"}};
+        for (const auto& owner : owners) {
+            owner.Owner->GetChild(owner.Element)->SetText("mauve");
+            QWidget* form = owner.Owner == leader
+                                ? static_cast<QWidget*>(&Open<TLeaderEditForm>(leader))
+                                : &Open<TPartyEditForm>(owner.Owner);
+            const auto pick = [form](const char* control, bool ok) {
+                return WhileModal([&] { Click(form, control); },
+                                  [ok](QWidget* chooser) {
+                                      Find<QListWidget>(chooser, "ColorsListBox")->setCurrentRow(6);
+                                      if (ok)
+                                          Click(chooser, "OkButton");
+                                  });
+            };
+            QCOMPARE(pick("ChangeColorButton", false), QStringLiteral("TChangeColourForm"));
+            QCOMPARE(pick(owner.Swatch, false), QStringLiteral("TChangeColourForm"));
+            QCOMPARE(Text(owner.Owner, owner.Element), std::string("mauve"));
+            pick("ChangeColorButton", true);
+            QCOMPARE(Text(owner.Owner, owner.Element), std::string("dark-green"));
+        }
     }
 
-    void PartiesListMovesPartiesAndOpensTheEditor() {
+    void PartiesListMovesOpensAndMakesParties() {
         Open<TPartiesEditorForm>();
         auto* list = C<QListWidget>("PartiesListBox");
         QCOMPARE(list->count(), 3);
@@ -174,13 +181,10 @@ private slots:
         QCOMPARE(list->currentRow(), 2);
         QCOMPARE(WhileModal([&] { C<QPushButton>("RelationsButton")->click(); }),
                  QStringLiteral("TPartyRelationsEditorForm"));
-    }
 
-    void NewPartyStaysWhateverTheEditorDoes() {
-        Open<TPartiesEditorForm>();
+        // A new party stays whatever its editor does.
         QCOMPARE(WhileModal([&] { C<QPushButton>("NewButton")->click(); }),
                  QStringLiteral("TPartyEditForm"));
-        auto* list = C<QListWidget>("PartiesListBox");
         QCOMPARE(list->count(), 4);
         QCOMPARE(list->currentRow(), 3);
         QCOMPARE(list->item(3)->text(), QStringLiteral("New Party"));
@@ -200,7 +204,7 @@ private slots:
                               "Also updated: 1 endorser, 3 events, 5 relations, 3 regions."}));
     }
 
-    void RelationsShowSwitchesAndDropStaleRelations() {
+    void RelationsShowSwitchesDropStaleRelationsAndAreAdded() {
         TXmlNode* root = Data().Relations();
         root->GetChild("viceleader_offers")->SetText("2");
         TXmlNode* list = root->GetChild("leaders");
@@ -219,16 +223,10 @@ private slots:
         QCOMPARE(Text(root, "non_aggression_offers"), std::string("0"));
         C<QCheckBox>("VeepCheckBox")->click();
         QCOMPARE(Text(root, "viceleader_offers"), std::string("0"));
-    }
 
-    void RelationsAreAdded() {
-        TXmlNode* list = Data().Relations()->GetChild("leaders");
-        const int before = list->ChildCount();
-        Open<TPartyRelationsEditorForm>();
         auto* from = C<QComboBox>("FromComboBox");
         auto* to = C<QComboBox>("ToComboBox");
         auto* rating = C<QComboBox>("RelationComboBox");
-        QCOMPARE(rating->count(), 5);
         QCOMPARE(to->count(), 0);
         from->setCurrentIndex(1);
         QCOMPARE(to->count(), from->count() - 1);
@@ -244,7 +242,6 @@ private slots:
         QCOMPARE(list->ChildCount(), before + 2);
         // What a relation holds and how it reads: RelationsEditTest.
         QCOMPARE(list->GetChildAt(before)->GetText(), std::string("Very Bad"));
-        auto* lines = C<QListWidget>("RelationsListBox");
         QCOMPARE(lines->item(before)->text(),
                  from->currentText() + " <----> " + to->itemText(0) + " : Very Bad");
     }

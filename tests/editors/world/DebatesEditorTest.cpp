@@ -30,7 +30,7 @@ public:
 
 private slots:
 
-    void GeneralElectionDebatesAreListedByTypeAndDate() {
+    void GeneralElectionDebatesAreListedByTypeAndDateAndMade() {
         auto form = TDebatesEditorForm::ForGeneralElection(Data());
         form->show();
         QVERIFY(!form->PrimariesMode());
@@ -42,25 +42,8 @@ private slots:
         QCOMPARE(Find<QComboBox>(form.get(), "TypeComboBox")->currentText(),
                  QStringLiteral("Viceleader"));
         QCOMPARE(Text(Root, "debates/general_election/debate/type"), "Leader");
-    }
 
-    void DebateWithoutATypeShowsNoTypeInAGeneralElectionList() {
-        Remove(Root, "debates/general_election/debate/type");
-        auto form = TDebatesEditorForm::ForGeneralElection(Data());
-        form->show();
-        auto* list = Find<QListWidget>(form.get(), "DebatesListBox");
-        QCOMPARE(Entries(list), (QStringList{"09/15/2009", "VICELEADER - 09/22/2009"}));
-        auto* type = Find<QComboBox>(form.get(), "TypeComboBox");
-        QVERIFY(type->isHidden());
-        list->setCurrentRow(1);
-        QVERIFY(!type->isHidden());
-        QCOMPARE(At(Root, "debates/general_election/debate/type"), nullptr);
-    }
-
-    void NewDebateIsSelectedAndItsEntryFollowsDateAndType() {
-        auto form = TDebatesEditorForm::ForGeneralElection(Data());
-        form->show();
-        auto* list = Find<QListWidget>(form.get(), "DebatesListBox");
+        // A new debate is selected, and its entry follows its date and type.
         Find<QPushButton>(form.get(), "NewButton")->click();
         QCOMPARE(list->count(), 3);
         QCOMPARE(list->currentRow(), 2);
@@ -75,6 +58,19 @@ private slots:
         QCOMPARE(list->currentItem()->text(), QStringLiteral("Viceleader - 10/07/2008"));
         // The other entries keep their texts.
         QCOMPARE(list->item(0)->text(), QStringLiteral("Leader - 09/15/2009"));
+    }
+
+    void DebateWithoutATypeShowsNoTypeInAGeneralElectionList() {
+        Remove(Root, "debates/general_election/debate/type");
+        auto form = TDebatesEditorForm::ForGeneralElection(Data());
+        form->show();
+        auto* list = Find<QListWidget>(form.get(), "DebatesListBox");
+        QCOMPARE(Entries(list), (QStringList{"09/15/2009", "VICELEADER - 09/22/2009"}));
+        auto* type = Find<QComboBox>(form.get(), "TypeComboBox");
+        QVERIFY(type->isHidden());
+        list->setCurrentRow(1);
+        QVERIFY(!type->isHidden());
+        QCOMPARE(At(Root, "debates/general_election/debate/type"), nullptr);
     }
 
     void MissingGeneralElectionListIsMadeByCreateNewOnly() {

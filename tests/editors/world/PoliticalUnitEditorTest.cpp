@@ -78,6 +78,8 @@ class PoliticalUnitEditorTest : public GuiTest::TEditorTest {
 
 private slots:
 
+    // A region without its general election gets one (what it holds:
+    // PoliticalUnitsEditTest.GeneralElectionIsFoundOrAddedAtTheEndDate).
     void OpensOnTheNationWithTheSampleMap() {
         // The sample's map already has its size and depth: read, not rewritten
         // (any writer would clear the header's reserved bytes).
@@ -85,8 +87,13 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(6) && file.write("SC", 2) == 2);
         file.close();
         const QByteArray map = GuiTest::FileBytes(FilePath("map.bmp"));
+        TXmlNode* events = Region(3)->GetChild("election_events");
+        events->RemoveChild(PU::GeneralElection(Data(), Region(3)));
+        const int32_t count = events->ChildCount();
         Open();
         QCOMPARE(GuiTest::FileBytes(FilePath("map.bmp")), map);
+        QCOMPARE(events->ChildCount(), count + 1);
+        QCOMPARE(events->GetChildAt(count), PU::GeneralElection(Data(), Region(3)));
         QVERIFY(Form->HasMap());
         QCOMPARE(List()->count(), 9);
         QCOMPARE(Form->ShownUnit(), PU::Nation(Data()));
@@ -209,16 +216,6 @@ private slots:
         QCOMPARE(Form->SelectedRegion(), Region(0));
     }
 
-    void OpeningAddsAMissingGeneralElection() {
-        TXmlNode* events = Region(3)->GetChild("election_events");
-        events->RemoveChild(PU::GeneralElection(Data(), Region(3)));
-        const int32_t count = events->ChildCount();
-        Open();
-        // What it holds: PoliticalUnitsEditTest.GeneralElectionIsFoundOrAddedAtTheEndDate.
-        QCOMPARE(events->ChildCount(), count + 1);
-        QCOMPARE(events->GetChildAt(count), PU::GeneralElection(Data(), Region(3)));
-    }
-
     void AddToExistingMakesAnIslandOfTheListedRegion() {
         Open();
         List()->setCurrentRow(1);
@@ -236,9 +233,21 @@ private slots:
         QCOMPARE(PixelAt(Map()->Picture(), Sea), QColor(0, 255, 0));
     }
 
-    void RemovePointOnlyWhereThereAreSeveral() {
+    void CitiesAndPointsAreAddedAndRemoved() {
         Open();
         Click(InAldmoor);
+        auto* cities = C<QListWidget>("CitiesListBox");
+        QCOMPARE(cities->count(), 3);
+        C<QLineEdit>("CityEdit")->setText(QStringLiteral("Fernlow"));
+        Button("AddCityButton")->click();
+        QCOMPARE(cities->count(), 4);
+        QCOMPARE(Region(0)->GetChild("cities")->GetChildAt(3)->GetText(), std::string("Fernlow"));
+        cities->setCurrentRow(0);
+        Button("RemoveCityButton")->click();
+        QCOMPARE(Region(0)->GetChild("cities")->ChildCount(), 3);
+        QCOMPARE(Region(0)->GetChild("cities")->GetChildAt(0)->GetText(), std::string("Hollin"));
+
+        // A point goes only where there are several.
         Button("RemovePointButton")->click();
         QCOMPARE(Form->SelectedRegion(), Region(0));
         QVERIFY(!Form->PendingRegion()); // which point goes:
@@ -288,8 +297,12 @@ private slots:
         QCOMPARE(Map()->LabelRect(0).topLeft(), QPoint(122, 108));
     }
 
-    void RegionsWithoutAMapEntryAreListedButNotPainted() {
-        Region(0)->RemoveChild(Region(0)->GetChild("map"));
+    // Without a map entry a region is listed but not painted; without a media market
+    // its field is bound to nothing.
+    void RegionsLackingAMapEntryOrAMediaMarket() {
+        TXmlNode* region = Region(0);
+        region->RemoveChild(region->GetChild("map"));
+        region->RemoveChild(region->GetChild("media_market_name"));
         TXmlNode* brenvaleMap = Region(1)->GetChild("map");
         brenvaleMap->RemoveChild(brenvaleMap->GetChild("abbreviation_position"));
         Open();
@@ -307,49 +320,14 @@ private slots:
         List()->setCurrentRow(1);
         Click(InBrenvale);
         QCOMPARE(Form->SelectedRegion(), Region(1));
-    }
 
-    void MediaMarketIsBoundOnlyWhereItExists() {
-        TXmlNode* region = Region(0);
-        region->RemoveChild(region->GetChild("media_market_name"));
-        Open();
         auto* market = C<QLineEdit>("MediaMarketEdit");
-        List()->setCurrentRow(1);
         QCOMPARE(market->text(), QStringLiteral("Wenlow"));
         List()->setCurrentRow(0);
         QVERIFY(market->text().isEmpty());
         QCOMPARE(ControlBinding::BoundElement(market), nullptr);
         market->setText(QStringLiteral("Typed"));
         QCOMPARE(region->GetChild("media_market_name"), nullptr);
-    }
-
-    void CitiesAreAddedAndRemoved() {
-        Open();
-        Click(InAldmoor);
-        auto* cities = C<QListWidget>("CitiesListBox");
-        QCOMPARE(cities->count(), 3);
-        C<QLineEdit>("CityEdit")->setText(QStringLiteral("Fernlow"));
-        Button("AddCityButton")->click();
-        QCOMPARE(cities->count(), 4);
-        QCOMPARE(Region(0)->GetChild("cities")->GetChildAt(3)->GetText(), std::string("Fernlow"));
-        cities->setCurrentRow(0);
-        Button("RemoveCityButton")->click();
-        QCOMPARE(Region(0)->GetChild("cities")->ChildCount(), 3);
-        QCOMPARE(Region(0)->GetChild("cities")->GetChildAt(0)->GetText(), std::string("Hollin"));
-    }
-
-    void UnreadableMapChangesNothing() {
-        const QString bad = FilePath("not-a-picture.bmp");
-        QFile file(bad);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("this is no bitmap");
-        file.close();
-        Open();
-        const QByteArray map = GuiTest::FileBytes(FilePath("map.bmp"));
-        Prompts->Answer(TPromptAnswer::Yes, "Warning").ChooseFile(bad).Ok("Error");
-        Button("LoadButton")->click();
-        QCOMPARE(List()->count(), 9);
-        QCOMPARE(GuiTest::FileBytes(FilePath("map.bmp")), map);
     }
 
     void LoadingAMapReplacesRegionsAndStoresIt() {
@@ -363,10 +341,17 @@ private slots:
         picture.fill(Qt::yellow);
         const QString source = FilePath("drawn.bmp");
         QVERIFY(picture.save(source, "BMP"));
+        const QString bad = FilePath("not-a-picture.bmp");
+        GuiTest::WriteBytes(bad, "this is no bitmap");
         Open();
+        // Declined, or a file that is no picture: nothing changes.
+        const QByteArray map = GuiTest::FileBytes(FilePath("map.bmp"));
         Prompts->Answer(TPromptAnswer::No, "Warning");
         Button("LoadButton")->click();
+        Prompts->Answer(TPromptAnswer::Yes, "Warning").ChooseFile(bad).Ok("Error");
+        Button("LoadButton")->click();
         QCOMPARE(List()->count(), 9);
+        QCOMPARE(GuiTest::FileBytes(FilePath("map.bmp")), map);
         Prompts->Answer(TPromptAnswer::Yes, "Warning").ChooseFile(source).Ok("Attention");
         Button("LoadButton")->click();
         QCOMPARE(List()->count(), 0);

@@ -27,11 +27,17 @@ public:
 
 private slots:
 
+    // An old target is completed (how: ScenarioEditLegacyTargets.OldFormGetsItsIdAndNameChild...)
+    // and listed by its name.
     void TargetsAreListedWithTheFirstShown() {
         At(Root, "economy/targets/target/speed")->SetText("slow");
+        TXmlDom legacy;
+        QVERIFY(legacy.Parse(R"(<target name="Drought"><economy_target>1</economy_target>)"
+                             "<chance>5</chance><speed>Slow</speed></target>"));
+        TXmlNode::CopyNode(Targets()->AddNewChild("target"), legacy.Root());
         Open<TEconomyEditorForm>();
         auto* list = C<QListWidget>("TargetsListBox");
-        QCOMPARE(Entries(list), (QStringList{"Fish stocks collapse", "Port expansion"}));
+        QCOMPARE(Entries(list), (QStringList{"Fish stocks collapse", "Port expansion", "Drought"}));
         QCOMPARE(list->currentRow(), 0);
         QCOMPARE(C<QLineEdit>("ChanceEdit")->text(), QStringLiteral("12.5"));
         QCOMPARE(C<QLineEdit>("TargetEdit")->text(), QStringLiteral("2"));
@@ -43,9 +49,11 @@ private slots:
         QCOMPARE(C<QLineEdit>("NameEdit")->text(), QStringLiteral("Port expansion"));
         C<QComboBox>("SpeedComboBox")->setCurrentIndex(1);
         QCOMPARE(Targets()->GetChildAt(1)->GetChild("speed")->GetText(), "Normal");
+        list->setCurrentRow(2);
+        QCOMPARE(C<QLineEdit>("ChanceEdit")->text(), QStringLiteral("5"));
     }
 
-    void CreateNewAddsASelectedCompleteTarget() {
+    void CreateNewAddsASelectedTargetAndNamesMayBeEmpty() {
         Open<TEconomyEditorForm>();
         auto* list = C<QListWidget>("TargetsListBox");
         QTest::mouseClick(C<QPushButton>("NewButton"), Qt::LeftButton);
@@ -59,29 +67,12 @@ private slots:
         QCOMPARE(Targets()->GetChildAt(2)->GetChild("name")->GetText(), "Trade war");
         QCOMPARE(list->item(2)->text(), QStringLiteral("Trade war"));
         QCOMPARE(list->item(0)->text(), QStringLiteral("Fish stocks collapse"));
-    }
 
-    void LegacyTargetIsCompletedAndListedByItsName() {
-        TXmlDom legacy;
-        QVERIFY(legacy.Parse(R"(<target name="Drought"><economy_target>1</economy_target>)"
-                             "<chance>5</chance><speed>Slow</speed></target>"));
-        TXmlNode* old = Targets()->AddNewChild("target");
-        TXmlNode::CopyNode(old, legacy.Root());
-        Open<TEconomyEditorForm>();
-        auto* list = C<QListWidget>("TargetsListBox");
-        // How it is completed: ScenarioEditLegacyTargets.OldFormGetsItsIdAndNameChild...
-        QCOMPARE(list->item(2)->text(), QStringLiteral("Drought"));
-        list->setCurrentRow(2);
-        QCOMPARE(C<QLineEdit>("ChanceEdit")->text(), QStringLiteral("5"));
-    }
-
-    void RenamingToEmptyTextLeavesAnEmptyEntry() {
-        Open<TEconomyEditorForm>();
-        auto* name = C<QLineEdit>("NameEdit");
+        // Renamed to nothing, a target keeps an empty entry.
+        list->setCurrentRow(0);
         name->selectAll();
         QTest::keyClick(name, Qt::Key_Delete);
-        auto* list = C<QListWidget>("TargetsListBox");
-        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->count(), 3);
         QCOMPARE(list->item(0)->text(), QString());
         QCOMPARE(Text(Root, "economy/targets/target/name"), "");
     }
@@ -94,7 +85,7 @@ private slots:
         QVERIFY(!C<QPushButton>("RemoveButton")->isEnabled());
     }
 
-    void InterviewersAreEditedByName() {
+    void InterviewersAreEditedByNameAndNewOnesSelected() {
         Open<TInterviewerEditorForm>();
         auto* list = C<QListWidget>("InterviewersListBox");
         auto* stance = C<QComboBox>("StanceComboBox");
@@ -112,11 +103,8 @@ private slots:
         QTest::keyClicks(name, QStringLiteral(" Jr"));
         QCOMPARE(list->item(1)->text(), QStringLiteral("Pim Ravel Jr"));
         QCOMPARE(Interviewers()->GetChildAt(1)->GetChild("name")->GetText(), "Pim Ravel Jr");
-    }
 
-    void NewInterviewerIsSelected() {
-        Open<TInterviewerEditorForm>();
-        auto* list = C<QListWidget>("InterviewersListBox");
+        // A new interviewer is selected.
         C<QPushButton>("NewButton")->click();
         QCOMPARE(list->currentItem()->text(), QStringLiteral("New Interviewer"));
         QCOMPARE(Interviewers()->ChildCount(), 3);

@@ -56,7 +56,6 @@ private slots:
         QVERIFY(IssuesEdit::IsAttribute(Form->SelectedIssue()));
         QCOMPARE(C<QLineEdit>("TypeEdit")->text(), QStringLiteral("attribute"));
         QVERIFY(C<QLineEdit>("NameEdit")->isReadOnly());
-        QVERIFY(C<QLineEdit>("TypeEdit")->isReadOnly());
         QVERIFY(!Button("RemoveButton")->isEnabled());
         QCOMPARE(ShownDetails(), QStringList{});
 
@@ -139,9 +138,8 @@ private slots:
         Issue(6)->GetChild("picture")->SetText("");
         Open();
         QCOMPARE(Text(Issue(0), "picture"), "issue0.bmp");
+        // Made blank at the issue pictures' size (blank: PicturesTest).
         QCOMPARE(QImage(Pictures() + QStringLiteral("issue0.bmp")).size(), QSize(32, 32));
-        QCOMPARE(QImage(Pictures() + QStringLiteral("issue0.bmp")).pixelColor(3, 3),
-                 QColor(Qt::white));
         List()->setCurrentRow(6);
         const std::string id = Issue(6)->AttributeValue("id");
         QCOMPARE(Text(Issue(6), "picture"), id + ".bmp");
