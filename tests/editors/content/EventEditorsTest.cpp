@@ -211,7 +211,7 @@ private slots:
             QCOMPARE(C<QDateEdit>("StartDateTimePicker")->text().trimmed(), QString());
         }
         // The headline is longer than its memo takes: typing cannot lengthen it (shown
-        // whole and shortened by a deletion: AllEditorsRulesTest.LongStoredTexts...).
+        // whole and shortened by a deletion: AllFormsTest.LongStoredTexts...).
         auto& builder = Open<TEventOutcomeBuilderForm>(Scripted()->GetChildAt(0));
         QCOMPARE(Find<QLineEdit>(&builder, "TargetCenterEdit")->text(), QStringLiteral("0"));
         auto* memo = Find<QPlainTextEdit>(&builder, "HeadlineMemo");

@@ -100,7 +100,7 @@ private slots:
         QCOMPARE(Text(qualities->GetChildAt(1), "budget"), std::string("12000"));
 
         // Removing the first ad selects none and the numbers show 0 (that they then write
-        // nowhere, the selection and the cleared lists: AllEditorsRulesTest).
+        // nowhere, the selection and the cleared lists: ListRemovalTest).
         Ads()->setCurrentRow(0);
         QTest::mouseClick(C<QPushButton>("RemoveAdButton"), Qt::LeftButton);
         QCOMPARE(Edit("PowerEdit")->text(), QStringLiteral("0"));

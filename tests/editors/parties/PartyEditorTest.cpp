@@ -191,7 +191,7 @@ private slots:
         QCOMPARE(Text(Party(3), "name"), std::string("New Party"));
     }
 
-    // Declining: AllEditorsRulesTest.
+    // Declining: ListRemovalTest.
     void RemoveSaysWhatWasRepaired() {
         Open<TPartiesEditorForm>();
         TScriptedPrompts prompts;

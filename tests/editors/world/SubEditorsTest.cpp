@@ -1,5 +1,5 @@
 // The economic targets and interviewer editors: list, details and Create New
-// on a copy of a clean scenario (Remove: AllEditorsRulesTest).
+// on a copy of a clean scenario (Remove: ListRemovalTest).
 #include "editors/world/TEconomyEditorForm.h"
 #include "editors/world/TInterviewerEditorForm.h"
 #include "guisupport/EditorTest.h"
