@@ -95,13 +95,6 @@ TEST_F(VerifyCommandTest, MalformedFileIsALoadErrorWithLineAndColumnAndNothingIs
     EXPECT_EQ(ReadFile(Folder.Path() / "scenario.xml"), scenarioBefore);
 }
 
-TEST_F(VerifyCommandTest, OptionsMayFollowTheFolder) {
-    At(TScenarioFile::Scenario, "/scenario/name")->SetText("");
-    Data->Save();
-    EXPECT_EQ(Verify({Path, "--json"}).Out.front(), '[');
-    EXPECT_EQ(Verify({"--", Path}).Status, 1);
-}
-
 TEST_F(VerifyCommandTest, JsonHoldsEveryPartOfEachMessageEscaped) {
     TXmlNode* centres = At(TScenarioFile::PoliticalUnits,
                            "/political_units/political_unit/political_units/political_unit[2]/"
@@ -126,7 +119,6 @@ TEST_F(VerifyCommandTest, ALineBreakInsideAMessageDoesNotSplitItsLine) {
     Data->Save();
     const TOutcome text = Verify({Path});
     EXPECT_EQ(text.Out, "Political Units >> issue >> Reference not found: issue two lines\n");
-    EXPECT_NE(Verify({"--json", Path}).Out.find("issue two\\nlines"), std::string::npos);
 }
 
 TEST(JsonString, EscapesAndKeepsUtf8) {
@@ -155,24 +147,21 @@ TEST_F(VerifyCommandTest, WriteSavesTheDocumentsInTheUsualLayout) {
     EXPECT_EQ(
         ReadFile(Folder.Path() / "relations.xml"),
         "<relations>\r\n   <pair id=\"1\">\r\n      <a>x</a>\r\n   </pair>\r\n</relations>\r\n");
-    for (const auto& entry : fs::directory_iterator(Folder.Path()))
-        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
 }
 
-TEST_F(VerifyCommandTest, LostOutputIsNotReportedAsSuccess) {
+// A scenario with a problem: options may follow the folder; lost output and
+// a failed write are status 2 with one line, not success.
+TEST_F(VerifyCommandTest, OptionsMayFollowTheFolderAndFailuresAreNotSuccess) {
     At(TScenarioFile::Scenario, "/scenario/name")->SetText("");
     Data->Save();
+    EXPECT_EQ(Verify({Path, "--json"}).Out.front(), '[');
+    EXPECT_EQ(Verify({"--", Path}).Status, 1);
     std::ostream broken(nullptr);
     std::ostringstream err;
     EXPECT_EQ(RunVerifyCommand({Path}, broken, err), 2);
     EXPECT_EQ(LineCount(err.str()), 1u);
-}
-
-TEST_F(VerifyCommandTest, WriteFailureIsNotReportedAsSuccess) {
     // An I/O error (root cannot be stopped by permissions); that the files
     // come back is the save's own test.
-    At(TScenarioFile::Scenario, "/scenario/name")->SetText("");
-    Data->Save();
     TFaultyFileSystem faulty;
     faulty.FailOn("rename .issues.xml.stumpcraft-new issues.xml");
     const TOutcome r = Verify({"--write", Path});

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
 #include <set>
 
@@ -244,38 +243,6 @@ TEST(QuickFixes, AMessageOnDocumentsChangedSinceIsRefused) {
     EXPECT_FALSE(QuickFixes::Apply(*broken.Data, m));
     EXPECT_EQ(TestScenario::DocumentTexts(*broken.Data), without);
     EXPECT_NE(documents, without);
-}
-
-TEST(QuickFixes, FixingTheDamagedVariantsOneByOneNeverAddsAMessage) {
-    // As the benchmark's damaged scenarios: a party, a scripted event and a
-    // running mate's home moved; an issue, a region and a vice-leader gone.
-    const std::vector<std::function<void(TScenarioData&)>> damages = {
-        [](TScenarioData& data) {
-            TXmlNode* regions = data.PoliticalUnits()->GetChildAt(0)->GetChild("political_units");
-            data.Parties()
-                ->GetChildAt(0)
-                ->GetChild("viceleaders")
-                ->GetChildAt(0)
-                ->GetChild("home_political_unit")
-                ->SetAttribute("id", regions->GetChildAt(1)->AttributeValue("id"));
-            data.Parties()->RemoveChild(data.Parties()->GetChildAt(1));
-            TXmlNode* scripted = data.Events()->GetChild("scripted_events");
-            scripted->RemoveChild(scripted->GetChildAt(0));
-        },
-        [](TScenarioData& data) {
-            data.Issues()->RemoveChild(data.Issues()->GetChildAt(2));
-            TXmlNode* regions = data.PoliticalUnits()->GetChildAt(0)->GetChild("political_units");
-            regions->RemoveChild(regions->GetChildAt(3));
-            TXmlNode* pool = data.Parties()->GetChildAt(0)->GetChild("viceleaders");
-            pool->RemoveChild(pool->GetChildAt(1));
-        }};
-    for (size_t i = 0; i < damages.size(); ++i) {
-        TTemporaryFolder folder;
-        auto data = TestScenario::LoadCopy(Sample, folder);
-        damages[i](*data);
-        VerificationRun::Run(data.get(), true);
-        EXPECT_GT(ApplyEveryFix(*data, "damage " + std::to_string(i + 1)), 10);
-    }
 }
 
 TEST(QuickFixes, DeletingAnyElementOfTheSampleThenFixingNeverAddsAMessage) {

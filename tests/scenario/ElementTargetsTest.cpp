@@ -1,6 +1,7 @@
 // Which editor shows an element: every element of the sample and every
 // element a verification case reports maps to a step, a window and items
-// that are really in the documents.
+// that are really in the documents. Which window each kind of element opens
+// is the GUI's AllFormsAtElementTest, which opens them.
 #include "scenario/ElementTargets.h"
 #include "scenario/verify/TVerifier.h"
 #include "scenario/verify/VerificationRun.h"
@@ -51,19 +52,6 @@ class ElementTargetsTest : public ::testing::Test {
 protected:
     TTemporaryFolder Folder;
     std::unique_ptr<TScenarioData> Data = TestScenario::LoadCopy(Sample, Folder);
-
-    TElementTarget Target(TScenarioFile file, const std::string& path,
-                          const std::string& field = {}) {
-        TXmlNode* element = ElementTargets::Resolve(*Data, file, path);
-        EXPECT_NE(element, nullptr) << path;
-        return ElementTargets::Find(*Data, element, field);
-    }
-    std::vector<std::string> ItemPaths(const TElementTarget& target) {
-        std::vector<std::string> paths;
-        for (const TXmlNode* item : target.Items)
-            paths.push_back(TVerifier::PathOf(item));
-        return paths;
-    }
 };
 
 TEST_F(ElementTargetsTest, EveryElementOfTheSampleHasAnEditorAndResolvesBack) {
@@ -76,58 +64,6 @@ TEST_F(ElementTargetsTest, EveryElementOfTheSampleHasAnEditorAndResolvesBack) {
             ++elements;
         });
     EXPECT_GT(elements, 1000u);
-}
-
-TEST_F(ElementTargetsTest, NestedItemsAndTheWindowThatShowsThem) {
-    const std::string party = "/parties/party[2]";
-    const std::string leader = party + "/leaders/leader[1]";
-    auto t = Target(TScenarioFile::Parties, leader, "age");
-    EXPECT_EQ(t.Step, 5);
-    EXPECT_EQ(t.Window, "TLeaderEditForm");
-    EXPECT_EQ(ItemPaths(t), (std::vector<std::string>{party, leader}));
-    EXPECT_EQ(t.Field, "age");
-    EXPECT_EQ(t.ItemAfter(t.Items[0]), t.Items[1]);
-    EXPECT_EQ(t.ItemAfter(t.Items[1]), nullptr);
-
-    EXPECT_EQ(Target(TScenarioFile::Parties, leader + "/platform").Window, "TPlatformEditorForm");
-    EXPECT_EQ(Target(TScenarioFile::Parties, party + "/convention").Window, "TPartyEditForm");
-    EXPECT_EQ(Target(TScenarioFile::Parties, "/parties").Window, "TPartiesEditorForm");
-
-    t = Target(TScenarioFile::Scenario, "/scenario", "name");
-    EXPECT_EQ(t.Step, 1);
-    EXPECT_EQ(t.Window, "TScenarioEditorForm");
-    EXPECT_TRUE(t.Items.empty());
-    // The initial economy is a setting; the targets have their own window.
-    EXPECT_EQ(Target(TScenarioFile::Scenario, "/scenario/economy").Window, "TScenarioEditorForm");
-    EXPECT_EQ(Target(TScenarioFile::Scenario, "/scenario/economy/targets/target[1]").Window,
-              "TEconomyEditorForm");
-    // So is the share alienated everywhere, though it is kept with the
-    // percentages.
-    t = Target(TScenarioFile::Percentages, "/percentages", "universal_alienated");
-    EXPECT_EQ(t.Step, 1);
-    EXPECT_EQ(t.Window, "TScenarioEditorForm");
-
-    t = Target(TScenarioFile::Issues, "/issues/issue[5]/positions");
-    EXPECT_EQ(t.Step, 2);
-    EXPECT_EQ(ItemPaths(t), (std::vector<std::string>{"/issues/issue[5]"}));
-
-    const std::string region = "/political_units/political_unit/political_units/political_unit[4]";
-    t = Target(TScenarioFile::PoliticalUnits, region + "/issue_centers");
-    EXPECT_EQ(t.Step, 3);
-    EXPECT_EQ(t.Window, "TIssueCentersForm");
-    EXPECT_EQ(ItemPaths(t), (std::vector<std::string>{region}));
-
-    EXPECT_EQ(Target(TScenarioFile::Ads, "/ads/ad[2]").Step, 4);
-    EXPECT_EQ(Target(TScenarioFile::Relations, "/relations/leaders").Window,
-              "TPartyRelationsEditorForm");
-    t = Target(TScenarioFile::Events, "/events/scripted_events/event[1]/outcomes/outcome[1]");
-    EXPECT_EQ(t.Step, 6);
-    EXPECT_EQ(t.Window, "TEventOutcomeBuilderForm");
-    EXPECT_EQ(t.Items.size(), 2u);
-    EXPECT_EQ(Target(TScenarioFile::Endorsers, "/endorsers/endorser[2]/issues").Step, 7);
-    t = Target(TScenarioFile::Activities, "/activities/viceleaders/activity[2]", "cost");
-    EXPECT_EQ(t.Step, 8);
-    EXPECT_EQ(ItemPaths(t), (std::vector<std::string>{"/activities/viceleaders/activity[2]"}));
 }
 
 // Percentages entries and primary debates live in other files than the

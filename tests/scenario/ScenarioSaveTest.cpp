@@ -62,6 +62,8 @@ std::vector<std::string> StepsOfASave() {
     TFaultyFileSystem counting;
     c.Data.Save();
     EXPECT_TRUE(c.Holds(c.New));
+    // Done: neither the journal nor an old copy is left for the next open.
+    EXPECT_EQ(c.Entries(), c.TenFiles());
     return counting.Steps;
 }
 

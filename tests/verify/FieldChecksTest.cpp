@@ -104,8 +104,8 @@ protected:
     TTemporaryFolder Folder;
 };
 
-TEST_F(CheckFileTest, AFileInAnyLetterCaseOrTheFullPathOfTheMissingOne) {
-    EXPECT_TRUE(Check("Flag.bmp", true).Ok);
+// Any letter case is ScenarioFolders.FilesAreFoundInAnyLetterCase's.
+TEST_F(CheckFileTest, AFileOrTheFullPathOfTheMissingOne) {
     EXPECT_TRUE(Check("flag.BMP", true).Ok);
     EXPECT_EQ(Check("other.bmp", true).Message, Pictures() + "other.bmp does not exist.");
     // No "-1" exception for files.

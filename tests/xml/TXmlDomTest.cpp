@@ -248,15 +248,4 @@ TEST(TXmlDom, AnElementWithVeryManyAttributesLoadsWholeAndInOrder) {
     EXPECT_EQ(dom.Root()->GetAttributeAt(Count - 1)->Name, "n99999");
     EXPECT_EQ(dom.Root()->GetAttributeAt(Count - 1)->Index, Count - 1);
     EXPECT_EQ(dom.Root()->AttributeValue("n51234"), "51234");
-
-    // Pairs from elsewhere may repeat a name: the later value wins in place.
-    TXmlNode node;
-    node.SetAttribute("b", "0");
-    const char* pairs[] = {"a", "1", "b", "2", "a", "3", nullptr};
-    node.SetAttributes(pairs);
-    ASSERT_EQ(node.AttributeCount(), 2);
-    EXPECT_EQ(node.GetAttributeAt(0)->Name, "b");
-    EXPECT_EQ(node.GetAttributeAt(0)->Value, "2");
-    EXPECT_EQ(node.GetAttributeAt(1)->Value, "3");
-    EXPECT_EQ(node.GetAttributeAt(1)->Index, 1);
 }

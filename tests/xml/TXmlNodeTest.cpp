@@ -79,9 +79,14 @@ TEST(TXmlNode, AttributesReplaceInPlaceAndRenumber) {
     n.RemoveAttribute(name);
     EXPECT_EQ(n.AttributeCount(), 0);
     EXPECT_EQ(n.GetAttribute("name"), nullptr);
-    const char* pairs[] = {"a", "1", "b", "2", nullptr};
+    // Pairs from elsewhere may repeat a name: the later value wins in place.
+    n.SetAttribute("b", "0");
+    const char* pairs[] = {"a", "1", "b", "2", "a", "3", nullptr};
     n.SetAttributes(pairs);
-    EXPECT_EQ(n.AttributeValue("b"), "2");
+    ASSERT_EQ(n.AttributeCount(), 2);
+    EXPECT_EQ(n.GetAttributeAt(0)->Value, "2");
+    EXPECT_EQ(n.GetAttributeAt(1)->Value, "3");
+    EXPECT_EQ(n.GetAttributeAt(1)->Index, 1);
     EXPECT_EQ(n.AttributeValue("c", "-"), "-");
     n.SetAttributes(nullptr);
     EXPECT_EQ(n.AttributeCount(), 2);
