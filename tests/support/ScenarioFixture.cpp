@@ -4,6 +4,7 @@
 #include "scenario/ScenarioFolders.h"
 #include "scenario/ScenarioSnapshot.h"
 #include "xml/FileText.h"
+#include "xml/TFileError.h"
 #include "xml/TFolderLock.h"
 #include "xml/TXmlNode.h"
 
@@ -143,6 +144,15 @@ std::vector<std::string> MessageTexts(const TScenarioData& data) {
     for (const auto& m : data.Messages())
         texts.push_back(m.Text());
     return texts;
+}
+
+std::string FileErrorText(const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const TFileError& error) {
+        return error.what();
+    }
+    return "(no error)";
 }
 
 std::set<std::string> FolderEntries(const fs::path& folder) {

@@ -3,6 +3,7 @@
 #include "scenario/TScenarioData.h"
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -65,6 +66,9 @@ std::string ReadFile(const std::filesystem::path& path);
 std::vector<std::string> DocumentTexts(const TScenarioData& data);
 // The full texts of the messages, in order.
 std::vector<std::string> MessageTexts(const TScenarioData& data);
+// The message of the TFileError that work throws; "(no error)" when it
+// throws none.
+std::string FileErrorText(const std::function<void()>& work);
 // The names in folder, without the lock file that every open and save
 // leaves there.
 std::set<std::string> FolderEntries(const std::filesystem::path& folder);
