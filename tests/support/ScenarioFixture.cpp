@@ -84,6 +84,13 @@ std::vector<std::string> ChildNames(const TXmlNode* node) {
     return names;
 }
 
+std::vector<std::string> ChildIds(const TXmlNode* node) {
+    std::vector<std::string> ids;
+    for (int32_t i = 0; i < node->ChildCount(); ++i)
+        ids.push_back(node->GetChildAt(i)->AttributeValue("id"));
+    return ids;
+}
+
 std::string Shape(const TXmlNode* node) {
     std::string shape;
     for (int32_t i = 0; i < node->ChildCount(); ++i)

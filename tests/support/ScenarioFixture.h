@@ -47,6 +47,8 @@ TXmlNode* At(TScenarioData& data, TScenarioFile file, const std::string& path);
 std::vector<std::string> Words(const std::string& text);
 // The names of node's children, in order.
 std::vector<std::string> ChildNames(const TXmlNode* node);
+// The id attributes of node's children, in order.
+std::vector<std::string> ChildIds(const TXmlNode* node);
 // "name=text|name=text" for node's children, in order.
 std::string Shape(const TXmlNode* node);
 // The text at a path of child names below parent ("seat/type"); "<missing>"
