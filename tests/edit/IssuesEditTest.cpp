@@ -19,13 +19,6 @@ int CountNaming(const TXmlNode* node, const std::string& name, const std::string
     return static_cast<int>(TestScenario::Naming(node, name, id).size());
 }
 
-std::vector<std::string> IssueIds(const TScenarioData& data) {
-    std::vector<std::string> ids;
-    for (int32_t i = 0; i < data.Issues()->ChildCount(); ++i)
-        ids.push_back(data.Issues()->GetChildAt(i)->AttributeValue("id"));
-    return ids;
-}
-
 std::string Issues(int count) {
     std::string text = "<issues>";
     for (int i = 0; i < count; ++i)
@@ -158,14 +151,14 @@ TEST(IssuesEdit, TheFirstFourNeverMove) {
     EXPECT_EQ(IssuesEdit::MoveUp(*data, 2), 2);
     EXPECT_EQ(IssuesEdit::MoveDown(*data, 3), 3);
     EXPECT_EQ(IssuesEdit::MoveDown(*data, 6), 6);
-    EXPECT_EQ(IssueIds(*data),
+    EXPECT_EQ(TestScenario::ChildIds(data->Issues()),
               (std::vector<std::string>{"i0", "i1", "i2", "i3", "i4", "i5", "i6"}));
     EXPECT_FALSE(data->Changed());
 
     EXPECT_EQ(IssuesEdit::MoveUp(*data, 5), 4);
     EXPECT_EQ(IssuesEdit::MoveDown(*data, 4), 5);
     EXPECT_EQ(IssuesEdit::MoveDown(*data, 5), 6);
-    EXPECT_EQ(IssueIds(*data),
+    EXPECT_EQ(TestScenario::ChildIds(data->Issues()),
               (std::vector<std::string>{"i0", "i1", "i2", "i3", "i4", "i6", "i5"}));
     EXPECT_TRUE(data->Changed());
     EXPECT_FALSE(IssuesEdit::CanMoveUp(*data, 7));

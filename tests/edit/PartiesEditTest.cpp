@@ -231,19 +231,13 @@ TEST_F(PartiesEditTest, PlatformRowsFollowTheIssuesAndWritePositionNames) {
 
 TEST_F(PartiesEditTest, MoveChildExchangesNeighboursButNotPastTheEnds) {
     TXmlNode* root = Data->Parties();
-    auto order = [&] {
-        std::string s;
-        for (int32_t i = 0; i < root->ChildCount(); ++i)
-            s += root->GetChildAt(i)->AttributeValue("id");
-        return s;
-    };
     EXPECT_EQ(PartiesEdit::MoveChild(root, 0, -1), 0);
     EXPECT_EQ(PartiesEdit::MoveChild(root, 2, +1), 2);
-    EXPECT_EQ(order(), "p1p2p3");
+    EXPECT_EQ(TestScenario::ChildIds(root), (Texts{"p1", "p2", "p3"}));
     EXPECT_EQ(PartiesEdit::MoveChild(root, 0, +1), 1);
-    EXPECT_EQ(order(), "p2p1p3");
+    EXPECT_EQ(TestScenario::ChildIds(root), (Texts{"p2", "p1", "p3"}));
     EXPECT_EQ(PartiesEdit::MoveChild(root, 2, -1), 1);
-    EXPECT_EQ(order(), "p2p3p1");
+    EXPECT_EQ(TestScenario::ChildIds(root), (Texts{"p2", "p3", "p1"}));
     EXPECT_EQ(PartiesEdit::MoveChild(root, 7, -1), 7);
 }
 

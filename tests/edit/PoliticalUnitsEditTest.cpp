@@ -23,12 +23,6 @@ protected:
     std::unique_ptr<TScenarioData> Data = TestScenario::LoadCopy(Sample, Folder);
 
     TXmlNode* UnitEntries() { return Data->Percentages()->GetChild("political_units"); }
-    std::vector<std::string> EntryIds() {
-        std::vector<std::string> ids;
-        for (int32_t i = 0; i < UnitEntries()->ChildCount(); ++i)
-            ids.push_back(UnitEntries()->GetChildAt(i)->AttributeValue("id"));
-        return ids;
-    }
     std::vector<std::string> RegionIds() {
         std::vector<std::string> ids;
         for (TXmlNode* region : PU::Regions(*Data))
@@ -69,11 +63,11 @@ TEST_F(PoliticalUnitsEditTest, NewRegionIsCompleteAndOutsideTheDocument) {
 }
 
 TEST_F(PoliticalUnitsEditTest, AddAndRemoveKeepPercentagesInStep) {
-    EXPECT_EQ(EntryIds(), RegionIds());
+    EXPECT_EQ(TestScenario::ChildIds(UnitEntries()), RegionIds());
     TXmlNode* added = PU::AddRegion(*Data, PU::NewRegion(*Data, 5, 5));
     ASSERT_NE(added, nullptr);
     EXPECT_EQ(PU::Regions(*Data).back(), added);
-    EXPECT_EQ(EntryIds(), RegionIds());
+    EXPECT_EQ(TestScenario::ChildIds(UnitEntries()), RegionIds());
     const TXmlNode* entry = UnitEntries()->GetChildAt(UnitEntries()->ChildCount() - 1);
     ASSERT_NE(entry->GetChild("parties"), nullptr);
     EXPECT_EQ(entry->GetChild("parties")->ChildCount(), 0);
@@ -81,7 +75,7 @@ TEST_F(PoliticalUnitsEditTest, AddAndRemoveKeepPercentagesInStep) {
     const auto regions = PU::Regions(*Data);
     EXPECT_EQ(PU::RemoveRegion(*Data, regions[2]), 1);
     EXPECT_EQ(PU::RemoveRegion(*Data, regions[0]), -1);
-    EXPECT_EQ(EntryIds(), RegionIds());
+    EXPECT_EQ(TestScenario::ChildIds(UnitEntries()), RegionIds());
     EXPECT_EQ(RegionIds().size(), regions.size() - 2);
 
     ASSERT_TRUE(PU::ExchangeRegions(*Data, 0, 1));

@@ -110,14 +110,10 @@ TEST_F(ScenarioBackupsTest, BrokenBackupIsRefusedWithFileLineAndReason) {
     const auto backup = ScenarioBackups::List(Folder.Str()).at(0);
     std::ofstream(backup.Folder + "ads.xml", std::ios::trunc) << "<ads>\n<ad>\n</ads>\n";
     Data->Scenario()->GetChild("name")->SetText("Edited");
-    try {
-        ScenarioBackups::Restore(backup, *Data);
-        FAIL() << "a broken backup was restored";
-    } catch (const TFileError& error) {
-        const std::string message = error.what();
-        EXPECT_NE(message.find("ads.xml"), std::string::npos) << message;
-        EXPECT_NE(message.find("line 3"), std::string::npos) << message;
-    }
+    const std::string message =
+        TestScenario::FileErrorText([&] { ScenarioBackups::Restore(backup, *Data); });
+    EXPECT_NE(message.find("ads.xml"), std::string::npos) << message;
+    EXPECT_NE(message.find("line 3"), std::string::npos) << message;
     EXPECT_EQ(Name(), "Edited");
     fs::remove(backup.Folder + "relations.xml");
     EXPECT_THROW(ScenarioBackups::Restore(backup, *Data), TFileError);

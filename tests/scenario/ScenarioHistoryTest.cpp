@@ -143,13 +143,8 @@ TEST(InstallDocumentsTest, TextThatDoesNotParseChangesNothing) {
     TScenarioSnapshot::TDocuments texts;
     texts[static_cast<size_t>(TScenarioFile::Ads)] = "<ads/>";
     texts[static_cast<size_t>(TScenarioFile::Scenario)] = "<scenario><name></scenario>";
-    try {
-        InstallDocuments(*data, texts);
-        FAIL() << "broken text was installed";
-    } catch (const TFileError& error) {
-        EXPECT_NE(std::string(error.what()).find("scenario.xml: line 1"), std::string::npos)
-            << error.what();
-    }
+    const std::string error = TestScenario::FileErrorText([&] { InstallDocuments(*data, texts); });
+    EXPECT_NE(error.find("scenario.xml: line 1"), std::string::npos) << error;
     EXPECT_NE(data->Ads()->GetChild("ad"), nullptr);
 }
 

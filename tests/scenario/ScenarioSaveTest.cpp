@@ -148,14 +148,8 @@ TEST(TScenarioData, ASaveKeepsFileModesAndRefusesAReadOnlyFileBeforeReplacingAny
     // The last file written: every other file would be replaced before it.
     fs::permissions(readOnly.Temp.Path() / "scenario.xml",
                     fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    try {
-        readOnly.Data.Save();
-        FAIL() << "a read-only file must not be replaced";
-    } catch (const TFileError& e) {
-        EXPECT_NE(std::string(e.what()).find("scenario.xml\": you do not have permission"),
-                  std::string::npos)
-            << e.what();
-    }
+    const std::string error = TestScenario::FileErrorText([&] { readOnly.Data.Save(); });
+    EXPECT_NE(error.find("scenario.xml\": you do not have permission"), std::string::npos) << error;
     EXPECT_TRUE(readOnly.Holds(readOnly.Old));
     EXPECT_EQ(readOnly.Entries(), readOnly.TenFiles());
 }
@@ -232,16 +226,11 @@ TEST(TScenarioData, OpeningRemovesWhatKilledSavesLeftAndKeepsOtherFiles) {
 
     std::ofstream(folder / "ads.xml", std::ios::binary) << c.Old["ads.xml"];
     interrupted(token, 20);
-    try {
-        c.Reopen();
-        ADD_FAILURE() << "the open must say the save could not be finished";
-    } catch (const TFileError& e) {
-        EXPECT_NE(std::string(e.what()).find("begun at 2026-12-07 10:00:00 could not be "
-                                             "finished: \"" +
-                                             (folder / ".issues.xml.").string() + token),
-                  std::string::npos)
-            << e.what();
-    }
+    const std::string unfinished = TestScenario::FileErrorText([&] { c.Reopen(); });
+    EXPECT_NE(unfinished.find("begun at 2026-12-07 10:00:00 could not be finished: \"" +
+                              (folder / ".issues.xml.").string() + token),
+              std::string::npos)
+        << unfinished;
     for (const char* name : {"ads.xml", "issues.xml"})
         EXPECT_EQ(FileText::Read((folder / name).string()), c.Old[name]) << name;
     EXPECT_EQ(c.Entries(), expected);
@@ -294,14 +283,9 @@ TEST(TScenarioData, ASaveNeverStartsOverTheJournalOfAnEarlierOne) {
     faulty.FailFrom("remove", 1);
     c.Data.Save();
     const size_t stepsBefore = faulty.Steps.size();
-    try {
-        c.Data.Save();
-        FAIL() << "a save over a remaining journal must be refused";
-    } catch (const TFileError& e) {
-        EXPECT_NE(std::string(e.what()).find("cannot be removed: the disk reported an error"),
-                  std::string::npos)
-            << e.what();
-    }
+    const std::string error = TestScenario::FileErrorText([&] { c.Data.Save(); });
+    EXPECT_NE(error.find("cannot be removed: the disk reported an error"), std::string::npos)
+        << error;
     EXPECT_FALSE(std::any_of(faulty.Steps.begin() + static_cast<long>(stepsBefore),
                              faulty.Steps.end(),
                              [](const std::string& s) { return s.rfind("write", 0) == 0; }));
@@ -322,12 +306,8 @@ TEST(TScenarioData, AFailedSaveNamesTheCauseTheSystemGave) {
             TSaveCase c;
             TFaultyFileSystem faulty;
             faulty.FailOn(step, error);
-            try {
-                c.Data.Save();
-                ADD_FAILURE() << "the save must fail";
-            } catch (const TFileError& e) {
-                EXPECT_NE(std::string(e.what()).find(words), std::string::npos) << e.what();
-            }
+            const std::string message = TestScenario::FileErrorText([&] { c.Data.Save(); });
+            EXPECT_NE(message.find(words), std::string::npos) << message;
             EXPECT_TRUE(c.Holds(c.Old));
         }
 }

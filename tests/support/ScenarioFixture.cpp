@@ -4,6 +4,7 @@
 #include "scenario/ScenarioFolders.h"
 #include "scenario/ScenarioSnapshot.h"
 #include "xml/FileText.h"
+#include "xml/TFileError.h"
 #include "xml/TFolderLock.h"
 #include "xml/TXmlNode.h"
 
@@ -83,6 +84,13 @@ std::vector<std::string> ChildNames(const TXmlNode* node) {
     return names;
 }
 
+std::vector<std::string> ChildIds(const TXmlNode* node) {
+    std::vector<std::string> ids;
+    for (int32_t i = 0; i < node->ChildCount(); ++i)
+        ids.push_back(node->GetChildAt(i)->AttributeValue("id"));
+    return ids;
+}
+
 std::string Shape(const TXmlNode* node) {
     std::string shape;
     for (int32_t i = 0; i < node->ChildCount(); ++i)
@@ -143,6 +151,15 @@ std::vector<std::string> MessageTexts(const TScenarioData& data) {
     for (const auto& m : data.Messages())
         texts.push_back(m.Text());
     return texts;
+}
+
+std::string FileErrorText(const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const TFileError& error) {
+        return error.what();
+    }
+    return "(no error)";
 }
 
 std::set<std::string> FolderEntries(const fs::path& folder) {

@@ -3,6 +3,7 @@
 #include "scenario/TScenarioData.h"
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -46,6 +47,8 @@ TXmlNode* At(TScenarioData& data, TScenarioFile file, const std::string& path);
 std::vector<std::string> Words(const std::string& text);
 // The names of node's children, in order.
 std::vector<std::string> ChildNames(const TXmlNode* node);
+// The id attributes of node's children, in order.
+std::vector<std::string> ChildIds(const TXmlNode* node);
 // "name=text|name=text" for node's children, in order.
 std::string Shape(const TXmlNode* node);
 // The text at a path of child names below parent ("seat/type"); "<missing>"
@@ -65,6 +68,9 @@ std::string ReadFile(const std::filesystem::path& path);
 std::vector<std::string> DocumentTexts(const TScenarioData& data);
 // The full texts of the messages, in order.
 std::vector<std::string> MessageTexts(const TScenarioData& data);
+// The message of the TFileError that work throws; "(no error)" when it
+// throws none.
+std::string FileErrorText(const std::function<void()>& work);
 // The names in folder, without the lock file that every open and save
 // leaves there.
 std::set<std::string> FolderEntries(const std::filesystem::path& folder);
