@@ -56,7 +56,7 @@ class TActivitiesEditorFormTest : public GuiTest::TEditorTest {
 private slots:
 
     // Rest keeps its name, but its costs change.
-    void ListsLeadersThenVeepsAndEditsTheSelected() {
+    void ListsLeadersThenVeepsAndEditsTheSelectedOrOwnOne() {
         Open(Lists);
         QCOMPARE(Lines(), (QStringList{"Leader Rest", "Leader Town Hall", "Veep Fundraiser"}));
         QCOMPARE(List()->currentRow(), 0);
@@ -76,10 +76,8 @@ private slots:
                                                        {"IssueFocusCheckBox", "has_issue_focus"},
                                                        {"LocationCheckBox", "requires_location"}});
         QVERIFY2(faults.isEmpty(), qPrintable(faults));
-    }
 
-    void OwnActivityIsRenamedAndRemoved() {
-        Open(Lists);
+        // Town Hall is the designer's own: renamed and removed.
         List()->setCurrentRow(1);
         QVERIFY(!Edit("NameEdit")->isReadOnly());
         QVERIFY(Button("RemoveActivityButton")->isEnabled());

@@ -116,7 +116,7 @@ private slots:
         QCOMPARE(Text(e, "end_date"), "-1");
     }
 
-    void StancesAndTheFavouredIssue() {
+    void StancesTheFavouredIssueAndTheNationalSwitch() {
         Open();
         const int row = FirstWith(true);
         List()->setCurrentRow(row);
@@ -153,39 +153,8 @@ private slots:
         QCOMPARE(issues->findText(QStringLiteral("Leadership")), -1);
         Data().Messages().clear();
         QVERIFY(VerifyEndorsers(Data()));
-    }
 
-    void ReferencesToRemovedItemsAreShownAndCleared() {
-        TXmlNode* e = Endorser(FirstWith(false));
-        e->GetChild("party_stance")->GetChild("party")->SetAttribute("id", "gone_party");
-        e->GetChild("issues")->GetChildAt(0)->SetAttribute("id", "gone_issue");
-        EndorsersEdit::AddRegion(Data(), e, "gone_region");
-        Open();
-        List()->setCurrentRow(FirstWith(false));
-        auto* parties = C<QComboBox>("PartiesComboBox");
-        auto* issues = C<QComboBox>("IssuesComboBox");
-        QCOMPARE(parties->currentText(), TEndorserEditorForm::MissingText("gone_party"));
-        QCOMPARE(issues->currentText(), TEndorserEditorForm::MissingText("gone_issue"));
-        QVERIFY(Entries(Selected()).contains(TEndorserEditorForm::MissingText("gone_region")));
-
-        // What None and General write: StancesAndTheFavouredIssue.
-        Choose(parties, QStringLiteral("None"));
-        QCOMPARE(parties->findText(TEndorserEditorForm::MissingText("gone_party")), -1);
-        Choose(issues, QStringLiteral("General"));
-        SelectLines(Selected(), {TEndorserEditorForm::MissingText("gone_region")});
-        C<QPushButton>("RemoveRegionButton")->click();
-        QCOMPARE(e->GetChild("political_units_affected")->FindChild("", "id", "gone_region"),
-                 nullptr);
-        QVERIFY(!Entries(Available()).contains(TEndorserEditorForm::MissingText("gone_region")));
-        Data().Messages().clear();
-        QVERIFY(VerifyEndorsers(Data()));
-    }
-
-    void SwitchingNationalOffAndOnRestoresTheBonuses() {
-        Open();
-        const int row = FirstWith(true);
-        List()->setCurrentRow(row);
-        TXmlNode* e = Endorser(row);
+        // Switching national off and on restores the bonuses.
         Type(C<QLineEdit>("MomentumEdit"), QStringLiteral("9"));
         Type(C<QLineEdit>("FootsoldierChanceEdit"), QStringLiteral("150"));
         const QStringList before = Bonuses();
@@ -205,6 +174,32 @@ private slots:
         entry = e->GetChild("political_units_affected")->GetChildAt(0);
         QCOMPARE(Text(entry, "momentum"), "9");
         QCOMPARE(entry->GetChild("footsoldiers")->AttributeValue("chance"), "100");
+    }
+
+    void ReferencesToRemovedItemsAreShownAndCleared() {
+        TXmlNode* e = Endorser(FirstWith(false));
+        e->GetChild("party_stance")->GetChild("party")->SetAttribute("id", "gone_party");
+        e->GetChild("issues")->GetChildAt(0)->SetAttribute("id", "gone_issue");
+        EndorsersEdit::AddRegion(Data(), e, "gone_region");
+        Open();
+        List()->setCurrentRow(FirstWith(false));
+        auto* parties = C<QComboBox>("PartiesComboBox");
+        auto* issues = C<QComboBox>("IssuesComboBox");
+        QCOMPARE(parties->currentText(), TEndorserEditorForm::MissingText("gone_party"));
+        QCOMPARE(issues->currentText(), TEndorserEditorForm::MissingText("gone_issue"));
+        QVERIFY(Entries(Selected()).contains(TEndorserEditorForm::MissingText("gone_region")));
+
+        // What None and General write: StancesTheFavouredIssueAndTheNationalSwitch.
+        Choose(parties, QStringLiteral("None"));
+        QCOMPARE(parties->findText(TEndorserEditorForm::MissingText("gone_party")), -1);
+        Choose(issues, QStringLiteral("General"));
+        SelectLines(Selected(), {TEndorserEditorForm::MissingText("gone_region")});
+        C<QPushButton>("RemoveRegionButton")->click();
+        QCOMPARE(e->GetChild("political_units_affected")->FindChild("", "id", "gone_region"),
+                 nullptr);
+        QVERIFY(!Entries(Available()).contains(TEndorserEditorForm::MissingText("gone_region")));
+        Data().Messages().clear();
+        QVERIFY(VerifyEndorsers(Data()));
     }
 
     void RegionsAreMovedAndTheirBonusesWritten() {

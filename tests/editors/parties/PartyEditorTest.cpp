@@ -27,7 +27,7 @@ class PartyEditorTest : public TEditorTest {
 
 private slots:
 
-    void EditorControlsEditTheParty() {
+    void EditorControlsEditThePartyAndMoveItsAdCredits() {
         TXmlNode* party = Party(0);
         auto& form = Open<TPartyEditForm>(party);
         const QString faults =
@@ -61,12 +61,9 @@ private slots:
         QCOMPARE(form.Picture().size(), QSize(101, 101));
         QVERIFY(form.Picture().pixel(50, 50) != QColor(Qt::white).rgb() ||
                 form.Picture().pixel(10, 10) != QColor(Qt::white).rgb());
-    }
 
-    void AdCreditsMoveAcrossAndBack() {
-        TXmlNode* party = Party(0);
+        // Ad credits move across and back.
         const std::string before = Document(TScenarioFile::Parties);
-        Open<TPartyEditForm>(party);
         auto* available = C<QListWidget>("AvailableAdsListBox");
         auto* selected = C<QListWidget>("SelectedAdsListBox");
         available->selectAll();

@@ -105,7 +105,7 @@ private slots:
         QCOMPARE(Map()->LabelRect(0).topLeft(), QPoint(92, 108));
     }
 
-    void ClickingInsideARegionSelectsItInLime() {
+    void ClickingARegionOrItsLabelSelectsItAndALabelIsDragged() {
         Open();
         Click(InAldmoor + QPoint(6, 3));
         QCOMPARE(Form->SelectedRegion(), Region(0));
@@ -129,6 +129,20 @@ private slots:
         QCOMPARE(PixelAt(Map()->Picture(), QuenIsland), QColor(0, 255, 0));
         QCOMPARE(PixelAt(Map()->Picture(), QuenMain), QColor(0, 128, 0));
         QCOMPARE(PixelAt(Map()->Picture(), InAldmoor), QColor(0, 128, 0));
+
+        // Pressing a label selects its region; dragging it stores the new position.
+        const QPoint grab = Map()->LabelRect(0).topLeft() + QPoint(3, 4);
+        QTest::mousePress(Map(), Qt::LeftButton, {}, grab);
+        QCOMPARE(Form->SelectedRegion(), Region(0));
+        QMouseEvent move(QEvent::MouseMove, QPointF(grab + QPoint(30, 0)),
+                         QPointF(Map()->mapToGlobal(grab + QPoint(30, 0))), Qt::NoButton,
+                         Qt::LeftButton, {});
+        QApplication::sendEvent(Map(), &move);
+        QTest::mouseRelease(Map(), Qt::LeftButton, {}, grab + QPoint(30, 0));
+        TXmlNode* position = RegionMap::AbbreviationPosition(Region(0));
+        QCOMPARE(Text(position, "x"), std::string("122"));
+        QCOMPARE(Text(position, "y"), std::string("108"));
+        QCOMPARE(Map()->LabelRect(0).topLeft(), QPoint(122, 108));
     }
 
     void NewAreaShowsNoDetailsUntilAdd() {
@@ -279,22 +293,6 @@ private slots:
         Button("RemoveAllButton")->click();
         QCOMPARE(List()->count(), 0);
         QCOMPARE(Form->ShownUnit(), PU::Nation(Data()));
-    }
-
-    void DraggingALabelStoresItsNewPosition() {
-        Open();
-        const QPoint grab = Map()->LabelRect(0).topLeft() + QPoint(3, 4);
-        QTest::mousePress(Map(), Qt::LeftButton, {}, grab);
-        QCOMPARE(Form->SelectedRegion(), Region(0));
-        QMouseEvent move(QEvent::MouseMove, QPointF(grab + QPoint(30, 0)),
-                         QPointF(Map()->mapToGlobal(grab + QPoint(30, 0))), Qt::NoButton,
-                         Qt::LeftButton, {});
-        QApplication::sendEvent(Map(), &move);
-        QTest::mouseRelease(Map(), Qt::LeftButton, {}, grab + QPoint(30, 0));
-        TXmlNode* position = RegionMap::AbbreviationPosition(Region(0));
-        QCOMPARE(Text(position, "x"), std::string("122"));
-        QCOMPARE(Text(position, "y"), std::string("108"));
-        QCOMPARE(Map()->LabelRect(0).topLeft(), QPoint(122, 108));
     }
 
     // Without a map entry a region is listed but not painted; without a media market

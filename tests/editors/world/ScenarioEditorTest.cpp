@@ -35,7 +35,7 @@ public:
 
 private slots:
 
-    void ControlsEditTheirSettingsWithinTheFormsLimits() {
+    void ControlsEditTheirSettingsWithinTheFormsLimitsAndOpenTheSubEditors() {
         const QWidget& form = Open();
         QString faults =
             BindingFaults(&form, Root,
@@ -67,6 +67,25 @@ private slots:
         // Without range checking the coefficient keeps what is typed.
         Type(C<QLineEdit>("MoneyCoefficientEdit"), QStringLiteral("150"));
         QCOMPARE(Text(Root, "money_coefficient"), "150");
+
+        struct TCase {
+            const char* Button;
+            const char* Form;
+            const char* List;
+            int Entries;
+        };
+        for (const TCase& c :
+             {TCase{"EconomyButton", "TEconomyEditorForm", "TargetsListBox", 2},
+              TCase{"InterviewersButton", "TInterviewerEditorForm", "InterviewersListBox", 2},
+              TCase{"DebatesButton", "TDebatesEditorForm", "DebatesListBox", 2}}) {
+            int entries = -1;
+            QCOMPARE(WhileModal([&] { C<QPushButton>(c.Button)->click(); },
+                                [&](QWidget* modal) {
+                                    entries = Find<QListWidget>(modal, c.List)->count();
+                                }),
+                     QString::fromLatin1(c.Form));
+            QCOMPARE(entries, c.Entries);
+        }
     }
 
     void BanOnAdsRemembersTheDayCount() {
@@ -178,28 +197,6 @@ private slots:
         C<QComboBox>("PollResultsDayComboBox")->setCurrentIndex(3);
         QCOMPARE(Data().Document(TScenarioFile::Scenario).ToText(), scenario);
         QCOMPARE(Data().Document(TScenarioFile::Percentages).ToText(), percentages);
-    }
-
-    void ButtonsOpenTheSubEditorsOnTheSameScenario() {
-        Open();
-        struct TCase {
-            const char* Button;
-            const char* Form;
-            const char* List;
-            int Entries;
-        };
-        for (const TCase& c :
-             {TCase{"EconomyButton", "TEconomyEditorForm", "TargetsListBox", 2},
-              TCase{"InterviewersButton", "TInterviewerEditorForm", "InterviewersListBox", 2},
-              TCase{"DebatesButton", "TDebatesEditorForm", "DebatesListBox", 2}}) {
-            int entries = -1;
-            QCOMPARE(WhileModal([&] { C<QPushButton>(c.Button)->click(); },
-                                [&](QWidget* modal) {
-                                    entries = Find<QListWidget>(modal, c.List)->count();
-                                }),
-                     QString::fromLatin1(c.Form));
-            QCOMPARE(entries, c.Entries);
-        }
     }
 };
 

@@ -45,7 +45,7 @@ class TIssueEditorFormTest : public TEditorTest {
 
 private slots:
 
-    void AttributeIssueCannotBeRenamedOrRemoved() {
+    void AttributeIssueIsFixedAndPositionIssuesAreRenamedDescribedAndMoved() {
         Open();
         QCOMPARE(List()->count(), 22);
         QCOMPARE(List()->item(0)->text(), QString::fromStdString(Text(Issue(0), "name")));
@@ -66,6 +66,35 @@ private slots:
         QCOMPARE(ShownDetails(),
                  (QStringList{"PositionsGroup", "IssueImageGroup", "UpButton", "DnButton"}));
         QCOMPARE(C<QListWidget>("IssuePositionsListBox")->currentRow(), 0);
+
+        // Renamed, described and moved.
+        const int row = FirstOwnPositionIssue() + 1;
+        TXmlNode* issue = Issue(row);
+        List()->setCurrentRow(row);
+        Type(C<QLineEdit>("NameEdit"), QStringLiteral("Harbours"));
+        QCOMPARE(Text(issue, "name"), "Harbours");
+        QCOMPARE(List()->item(row)->text(), QStringLiteral("Harbours"));
+
+        C<QListWidget>("IssuePositionsListBox")->setCurrentRow(2);
+        auto* memo = C<QPlainTextEdit>("PositionDescriptionMemo");
+        const TXmlNode* position = issue->GetChild("positions")->GetChildAt(2);
+        QCOMPARE(memo->toPlainText().toStdString(), Text(position, "description"));
+        memo->selectAll();
+        QTest::keyClicks(memo, QString(130, QLatin1Char('d')));
+        QCOMPARE(Text(position, "description"), std::string(120, 'd'));
+
+        // Up from the sixth place moves to the fifth; the fifth stays.
+        QTest::mouseClick(Button("UpButton"), Qt::LeftButton);
+        QCOMPARE(Issue(row - 1), issue);
+        QCOMPARE(List()->currentRow(), row - 1);
+        QCOMPARE(List()->item(row - 1)->text(), QStringLiteral("Harbours"));
+        QVERIFY(!Button("UpButton")->isEnabled()); // IssuesEdit.TheFirstFourNeverMove
+        QTest::mouseClick(Button("DnButton"), Qt::LeftButton);
+        QCOMPARE(Issue(row), issue);
+        QCOMPARE(List()->currentRow(), row);
+
+        List()->setCurrentRow(21);
+        QVERIFY(!Button("DnButton")->isEnabled());
     }
 
     void RemoveThenCreateKeepsTheScenarioClean() {
@@ -96,40 +125,6 @@ private slots:
         // Showing the new issue made its blank picture.
         const QString picture = Pictures() + QString::fromStdString(Text(Issue(21), "picture"));
         QCOMPARE(QImage(picture).size(), QSize(32, 32));
-    }
-
-    void RenameDescribeAndMove() {
-        Open();
-        const int row = FirstOwnPositionIssue() + 1;
-        TXmlNode* issue = Issue(row);
-        List()->setCurrentRow(row);
-        Type(C<QLineEdit>("NameEdit"), QStringLiteral("Harbours"));
-        QCOMPARE(Text(issue, "name"), "Harbours");
-        QCOMPARE(List()->item(row)->text(), QStringLiteral("Harbours"));
-
-        C<QListWidget>("IssuePositionsListBox")->setCurrentRow(2);
-        auto* memo = C<QPlainTextEdit>("PositionDescriptionMemo");
-        QCOMPARE(
-            memo->toPlainText(),
-            QString::fromStdString(
-                issue->GetChild("positions")->GetChildAt(2)->GetChild("description")->GetText()));
-        memo->selectAll();
-        QTest::keyClicks(memo, QString(130, QLatin1Char('d')));
-        QCOMPARE(issue->GetChild("positions")->GetChildAt(2)->GetChild("description")->GetText(),
-                 std::string(120, 'd'));
-
-        // Up from the sixth place moves to the fifth; the fifth stays.
-        QTest::mouseClick(Button("UpButton"), Qt::LeftButton);
-        QCOMPARE(Issue(row - 1), issue);
-        QCOMPARE(List()->currentRow(), row - 1);
-        QCOMPARE(List()->item(row - 1)->text(), QStringLiteral("Harbours"));
-        QVERIFY(!Button("UpButton")->isEnabled()); // IssuesEdit.TheFirstFourNeverMove
-        QTest::mouseClick(Button("DnButton"), Qt::LeftButton);
-        QCOMPARE(Issue(row), issue);
-        QCOMPARE(List()->currentRow(), row);
-
-        List()->setCurrentRow(21);
-        QVERIFY(!Button("DnButton")->isEnabled());
     }
 
     void OldFilesGetPictureNamesAndMissingPicturesAreMadeBlank() {
